@@ -1,0 +1,50 @@
+#pragma once
+// Command-line options of vantorelle-train.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantorelle::cli {
+
+struct StartRange {
+    double min = 0;
+    double max = 0;
+    std::string sign = "Both";
+};
+
+struct Options {
+    std::string trainingFile;
+    std::string rule = "Delta";
+    std::optional<std::string> rate;  // box text; the rule's default when absent
+    std::string epochs = "1000";
+    bool epochLimit = true;
+    bool hitStop = true;
+    std::string printEvery = "100";
+    std::string minError = "0.01";
+    bool fileOrder = false;
+    bool freezeThresholds = false;
+    StartRange weights{0, 0.1, "Both"};
+    StartRange thresholds{0, 0, "Both"};
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> continueEpochs;
+    std::optional<std::string> testFile;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error;  // empty when the command line was understood
+};
+
+ParseResult ParseOptions(const std::vector<std::string>& args);
+
+// The learning-rate box text a rule starts with: "0.50", or "0.10" for Tarvik.
+std::string DefaultRate(const std::string& rule);
+
+std::string UsageText();
+
+}  // namespace vantorelle::cli

@@ -1,0 +1,19 @@
+#pragma once
+// The headless trainer: the same engine, settings check, warnings and status
+// lines as the training page, printed to streams.
+
+#include <atomic>
+#include <ostream>
+
+#include "Options.h"
+
+namespace vantorelle::cli {
+
+enum ExitCode { ExitOk = 0, ExitDataError = 1, ExitUsageError = 2 };
+
+// Trains as the options say. `stopFlag`, when set, ends the run after the
+// current epoch (Ctrl-C). Answers the process exit code.
+int RunTrainer(const Options& options, std::ostream& out, std::ostream& err,
+               const std::atomic<bool>* stopFlag = nullptr);
+
+}  // namespace vantorelle::cli

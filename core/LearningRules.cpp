@@ -1,0 +1,175 @@
+#include "LearningRules.h"
+
+#include <cmath>
+#include <vector>
+
+#include "Response.h"
+
+namespace vantorelle {
+
+RuleKind RuleKindFromName(const std::string& name)
+{
+    if (name == RuleDelta)
+        return RuleKind::Delta;
+    if (name == RuleGradient)
+        return RuleKind::Gradient;
+    if (name == RuleTarvik)
+        return RuleKind::Tarvik;
+    return RuleKind::None;
+}
+
+UnitKind UnitKindForRule(RuleKind rule)
+{
+    switch (rule) {
+    case RuleKind::Delta: return UnitKind::Binary;
+    case RuleKind::Gradient: return UnitKind::IntDev;
+    case RuleKind::Tarvik: return UnitKind::Value;
+    case RuleKind::None: break;
+    }
+    return UnitKind::None;
+}
+
+namespace {
+
+// Weight step of the delta and gradient rules: W = step * x + W, thr = step + thr.
+double DeltaStep(const NetworkState& net, const Unit& u) { return net.LearningRate * u.Error; }
+double GradientStep(const NetworkState& net, const Unit& u)
+{
+    const double d = (1 - u.Activation) * u.Activation;
+    return (net.LearningRate * d) * u.Error;
+}
+
+// The value-unit rule's delta = g*e - t*net with g = -2*pi*net*a.
+double ValueDelta(const Unit& u)
+{
+    const double g = ((-2 * Pi()) * u.NetInput) * u.Activation;
+    return g * u.Error - u.Target * u.NetInput;
+}
+
+void StepRule(NetworkState& net, long k, double step)
+{
+    for (long i = 1; i <= net.NumInputs; ++i)
+        net.Weights(i, k) = step * net.InputUnits[i].Activation + net.Weights(i, k);
+    if (!net.FreezeThresholds)
+        net.OutputUnits[k].Threshold = step + net.OutputUnits[k].Threshold;
+}
+
+}  // namespace
+
+void DeltaRule(NetworkState& net, long k) { StepRule(net, k, DeltaStep(net, net.OutputUnits[k])); }
+
+void GradientRule(NetworkState& net, long k) { StepRule(net, k, GradientStep(net, net.OutputUnits[k])); }
+
+namespace {
+
+// The value-unit rule for unit k from weight row `first` on, after rows before
+// it were updated: the rule's own order and overflow handling.
+RuleOutcome ValueUnitRuleFromRow(NetworkState& net, long k, double step, long first)
+{
+    for (long i = first; i <= net.NumInputs; ++i) {
+        const double w = step * net.InputUnits[i].Activation + net.Weights(i, k);
+        if (!std::isfinite(w))
+            return RuleOutcome::Overflow;
+        net.Weights(i, k) = w;
+    }
+    if (!net.FreezeThresholds) {
+        const double t = step + net.OutputUnits[k].Threshold;
+        if (!std::isfinite(t))
+            return RuleOutcome::Overflow;
+        net.OutputUnits[k].Threshold = t;
+    }
+    return RuleOutcome::Updated;
+}
+
+}  // namespace
+
+RuleOutcome ValueUnitRule(NetworkState& net, long k)
+{
+    const double delta = ValueDelta(net.OutputUnits[k]);
+    if (!std::isfinite(delta))
+        return RuleOutcome::Overflow;
+    return ValueUnitRuleFromRow(net, k, delta * net.LearningRate, 1);
+}
+
+
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
+{
+    const long numInputs = net.NumInputs;
+    const long numOutputs = net.NumOutputs;
+    const Unit* out = net.OutputUnits.data();
+
+    // Each unit's coefficient: W = c * x + W and threshold = c + threshold.
+    // (rate * delta and delta * rate are the same double: products commute.)
+    thread_local std::vector<double> coefficient;
+    coefficient.assign(static_cast<std::size_t>(numOutputs) + 1, 0.0);
+    double* c = coefficient.data();
+    bool finite = true;
+    switch (rule) {
+    case RuleKind::None: return RuleOutcome::Updated;
+    case RuleKind::Delta:
+        for (long k = 1; k <= numOutputs; ++k)
+            c[k] = DeltaStep(net, out[k]);
+        break;
+    case RuleKind::Gradient:
+        for (long k = 1; k <= numOutputs; ++k)
+            c[k] = GradientStep(net, out[k]);
+        break;
+    case RuleKind::Tarvik:
+        for (long k = 1; k <= numOutputs; ++k) {
+            c[k] = ValueDelta(out[k]) * net.LearningRate;
+            finite = finite && std::isfinite(c[k]);
+        }
+        break;
+    }
+    if (!finite) {
+        // The value rule overflowed before touching any weight of some unit.
+        RuleOutcome outcome = RuleOutcome::Updated;
+        for (long k = 1; k <= numOutputs; ++k)
+            if (ValueUnitRule(net, k) == RuleOutcome::Overflow)
+                outcome = RuleOutcome::Overflow;
+        return outcome;
+    }
+
+    // Every weight's update depends only on its own unit's coefficient, so the
+    // matrix can be swept row by row (contiguous, vectorisable across outputs)
+    // with the very same results as the rules' unit-by-unit order.
+    const bool watchOverflow = rule == RuleKind::Tarvik;
+    thread_local std::vector<double> savedRow;
+    for (long i = 1; i <= numInputs; ++i) {
+        const double x = net.InputUnits[i].Activation;
+        double* w = net.Weights.Row(i);
+        if (watchOverflow)
+            savedRow.assign(w, w + numOutputs + 1);
+        bool rowFinite = true;
+        for (long k = 1; k <= numOutputs; ++k) {
+            w[k] = c[k] * x + w[k];
+            if (watchOverflow)
+                rowFinite = rowFinite && std::isfinite(w[k]);
+        }
+        if (!rowFinite) {
+            // Undo this row and finish unit by unit, so each unit stops at
+            // exactly the weight where it overflowed.
+            std::copy(savedRow.begin(), savedRow.end(), w);
+            RuleOutcome outcome = RuleOutcome::Updated;
+            for (long k = 1; k <= numOutputs; ++k)
+                if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
+                    outcome = RuleOutcome::Overflow;
+            return outcome;
+        }
+    }
+    if (!net.FreezeThresholds) {
+        RuleOutcome outcome = RuleOutcome::Updated;
+        for (long k = 1; k <= numOutputs; ++k) {
+            const double t = c[k] + net.OutputUnits[k].Threshold;
+            if (watchOverflow && !std::isfinite(t)) {
+                outcome = RuleOutcome::Overflow;
+                continue;
+            }
+            net.OutputUnits[k].Threshold = t;
+        }
+        return outcome;
+    }
+    return RuleOutcome::Updated;
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,30 @@
+#pragma once
+// The three learning rules. Each changes the weights into output unit k and
+// its threshold after ComputeResponse, from the unit's fields as they stand.
+
+#include "NetworkState.h"
+
+namespace vantorelle {
+
+enum class RuleKind { None, Delta, Gradient, Tarvik };
+
+// "Delta", "Gradient", "Tarvik" -> their kinds; any other text -> None.
+RuleKind RuleKindFromName(const std::string& name);
+// The unit kind each rule trains: Binary, IntDev, Value (None for None).
+UnitKind UnitKindForRule(RuleKind rule);
+
+// What a rule reports back; only the value-unit rule ever says Overflow.
+enum class RuleOutcome { Updated, Overflow };
+
+void DeltaRule(NetworkState& net, long k);
+void GradientRule(NetworkState& net, long k);
+// On overflow it stops updating unit k for this pattern (weights already
+// changed stay changed) and answers Overflow; the caller tells the user.
+RuleOutcome ValueUnitRule(NetworkState& net, long k);
+
+// Applies `rule` to every output unit in turn, as the per-unit rules above
+// would, but sweeping the weight matrix row by row. Answers Overflow when the
+// value-unit rule overflowed on any unit.
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule);
+
+}  // namespace vantorelle

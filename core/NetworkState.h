@@ -1,0 +1,132 @@
+#pragma once
+// The network state: one record of everything the program knows about the
+// current network. Free routines in the other core headers read and write it.
+// Every array is numbered from 1; index 0 exists and is never used.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantorelle {
+
+// A dense matrix of doubles stored row by row, rows and columns numbered from 1
+// (row 0 and column 0 exist and stay unused so indices match the user's numbering).
+class Matrix {
+public:
+    Matrix() = default;
+    Matrix(long rows, long cols) { Resize(rows, cols); }
+
+    void Resize(long rows, long cols)
+    {
+        numRows = rows;
+        numCols = cols;
+        stride = static_cast<std::size_t>(cols) + 1;
+        values.assign((static_cast<std::size_t>(rows) + 1) * stride, 0.0);
+    }
+    double& operator()(long r, long c) { return values[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
+    double operator()(long r, long c) const { return values[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
+    // Pointer to element (r, 0); element (r, c) is Row(r)[c].
+    double* Row(long r) { return values.data() + static_cast<std::size_t>(r) * stride; }
+    const double* Row(long r) const { return values.data() + static_cast<std::size_t>(r) * stride; }
+    long Rows() const { return numRows; }
+    long Cols() const { return numCols; }
+    bool Empty() const { return values.empty(); }
+
+private:
+    long numRows = 0;
+    long numCols = 0;
+    std::size_t stride = 1;
+    std::vector<double> values;
+};
+
+// Activation kind of an output unit. None until the first training epoch sets it.
+enum class UnitKind { None, Binary, IntDev, Value };
+
+// Identifier strings of unit kinds: "Binary", "IntDev", "Value" (empty for None).
+const char* UnitKindName(UnitKind kind);
+
+struct Unit {
+    UnitKind UnitType = UnitKind::None;
+    double NetInput = 0;
+    double Threshold = 0;
+    double Activation = 0;
+    double Target = 0;
+    double Error = 0;
+};
+
+struct HistoryRow {
+    double Epochs = 0;
+    double SSE = 0;
+};
+
+inline constexpr long MaxSizeValue = 32767;     // limit of every size and of NumResponses
+inline constexpr int MaxHistoryRows = 2000;
+
+struct NetworkState {
+    // Sizes and training data, written by ReadTrainingFile.
+    long NumOutputs = 0;
+    long NumInputs = 0;
+    long NumPatterns = 0;
+    long NumResponses = 0;
+    Matrix InputPatterns;   // pattern x input
+    Matrix DesiredOutputs;  // pattern x output
+    std::vector<long> PatternOrder;
+    std::string TrainingFileName;
+
+    // Units and weights, sized by SizeUnitsAndWeights.
+    std::vector<Unit> InputUnits;
+    std::vector<Unit> OutputUnits;
+    Matrix Weights;  // input x output
+
+    // Training settings; SetDefaultSettings gives the values a new set-up page starts from.
+    std::string LearningRule;
+    double LearningRate = 0;
+    double MinError = 0;
+    long PrintSweeps = 0;
+    long EpochLimit = 0;
+    int StopAtMaxEpochs = 0;
+    int StopWhenAllHits = 0;
+    bool RandomizeOrder = false;
+    bool FreezeThresholds = false;
+    double WeightMin = 0;
+    double WeightMax = 0;
+    std::string WeightSign;
+    double ThresholdMin = 0;
+    double ThresholdMax = 0;
+    std::string ThresholdSign;
+
+    // Run control and results.
+    int FreshStart = 0;
+    int ContinueFromTests = 0;
+    bool GeneralizeMismatch = false;
+    long EpochCount = 0;
+    double TotalSSE = 0;
+    long Hits = 0;
+    std::array<HistoryRow, MaxHistoryRows + 1> SSEHistory{};
+    int SSERecordCount = 0;
+
+    // Chosen on the save-results page.
+    std::string ResultsFilePath;
+};
+
+// Identifier strings of the learning rules and sign rules.
+inline constexpr const char* RuleDelta = "Delta";
+inline constexpr const char* RuleGradient = "Gradient";
+inline constexpr const char* RuleTarvik = "Tarvik";
+inline constexpr const char* SignPos = "Pos";
+inline constexpr const char* SignNeg = "Neg";
+inline constexpr const char* SignBoth = "Both";
+
+// Settings a new training set-up page starts from (rule Delta, weights 0..0.1
+// Both, thresholds 0..0 Both, shuffled order, thresholds trained). The numbers
+// that come from the page's boxes (rate, hit criterion, interval) are set too,
+// to the boxes' default texts, so a state is usable without a page.
+void SetDefaultSettings(NetworkState& net);
+
+// Sizes the input units, output units and weights anew from the current sizes,
+// every field zero or empty.
+void SizeUnitsAndWeights(NetworkState& net);
+
+}  // namespace vantorelle

@@ -1,0 +1,101 @@
+#include "Response.h"
+
+#include <cmath>
+
+namespace vantorelle {
+
+double Pi()
+{
+    static const double pi = 4 * std::atan(1.0);
+    return pi;
+}
+
+double Activation(UnitKind kind, double x, double previous)
+{
+    switch (kind) {
+    case UnitKind::Binary: return x >= 0 ? 1.0 : 0.0;
+    case UnitKind::IntDev: return 1 / (1 + std::exp(-x));
+    case UnitKind::Value: return std::exp((-Pi() * x) * x);
+    case UnitKind::None: break;
+    }
+    return previous;
+}
+
+void ComputeActivation(NetworkState& net, long k)
+{
+    Unit& unit = net.OutputUnits[k];
+    unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
+}
+
+void ComputeResponse(NetworkState& net, long p)
+{
+    const long numInputs = net.NumInputs;
+    const long numOutputs = net.NumOutputs;
+    const double* inputs = net.InputPatterns.Row(p);
+    Unit* out = net.OutputUnits.data();
+
+    // Accumulate every output's net input in input order; the inner loop runs
+    // across outputs so it can use vector registers without reordering any sum.
+    thread_local std::vector<double> netInput;
+    netInput.assign(static_cast<std::size_t>(numOutputs) + 1, 0.0);
+    double* sum = netInput.data();
+    for (long i = 1; i <= numInputs; ++i) {
+        const double x = inputs[i];
+        net.InputUnits[i].Activation = x;
+        const double* w = net.Weights.Row(i);
+        for (long k = 1; k <= numOutputs; ++k)
+            sum[k] = x * w[k] + sum[k];
+    }
+    const double* desired = net.DesiredOutputs.Row(p);
+    for (long k = 1; k <= numOutputs; ++k) {
+        Unit& unit = out[k];
+        unit.NetInput = unit.Threshold + sum[k];
+        unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
+        unit.Error = desired[k] - unit.Activation;
+        unit.Target = desired[k];
+    }
+}
+
+double PatternSSE(const NetworkState& net)
+{
+    double s = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k) {
+        const double e = net.OutputUnits[k].Error;
+        s = s + e * e;
+    }
+    return s;
+}
+
+long PatternHits(const NetworkState& net)
+{
+    long hits = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k) {
+        const double e = net.OutputUnits[k].Error;
+        if (e * e < net.MinError)
+            ++hits;
+    }
+    return hits;
+}
+
+void EvaluateTrainingSet(NetworkState& net)
+{
+    net.Hits = 0;
+    net.TotalSSE = 0;
+    for (long p = 1; p <= net.NumPatterns; ++p) {
+        ComputeResponse(net, p);
+        net.Hits = net.Hits + PatternHits(net);
+        net.TotalSSE = net.TotalSSE + PatternSSE(net);
+    }
+}
+
+double TrainingSetSSE(NetworkState& net)
+{
+    double total = 0;
+    for (long p = 1; p <= net.NumPatterns; ++p) {
+        ComputeResponse(net, p);
+        total = total + PatternSSE(net);
+    }
+    return total;
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,37 @@
+#pragma once
+// What the network does with one pattern, and how far that is from the
+// desired output. Call ComputeResponse before reading a unit's Activation,
+// Target or Error.
+
+#include "NetworkState.h"
+
+namespace vantorelle {
+
+// pi as the program computes it, 4 * atan(1).
+double Pi();
+
+// Presents pattern p (1..NumPatterns) and fills every output unit's NetInput,
+// Activation, Target and Error.
+void ComputeResponse(NetworkState& net, long p);
+
+// Sets OutputUnits[k].Activation from its NetInput by its UnitType
+// (an unset type leaves the activation as it is).
+void ComputeActivation(NetworkState& net, long k);
+
+// The activation of a unit of the given kind at net input x; `previous` is
+// what an unset kind keeps.
+double Activation(UnitKind kind, double x, double previous);
+
+// Squared error of the current pattern summed over the outputs.
+double PatternSSE(const NetworkState& net);
+
+// Outputs of the current pattern whose squared error is below MinError.
+long PatternHits(const NetworkState& net);
+
+// Sets Hits and TotalSSE over all patterns in file order.
+void EvaluateTrainingSet(NetworkState& net);
+
+// Sum of PatternSSE over all patterns in file order; sets nothing else but the units.
+double TrainingSetSSE(NetworkState& net);
+
+}  // namespace vantorelle

@@ -1,0 +1,269 @@
+#include "TrainingFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <cstring>
+#include <cerrno>
+
+namespace vantorelle {
+
+namespace {
+
+// More values than this would need over half a gigabyte: refuse before allocating.
+constexpr long long MaxStoredValues = 64LL * 1024 * 1024;
+
+bool IsSeparator(char c)
+{
+    return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string BaseName(const std::string& path)
+{
+    auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Walks the file's tokens, keeping the line and column of each for messages.
+class Tokenizer {
+public:
+    explicit Tokenizer(const std::string& text) : text(text) {}
+
+    // Moves to the next token; false at the end of the text.
+    bool Next()
+    {
+        while (pos < text.size() && IsSeparator(text[pos])) {
+            if (text[pos] == '\n') {
+                ++line;
+                lineStart = pos + 1;
+            }
+            ++pos;
+        }
+        if (pos >= text.size())
+            return false;
+        start = pos;
+        while (pos < text.size() && !IsSeparator(text[pos]))
+            ++pos;
+        ++count;
+        return true;
+    }
+    const char* Begin() const { return text.data() + start; }
+    const char* End() const { return text.data() + pos; }
+    std::string Token() const
+    {
+        std::string t(Begin(), End());
+        if (t.size() > 40)
+            t = t.substr(0, 40) + "...";
+        return t;
+    }
+    std::string Where() const
+    {
+        return "value " + std::to_string(count) + " (line " + std::to_string(line) + ", column " +
+               std::to_string(start - lineStart + 1) + ")";
+    }
+
+private:
+    const std::string& text;
+    std::size_t pos = 0;
+    std::size_t start = 0;
+    std::size_t lineStart = 0;
+    long line = 1;
+    long count = 0;
+};
+
+class Reader {
+public:
+    Reader(const std::string& path, const std::string& text) : name(BaseName(path)), tokens(text) {}
+
+    std::string error;
+
+    // Reads the next number; on failure sets error and answers false.
+    bool Number(double& value, const char* what)
+    {
+        if (!tokens.Next()) {
+            Fail(std::string("the file ends before ") + what + ".");
+            return false;
+        }
+        if (!ParseFileNumber(tokens.Begin(), tokens.End(), value)) {
+            Fail(tokens.Where() + ", \"" + tokens.Token() + "\", is not a number.");
+            return false;
+        }
+        return true;
+    }
+
+    // Reads a header size: a whole number from 1 to the size limit.
+    bool Size(long& size, const char* what)
+    {
+        double value = 0;
+        if (!Number(value, what))
+            return false;
+        if (value != std::floor(value)) {
+            Fail(std::string("the ") + what + " must be a whole number, not " + tokens.Token() + ".");
+            return false;
+        }
+        if (value < 1 || value > MaxSizeValue) {
+            Fail(std::string("the ") + what + " must be from 1 to " + std::to_string(MaxSizeValue) + ", not " +
+                 tokens.Token() + ".");
+            return false;
+        }
+        size = static_cast<long>(value);
+        return true;
+    }
+
+    void Fail(const std::string& why) { error = "The training file \"" + name + "\" cannot be used: " + why; }
+
+private:
+    std::string name;
+    Tokenizer tokens;
+};
+
+}  // namespace
+
+bool ParseFileNumber(const char* begin, const char* end, double& value)
+{
+    // Check the grammar first: from_chars alone would also take "inf", "nan"
+    // and hexadecimal forms, and refuses a leading "+".
+    const char* p = begin;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* mantissa = p;
+    long digits = 0;
+    while (p < end && IsDigit(*p)) {
+        ++p;
+        ++digits;
+    }
+    if (p < end && *p == '.') {
+        ++p;
+        while (p < end && IsDigit(*p)) {
+            ++p;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p < end && (*p == '+' || *p == '-'))
+            ++p;
+        const char* expDigits = p;
+        while (p < end && IsDigit(*p))
+            ++p;
+        if (p == expDigits)
+            return false;
+    }
+    if (p != end)
+        return false;
+
+    double magnitude = 0;
+    auto [last, ec] = std::from_chars(mantissa, end, magnitude, std::chars_format::general);
+    if (last != end)
+        return false;
+    if (ec == std::errc::result_out_of_range) {
+        // Too small to represent is zero; too large is not a number we can use.
+        std::string copy(mantissa, end);
+        errno = 0;
+        double approx = std::strtod(copy.c_str(), nullptr);
+        if (std::isinf(approx))
+            return false;
+        magnitude = approx;
+    } else if (ec != std::errc()) {
+        return false;
+    }
+    if (!std::isfinite(magnitude))
+        return false;
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
+{
+    ReadResult result;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        int err = errno;
+        result.message = "The training file \"" + BaseName(path) + "\" cannot be opened: " +
+                         (err ? std::strerror(err) : "unknown error") + ".";
+        return result;
+    }
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    if (file.bad()) {
+        result.message = "The training file \"" + BaseName(path) + "\" cannot be read.";
+        return result;
+    }
+    const std::string text = buffer.str();
+
+    Reader reader(path, text);
+    NetworkState fresh;
+    double ignored = 0;
+    if (!reader.Size(fresh.NumOutputs, "number of outputs") || !reader.Number(ignored, "the second header value") ||
+        !reader.Size(fresh.NumInputs, "number of inputs") || !reader.Size(fresh.NumPatterns, "number of patterns")) {
+        result.message = reader.error;
+        return result;
+    }
+    const long long responses = static_cast<long long>(fresh.NumOutputs) * fresh.NumPatterns;
+    if (responses > MaxSizeValue) {
+        reader.Fail(std::to_string(fresh.NumOutputs) + " outputs times " + std::to_string(fresh.NumPatterns) +
+                    " patterns make " + std::to_string(responses) + " responses; at most " +
+                    std::to_string(MaxSizeValue) + " are allowed.");
+        result.message = reader.error;
+        return result;
+    }
+    const long long values =
+        static_cast<long long>(fresh.NumPatterns) * (fresh.NumInputs + fresh.NumOutputs);
+    const long long weights = static_cast<long long>(fresh.NumInputs) * fresh.NumOutputs;
+    if (values + weights > MaxStoredValues) {
+        reader.Fail(std::to_string(fresh.NumPatterns) + " patterns of " + std::to_string(fresh.NumInputs) +
+                    " inputs would need more memory than this program allows.");
+        result.message = reader.error;
+        return result;
+    }
+    // Every value takes at least one character and one separator: a file too
+    // short for its header is refused before the arrays are allocated.
+    if (static_cast<long long>(text.size()) < values) {
+        reader.Fail("the file ends before all " + std::to_string(values) + " pattern values; it is only " +
+                    std::to_string(text.size()) + " bytes long.");
+        result.message = reader.error;
+        return result;
+    }
+
+    fresh.InputPatterns.Resize(fresh.NumPatterns, fresh.NumInputs);
+    for (long p = 1; p <= fresh.NumPatterns; ++p) {
+        for (long i = 1; i <= fresh.NumInputs; ++i) {
+            if (!reader.Number(fresh.InputPatterns(p, i), "all input values are read")) {
+                result.message = reader.error;
+                return result;
+            }
+        }
+    }
+    fresh.DesiredOutputs.Resize(fresh.NumPatterns, fresh.NumOutputs);
+    for (long p = 1; p <= fresh.NumPatterns; ++p) {
+        for (long k = 1; k <= fresh.NumOutputs; ++k) {
+            if (!reader.Number(fresh.DesiredOutputs(p, k), "all desired outputs are read")) {
+                result.message = reader.error;
+                return result;
+            }
+        }
+    }
+
+    // Everything read: swap the new data in; units, weights, settings and results stay.
+    net.NumOutputs = fresh.NumOutputs;
+    net.NumInputs = fresh.NumInputs;
+    net.NumPatterns = fresh.NumPatterns;
+    net.NumResponses = static_cast<long>(responses);
+    net.InputPatterns = std::move(fresh.InputPatterns);
+    net.DesiredOutputs = std::move(fresh.DesiredOutputs);
+    net.PatternOrder.assign(static_cast<std::size_t>(net.NumPatterns) + 1, 0);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,27 @@
+#pragma once
+// Reading a ".net" training file: four header numbers (outputs, an ignored
+// value, inputs, patterns), then every pattern's inputs, then every pattern's
+// desired outputs, separated by commas, blanks and line breaks in any mix.
+
+#include <string>
+
+#include "NetworkState.h"
+
+namespace vantorelle {
+
+struct ReadResult {
+    bool ok = false;
+    std::string message;  // why the file was refused; empty on success
+};
+
+// Reads the file at path into net's sizes, patterns, desired outputs, pattern
+// order and NumResponses. On any fault it returns a message naming the file
+// (and the bad value's position where there is one) and leaves net untouched.
+ReadResult ReadTrainingFile(NetworkState& net, const std::string& path);
+
+// Parses a training-file number: optional sign, digits with an optional "."
+// and an optional exponent. Anything else (nan, inf, hexadecimal, a value out
+// of the range of a double) is refused.
+bool ParseFileNumber(const char* begin, const char* end, double& value);
+
+}  // namespace vantorelle

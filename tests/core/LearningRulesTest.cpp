@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "LearningRules.h"
+#include "NetworkBuilders.h"
+#include "Response.h"
+
+using namespace vantorelle;
+using vantorelle::testing::MakeNetwork;
+
+namespace {
+
+NetworkState OneUnit(std::vector<double> x, double target, UnitKind kind, double rate)
+{
+    NetworkState net = MakeNetwork({x}, {{target}});
+    net.LearningRate = rate;
+    net.OutputUnits[1].UnitType = kind;
+    return net;
+}
+
+// Squared error of pattern 1 as a function of weight i of unit 1 (i = 0: the threshold).
+double ErrorAt(NetworkState net, long i, double value)
+{
+    if (i == 0)
+        net.OutputUnits[1].Threshold = value;
+    else
+        net.Weights(i, 1) = value;
+    ComputeResponse(net, 1);
+    return PatternSSE(net);
+}
+
+}  // namespace
+
+// --- the delta rule ---
+
+TEST(DeltaRule, StepsByRateTimesErrorTimesInput)
+{
+    NetworkState net = OneUnit({1, 0}, 1, UnitKind::Binary, 0.5);
+    net.OutputUnits[1].Threshold = -0.25;  // net input -0.25: answers 0, error 1
+    ComputeResponse(net, 1);
+    ASSERT_EQ(net.OutputUnits[1].Error, 1);
+    DeltaRule(net, 1);
+    EXPECT_EQ(net.Weights(1, 1), 0.5);
+    EXPECT_EQ(net.Weights(2, 1), 0);
+    EXPECT_EQ(net.OutputUnits[1].Threshold, 0.25);
+}
+
+TEST(DeltaRule, NoErrorNoChange)
+{
+    NetworkState net = OneUnit({1, 1}, 1, UnitKind::Binary, 0.5);
+    net.Weights(1, 1) = 0.3;
+    ComputeResponse(net, 1);
+    DeltaRule(net, 1);
+    EXPECT_EQ(net.Weights(1, 1), 0.3);
+    EXPECT_EQ(net.OutputUnits[1].Threshold, 0);
+}
+
+// --- gradient rules against a finite-difference gradient ---
+
+TEST(GradientRule, UsesTheSigmoidDerivative)
+{
+    NetworkState net = OneUnit({1}, 1, UnitKind::IntDev, 1);
+    ComputeResponse(net, 1);  // net 0: a = 0.5, d = 0.25, e = 0.5
+    GradientRule(net, 1);
+    EXPECT_EQ(net.Weights(1, 1), 0.125);
+    EXPECT_EQ(net.OutputUnits[1].Threshold, 0.125);
+}
+
+TEST(GradientRule, StepIsMinusHalfTheGradientOfTheSquaredError)
+{
+    const double rate = 0.1;
+    NetworkState net = OneUnit({0.3, -0.7, 1.1}, 0.8, UnitKind::IntDev, rate);
+    net.Weights(1, 1) = 0.2;
+    net.Weights(2, 1) = -0.4;
+    net.Weights(3, 1) = 0.05;
+    net.OutputUnits[1].Threshold = 0.1;
+    NetworkState before = net;
+    ComputeResponse(net, 1);
+    GradientRule(net, 1);
+    const double h = 1e-6;
+    double largest = 0;
+    for (long i = 0; i <= 3; ++i) {
+        const double w = i == 0 ? before.OutputUnits[1].Threshold : before.Weights(i, 1);
+        const double gradient = (ErrorAt(before, i, w + h) - ErrorAt(before, i, w - h)) / (2 * h);
+        const double step = (i == 0 ? net.OutputUnits[1].Threshold : net.Weights(i, 1)) - w;
+        EXPECT_NEAR(step, -rate * gradient / 2, 1e-9) << "weight " << i;
+        largest = std::max(largest, std::abs(gradient));
+    }
+    EXPECT_GT(largest, 1e-3);  // the check means something only with a real gradient
+}
+
+TEST(ValueUnitRule, FollowsTheGaussianGradientWhenTheTargetIsZero)
+{
+    // With t = 0, delta = g*e: a step down the gradient of the squared error.
+    const double rate = 0.05;
+    NetworkState net = OneUnit({0.6, -0.2}, 0, UnitKind::Value, rate);
+    net.Weights(1, 1) = 0.4;
+    net.Weights(2, 1) = 0.3;
+    net.OutputUnits[1].Threshold = -0.1;
+    NetworkState before = net;
+    ComputeResponse(net, 1);
+    ASSERT_EQ(ValueUnitRule(net, 1), RuleOutcome::Updated);
+    const double h = 1e-6;
+    double largest = 0;
+    for (long i = 0; i <= 2; ++i) {
+        const double w = i == 0 ? before.OutputUnits[1].Threshold : before.Weights(i, 1);
+        const double gradient = (ErrorAt(before, i, w + h) - ErrorAt(before, i, w - h)) / (2 * h);
+        const double step = (i == 0 ? net.OutputUnits[1].Threshold : net.Weights(i, 1)) - w;
+        EXPECT_NEAR(step, -rate * gradient / 2, 1e-9) << "weight " << i;
+        largest = std::max(largest, std::abs(gradient));
+    }
+    EXPECT_GT(largest, 1e-3);
+}
+
+TEST(ValueUnitRule, ZeroNetInputDoesNotLearn)
+{
+    NetworkState net = OneUnit({1, 1}, 0.3, UnitKind::Value, 0.5);
+    ComputeResponse(net, 1);
+    ASSERT_EQ(net.OutputUnits[1].NetInput, 0);
+    ValueUnitRule(net, 1);
+    EXPECT_EQ(net.Weights(1, 1), 0);
+    EXPECT_EQ(net.OutputUnits[1].Threshold, 0);
+}
+
+TEST(ValueUnitRule, OverflowStopsTheUnitPartWay)
+{
+    NetworkState net = OneUnit({1, 1e300, 1}, 1, UnitKind::Value, 1);
+    net.OutputUnits[1].Threshold = 0.5;
+    ComputeResponse(net, 1);
+    NetworkState fast = net;
+    EXPECT_EQ(ValueUnitRule(net, 1), RuleOutcome::Overflow);
+    EXPECT_NE(net.Weights(1, 1), 0);   // first weight already changed
+    EXPECT_EQ(net.Weights(2, 1), 0);   // the overflowing one is not stored
+    EXPECT_EQ(net.Weights(3, 1), 0);   // nor anything after it
+    EXPECT_EQ(net.OutputUnits[1].Threshold, 0.5);
+    EXPECT_EQ(ApplyRuleToAllOutputs(fast, RuleKind::Tarvik), RuleOutcome::Overflow);
+    for (long i = 1; i <= 3; ++i)
+        EXPECT_EQ(fast.Weights(i, 1), net.Weights(i, 1));
+    EXPECT_EQ(fast.OutputUnits[1].Threshold, 0.5);
+}
+
+TEST(Rules, FrozenThresholdsStayPut)
+{
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+        NetworkState net = OneUnit({1, 0.5}, 1, UnitKindForRule(rule), 0.5);
+        net.FreezeThresholds = true;
+        net.OutputUnits[1].Threshold = -0.3;
+        net.Weights(1, 1) = 0.2;
+        ComputeResponse(net, 1);
+        ApplyRuleToAllOutputs(net, rule);
+        EXPECT_EQ(net.OutputUnits[1].Threshold, -0.3);
+        EXPECT_NE(net.Weights(1, 1), 0.2);
+    }
+}
+
+// The row-by-row sweep the engine uses must give the per-unit rules' bits.
+TEST(Rules, BatchedSweepMatchesThePerUnitRulesBitForBit)
+{
+    std::vector<std::vector<double>> in = {{0.3, -1.2, 0.7, 2.0, 0.0}};
+    std::vector<std::vector<double>> out = {{1, 0, 0.5, 0.2}};
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+        NetworkState a = MakeNetwork(in, out);
+        a.LearningRate = 0.37;
+        for (long i = 1; i <= 5; ++i)
+            for (long k = 1; k <= 4; ++k)
+                a.Weights(i, k) = 0.1 * i - 0.07 * k;
+        for (long k = 1; k <= 4; ++k) {
+            a.OutputUnits[k].UnitType = UnitKindForRule(rule);
+            a.OutputUnits[k].Threshold = 0.05 * k;
+        }
+        ComputeResponse(a, 1);
+        NetworkState b = a;
+        for (long k = 1; k <= 4; ++k) {
+            if (rule == RuleKind::Delta)
+                DeltaRule(a, k);
+            else if (rule == RuleKind::Gradient)
+                GradientRule(a, k);
+            else
+                ValueUnitRule(a, k);
+        }
+        ApplyRuleToAllOutputs(b, rule);
+        for (long i = 1; i <= 5; ++i)
+            for (long k = 1; k <= 4; ++k)
+                EXPECT_EQ(a.Weights(i, k), b.Weights(i, k));
+        for (long k = 1; k <= 4; ++k)
+            EXPECT_EQ(a.OutputUnits[k].Threshold, b.OutputUnits[k].Threshold);
+    }
+}
+
+TEST(Rules, NamesAndKinds)
+{
+    EXPECT_EQ(RuleKindFromName("Delta"), RuleKind::Delta);
+    EXPECT_EQ(RuleKindFromName("Gradient"), RuleKind::Gradient);
+    EXPECT_EQ(RuleKindFromName("Tarvik"), RuleKind::Tarvik);
+    EXPECT_EQ(RuleKindFromName("delta"), RuleKind::None);  // identifiers compare exactly
+    EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Delta)), "Binary");
+    EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Gradient)), "IntDev");
+    EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Tarvik)), "Value");
+    EXPECT_STREQ(UnitKindName(UnitKind::None), "");
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests, the benchmarks and the
+# screenshot tools need. Does nothing when all of them are already present,
+# so `make` can call it on every run.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  build-essential cmake ninja-build pkgconf
+  # desktop program (Charts needs the OpenGL development files too)
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # workbook
+  libxlsxwriter-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts: Liberation Sans stands in for Arial
+  fonts-liberation
+  # looking at the program: virtual display, screenshots, PDF and workbook checks
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils python3-openpyxl
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends "${missing[@]}"
