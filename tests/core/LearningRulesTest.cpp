@@ -126,7 +126,7 @@ TEST(ValueUnitRule, ZeroNetInputDoesNotLearn)
 
 TEST(ValueUnitRule, OverflowStopsTheUnitPartWay)
 {
-    NetworkState net = OneUnit({1, 1e300, 1}, 1, UnitKind::Value, 1);
+    NetworkState net = OneUnit({1, 1e300, 1}, 1, UnitKind::Value, 1e10);
     net.OutputUnits[1].Threshold = 0.5;
     ComputeResponse(net, 1);
     NetworkState fast = net;

@@ -221,7 +221,9 @@ TEST_F(Engine, AllHitsInTheFirstEpochStopAfterOne)
 {
     // Weights 1 and thresholds -1.5 already compute AND; rate 0 keeps them.
     net.WeightMin = net.WeightMax = 1;
+    net.WeightSign = "Pos";
     net.ThresholdMin = net.ThresholdMax = -1.5;
+    net.ThresholdSign = "Neg";
     panel.boxes = {"100", "0", "10", "0.01", true, true};
     StartTraining(net, host);
     EXPECT_EQ(net.EpochCount, 1);
@@ -253,10 +255,10 @@ TEST_F(Engine, ARunawayRunStopsWhenAsked)
 
 TEST_F(Engine, NonFiniteWeightsEndTheRunWithAMessage)
 {
-    net = vantorelle::testing::MakeNetwork({{1e300}, {-1e300}}, {{1}, {0}});
+    // Two identical inputs that want different answers: the delta rule's
+    // step of rate * 1e300 overflows at once.
+    net = vantorelle::testing::MakeNetwork({{1e300}, {1e300}}, {{1}, {0}});
     panel.boxes = {"1000", "1e10", "100", "0.01", true, false};
-    net.LearningRule = "Gradient";
-    net.WeightMin = net.WeightMax = 1;
     StartTraining(net, host);
     EXPECT_LT(net.EpochCount, 1000);
     ASSERT_EQ(panel.errors.size(), 1u);
