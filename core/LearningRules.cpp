@@ -1,6 +1,8 @@
 #include "LearningRules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "Response.h"
@@ -134,28 +136,34 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
     // matrix can be swept row by row (contiguous, vectorisable across outputs)
     // with the very same results as the rules' unit-by-unit order.
     const bool watchOverflow = rule == RuleKind::Tarvik;
-    thread_local std::vector<double> savedRow;
+    thread_local std::vector<double> newRow;
+    newRow.resize(static_cast<std::size_t>(numOutputs) + 1);
+    double* fresh = newRow.data();
     for (long i = 1; i <= numInputs; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
-        if (watchOverflow)
-            savedRow.assign(w, w + numOutputs + 1);
-        bool rowFinite = true;
-        for (long k = 1; k <= numOutputs; ++k) {
-            w[k] = c[k] * x + w[k];
-            if (watchOverflow)
-                rowFinite = rowFinite && std::isfinite(w[k]);
+        if (!watchOverflow) {
+            for (long k = 1; k <= numOutputs; ++k)
+                w[k] = c[k] * x + w[k];
+            continue;
         }
-        if (!rowFinite) {
-            // Undo this row and finish unit by unit, so each unit stops at
-            // exactly the weight where it overflowed.
-            std::copy(savedRow.begin(), savedRow.end(), w);
+        // The value rule must not store a weight that overflowed: compute the
+        // row aside, and store it only when every value is finite.
+        double largest = 0;
+        for (long k = 1; k <= numOutputs; ++k) {
+            fresh[k] = c[k] * x + w[k];
+            largest = std::max(largest, std::fabs(fresh[k]));
+        }
+        if (!(largest <= std::numeric_limits<double>::max())) {
+            // Finish unit by unit from this row, so each unit stops exactly
+            // at the weight where it overflowed.
             RuleOutcome outcome = RuleOutcome::Updated;
             for (long k = 1; k <= numOutputs; ++k)
                 if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
                     outcome = RuleOutcome::Overflow;
             return outcome;
         }
+        std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
     }
     if (!net.FreezeThresholds) {
         RuleOutcome outcome = RuleOutcome::Updated;

@@ -126,6 +126,17 @@ void ShufflePatterns(NetworkState& net, Random& random)
     }
 }
 
+RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule)
+{
+    RuleOutcome outcome = RuleOutcome::Updated;
+    for (long j = 1; j <= net.NumPatterns; ++j) {
+        ComputeResponse(net, net.PatternOrder[j]);
+        if (ApplyRuleToAllOutputs(net, rule) == RuleOutcome::Overflow)
+            outcome = RuleOutcome::Overflow;
+    }
+    return outcome;
+}
+
 bool ValidateSettings(NetworkState& net, TrainingHost& host)
 {
     TrainingPanel& panel = host.panel;
@@ -221,14 +232,10 @@ void RunTraining(NetworkState& net, TrainingHost& host)
         if (epochLimitOn)
             panel.AdvanceProgressBar();
         ShufflePatterns(net, host.random);
-
-        for (long j = 1; j <= net.NumPatterns; ++j) {
-            ComputeResponse(net, net.PatternOrder[j]);
-            if (ApplyRuleToAllOutputs(net, rule) == RuleOutcome::Overflow && !overflowReported) {
-                // Once per run: the rule skips the overflowing update and training goes on.
-                overflowReported = true;
-                host.messages.Error(text::OverflowMessage());
-            }
+        if (TrainingSweep(net, rule) == RuleOutcome::Overflow && !overflowReported) {
+            // Once per run: the rule skips each overflowing update and training goes on.
+            overflowReported = true;
+            host.messages.Error(text::OverflowMessage());
         }
         EvaluateTrainingSet(net);
 
