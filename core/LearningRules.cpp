@@ -94,7 +94,41 @@ RuleOutcome ValueUnitRule(NetworkState& net, long k)
 }
 
 
-RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
+namespace {
+
+// Well below the largest double: a weight under this bound plus a step under
+// it cannot overflow, whatever the rounding.
+constexpr double SafeMagnitude = 1e300;
+
+double LargestWeightMagnitude(const NetworkState& net)
+{
+    double largest = 0;
+    for (long i = 1; i <= net.NumInputs; ++i) {
+        const double* w = net.Weights.Row(i);
+        for (long k = 1; k <= net.NumOutputs; ++k)
+            largest = std::max(largest, std::fabs(w[k]));
+    }
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        largest = std::max(largest, std::fabs(net.OutputUnits[k].Threshold));
+    return largest;
+}
+
+}  // namespace
+
+OverflowGuard MakeOverflowGuard(const NetworkState& net)
+{
+    OverflowGuard guard;
+    guard.inputBound = 1;  // a threshold steps by the coefficient itself
+    for (long p = 1; p <= net.NumPatterns; ++p) {
+        const double* x = net.InputPatterns.Row(p);
+        for (long i = 1; i <= net.NumInputs; ++i)
+            guard.inputBound = std::max(guard.inputBound, std::fabs(x[i]));
+    }
+    guard.weightBound = LargestWeightMagnitude(net);
+    return guard;
+}
+
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard)
 {
     const long numInputs = net.NumInputs;
     const long numOutputs = net.NumOutputs;
@@ -106,6 +140,7 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
     coefficient.assign(static_cast<std::size_t>(numOutputs) + 1, 0.0);
     double* c = coefficient.data();
     bool finite = true;
+    double largestStep = 0;
     switch (rule) {
     case RuleKind::None: return RuleOutcome::Updated;
     case RuleKind::Delta:
@@ -120,6 +155,7 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
         for (long k = 1; k <= numOutputs; ++k) {
             c[k] = ValueDelta(out[k]) * net.LearningRate;
             finite = finite && std::isfinite(c[k]);
+            largestStep = std::max(largestStep, std::fabs(c[k]));
         }
         break;
     }
@@ -129,17 +165,30 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
         for (long k = 1; k <= numOutputs; ++k)
             if (ValueUnitRule(net, k) == RuleOutcome::Overflow)
                 outcome = RuleOutcome::Overflow;
+        if (guard)
+            guard->weightBound = LargestWeightMagnitude(net);
         return outcome;
+    }
+
+    // The value rule must never store an overflowed weight. When the guard
+    // proves no weight can overflow this time, skip the checks.
+    bool watchOverflow = rule == RuleKind::Tarvik;
+    if (watchOverflow && guard) {
+        const double growth = largestStep * guard->inputBound;
+        if (guard->weightBound + growth < SafeMagnitude) {
+            guard->weightBound = guard->weightBound + growth;
+            watchOverflow = false;
+        }
     }
 
     // Every weight's update depends only on its own unit's coefficient, so the
     // matrix can be swept row by row (contiguous, vectorisable across outputs)
     // with the very same results as the rules' unit-by-unit order.
-    const bool watchOverflow = rule == RuleKind::Tarvik;
+    RuleOutcome outcome = RuleOutcome::Updated;
     thread_local std::vector<double> newRow;
     newRow.resize(static_cast<std::size_t>(numOutputs) + 1);
     double* fresh = newRow.data();
-    for (long i = 1; i <= numInputs; ++i) {
+    for (long i = 1; i <= numInputs && outcome == RuleOutcome::Updated; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
         if (!watchOverflow) {
@@ -147,26 +196,26 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
                 w[k] = c[k] * x + w[k];
             continue;
         }
-        // The value rule must not store a weight that overflowed: compute the
-        // row aside, and store it only when every value is finite.
-        double largest = 0;
+        // Compute the row aside and store it only when every value is finite.
+        bool rowFinite = true;
         for (long k = 1; k <= numOutputs; ++k) {
             fresh[k] = c[k] * x + w[k];
-            largest = std::max(largest, std::fabs(fresh[k]));
+            rowFinite = rowFinite && std::isfinite(fresh[k]);
         }
-        if (!(largest <= std::numeric_limits<double>::max())) {
-            // Finish unit by unit from this row, so each unit stops exactly
-            // at the weight where it overflowed.
-            RuleOutcome outcome = RuleOutcome::Updated;
-            for (long k = 1; k <= numOutputs; ++k)
-                if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
-                    outcome = RuleOutcome::Overflow;
-            return outcome;
+        if (rowFinite) {
+            std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
+            continue;
         }
-        std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
+        // Finish unit by unit from this row, so each unit stops exactly at
+        // the weight where it overflowed (and keeps its threshold).
+        for (long k = 1; k <= numOutputs; ++k)
+            if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
+                outcome = RuleOutcome::Overflow;
+        if (guard)
+            guard->weightBound = LargestWeightMagnitude(net);
+        return outcome;
     }
     if (!net.FreezeThresholds) {
-        RuleOutcome outcome = RuleOutcome::Updated;
         for (long k = 1; k <= numOutputs; ++k) {
             const double t = c[k] + net.OutputUnits[k].Threshold;
             if (watchOverflow && !std::isfinite(t)) {
@@ -175,9 +224,10 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule)
             }
             net.OutputUnits[k].Threshold = t;
         }
-        return outcome;
     }
-    return RuleOutcome::Updated;
+    if (guard && watchOverflow)
+        guard->weightBound = LargestWeightMagnitude(net);
+    return outcome;
 }
 
 }  // namespace vantorelle

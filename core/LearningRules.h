@@ -22,9 +22,18 @@ void GradientRule(NetworkState& net, long k);
 // changed stay changed) and answers Overflow; the caller tells the user.
 RuleOutcome ValueUnitRule(NetworkState& net, long k);
 
-// Applies `rule` to every output unit in turn, as the per-unit rules above
-// would, but sweeping the weight matrix row by row. Answers Overflow when the
-// value-unit rule overflowed on any unit.
-RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule);
+// Bounds that let a caller applying the value-unit rule pattern after pattern
+// skip its overflow checks while no weight can possibly overflow.
+struct OverflowGuard {
+    double inputBound = 1;   // no input is larger in magnitude (at least 1)
+    double weightBound = 0;  // no weight or threshold is larger in magnitude
+};
+OverflowGuard MakeOverflowGuard(const NetworkState& net);
+
+// Applies `rule` to every output unit in turn, with the same results as the
+// per-unit rules above, but sweeping the weight matrix row by row. Answers
+// Overflow when the value-unit rule overflowed on any unit. A guard, kept
+// from pattern to pattern, spares the value rule's checks while it can.
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard = nullptr);
 
 }  // namespace vantorelle

@@ -129,9 +129,12 @@ void ShufflePatterns(NetworkState& net, Random& random)
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule)
 {
     RuleOutcome outcome = RuleOutcome::Updated;
+    OverflowGuard guard;
+    if (rule == RuleKind::Tarvik)
+        guard = MakeOverflowGuard(net);
     for (long j = 1; j <= net.NumPatterns; ++j) {
         ComputeResponse(net, net.PatternOrder[j]);
-        if (ApplyRuleToAllOutputs(net, rule) == RuleOutcome::Overflow)
+        if (ApplyRuleToAllOutputs(net, rule, &guard) == RuleOutcome::Overflow)
             outcome = RuleOutcome::Overflow;
     }
     return outcome;
