@@ -6,6 +6,7 @@
 #include "LearningRules.h"
 #include "NetworkBuilders.h"
 #include "Response.h"
+#include "TrainingEngine.h"
 
 using namespace vantorelle;
 using vantorelle::testing::MakeNetwork;
@@ -199,4 +200,38 @@ TEST(Rules, NamesAndKinds)
     EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Gradient)), "IntDev");
     EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Tarvik)), "Value");
     EXPECT_STREQ(UnitKindName(UnitKind::None), "");
+}
+
+// The engine's sweep skips the value rule's checks while a bound allows; with
+// and without overflow it must agree with the plain rule, weight for weight.
+TEST(Rules, GuardedValueSweepMatchesThePlainRule)
+{
+    for (double rate : {0.1, 1e100}) {
+        NetworkState plain = MakeNetwork({{0.5, 1, -2}, {1e100, 2, 0.1}, {0.3, 1e200, 1}, {-1, 0.2, 0.7}},
+                                         {{0.5, 0}, {1, 0.2}, {0, 1}, {0.9, 0.1}});
+        plain.LearningRate = rate;
+        for (long i = 1; i <= 3; ++i)
+            for (long k = 1; k <= 2; ++k)
+                plain.Weights(i, k) = 1e-3 * i - 2e-3 * k;
+        SetUnitTypes(plain, UnitKind::Value);
+        for (long p = 1; p <= 4; ++p)
+            plain.PatternOrder[p] = p;
+        NetworkState swept = plain;
+
+        bool overflowed = false;
+        for (long p = 1; p <= 4; ++p) {
+            ComputeResponse(plain, p);
+            for (long k = 1; k <= 2; ++k)
+                overflowed = (ValueUnitRule(plain, k) == RuleOutcome::Overflow) || overflowed;
+        }
+        EXPECT_EQ(TrainingSweep(swept, RuleKind::Tarvik) == RuleOutcome::Overflow, overflowed);
+        if (rate > 1) {
+            EXPECT_TRUE(overflowed);
+        }
+        for (long i = 1; i <= 3; ++i)
+            for (long k = 1; k <= 2; ++k)
+                EXPECT_EQ(plain.Weights(i, k), swept.Weights(i, k)) << rate << " " << i << "," << k;
+        for (long k = 1; k <= 2; ++k)
+            EXPECT_EQ(plain.OutputUnits[k].Threshold, swept.OutputUnits[k].Threshold);
+    }
 }
