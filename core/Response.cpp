@@ -1,6 +1,10 @@
 #include "Response.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace vantorelle {
 
@@ -27,26 +31,61 @@ void ComputeActivation(NetworkState& net, long k)
     unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
 }
 
+namespace {
+
+// The net inputs of outputs first .. first+Width-1 for one pattern. Each sum
+// still runs over the inputs in order, exactly as the plain loop would, but
+// Width sums advance together in registers: the chains of additions overlap
+// instead of waiting for each other.
+template <int Width>
+void NetInputBlock(const double* x, const Matrix& weights, long numInputs, long first, double* sum)
+{
+    double acc[Width] = {};
+    for (long i = 1; i <= numInputs; ++i) {
+        const double xi = x[i];
+        const double* w = weights.Row(i) + first;
+        for (int b = 0; b < Width; ++b)
+            acc[b] = xi * w[b] + acc[b];
+    }
+    for (int b = 0; b < Width; ++b)
+        sum[first + b] = acc[b];
+}
+
+constexpr int WidestBlock = 16;
+using NetInputBlockFn = void (*)(const double*, const Matrix&, long, long, double*);
+
+template <int... Widths>
+constexpr std::array<NetInputBlockFn, sizeof...(Widths) + 1> MakeBlockTable(std::integer_sequence<int, Widths...>)
+{
+    return {nullptr, &NetInputBlock<Widths + 1>...};
+}
+constexpr auto BlockTable = MakeBlockTable(std::make_integer_sequence<int, WidestBlock>{});
+
+}  // namespace
+
+void NetInputs(const NetworkState& net, const double* x, double* sum)
+{
+    for (long first = 1; first <= net.NumOutputs; first += WidestBlock) {
+        const long width = std::min<long>(WidestBlock, net.NumOutputs - first + 1);
+        BlockTable[static_cast<std::size_t>(width)](x, net.Weights, net.NumInputs, first, sum);
+    }
+}
+
 void ComputeResponse(NetworkState& net, long p)
 {
     const long numInputs = net.NumInputs;
     const long numOutputs = net.NumOutputs;
     const double* inputs = net.InputPatterns.Row(p);
-    Unit* out = net.OutputUnits.data();
+    for (long i = 1; i <= numInputs; ++i)
+        net.InputUnits[i].Activation = inputs[i];
 
-    // Accumulate every output's net input in input order; the inner loop runs
-    // across outputs so it can use vector registers without reordering any sum.
     thread_local std::vector<double> netInput;
-    netInput.assign(static_cast<std::size_t>(numOutputs) + 1, 0.0);
+    netInput.resize(static_cast<std::size_t>(numOutputs) + 1);
     double* sum = netInput.data();
-    for (long i = 1; i <= numInputs; ++i) {
-        const double x = inputs[i];
-        net.InputUnits[i].Activation = x;
-        const double* w = net.Weights.Row(i);
-        for (long k = 1; k <= numOutputs; ++k)
-            sum[k] = x * w[k] + sum[k];
-    }
+    NetInputs(net, inputs, sum);
+
     const double* desired = net.DesiredOutputs.Row(p);
+    Unit* out = net.OutputUnits.data();
     for (long k = 1; k <= numOutputs; ++k) {
         Unit& unit = out[k];
         unit.NetInput = unit.Threshold + sum[k];

@@ -14,6 +14,10 @@ double Pi();
 // Activation, Target and Error.
 void ComputeResponse(NetworkState& net, long p);
 
+// The sums of input times weight for every output (thresholds not added),
+// each accumulated over the inputs in input order, into sum[1..NumOutputs].
+void NetInputs(const NetworkState& net, const double* x, double* sum);
+
 // Sets OutputUnits[k].Activation from its NetInput by its UnitType
 // (an unset type leaves the activation as it is).
 void ComputeActivation(NetworkState& net, long k);

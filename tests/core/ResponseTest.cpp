@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "NetworkBuilders.h"
+#include "Random.h"
 #include "Response.h"
 
 using namespace vantorelle;
@@ -107,4 +108,31 @@ TEST(Measures, EvaluateTrainingSetTotalsInFileOrderAndLeavesTheLastPattern)
     EvaluateTrainingSet(net);
     EXPECT_EQ(net.Hits, 1);
     EXPECT_EQ(net.TotalSSE, 3);
+}
+
+// The response kernel sums several outputs at once; every width must give the
+// plain loop's bits (each output summed over the inputs in order).
+TEST(Response, BlockedSumsMatchThePlainLoopForEveryWidth)
+{
+    MersenneRandom random(11);
+    for (long outputs : {1L, 2L, 7L, 10L, 16L, 17L, 26L, 40L}) {
+        const long inputs = 37;
+        std::vector<std::vector<double>> in(1, std::vector<double>(inputs));
+        for (double& x : in[0])
+            x = random.Next() * 4 - 2;
+        NetworkState net = MakeNetwork(in, {std::vector<double>(outputs, 0.5)});
+        for (long i = 1; i <= inputs; ++i)
+            for (long k = 1; k <= outputs; ++k)
+                net.Weights(i, k) = random.Next() - 0.5;
+        for (long k = 1; k <= outputs; ++k)
+            net.OutputUnits[k].Threshold = random.Next();
+        ComputeResponse(net, 1);
+        for (long k = 1; k <= outputs; ++k) {
+            double sum = 0;
+            for (long i = 1; i <= inputs; ++i)
+                sum = net.InputPatterns(1, i) * net.Weights(i, k) + sum;
+            sum = net.OutputUnits[k].Threshold + sum;
+            EXPECT_EQ(net.OutputUnits[k].NetInput, sum) << outputs << " outputs, unit " << k;
+        }
+    }
 }
