@@ -1,0 +1,93 @@
+#include "ReportFiles.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace vantorelle {
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+int SystemReportFiles::CreateBeside(const std::string& target, std::string& path, int& handle)
+{
+    const auto slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    // A hidden name that no file manager lists as a report; cut long names so
+    // the temporary name stays within the file system's limit.
+    const std::string base = (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, 200);
+
+    // Keep the permissions of a file being replaced; a new file gets the
+    // usual ones (0666 less the umask).
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate =
+            folder + "." + base + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return errno;
+        }
+        if (replacing)
+            (void)::fchmod(fd, old.st_mode & 07777);
+        path = candidate;
+        handle = fd;
+        return 0;
+    }
+    return EEXIST;
+}
+
+int SystemReportFiles::Write(int handle, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(handle, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int SystemReportFiles::Close(int handle)
+{
+    // Some file systems (network ones, or a full disk with delayed allocation)
+    // only report a failed write here.
+    int error = 0;
+    if (::fsync(handle) != 0 && errno != EINVAL && errno != EROFS)
+        error = errno;
+    if (::close(handle) != 0 && error == 0 && errno != EINTR)
+        error = errno;
+    return error;
+}
+
+int SystemReportFiles::Replace(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+void SystemReportFiles::Remove(const std::string& path) { (void)::unlink(path.c_str()); }
+
+bool SystemReportFiles::Exists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,77 @@
+#pragma once
+// The text results report: a fixed header and up to seven sections chosen by
+// the save-results page's Check1 boxes, written as 8-bit text with TAB
+// separated tables. Every line ends CR LF, most with one or two extra CRs
+// before it, as the tables of the writer show.
+//
+// The writer reads no clock and no locale: the front end passes the date and
+// time texts and the number separators in.
+
+#include <array>
+#include <string>
+
+#include "NetworkState.h"
+#include "NumberFormat.h"
+#include "ReportFiles.h"
+#include "TrainingHost.h"
+
+namespace vantorelle {
+
+// Indices of the section boxes, as the page numbers its Check1 array. The
+// sections are written in the order General, Responses, Errors, Weights,
+// InputPatterns, OutputPatterns, History whatever the indices.
+enum ReportSection : int {
+    InputPatternsSection = 0,
+    GeneralSection = 1,
+    ResponsesSection = 2,
+    ErrorsSection = 3,
+    WeightsSection = 4,
+    OutputPatternsSection = 5,
+    HistorySection = 6,
+};
+inline constexpr int ReportSectionCount = 7;
+
+// One switch per box, true when checked.
+using ReportSections = std::array<bool, ReportSectionCount>;
+
+// The boxes checked when the save-results page opens.
+inline constexpr ReportSections DefaultReportSections{false, true, true, true, true, false, false};
+
+// Where the report shows its progress: the page's FileNameLabel.
+class ReportStatus {
+public:
+    virtual ~ReportStatus() = default;
+    virtual void ShowFileNameLabel(const std::string& caption, StatusColour background) = 0;
+};
+
+struct ReportRequest {
+    std::string path;          // ResultsFilePath: the file to write
+    ReportSections sections = DefaultReportSections;
+    std::string selectedName;  // the name selected in the file list, for the status captions
+    std::string date;          // the system's short date
+    std::string time;          // the system's long time
+    NumberLocale locale;       // the system's separators
+};
+
+// Writes the report of `net` to request.path and answers whether it was
+// saved. Recomputes Hits and TotalSSE over all patterns and leaves the output
+// units holding the last pattern's response.
+//
+// The report goes to a temporary file beside the target that replaces the
+// target only once every byte is on the disk: a failure leaves any earlier
+// file as it was and no partial file behind. On failure `messages` gets one
+// error naming the file and the reason, and the status says it was not saved.
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages,
+                        ReportFiles& files);
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages);
+
+// The status captions.
+std::string SavingCaption(const std::string& name);    // name " being saved..."
+std::string SavedCaption(const std::string& name);     // name " has been saved!"
+std::string NotSavedCaption(const std::string& name);  // name " has not been saved!"
+
+// What the user is told when the report cannot be saved; `error` is an errno
+// value, `existed` whether a file of that name was there before.
+std::string ReportFailureMessage(const std::string& path, int error, bool existed);
+
+}  // namespace vantorelle

@@ -1,0 +1,117 @@
+#pragma once
+// Recorders, a scratch folder and failing file operations for the report tests.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ReportFiles.h"
+#include "ResultsReport.h"
+
+namespace vantorelle::testing {
+
+struct RecordingStatus : ReportStatus {
+    std::vector<std::pair<std::string, StatusColour>> shown;
+    void ShowFileNameLabel(const std::string& caption, StatusColour background) override
+    {
+        shown.emplace_back(caption, background);
+    }
+};
+
+struct RecordingMessages : Messages {
+    std::vector<std::string> warnings;
+    std::vector<std::string> errors;
+    void Warning(std::string_view title, std::string_view text) override
+    {
+        warnings.push_back(std::string(title) + "|" + std::string(text));
+    }
+    void Error(std::string_view text) override { errors.emplace_back(text); }
+};
+
+// The real operations, with any one of them made to fail on demand.
+class FaultyFiles : public SystemReportFiles {
+public:
+    int createError = 0;
+    int writeError = 0;
+    int writesBeforeFailure = 0;  // successful Write calls before writeError strikes
+    int closeError = 0;
+    int replaceError = 0;
+    int writes = 0;
+    std::vector<std::string> created;
+
+    int CreateBeside(const std::string& target, std::string& path, int& handle) override
+    {
+        if (createError)
+            return createError;
+        const int error = SystemReportFiles::CreateBeside(target, path, handle);
+        if (error == 0)
+            created.push_back(path);
+        return error;
+    }
+    int Write(int handle, const char* data, std::size_t size) override
+    {
+        if (writeError && writes++ >= writesBeforeFailure) {
+            // As a full disk does: part of the data lands, then the error.
+            SystemReportFiles::Write(handle, data, size / 2);
+            return writeError;
+        }
+        return SystemReportFiles::Write(handle, data, size);
+    }
+    int Close(int handle) override
+    {
+        const int error = SystemReportFiles::Close(handle);
+        return closeError ? closeError : error;
+    }
+    int Replace(const std::string& from, const std::string& to) override
+    {
+        return replaceError ? replaceError : SystemReportFiles::Replace(from, to);
+    }
+};
+
+// A fresh empty folder for each test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::temp_directory_path() /
+                 ("vantorelle-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                  std::to_string(::getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(folder); }
+
+    std::string Path(const std::string& name) const { return (folder / name).string(); }
+
+    // Every name in the folder, to prove nothing was left behind.
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::filesystem::path folder;
+};
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+}  // namespace vantorelle::testing
