@@ -45,7 +45,47 @@ bool IsWhole(const std::string& text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
+// The --sections names and the box each one stands for.
+constexpr const char* SectionListText =
+    "general, responses, errors, weights, inputs, outputs, history (comma separated), all or none";
+
+struct SectionName {
+    const char* name;
+    ReportSection box;
+};
+constexpr SectionName SectionNames[] = {
+    {"general", GeneralSection}, {"responses", ResponsesSection}, {"errors", ErrorsSection},
+    {"weights", WeightsSection}, {"inputs", InputPatternsSection}, {"outputs", OutputPatternsSection},
+    {"history", HistorySection},
+};
+
 }  // namespace
+
+std::optional<ReportSections> ParseSections(const std::string& list)
+{
+    const std::string lower = Lower(list);
+    if (lower == "all")
+        return ReportSections{true, true, true, true, true, true, true};
+    if (lower == "none")
+        return ReportSections{};
+    ReportSections sections{};
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = lower.find(',', start);
+        const std::string item = lower.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        bool known = false;
+        for (const SectionName& s : SectionNames)
+            if (item == s.name) {
+                sections[s.box] = true;
+                known = true;
+            }
+        if (!known)
+            return std::nullopt;
+        if (comma == std::string::npos)
+            return sections;
+        start = comma + 1;
+    }
+}
 
 std::string DefaultRate(const std::string& rule) { return rule == "Tarvik" ? "0.10" : "0.50"; }
 
@@ -57,6 +97,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         result.error = why;
         return result;
     };
+    bool sectionsGiven = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
         auto value = [&](std::string& out) {
@@ -116,6 +157,18 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             if (!value(v))
                 return fail("--test needs a training file");
             o.testFile = v;
+        } else if (arg == "--report") {
+            if (!value(v) || v.empty())
+                return fail("--report needs a file name");
+            o.reportFile = v;
+        } else if (arg == "--sections") {
+            if (!value(v))
+                return fail("--sections needs a list: " + std::string(SectionListText));
+            auto sections = ParseSections(v);
+            if (!sections)
+                return fail("--sections: \"" + v + "\" is not a list of " + SectionListText);
+            o.sections = *sections;
+            sectionsGiven = true;
         } else if (arg.size() > 1 && arg[0] == '-' && !ParseBoxNumber(arg, NumberLocale{})) {
             return fail("unknown option " + arg);
         } else if (o.trainingFile.empty()) {
@@ -126,6 +179,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     }
     if (!o.help && !o.version && o.trainingFile.empty())
         return fail("no training file given");
+    if (sectionsGiven && !o.reportFile)
+        return fail("--sections needs --report FILE");
     return result;
 }
 
@@ -150,11 +205,20 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
   --continue N                  then continue training for N further epochs
   --test FILE.net               then measure the network on a second file with
                                 the same numbers of inputs and outputs
+  --report FILE                 then write the results report to FILE (replacing
+                                it only once it is complete)
+  --sections LIST               what the report holds: a comma list of general,
+                                responses, errors, weights, inputs, outputs,
+                                history; or all; or none (header only)
+                                (general,responses,errors,weights)
   --quiet                       print only the final status block
   --help, --version
 
-Exit status: 0 done, 1 bad training file, 2 bad command line or settings.
-Ctrl-C ends a run cleanly with the final status block.
+Numbers, the report's date and time follow the system's locale (LC_ALL, LANG);
+numbers on the command line are written with a "." decimal point.
+Exit status: 0 done, 1 a bad training file or a report that could not be
+written, 2 bad command line or settings.
+Ctrl-C ends a run cleanly with the final status block (and the report).
 )";
 }
 

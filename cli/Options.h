@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ResultsReport.h"
+
 namespace vantorelle::cli {
 
 struct StartRange {
@@ -30,6 +32,8 @@ struct Options {
     std::optional<std::uint64_t> seed;
     std::optional<std::string> continueEpochs;
     std::optional<std::string> testFile;
+    std::optional<std::string> reportFile;
+    ReportSections sections = DefaultReportSections;
     bool quiet = false;
     bool help = false;
     bool version = false;
@@ -44,6 +48,10 @@ ParseResult ParseOptions(const std::vector<std::string>& args);
 
 // The learning-rate box text a rule starts with: "0.50", or "0.10" for Tarvik.
 std::string DefaultRate(const std::string& rule);
+
+// Reads a --sections list: names from general, responses, errors, weights,
+// inputs, outputs, history separated by commas, or all, or none.
+std::optional<ReportSections> ParseSections(const std::string& list);
 
 std::string UsageText();
 

@@ -5,6 +5,7 @@
 
 #include "InitialWeights.h"
 #include "Random.h"
+#include "ResultsReport.h"
 #include "Response.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
@@ -25,15 +26,40 @@ std::string Lines(std::string_view text)
     return s;
 }
 
+// Numbers on the command line are written the C way ("0.5"), but the engine
+// reads its boxes in the system's form, as a user types them on the training
+// page. Text that is no number passes unchanged, so the engine's own warning
+// quotes it.
+std::string BoxText(const std::string& option, const NumberLocale& locale)
+{
+    if (!ParseBoxNumber(option, NumberLocale{}))
+        return option;
+    std::string text;
+    for (char c : option) {
+        if (c == '.')
+            text += locale.decimal;
+        else if (c != ',')
+            text += c;
+    }
+    return text;
+}
+
+std::string BareName(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 class ConsoleHost : public TrainingPanel, public Messages {
 public:
-    ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag)
+    ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
+                const NumberLocale& locale)
         : options(options), out(out), err(err), stopFlag(stopFlag)
     {
-        boxes.Sweeps = options.epochs;
-        boxes.LRate = options.rate ? *options.rate : DefaultRate(options.rule);
-        boxes.PrintSweeps = options.printEvery;
-        boxes.MinError = options.minError;
+        boxes.Sweeps = BoxText(options.epochs, locale);
+        boxes.LRate = BoxText(options.rate ? *options.rate : DefaultRate(options.rule), locale);
+        boxes.PrintSweeps = BoxText(options.printEvery, locale);
+        boxes.MinError = BoxText(options.minError, locale);
         boxes.StopAtMaxEpochs = options.epochLimit;
         boxes.StopWhenAllHits = options.hitStop;
     }
@@ -111,6 +137,9 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, ConsoleHost& ho
             << " outputs; the trained network has " << net.NumInputs << " and " << net.NumOutputs << ".\n";
         return ExitDataError;
     }
+    // As the generalization page does: the test file becomes the training
+    // file, training would start a new history from the current weights.
+    net.TrainingFileName = BareName(path);
     ReadTrainingFile(net, path);
     net.FreshStart = 0;
     net.EpochCount = 0;
@@ -123,10 +152,45 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, ConsoleHost& ho
     return ExitOk;
 }
 
+// The save-results page's label, on the console: only the outcome, and not when quiet.
+class ConsoleReportStatus : public ReportStatus {
+public:
+    ConsoleReportStatus(std::ostream& out, bool quiet) : out(out), quiet(quiet) {}
+    void ShowFileNameLabel(const std::string& caption, StatusColour background) override
+    {
+        if (background == StatusColour::Green && !quiet)
+            out << caption << '\n';
+    }
+
+private:
+    std::ostream& out;
+    bool quiet;
+};
+
+int WriteReport(NetworkState& net, const Options& options, const SystemTexts& texts, Messages& messages,
+                std::ostream& out)
+{
+    ReportRequest request;
+    request.path = *options.reportFile;
+    request.sections = options.sections;
+    request.selectedName = BareName(request.path);
+    request.date = texts.Date();
+    request.time = texts.Time();
+    request.locale = texts.Numbers();
+    ConsoleReportStatus status(out, options.quiet);
+    return WriteResultsReport(net, request, status, messages) ? ExitOk : ExitDataError;
+}
+
 }  // namespace
 
-int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag)
+int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
+               const SystemTexts* texts)
 {
+    const QtSystemTexts systemTexts;
+    if (!texts)
+        texts = &systemTexts;
+    const NumberLocale locale = texts->Numbers();
+
     NetworkState net;
     ReadResult read = ReadTrainingFile(net, options.trainingFile);
     if (!read.ok) {
@@ -141,8 +205,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
-    ConsoleHost console(options, out, err, stopFlag);
-    TrainingHost host{console, console, *random, NumberLocale{}};
+    ConsoleHost console(options, out, err, stopFlag, locale);
+    TrainingHost host{console, console, *random, locale};
 
     // Start Training: new weights, the check, the run.
     net.FreshStart = 1;
@@ -153,14 +217,18 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     RunTraining(net, host);
 
     if (options.continueEpochs && !(stopFlag && stopFlag->load())) {
-        console.boxes.Sweeps = *options.continueEpochs;
+        console.boxes.Sweeps = BoxText(*options.continueEpochs, locale);
         net.FreshStart = 0;
         if (!ValidateSettings(net, host))
             return ExitUsageError;
         RunTraining(net, host);
     }
-    if (options.testFile)
-        return TestOnSecondFile(net, *options.testFile, console, out, err, host.locale);
+    if (options.testFile) {
+        if (int code = TestOnSecondFile(net, *options.testFile, console, out, err, host.locale); code != ExitOk)
+            return code;
+    }
+    if (options.reportFile)
+        return WriteReport(net, options, *texts, console, out);
     return ExitOk;
 }
 

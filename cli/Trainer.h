@@ -6,14 +6,17 @@
 #include <ostream>
 
 #include "Options.h"
+#include "SystemTexts.h"
 
 namespace vantorelle::cli {
 
 enum ExitCode { ExitOk = 0, ExitDataError = 1, ExitUsageError = 2 };
 
-// Trains as the options say. `stopFlag`, when set, ends the run after the
-// current epoch (Ctrl-C). Answers the process exit code.
+// Trains as the options say, then writes the report when one is asked for.
+// `stopFlag`, when set, ends the run after the current epoch (Ctrl-C).
+// `texts` gives the separators, date and time (the system's when null).
+// Answers the process exit code.
 int RunTrainer(const Options& options, std::ostream& out, std::ostream& err,
-               const std::atomic<bool>* stopFlag = nullptr);
+               const std::atomic<bool>* stopFlag = nullptr, const SystemTexts* texts = nullptr);
 
 }  // namespace vantorelle::cli

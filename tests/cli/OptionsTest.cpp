@@ -59,3 +59,40 @@ TEST(Options, UsageErrorsNameTheOption)
     }
     EXPECT_TRUE(ParseOptions({"--help"}).error.empty());
 }
+
+TEST(Options, ReportAndSections)
+{
+    using vantorelle::ReportSections;
+    ParseResult d = ParseOptions({"a.net", "--report", "out/r.txt"});
+    ASSERT_TRUE(d.error.empty()) << d.error;
+    EXPECT_EQ(*d.options.reportFile, "out/r.txt");
+    // The boxes checked when the save-results page opens: Check1(1) to (4).
+    EXPECT_EQ(d.options.sections, (ReportSections{false, true, true, true, true, false, false}));
+    EXPECT_FALSE(ParseOptions({"a.net"}).options.reportFile.has_value());
+
+    // Each name sets its own box, indexed as the page's Check1 array.
+    EXPECT_EQ(*ParseSections("inputs"), (ReportSections{true, false, false, false, false, false, false}));
+    EXPECT_EQ(*ParseSections("general"), (ReportSections{false, true, false, false, false, false, false}));
+    EXPECT_EQ(*ParseSections("responses"), (ReportSections{false, false, true, false, false, false, false}));
+    EXPECT_EQ(*ParseSections("errors"), (ReportSections{false, false, false, true, false, false, false}));
+    EXPECT_EQ(*ParseSections("weights"), (ReportSections{false, false, false, false, true, false, false}));
+    EXPECT_EQ(*ParseSections("outputs"), (ReportSections{false, false, false, false, false, true, false}));
+    EXPECT_EQ(*ParseSections("history"), (ReportSections{false, false, false, false, false, false, true}));
+    EXPECT_EQ(*ParseSections("History,INPUTS,history"), (ReportSections{true, false, false, false, false, false, true}));
+    EXPECT_EQ(*ParseSections("all"), (ReportSections{true, true, true, true, true, true, true}));
+    EXPECT_EQ(*ParseSections("None"), ReportSections{});
+    for (const char* bad : {"", ",", "general,", ",general", "all,general", "none,errors", "general errors", "colours"})
+        EXPECT_FALSE(ParseSections(bad).has_value()) << bad;
+
+    ParseResult s = ParseOptions({"a.net", "--sections", "errors,weights", "--report", "r.txt"});
+    ASSERT_TRUE(s.error.empty()) << s.error;
+    EXPECT_EQ(s.options.sections, (ReportSections{false, false, false, true, true, false, false}));
+
+    EXPECT_NE(ParseOptions({"a.net", "--sections", "all"}).error.find("--sections needs --report"), std::string::npos);
+    EXPECT_NE(ParseOptions({"a.net", "--report", "r", "--sections", "bias"}).error.find("--sections: \"bias\""),
+              std::string::npos);
+    EXPECT_NE(ParseOptions({"a.net", "--report", "r", "--sections"}).error.find("--sections needs a list"),
+              std::string::npos);
+    EXPECT_NE(ParseOptions({"a.net", "--report"}).error.find("--report needs a file name"), std::string::npos);
+    EXPECT_NE(ParseOptions({"a.net", "--report", ""}).error.find("--report needs a file name"), std::string::npos);
+}

@@ -1,0 +1,218 @@
+// The trainer's --report and --sections: golden reports of deterministic
+// runs, the system's locale, and what a bad path or list gives.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "../export/ReportTestSupport.h"
+#include "Trainer.h"
+
+using namespace vantorelle;
+using namespace vantorelle::cli;
+using vantorelle::testing::ReadBytes;
+using vantorelle::testing::ScratchFolder;
+
+namespace {
+
+std::string Example(const std::string& name) { return std::string(VANTORELLE_EXAMPLES) + "/" + name; }
+std::string Data(const std::string& name) { return std::string(VANTORELLE_TEST_DATA) + "/" + name; }
+
+struct Outcome {
+    int code;
+    std::string output;  // stdout and stderr together
+};
+
+// Runs the real program with LC_ALL set (Qt reads it whether or not the C
+// library has that locale generated).
+Outcome Program(const std::string& locale, const std::string& arguments)
+{
+    const std::string command = "env LC_ALL='" + locale + "' " + VANTORELLE_TRAIN + " " + arguments + " 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string output;
+    std::array<char, 4096> buffer;
+    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
+        output.append(buffer.data(), n);
+    const int status = pclose(pipe.release());
+    return {WEXITSTATUS(status), output};
+}
+
+// The date and time change from run to run; everything else must not.
+std::string MaskDateAndTime(std::string report)
+{
+    for (const std::string label : {"Date Of Analysis: ", "Time Of Analysis: "}) {
+        const auto start = report.find(label);
+        if (start == std::string::npos)
+            continue;
+        const auto from = start + label.size();
+        report.replace(from, report.find('\r', from) - from, label[0] == 'D' ? "DATE" : "TIME");
+    }
+    return report;
+}
+
+std::string LineAfter(const std::string& report, const std::string& label)
+{
+    const auto start = report.find(label);
+    if (start == std::string::npos)
+        return "(no " + label + "line)";
+    const auto from = start + label.size();
+    return report.substr(from, report.find('\r', from) - from);
+}
+
+// File order and start ranges of zero width make these runs the same on every
+// run whatever the seed.
+const std::string Fixed = " --seed 7 --file-order ";
+
+class ReportOption : public ::testing::Test {
+protected:
+    ScratchFolder scratch;
+    std::string report = scratch.Path("r.txt");
+};
+
+}  // namespace
+
+// golden reports
+
+TEST_F(ReportOption, GradientRunWithEverySection)
+{
+    Outcome r = Program("C", Example("and.net") + Fixed +
+                             "--rule Gradient --weights 0.1,0.1,Pos --thresholds 0,0,Pos --epochs 300 --no-hit-stop "
+                             "--print-every 100 --sections all --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    EXPECT_EQ(MaskDateAndTime(ReadBytes(report)), ReadBytes(Data("report_and_gradient_file_order_all_sections.txt")));
+}
+
+TEST_F(ReportOption, AfterContinueAndTestTheReportDescribesTheTestFile)
+{
+    Outcome r = Program("C", Example("and.net") + Fixed +
+                             "--weights 0.05,0.05,Pos --thresholds 0,0,Pos --epochs 20 --print-every 5 --no-hit-stop "
+                             "--continue 10 --test " + Example("or.net") + " --sections all --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    EXPECT_EQ(MaskDateAndTime(ReadBytes(report)), ReadBytes(Data("report_and_delta_continue_then_test_on_or.txt")));
+}
+
+TEST_F(ReportOption, DefaultSectionsAfterAnAllHitsStop)
+{
+    Outcome r = Program("C", Example("xor.net") + Fixed +
+                             "--rule Tarvik --weights 0.2,0.2,Neg --thresholds 0.5,0.5,Pos --epochs 50 "
+                             "--print-every 10 --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    EXPECT_EQ(MaskDateAndTime(ReadBytes(report)), ReadBytes(Data("report_xor_tarvik_default_sections.txt")));
+    EXPECT_NE(r.output.find("\nr.txt has been saved!\n"), std::string::npos) << r.output;
+}
+
+// Continuing alone: the epoch count and history carry on from the first run.
+TEST_F(ReportOption, ContinueWithoutTest)
+{
+    Outcome r = Program("C", Example("and.net") + Fixed +
+                             "--weights 0.05,0.05,Pos --thresholds 0,0,Pos --epochs 20 --print-every 10 "
+                             "--no-hit-stop --continue 15 --quiet --sections general,history --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_EQ(LineAfter(text, "Results Of Training With File: "), "and.net");
+    EXPECT_EQ(LineAfter(text, "Training completed after "), "35 epochs");
+    EXPECT_NE(text.find("\r\n20.00\t0.00E+00\r\n20.00\t0.00E+00\r\n30.00\t0.00E+00\r\n35.00\t0.00E+00\r\n"),
+              std::string::npos);
+    EXPECT_EQ(r.output.find("has been saved"), std::string::npos);  // --quiet
+}
+
+// locale
+
+TEST_F(ReportOption, AmericanLocaleGroupsThousandsWithCommas)
+{
+    Outcome r = Program("en_US.UTF-8", Example("and.net") + Fixed +
+                                       "--rule Gradient --rate 0.25 --epochs 1500 --print-every 1500 --no-hit-stop "
+                                       "--sections general,history --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("\r\n1,500.00\t"), std::string::npos);
+    EXPECT_EQ(LineAfter(text, "Learning rate: "), "0.25");
+    // The short date and the long time (with its zone) of that locale.
+    EXPECT_TRUE(std::regex_match(LineAfter(text, "Date Of Analysis: "), std::regex(R"(\d{1,2}/\d{1,2}/\d{2})")))
+        << LineAfter(text, "Date Of Analysis: ");
+    EXPECT_TRUE(std::regex_match(LineAfter(text, "Time Of Analysis: "), std::regex(R"(\d{1,2}:\d{2}:\d{2} [AP]M .+)")))
+        << LineAfter(text, "Time Of Analysis: ");
+}
+
+TEST_F(ReportOption, GermanLocaleSwapsTheSeparatorsInReportAndStatusLines)
+{
+    Outcome r = Program("de_DE.UTF-8", Example("and.net") + Fixed +
+                                       "--rule Gradient --rate 0.25 --epochs 1500 --print-every 1500 --no-hit-stop "
+                                       "--sections general,history --report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("\r\n1.500,00\t"), std::string::npos);
+    // The rate typed the C way on the command line still means a quarter.
+    EXPECT_EQ(LineAfter(text, "Learning rate: "), "0,25");
+    EXPECT_TRUE(std::regex_match(LineAfter(text, "Date Of Analysis: "), std::regex(R"(\d{2}\.\d{2}\.\d{2})")));
+    EXPECT_NE(r.output.find("\nTotal SSE: 0,"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("\nEpochs: 1500\n"), std::string::npos);
+}
+
+TEST_F(ReportOption, CLocaleUsesCommaGroupsAndPointDecimals)
+{
+    Outcome r = Program("C", Example("and.net") + Fixed +
+                             "--epochs 1500 --print-every 1500 --no-hit-stop --rate 0.25 --sections general,history "
+                             "--report " + report);
+    ASSERT_EQ(r.code, 0) << r.output;
+    const std::string text = ReadBytes(report);
+    EXPECT_NE(text.find("\r\n1,500.00\t"), std::string::npos);
+    EXPECT_EQ(LineAfter(text, "Learning rate: "), "0.25");
+    EXPECT_NE(r.output.find("\n  Hits: 4.00\n"), std::string::npos) << r.output;
+}
+
+// failures
+
+TEST_F(ReportOption, MissingFolderExitsOneNamingTheFile)
+{
+    const std::string path = scratch.Path("missing/r.txt");
+    Outcome r = Program("C", Example("and.net") + " --seed 1 --quiet --report " + path);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.output.find("The report could not be saved as \"" + path + "\".\nThe folder \"" +
+                            scratch.Path("missing") + "\" does not exist.\n"),
+              std::string::npos)
+        << r.output;
+    EXPECT_TRUE(scratch.Names().empty());
+}
+
+TEST_F(ReportOption, FailedTestFileWritesNoReport)
+{
+    Outcome r = Program("C", Example("and.net") + " --seed 1 --test " + Example("letters.net") + " --report " + report);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(scratch.Names().empty());
+}
+
+TEST_F(ReportOption, BadSectionListsExitTwoNamingTheOption)
+{
+    for (const std::string list : {"general,colours", "all,general", "", "general,", "General;errors"}) {
+        Outcome r = Program("C", Example("and.net") + " --report " + report + " --sections '" + list + "'");
+        EXPECT_EQ(r.code, 2) << list;
+        EXPECT_NE(r.output.find("vantorelle-train: --sections"), std::string::npos) << r.output;
+    }
+    EXPECT_TRUE(scratch.Names().empty());
+}
+
+// The whole path through RunTrainer, with the date, time and separators given in.
+TEST_F(ReportOption, TrainerTakesItsTextsFromWhatItIsGiven)
+{
+    struct Texts : SystemTexts {
+        NumberLocale Numbers() const override { return {"!", "_"}; }
+        std::string Date() const override { return "the date"; }
+        std::string Time() const override { return "the time"; }
+    } texts;
+    ParseResult parsed = ParseOptions({Example("and.net"), "--epochs", "1500", "--print-every", "1500",
+                                       "--no-hit-stop", "--sections", "history", "--report", report});
+    ASSERT_TRUE(parsed.error.empty()) << parsed.error;
+    std::ostringstream out, err;
+    ASSERT_EQ(RunTrainer(parsed.options, out, err, nullptr, &texts), ExitOk) << err.str();
+    const std::string text = ReadBytes(report);
+    EXPECT_EQ(LineAfter(text, "Date Of Analysis: "), "the date");
+    EXPECT_EQ(LineAfter(text, "Time Of Analysis: "), "the time");
+    EXPECT_NE(text.find("\r\n1_500!00\t"), std::string::npos);
+    EXPECT_NE(out.str().find("Total SSE: 0!"), std::string::npos) << out.str();
+}
