@@ -31,6 +31,10 @@ int SystemReportFiles::CreateBeside(const std::string& target, std::string& path
     // usual ones (0666 less the umask).
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // Writing the file in place would be refused for a read-only file; a
+    // rename would not be, so ask first rather than replace a protected file.
+    if (replacing && ::access(target.c_str(), W_OK) != 0)
+        return errno;
 
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =

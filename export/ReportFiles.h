@@ -15,7 +15,8 @@ public:
     virtual ~ReportFiles() = default;
     // Creates a new empty file in the folder of `target` (so that a rename can
     // later replace the target without crossing file systems) and opens it for
-    // writing. Fills `path` and `handle` on success.
+    // writing. Fills `path` and `handle` on success. Refuses (EACCES) when
+    // `target` is a file we may not write, as opening it in place would.
     virtual int CreateBeside(const std::string& target, std::string& path, int& handle) = 0;
     // Writes all of the bytes.
     virtual int Write(int handle, const char* data, std::size_t size) = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "../core/NetworkBuilders.h"
 #include "ReportTestSupport.h"
@@ -77,6 +78,19 @@ TEST_F(ReportWritingTest, ReplacingKeepsTheEarlierFilesPermissions)
     ASSERT_EQ(::stat(request.path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_NE(ReadBytes(request.path), Earlier);
+}
+
+// Root may write any file, so this can only be seen as an ordinary user.
+TEST_F(ReportWritingTest, AReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write read-only files";
+    WriteBytes(request.path, Earlier);
+    ASSERT_EQ(::chmod(request.path.c_str(), 0444), 0);
+    EXPECT_FALSE(Write());
+    ExpectNotSaved("Permission denied.", true);
+    EXPECT_EQ(ReadBytes(request.path), Earlier);
+    EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
 }
 
 TEST_F(ReportWritingTest, ANameWithoutAFolderIsWrittenInTheCurrentFolder)
