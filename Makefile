@@ -18,8 +18,9 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The desktop program, started in examples/ so its file list shows the sample files.
 run: build
-	cd examples && ../$(BUILD)/cli/vantorelle-train and.net
+	cd examples && ../$(BUILD)/app/Vantorelle
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -1,0 +1,30 @@
+// The desktop program: it owns the one network state, the dialogs and the
+// page registry, and starts on the load-file page. It reads no command line,
+// environment or settings of its own; QApplication keeps Qt's own options
+// such as -platform.
+
+#include <QApplication>
+
+#include "NetworkState.h"
+#include "PageRegistry.h"
+#include "Pages.h"
+#include "QtDialogs.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantorelle"));
+    // The registry decides when the program ends: after its last page, or at "Exit".
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    vantorelle::NetworkState net;
+    vantorelle::QtDialogs dialogs;
+    vantorelle::PageRegistry pages;
+    vantorelle::DefinePages(pages, net, dialogs);
+    QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    if (!pages.open(QStringLiteral("LoadFile")))
+        return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,119 @@
+#include "LoadFile.h"
+
+#include <QDir>
+
+#include "Dialogs.h"
+#include "NetworkState.h"
+#include "PageFonts.h"
+#include "PageRegistry.h"
+#include "TrainingFile.h"
+
+namespace vantorelle {
+
+LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
+{
+    ui.setupUi(this);
+
+    PageFonts::set(ui.Label1, PageFonts::title());
+    PageFonts::set(ui.FileLabel, PageFonts::button());
+    PageFonts::set(ui.Label8_0, PageFonts::heading());
+    for (QLabel* label : {ui.Label8_1, ui.Label8_2, ui.Label8_3, ui.Label8_4})
+        PageFonts::set(label, PageFonts::caption());
+    for (QLineEdit* box : {ui.OutputText_0, ui.OutputText_1, ui.OutputText_2, ui.OutputText_3})
+        PageFonts::set(box, PageFonts::box());
+    PageFonts::set(ui.NextPage, PageFonts::button());
+    PageFonts::set(ui.Command2, PageFonts::exitButton());
+    for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
+        PageFonts::set(list, PageFonts::list());
+
+    ui.File1->setPattern(QStringLiteral("*.net"));
+
+    connect(ui.Drive1, &DriveList::driveChanged, this, &LoadFile::driveChanged);
+    connect(ui.Dir1, &FolderList::pathChanged, this, &LoadFile::folderChanged);
+    connect(ui.Dir1, &FolderList::folderRefused, this, &LoadFile::folderRefused);
+    connect(ui.File1, &FileList::fileChosen, this, &LoadFile::fileChosen);
+    connect(ui.NextPage, &QPushButton::clicked, this, &LoadFile::nextPage);
+    connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
+
+    // Browsing state: the file rows and the way on appear after a file is read.
+    showFileRows(false);
+    for (QLineEdit* box : {ui.OutputText_0, ui.OutputText_1, ui.OutputText_2, ui.OutputText_3}) {
+        box->clear();
+        box->setEnabled(false);
+        // The boxes only display, but their numbers must read as clearly as any text.
+        QPalette readable = box->palette();
+        readable.setColor(QPalette::Disabled, QPalette::Text, readable.color(QPalette::Active, QPalette::Text));
+        box->setPalette(readable);
+    }
+
+    // The lists start at the working folder; one that has gone or cannot be
+    // read leaves them at the home folder instead.
+    if (!ui.Dir1->setPath(QDir::currentPath()) && !ui.Dir1->setPath(QDir::homePath()))
+        ui.Dir1->setPath(QDir::rootPath());
+
+    finishLoad();
+}
+
+void LoadFile::showFileRows(bool shown)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui.Label8_0, ui.Label8_1, ui.Label8_2, ui.Label8_3, ui.Label8_4, ui.OutputText_0, ui.OutputText_1,
+             ui.OutputText_2, ui.OutputText_3, ui.NextPage})
+        control->setVisible(shown);
+}
+
+void LoadFile::driveChanged(const QString& root)
+{
+    QString why;
+    if (ui.Dir1->setPath(root, &why))
+        return;
+    const QString shown = ui.Dir1->path();
+    ui.Drive1->setDriveFor(shown);
+    dialogs.Show(ErrorReport(QStringLiteral("The drive \"%1\" cannot be read: %2.\rThe lists still show \"%3\".")
+                                 .arg(QDir::toNativeSeparators(root), why, QDir::toNativeSeparators(shown))
+                                 .toStdString()));
+}
+
+void LoadFile::folderChanged(const QString& path)
+{
+    ui.File1->setPath(path);
+    ui.Drive1->setDriveFor(path);
+}
+
+void LoadFile::folderRefused(const QString& path, const QString& why)
+{
+    dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" cannot be listed: %2.\rThe lists still show \"%3\".")
+                                 .arg(QDir::toNativeSeparators(path), why,
+                                      QDir::toNativeSeparators(ui.Dir1->path()))
+                                 .toStdString()));
+}
+
+void LoadFile::fileChosen(const QString& name)
+{
+    // The reader changes nothing when it refuses a file, and the file name is
+    // stored only after a successful read: a bad file never leaves the name of
+    // one file beside the patterns of another.
+    const ReadResult result = ReadTrainingFile(net, ui.File1->filePath(name).toStdString());
+    if (!result.ok) {
+        dialogs.Show(ErrorReport(result.message));
+        return;
+    }
+    net.TrainingFileName = name.toStdString();
+
+    ui.OutputText_0->setText(name);
+    ui.OutputText_3->setText(QString::number(net.NumPatterns));
+    ui.OutputText_2->setText(QString::number(net.NumInputs));
+    ui.OutputText_1->setText(QString::number(net.NumOutputs));
+    showFileRows(true);
+}
+
+void LoadFile::nextPage()
+{
+    net.FreshStart = 1;
+    if (!pages.open(QStringLiteral("Perceptron")))
+        return;
+    close();
+}
+
+}  // namespace vantorelle

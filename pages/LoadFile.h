@@ -1,0 +1,37 @@
+#pragma once
+// The start-up page: the user browses drives and folders, double-clicks a
+// training file, sees its name and sizes, and moves on to the training set-up
+// page.
+
+#include "ScrollPage.h"
+#include "ui_LoadFile.h"
+
+namespace vantorelle {
+
+struct NetworkState;
+class Dialogs;
+class PageRegistry;
+
+class LoadFile : public ScrollPage {
+    Q_OBJECT
+
+public:
+    static constexpr DesignSize Design{10785, 9540};
+
+    LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
+
+private:
+    void driveChanged(const QString& root);
+    void folderChanged(const QString& path);
+    void folderRefused(const QString& path, const QString& why);
+    void fileChosen(const QString& name);
+    void nextPage();
+    void showFileRows(bool shown);
+
+    Ui::LoadFile ui;
+    NetworkState& net;
+    Dialogs& dialogs;
+    PageRegistry& pages;
+};
+
+}  // namespace vantorelle

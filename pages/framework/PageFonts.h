@@ -1,0 +1,23 @@
+#pragma once
+// The fonts of every page: Arial throughout (Liberation Sans stands in for it
+// on Linux), the drive, folder and file lists in MS Sans Serif, which the
+// system maps to its sans font.
+
+#include <QFont>
+
+class QWidget;
+
+namespace vantorelle::PageFonts {
+
+QFont page();        // the page's own font, for anything not listed below
+QFont title();       // page titles: 20.25 pt bold italic
+QFont button();      // buttons and frame captions: 12 pt bold
+QFont exitButton();  // "Exit" and "Use Default Settings": 12 pt bold italic
+QFont caption();     // option buttons, check boxes, parameter captions: 9 pt bold
+QFont heading();     // section headings: 12 pt bold underlined
+QFont box();         // status lines and text boxes: 10.5 pt
+QFont list();        // drive, folder and file lists: MS Sans Serif 8.25 pt
+
+void set(QWidget* control, const QFont& font);
+
+}  // namespace vantorelle::PageFonts

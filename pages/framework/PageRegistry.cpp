@@ -1,0 +1,172 @@
+#include "PageRegistry.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+
+#include "ScrollPage.h"
+
+namespace vantorelle {
+
+PageRegistry::~PageRegistry()
+{
+    std::vector<OpenPage> remaining;
+    remaining.swap(pages);
+    active = nullptr;
+    for (OpenPage& open : remaining) {
+        if (open.page) {
+            disconnect(open.page, nullptr, this, nullptr);
+            delete open.page;
+        }
+    }
+}
+
+void PageRegistry::define(const QString& name, Factory factory) { factories[name] = std::move(factory); }
+
+bool PageRegistry::isDefined(const QString& name) const { return factories.count(name) != 0; }
+
+ScrollPage* PageRegistry::open(const QString& name)
+{
+    if (exiting)
+        return nullptr;
+    if (ScrollPage* existing = find(name)) {
+        activate(existing);
+        return existing;
+    }
+    auto factory = factories.find(name);
+    if (factory == factories.end())
+        return nullptr;
+    ensureFocusTracking();
+
+    ScrollPage* page = factory->second();
+    if (!page)
+        return nullptr;
+    page->setAttribute(Qt::WA_DeleteOnClose);
+    pages.push_back({name, page});
+    connect(page, &ScrollPage::closed, this, [this, page] { pageClosed(page); });
+    connect(page, &QObject::destroyed, this, &PageRegistry::pageDestroyed);
+    activate(page);
+    return page;
+}
+
+ScrollPage* PageRegistry::find(const QString& name) const
+{
+    for (const OpenPage& open : pages) {
+        if (open.name == name && open.page)
+            return open.page;
+    }
+    return nullptr;
+}
+
+std::vector<QString> PageRegistry::openPages() const
+{
+    std::vector<QString> names;
+    for (const OpenPage& open : pages) {
+        if (open.page)
+            names.push_back(open.name);
+    }
+    return names;
+}
+
+void PageRegistry::exitProgram()
+{
+    if (exiting)
+        return;
+    exiting = true;
+    std::vector<OpenPage> closing;
+    closing.swap(pages);
+    active = nullptr;
+    // The "Exit" handler that called us is still running on one of these pages:
+    // hide them now and let the event loop delete them.
+    for (OpenPage& open : closing) {
+        if (open.page) {
+            disconnect(open.page, nullptr, this, nullptr);
+            open.page->hide();
+            open.page->deleteLater();
+        }
+    }
+    emit finished();
+}
+
+void PageRegistry::activate(ScrollPage* page)
+{
+    page->show();
+    page->raise();
+    focusPending = page;
+    page->activateWindow();
+    makeActive(page);
+}
+
+void PageRegistry::makeActive(ScrollPage* page)
+{
+    if (page == active)
+        return;
+    active = page;
+    // The active page goes to the front of the order.
+    auto it = std::find_if(pages.begin(), pages.end(), [page](const OpenPage& open) { return open.page == page; });
+    if (it != pages.end())
+        std::rotate(it, it + 1, pages.end());
+    page->activationStep();
+}
+
+void PageRegistry::pageClosed(ScrollPage* page)
+{
+    auto it = std::find_if(pages.begin(), pages.end(), [page](const OpenPage& open) { return open.page == page; });
+    if (it == pages.end())
+        return;
+    disconnect(page, nullptr, this, nullptr);
+    pages.erase(it);
+    if (pages.empty()) {
+        active = nullptr;
+        emit finished();
+        return;
+    }
+    if (page == active) {
+        active = nullptr;
+        // The page behind the one that closed becomes active again.
+        if (ScrollPage* behind = pages.back().page)
+            activate(behind);
+    }
+}
+
+void PageRegistry::pageDestroyed(QObject* object)
+{
+    // A page deleted without being closed (for example by its owner).
+    // By now the page's QPointer reads null.
+    auto it = std::find_if(pages.begin(), pages.end(), [](const OpenPage& open) { return open.page.isNull(); });
+    if (it == pages.end())
+        return;
+    if (active == static_cast<void*>(object))
+        active = nullptr;
+    pages.erase(it);
+    if (pages.empty() && !exiting)
+        emit finished();
+}
+
+void PageRegistry::ensureFocusTracking()
+{
+    if (trackingFocus || !qGuiApp)
+        return;
+    trackingFocus = true;
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &PageRegistry::focusWindowChanged);
+}
+
+void PageRegistry::focusWindowChanged(QWindow* window)
+{
+    // Only a switch to another page is an activation; a message box over the
+    // active page, and the return from it, are not.
+    if (!window || exiting)
+        return;
+    for (const OpenPage& open : pages) {
+        if (open.page && open.page->windowHandle() == window) {
+            if (focusPending && focusPending != open.page)
+                return;
+            focusPending = nullptr;
+            makeActive(open.page);
+            return;
+        }
+    }
+}
+
+}  // namespace vantorelle

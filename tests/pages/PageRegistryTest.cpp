@@ -1,0 +1,164 @@
+// Single-instance pages: creation, reuse, closing, activation of the page
+// behind, the end of the program.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "PageRegistry.h"
+#include "ScrollPage.h"
+
+namespace vantorelle {
+namespace {
+
+// A page that counts its load and activation steps.
+class CountingPage : public ScrollPage {
+public:
+    explicit CountingPage(int& loads) : ScrollPage({3120, 2505})
+    {
+        ++loads;
+        finishLoad();
+    }
+    void activationStep() override { ++activations; }
+    int activations = 0;
+};
+
+class PageRegistryTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"First", "Second", "Third"})
+            pages.define(QString::fromLatin1(name), [this, name] {
+                return new CountingPage(loads[QString::fromLatin1(name)]);
+            });
+    }
+    CountingPage* open(const char* name) { return static_cast<CountingPage*>(pages.open(QString::fromLatin1(name))); }
+    static void deleteClosedPages() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    PageRegistry pages;
+    std::map<QString, int> loads;
+};
+
+// single instance
+TEST_F(PageRegistryTest, OpeningTwiceShowsTheSamePage)
+{
+    CountingPage* first = open("First");
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    first->hide();
+    EXPECT_EQ(open("First"), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(loads["First"], 1);
+    EXPECT_EQ(pages.open(QStringLiteral("Nowhere")), nullptr);
+}
+
+TEST_F(PageRegistryTest, ClosedPageIsDestroyedAndStartsAfreshWhenOpenedAgain)
+{
+    open("First");
+    QPointer<CountingPage> second = open("Second");
+    second->close();
+    EXPECT_EQ(pages.find(QStringLiteral("Second")), nullptr);
+    deleteClosedPages();
+    EXPECT_TRUE(second.isNull());
+    CountingPage* again = open("Second");
+    EXPECT_NE(again, nullptr);
+    EXPECT_EQ(loads["Second"], 2);
+    EXPECT_EQ(again->activations, 1);
+}
+
+// activation
+TEST_F(PageRegistryTest, ActivationRunsWhenFirstShownAndWhenThePageOnTopCloses)
+{
+    CountingPage* first = open("First");
+    EXPECT_EQ(first->activations, 1);
+    CountingPage* second = open("Second");
+    EXPECT_EQ(pages.activePage(), second);
+    EXPECT_EQ(first->activations, 1);
+    second->close();
+    EXPECT_EQ(pages.activePage(), first);
+    EXPECT_EQ(first->activations, 2);
+}
+
+TEST_F(PageRegistryTest, ClosingAPageBehindLeavesTheActivePageAlone)
+{
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    // Moving on: the new page is shown, then the old one closes.
+    first->close();
+    EXPECT_EQ(pages.activePage(), second);
+    EXPECT_EQ(second->activations, 1);
+    EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("Second")});
+}
+
+TEST_F(PageRegistryTest, ReopeningAPageBehindBringsItToTheFront)
+{
+    CountingPage* first = open("First");
+    open("Second");
+    open("First");
+    EXPECT_EQ(first->activations, 2);
+    EXPECT_EQ(pages.openPages(), (std::vector<QString>{QStringLiteral("Second"), QStringLiteral("First")}));
+}
+
+// end of the program
+TEST_F(PageRegistryTest, ClosingTheLastPageFinishes)
+{
+    QSignalSpy finished(&pages, &PageRegistry::finished);
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    second->close();
+    EXPECT_EQ(finished.count(), 0);
+    first->close();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_TRUE(pages.openPages().empty());
+}
+
+TEST_F(PageRegistryTest, ExitClosesEveryPageAtOnce)
+{
+    QSignalSpy finished(&pages, &PageRegistry::finished);
+    QPointer<CountingPage> first = open("First");
+    QPointer<CountingPage> second = open("Second");
+    open("Third");
+    pages.exitProgram();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_TRUE(pages.openPages().empty());
+    EXPECT_FALSE(first->isVisible());
+    // No page behind is activated on the way out.
+    EXPECT_EQ(first->activations, 1);
+    EXPECT_EQ(second->activations, 1);
+    deleteClosedPages();
+    EXPECT_TRUE(first.isNull() && second.isNull());
+    EXPECT_EQ(pages.open(QStringLiteral("First")), nullptr);
+}
+
+TEST_F(PageRegistryTest, PageDeletedWithoutClosingIsForgotten)
+{
+    open("First");
+    delete open("Second");
+    EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("First")});
+}
+
+TEST_F(PageRegistryTest, SwitchingToAnotherPageActivatesItButAPlainWindowDoesNot)
+{
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+    // A window that is no page (a message box, say) takes the focus and gives it back.
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    if (!QTest::qWaitForWindowActive(&box))
+        GTEST_SKIP() << "this platform does not move the focus between windows";
+    second->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+    EXPECT_EQ(second->activations, 1);
+    // The user clicks on the page behind.
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_EQ(first->activations, 2);
+    EXPECT_EQ(pages.activePage(), first);
+}
+
+}  // namespace
+}  // namespace vantorelle
