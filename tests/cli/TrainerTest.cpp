@@ -30,9 +30,9 @@ Outcome Train(std::vector<std::string> args)
 }
 
 // Runs the real program through the shell; answers its exit code and output.
-Outcome Program(const std::string& arguments)
+Outcome Shell(const std::string& commandLine)
 {
-    std::string command = std::string(VANTORELLE_TRAIN) + " " + arguments + " 2>&1";
+    std::string command = commandLine + " 2>&1";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string output;
     std::array<char, 4096> buffer;
@@ -41,6 +41,8 @@ Outcome Program(const std::string& arguments)
     int status = pclose(pipe.release());
     return {WEXITSTATUS(status), output, ""};
 }
+
+Outcome Program(const std::string& arguments) { return Shell(std::string(VANTORELLE_TRAIN) + " " + arguments); }
 
 }  // namespace
 
@@ -116,4 +118,15 @@ TEST(Trainer, ProgramExitCodes)
     Outcome ok = Program(Example("and.net") + " --seed 3");
     EXPECT_EQ(ok.code, 0);
     EXPECT_NE(ok.out.find("Misses: "), std::string::npos);
+}
+
+TEST(Trainer, CtrlCEndsARunawayRunWithTheFinalBlock)
+{
+    // XOR with only the all-hits stop never ends by itself.
+    Outcome r = Shell("timeout --preserve-status -s INT 0.5 " + std::string(VANTORELLE_TRAIN) + " " +
+                      Example("xor.net") + " --no-epoch-limit --quiet");
+    EXPECT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(r.out.find("Epochs: "), 0u) << r.out;
+    EXPECT_EQ(r.out.find("Epochs: "), r.out.rfind("Epochs: "));  // quiet: the final block only
+    EXPECT_NE(r.out.find("Misses: "), std::string::npos);
 }
