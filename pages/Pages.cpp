@@ -1,15 +1,24 @@
 #include "Pages.h"
 
+#include "BiasStart.h"
 #include "LoadFile.h"
 #include "PageRegistry.h"
 #include "Perceptron.h"
+#include "Random.h"
+#include "TestPerceptron.h"
+#include "WeightStart.h"
 
 namespace vantorelle {
 
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs)
+void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
 {
     pages.define(QStringLiteral("LoadFile"), [&] { return new LoadFile(net, dialogs, pages); });
-    pages.define(QStringLiteral("Perceptron"), [&] { return new Perceptron(net, dialogs, pages); });
+    pages.define(QStringLiteral("Perceptron"), [&, makeRandom] {
+        return new Perceptron(net, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
+    });
+    pages.define(QStringLiteral("WeightStart"), [&] { return new WeightStart(net, dialogs); });
+    pages.define(QStringLiteral("BiasStart"), [&] { return new BiasStart(net, dialogs); });
+    pages.define(QStringLiteral("TestPerceptron"), [&] { return new TestPerceptron(net); });
 }
 
 }  // namespace vantorelle

@@ -1,0 +1,26 @@
+#include "BiasStart.h"
+
+#include "NetworkState.h"
+#include "PageFonts.h"
+
+namespace vantorelle {
+
+BiasStart::BiasStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
+    : StartRangePage(Design, {net.ThresholdMin, net.ThresholdMax, net.ThresholdSign}, dialogs, parent)
+{
+    ui.setupUi(this);
+    PageFonts::set(ui.Label1, PageFonts::title());
+    PageFonts::set(ui.MaxBiasLabel, PageFonts::caption());
+    PageFonts::set(ui.MinBiasLabel, PageFonts::caption());
+    PageFonts::set(ui.Frame1, PageFonts::button());
+    ui.MaxBiasLabel->setBuddy(ui.MaxBiasBox);
+    ui.MinBiasLabel->setBuddy(ui.MinBiasBox);
+    ui.MaxBiasSlider->setAccessibleName(tr("Maximum threshold slider"));
+    ui.MinBiasSlider->setAccessibleName(tr("Minimum threshold slider"));
+    setUp({ui.MaxBiasBox, ui.MaxBiasSlider, ui.MinBiasBox, ui.MinBiasSlider,
+           {ui.BothBiasOption, ui.PosBiasOption, ui.NegBiasOption}, ui.UseButton, ui.ExitButton},
+          {"threshold", NegativeMinMessage, MinAboveMaxMessage, 0.0});
+    finishLoad();
+}
+
+}  // namespace vantorelle

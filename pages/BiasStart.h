@@ -1,0 +1,29 @@
+#pragma once
+// The threshold start page: the range of magnitudes and the sign rule from
+// which the starting thresholds (biases) of a new run are drawn.
+
+#include "StartRangePage.h"
+#include "ui_BiasStart.h"
+
+namespace vantorelle {
+
+struct NetworkState;
+
+class BiasStart : public StartRangePage {
+    Q_OBJECT
+
+public:
+    static constexpr DesignSize Design{11655, 9135};
+    static constexpr const char* NegativeMinMessage =
+        "The entry for minimum bias cannot be less than zero.  (It is an absolute value)";
+    static constexpr const char* MinAboveMaxMessage =
+        "The minimum threshold start cannot be greater than the maximum threshold start.\r"
+        "Both have been set back to 0.";
+
+    BiasStart(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
+
+private:
+    Ui::BiasStart ui;
+};
+
+}  // namespace vantorelle

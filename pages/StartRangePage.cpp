@@ -1,0 +1,155 @@
+#include "StartRangePage.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <cmath>
+
+#include "Dialogs.h"
+#include "NetworkState.h"
+#include "PageFonts.h"
+#include "SystemNumbers.h"
+
+namespace vantorelle {
+
+StartRangePage::StartRangePage(DesignSize design, Settings settings, Dialogs& dialogs, QWidget* parent)
+    : ScrollPage(design, parent),
+      settings(settings),
+      dialogs(dialogs),
+      locale(SystemNumberLocale()),
+      openedMin(settings.min),
+      openedMax(settings.max),
+      openedSign(settings.sign)
+{
+}
+
+void StartRangePage::setUp(const Controls& c, const Texts& t)
+{
+    controls = c;
+    texts = t;
+
+    for (QLineEdit* box : {c.maxBox, c.minBox}) {
+        PageFonts::set(box, PageFonts::box());
+        // The form's texts are written the C way; show them as the system writes numbers.
+        box->setText(QString::fromStdString(InLocaleForm(box->text().toStdString(), locale)));
+    }
+    for (QRadioButton* option : c.signs)
+        PageFonts::set(option, PageFonts::caption());
+    PageFonts::set(c.useButton, PageFonts::button());
+    PageFonts::set(c.exitButton, PageFonts::exitButton());
+
+    // The load step: the sign is "Both" at once, the sliders follow the boxes.
+    settings.sign = SignBoth;
+    c.signs[0]->setChecked(true);
+    placeSliders();
+
+    for (QSlider* slider : {c.maxSlider, c.minSlider}) {
+        QLineEdit* box = slider == c.maxSlider ? c.maxBox : c.minBox;
+        connect(slider, &QSlider::valueChanged, this, [this, box](int value) {
+            box->setText(QString::fromStdString(FormatGeneral(static_cast<double>(value) / 100.0, locale)));
+        });
+    }
+    const char* signs[3] = {SignBoth, SignPos, SignNeg};
+    for (int i = 0; i < 3; ++i) {
+        const std::string sign = signs[i];
+        connect(c.signs[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, sign] { settings.sign = sign; });
+    }
+    connect(c.useButton, &QPushButton::clicked, this, &StartRangePage::useSettings);
+    connect(c.exitButton, &QPushButton::clicked, this, &StartRangePage::useDefaults);
+}
+
+void StartRangePage::placeSliders()
+{
+    // Each slider from its box times 100, rounded halves to even; without
+    // moving the boxes, whose texts stay as they are.
+    for (QSlider* slider : {controls.maxSlider, controls.minSlider}) {
+        QLineEdit* box = slider == controls.maxSlider ? controls.maxBox : controls.minBox;
+        const auto value = ParseBoxNumber(box->text().toStdString(), locale);
+        if (!value)
+            continue;
+        const auto whole = RoundToWhole(*value * 100.0);
+        if (!whole)
+            continue;
+        const QSignalBlocker quiet(slider);
+        slider->setValue(static_cast<int>(*whole));
+    }
+}
+
+std::optional<double> StartRangePage::boxNumber(QLineEdit* box, const char* which)
+{
+    if (auto value = ParseBoxNumber(box->text().toStdString(), locale))
+        return value;
+    MessageBoxRequest message;
+    message.title = ProgramTitle;
+    message.icon = BoxIcon::Exclamation;
+    message.text = "The " + std::string(which) + " " + texts.what + " must be a number, such as " +
+                   FormatGeneral(0.25, locale) + ".\r\"" + box->text().toStdString() +
+                   "\" is not a number. Nothing has been changed.";
+    dialogs.Show(message);
+    box->setFocus();
+    box->selectAll();
+    return std::nullopt;
+}
+
+void StartRangePage::useSettings()
+{
+    // Both boxes must hold numbers before either setting changes.
+    const auto max = boxNumber(controls.maxBox, "maximum");
+    if (!max)
+        return;
+    const auto min = boxNumber(controls.minBox, "minimum");
+    if (!min)
+        return;
+    settings.min = *min;
+    settings.max = *max;
+
+    if (settings.min < 0) {
+        MessageBoxRequest message;
+        message.title = ProgramTitle;
+        message.text = texts.negativeMin;
+        dialogs.Show(message);
+        settings.min = std::fabs(settings.min);
+        controls.minBox->setText(QString::fromStdString(FormatGeneral(settings.min, locale)));
+        return;
+    }
+    if (settings.min <= settings.max) {
+        decided = true;
+        close();
+        return;
+    }
+    MessageBoxRequest message;
+    message.title = ProgramTitle;
+    message.text = texts.minAboveMax;
+    message.icon = BoxIcon::Critical;
+    message.buttons = BoxButtons::OKCancel;
+    dialogs.Show(message);  // either answer goes on the same way
+    settings.min = 0;
+    settings.max = texts.defaultMax;
+    controls.maxBox->setText(QString::fromStdString(FormatGeneral(texts.defaultMax, locale)));
+    controls.minBox->setText(QStringLiteral("0"));
+    placeSliders();
+}
+
+void StartRangePage::useDefaults()
+{
+    settings.min = 0;
+    settings.max = texts.defaultMax;
+    settings.sign = SignBoth;
+    decided = true;
+    close();
+}
+
+void StartRangePage::closeEvent(QCloseEvent* event)
+{
+    if (!decided) {
+        settings.min = openedMin;
+        settings.max = openedMax;
+        settings.sign = openedSign;
+    }
+    ScrollPage::closeEvent(event);
+}
+
+}  // namespace vantorelle

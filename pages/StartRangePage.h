@@ -1,0 +1,78 @@
+#pragma once
+// What the weight and threshold start pages share: a maximum and a minimum
+// box, each with a slider, three sign options and two buttons, writing one
+// range and one sign rule of the network state. Each page brings its own
+// form, its settings and its messages.
+//
+// Closing the page from its title bar is a cancel: the range and the sign
+// go back to what they were when the page opened.
+
+#include <QString>
+#include <array>
+#include <string>
+
+#include "NumberFormat.h"
+#include "ScrollPage.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace vantorelle {
+
+class Dialogs;
+
+class StartRangePage : public ScrollPage {
+    Q_OBJECT
+
+public:
+    // The settings the page writes.
+    struct Settings {
+        double& min;
+        double& max;
+        std::string& sign;
+    };
+    struct Controls {
+        QLineEdit* maxBox;
+        QSlider* maxSlider;
+        QLineEdit* minBox;
+        QSlider* minSlider;
+        std::array<QRadioButton*, 3> signs;  // Both, Pos, Neg
+        QPushButton* useButton;
+        QPushButton* exitButton;
+    };
+    struct Texts {
+        const char* what;            // "weight" or "threshold", for the not-a-number message
+        const char* negativeMin;     // a negative minimum
+        const char* minAboveMax;     // minimum greater than maximum
+        double defaultMax;
+    };
+
+    StartRangePage(DesignSize design, Settings settings, Dialogs& dialogs, QWidget* parent);
+
+protected:
+    // The common load step; call it after setupUi.
+    void setUp(const Controls& controls, const Texts& texts);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void useSettings();
+    void useDefaults();
+    void placeSliders();
+    // The number in a box, or nothing after telling the user it is not one.
+    std::optional<double> boxNumber(QLineEdit* box, const char* which);
+
+    Settings settings;
+    Dialogs& dialogs;
+    Controls controls{};
+    Texts texts{};
+    NumberLocale locale;
+    // What a title-bar close puts back.
+    double openedMin;
+    double openedMax;
+    std::string openedSign;
+    bool decided = false;  // closed by one of its buttons
+};
+
+}  // namespace vantorelle

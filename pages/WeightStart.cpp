@@ -1,0 +1,26 @@
+#include "WeightStart.h"
+
+#include "NetworkState.h"
+#include "PageFonts.h"
+
+namespace vantorelle {
+
+WeightStart::WeightStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
+    : StartRangePage(Design, {net.WeightMin, net.WeightMax, net.WeightSign}, dialogs, parent)
+{
+    ui.setupUi(this);
+    PageFonts::set(ui.Label1, PageFonts::title());
+    PageFonts::set(ui.MaxWtLabel, PageFonts::caption());
+    PageFonts::set(ui.MinWtLabel, PageFonts::caption());
+    PageFonts::set(ui.Frame1, PageFonts::button());
+    ui.MaxWtLabel->setBuddy(ui.MaxWtBox);
+    ui.MinWtLabel->setBuddy(ui.MinWtBox);
+    ui.MaxWtSlider->setAccessibleName(tr("Maximum weight slider"));
+    ui.MinWtSlider->setAccessibleName(tr("Minimum weight slider"));
+    setUp({ui.MaxWtBox, ui.MaxWtSlider, ui.MinWtBox, ui.MinWtSlider,
+           {ui.BothWtOption, ui.PosWtOption, ui.NegWtOption}, ui.UseButton, ui.ExitButton},
+          {"weight", NegativeMinMessage, MinAboveMaxMessage, 0.1});
+    finishLoad();
+}
+
+}  // namespace vantorelle
