@@ -342,6 +342,10 @@ void Perceptron::ShowStatusBoxes()
 void Perceptron::ShowStatus(const StatusLines& lines, bool final)
 {
     if (final || !training) {
+        // The final display leaves box 3's colour as the last progress
+        // display set it, even when that one has not reached the screen yet.
+        if (statusPending)
+            writeStatus(pendingStatus);
         statusPending = false;
         writeStatus(lines);
         return;
