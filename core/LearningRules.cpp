@@ -128,75 +128,65 @@ OverflowGuard MakeOverflowGuard(const NetworkState& net)
     return guard;
 }
 
-RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard)
+StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard)
 {
-    const long numInputs = net.NumInputs;
     const long numOutputs = net.NumOutputs;
     const Unit* out = net.OutputUnits.data();
-
-    // Each unit's coefficient: W = c * x + W and threshold = c + threshold.
-    // (rate * delta and delta * rate are the same double: products commute.)
-    thread_local std::vector<double> coefficient;
-    coefficient.assign(static_cast<std::size_t>(numOutputs) + 1, 0.0);
-    double* c = coefficient.data();
-    bool finite = true;
-    double largestStep = 0;
     switch (rule) {
-    case RuleKind::None: return RuleOutcome::Updated;
+    case RuleKind::None: return StepKind::None;
     case RuleKind::Delta:
         for (long k = 1; k <= numOutputs; ++k)
             c[k] = DeltaStep(net, out[k]);
-        break;
+        return StepKind::Unchecked;
     case RuleKind::Gradient:
         for (long k = 1; k <= numOutputs; ++k)
             c[k] = GradientStep(net, out[k]);
-        break;
-    case RuleKind::Tarvik:
-        for (long k = 1; k <= numOutputs; ++k) {
-            c[k] = ValueDelta(out[k]) * net.LearningRate;
-            finite = finite && std::isfinite(c[k]);
-            largestStep = std::max(largestStep, std::fabs(c[k]));
-        }
-        break;
+        return StepKind::Unchecked;
+    case RuleKind::Tarvik: break;
     }
-    if (!finite) {
-        // The value rule overflowed before touching any weight of some unit.
-        RuleOutcome outcome = RuleOutcome::Updated;
-        for (long k = 1; k <= numOutputs; ++k)
-            if (ValueUnitRule(net, k) == RuleOutcome::Overflow)
-                outcome = RuleOutcome::Overflow;
-        if (guard)
-            guard->weightBound = LargestWeightMagnitude(net);
-        return outcome;
+    // (rate * delta and delta * rate are the same double: products commute.)
+    bool finite = true;
+    double largestStep = 0;
+    for (long k = 1; k <= numOutputs; ++k) {
+        c[k] = ValueDelta(out[k]) * net.LearningRate;
+        finite = finite && std::isfinite(c[k]);
+        largestStep = std::max(largestStep, std::fabs(c[k]));
     }
-
-    // The value rule must never store an overflowed weight. When the guard
-    // proves no weight can overflow this time, skip the checks.
-    bool watchOverflow = rule == RuleKind::Tarvik;
-    if (watchOverflow && guard) {
+    if (!finite)
+        return StepKind::NonFinite;
+    if (guard) {
         const double growth = largestStep * guard->inputBound;
         if (guard->weightBound + growth < SafeMagnitude) {
             guard->weightBound = guard->weightBound + growth;
-            watchOverflow = false;
+            return StepKind::Unchecked;
         }
     }
+    return StepKind::Checked;
+}
 
-    // Every weight's update depends only on its own unit's coefficient, so the
-    // matrix can be swept row by row (contiguous, vectorisable across outputs)
-    // with the very same results as the rules' unit-by-unit order.
-    RuleOutcome outcome = RuleOutcome::Updated;
+void UpdateThresholds(NetworkState& net, const double* c)
+{
+    if (net.FreezeThresholds)
+        return;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        net.OutputUnits[k].Threshold = c[k] + net.OutputUnits[k].Threshold;
+}
+
+namespace {
+
+// The value rule with its overflow checks, from coefficients already known
+// to be finite: a row is computed aside and stored only when every value in
+// it is finite; at the first row that is not, each unit finishes on its own.
+RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, OverflowGuard* guard)
+{
+    const long numOutputs = net.NumOutputs;
     thread_local std::vector<double> newRow;
     newRow.resize(static_cast<std::size_t>(numOutputs) + 1);
     double* fresh = newRow.data();
-    for (long i = 1; i <= numInputs && outcome == RuleOutcome::Updated; ++i) {
+    RuleOutcome outcome = RuleOutcome::Updated;
+    for (long i = 1; i <= net.NumInputs; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
-        if (!watchOverflow) {
-            for (long k = 1; k <= numOutputs; ++k)
-                w[k] = c[k] * x + w[k];
-            continue;
-        }
-        // Compute the row aside and store it only when every value is finite.
         bool rowFinite = true;
         for (long k = 1; k <= numOutputs; ++k) {
             fresh[k] = c[k] * x + w[k];
@@ -206,8 +196,6 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuar
             std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
             continue;
         }
-        // Finish unit by unit from this row, so each unit stops exactly at
-        // the weight where it overflowed (and keeps its threshold).
         for (long k = 1; k <= numOutputs; ++k)
             if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
                 outcome = RuleOutcome::Overflow;
@@ -218,14 +206,49 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuar
     if (!net.FreezeThresholds) {
         for (long k = 1; k <= numOutputs; ++k) {
             const double t = c[k] + net.OutputUnits[k].Threshold;
-            if (watchOverflow && !std::isfinite(t)) {
+            if (!std::isfinite(t)) {
                 outcome = RuleOutcome::Overflow;
                 continue;
             }
             net.OutputUnits[k].Threshold = t;
         }
     }
-    if (guard && watchOverflow)
+    if (guard)
+        guard->weightBound = LargestWeightMagnitude(net);
+    return outcome;
+}
+
+}  // namespace
+
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard)
+{
+    thread_local std::vector<double> coefficient;
+    coefficient.assign(static_cast<std::size_t>(net.NumOutputs) + 1, 0.0);
+    double* c = coefficient.data();
+    switch (StepCoefficients(net, rule, c, guard)) {
+    case StepKind::None: return RuleOutcome::Updated;
+    case StepKind::Unchecked: {
+        // Every weight's update depends only on its own unit's coefficient,
+        // so the matrix is swept row by row (contiguous, vectorisable across
+        // outputs) with the very same results as the unit-by-unit order.
+        for (long i = 1; i <= net.NumInputs; ++i) {
+            const double x = net.InputUnits[i].Activation;
+            double* w = net.Weights.Row(i);
+            for (long k = 1; k <= net.NumOutputs; ++k)
+                w[k] = c[k] * x + w[k];
+        }
+        UpdateThresholds(net, c);
+        return RuleOutcome::Updated;
+    }
+    case StepKind::Checked: return CheckedValueSteps(net, c, guard);
+    case StepKind::NonFinite: break;
+    }
+    // The value rule overflowed before touching any weight of some unit.
+    RuleOutcome outcome = RuleOutcome::Updated;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        if (ValueUnitRule(net, k) == RuleOutcome::Overflow)
+            outcome = RuleOutcome::Overflow;
+    if (guard)
         guard->weightBound = LargestWeightMagnitude(net);
     return outcome;
 }

@@ -30,6 +30,24 @@ struct OverflowGuard {
 };
 OverflowGuard MakeOverflowGuard(const NetworkState& net);
 
+// How the weights may be stepped after StepCoefficients.
+enum class StepKind {
+    None,       // no rule: nothing changes
+    Unchecked,  // W = c * x + W and threshold = c + threshold, no overflow possible
+    Checked,    // the value rule, which must check every new weight for overflow
+    NonFinite,  // the value rule overflowed already in a coefficient
+};
+
+// Every output's coefficient c[k] under `rule` for the current response:
+// the rule's step is W(i, k) = c[k] * x[i] + W(i, k) and threshold = c[k] +
+// threshold, the same doubles the per-unit rules compute. With a guard, the
+// value rule's step is Unchecked while the guard proves it safe (and the
+// guard then grows by it).
+StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard);
+
+// threshold(k) = c[k] + threshold(k) for every output, unless thresholds are frozen.
+void UpdateThresholds(NetworkState& net, const double* c);
+
 // Applies `rule` to every output unit in turn, with the same results as the
 // per-unit rules above, but sweeping the weight matrix row by row. Answers
 // Overflow when the value-unit rule overflowed on any unit. A guard, kept

@@ -14,9 +14,12 @@ double Pi();
 // Activation, Target and Error.
 void ComputeResponse(NetworkState& net, long p);
 
-// The sums of input times weight for every output (thresholds not added),
-// each accumulated over the inputs in input order, into sum[1..NumOutputs].
-void NetInputs(const NetworkState& net, const double* x, double* sum);
+// The two halves of ComputeResponse, for the training sweep: the input
+// units take pattern p's values; the output units' fields follow from the
+// weighted sums of pattern p's inputs (sum[1..NumOutputs], thresholds not
+// yet added).
+void PresentInputs(NetworkState& net, long p);
+void FinishResponse(NetworkState& net, long p, const double* sum);
 
 // Sets OutputUnits[k].Activation from its NetInput by its UnitType
 // (an unset type leaves the activation as it is).

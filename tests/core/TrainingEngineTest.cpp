@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "NetworkBuilders.h"
+#include "LearningRules.h"
 #include "RecordingHost.h"
 #include "Response.h"
 #include "TrainingEngine.h"
@@ -317,4 +318,65 @@ TEST(Shuffle, FileOrderOrAPermutation)
             moved = moved || net.PatternOrder[i] != i;
     }
     EXPECT_TRUE(moved);
+}
+
+// The sweep updates the weights and sums the next pattern's net inputs in one
+// pass; it must leave exactly what presenting the patterns one by one and
+// applying the plain per-unit rules leaves.
+TEST(Sweep, MatchesThePlainRulesBitForBit)
+{
+    MersenneRandom random(5);
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+        for (long outputs : {1L, 3L, 10L, 17L}) {
+            const long inputs = 9;
+            const long patterns = 12;
+            std::vector<std::vector<double>> in(patterns, std::vector<double>(inputs));
+            std::vector<std::vector<double>> out(patterns, std::vector<double>(outputs));
+            for (auto& row : in)
+                for (double& x : row)
+                    x = random.Next() * 2 - 1;
+            for (auto& row : out)
+                for (double& t : row)
+                    t = random.Next() < 0.5 ? 0 : 1;
+            NetworkState plain = vantorelle::testing::MakeNetwork(in, out);
+            plain.LearningRate = 0.7;
+            plain.FreezeThresholds = outputs == 3;
+            for (long i = 1; i <= inputs; ++i)
+                for (long k = 1; k <= outputs; ++k)
+                    plain.Weights(i, k) = random.Next() - 0.5;
+            SetUnitTypes(plain, UnitKindForRule(rule));
+            ShufflePatterns(plain, random);
+            NetworkState swept = plain;
+
+            for (int epoch = 0; epoch < 3; ++epoch) {
+                for (long j = 1; j <= patterns; ++j) {
+                    ComputeResponse(plain, plain.PatternOrder[j]);
+                    for (long k = 1; k <= outputs; ++k) {
+                        if (rule == RuleKind::Delta)
+                            DeltaRule(plain, k);
+                        else if (rule == RuleKind::Gradient)
+                            GradientRule(plain, k);
+                        else
+                            ValueUnitRule(plain, k);
+                    }
+                }
+                TrainingSweep(swept, rule);
+            }
+            SCOPED_TRACE(::testing::Message() << "rule " << static_cast<int>(rule) << ", outputs " << outputs);
+            for (long i = 1; i <= inputs; ++i) {
+                EXPECT_EQ(plain.InputUnits[i].Activation, swept.InputUnits[i].Activation);
+                for (long k = 1; k <= outputs; ++k)
+                    ASSERT_EQ(plain.Weights(i, k), swept.Weights(i, k)) << i << "," << k;
+            }
+            for (long k = 1; k <= outputs; ++k) {
+                const Unit& a = plain.OutputUnits[k];
+                const Unit& b = swept.OutputUnits[k];
+                EXPECT_EQ(a.Threshold, b.Threshold);
+                EXPECT_EQ(a.NetInput, b.NetInput);
+                EXPECT_EQ(a.Activation, b.Activation);
+                EXPECT_EQ(a.Error, b.Error);
+            }
+            EXPECT_NE(plain.Weights(1, 1), swept.InputPatterns(1, 1));  // something was trained
+        }
+    }
 }
