@@ -123,7 +123,7 @@ void ApplySettings(NetworkState& net, const Options& options)
 
 // Replaces the patterns by a second file's, as generalization testing does,
 // and prints how the trained network does on them.
-int TestOnSecondFile(NetworkState& net, const std::string& path, ConsoleHost& host, std::ostream& out,
+int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& out,
                      std::ostream& err, const NumberLocale& locale)
 {
     NetworkState probe;
@@ -144,7 +144,6 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, ConsoleHost& ho
     net.FreshStart = 0;
     net.EpochCount = 0;
     EvaluateTrainingSet(net);
-    (void)host;
     out << "Test file: " << path << '\n'
         << "Total SSE: " << FormatStandard(net.TotalSSE, locale) << '\n'
         << "  Hits: " << FormatStandard(static_cast<double>(net.Hits), locale) << '\n'
@@ -224,7 +223,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         RunTraining(net, host);
     }
     if (options.testFile) {
-        if (int code = TestOnSecondFile(net, *options.testFile, console, out, err, host.locale); code != ExitOk)
+        if (int code = TestOnSecondFile(net, *options.testFile, out, err, host.locale); code != ExitOk)
             return code;
     }
     if (options.reportFile)
