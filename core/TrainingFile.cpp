@@ -199,7 +199,10 @@ ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
         result.message = "The training file \"" + BaseName(path) + "\" cannot be read.";
         return result;
     }
-    const std::string text = buffer.str();
+    std::string text = buffer.str();
+    // Editors on some systems start a text file with a UTF-8 byte-order mark.
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.erase(0, 3);
 
     Reader reader(path, text);
     NetworkState fresh;

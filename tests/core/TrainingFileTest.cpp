@@ -42,7 +42,7 @@ void ExpectAndPatterns(const NetworkState& net)
 TEST(TrainingFile, SeparatorsInAnyMixReadTheSame)
 {
     for (const char* name : {"line_breaks_only.net", "commas_only_no_final_newline.net", "commas_blanks_mixed.net",
-                             "ignored_value_and_trailing_numbers.net"}) {
+                             "ignored_value_and_trailing_numbers.net", "byte_order_mark_and_crlf.net"}) {
         NetworkState net;
         ReadResult r = ReadTrainingFile(net, Data(name));
         ASSERT_TRUE(r.ok) << name << ": " << r.message;
