@@ -40,7 +40,9 @@ class TrainingPanel {
 public:
     virtual ~TrainingPanel() = default;
     virtual SettingsBoxes ReadSettingsBoxes() = 0;
-    // Corrections the settings check puts back into the page.
+    // Corrections the settings check puts back into the page. The texts are
+    // numbers in C form ("0.10", "1"); a panel shows them with its locale's
+    // decimal separator, since the boxes are read back in that locale.
     virtual void SetSweepsBox(const std::string& text) = 0;
     virtual void SetLRateBox(const std::string& text) = 0;
     virtual void SetPrintSweepsBox(const std::string& text) = 0;
