@@ -34,14 +34,7 @@ std::string BoxText(const std::string& option, const NumberLocale& locale)
 {
     if (!ParseBoxNumber(option, NumberLocale{}))
         return option;
-    std::string text;
-    for (char c : option) {
-        if (c == '.')
-            text += locale.decimal;
-        else if (c != ',')
-            text += c;
-    }
-    return text;
+    return InLocaleForm(option, locale);
 }
 
 std::string BareName(const std::string& path)

@@ -173,6 +173,18 @@ std::string FormatGeneral(double value, const NumberLocale& locale)
 
 std::string FormatWhole(long long value) { return std::to_string(value); }
 
+std::string InLocaleForm(std::string_view cNumber, const NumberLocale& locale)
+{
+    std::string text;
+    for (char c : cNumber) {
+        if (c == '.')
+            text += locale.decimal;
+        else if (c != ',')
+            text += c;
+    }
+    return text;
+}
+
 std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& locale)
 {
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };

@@ -33,6 +33,12 @@ std::string FormatGeneral(double value, const NumberLocale& locale);
 // A whole number as plain digits with a leading minus for negatives.
 std::string FormatWhole(long long value);
 
+// A number written the C way ("0.50", "1,000.5") in the locale's form: the
+// decimal point becomes the locale's separator and C grouping commas go.
+// Texts the program puts into a box itself go through this, so that reading
+// them back in the locale gives the same number.
+std::string InLocaleForm(std::string_view cNumber, const NumberLocale& locale);
+
 // Reads a number typed into a box: optional blanks, sign, digits with optional
 // group separators, the locale's decimal separator, an optional exponent.
 // Empty text, words, nan, inf and values beyond a double's range give nothing.

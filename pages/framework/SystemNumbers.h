@@ -12,9 +12,4 @@ namespace vantorelle {
 
 NumberLocale SystemNumberLocale();
 
-// A number written the C way ("0.50") in the locale's form ("0,50" where the
-// decimal separator is a comma). Box texts that the program puts in a box
-// itself go through this, so that reading them back gives the same number.
-std::string InLocaleForm(std::string_view cNumber, const NumberLocale& locale);
-
 }  // namespace vantorelle

@@ -107,3 +107,13 @@ TEST(Parse, RoundToWholeHalvesToEven)
     EXPECT_FALSE(RoundToWhole(2147483648.0).has_value());
     EXPECT_FALSE(RoundToWhole(std::nan("")).has_value());
 }
+
+TEST(Parse, TextsInLocaleFormReadBackAsTheSameNumber)
+{
+    EXPECT_EQ(InLocaleForm("0.10", deDE), "0,10");
+    EXPECT_EQ(InLocaleForm("1,000.5", deDE), "1000,5");
+    EXPECT_EQ(InLocaleForm("1", deDE), "1");
+    for (const char* c : {"0.50", "0.10", "1", "2.5e-3", "-12.345"})
+        for (const NumberLocale& locale : {enUS, deDE})
+            EXPECT_EQ(ParseBoxNumber(InLocaleForm(c, locale), locale), ParseBoxNumber(c, NumberLocale{})) << c;
+}
