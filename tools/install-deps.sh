@@ -13,6 +13,8 @@ PACKAGES=(
   libxlsxwriter-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the reference model the report test compares with
+  python3
   # fonts: Liberation Sans stands in for Arial
   fonts-liberation
   # looking at the program: virtual display, screenshots, PDF and workbook checks
