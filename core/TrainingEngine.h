@@ -8,6 +8,7 @@
 #include "LearningRules.h"
 #include "NetworkState.h"
 #include "TrainingHost.h"
+#include "TrainingSweep.h"
 
 namespace vantorelle {
 
@@ -23,10 +24,6 @@ bool ValidateSettings(NetworkState& net, TrainingHost& host);
 
 // The epoch loop; call only after ValidateSettings answered true.
 void RunTraining(NetworkState& net, TrainingHost& host);
-
-// One pass over the patterns in PatternOrder: respond, then apply the rule to
-// every output. Answers Overflow when the value-unit rule overflowed anywhere.
-RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule);
 
 // Sets every output unit's kind.
 void SetUnitTypes(NetworkState& net, UnitKind type);

@@ -1,0 +1,14 @@
+#pragma once
+// One training epoch's pass over the patterns: each pattern's response, then
+// the rule's step for every output, in PatternOrder.
+
+#include "LearningRules.h"
+#include "NetworkState.h"
+
+namespace vantorelle {
+
+// One pass over the patterns in PatternOrder: respond, then apply the rule to
+// every output. Answers Overflow when the value-unit rule overflowed anywhere.
+RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule);
+
+}  // namespace vantorelle
