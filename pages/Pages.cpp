@@ -12,13 +12,13 @@ namespace vantorelle {
 
 void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
 {
-    pages.define(QStringLiteral("LoadFile"), [&] { return new LoadFile(net, dialogs, pages); });
+    pages.define(QStringLiteral("LoadFile"), [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
     pages.define(QStringLiteral("Perceptron"), [&, makeRandom] {
-        return new Perceptron(net, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
+        return std::make_unique<Perceptron>(net, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
     });
-    pages.define(QStringLiteral("WeightStart"), [&] { return new WeightStart(net, dialogs); });
-    pages.define(QStringLiteral("BiasStart"), [&] { return new BiasStart(net, dialogs); });
-    pages.define(QStringLiteral("TestPerceptron"), [&] { return new TestPerceptron(net); });
+    pages.define(QStringLiteral("WeightStart"), [&] { return std::make_unique<WeightStart>(net, dialogs); });
+    pages.define(QStringLiteral("BiasStart"), [&] { return std::make_unique<BiasStart>(net, dialogs); });
+    pages.define(QStringLiteral("TestPerceptron"), [&] { return std::make_unique<TestPerceptron>(net); });
 }
 
 }  // namespace vantorelle

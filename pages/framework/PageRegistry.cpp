@@ -39,7 +39,8 @@ ScrollPage* PageRegistry::open(const QString& name)
         return nullptr;
     ensureFocusTracking();
 
-    ScrollPage* page = factory->second();
+    // Once shown, a page deletes itself when it closes (Qt::WA_DeleteOnClose).
+    ScrollPage* page = factory->second().release();
     if (!page)
         return nullptr;
     page->setAttribute(Qt::WA_DeleteOnClose);

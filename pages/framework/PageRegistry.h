@@ -16,6 +16,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QWindow;
@@ -28,7 +29,8 @@ class PageRegistry : public QObject {
     Q_OBJECT
 
 public:
-    using Factory = std::function<ScrollPage*()>;
+    // A factory hands over a new page; the registry owns it until the page closes.
+    using Factory = std::function<std::unique_ptr<ScrollPage>()>;
 
     PageRegistry() = default;
     ~PageRegistry() override;

@@ -31,7 +31,7 @@ protected:
     {
         for (const char* name : {"First", "Second", "Third"})
             pages.define(QString::fromLatin1(name), [this, name] {
-                return new CountingPage(loads[QString::fromLatin1(name)]);
+                return std::make_unique<CountingPage>(loads[QString::fromLatin1(name)]);
             });
     }
     CountingPage* open(const char* name) { return static_cast<CountingPage*>(pages.open(QString::fromLatin1(name))); }
