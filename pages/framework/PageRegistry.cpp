@@ -30,6 +30,13 @@ ScrollPage* PageRegistry::open(const QString& name)
 {
     if (exiting)
         return nullptr;
+    if (holding) {
+        // A new page's load step reads the state, and an existing page's
+        // activation step would too: both wait for the job to end.
+        if (std::find(opensAfterHold.begin(), opensAfterHold.end(), name) == opensAfterHold.end())
+            opensAfterHold.push_back(name);
+        return find(name);
+    }
     if (ScrollPage* existing = find(name)) {
         activate(existing);
         return existing;
@@ -75,6 +82,9 @@ void PageRegistry::exitProgram()
     if (exiting)
         return;
     exiting = true;
+    holding = false;
+    heldPages.clear();
+    opensAfterHold.clear();
     std::vector<OpenPage> closing;
     closing.swap(pages);
     active = nullptr;
@@ -88,6 +98,50 @@ void PageRegistry::exitProgram()
         }
     }
     emit finished();
+}
+
+void PageRegistry::holdPagesFor(ScrollPage* owner)
+{
+    if (holding)
+        releasePages();
+    holding = true;
+    holder = owner;
+    for (const OpenPage& open : pages) {
+        if (open.page && open.page != owner) {
+            open.page->setEnabled(false);
+            open.page->installEventFilter(this);
+            heldPages.emplace_back(open.page);
+        }
+    }
+}
+
+void PageRegistry::releasePages()
+{
+    if (!holding)
+        return;
+    holding = false;
+    holder = nullptr;
+    for (const QPointer<ScrollPage>& page : heldPages) {
+        if (page) {
+            page->removeEventFilter(this);
+            page->setEnabled(true);
+        }
+    }
+    heldPages.clear();
+    std::vector<QString> waiting;
+    waiting.swap(opensAfterHold);
+    for (const QString& name : waiting)
+        open(name);
+}
+
+bool PageRegistry::eventFilter(QObject* watched, QEvent* event)
+{
+    // A held page stays open until the job has ended.
+    if (holding && event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PageRegistry::activate(ScrollPage* page)
@@ -108,7 +162,8 @@ void PageRegistry::makeActive(ScrollPage* page)
     auto it = std::find_if(pages.begin(), pages.end(), [page](const OpenPage& open) { return open.page == page; });
     if (it != pages.end())
         std::rotate(it, it + 1, pages.end());
-    page->activationStep();
+    if (!holding || page == holder)
+        page->activationStep();
 }
 
 void PageRegistry::pageClosed(ScrollPage* page)

@@ -10,6 +10,11 @@
 //
 // finished() is emitted when the last page has closed or exitProgram() ran;
 // the program connects it to QCoreApplication::quit.
+//
+// While a long job works on the network state (a training run, an export),
+// its page holds the others: they take no input, cannot be closed, and skip
+// their activation steps, so nothing reads the state the job is changing.
+// A page asked for meanwhile opens, held too, once the job has ended.
 
 #include <QObject>
 #include <QPointer>
@@ -52,8 +57,17 @@ public:
     // "Exit": every page closes at once, nothing is asked, finished() follows.
     void exitProgram();
 
+    // Holds every open page but owner until releasePages(); see above.
+    void holdPagesFor(ScrollPage* owner);
+    void releasePages();
+    bool pagesHeld() const { return holding; }
+    ScrollPage* holdingPage() const { return holder; }
+
 signals:
     void finished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct OpenPage {
@@ -77,6 +91,10 @@ private:
     QPointer<ScrollPage> focusPending;
     bool trackingFocus = false;
     bool exiting = false;
+    bool holding = false;
+    QPointer<ScrollPage> holder;
+    std::vector<QPointer<ScrollPage>> heldPages;
+    std::vector<QString> opensAfterHold;  // pages asked for while held
 };
 
 }  // namespace vantorelle

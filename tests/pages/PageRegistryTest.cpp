@@ -160,5 +160,29 @@ TEST_F(PageRegistryTest, SwitchingToAnotherPageActivatesItButAPlainWindowDoesNot
     EXPECT_EQ(pages.activePage(), first);
 }
 
+// holding pages during a long job
+TEST_F(PageRegistryTest, HeldPagesTakeNoInputCannotCloseAndOpenLater)
+{
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    pages.holdPagesFor(second);
+    EXPECT_TRUE(pages.pagesHeld());
+    EXPECT_FALSE(first->isEnabled());
+    EXPECT_TRUE(second->isEnabled());
+    EXPECT_FALSE(first->close());
+    EXPECT_EQ(pages.find(QStringLiteral("First")), first);
+
+    // A page asked for while held waits: its load step would read the state.
+    EXPECT_EQ(open("Third"), nullptr);
+    EXPECT_EQ(loads[QStringLiteral("Third")], 0);
+
+    pages.releasePages();
+    EXPECT_FALSE(pages.pagesHeld());
+    EXPECT_TRUE(first->isEnabled());
+    EXPECT_EQ(loads[QStringLiteral("Third")], 1);
+    ASSERT_NE(pages.find(QStringLiteral("Third")), nullptr);
+    EXPECT_TRUE(first->close());
+}
+
 }  // namespace
 }  // namespace vantorelle
