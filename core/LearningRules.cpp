@@ -177,12 +177,9 @@ namespace {
 // The value rule with its overflow checks, from coefficients already known
 // to be finite: a row is computed aside and stored only when every value in
 // it is finite; at the first row that is not, each unit finishes on its own.
-RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, OverflowGuard* guard)
+RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, double* fresh, OverflowGuard* guard)
 {
     const long numOutputs = net.NumOutputs;
-    thread_local std::vector<double> newRow;
-    newRow.resize(static_cast<std::size_t>(numOutputs) + 1);
-    double* fresh = newRow.data();
     RuleOutcome outcome = RuleOutcome::Updated;
     for (long i = 1; i <= net.NumInputs; ++i) {
         const double x = net.InputUnits[i].Activation;
@@ -222,9 +219,14 @@ RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, OverflowGuard*
 
 RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard)
 {
-    thread_local std::vector<double> coefficient;
-    coefficient.assign(static_cast<std::size_t>(net.NumOutputs) + 1, 0.0);
-    double* c = coefficient.data();
+    SweepWorkspace work;
+    return ApplyRuleToAllOutputs(net, rule, work, guard);
+}
+
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspace& work, OverflowGuard* guard)
+{
+    work.Fit(net);
+    double* c = work.coefficient.data();
     switch (StepCoefficients(net, rule, c, guard)) {
     case StepKind::None: return RuleOutcome::Updated;
     case StepKind::Unchecked: {
@@ -240,7 +242,7 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuar
         UpdateThresholds(net, c);
         return RuleOutcome::Updated;
     }
-    case StepKind::Checked: return CheckedValueSteps(net, c, guard);
+    case StepKind::Checked: return CheckedValueSteps(net, c, work.row.data(), guard);
     case StepKind::NonFinite: break;
     }
     // The value rule overflowed before touching any weight of some unit.

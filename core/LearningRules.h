@@ -3,6 +3,7 @@
 // its threshold after ComputeResponse, from the unit's fields as they stand.
 
 #include "NetworkState.h"
+#include "SweepWorkspace.h"
 
 namespace vantorelle {
 
@@ -53,5 +54,7 @@ void UpdateThresholds(NetworkState& net, const double* c);
 // Overflow when the value-unit rule overflowed on any unit. A guard, kept
 // from pattern to pattern, spares the value rule's checks while it can.
 RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard = nullptr);
+RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspace& work,
+                                  OverflowGuard* guard = nullptr);
 
 }  // namespace vantorelle

@@ -50,13 +50,18 @@ void PresentInputs(NetworkState& net, long p)
         net.InputUnits[i].Activation = inputs[i];
 }
 
+void ComputeResponse(NetworkState& net, long p, SweepWorkspace& work)
+{
+    work.Fit(net);
+    PresentInputs(net, p);
+    SumNetInputs(net.Weights, net.InputPatterns.Row(p), work.sum.data());
+    FinishResponse(net, p, work.sum.data());
+}
+
 void ComputeResponse(NetworkState& net, long p)
 {
-    PresentInputs(net, p);
-    thread_local std::vector<double> sum;
-    sum.resize(static_cast<std::size_t>(net.NumOutputs) + 1);
-    SumNetInputs(net.Weights, net.InputPatterns.Row(p), sum.data());
-    FinishResponse(net, p, sum.data());
+    SweepWorkspace work;
+    ComputeResponse(net, p, work);
 }
 
 double PatternSSE(const NetworkState& net)
@@ -82,10 +87,16 @@ long PatternHits(const NetworkState& net)
 
 void EvaluateTrainingSet(NetworkState& net)
 {
+    SweepWorkspace work;
+    EvaluateTrainingSet(net, work);
+}
+
+void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work)
+{
     net.Hits = 0;
     net.TotalSSE = 0;
     for (long p = 1; p <= net.NumPatterns; ++p) {
-        ComputeResponse(net, p);
+        ComputeResponse(net, p, work);
         net.Hits = net.Hits + PatternHits(net);
         net.TotalSSE = net.TotalSSE + PatternSSE(net);
     }
@@ -94,8 +105,9 @@ void EvaluateTrainingSet(NetworkState& net)
 double TrainingSetSSE(NetworkState& net)
 {
     double total = 0;
+    SweepWorkspace work;
     for (long p = 1; p <= net.NumPatterns; ++p) {
-        ComputeResponse(net, p);
+        ComputeResponse(net, p, work);
         total = total + PatternSSE(net);
     }
     return total;

@@ -4,6 +4,7 @@
 // Target or Error.
 
 #include "NetworkState.h"
+#include "SweepWorkspace.h"
 
 namespace vantorelle {
 
@@ -13,6 +14,7 @@ double Pi();
 // Presents pattern p (1..NumPatterns) and fills every output unit's NetInput,
 // Activation, Target and Error.
 void ComputeResponse(NetworkState& net, long p);
+void ComputeResponse(NetworkState& net, long p, SweepWorkspace& work);
 
 // The two halves of ComputeResponse, for the training sweep: the input
 // units take pattern p's values; the output units' fields follow from the
@@ -37,6 +39,7 @@ long PatternHits(const NetworkState& net);
 
 // Sets Hits and TotalSSE over all patterns in file order.
 void EvaluateTrainingSet(NetworkState& net);
+void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work);
 
 // Sum of PatternSSE over all patterns in file order; sets nothing else but the units.
 double TrainingSetSSE(NetworkState& net);

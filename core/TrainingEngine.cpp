@@ -203,6 +203,7 @@ void RunTraining(NetworkState& net, TrainingHost& host)
     double change = 0;
     bool overflowReported = false;
     bool nonFinite = false;
+    SweepWorkspace work;  // the run's scratch memory
 
     // Row 1 describes the network before training, under the rule's own unit
     // kind (not the kind a previous run left behind).
@@ -222,12 +223,12 @@ void RunTraining(NetworkState& net, TrainingHost& host)
         if (epochLimitOn)
             panel.AdvanceProgressBar();
         ShufflePatterns(net, host.random);
-        if (TrainingSweep(net, rule) == RuleOutcome::Overflow && !overflowReported) {
+        if (TrainingSweep(net, rule, work) == RuleOutcome::Overflow && !overflowReported) {
             // Once per run: the rule skips each overflowing update and training goes on.
             overflowReported = true;
             host.messages.Error(text::OverflowMessage());
         }
-        EvaluateTrainingSet(net);
+        EvaluateTrainingSet(net, work);
 
         if (epochsSinceDisplay == net.PrintSweeps) {
             change = host.LastPrintedSSE - net.TotalSSE;

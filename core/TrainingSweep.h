@@ -4,11 +4,13 @@
 
 #include "LearningRules.h"
 #include "NetworkState.h"
+#include "SweepWorkspace.h"
 
 namespace vantorelle {
 
 // One pass over the patterns in PatternOrder: respond, then apply the rule to
 // every output. Answers Overflow when the value-unit rule overflowed anywhere.
+RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work);
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule);
 
 }  // namespace vantorelle

@@ -20,6 +20,11 @@ PACKAGES=(
   # looking at the program: virtual display, screenshots, PDF and workbook checks
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3-openpyxl
 )
+# `--bench`: also scikit-learn, which `make bench` compares the engine with
+# (Debian's, run by /usr/bin/python3); `make test` never needs it.
+if [ "${1:-}" = "--bench" ]; then
+  PACKAGES+=(python3-sklearn python3-numpy)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
