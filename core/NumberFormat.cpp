@@ -185,14 +185,8 @@ std::string InLocaleForm(std::string_view cNumber, const NumberLocale& locale)
     return text;
 }
 
-std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& locale)
+std::optional<double> ParseNumberText(std::string_view text, const NumberLocale& locale)
 {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-
     // Rebuild the number in the C form ("-1234.5e3") while checking its grammar.
     std::string plain;
     std::size_t pos = 0;
@@ -203,17 +197,30 @@ std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& 
         negative = text[pos] == '-';
         ++pos;
     }
+    // The whole part: digits, or digits grouped in threes after a first group
+    // of one to three. A separator anywhere else makes the text no number, so
+    // that in a locale whose group separator is "." a typed "0.3" is refused
+    // rather than read as 3.
     int digits = 0;
+    int groupDigits = 0;
+    bool grouped = false;
     while (pos < text.size()) {
         if (isDigit(pos)) {
             plain += text[pos++];
             ++digits;
-        } else if (digits > 0 && startsWith(locale.group) && isDigit(pos + locale.group.size())) {
+            ++groupDigits;
+        } else if (digits > 0 && startsWith(locale.group)) {
+            if ((grouped && groupDigits != 3) || (!grouped && groupDigits > 3))
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
             pos += locale.group.size();
         } else {
             break;
         }
     }
+    if (grouped && groupDigits != 3)
+        return std::nullopt;
     if (startsWith(locale.decimal)) {
         pos += locale.decimal.size();
         plain += '.';
@@ -247,6 +254,16 @@ std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& 
         return std::nullopt;
     }
     return negative ? -value : value;
+}
+
+std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& locale)
+{
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return ParseNumberText(text, locale);
 }
 
 std::optional<long> RoundToWhole(double value)

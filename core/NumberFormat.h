@@ -39,9 +39,14 @@ std::string FormatWhole(long long value);
 // them back in the locale gives the same number.
 std::string InLocaleForm(std::string_view cNumber, const NumberLocale& locale);
 
-// Reads a number typed into a box: optional blanks, sign, digits with optional
-// group separators, the locale's decimal separator, an optional exponent.
-// Empty text, words, nan, inf and values beyond a double's range give nothing.
+// The program's one number grammar: an optional sign, digits (in the whole
+// part optionally grouped in threes by the locale's group separator), the
+// locale's decimal separator, an optional exponent. Empty text, words, nan,
+// inf, misplaced group separators and values beyond a double's range give
+// nothing. Training files use it with "." and no grouping.
+std::optional<double> ParseNumberText(std::string_view text, const NumberLocale& locale);
+
+// A number typed into a box: the grammar above between optional blanks.
 std::optional<double> ParseBoxNumber(std::string_view text, const NumberLocale& locale);
 
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2,

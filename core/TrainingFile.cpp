@@ -1,6 +1,5 @@
 #include "TrainingFile.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +7,8 @@
 #include <system_error>
 #include <cstring>
 #include <cerrno>
+
+#include "NumberFormat.h"
 
 namespace vantorelle {
 
@@ -21,7 +22,6 @@ bool IsSeparator(char c)
     return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string BaseName(const std::string& path)
 {
@@ -126,60 +126,11 @@ private:
 
 bool ParseFileNumber(const char* begin, const char* end, double& value)
 {
-    // Check the grammar first: from_chars alone would also take "inf", "nan"
-    // and hexadecimal forms, and refuses a leading "+".
-    const char* p = begin;
-    bool negative = false;
-    if (p < end && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
-        ++p;
-    }
-    const char* mantissa = p;
-    long digits = 0;
-    while (p < end && IsDigit(*p)) {
-        ++p;
-        ++digits;
-    }
-    if (p < end && *p == '.') {
-        ++p;
-        while (p < end && IsDigit(*p)) {
-            ++p;
-            ++digits;
-        }
-    }
-    if (digits == 0)
+    static const NumberLocale FileNumbers{".", ""};
+    const auto number = ParseNumberText(std::string_view(begin, static_cast<std::size_t>(end - begin)), FileNumbers);
+    if (!number)
         return false;
-    if (p < end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        if (p < end && (*p == '+' || *p == '-'))
-            ++p;
-        const char* expDigits = p;
-        while (p < end && IsDigit(*p))
-            ++p;
-        if (p == expDigits)
-            return false;
-    }
-    if (p != end)
-        return false;
-
-    double magnitude = 0;
-    auto [last, ec] = std::from_chars(mantissa, end, magnitude, std::chars_format::general);
-    if (last != end)
-        return false;
-    if (ec == std::errc::result_out_of_range) {
-        // Too small to represent is zero; too large is not a number we can use.
-        std::string copy(mantissa, end);
-        errno = 0;
-        double approx = std::strtod(copy.c_str(), nullptr);
-        if (std::isinf(approx))
-            return false;
-        magnitude = approx;
-    } else if (ec != std::errc()) {
-        return false;
-    }
-    if (!std::isfinite(magnitude))
-        return false;
-    value = negative ? -magnitude : magnitude;
+    value = *number;
     return true;
 }
 

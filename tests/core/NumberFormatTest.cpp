@@ -97,6 +97,28 @@ TEST(Parse, BoxNumbers)
         EXPECT_FALSE(ParseBoxNumber(bad, enUS).has_value()) << bad;
 }
 
+// A group separator is taken only between groups of three digits in the whole
+// part; anywhere else the text is no number, never a different number.
+TEST(Parse, MisplacedGroupSeparatorsMakeNoNumber)
+{
+    EXPECT_EQ(ParseBoxNumber("1.000,5", deDE), 1000.5);
+    EXPECT_EQ(ParseBoxNumber("12.345.678", deDE), 12345678);
+    for (const char* bad : {"0.3", "0.30", "1.5", "1.0000", "1234.567", "1,000.5", "1.000.00"})
+        EXPECT_FALSE(ParseBoxNumber(bad, deDE).has_value()) << bad;
+    EXPECT_FALSE(ParseBoxNumber("1,00", enUS).has_value());
+    EXPECT_FALSE(ParseBoxNumber("1,000.5,5", enUS).has_value());
+
+    // Separators longer than one byte, as UTF-8 writes the narrow no-break
+    // space of French grouping and the Arabic decimal separator.
+    const NumberLocale frFR{",", "\u202f"};
+    EXPECT_EQ(ParseBoxNumber("1\u202f234,5", frFR), 1234.5);
+    EXPECT_FALSE(ParseBoxNumber("12\u202f34", frFR).has_value());
+    const NumberLocale arabic{"\u066b", "\u066c"};
+    EXPECT_EQ(ParseBoxNumber("1\u066c000\u066b25", arabic), 1000.25);
+    EXPECT_EQ(ParseBoxNumber(InLocaleForm("1,234.5", arabic), arabic), 1234.5);
+    EXPECT_EQ(FormatStandard(1234.5, frFR), "1\u202f234,50");
+}
+
 TEST(Parse, RoundToWholeHalvesToEven)
 {
     EXPECT_EQ(RoundToWhole(2.5), 2);
