@@ -54,14 +54,16 @@ void ComputeResponse(NetworkState& net, long p, SweepWorkspace& work)
 {
     work.Fit(net);
     PresentInputs(net, p);
-    SumNetInputs(net.Weights, net.InputPatterns.Row(p), work.sum.data());
+    SumNetInputs(work.Kernels(), net.Weights, net.InputPatterns.Row(p), work.sum.data());
     FinishResponse(net, p, work.sum.data());
 }
 
 void ComputeResponse(NetworkState& net, long p)
 {
-    SweepWorkspace work;
-    ComputeResponse(net, p, work);
+    PresentInputs(net, p);
+    std::vector<double> sum(static_cast<std::size_t>(net.NumOutputs) + 1);
+    SumNetInputs(net.Weights, net.InputPatterns.Row(p), sum.data());
+    FinishResponse(net, p, sum.data());
 }
 
 double PatternSSE(const NetworkState& net)
@@ -91,8 +93,64 @@ void EvaluateTrainingSet(NetworkState& net)
     EvaluateTrainingSet(net, work);
 }
 
+namespace {
+
+// Below this many multiply-adds per pass the pattern-parallel kernels cost
+// more in set-up than they save.
+constexpr long SmallPass = 4096;
+
+// EvaluateTrainingSet with the net inputs of all patterns summed side by side
+// first (each still in input order), then each pattern's measures in file order.
+void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
+{
+    work.BindPatterns(net);
+    const long patterns = net.NumPatterns;
+    const long outputs = net.NumOutputs;
+    const long stride = work.patternStride;
+    const KernelSet& kernels = work.Kernels();
+    const long count = (patterns + kernels.patternBlock - 1) / kernels.patternBlock * kernels.patternBlock;
+    kernels.sumPatterns(net.Weights.Row(0), outputs + 1, net.NumInputs, outputs, work.byInput.data(), stride, count,
+                        work.patternSums.data(), stride);
+
+    Unit* out = net.OutputUnits.data();
+    const double* sums = work.patternSums.data();
+    long hits = 0;
+    double total = 0;
+    for (long p = 1; p <= patterns; ++p) {
+        const double* desired = net.DesiredOutputs.Row(p);
+        const bool last = p == patterns;
+        double s = 0;
+        for (long k = 1; k <= outputs; ++k) {
+            Unit& unit = out[k];
+            const double netInput = unit.Threshold + sums[(k - 1) * stride + p - 1];
+            // An unset kind keeps the activation the unit had, for every pattern.
+            const double a = Activation(unit.UnitType, netInput, unit.Activation);
+            const double e = desired[k] - a;
+            if (e * e < net.MinError)
+                ++hits;
+            s = s + e * e;
+            if (last) {
+                unit.NetInput = netInput;
+                unit.Activation = a;
+                unit.Error = e;
+                unit.Target = desired[k];
+            }
+        }
+        total = total + s;
+    }
+    PresentInputs(net, patterns);
+    net.Hits = hits;
+    net.TotalSSE = total;
+}
+
+}  // namespace
+
 void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work)
 {
+    if (net.NumPatterns > 0 && net.NumPatterns * net.NumInputs * net.NumOutputs >= SmallPass) {
+        EvaluateAcrossPatterns(net, work);
+        return;
+    }
     net.Hits = 0;
     net.TotalSSE = 0;
     for (long p = 1; p <= net.NumPatterns; ++p) {

@@ -1,90 +1,64 @@
 #include "SweepKernels.h"
 
-#include <algorithm>
-#include <array>
-#include <utility>
-
 namespace vantorelle {
 
 namespace {
 
-// Width outputs' sums advance together, so their chains of additions overlap
-// instead of waiting for each other; beyond 16 the registers run out.
-constexpr int WidestBlock = 16;
-
-template <int Width>
-void SumBlock(const Matrix& weights, const double* x, long first, double* sum)
+#if defined(__x86_64__)
+bool RunsAvx2() { return __builtin_cpu_supports("avx2"); }
+bool RunsAvx512()
 {
-    double acc[Width] = {};
-    for (long i = 1; i <= weights.Rows(); ++i) {
-        const double xi = x[i];
-        const double* w = weights.Row(i) + first;
-        for (int b = 0; b < Width; ++b)
-            acc[b] = xi * w[b] + acc[b];
-    }
-    for (int b = 0; b < Width; ++b)
-        sum[first + b] = acc[b];
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
+           __builtin_cpu_supports("avx512dq");
 }
+#endif
 
-template <int Width>
-void UpdateAndSumBlock(Matrix& weights, const double* c, const double* x, const double* xNext, long first,
-                       double* sumNext)
+const KernelSet& Widest()
 {
-    double step[Width];
-    for (int b = 0; b < Width; ++b)
-        step[b] = c[first + b];
-    double acc[Width] = {};
-    for (long i = 1; i <= weights.Rows(); ++i) {
-        const double xi = x[i];
-        const double xn = xNext[i];
-        double* w = weights.Row(i) + first;
-        for (int b = 0; b < Width; ++b) {
-            const double updated = step[b] * xi + w[b];
-            w[b] = updated;
-            acc[b] = xn * updated + acc[b];
-        }
-    }
-    for (int b = 0; b < Width; ++b)
-        sumNext[first + b] = acc[b];
-}
-
-// Tables of the kernels by width, 1 to WidestBlock (index 0 unused).
-template <template <int> class Kernel, int... Widths>
-constexpr auto MakeTable(std::integer_sequence<int, Widths...>)
-{
-    return std::array{Kernel<1>::fn, Kernel<Widths + 1>::fn...};
-}
-template <int Width>
-struct Sum {
-    static constexpr auto fn = &SumBlock<Width>;
-};
-template <int Width>
-struct UpdateAndSum {
-    static constexpr auto fn = &UpdateAndSumBlock<Width>;
-};
-constexpr auto SumTable = MakeTable<Sum>(std::make_integer_sequence<int, WidestBlock>{});
-constexpr auto UpdateAndSumTable = MakeTable<UpdateAndSum>(std::make_integer_sequence<int, WidestBlock>{});
-
-// Calls table[width] for successive blocks of outputs.
-template <typename Call>
-void ForEachBlock(long outputs, Call call)
-{
-    for (long first = 1; first <= outputs; first += WidestBlock)
-        call(first, static_cast<std::size_t>(std::min<long>(WidestBlock, outputs - first + 1)));
+#if defined(__x86_64__)
+    if (RunsAvx512())
+        return Avx512Kernels;
+    if (RunsAvx2())
+        return Avx2Kernels;
+#endif
+    return Sse2Kernels;
 }
 
 }  // namespace
 
-void SumNetInputs(const Matrix& weights, const double* x, double* sum)
+const KernelSet& DefaultKernels()
 {
-    ForEachBlock(weights.Cols(), [&](long first, std::size_t width) { SumTable[width](weights, x, first, sum); });
+    static const KernelSet& chosen = Widest();
+    return chosen;
 }
 
-void UpdateAndSumNext(Matrix& weights, const double* c, const double* x, const double* xNext, double* sumNext)
+std::vector<const KernelSet*> SupportedKernels()
 {
-    ForEachBlock(weights.Cols(), [&](long first, std::size_t width) {
-        UpdateAndSumTable[width](weights, c, x, xNext, first, sumNext);
-    });
+    std::vector<const KernelSet*> sets{&Sse2Kernels};
+#if defined(__x86_64__)
+    if (RunsAvx2())
+        sets.push_back(&Avx2Kernels);
+    if (RunsAvx512())
+        sets.push_back(&Avx512Kernels);
+#endif
+    return sets;
+}
+
+void SumNetInputs(const KernelSet& kernels, const Matrix& weights, const double* x, double* sum)
+{
+    kernels.sumNetInputs(weights.Row(0), weights.Cols() + 1, weights.Rows(), weights.Cols(), x, sum);
+}
+
+void SumNetInputs(const Matrix& weights, const double* x, double* sum)
+{
+    SumNetInputs(DefaultKernels(), weights, x, sum);
+}
+
+void UpdateAndSumNext(const KernelSet& kernels, Matrix& weights, const double* c, const double* x,
+                      const double* xNext, double* sumNext)
+{
+    kernels.updateAndSumNext(weights.Row(0), weights.Cols() + 1, weights.Rows(), weights.Cols(), c, x,
+                             xNext, sumNext);
 }
 
 }  // namespace vantorelle

@@ -1,19 +1,30 @@
 #pragma once
-// The inner loops of training, over the weight matrix. Each output's net
-// input is still the sum over the inputs in input order, exactly as the plain
-// loops write it; the kernels only keep several outputs' sums in registers
-// at once and, in a training sweep, touch each weight row once per pattern.
+// The kernel set this machine runs (the widest of AVX-512, AVX2, SSE2 it
+// supports, chosen once at run time) and the per-pattern loops over the
+// weight matrix the sweep and the response use. Every set gives the same
+// bits; see KernelSet.h.
 
+#include <vector>
+
+#include "KernelSet.h"
 #include "NetworkState.h"
 
 namespace vantorelle {
 
+// The widest set the processor supports.
+const KernelSet& DefaultKernels();
+
+// Every set the processor supports, narrowest first (for tests and benchmarks).
+std::vector<const KernelSet*> SupportedKernels();
+
 // sum[k] = sum over i in order of x[i] * W(i, k), for k = 1 .. W.Cols().
 void SumNetInputs(const Matrix& weights, const double* x, double* sum);
+void SumNetInputs(const KernelSet& kernels, const Matrix& weights, const double* x, double* sum);
 
 // W(i, k) = c[k] * x[i] + W(i, k) for every weight and, with each row just
 // updated, sumNext[k] = the next pattern's sum over i of xNext[i] * W(i, k):
 // one pass over the weights where an update and a response would take two.
-void UpdateAndSumNext(Matrix& weights, const double* c, const double* x, const double* xNext, double* sumNext);
+void UpdateAndSumNext(const KernelSet& kernels, Matrix& weights, const double* c, const double* x,
+                      const double* xNext, double* sumNext);
 
 }  // namespace vantorelle

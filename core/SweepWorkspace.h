@@ -2,18 +2,48 @@
 // Scratch memory of one training run. The run owns one and hands it to the
 // sweep, the rules and the measurement, so nothing is allocated per pattern
 // and two runs (or a run and a page showing the network) never share scratch.
+//
+// A workspace also keeps the patterns transposed (input by input) for the
+// kernels that work across patterns. It serves one pattern table: the run
+// owning it keeps the table fixed; after reading new patterns into a network,
+// use a new workspace (or call ForgetPatterns).
 
 #include <cstddef>
 #include <vector>
 
+#include "KernelSet.h"
 #include "NetworkState.h"
 
 namespace vantorelle {
 
 struct SweepWorkspace {
+    // The kernels to use; null means the widest this machine runs.
+    const KernelSet* kernels = nullptr;
+
     std::vector<double> coefficient;  // the rule's step per output, [1..NumOutputs]
     std::vector<double> sum;          // weighted input sums per output, [1..NumOutputs]
     std::vector<double> row;          // a weight row computed aside, [1..NumOutputs]
+
+    // InputPatterns transposed: input i of pattern p at byInput[(i - 1) *
+    // patternStride + p - 1], the columns past NumPatterns zero.
+    std::vector<double> byInput;
+    // The same with the columns in a sweep's presentation order.
+    std::vector<double> inOrder;
+    long patternStride = 0;
+    // Whether every input of pattern p is finite, [1..NumPatterns].
+    std::vector<unsigned char> finiteInputs;
+    // Sums the kernels across patterns write, output by output.
+    std::vector<double> patternSums;
+    // Sums of a few outputs' next blocks of patterns (the step rule's sweep).
+    std::vector<double> columnSums;
+
+    // Share of the step rule's responses that changed weights in the last
+    // sweep; it picks the sweep's strategy for the next one.
+    double updateShare = 1;
+    // Whether the last sweep took the step rule's side-by-side path.
+    bool sideBySide = false;
+
+    const KernelSet& Kernels() const;
 
     // Sizes the per-output buffers for net's outputs.
     void Fit(const NetworkState& net)
@@ -25,6 +55,21 @@ struct SweepWorkspace {
             row.assign(n, 0.0);
         }
     }
+
+    // Builds byInput and finiteInputs from net's patterns unless already
+    // built for a table of these sizes (and these kernels).
+    void BindPatterns(const NetworkState& net);
+    void ForgetPatterns() { boundPatterns = -1; }
+
+    // Columns of the transposed table in net.PatternOrder; answers byInput
+    // itself when that order is the file order.
+    const double* PatternsInOrder(const NetworkState& net);
+
+private:
+    long boundPatterns = -1;
+    long boundInputs = -1;
+    long boundOutputs = -1;
+    long boundBlock = -1;
 };
 
 }  // namespace vantorelle

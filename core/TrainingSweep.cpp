@@ -1,11 +1,131 @@
 #include "TrainingSweep.h"
 
+#include <cmath>
 #include <vector>
 
 #include "Response.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
+
+namespace {
+
+// The step rule changes no weight where its step is zero, so while a unit's
+// responses are right, its next net inputs can be summed side by side from
+// the same weights. That pays only when few responses need a step.
+constexpr double MostUpdatesForSideBySide = 0.08;
+// ... and on networks large enough to fill the kernels.
+constexpr long SmallSweep = 4096;
+
+// Whether adding a zero step to output k's weights and threshold leaves their
+// bits as they are: true unless one of them is -0 (a +0 step turns -0 into
+// +0). A step never makes a -0 out of anything else, so the answer holds for
+// the rest of the sweep.
+bool ZeroStepKeeps(const NetworkState& net, long k)
+{
+    if (!net.FreezeThresholds && net.OutputUnits[k].Threshold == 0 && std::signbit(net.OutputUnits[k].Threshold))
+        return false;
+    for (long i = 1; i <= net.NumInputs; ++i) {
+        const double w = net.Weights(i, k);
+        if (w == 0 && std::signbit(w))
+            return false;
+    }
+    return true;
+}
+
+// The delta rule's sweep, output by output (no output's weights depend on
+// another's): each output's net inputs for the next block of patterns are
+// summed side by side with its current weights, and the block is cut at the
+// first pattern whose step changes them. The same responses, steps and
+// results as the plain sweep, bit for bit.
+void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
+{
+    work.BindPatterns(net);
+    const KernelSet& kernels = work.Kernels();
+    const long n = net.NumPatterns;
+    const long outputs = net.NumOutputs;
+    const long inputs = net.NumInputs;
+    const long stride = outputs + 1;
+    const long block = kernels.patternBlock;
+    const double* xt = work.PatternsInOrder(net);
+    const long* order = net.PatternOrder.data();
+    double* w = net.Weights.Row(0);
+    const double rate = net.LearningRate;
+
+    constexpr int MostGroups = 8;
+    const int groupSize = kernels.columnGroup < MostGroups ? kernels.columnGroup : MostGroups;
+    std::vector<double>& sums = work.columnSums;
+    sums.resize(static_cast<std::size_t>(groupSize * block));
+    long column[MostGroups];
+    long offset[MostGroups];
+    long position[MostGroups];
+    long steps = 0;
+
+    for (long first = 1; first <= outputs; first += groupSize) {
+        const int groups = static_cast<int>(outputs - first + 1 < groupSize ? outputs - first + 1 : groupSize);
+        bool zeroKeeps[MostGroups];
+        double previous[MostGroups];
+        for (int g = 0; g < groups; ++g) {
+            column[g] = first + g;
+            position[g] = 0;
+            zeroKeeps[g] = ZeroStepKeeps(net, column[g]);
+            previous[g] = net.OutputUnits[column[g]].Activation;
+        }
+        int active = groups;
+        while (active > 0) {
+            for (int g = 0; g < groups; ++g)
+                offset[g] = position[g] < n ? position[g] : n;
+            kernels.sumColumns(w, stride, inputs, xt, work.patternStride, column, offset, groups, sums.data());
+            for (int g = 0; g < groups; ++g) {
+                if (position[g] >= n)
+                    continue;
+                const long k = column[g];
+                Unit& unit = net.OutputUnits[k];
+                for (long b = 0; b < block && position[g] < n; ++b) {
+                    const long p = order[position[g] + 1];
+                    const double netInput = unit.Threshold + sums[static_cast<std::size_t>(g * block + b)];
+                    const double a = Activation(unit.UnitType, netInput, previous[g]);
+                    const double desired = net.DesiredOutputs(p, k);
+                    const double e = desired - a;
+                    const double c = rate * e;
+                    previous[g] = a;
+                    position[g] = position[g] + 1;
+                    if (position[g] == n) {
+                        unit.NetInput = netInput;
+                        unit.Activation = a;
+                        unit.Error = e;
+                        unit.Target = desired;
+                        --active;
+                    }
+                    if (c == 0 && zeroKeeps[g] && work.finiteInputs[static_cast<std::size_t>(p)])
+                        continue;
+                    // The delta rule's step for this output; the rest of the
+                    // block was summed with the old weights and is dropped.
+                    ++steps;
+                    const double* x = net.InputPatterns.Row(p);
+                    for (long i = 1; i <= inputs; ++i)
+                        w[i * stride + k] = c * x[i] + w[i * stride + k];
+                    if (!net.FreezeThresholds)
+                        unit.Threshold = c + unit.Threshold;
+                    break;
+                }
+            }
+        }
+    }
+    PresentInputs(net, order[n]);
+    work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs));
+}
+
+// The share of this response's outputs whose step is not zero.
+long NonZeroSteps(const double* c, long outputs)
+{
+    long count = 0;
+    for (long k = 1; k <= outputs; ++k)
+        count += c[k] != 0;
+    return count;
+}
+
+}  // namespace
 
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule)
 {
@@ -18,13 +138,24 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     const long n = net.NumPatterns;
     if (n == 0)
         return RuleOutcome::Updated;
+    work.Fit(net);
+    const bool stepRule = rule == RuleKind::Delta;
+    const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallSweep && n >= work.Kernels().patternBlock;
+    if (stepRule && largeEnough && work.updateShare <= MostUpdatesForSideBySide) {
+        StepSweepSideBySide(net, work);
+        work.sideBySide = true;
+        return RuleOutcome::Updated;
+    }
+    work.sideBySide = false;
+
     RuleOutcome outcome = RuleOutcome::Updated;
     OverflowGuard guard;
     if (rule == RuleKind::Tarvik)
         guard = MakeOverflowGuard(net);
-    work.Fit(net);
+    const KernelSet& kernels = work.Kernels();
     double* coefficient = work.coefficient.data();
     double* sum = work.sum.data();
+    long steps = 0;
 
     ComputeResponse(net, net.PatternOrder[1], work);
     bool inputsPresented = true;  // whether the input units hold the current pattern
@@ -32,10 +163,13 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         const long p = net.PatternOrder[j];
         const long next = j < n ? net.PatternOrder[j + 1] : 0;
         const StepKind step = StepCoefficients(net, rule, coefficient, &guard);
+        if (stepRule)
+            steps += NonZeroSteps(coefficient, net.NumOutputs);
         if (step == StepKind::Unchecked && next != 0) {
             // Update the weights for this pattern and sum the next pattern's
             // net inputs in the same pass over the weights.
-            UpdateAndSumNext(net.Weights, coefficient, net.InputPatterns.Row(p), net.InputPatterns.Row(next), sum);
+            UpdateAndSumNext(kernels, net.Weights, coefficient, net.InputPatterns.Row(p), net.InputPatterns.Row(next),
+                             sum);
             UpdateThresholds(net, coefficient);
             FinishResponse(net, next, sum);
             inputsPresented = false;
@@ -51,6 +185,8 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
             ComputeResponse(net, next, work);
         inputsPresented = true;
     }
+    if (stepRule)
+        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(net.NumOutputs));
     return outcome;
 }
 

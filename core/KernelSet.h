@@ -1,0 +1,52 @@
+#pragma once
+// The inner loops of training, compiled once for each vector instruction set
+// (SSE2, AVX2, AVX-512) and chosen at run time. Every kernel sums each net
+// input over the inputs in input order, one multiply and one add per step
+// (no fused multiply-add), exactly as the plain loops do; a wider set only
+// works on more outputs or more patterns at once, so every set gives the same
+// bits.
+//
+// This header is included by the per-set files, which are compiled with
+// their own instruction-set flags: it must stay free of inline code.
+//
+// Layouts: a weight matrix is `w` with input i's row at w + i * stride and
+// output k at index k (rows 1..rows, outputs 1..cols, as the network state
+// keeps it). Transposed patterns `xt` hold input i (1..rows) of the pattern
+// in column p at xt[(i - 1) * xtStride + p].
+
+namespace vantorelle {
+
+struct KernelSet {
+    const char* name;
+    // Patterns processed together by sumPatterns and sumColumns: the columns
+    // of xt must be padded to a multiple of it (and by one more block) with zeros.
+    long patternBlock;
+    // Output columns sumColumns takes at once.
+    int columnGroup;
+
+    // sum[k] = sum over i in order of x[i] * w(i, k), for k = 1..cols.
+    void (*sumNetInputs)(const double* w, long stride, long rows, long cols, const double* x, double* sum);
+
+    // w(i, k) = c[k] * x[i] + w(i, k) for every weight and, with each row just
+    // updated, sumNext[k] = sum over i of xNext[i] * w(i, k).
+    void (*updateAndSumNext)(double* w, long stride, long rows, long cols, const double* c, const double* x,
+                             const double* xNext, double* sumNext);
+
+    // out[(k - 1) * outStride + p] = sum over i of xt(i, p) * w(i, k) for every
+    // output k and every column p < count (count a multiple of patternBlock).
+    void (*sumPatterns)(const double* w, long stride, long rows, long cols, const double* xt, long xtStride,
+                        long count, double* out, long outStride);
+
+    // For g < groups (at most columnGroup): out[g * patternBlock + b] = sum
+    // over i of xt(i, offset[g] + b) * w(i, column[g]), b < patternBlock.
+    void (*sumColumns)(const double* w, long stride, long rows, const double* xt, long xtStride,
+                       const long* column, const long* offset, int groups, double* out);
+};
+
+extern const KernelSet Sse2Kernels;
+#if defined(__x86_64__)
+extern const KernelSet Avx2Kernels;
+extern const KernelSet Avx512Kernels;
+#endif
+
+}  // namespace vantorelle

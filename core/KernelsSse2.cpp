@@ -1,0 +1,7 @@
+// The training kernels built for SSE2; see KernelsImpl.h.
+#include <utility>
+
+#define KERNEL_VECTOR_BYTES 16
+#define KERNEL_SET_NAME Sse2Kernels
+#define KERNEL_SET_LABEL "SSE2"
+#include "KernelsImpl.h"

@@ -1,0 +1,213 @@
+// Every kernel set this machine runs, against training written the plain way:
+// after many epochs on random networks the weights, thresholds, units, error
+// history, hits and overflow reports must be the same bits.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <random>
+
+#include "PlainTraining.h"
+#include "Random.h"
+#include "Response.h"
+#include "SweepKernels.h"
+#include "TrainingEngine.h"
+
+using namespace vantorelle;
+
+namespace {
+
+std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
+enum class Inputs { Mixed, Sparse, Large };
+
+struct Case {
+    long patterns, inputs, outputs;
+    RuleKind rule;
+    Inputs inputKind;
+    bool frozen, shuffled, separable;
+    bool forceSideBySide;  // take the step rule's side-by-side path every sweep
+    double rate;
+};
+
+double DrawInput(std::mt19937_64& gen, Inputs kind)
+{
+    std::uniform_real_distribution<double> unit(-1, 1);
+    const double u = unit(gen);
+    switch (kind) {
+    case Inputs::Sparse: return u < 0.5 ? 0.0 : (u < 0.6 ? -0.0 : u);
+    case Inputs::Large: return u < -0.8 ? u * 1e200 : (u < -0.6 ? 0.0 : u * 3);
+    case Inputs::Mixed: break;
+    }
+    return u < -0.7 ? 0.0 : (u < -0.6 ? -0.0 : (u < 0.3 ? u : std::round(u * 4)));
+}
+
+NetworkState Build(const Case& c, std::mt19937_64& gen)
+{
+    NetworkState net;
+    net.NumPatterns = c.patterns;
+    net.NumInputs = c.inputs;
+    net.NumOutputs = c.outputs;
+    net.NumResponses = c.patterns * c.outputs;
+    net.InputPatterns.Resize(c.patterns, c.inputs);
+    net.DesiredOutputs.Resize(c.patterns, c.outputs);
+    net.PatternOrder.assign(static_cast<std::size_t>(c.patterns) + 1, 0);
+    SizeUnitsAndWeights(net);
+    SetDefaultSettings(net);
+    std::uniform_real_distribution<double> unit(-1, 1);
+    Matrix teacher(c.inputs, c.outputs);
+    for (long i = 1; i <= c.inputs; ++i)
+        for (long k = 1; k <= c.outputs; ++k)
+            teacher(i, k) = unit(gen);
+    for (long p = 1; p <= c.patterns; ++p) {
+        for (long i = 1; i <= c.inputs; ++i)
+            net.InputPatterns(p, i) = DrawInput(gen, c.inputKind);
+        for (long k = 1; k <= c.outputs; ++k) {
+            double s = 0;
+            for (long i = 1; i <= c.inputs; ++i)
+                s = s + net.InputPatterns(p, i) * teacher(i, k);
+            const double u = unit(gen);
+            net.DesiredOutputs(p, k) = c.separable ? (s >= 0 ? 1.0 : 0.0) : (u < 0 ? 0.0 : (u < 0.8 ? 1.0 : u));
+        }
+    }
+    // Start weights and thresholds with some exact zeros of both signs.
+    for (long i = 1; i <= c.inputs; ++i)
+        for (long k = 1; k <= c.outputs; ++k) {
+            const double u = unit(gen);
+            net.Weights(i, k) = u < -0.9 ? -0.0 : (u < -0.8 ? 0.0 : u * 0.1);
+        }
+    for (long k = 1; k <= c.outputs; ++k) {
+        const double u = unit(gen);
+        net.OutputUnits[k].Threshold = u < -0.5 ? -0.0 : u * 0.1;
+    }
+    net.LearningRate = c.rate;
+    net.FreezeThresholds = c.frozen;
+    net.RandomizeOrder = c.shuffled;
+    SetUnitTypes(net, UnitKindForRule(c.rule));
+    return net;
+}
+
+plain::Rule PlainRule(RuleKind rule)
+{
+    return rule == RuleKind::Delta ? plain::Rule::Delta
+                                   : (rule == RuleKind::Gradient ? plain::Rule::Gradient : plain::Rule::Value);
+}
+
+void ExpectSameBits(const NetworkState& a, const NetworkState& b)
+{
+    ASSERT_EQ(Bits(a.TotalSSE), Bits(b.TotalSSE));
+    ASSERT_EQ(a.Hits, b.Hits);
+    for (long i = 1; i <= a.NumInputs; ++i) {
+        ASSERT_EQ(Bits(a.InputUnits[i].Activation), Bits(b.InputUnits[i].Activation)) << "input " << i;
+        for (long k = 1; k <= a.NumOutputs; ++k)
+            ASSERT_EQ(Bits(a.Weights(i, k)), Bits(b.Weights(i, k))) << "weight " << i << "," << k;
+    }
+    for (long k = 1; k <= a.NumOutputs; ++k) {
+        const Unit& u = a.OutputUnits[k];
+        const Unit& v = b.OutputUnits[k];
+        ASSERT_EQ(Bits(u.Threshold), Bits(v.Threshold)) << "threshold " << k;
+        ASSERT_EQ(Bits(u.NetInput), Bits(v.NetInput)) << "net input " << k;
+        ASSERT_EQ(Bits(u.Activation), Bits(v.Activation)) << "activation " << k;
+        ASSERT_EQ(Bits(u.Error), Bits(v.Error)) << "error " << k;
+        ASSERT_EQ(Bits(u.Target), Bits(v.Target)) << "target " << k;
+    }
+}
+
+struct Tally {
+    int sideBySideSweeps = 0;
+    int overflows = 0;
+};
+
+// Trains a copy with each kernel set and the plain reference side by side.
+void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
+{
+    std::mt19937_64 gen(seed);
+    const NetworkState start = Build(c, gen);
+    for (const KernelSet* kernels : SupportedKernels()) {
+        SCOPED_TRACE(::testing::Message() << kernels->name << " seed " << seed << " shape " << c.patterns << "x"
+                                          << c.inputs << "x" << c.outputs << " rule " << static_cast<int>(c.rule));
+        NetworkState engine = start;
+        NetworkState reference = start;
+        SweepWorkspace work;
+        work.kernels = kernels;
+        MersenneRandom random(static_cast<std::uint32_t>(seed));
+        for (int epoch = 1; epoch <= epochs; ++epoch) {
+            ShufflePatterns(engine, random);
+            reference.PatternOrder = engine.PatternOrder;
+            if (c.forceSideBySide)
+                work.updateShare = 0;
+            const bool overflowed = TrainingSweep(engine, c.rule, work) == RuleOutcome::Overflow;
+            tally.sideBySideSweeps += work.sideBySide;
+            const bool plainOverflowed = !plain::Sweep(reference, PlainRule(c.rule));
+            tally.overflows += plainOverflowed;
+            ASSERT_EQ(overflowed, plainOverflowed) << "epoch " << epoch;
+            ExpectSameBits(engine, reference);  // the sweep leaves the last pattern's response
+            if (::testing::Test::HasFatalFailure())
+                return;
+            EvaluateTrainingSet(engine, work);
+            plain::Evaluate(reference);
+            ExpectSameBits(engine, reference);
+            if (::testing::Test::HasFatalFailure()) {
+                ADD_FAILURE() << "after the measurement of epoch " << epoch;
+                return;
+            }
+        }
+    }
+}
+
+Case RandomCase(std::mt19937_64& gen, RuleKind rule)
+{
+    std::uniform_int_distribution<long> size(1, 40);
+    std::uniform_int_distribution<long> patterns(1, 70);
+    std::uniform_int_distribution<int> coin(0, 1);
+    std::uniform_int_distribution<int> kind(0, 2);
+    Case c{patterns(gen), size(gen), size(gen), rule, static_cast<Inputs>(kind(gen)), coin(gen) == 1,
+           coin(gen) == 1, coin(gen) == 1, coin(gen) == 1, rule == RuleKind::Tarvik ? 0.1 : 0.5};
+    if (rule == RuleKind::Tarvik && coin(gen) == 1)
+        c.rate = 1e150;  // overflows now and then
+    return c;
+}
+
+}  // namespace
+
+// Random shapes of each rule, with frozen thresholds, shuffled and file order,
+// sparse, large and signed-zero inputs.
+TEST(KernelDifferential, RandomNetworksMatchThePlainLoopsBitForBit)
+{
+    std::mt19937_64 gen(20261209);
+    Tally tally;
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+        for (int n = 0; n < 14; ++n) {
+            const Case c = RandomCase(gen, rule);
+            RunCase(c, gen(), 12, tally);
+            if (HasFatalFailure())
+                return;
+        }
+    }
+    EXPECT_GT(tally.overflows, 0);
+}
+
+// The step rule on learnable sets, where most responses become right and the
+// sweep sums the patterns side by side; and the same sets forced onto that
+// path from the first epoch, while many responses are still wrong.
+TEST(KernelDifferential, StepRuleSideBySidePathMatchesThePlainLoops)
+{
+    Tally tally;
+    std::uint64_t seed = 77;
+    for (bool force : {false, true}) {
+        for (Inputs inputs : {Inputs::Mixed, Inputs::Sparse, Inputs::Large}) {
+            for (bool frozen : {false, true}) {
+                for (bool shuffled : {false, true}) {
+                    const Case c{64, 37, 11, RuleKind::Delta, inputs, frozen, shuffled, true, force, 0.5};
+                    RunCase(c, ++seed, 25, tally);
+                    if (HasFatalFailure())
+                        return;
+                }
+            }
+        }
+        const Case odd{23, 40, 3, RuleKind::Delta, Inputs::Mixed, false, true, true, force, 0.25};
+        RunCase(odd, ++seed, 25, tally);
+    }
+    EXPECT_GT(tally.sideBySideSweeps, 100);
+}
