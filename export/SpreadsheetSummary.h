@@ -1,0 +1,106 @@
+#pragma once
+// The spreadsheet summary of a trained network: a workbook of seven named
+// sheets (inputs, desired outputs, error history, weights, errors, responses
+// and general information) with workbook-level range names, bold centred
+// labels and two-decimal numbers.
+//
+// BuildSpreadsheetSummary builds the workbook in memory, then hands it to a
+// destination that writes the file: a new Book<n>.xlsx in the folder of the
+// run's workbooks (the desktop program) or a given file (the trainer). It
+// reports its progress through SummaryProgress, 29 advances in all, and
+// shows no message itself: the result carries the text for the user.
+//
+// It reads no clock: the caller passes the date and time of the analysis.
+// It may run on a worker thread as long as nothing else touches the network
+// state meanwhile (it recomputes Hits and TotalSSE and leaves the output
+// units holding the last pattern's response).
+
+#include <stdexcept>
+#include <string>
+
+#include "NetworkState.h"
+#include "Spreadsheet.h"
+#include "XlsxWorkbook.h"
+
+namespace vantorelle {
+
+// Where the summary shows how far it has got: the hub's FeedBackLabel and
+// ExcelProgressBar.
+class SummaryProgress {
+public:
+    virtual ~SummaryProgress() = default;
+    virtual void ShowFeedback(const std::string& text) = 0;
+    // Minimum 0, value 0, the given maximum, shown.
+    virtual void StartProgress(int maximum) = 0;
+    virtual void Advance() = 0;
+    virtual void HideProgress() = 0;
+};
+
+// A workbook file that could not be written; what() is the whole message for
+// the user, naming the file or folder and the reason.
+class WorkbookSaveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where a finished workbook is written.
+class WorkbookDestination {
+public:
+    virtual ~WorkbookDestination() = default;
+    // Writes the workbook and answers the path of the file written; throws
+    // WorkbookSaveError when it cannot.
+    virtual std::string Save(const XlsxWorkbook& book) = 0;
+};
+
+// A new workbook in a folder: Book1.xlsx, Book2.xlsx, ... the first name not
+// taken, so earlier workbooks stay. The folder is created when missing. The
+// file appears under its name only once it is complete.
+class NewBookInFolder : public WorkbookDestination {
+public:
+    explicit NewBookInFolder(std::string folder) : folder(std::move(folder)) {}
+    std::string Save(const XlsxWorkbook& book) override;
+
+private:
+    std::string folder;
+};
+
+// One named file, replaced only once the new workbook is complete (a
+// temporary file beside it, then a rename), like the text report.
+class ReplaceWorkbookFile : public WorkbookDestination {
+public:
+    explicit ReplaceWorkbookFile(std::string path) : path(std::move(path)) {}
+    std::string Save(const XlsxWorkbook& book) override;
+
+private:
+    std::string path;
+};
+
+// The date and time the summary records as the time of analysis.
+struct AnalysisMoment {
+    CalendarDate date;
+    TimeOfDay time;
+};
+// The system's local date and time now.
+AnalysisMoment LocalMoment();
+
+struct SummaryResult {
+    bool ok = false;
+    std::string path;     // the workbook written, when ok
+    std::string message;  // what to tell the user, when not ok
+};
+
+inline constexpr int SummaryAdvances = 29;
+
+SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& when, WorkbookDestination& destination,
+                                      SummaryProgress& progress);
+
+namespace text {
+inline constexpr const char* SummaryPatience = "Please be patient while the spreadsheet is built...";
+// The report asked for when building the workbook failed, ending with the
+// failure's description.
+std::string SpreadsheetErrorMessage(const std::string& description);
+// The feedback line once the workbook is written.
+std::string WorkbookWrittenCaption(const std::string& path);
+}  // namespace text
+
+}  // namespace vantorelle
