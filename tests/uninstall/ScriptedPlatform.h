@@ -1,0 +1,72 @@
+#pragma once
+// A platform layer for the uninstaller's tests: folders and files are names in
+// a set, the tree search answers what it was told (and can be held back to
+// look at the window meanwhile), and what would be started, shown or ended is
+// recorded together with the status line at that moment.
+
+#include "Platform.h"
+
+#include <QSet>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace uninstaller {
+
+class ScriptedPlatform : public UninstallPlatform {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString statusLine;
+    };
+    struct Message {
+        QString text;
+        QString statusLine;
+    };
+
+    // The script.
+    QString program = QStringLiteral("/APP");
+    QString windows = QStringLiteral("/WINDOWS");
+    QSet<QString> files;
+    std::optional<QString> searchFinds;  // nothing: the search fails
+    bool searchThrows = false;
+    bool startWorks = true;
+
+    // What happened.
+    std::vector<Start> starts;
+    std::vector<Message> messages;
+    int ends = 0;
+    int searches() const;
+    QString searchedRoot() const;
+    QString searchedName() const;
+
+    // Keeps the next searches waiting until releaseSearch().
+    void holdSearch();
+    void releaseSearch();
+
+    QString programFolder() override { return program; }
+    QString windowsFolder() override { return windows; }
+    bool fileExists(const QString& path) override { return files.contains(path); }
+    bool searchTree(const QString& root, const QString& fileName, QString& found,
+                    const std::atomic<bool>& stop) override;
+    bool startDetached(const QString& program, const QStringList& arguments) override;
+    void showMessage(const QString& text) override;
+    void endProgram() override { ++ends; }
+
+private:
+    // The search runs on a worker thread; these are shared with it.
+    mutable std::mutex mutex;
+    std::condition_variable released;
+    bool held = false;
+    int searchCount = 0;
+    QString root;
+    QString name;
+};
+
+// The text of the progress window's status line, or the empty text when the
+// window is gone.
+QString StatusLine();
+
+}  // namespace uninstaller

@@ -1,0 +1,120 @@
+// The real platform layer: starting the stand-in uninstaller on paths that a
+// shell would take apart, the existence test, and the message box.
+
+#include "Program.h"
+#include "SystemPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace uninstaller {
+namespace {
+
+QStringList ReadRecord(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList arguments;
+    for (const QByteArray& argument : file.readAll().split('\0'))
+        arguments.append(QFile::decodeName(argument));
+    arguments.removeLast();  // after the last NUL
+    return arguments;
+}
+
+TEST(SystemPlatform, StrangePathsReachTheUninstallerUnchangedAndRunNothing)
+{
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    const QString strange =
+        base.filePath(QStringLiteral("dir with  blanks \"double\" 'single' $(touch x) `touch y`; touch z & |"));
+    const QString current = base.filePath(QStringLiteral("current"));
+    ASSERT_TRUE(QDir().mkpath(strange));
+    ASSERT_TRUE(QDir().mkpath(current));
+    const QString executable = strange + QStringLiteral("/ST6UNST.EXE");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UNINSTALL_STAND_IN), executable));
+    ASSERT_TRUE(QFile::setPermissions(executable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString log = strange + QStringLiteral("/ST6UNST.LOG $(touch x)");
+    const QString record = base.filePath(QStringLiteral("record"));
+
+    // A command the stand-in's shell ran by mistake would land in its current folder.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current));
+    qputenv("ST6UNST_RECORD", QFile::encodeName(record));
+    SystemPlatform platform;
+    const bool started = StartUninstaller(platform, executable, log);
+    qunsetenv("ST6UNST_RECORD");
+    QDir::setCurrent(before);
+
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record); }, 60000)) << "the stand-in recorded nothing";
+    EXPECT_EQ(ReadRecord(record), QStringList({executable, "-n", log}));
+    EXPECT_EQ(QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(QDir(base.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({"current", QDir(strange).dirName(), "record"}));
+}
+
+TEST(SystemPlatform, UninstallerThatCannotStartIsReported)
+{
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    const QString notExecutable = base.filePath(QStringLiteral("ST6UNST.EXE"));
+    QFile file(notExecutable);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    SystemPlatform platform;
+
+    EXPECT_FALSE(StartUninstaller(platform, notExecutable, base.filePath(QStringLiteral("ST6UNST.LOG"))));
+    EXPECT_FALSE(StartUninstaller(platform, base.filePath(QStringLiteral("missing")), QString()));
+}
+
+TEST(SystemPlatform, OnlyAFileExists)
+{
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    QFile file(base.filePath(QStringLiteral("ST6UNST.LOG")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(base.path()).mkdir(QStringLiteral("ST6UNST.EXE")));
+    SystemPlatform platform;
+
+    EXPECT_TRUE(platform.fileExists(file.fileName()));
+    EXPECT_FALSE(platform.fileExists(base.filePath(QStringLiteral("ST6UNST.EXE"))));
+    EXPECT_FALSE(platform.fileExists(base.filePath(QStringLiteral("missing"))));
+    EXPECT_FALSE(platform.fileExists(QString()));
+}
+
+TEST(SystemPlatform, MessageBoxHasTheProgramsTitleAnOkButtonAndOneLinePerLine)
+{
+    QString title, text;
+    int buttons = -1;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        box->buttons().first()->click();
+    });
+    poll.start(10);
+
+    SystemPlatform platform;
+    platform.showMessage(ErrorMessage());
+
+    EXPECT_EQ(title, "uninstall-vantorelle");
+    EXPECT_EQ(text, "Error - Uninstall cannot run.\n"
+                    "Please try using the add/remove programs option in the control panel.");
+    EXPECT_EQ(buttons, 1);
+}
+
+}  // namespace
+}  // namespace uninstaller

@@ -1,0 +1,365 @@
+// The uninstaller's windows driven with the scripted platform: what is started,
+// shown and ended, and the status line at each of those moments.
+
+#include "LocateLists.h"
+#include "Program.h"
+#include "ScriptedPlatform.h"
+#include "Start.h"
+#include "Uninstall.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+QT_BEGIN_NAMESPACE
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace uninstaller {
+namespace {
+
+const QString LogMissing = QStringLiteral(
+    "The installation log file is not in the expected location.\rUninstall cannot run.\r"
+    "Please try using the add/remove programs option in the control panel.");
+const QString NotLocated = QStringLiteral(
+    "A necessary executable file cannot be found.\rUninstall cannot run.\r"
+    "Please try using the add/remove programs option in the control panel.");
+const QString Error = QStringLiteral(
+    "Error - Uninstall cannot run.\rPlease try using the add/remove programs option in the control panel.");
+const QString Checking = QStringLiteral("Checking for ST6UNST.LOG...");
+const QString Running = QStringLiteral("File found.  Running Uninstallation...");
+
+// A top-level window of the program by its name, visible or not.
+QWidget* Window(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget() && window->objectName() == QLatin1String(name))
+            return window;
+    }
+    return nullptr;
+}
+
+QStringList VisibleWindows()
+{
+    QStringList names;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->parentWidget() && window->isVisible())
+            names.append(window->objectName());
+    }
+    return names;
+}
+
+template <typename T>
+T* Control(QWidget* window, const char* name)
+{
+    T* control = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
+    if (!control)
+        ADD_FAILURE() << "no control " << name;
+    return control;
+}
+
+void DoubleClick(QListWidget* list, int row)
+{
+    QListWidgetItem* item = list->item(row);
+    ASSERT_NE(item, nullptr);
+    list->scrollToItem(item);
+    // QTest's double-click sends no press of its own; a real one follows a click.
+    const QPoint centre = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+int RowOfFolder(FolderBox* list, const QString& path)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (FolderBox::folderOf(list->item(row)) == path)
+            return row;
+    }
+    ADD_FAILURE() << "folder not listed: " << path.toStdString();
+    return 0;
+}
+
+class UninstallFlow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform.files = {QStringLiteral("/APP/ST6UNST.LOG")};
+        start = new Start(state, platform);
+        start->show();
+    }
+
+    void TearDown() override
+    {
+        platform.releaseSearch();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->parentWidget())
+                window->close();
+        }
+        // Deleting the progress window stops and waits for its search, which
+        // uses the platform: this must happen before the platform goes.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void clickYes() { QTest::mouseClick(Control<QPushButton>(start, "Yes"), Qt::LeftButton); }
+
+    bool waitForEnd() { return QTest::qWaitFor([this] { return platform.ends > 0; }, 30000); }
+
+    ScriptedPlatform platform;
+    ProgramState state;
+    QPointer<Start> start;
+};
+
+// confirmation window
+
+TEST_F(UninstallFlow, CancelEndsWithNoOtherWindow)
+{
+    EXPECT_EQ(start->windowTitle(), "Uninstall");
+    EXPECT_EQ(Control<QLabel>(start, "Label1")->text(), "Uninstall Vantorelle?");
+    EXPECT_EQ(Control<QPushButton>(start, "Yes")->text(), "Yes");
+    EXPECT_EQ(state.locatePageFlag, 0);
+
+    QTest::mouseClick(Control<QPushButton>(start, "Cancel"), Qt::LeftButton);
+
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+    EXPECT_EQ(Window("Uninstall"), nullptr);
+}
+
+// the log check
+
+class MissingLog : public UninstallFlow, public testing::WithParamInterface<bool> {};
+
+TEST_P(MissingLog, GivesTheLogMissingMessageAndStartsNothing)
+{
+    platform.files.clear();
+    if (GetParam())
+        platform.files.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"));
+
+    clickYes();
+
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, LogMissing);
+    EXPECT_EQ(platform.messages[0].statusLine, Checking);
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_EQ(platform.searches(), 0);
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ExecutablePresentOrNot, MissingLog, testing::Bool());
+
+// finding the uninstaller
+
+TEST_F(UninstallFlow, UninstallerInTheWindowsFolderGetsTheLogAsArguments)
+{
+    platform.files.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"));
+
+    clickYes();
+
+    ASSERT_EQ(platform.starts.size(), 1u);
+    EXPECT_EQ(platform.starts[0].program, "/WINDOWS/ST6UNST.EXE");
+    EXPECT_EQ(platform.starts[0].arguments, QStringList({"-n", "/APP/ST6UNST.LOG"}));
+    EXPECT_EQ(platform.starts[0].statusLine, Running);
+    EXPECT_EQ(state.executableName, "ST6UNST.EXE");
+    EXPECT_EQ(state.logPath, "/APP/ST6UNST.LOG");
+    EXPECT_EQ(platform.searches(), 0);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearch)
+{
+    platform.searchFinds = QStringLiteral("/opt/setup kit/ST6UNST.EXE");
+    platform.holdSearch();
+
+    clickYes();
+
+    // The click has returned while the search is held: the window is up with
+    // its status line and the event loop is free to paint it.
+    auto* progress = qobject_cast<Uninstall*>(Window("Uninstall"));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->windowTitle(), "Uninstalling Vantorelle");
+    EXPECT_EQ(Control<QLabel>(progress, "Label1")->text(), "Uninstalling Vantorelle ....");
+    EXPECT_EQ(StatusLine(), Checking);
+    EXPECT_TRUE(progress->searching());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return start.isNull(); }, 30000)) << "the confirmation window stayed";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return platform.searches() == 1; }, 30000));
+    EXPECT_FALSE(progress->grab().isNull());
+    EXPECT_TRUE(platform.starts.empty());
+
+    platform.releaseSearch();
+    ASSERT_TRUE(waitForEnd());
+
+    EXPECT_EQ(platform.searchedRoot(), "/");
+    EXPECT_EQ(platform.searchedName(), "ST6UNST.EXE");
+    ASSERT_EQ(platform.starts.size(), 1u);
+    EXPECT_EQ(platform.starts[0].program, "/opt/setup kit/ST6UNST.EXE");
+    EXPECT_EQ(platform.starts[0].arguments, QStringList({"-n", "/APP/ST6UNST.LOG"}));
+    EXPECT_EQ(platform.starts[0].statusLine, Running);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UninstallFlow, FailureToStartGivesTheErrorMessageAndEnds)
+{
+    platform.files.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"));
+    platform.startWorks = false;
+
+    clickYes();
+
+    EXPECT_EQ(platform.starts.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, Error);
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(UninstallFlow, SearchThatFailsWithAnErrorOpensTheLocatePage)
+{
+    platform.searchThrows = true;
+
+    clickYes();
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return Window("NotFound") != nullptr; }, 30000));
+    EXPECT_EQ(VisibleWindows(), QStringList{"NotFound"});
+    EXPECT_EQ(state.locatePageFlag, 1);
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.ends, 0);
+}
+
+// the locate page, over a real folder tree:
+//   start/ST6UNST.EXE           where the page opens
+//   start/holds it/ST6UNST.EXE
+//   start/lower/st6unst.exe     listed (any letter case), not the uninstaller
+//   start/gone/                 removed once listed
+
+class LocatePage : public UninstallFlow {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tree.isValid());
+        startFolder = tree.filePath(QStringLiteral("start"));
+        for (const char* folder : {"start/holds it", "start/lower", "start/gone"})
+            ASSERT_TRUE(QDir(tree.path()).mkpath(QLatin1String(folder)));
+        for (const char* file : {"start/ST6UNST.EXE", "start/holds it/ST6UNST.EXE", "start/lower/st6unst.exe"}) {
+            QFile touch(tree.filePath(QLatin1String(file)));
+            ASSERT_TRUE(touch.open(QIODevice::WriteOnly));
+        }
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(startFolder));
+
+        UninstallFlow::SetUp();
+        clickYes();
+        ASSERT_TRUE(QTest::qWaitFor([] { return Window("NotFound") != nullptr; }, 30000));
+        page = Window("NotFound");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
+        folders = Control<FolderBox>(page, "Dir1");
+        files = Control<FileBox>(page, "File1");
+        text = Control<QLineEdit>(page, "ExecutableText");
+    }
+
+    void TearDown() override
+    {
+        UninstallFlow::TearDown();
+        QDir::setCurrent(previousFolder);
+    }
+
+    QTemporaryDir tree;
+    QString startFolder;
+    QString previousFolder;
+    QWidget* page = nullptr;
+    FolderBox* folders = nullptr;
+    FileBox* files = nullptr;
+    QLineEdit* text = nullptr;
+};
+
+TEST_F(LocatePage, OpensInTheCurrentFolderAndHidesTheProgressWindow)
+{
+    EXPECT_EQ(page->windowTitle(), "Executable Not Found");
+    EXPECT_EQ(Control<QLabel>(page, "Label1")->text(),
+              "The executable file \"ST6UNST.EXE\" could not be found.  Please indicate its location.  "
+              "(It is normally found in the \"Windows\" directory.)");
+    EXPECT_EQ(Control<QLabel>(page, "Label2")->text(), "If unable to find file please press continue.");
+    EXPECT_EQ(Control<QPushButton>(page, "Continue")->text(), "Continue");
+    EXPECT_EQ(text->text(), "File not found.");
+    EXPECT_EQ(VisibleWindows(), QStringList{"NotFound"});
+    EXPECT_EQ(folders->path(), startFolder);
+    EXPECT_EQ(files->count(), 1);
+    EXPECT_EQ(state.locatePageFlag, 1);
+}
+
+TEST_F(LocatePage, DoubleClickOnAFileOnlyFillsTheTextBox)
+{
+    DoubleClick(files, 0);
+
+    EXPECT_EQ(text->text(), "ST6UNST.EXE");
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_EQ(platform.ends, 0);
+    EXPECT_TRUE(page->isVisible());
+}
+
+TEST_F(LocatePage, NameInAnotherLetterCaseIsShownButNotStarted)
+{
+    DoubleClick(folders, RowOfFolder(folders, startFolder + "/lower"));
+
+    EXPECT_EQ(folders->path(), startFolder + "/lower");
+    EXPECT_EQ(text->text(), "st6unst.exe");
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(page->isVisible());
+}
+
+TEST_F(LocatePage, EnteringAFolderThatHoldsTheUninstallerStartsItAtOnce)
+{
+    DoubleClick(folders, RowOfFolder(folders, startFolder + "/holds it"));
+
+    ASSERT_EQ(platform.starts.size(), 1u);
+    EXPECT_EQ(platform.starts[0].program, startFolder + "/holds it/ST6UNST.EXE");
+    EXPECT_EQ(platform.starts[0].arguments, QStringList({"-n", "/APP/ST6UNST.LOG"}));
+    EXPECT_EQ(platform.starts[0].statusLine, Running);
+    EXPECT_EQ(state.locatedFlag, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(LocatePage, ContinueGivesTheNotLocatedMessageAndEnds)
+{
+    QTest::mouseClick(Control<QPushButton>(page, "Continue"), Qt::LeftButton);
+
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, NotLocated);
+    EXPECT_EQ(platform.messages[0].statusLine, "File Not Found.");
+    EXPECT_EQ(state.locatedFlag, 0);
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(LocatePage, FolderThatCannotBeOpenedIsRefusedWithAMessage)
+{
+    const int row = RowOfFolder(folders, startFolder + "/gone");
+    ASSERT_TRUE(QDir(startFolder).rmdir(QStringLiteral("gone")));
+
+    DoubleClick(folders, row);
+
+    EXPECT_EQ(folders->path(), startFolder);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "The folder \"" + startFolder + "/gone\" cannot be opened.");
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(platform.ends, 0);
+}
+
+}  // namespace
+}  // namespace uninstaller

@@ -1,0 +1,130 @@
+#include "Uninstall.h"
+
+#include "NotFound.h"
+#include "Platform.h"
+#include "Program.h"
+#include "Public.h"
+
+#include <QEvent>
+
+namespace uninstaller {
+
+Uninstall::Uninstall(ProgramState& state, UninstallPlatform& platform, QWidget* parent)
+    : QWidget(parent), state(state), platform(platform)
+{
+    ui.setupUi(this);
+    SetPointSize(ui.Label2, 10.5);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Uninstall::load()
+{
+    try {
+        state.executableName = QStringLiteral("ST6UNST.EXE");
+        state.logPath = JoinPath(platform.programFolder(), QStringLiteral("ST6UNST.LOG"));
+        show();
+        setStatus(QStringLiteral("Checking for ST6UNST.LOG..."));
+
+        if (!platform.fileExists(state.logPath)) {
+            ending = true;
+            platform.showMessage(LogMissingMessage());
+            end();
+            return;
+        }
+
+        const QString candidate = JoinPath(platform.windowsFolder(), state.executableName);
+        if (platform.fileExists(candidate)) {
+            runUninstaller(candidate);
+            return;
+        }
+        // The rest of the load step follows in searchFinished, once the
+        // worker is done; the window keeps painting meanwhile.
+        search = new Public::BackgroundSearch(platform, QString::fromLatin1(SearchRoot), state.executableName, this);
+        connect(search, &Public::BackgroundSearch::finished, this, &Uninstall::searchFinished);
+    } catch (...) {
+        fail();
+    }
+}
+
+bool Uninstall::searching() const { return search != nullptr; }
+
+void Uninstall::searchFinished(const QString& path)
+{
+    search->deleteLater();
+    search = nullptr;
+    try {
+        if (path.isEmpty()) {
+            auto* page = new NotFound(state, platform, *this);
+            page->show();
+            return;
+        }
+        runUninstaller(path);
+    } catch (...) {
+        fail();
+    }
+}
+
+void Uninstall::showAgain()
+{
+    show();
+    raise();
+    activateWindow();
+    // Called here rather than left to the activation event: a platform may
+    // activate late or not at all (no window manager), and `ending` keeps the
+    // event's own call from acting twice.
+    activationStep();
+}
+
+void Uninstall::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activationStep();
+}
+
+void Uninstall::activationStep()
+{
+    if (state.locatePageFlag != 1 || ending)
+        return;
+    ending = true;
+    try {
+        if (state.locatedFlag == 0) {
+            setStatus(QStringLiteral("File Not Found."));
+            platform.showMessage(NotLocatedMessage());
+            end();
+            return;
+        }
+        runUninstaller(state.locatedExecutablePath);
+    } catch (...) {
+        fail();
+    }
+}
+
+void Uninstall::runUninstaller(const QString& executablePath)
+{
+    ending = true;
+    setStatus(QStringLiteral("File found.  Running Uninstallation..."));
+    if (!StartUninstaller(platform, executablePath, state.logPath)) {
+        fail();
+        return;
+    }
+    end();
+}
+
+void Uninstall::setStatus(const QString& text) { ui.Label2->setText(text); }
+
+void Uninstall::end()
+{
+    ending = true;
+    EndProgram(platform);
+}
+
+void Uninstall::fail()
+{
+    ending = true;
+    platform.showMessage(ErrorMessage());
+    close();
+    EndProgram(platform);
+}
+
+}  // namespace uninstaller

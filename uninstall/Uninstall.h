@@ -1,0 +1,52 @@
+#pragma once
+// The progress window: checks for the installation log, looks for the
+// uninstaller in the Windows folder and then over the whole disk, and starts
+// it. When the search fails it hands over to the locate page, hides, and
+// finishes the run once the locate page shows it again.
+
+#include "ui_Uninstall.h"
+
+#include <QWidget>
+
+namespace uninstaller {
+
+struct ProgramState;
+class UninstallPlatform;
+namespace Public {
+class BackgroundSearch;
+}
+
+class Uninstall : public QWidget {
+    Q_OBJECT
+
+public:
+    Uninstall(ProgramState& state, UninstallPlatform& platform, QWidget* parent = nullptr);
+
+    // The load step, run by the confirmation window right after creating this one.
+    void load();
+    // Shows the window again from the locate page; its activation step follows.
+    void showAgain();
+    // Whether the tree search is still going.
+    bool searching() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void searchFinished(const QString& path);
+    void activationStep();
+    void runUninstaller(const QString& executablePath);
+    void setStatus(const QString& text);
+    void end();
+    void fail();
+
+    Ui::Uninstall ui;
+    ProgramState& state;
+    UninstallPlatform& platform;
+    Public::BackgroundSearch* search = nullptr;
+    // Set once the run is ending, so that the activation that comes with
+    // closing a message box never starts a second uninstaller or message.
+    bool ending = false;
+};
+
+}  // namespace uninstaller
