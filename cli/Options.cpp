@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "NumberFormat.h"
+#include "SettingsCheck.h"
+#include "StartRanges.h"
 
 namespace vantorelle::cli {
 
@@ -15,6 +17,16 @@ std::string Lower(std::string s)
     return s;
 }
 
+std::string Trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Quoted(const std::string& value) { return "\"" + value + "\""; }
+
 // Matches an identifier case-insensitively against the allowed spellings.
 std::optional<std::string> Canonical(const std::string& value, const std::vector<std::string>& allowed)
 {
@@ -24,25 +36,57 @@ std::optional<std::string> Canonical(const std::string& value, const std::vector
     return std::nullopt;
 }
 
-bool ParseRange(const std::string& text, StartRange& range)
+// Numbers on the command line are written the C way ("0.5").
+std::optional<double> Number(const std::string& text) { return ParseBoxNumber(text, NumberLocale{}); }
+
+// An option's value that is itself an option ("--report --quiet") is a value
+// forgotten; a file of such a name can still be given as "./--quiet".
+bool LooksLikeOption(const std::string& value)
+{
+    return value == "-h" || (value.size() > 2 && value.compare(0, 2, "--") == 0 && std::isalpha(
+                                                                                      static_cast<unsigned char>(value[2])));
+}
+
+// What a handler says about a value it refuses (empty when it takes it); the
+// caller puts the option and the value in front.
+using Why = std::string;
+
+Why BoxNumber(const std::string& value, std::string& out)
+{
+    if (!Number(value))
+        return "not a number";
+    out = value;
+    return {};
+}
+
+// The epoch counts and the display interval are rounded to whole numbers;
+// one that rounds beyond them can never be trained.
+Why WholeBoxNumber(const std::string& value, std::string& out)
+{
+    const auto number = Number(value);
+    if (!number)
+        return "not a number";
+    if (!RoundToWhole(*number))
+        return "too large";
+    out = value;
+    return {};
+}
+
+Why Range(const std::string& text, StartRange& range, const StartRangeKind& kind)
 {
     const auto first = text.find(',');
     const auto second = first == std::string::npos ? first : text.find(',', first + 1);
     if (second == std::string::npos)
-        return false;
-    const NumberLocale c;
-    auto min = ParseBoxNumber(text.substr(0, first), c);
-    auto max = ParseBoxNumber(text.substr(first + 1, second - first - 1), c);
-    auto sign = Canonical(text.substr(second + 1), {"Pos", "Neg", "Both"});
+        return "not MIN,MAX,SIGN";
+    const auto min = Number(Trimmed(text.substr(0, first)));
+    const auto max = Number(Trimmed(text.substr(first + 1, second - first - 1)));
+    const auto sign = Canonical(Trimmed(text.substr(second + 1)), {"Pos", "Neg", "Both"});
     if (!min || !max || !sign)
-        return false;
+        return "not MIN,MAX,SIGN with SIGN one of Pos, Neg, Both";
+    if (const StartRangeFault fault = CheckStartRange(*min, *max); fault != StartRangeFault::None)
+        return StartRangeMessage(kind, fault);
     range = {*min, *max, *sign};
-    return true;
-}
-
-bool IsWhole(const std::string& text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    return {};
 }
 
 // The --sections names and the box each one stands for.
@@ -59,11 +103,98 @@ constexpr SectionName SectionNames[] = {
     {"history", HistorySection},
 };
 
+// One option: its names, what its value is called (nothing for a switch),
+// and what it does with the value.
+struct OptionSpec {
+    const char* name;
+    const char* alias;
+    const char* value;
+    Why (*apply)(Options& o, const std::string& value);
+};
+
+const OptionSpec OptionTable[] = {
+    {"--help", "-h", nullptr, [](Options& o, const std::string&) { o.help = true; return Why{}; }},
+    {"--version", nullptr, nullptr, [](Options& o, const std::string&) { o.version = true; return Why{}; }},
+    {"--quiet", nullptr, nullptr, [](Options& o, const std::string&) { o.quiet = true; return Why{}; }},
+    {"--no-epoch-limit", nullptr, nullptr, [](Options& o, const std::string&) { o.epochLimit = false; return Why{}; }},
+    {"--no-hit-stop", nullptr, nullptr, [](Options& o, const std::string&) { o.hitStop = false; return Why{}; }},
+    {"--file-order", nullptr, nullptr, [](Options& o, const std::string&) { o.fileOrder = true; return Why{}; }},
+    {"--freeze-thresholds", nullptr, nullptr,
+     [](Options& o, const std::string&) { o.freezeThresholds = true; return Why{}; }},
+    {"--rule", nullptr, "a rule: Delta, Gradient or Tarvik",
+     [](Options& o, const std::string& v) {
+         const auto rule = Canonical(v, {"Delta", "Gradient", "Tarvik"});
+         if (!rule)
+             return Why("not one of Delta, Gradient, Tarvik");
+         o.rule = *rule;
+         return Why{};
+     }},
+    {"--rate", nullptr, "a number",
+     [](Options& o, const std::string& v) {
+         std::string rate;
+         Why why = BoxNumber(v, rate);
+         if (why.empty())
+             o.rate = rate;
+         return why;
+     }},
+    {"--epochs", nullptr, "a number", [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.epochs); }},
+    {"--print-every", nullptr, "a number",
+     [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.printEvery); }},
+    {"--min-error", nullptr, "a number", [](Options& o, const std::string& v) { return BoxNumber(v, o.minError); }},
+    {"--weights", nullptr, "MIN,MAX,SIGN",
+     [](Options& o, const std::string& v) { return Range(v, o.weights, WeightRange); }},
+    {"--thresholds", nullptr, "MIN,MAX,SIGN",
+     [](Options& o, const std::string& v) { return Range(v, o.thresholds, ThresholdRange); }},
+    {"--seed", nullptr, "a whole number",
+     [](Options& o, const std::string& v) {
+         if (v.empty() || v.size() > 19 || !std::all_of(v.begin(), v.end(), [](unsigned char c) { return std::isdigit(c); }))
+             return Why("not a whole number from 0 to 9999999999999999999");
+         o.seed = std::stoull(v);
+         return Why{};
+     }},
+    {"--continue", nullptr, "a number of epochs",
+     [](Options& o, const std::string& v) {
+         std::string epochs;
+         Why why = WholeBoxNumber(v, epochs);
+         if (why.empty())
+             o.continueEpochs = epochs;
+         return why;
+     }},
+    {"--test", nullptr, "a training file", [](Options& o, const std::string& v) {
+         if (v.empty())
+             return Why("no file name");
+         o.testFile = v;
+         return Why{};
+     }},
+    {"--report", nullptr, "a file name", [](Options& o, const std::string& v) {
+         if (v.empty())
+             return Why("no file name");
+         o.reportFile = v;
+         return Why{};
+     }},
+    {"--sections", nullptr, "a list",
+     [](Options& o, const std::string& v) {
+         const auto sections = ParseSections(v);
+         if (!sections)
+             return Why("not a list of ") + SectionListText;
+         o.sections = *sections;
+         return Why{};
+     }},
+};
+
+const OptionSpec* FindOption(const std::string& arg)
+{
+    for (const OptionSpec& spec : OptionTable)
+        if (arg == spec.name || (spec.alias && arg == spec.alias))
+            return &spec;
+    return nullptr;
+}
+
 }  // namespace
 
 std::optional<ReportSections> ParseSections(const std::string& list)
 {
-    const std::string lower = Lower(list);
+    const std::string lower = Lower(Trimmed(list));
     if (lower == "all")
         return ReportSections{true, true, true, true, true, true, true};
     if (lower == "none")
@@ -72,7 +203,8 @@ std::optional<ReportSections> ParseSections(const std::string& list)
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = lower.find(',', start);
-        const std::string item = lower.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string item =
+            Trimmed(lower.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         bool known = false;
         for (const SectionName& s : SectionNames)
             if (item == s.name) {
@@ -100,76 +232,19 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     bool sectionsGiven = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
-        auto value = [&](std::string& out) {
-            if (n + 1 >= args.size())
-                return false;
-            out = args[++n];
-            return true;
-        };
-        std::string v;
-        if (arg == "--help" || arg == "-h") {
-            o.help = true;
-        } else if (arg == "--version") {
-            o.version = true;
-        } else if (arg == "--quiet") {
-            o.quiet = true;
-        } else if (arg == "--no-epoch-limit") {
-            o.epochLimit = false;
-        } else if (arg == "--no-hit-stop") {
-            o.hitStop = false;
-        } else if (arg == "--file-order") {
-            o.fileOrder = true;
-        } else if (arg == "--freeze-thresholds") {
-            o.freezeThresholds = true;
-        } else if (arg == "--rule") {
-            if (!value(v))
-                return fail("--rule needs a value: Delta, Gradient or Tarvik");
-            auto rule = Canonical(v, {"Delta", "Gradient", "Tarvik"});
-            if (!rule)
-                return fail("--rule: \"" + v + "\" is not one of Delta, Gradient, Tarvik");
-            o.rule = *rule;
-        } else if (arg == "--rate") {
-            if (!value(v))
-                return fail("--rate needs a number");
-            o.rate = v;
-        } else if (arg == "--epochs") {
-            if (!value(o.epochs))
-                return fail("--epochs needs a number");
-        } else if (arg == "--print-every") {
-            if (!value(o.printEvery))
-                return fail("--print-every needs a number");
-        } else if (arg == "--min-error") {
-            if (!value(o.minError))
-                return fail("--min-error needs a number");
-        } else if (arg == "--weights" || arg == "--thresholds") {
-            StartRange& range = arg == "--weights" ? o.weights : o.thresholds;
-            if (!value(v) || !ParseRange(v, range))
-                return fail(arg + " needs MIN,MAX,SIGN with SIGN one of Pos, Neg, Both");
-        } else if (arg == "--seed") {
-            if (!value(v) || !IsWhole(v) || v.size() > 19)
-                return fail("--seed needs a whole number");
-            o.seed = std::stoull(v);
-        } else if (arg == "--continue") {
-            if (!value(v))
-                return fail("--continue needs a number of epochs");
-            o.continueEpochs = v;
-        } else if (arg == "--test") {
-            if (!value(v))
-                return fail("--test needs a training file");
-            o.testFile = v;
-        } else if (arg == "--report") {
-            if (!value(v) || v.empty())
-                return fail("--report needs a file name");
-            o.reportFile = v;
-        } else if (arg == "--sections") {
-            if (!value(v))
-                return fail("--sections needs a list: " + std::string(SectionListText));
-            auto sections = ParseSections(v);
-            if (!sections)
-                return fail("--sections: \"" + v + "\" is not a list of " + SectionListText);
-            o.sections = *sections;
-            sectionsGiven = true;
-        } else if (arg.size() > 1 && arg[0] == '-' && !ParseBoxNumber(arg, NumberLocale{})) {
+        if (const OptionSpec* spec = FindOption(arg)) {
+            std::string value;
+            if (spec->value) {
+                if (n + 1 >= args.size())
+                    return fail(arg + " needs " + spec->value);
+                value = args[++n];
+                if (LooksLikeOption(value))
+                    return fail(arg + " needs " + spec->value + ", but " + Quoted(value) + " is an option");
+            }
+            if (Why why = spec->apply(o, value); !why.empty())
+                return fail(arg + " " + Quoted(value) + ": " + why);
+            sectionsGiven = sectionsGiven || arg == "--sections";
+        } else if (arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
             return fail("unknown option " + arg);
         } else if (o.trainingFile.empty()) {
             o.trainingFile = arg;
@@ -177,11 +252,13 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             return fail("more than one training file: " + o.trainingFile + " and " + arg);
         }
     }
-    if (!o.help && !o.version && o.trainingFile.empty())
+    if (o.help || o.version)
+        return result;
+    if (o.trainingFile.empty())
         return fail("no training file given");
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
-    return result;
+    return fail(CheckSettings(o));
 }
 
 std::string UsageText()
@@ -216,9 +293,15 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
 
 Numbers, the report's date and time follow the system's locale (LC_ALL, LANG);
 numbers on the command line are written with a "." decimal point.
-Exit status: 0 done, 1 a bad training file or a report that could not be
-written, 2 bad command line or settings.
-Ctrl-C ends a run cleanly with the final status block (and the report).
+Every option, the settings and the files named are checked before training.
+
+Ctrl-C (SIGINT) or SIGTERM ends the run after the current epoch with the final
+status block, then tests and writes the report as asked (but does not
+continue); a second one ends the program at once.
+
+Exit status: 0 done; 1 a training or test file that cannot be used, or a
+report that could not be written; 2 a bad command line or settings (nothing
+trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the signal's number).
 )";
 }
 

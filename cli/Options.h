@@ -1,5 +1,6 @@
 #pragma once
-// Command-line options of vantorelle-train.
+// Command-line options of vantorelle-train. Everything the command line can
+// get wrong is found here, before any file is read or any epoch is run.
 
 #include <cstdint>
 #include <optional>
@@ -41,7 +42,9 @@ struct Options {
 
 struct ParseResult {
     Options options;
-    std::string error;  // empty when the command line was understood
+    // Empty when the command line was understood; otherwise one line naming
+    // the option and the value at fault.
+    std::string error;
 };
 
 ParseResult ParseOptions(const std::vector<std::string>& args);
@@ -50,7 +53,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args);
 std::string DefaultRate(const std::string& rule);
 
 // Reads a --sections list: names from general, responses, errors, weights,
-// inputs, outputs, history separated by commas, or all, or none.
+// inputs, outputs, history separated by commas (blanks around them allowed),
+// or all, or none.
 std::optional<ReportSections> ParseSections(const std::string& list);
 
 std::string UsageText();

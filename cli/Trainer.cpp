@@ -1,5 +1,8 @@
 #include "Trainer.h"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -7,6 +10,7 @@
 #include "Random.h"
 #include "ResultsReport.h"
 #include "Response.h"
+#include "SettingsCheck.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 
@@ -26,17 +30,6 @@ std::string Lines(std::string_view text)
     return s;
 }
 
-// Numbers on the command line are written the C way ("0.5"), but the engine
-// reads its boxes in the system's form, as a user types them on the training
-// page. Text that is no number passes unchanged, so the engine's own warning
-// quotes it.
-std::string BoxText(const std::string& option, const NumberLocale& locale)
-{
-    if (!ParseBoxNumber(option, NumberLocale{}))
-        return option;
-    return InLocaleForm(option, locale);
-}
-
 std::string BareName(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
@@ -47,18 +40,12 @@ class ConsoleHost : public TrainingPanel, public Messages {
 public:
     ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
                 const NumberLocale& locale)
-        : options(options), out(out), err(err), stopFlag(stopFlag)
+        : boxes(BoxesFor(options, options.epochs, locale)), options(options), out(out), err(err), stopFlag(stopFlag)
     {
-        boxes.Sweeps = BoxText(options.epochs, locale);
-        boxes.LRate = BoxText(options.rate ? *options.rate : DefaultRate(options.rule), locale);
-        boxes.PrintSweeps = BoxText(options.printEvery, locale);
-        boxes.MinError = BoxText(options.minError, locale);
-        boxes.StopAtMaxEpochs = options.epochLimit;
-        boxes.StopWhenAllHits = options.hitStop;
     }
 
     SettingsBoxes boxes;
-    bool warned = false;
+    bool continuing = false;  // the --continue run, whose epochs box is --continue's
 
     SettingsBoxes ReadSettingsBoxes() override { return boxes; }
     void SetSweepsBox(const std::string& text) override { boxes.Sweeps = text; }
@@ -75,23 +62,21 @@ public:
         for (const std::string* line : {&lines.Epochs, &lines.TotalSSE, &lines.Change, &lines.Hits, &lines.Misses})
             if (!line->empty())
                 out << *line << '\n';
-        out << '\n';
+        // A block at a time, so that a reader of a pipe sees the progress as it comes.
+        out << '\n' << std::flush;
     }
     void ShowProgressBar(long) override {}
     void AdvanceProgressBar() override {}
     void HideProgressBar() override {}
     bool StopRequested() override { return stopFlag && stopFlag->load(std::memory_order_relaxed); }
 
+    // The options are checked before training, so a warning here is not
+    // expected; should one come, it still names its option.
     void Warning(std::string_view title, std::string_view text) override
     {
-        warned = true;
-        err << title << ": " << Lines(text) << '\n';
+        err << "vantorelle-train: " << WarningLine(options, continuing, title, text) << '\n';
     }
-    void Error(std::string_view text) override
-    {
-        warned = true;
-        err << Lines(text) << '\n';
-    }
+    void Error(std::string_view text) override { err << Lines(text) << '\n'; }
 
 private:
     const Options& options;
@@ -114,15 +99,91 @@ void ApplySettings(NetworkState& net, const Options& options)
     net.ThresholdSign = options.thresholds.sign;
 }
 
+// Why a file named on the command line cannot be read ("does not exist",
+// "is a folder"); nothing when it can.
+std::string UnreadableFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found)
+        return "does not exist";
+    if (error)
+        return "cannot be reached: " + error.message();
+    if (fs::is_directory(status))
+        return "is a folder";
+    if (access(path.c_str(), R_OK) != 0)
+        return "cannot be read: " + std::error_code(errno, std::generic_category()).message();
+    return {};
+}
+
+// Why the report cannot go where --report says; nothing when it can. The
+// writer makes its own checks at the end; these only spare a long run whose
+// report could never be written.
+std::string UnwritableReport(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::is_directory(path, error))
+        return "is a folder";
+    std::string folder = fs::path(path).parent_path().string();
+    if (folder.empty())
+        folder = ".";
+    const fs::file_status status = fs::status(folder, error);
+    if (status.type() == fs::file_type::not_found)
+        return "the folder \"" + folder + "\" does not exist";
+    if (!error && !fs::is_directory(status))
+        return "\"" + folder + "\" is not a folder";
+    if (!error && access(folder.c_str(), W_OK | X_OK) != 0)
+        return "the folder \"" + folder + "\" cannot be written to";
+    return {};
+}
+
+// A training file's message, said of the test file.
+std::string AsTestFile(std::string message)
+{
+    const std::string training = "The training file ";
+    if (message.compare(0, training.size(), training) == 0)
+        message.replace(0, training.size(), "The test file ");
+    return message;
+}
+
+// Everything about the files that can be known before training: the files
+// named exist and are files, the test file is one this network can take,
+// the report's folder is there. Answers the exit code, ExitOk to go on.
+int CheckFiles(const Options& options, const NetworkState& net, std::ostream& err)
+{
+    if (!options.testFile)
+        return ExitOk;
+    const std::string& path = *options.testFile;
+    if (std::string why = UnreadableFile(path); !why.empty()) {
+        err << "vantorelle-train: --test \"" << path << "\": the test file " << why << '\n';
+        return ExitUsageError;
+    }
+    NetworkState probe;
+    if (ReadResult read = ReadTrainingFile(probe, path); !read.ok) {
+        err << Lines(AsTestFile(read.message)) << '\n';
+        return ExitDataError;
+    }
+    if (probe.NumInputs != net.NumInputs || probe.NumOutputs != net.NumOutputs) {
+        err << "vantorelle-train: --test \"" << path << "\": the test file has " << probe.NumInputs << " inputs and "
+            << probe.NumOutputs << " outputs; the training file has " << net.NumInputs << " and " << net.NumOutputs
+            << ".\n";
+        return ExitUsageError;
+    }
+    return ExitOk;
+}
+
 // Replaces the patterns by a second file's, as generalization testing does,
 // and prints how the trained network does on them.
 int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& out,
                      std::ostream& err, const NumberLocale& locale)
 {
+    // Checked before training; read again in case the file changed meanwhile.
     NetworkState probe;
     ReadResult read = ReadTrainingFile(probe, path);
     if (!read.ok) {
-        err << Lines(read.message) << '\n';
+        err << Lines(AsTestFile(read.message)) << '\n';
         return ExitDataError;
     }
     if (probe.NumInputs != net.NumInputs || probe.NumOutputs != net.NumOutputs) {
@@ -183,14 +244,25 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         texts = &systemTexts;
     const NumberLocale locale = texts->Numbers();
 
+    if (std::string why = UnreadableFile(options.trainingFile); !why.empty()) {
+        err << "vantorelle-train: the training file \"" << options.trainingFile << "\" " << why << '\n';
+        return ExitUsageError;
+    }
+    if (options.reportFile) {
+        if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
+            err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
+            return ExitUsageError;
+        }
+    }
     NetworkState net;
     ReadResult read = ReadTrainingFile(net, options.trainingFile);
     if (!read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
-    auto slash = options.trainingFile.find_last_of('/');
-    net.TrainingFileName = slash == std::string::npos ? options.trainingFile : options.trainingFile.substr(slash + 1);
+    if (int code = CheckFiles(options, net, err); code != ExitOk)
+        return code;
+    net.TrainingFileName = BareName(options.trainingFile);
     net.FreshStart = 1;
     SizeUnitsAndWeights(net);
     ApplySettings(net, options);
@@ -209,7 +281,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     RunTraining(net, host);
 
     if (options.continueEpochs && !(stopFlag && stopFlag->load())) {
-        console.boxes.Sweeps = BoxText(*options.continueEpochs, locale);
+        console.boxes.Sweeps = BoxesFor(options, *options.continueEpochs, locale).Sweeps;
+        console.continuing = true;
         net.FreshStart = 0;
         if (!ValidateSettings(net, host))
             return ExitUsageError;

@@ -9,8 +9,34 @@
 #include "Trainer.h"
 
 namespace {
+
 std::atomic<bool> interrupted{false};
-extern "C" void OnInterrupt(int) { interrupted.store(true); }
+volatile std::sig_atomic_t stopSignal = 0;
+
+// The first SIGINT or SIGTERM ends the run after the current epoch, with the
+// final block and the report; both go back to their default at once, so a
+// second one ends a program that seems stuck without waiting for it.
+extern "C" void OnStopSignal(int signal)
+{
+    stopSignal = signal;
+    interrupted.store(true);
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(SIGINT, &byDefault, nullptr);
+    sigaction(SIGTERM, &byDefault, nullptr);
+}
+
+void CatchStopSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaddset(&action.sa_mask, SIGINT);
+    sigaddset(&action.sa_mask, SIGTERM);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -30,7 +56,12 @@ int main(int argc, char** argv)
         std::cout << "vantorelle-train " << VANTORELLE_VERSION << '\n';
         return ExitOk;
     }
-    // Ctrl-C ends the run after the current epoch, with the final status block.
-    std::signal(SIGINT, OnInterrupt);
-    return RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
+    CatchStopSignals();
+    const int code = RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
+    std::cout.flush();
+    // A stopped run ends as the shell expects of a program a signal stopped,
+    // unless something failed on the way, which matters more.
+    if (code == ExitOk && stopSignal != 0)
+        return 128 + stopSignal;
+    return code;
 }

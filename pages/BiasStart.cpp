@@ -19,7 +19,7 @@ BiasStart::BiasStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     ui.MinBiasSlider->setAccessibleName(tr("Minimum threshold slider"));
     setUp({ui.MaxBiasBox, ui.MaxBiasSlider, ui.MinBiasBox, ui.MinBiasSlider,
            {ui.BothBiasOption, ui.PosBiasOption, ui.NegBiasOption}, ui.UseButton, ui.ExitButton},
-          {"threshold", NegativeMinMessage, MinAboveMaxMessage, 0.0});
+          ThresholdRange);
     finishLoad();
 }
 

@@ -14,11 +14,7 @@ class BiasStart : public StartRangePage {
 
 public:
     static constexpr DesignSize Design{11655, 9135};
-    static constexpr const char* NegativeMinMessage =
-        "The entry for minimum bias cannot be less than zero.  (It is an absolute value)";
-    static constexpr const char* MinAboveMaxMessage =
-        "The minimum threshold start cannot be greater than the maximum threshold start.\r"
-        "Both have been set back to 0.";
+    static constexpr const char* NegativeMinMessage = ThresholdRange.negativeMinMessage;
 
     BiasStart(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
 

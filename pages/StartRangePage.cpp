@@ -25,10 +25,10 @@ StartRangePage::StartRangePage(DesignSize design, Settings settings, Dialogs& di
 {
 }
 
-void StartRangePage::setUp(const Controls& c, const Texts& t)
+void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
 {
     controls = c;
-    texts = t;
+    kind = &k;
 
     for (QLineEdit* box : {c.maxBox, c.minBox}) {
         PageFonts::set(box, PageFonts::box());
@@ -85,7 +85,7 @@ std::optional<double> StartRangePage::boxNumber(QLineEdit* box, const char* whic
     MessageBoxRequest message;
     message.title = ProgramTitle;
     message.icon = BoxIcon::Exclamation;
-    message.text = "The " + std::string(which) + " " + texts.what + " must be a number, such as " +
+    message.text = "The " + std::string(which) + " " + kind->what + " must be a number, such as " +
                    FormatGeneral(0.25, locale) + ".\r\"" + box->text().toStdString() +
                    "\" is not a number. Nothing has been changed.";
     dialogs.Show(message);
@@ -106,37 +106,41 @@ void StartRangePage::useSettings()
     settings.min = *min;
     settings.max = *max;
 
-    if (settings.min < 0) {
+    switch (CheckStartRange(settings.min, settings.max)) {
+    case StartRangeFault::None:
+        decided = true;
+        close();
+        return;
+    case StartRangeFault::NegativeMinimum: {
         MessageBoxRequest message;
         message.title = ProgramTitle;
-        message.text = texts.negativeMin;
+        message.text = kind->negativeMinMessage;
         dialogs.Show(message);
         settings.min = std::fabs(settings.min);
         controls.minBox->setText(QString::fromStdString(FormatGeneral(settings.min, locale)));
         return;
     }
-    if (settings.min <= settings.max) {
-        decided = true;
-        close();
+    case StartRangeFault::MinimumAboveMaximum: {
+        MessageBoxRequest message;
+        message.title = ProgramTitle;
+        message.text = std::string(kind->minAboveMaxMessage) + "\r" + kind->minAboveMaxReset;
+        message.icon = BoxIcon::Critical;
+        message.buttons = BoxButtons::OKCancel;
+        dialogs.Show(message);  // either answer goes on the same way
+        settings.min = 0;
+        settings.max = kind->defaultMax;
+        controls.maxBox->setText(QString::fromStdString(FormatGeneral(kind->defaultMax, locale)));
+        controls.minBox->setText(QStringLiteral("0"));
+        placeSliders();
         return;
     }
-    MessageBoxRequest message;
-    message.title = ProgramTitle;
-    message.text = texts.minAboveMax;
-    message.icon = BoxIcon::Critical;
-    message.buttons = BoxButtons::OKCancel;
-    dialogs.Show(message);  // either answer goes on the same way
-    settings.min = 0;
-    settings.max = texts.defaultMax;
-    controls.maxBox->setText(QString::fromStdString(FormatGeneral(texts.defaultMax, locale)));
-    controls.minBox->setText(QStringLiteral("0"));
-    placeSliders();
+    }
 }
 
 void StartRangePage::useDefaults()
 {
     settings.min = 0;
-    settings.max = texts.defaultMax;
+    settings.max = kind->defaultMax;
     settings.sign = SignBoth;
     decided = true;
     close();

@@ -13,6 +13,7 @@
 
 #include "NumberFormat.h"
 #include "ScrollPage.h"
+#include "StartRanges.h"
 
 class QLineEdit;
 class QPushButton;
@@ -42,18 +43,13 @@ public:
         QPushButton* useButton;
         QPushButton* exitButton;
     };
-    struct Texts {
-        const char* what;            // "weight" or "threshold", for the not-a-number message
-        const char* negativeMin;     // a negative minimum
-        const char* minAboveMax;     // minimum greater than maximum
-        double defaultMax;
-    };
 
     StartRangePage(DesignSize design, Settings settings, Dialogs& dialogs, QWidget* parent);
 
 protected:
-    // The common load step; call it after setupUi.
-    void setUp(const Controls& controls, const Texts& texts);
+    // The common load step; call it after setupUi. The kind brings the
+    // range check's messages and the default the page falls back to.
+    void setUp(const Controls& controls, const StartRangeKind& kind);
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -66,7 +62,7 @@ private:
     Settings settings;
     Dialogs& dialogs;
     Controls controls{};
-    Texts texts{};
+    const StartRangeKind* kind = nullptr;
     NumberLocale locale;
     // What a title-bar close puts back.
     double openedMin;

@@ -19,7 +19,7 @@ WeightStart::WeightStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     ui.MinWtSlider->setAccessibleName(tr("Minimum weight slider"));
     setUp({ui.MaxWtBox, ui.MaxWtSlider, ui.MinWtBox, ui.MinWtSlider,
            {ui.BothWtOption, ui.PosWtOption, ui.NegWtOption}, ui.UseButton, ui.ExitButton},
-          {"weight", NegativeMinMessage, MinAboveMaxMessage, 0.1});
+          WeightRange);
     finishLoad();
 }
 

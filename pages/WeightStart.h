@@ -14,10 +14,7 @@ class WeightStart : public StartRangePage {
 
 public:
     static constexpr DesignSize Design{11790, 9480};
-    static constexpr const char* NegativeMinMessage = "Minimum cannot be less than 0.  (It is an absolute value.)";
-    static constexpr const char* MinAboveMaxMessage =
-        "The minimum weight cannot be greater than the maximum weight.\r"
-        "The range has been set back to its default: minimum 0, maximum 0.1.";
+    static constexpr const char* NegativeMinMessage = WeightRange.negativeMinMessage;
 
     WeightStart(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
 

@@ -16,7 +16,7 @@ TEST(Options, DefaultsAndEveryOption)
 
     ParseResult r = ParseOptions({"--rule", "tarvik", "x.net", "--rate", "0.2", "--epochs", "50", "--no-hit-stop",
                                   "--print-every", "5", "--min-error", "0.1", "--file-order", "--freeze-thresholds",
-                                  "--weights", "-1,1,pos", "--thresholds", "0.1,0.2,NEG", "--seed", "17",
+                                  "--weights", "0.2, 1 ,pos", "--thresholds", "0.1,0.2,NEG", "--seed", "17",
                                   "--continue", "20", "--test", "y.net", "--quiet"});
     ASSERT_TRUE(r.error.empty()) << r.error;
     const Options& o = r.options;
@@ -28,7 +28,7 @@ TEST(Options, DefaultsAndEveryOption)
     EXPECT_EQ(o.printEvery, "5");
     EXPECT_EQ(o.minError, "0.1");
     EXPECT_TRUE(o.fileOrder && o.freezeThresholds && o.quiet);
-    EXPECT_EQ(o.weights.min, -1);
+    EXPECT_EQ(o.weights.min, 0.2);
     EXPECT_EQ(o.weights.sign, "Pos");
     EXPECT_EQ(o.thresholds.max, 0.2);
     EXPECT_EQ(o.thresholds.sign, "Neg");
@@ -39,25 +39,79 @@ TEST(Options, DefaultsAndEveryOption)
     EXPECT_EQ(DefaultRate("Gradient"), "0.50");
 }
 
-TEST(Options, UsageErrorsNameTheOption)
+// Every refusal is one line naming the option and its value, made before
+// anything is read or trained.
+TEST(Options, EveryRefusalIsOneLineNamingTheOptionAndItsValue)
 {
     struct Case {
         std::vector<std::string> args;
         std::string expected;
     };
-    for (const Case& c : std::vector<Case>{{{}, "no training file"},
-                                           {{"a.net", "--rule", "Hebb"}, "--rule"},
-                                           {{"a.net", "--rate"}, "--rate"},
-                                           {{"a.net", "--weights", "0,1"}, "--weights"},
-                                           {{"a.net", "--weights", "0,x,Both"}, "--weights"},
-                                           {{"a.net", "--thresholds", "0,1,Up"}, "--thresholds"},
-                                           {{"a.net", "--seed", "-3"}, "--seed"},
-                                           {{"a.net", "--bogus"}, "unknown option --bogus"},
-                                           {{"a.net", "b.net"}, "more than one training file"}}) {
+    for (const Case& c : std::vector<Case>{
+             {{}, "no training file given"},
+             {{"a.net", "--rule", "Hebb"}, "--rule \"Hebb\": not one of Delta, Gradient, Tarvik"},
+             {{"a.net", "--rate"}, "--rate needs a number"},
+             {{"a.net", "--rate", "fast"}, "--rate \"fast\": not a number"},
+             {{"a.net", "--epochs", "many"}, "--epochs \"many\": not a number"},
+             {{"a.net", "--epochs", "1e30"}, "--epochs \"1e30\": too large"},
+             {{"a.net", "--print-every", "often"}, "--print-every \"often\": not a number"},
+             {{"a.net", "--min-error", "0,01"}, "--min-error \"0,01\": not a number"},
+             {{"a.net", "--continue", "more"}, "--continue \"more\": not a number"},
+             {{"a.net", "--continue", "abc"}, "--continue \"abc\": not a number"},
+             {{"a.net", "--weights", "0,1"}, "--weights \"0,1\": not MIN,MAX,SIGN"},
+             {{"a.net", "--weights", "0,x,Both"}, "--weights \"0,x,Both\": not MIN,MAX,SIGN with SIGN one of"},
+             {{"a.net", "--thresholds", "0,1,Up"}, "--thresholds \"0,1,Up\": not MIN,MAX,SIGN with SIGN one of"},
+             {{"a.net", "--seed", "-3"}, "--seed \"-3\": not a whole number"},
+             // A forgotten value: the next option is not taken for it.
+             {{"a.net", "--report", "--quiet"}, "--report needs a file name, but \"--quiet\" is an option"},
+             {{"a.net", "--test", "-h"}, "--test needs a training file, but \"-h\" is an option"},
+             {{"a.net", "--report", ""}, "--report \"\": no file name"},
+             {{"a.net", "--bogus"}, "unknown option --bogus"},
+             {{"a.net", "b.net"}, "more than one training file: a.net and b.net"},
+             // The training page's settings check, told as the option it is about.
+             {{"a.net", "--epochs", "0"}, "--epochs \"0\": Maximum number of training epochs must be greater than zero."},
+             {{"a.net", "--epochs", "0.4"},
+              "--epochs \"0.4\": Maximum number of training epochs must be greater than zero."},
+             {{"a.net", "--no-epoch-limit", "--no-hit-stop"},
+              "--no-epoch-limit with --no-hit-stop: At least one box for method of ending training must be checked."},
+             {{"a.net", "--rate", "-1"}, "--rate \"-1\": Learning rate cannot be negative"},
+             {{"a.net", "--print-every", "0"},
+              "--print-every \"0\": The number of epochs between progress displays must be at least one."},
+             // --continue is checked with the rest, not after the first run.
+             {{"a.net", "--continue", "0"},
+              "--continue \"0\": Maximum number of training epochs must be greater than zero."},
+             {{"a.net", "--no-epoch-limit", "--continue", "-5"},
+              "--continue \"-5\": Maximum number of training epochs must be greater than zero."},
+         }) {
         ParseResult r = ParseOptions(c.args);
-        EXPECT_NE(r.error.find(c.expected), std::string::npos) << r.error;
+        EXPECT_EQ(r.error.substr(0, c.expected.size()), c.expected);
+        EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
     }
     EXPECT_TRUE(ParseOptions({"--help"}).error.empty());
+    // A negative number is a value, not an option.
+    ParseResult negative = ParseOptions({"a.net", "--min-error", "-0.5"});
+    EXPECT_EQ(negative.error, "");
+    EXPECT_EQ(negative.options.minError, "-0.5");
+}
+
+// The start pages' range check, with their texts.
+TEST(Options, StartRangesAreCheckedAsOnTheStartPages)
+{
+    EXPECT_EQ(ParseOptions({"a.net", "--weights", "0.5,0.2,Pos"}).error,
+              "--weights \"0.5,0.2,Pos\": The minimum weight cannot be greater than the maximum weight.");
+    EXPECT_EQ(ParseOptions({"a.net", "--weights", "-0.2,0.5,Both"}).error,
+              "--weights \"-0.2,0.5,Both\": Minimum cannot be less than 0.  (It is an absolute value.)");
+    EXPECT_EQ(ParseOptions({"a.net", "--thresholds", "0.3,0,Neg"}).error,
+              "--thresholds \"0.3,0,Neg\": The minimum threshold start cannot be greater than the maximum "
+              "threshold start.");
+    EXPECT_EQ(ParseOptions({"a.net", "--thresholds", "-1,1,Pos"}).error,
+              "--thresholds \"-1,1,Pos\": The entry for minimum bias cannot be less than zero.  (It is an "
+              "absolute value)");
+    ParseResult equal = ParseOptions({"a.net", "--weights", "0.3,0.3,Neg", "--thresholds", "0,2,Pos"});
+    ASSERT_EQ(equal.error, "");
+    EXPECT_EQ(equal.options.weights.min, 0.3);
+    EXPECT_EQ(equal.options.weights.max, 0.3);
+    EXPECT_EQ(equal.options.thresholds.max, 2);
 }
 
 TEST(Options, ReportAndSections)
@@ -83,16 +137,18 @@ TEST(Options, ReportAndSections)
     EXPECT_EQ(*ParseSections("None"), ReportSections{});
     for (const char* bad : {"", ",", "general,", ",general", "all,general", "none,errors", "general errors", "colours"})
         EXPECT_FALSE(ParseSections(bad).has_value()) << bad;
+    // Blanks after the commas, as people write lists.
+    EXPECT_EQ(*ParseSections("general, weights"), (ReportSections{false, true, false, false, true, false, false}));
+    EXPECT_EQ(*ParseSections(" errors ,\thistory "), (ReportSections{false, false, false, true, false, false, true}));
 
     ParseResult s = ParseOptions({"a.net", "--sections", "errors,weights", "--report", "r.txt"});
     ASSERT_TRUE(s.error.empty()) << s.error;
     EXPECT_EQ(s.options.sections, (ReportSections{false, false, false, true, true, false, false}));
 
     EXPECT_NE(ParseOptions({"a.net", "--sections", "all"}).error.find("--sections needs --report"), std::string::npos);
-    EXPECT_NE(ParseOptions({"a.net", "--report", "r", "--sections", "bias"}).error.find("--sections: \"bias\""),
+    EXPECT_NE(ParseOptions({"a.net", "--report", "r", "--sections", "bias"}).error.find("--sections \"bias\": not a list"),
               std::string::npos);
     EXPECT_NE(ParseOptions({"a.net", "--report", "r", "--sections"}).error.find("--sections needs a list"),
               std::string::npos);
     EXPECT_NE(ParseOptions({"a.net", "--report"}).error.find("--report needs a file name"), std::string::npos);
-    EXPECT_NE(ParseOptions({"a.net", "--report", ""}).error.find("--report needs a file name"), std::string::npos);
 }

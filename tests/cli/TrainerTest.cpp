@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "../export/ReportTestSupport.h"
+#include "RunningProgram.h"
 #include "Trainer.h"
 
 using namespace vantorelle::cli;
+using vantorelle::testing::ReadBytes;
+using vantorelle::testing::RunningProgram;
+using vantorelle::testing::ScratchFolder;
 
 namespace {
 
@@ -81,25 +88,50 @@ TEST(Trainer, ContinueAndTestFile)
     EXPECT_NE(r.out.find("Epochs: 50\n"), std::string::npos);
     EXPECT_NE(r.out.find("Test file: "), std::string::npos);
 
-    Outcome mismatch = Train({Example("and.net"), "--epochs", "5", "--test", Example("letters.net")});
-    EXPECT_EQ(mismatch.code, ExitDataError);
-    EXPECT_NE(mismatch.err.find("35 inputs"), std::string::npos);
 }
 
-TEST(Trainer, WarningsAreTheTrainingPagesAndExitTwo)
+// Nothing is trained when the command line cannot be carried out to its end:
+// each refusal is one line (and "(try --help)" for a bad option), exit 2.
+TEST(Trainer, RefusalsComeBeforeAnyTraining)
 {
-    Outcome epochs = Train({Example("and.net"), "--epochs", "0"});
-    EXPECT_EQ(epochs.code, ExitUsageError);
-    EXPECT_EQ(epochs.err, "Maximum Epochs: Maximum number of training epochs must be greater than zero.\n");
-    Outcome stops = Train({Example("and.net"), "--no-epoch-limit", "--no-hit-stop"});
-    EXPECT_EQ(stops.code, ExitUsageError);
-    EXPECT_EQ(stops.err, "No stopping method set: At least one box for method of ending training must be checked.\n");
-    Outcome rate = Train({Example("and.net"), "--rate", "-1"});
-    EXPECT_EQ(rate.code, ExitUsageError);
-    EXPECT_EQ(rate.err, "Learning Rate: Learning rate cannot be negative\n");
-    Outcome word = Train({Example("and.net"), "--rate", "fast"});
-    EXPECT_EQ(word.code, ExitUsageError);
-    EXPECT_NE(word.err.find("\"fast\""), std::string::npos);
+    const std::string train = std::string(VANTORELLE_TRAIN) + " " + Example("and.net") + " --epochs 5 ";
+    struct Case {
+        std::string arguments;
+        std::string expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"--rate fast", "vantorelle-train: --rate \"fast\": not a number\n(try --help)\n"},
+             {"--weights 0.5,0.2,Pos",
+              "vantorelle-train: --weights \"0.5,0.2,Pos\": The minimum weight cannot be greater than the maximum "
+              "weight.\n(try --help)\n"},
+             {"--continue 0",
+              "vantorelle-train: --continue \"0\": Maximum number of training epochs must be greater than zero.\n"
+              "(try --help)\n"},
+             {"--test /", "vantorelle-train: --test \"/\": the test file is a folder\n"},
+             {"--test /nonexistent/or.net",
+              "vantorelle-train: --test \"/nonexistent/or.net\": the test file does not exist\n"},
+             {"--test " + Example("letters.net"),
+              "vantorelle-train: --test \"" + Example("letters.net") +
+                  "\": the test file has 35 inputs and 26 outputs; the training file has 2 and 1.\n"},
+             {"--report /nonexistent/r.txt",
+              "vantorelle-train: --report \"/nonexistent/r.txt\": the folder \"/nonexistent\" does not exist\n"},
+             {"--report /", "vantorelle-train: --report \"/\": is a folder\n"},
+         }) {
+        Outcome r = Shell(train + c.arguments);
+        EXPECT_EQ(r.code, ExitUsageError) << c.arguments;
+        EXPECT_EQ(r.out, c.expected);
+    }
+    // The training file is named as what it is, too.
+    Outcome folder = Program("/");
+    EXPECT_EQ(folder.code, ExitUsageError);
+    EXPECT_EQ(folder.out, "vantorelle-train: the training file \"/\" is a folder\n");
+    Outcome missing = Program("/nonexistent/file.net");
+    EXPECT_EQ(missing.code, ExitUsageError);
+    EXPECT_EQ(missing.out, "vantorelle-train: the training file \"/nonexistent/file.net\" does not exist\n");
+    // A test file that is there but no training file: the reader's message, said of the test file.
+    Outcome bad = Shell(train + "--test " + std::string(VANTORELLE_TEST_DATA) + "/other_program_header.net");
+    EXPECT_EQ(bad.code, ExitDataError);
+    EXPECT_EQ(bad.out.find("The test file \"other_program_header.net\" cannot be used: "), 0u) << bad.out;
 }
 
 TEST(Trainer, ProgramExitCodes)
@@ -109,9 +141,6 @@ TEST(Trainer, ProgramExitCodes)
     Outcome usage = Program("--frobnicate");
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.out.find("--frobnicate"), std::string::npos);
-    Outcome missing = Program("/nonexistent/file.net");
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_NE(missing.out.find("\"file.net\" cannot be opened"), std::string::npos);
     Outcome bad = Program(std::string(VANTORELLE_TEST_DATA) + "/other_program_header.net");
     EXPECT_EQ(bad.code, 1);
     EXPECT_NE(bad.out.find("\"SNNS\", is not a number"), std::string::npos);
@@ -120,13 +149,31 @@ TEST(Trainer, ProgramExitCodes)
     EXPECT_NE(ok.out.find("Misses: "), std::string::npos);
 }
 
-TEST(Trainer, CtrlCEndsARunawayRunWithTheFinalBlock)
+// Ctrl-C and SIGTERM end a run that would never end by itself as a finished
+// run ends (final block, report), and the exit status says which signal it was.
+TEST(Trainer, StopSignalsEndARunawayRunWithTheFinalBlockAndTheReport)
 {
-    // XOR with only the all-hits stop never ends by itself.
-    Outcome r = Shell("timeout --preserve-status -s INT 0.5 " + std::string(VANTORELLE_TRAIN) + " " +
-                      Example("xor.net") + " --no-epoch-limit --quiet");
-    EXPECT_EQ(r.code, 0) << r.out;
-    EXPECT_EQ(r.out.find("Epochs: "), 0u) << r.out;
-    EXPECT_EQ(r.out.find("Epochs: "), r.out.rfind("Epochs: "));  // quiet: the final block only
-    EXPECT_NE(r.out.find("Misses: "), std::string::npos);
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        SCOPED_TRACE(strsignal(signal));
+        ScratchFolder scratch;
+        const std::string report = scratch.Path("r.txt");
+        // XOR with only the all-hits stop never ends by itself.
+        RunningProgram program({VANTORELLE_TRAIN, Example("xor.net"), "--no-epoch-limit", "--print-every", "1000",
+                                "--report", report, "--sections", "general"});
+        // Signal once the run is surely under way: its first progress block is out.
+        ASSERT_TRUE(program.ReadUntil("Epochs: 1000\n", "Misses: ")) << program.output;
+        program.Signal(signal);
+        ASSERT_TRUE(program.ReadToEnd()) << program.output;
+        EXPECT_EQ(program.Wait(), status) << program.output;
+
+        // The last block is complete, and the report describes the epoch it shows.
+        const std::string& out = program.output;
+        const auto last = out.rfind("Epochs: ");
+        const auto misses = out.find("\nMisses: ", last);
+        ASSERT_NE(misses, std::string::npos) << out;
+        const std::string epochs = out.substr(last + 8, out.find('\n', last) - last - 8);
+        EXPECT_EQ(out.substr(out.find('\n', misses + 1)), "\n\nr.txt has been saved!\n") << out;
+        const std::string text = ReadBytes(report);
+        EXPECT_NE(text.find("Training completed after " + epochs + " epochs\r"), std::string::npos) << text;
+    }
 }
