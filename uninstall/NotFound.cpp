@@ -59,8 +59,7 @@ void NotFound::folderChanged(const QString& path)
         return;  // the list matches in any letter case; the uninstaller's name must match exactly
     state.locatedExecutablePath = JoinPath(ui.File1->path(), name);
     state.locatedFlag = 1;
-    progress.showAgain();
-    close();
+    handBack();
 }
 
 void NotFound::folderRefused(const QString& path)
@@ -73,6 +72,14 @@ void NotFound::fileDoubleClicked() { ui.ExecutableText->setText(ui.File1->fileNa
 void NotFound::continueClicked()
 {
     state.locatedFlag = 0;
+    handBack();
+}
+
+void NotFound::handBack()
+{
+    // Out of sight first: the progress window's message must not sit over a
+    // locate page that no longer takes any input.
+    hide();
     progress.showAgain();
     close();
 }

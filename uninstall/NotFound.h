@@ -26,6 +26,8 @@ private:
     void folderRefused(const QString& path);
     void fileDoubleClicked();
     void continueClicked();
+    // Shows the progress window again, whose activation step ends the run.
+    void handBack();
 
     Ui::NotFound ui;
     ProgramState& state;

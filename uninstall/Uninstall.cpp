@@ -5,8 +5,6 @@
 #include "Program.h"
 #include "Public.h"
 
-#include <QEvent>
-
 namespace uninstaller {
 
 Uninstall::Uninstall(ProgramState& state, UninstallPlatform& platform, QWidget* parent)
@@ -69,17 +67,11 @@ void Uninstall::showAgain()
     show();
     raise();
     activateWindow();
-    // Called here rather than left to the activation event: a platform may
-    // activate late or not at all (no window manager), and `ending` keeps the
-    // event's own call from acting twice.
+    // Run here, not on the activation event: a window system may activate
+    // late, not at all (no window manager), or deliver the activation of the
+    // first show() after the locate page has set its flag, which would end the
+    // run while the user is still choosing a folder.
     activationStep();
-}
-
-void Uninstall::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        activationStep();
 }
 
 void Uninstall::activationStep()

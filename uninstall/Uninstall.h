@@ -24,13 +24,12 @@ public:
 
     // The load step, run by the confirmation window right after creating this one.
     void load();
-    // Shows the window again from the locate page; its activation step follows.
+    // Shows the window again from the locate page and runs the activation
+    // step, the only time this window becomes active with the locate page's
+    // flag set (it stays hidden while the locate page is up).
     void showAgain();
     // Whether the tree search is still going.
     bool searching() const;
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     void searchFinished(const QString& path);
@@ -44,8 +43,8 @@ private:
     ProgramState& state;
     UninstallPlatform& platform;
     Public::BackgroundSearch* search = nullptr;
-    // Set once the run is ending, so that the activation that comes with
-    // closing a message box never starts a second uninstaller or message.
+    // Set once the run is ending, so that nothing starts a second
+    // uninstaller or message while the last one is up.
     bool ending = false;
 };
 
