@@ -1,0 +1,228 @@
+#include "SaveResults.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTime>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "Dialogs.h"
+#include "FileBrowser.h"
+#include "NetworkState.h"
+#include "PageFonts.h"
+#include "SystemNumbers.h"
+
+namespace vantorelle {
+
+namespace {
+
+// The longest file name the usual Linux file systems take, in bytes.
+constexpr int MaxNameBytes = 255;
+
+QFont msSansSerif(double points, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont arial(double points, bool bold, bool italic)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+QString ReportFileName(const QString& typed)
+{
+    // Exactly ".txt", letter case included, as the name ends when it needs nothing added.
+    return typed.endsWith(QStringLiteral(".txt"), Qt::CaseSensitive) ? typed : typed + QStringLiteral(".txt");
+}
+
+SaveResults::SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), dialogs(dialogs)
+{
+    ui.setupUi(this);
+
+    // Sizes Designer cannot hold (a quarter or half point) are set here.
+    PageFonts::set(ui.Label1, PageFonts::title());
+    PageFonts::set(ui.DirButton, msSansSerif(8.25, true));
+    PageFonts::set(ui.FileButton, msSansSerif(8.25, true));
+    PageFonts::set(ui.FileNameLabel, arial(10.5, true, true));
+    PageFonts::set(ui.Label3, arial(8.25, false, true));
+    for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
+        PageFonts::set(list, PageFonts::list());
+    QPalette white = ui.Command2->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    ui.Command2->setPalette(white);
+
+    new FileBrowser(ui.Drive1, ui.Dir1, ui.File1, QStringLiteral("*.txt"), dialogs, this);
+    connect(ui.File1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { fileClicked(item->text()); });
+    connect(ui.File1, &FileList::fileChosen, this, &SaveResults::fileClicked);
+    connect(ui.DirButton, &QPushButton::clicked, this, &SaveResults::createDirectory);
+    connect(ui.FileButton, &QPushButton::clicked, this, &SaveResults::createFilename);
+    connect(ui.SaveFile, &QPushButton::clicked, this, &SaveResults::saveFile);
+    connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
+
+    // A file chosen on an earlier visit is still the one "Save The File" writes.
+    if (!net.ResultsFilePath.empty())
+        ui.FileNameLabel->setText(QFileInfo(QFile::decodeName(net.ResultsFilePath.c_str())).fileName());
+
+    finishLoad();
+}
+
+QCheckBox* SaveResults::check(int index) const
+{
+    return findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(index));
+}
+
+void SaveResults::fileClicked(const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    ui.FileNameLabel->setText(name);
+    net.ResultsFilePath = LocalPath(ui.File1->filePath(name));
+}
+
+std::optional<QString> SaveResults::acceptedName(const QString& typed, const QString& name, const QString& what)
+{
+    QString why;
+    if (typed.contains(QLatin1Char('/')))
+        why = QStringLiteral("A %1 name cannot hold \"/\"; choose the folder in the lists instead.").arg(what);
+    else if (typed.count(QLatin1Char('.')) == typed.size())
+        why = QStringLiteral("A %1 name cannot be made of dots only.").arg(what);
+    else if (typed.contains(QChar(0)))
+        why = QStringLiteral("A %1 name cannot hold a zero character.").arg(what);
+    else if (QFile::encodeName(name).size() > MaxNameBytes)
+        why = QStringLiteral("The name is longer than the %1 bytes a file system allows.").arg(MaxNameBytes);
+    if (why.isEmpty())
+        return name;
+    dialogs.Show(ErrorReport(QStringLiteral("\"%1\" cannot be the name of a %2.\r%3").arg(name, what, why).toStdString()));
+    return std::nullopt;
+}
+
+void SaveResults::createDirectory()
+{
+    const auto answer = dialogs.Input({"Enter name of directory:", "Create Directory", ""});
+    if (!answer || answer->empty())
+        return;
+    const auto name = acceptedName(QString::fromStdString(*answer), QString::fromStdString(*answer), QStringLiteral("folder"));
+    if (!name)
+        return;
+
+    const QString path = ui.File1->filePath(*name);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
+        const int error = errno;
+        const QString why = error == EEXIST ? (QFileInfo(path).isDir() ? QStringLiteral("it already exists")
+                                                                      : QStringLiteral("a file of that name is in the way"))
+                                            : QString::fromLocal8Bit(std::strerror(error));
+        dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" cannot be created: %2.\rThe lists still show \"%3\".")
+                                     .arg(Native(path), why, Native(ui.Dir1->path()))
+                                     .toStdString()));
+        return;
+    }
+    // The new folder becomes the program's current folder and is listed.
+    QDir::setCurrent(path);
+    QString why;
+    if (!ui.Dir1->setPath(path, &why))
+        dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" was created but cannot be listed: %2.")
+                                     .arg(Native(path), why)
+                                     .toStdString()));
+}
+
+void SaveResults::createFilename()
+{
+    const auto answer = dialogs.Input({"Enter name of file to save:", "Name File", ""});
+    const QString typed = QString::fromStdString(answer.value_or(std::string()));
+    if (typed.isEmpty()) {
+        // An empty or cancelled answer leaves no file chosen; the label keeps its text.
+        net.ResultsFilePath.clear();
+        return;
+    }
+    const auto name = acceptedName(typed, ReportFileName(typed), QStringLiteral("file"));
+    if (!name)
+        return;
+    ui.FileNameLabel->setText(*name);
+    net.ResultsFilePath = LocalPath(ui.File1->filePath(*name));
+}
+
+ReportSections SaveResults::sections() const
+{
+    ReportSections on{};
+    for (int i = 0; i < ReportSectionCount; ++i)
+        on[static_cast<std::size_t>(i)] = check(i)->isChecked();
+    return on;
+}
+
+void SaveResults::saveFile()
+{
+    if (net.ResultsFilePath.empty()) {
+        dialogs.Show(ErrorReport("No file has been chosen to save to.\rClick a file in the list or use \"Create A "
+                                 "New Filename\" first."));
+        return;
+    }
+    const QString path = QFile::decodeName(net.ResultsFilePath.c_str());
+    // Every existing file is asked about, hidden ones too: nothing is replaced unasked.
+    if (QFileInfo(path).isFile()) {
+        MessageBoxRequest question{"File already exists -- overwrite it?", "Pre-existing Filename", BoxIcon::Question,
+                                   BoxButtons::YesNo, 1};
+        if (dialogs.Show(question) != Answer::Yes)
+            return;
+    }
+
+    ReportRequest request;
+    request.path = net.ResultsFilePath;
+    request.sections = sections();
+    // The status line names the file being written, whichever line of the list is selected.
+    request.selectedName = QFileInfo(path).fileName().toStdString();
+    const QLocale locale = QLocale::system();
+    request.date = locale.toString(QDate::currentDate(), QLocale::ShortFormat).toLocal8Bit().toStdString();
+    request.time = locale.toString(QTime::currentTime(), QLocale::LongFormat).toLocal8Bit().toStdString();
+    request.locale = SystemNumberLocale();
+    if (!WriteResultsReport(net, request, *this, *this))
+        return;
+
+    // Show the new file in the list when it was written to the listed folder.
+    if (QFileInfo(path).absoluteDir() == QDir(ui.File1->path())) {
+        ui.File1->refresh();
+        const auto found = ui.File1->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
+        if (!found.isEmpty())
+            ui.File1->setCurrentItem(found.first());
+    }
+}
+
+void SaveResults::ShowFileNameLabel(const std::string& caption, StatusColour background)
+{
+    ui.FileNameLabel->setText(QString::fromStdString(caption));
+    if (background != StatusColour::Unchanged) {
+        QPalette palette = ui.FileNameLabel->palette();
+        palette.setColor(QPalette::Window, background == StatusColour::Green ? QColor(0, 255, 0) : QColor(255, 0, 0));
+        ui.FileNameLabel->setPalette(palette);
+    }
+    // The report is written within this click: paint the status before the writing starts.
+    ui.FileNameLabel->repaint();
+}
+
+void SaveResults::Warning(std::string_view title, std::string_view text)
+{
+    dialogs.Show(MessageBoxRequest{std::string(text), std::string(title), BoxIcon::Exclamation, BoxButtons::OK, 0});
+}
+
+void SaveResults::Error(std::string_view text) { dialogs.Show(ErrorReport(std::string(text))); }
+
+}  // namespace vantorelle

@@ -1,0 +1,63 @@
+#pragma once
+// The save-results page, opened from the testing hub: the user browses to a
+// folder (or creates one), picks a "*.txt" file or types a new name, ticks the
+// sections wanted and writes the text results report. The chosen file stays
+// in the network state's `ResultsFilePath` across visits, so a second visit
+// can save to it again at once.
+//
+// Names are checked before they become paths: a typed file or folder name
+// holding a path separator, made only of dots or too long for the file system
+// is refused with a message, and nothing changes.
+
+#include <QString>
+#include <optional>
+
+#include "ResultsReport.h"
+#include "ScrollPage.h"
+#include "ui_SaveResults.h"
+
+class QCheckBox;
+class QListWidgetItem;
+
+namespace vantorelle {
+
+struct NetworkState;
+class Dialogs;
+
+class SaveResults : public ScrollPage, private ReportStatus, private Messages {
+    Q_OBJECT
+
+public:
+    static constexpr DesignSize Design{10635, 9405};
+
+    SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The Check1 box of a section index (0 to 6).
+    QCheckBox* check(int index) const;
+
+private:
+    void fileClicked(const QString& name);
+    void createDirectory();
+    void createFilename();
+    void saveFile();
+    ReportSections sections() const;
+    // `name` (made from what was typed) when it can be a name in the listed
+    // folder; else shows why not (`what` is "folder" or "file") and answers nothing.
+    std::optional<QString> acceptedName(const QString& typed, const QString& name, const QString& what);
+
+    // ReportStatus: the report's progress in FileNameLabel.
+    void ShowFileNameLabel(const std::string& caption, StatusColour background) override;
+    // Messages: the report's failures as error reports.
+    void Warning(std::string_view title, std::string_view text) override;
+    void Error(std::string_view text) override;
+
+    Ui::SaveResults ui;
+    NetworkState& net;
+    Dialogs& dialogs;
+};
+
+// A report name as typed, with ".txt" added unless it ends in exactly ".txt"
+// (so "RUN1.TXT" becomes "RUN1.TXT.txt").
+QString ReportFileName(const QString& typed);
+
+}  // namespace vantorelle
