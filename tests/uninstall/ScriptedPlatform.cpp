@@ -35,6 +35,12 @@ QString ScriptedPlatform::searchedName() const
     return name;
 }
 
+int ScriptedPlatform::stoppedSearches() const
+{
+    std::lock_guard lock(mutex);
+    return stopCount;
+}
+
 void ScriptedPlatform::holdSearch()
 {
     std::lock_guard lock(mutex);
@@ -59,6 +65,10 @@ bool ScriptedPlatform::searchTree(const QString& searchRoot, const QString& file
     name = fileName;
     while (held && !stop)
         released.wait_for(lock, std::chrono::milliseconds(50));
+    if (stop) {
+        ++stopCount;
+        return false;
+    }
     if (searchThrows)
         throw std::runtime_error("scripted search failure");
     if (!searchFinds)

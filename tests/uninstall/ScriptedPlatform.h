@@ -41,6 +41,7 @@ public:
     int searches() const;
     QString searchedRoot() const;
     QString searchedName() const;
+    int stoppedSearches() const;
 
     // Keeps the next searches waiting until releaseSearch().
     void holdSearch();
@@ -61,6 +62,7 @@ private:
     std::condition_variable released;
     bool held = false;
     int searchCount = 0;
+    int stopCount = 0;
     QString root;
     QString name;
 };

@@ -211,6 +211,26 @@ TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearch)
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(UninstallFlow, ClosingTheWindowDuringTheSearchStopsIt)
+{
+    platform.searchFinds = QStringLiteral("/opt/ST6UNST.EXE");
+    platform.holdSearch();
+    clickYes();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return platform.searches() == 1; }, 30000));
+
+    // Held searches give up only when told to stop: deleting the window must
+    // say so, or this would wait for ever.
+    Window("Uninstall")->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(Window("Uninstall"), nullptr);
+    EXPECT_EQ(platform.stoppedSearches(), 1);
+    QTest::qWait(0);
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(Window("NotFound"), nullptr);
+}
+
 TEST_F(UninstallFlow, FailureToStartGivesTheErrorMessageAndEnds)
 {
     platform.files.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"));
