@@ -51,7 +51,9 @@ bool LooksLikeOption(const std::string& value)
 // caller puts the option and the value in front.
 using Why = std::string;
 
-Why BoxNumber(const std::string& value, std::string& out)
+// `Out` is a std::string, or a std::optional of one for an option without a default.
+template <typename Out>
+Why BoxNumber(const std::string& value, Out& out)
 {
     if (!Number(value))
         return "not a number";
@@ -61,7 +63,8 @@ Why BoxNumber(const std::string& value, std::string& out)
 
 // The epoch counts and the display interval are rounded to whole numbers;
 // one that rounds beyond them can never be trained.
-Why WholeBoxNumber(const std::string& value, std::string& out)
+template <typename Out>
+Why WholeBoxNumber(const std::string& value, Out& out)
 {
     const auto number = Number(value);
     if (!number)
@@ -86,6 +89,15 @@ Why Range(const std::string& text, StartRange& range, const StartRangeKind& kind
     if (const StartRangeFault fault = CheckStartRange(*min, *max); fault != StartRangeFault::None)
         return StartRangeMessage(kind, fault);
     range = {*min, *max, *sign};
+    return {};
+}
+
+// Whether the file exists is for the trainer to say, with the file system at hand.
+Why FileName(const std::string& value, std::optional<std::string>& out)
+{
+    if (value.empty())
+        return "no file name";
+    out = value;
     return {};
 }
 
@@ -129,14 +141,7 @@ const OptionSpec OptionTable[] = {
          o.rule = *rule;
          return Why{};
      }},
-    {"--rate", nullptr, "a number",
-     [](Options& o, const std::string& v) {
-         std::string rate;
-         Why why = BoxNumber(v, rate);
-         if (why.empty())
-             o.rate = rate;
-         return why;
-     }},
+    {"--rate", nullptr, "a number", [](Options& o, const std::string& v) { return BoxNumber(v, o.rate); }},
     {"--epochs", nullptr, "a number", [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.epochs); }},
     {"--print-every", nullptr, "a number",
      [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.printEvery); }},
@@ -153,25 +158,9 @@ const OptionSpec OptionTable[] = {
          return Why{};
      }},
     {"--continue", nullptr, "a number of epochs",
-     [](Options& o, const std::string& v) {
-         std::string epochs;
-         Why why = WholeBoxNumber(v, epochs);
-         if (why.empty())
-             o.continueEpochs = epochs;
-         return why;
-     }},
-    {"--test", nullptr, "a training file", [](Options& o, const std::string& v) {
-         if (v.empty())
-             return Why("no file name");
-         o.testFile = v;
-         return Why{};
-     }},
-    {"--report", nullptr, "a file name", [](Options& o, const std::string& v) {
-         if (v.empty())
-             return Why("no file name");
-         o.reportFile = v;
-         return Why{};
-     }},
+     [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.continueEpochs); }},
+    {"--test", nullptr, "a training file", [](Options& o, const std::string& v) { return FileName(v, o.testFile); }},
+    {"--report", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
     {"--sections", nullptr, "a list",
      [](Options& o, const std::string& v) {
          const auto sections = ParseSections(v);
