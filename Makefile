@@ -31,10 +31,12 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Engine speed against plain loops and, with scikit-learn installed, its Perceptron.
 bench: deps
+	@tools/install-deps.sh --bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantorelle_bench
-	$(BENCH_BUILD)/bench/vantorelle_bench
+	$(BENCH_BUILD)/bench/vantorelle_bench --folder $(BENCH_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -11,16 +11,21 @@
 //
 // Layouts: a weight matrix is `w` with input i's row at w + i * stride and
 // output k at index k (rows 1..rows, outputs 1..cols, as the network state
-// keeps it). Transposed patterns `xt` hold input i (1..rows) of the pattern
-// in column p at xt[(i - 1) * xtStride + p].
+// keeps it). Transposed patterns `xt` come in blocks of patternBlock
+// patterns, each block input by input: input i (1..rows) of the pattern in
+// column p is at xt[(p / B) * rows * B + (i - 1) * B + p % B], B =
+// patternBlock, so a kernel reads each block front to back.
 
 namespace vantorelle {
 
 struct KernelSet {
     const char* name;
-    // Patterns processed together by sumPatterns and sumColumns: the columns
-    // of xt must be padded to a multiple of it (and by one more block) with zeros.
+    // Patterns processed together by sumPatterns and sumColumns, and the
+    // block size of xt; columns past the last pattern must be zero, with one
+    // spare block at the end.
     long patternBlock;
+    // sumColumns starts at columns that are multiples of this.
+    long columnAlign;
     // Output columns sumColumns takes at once.
     int columnGroup;
 
@@ -34,13 +39,14 @@ struct KernelSet {
 
     // out[(k - 1) * outStride + p] = sum over i of xt(i, p) * w(i, k) for every
     // output k and every column p < count (count a multiple of patternBlock).
-    void (*sumPatterns)(const double* w, long stride, long rows, long cols, const double* xt, long xtStride,
-                        long count, double* out, long outStride);
+    void (*sumPatterns)(const double* w, long stride, long rows, long cols, const double* xt, long count,
+                        double* out, long outStride);
 
     // For g < groups (at most columnGroup): out[g * patternBlock + b] = sum
-    // over i of xt(i, offset[g] + b) * w(i, column[g]), b < patternBlock.
-    void (*sumColumns)(const double* w, long stride, long rows, const double* xt, long xtStride,
-                       const long* column, const long* offset, int groups, double* out);
+    // over i of xt(i, offset[g] + b) * w(i, column[g]), b < patternBlock,
+    // offset[g] a multiple of columnAlign.
+    void (*sumColumns)(const double* w, long stride, long rows, const double* xt, const long* column,
+                       const long* offset, int groups, double* out);
 };
 
 extern const KernelSet Sse2Kernels;

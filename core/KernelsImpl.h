@@ -10,49 +10,116 @@ namespace vantorelle {
 namespace {
 
 constexpr int Lanes = KERNEL_VECTOR_BYTES / 8;
-typedef double Vec __attribute__((vector_size(KERNEL_VECTOR_BYTES), aligned(8), may_alias));
+typedef double Vec __attribute__((vector_size(KERNEL_VECTOR_BYTES)));
 
-inline Vec Load(const double* p) { return *reinterpret_cast<const Vec*>(p); }
-inline void Store(double* p, Vec v) { *reinterpret_cast<Vec*>(p) = v; }
+inline Vec Load(const double* p)
+{
+    Vec v;
+    __builtin_memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void Store(double* p, Vec v) { __builtin_memcpy(p, &v, sizeof v); }
 
-// Per pattern, across outputs: Width outputs' sums advance together so their
-// chains of additions overlap; beyond 16 the registers run out.
-constexpr int WidestBlock = 16;
+// Per pattern, across outputs: a block of Width outputs' sums advance
+// together in vector registers (full vectors, then halves down to one lane),
+// so their chains of additions overlap instead of waiting for each other.
+constexpr int WidestBlock = 4 * Lanes;
+
+template <int N>
+struct VecOf {
+    typedef double type __attribute__((vector_size(N * 8)));
+};
+
+constexpr int HeadLanes(int width)
+{
+    int h = Lanes;
+    while (h > width)
+        h /= 2;
+    return h;
+}
+
+// Unaligned: a weight row starts wherever the matrix puts it.
+template <typename V>
+inline V LoadAs(const double* p)
+{
+    V v;
+    __builtin_memcpy(&v, p, sizeof v);
+    return v;
+}
+template <typename V>
+inline void StoreAs(double* p, V v)
+{
+    __builtin_memcpy(p, &v, sizeof v);
+}
+
+// Width doubles held as a vector of HeadLanes(Width) lanes and the rest.
+template <int Width>
+struct Lanes_ {
+    static constexpr int H = HeadLanes(Width);
+    using V = typename VecOf<H>::type;
+    V head;
+    Lanes_<Width - H> tail;
+
+    void Zero()
+    {
+        head = V{};
+        tail.Zero();
+    }
+    void Load(const double* p)
+    {
+        head = LoadAs<V>(p);
+        tail.Load(p + H);
+    }
+    void Store(double* p) const
+    {
+        StoreAs<V>(p, head);
+        tail.Store(p + H);
+    }
+    // this = w * x + this
+    void Accumulate(const double* w, double x)
+    {
+        head = LoadAs<V>(w) * x + head;
+        tail.Accumulate(w + H, x);
+    }
+    // w = step * x + w; this = xNext * w + this
+    void UpdateAndAccumulate(const Lanes_& step, double* w, double x, double xNext)
+    {
+        const V updated = step.head * x + LoadAs<V>(w);
+        StoreAs<V>(w, updated);
+        head = updated * xNext + head;
+        tail.UpdateAndAccumulate(step.tail, w + H, x, xNext);
+    }
+};
+template <>
+struct Lanes_<0> {
+    void Zero() {}
+    void Load(const double*) {}
+    void Store(double*) const {}
+    void Accumulate(const double*, double) {}
+    void UpdateAndAccumulate(const Lanes_&, double*, double, double) {}
+};
 
 template <int Width>
 void SumBlock(const double* w, long stride, long rows, const double* x, long first, double* sum)
 {
-    double acc[Width] = {};
-    for (long i = 1; i <= rows; ++i) {
-        const double xi = x[i];
-        const double* wr = w + i * stride + first;
-        for (int b = 0; b < Width; ++b)
-            acc[b] = xi * wr[b] + acc[b];
-    }
-    for (int b = 0; b < Width; ++b)
-        sum[first + b] = acc[b];
+    Lanes_<Width> acc;
+    acc.Zero();
+    for (long i = 1; i <= rows; ++i)
+        acc.Accumulate(w + i * stride + first, x[i]);
+    acc.Store(sum + first);
 }
 
 template <int Width>
 void UpdateAndSumBlock(double* w, long stride, long rows, const double* c, const double* x, const double* xNext,
                        long first, double* sumNext)
 {
-    double step[Width];
-    for (int b = 0; b < Width; ++b)
-        step[b] = c[first + b];
-    double acc[Width] = {};
-    for (long i = 1; i <= rows; ++i) {
-        const double xi = x[i];
-        const double xn = xNext[i];
-        double* wr = w + i * stride + first;
-        for (int b = 0; b < Width; ++b) {
-            const double updated = step[b] * xi + wr[b];
-            wr[b] = updated;
-            acc[b] = xn * updated + acc[b];
-        }
-    }
-    for (int b = 0; b < Width; ++b)
-        sumNext[first + b] = acc[b];
+    Lanes_<Width> step;
+    step.Load(c + first);
+    Lanes_<Width> acc;
+    acc.Zero();
+    for (long i = 1; i <= rows; ++i)
+        acc.UpdateAndAccumulate(step, w + i * stride + first, x[i], xNext[i]);
+    acc.Store(sumNext + first);
 }
 
 template <int... Widths>
@@ -93,12 +160,12 @@ constexpr long PatternBlock = Lanes * PatternVectors;
 constexpr int OutputsAtOnce = 4;
 
 template <int Outputs>
-void SumPatternsBlock(const double* w, long stride, long rows, const double* xt, long xtStride, long p, long firstK,
-                      double* out, long outStride)
+void SumPatternsBlock(const double* w, long stride, long rows, const double* xb, long p, long firstK, double* out,
+                      long outStride)
 {
     Vec acc[Outputs][PatternVectors] = {};
     for (long i = 1; i <= rows; ++i) {
-        const double* xr = xt + (i - 1) * xtStride + p;
+        const double* xr = xb + (i - 1) * PatternBlock;
         Vec x[PatternVectors];
         for (int u = 0; u < PatternVectors; ++u)
             x[u] = Load(xr + u * Lanes);
@@ -114,32 +181,43 @@ void SumPatternsBlock(const double* w, long stride, long rows, const double* xt,
             Store(out + (firstK + g - 1) * outStride + p + u * Lanes, acc[g][u]);
 }
 
-void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long xtStride, long count,
-                 double* out, long outStride)
+void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long count, double* out,
+                 long outStride)
 {
-    static constexpr void (*block[])(const double*, long, long, const double*, long, long, long, double*, long) = {
+    static constexpr void (*block[])(const double*, long, long, const double*, long, long, double*, long) = {
         nullptr, &SumPatternsBlock<1>, &SumPatternsBlock<2>, &SumPatternsBlock<3>, &SumPatternsBlock<4>};
     for (long p = 0; p < count; p += PatternBlock) {
+        const double* xb = xt + (p / PatternBlock) * rows * PatternBlock;
         for (long k = 1; k <= cols; k += OutputsAtOnce) {
             const long n = cols - k + 1 < OutputsAtOnce ? cols - k + 1 : OutputsAtOnce;
-            block[n](w, stride, rows, xt, xtStride, p, k, out, outStride);
+            block[n](w, stride, rows, xb, p, k, out, outStride);
         }
     }
 }
 
-// Several output columns, each from its own pattern column on.
+// Several output columns, each from its own pattern column on (a multiple of
+// Lanes, so every vector lies inside one block).
 template <int Groups>
-void SumColumnsBlock(const double* w, long stride, long rows, const double* xt, long xtStride, const long* column,
+void SumColumnsBlock(const double* w, long stride, long rows, const double* xt, const long* column,
                      const long* offset, double* out)
 {
+    const double* base[Groups][PatternVectors];
+    long k[Groups];
+    for (int g = 0; g < Groups; ++g) {
+        k[g] = column[g];
+        for (int u = 0; u < PatternVectors; ++u) {
+            const long q = offset[g] + u * Lanes;
+            base[g][u] = xt + (q / PatternBlock) * rows * PatternBlock + q % PatternBlock;
+        }
+    }
     Vec acc[Groups][PatternVectors] = {};
     for (long i = 1; i <= rows; ++i) {
-        const double* xr = xt + (i - 1) * xtStride;
+        const long row = (i - 1) * PatternBlock;
         const double* wr = w + i * stride;
         for (int g = 0; g < Groups; ++g) {
-            const double wk = wr[column[g]];
+            const double wk = wr[k[g]];
             for (int u = 0; u < PatternVectors; ++u)
-                acc[g][u] = Load(xr + offset[g] + u * Lanes) * wk + acc[g][u];
+                acc[g][u] = Load(base[g][u] + row) * wk + acc[g][u];
         }
     }
     for (int g = 0; g < Groups; ++g)
@@ -147,20 +225,20 @@ void SumColumnsBlock(const double* w, long stride, long rows, const double* xt, 
             Store(out + g * PatternBlock + u * Lanes, acc[g][u]);
 }
 
-void SumColumns(const double* w, long stride, long rows, const double* xt, long xtStride, const long* column,
-                const long* offset, int groups, double* out)
+void SumColumns(const double* w, long stride, long rows, const double* xt, const long* column, const long* offset,
+                int groups, double* out)
 {
-    static constexpr void (*block[])(const double*, long, long, const double*, long, const long*, const long*,
+    static constexpr void (*block[])(const double*, long, long, const double*, const long*, const long*,
                                      double*) = {nullptr, &SumColumnsBlock<1>, &SumColumnsBlock<2>,
                                                  &SumColumnsBlock<3>, &SumColumnsBlock<4>};
-    block[groups](w, stride, rows, xt, xtStride, column, offset, out);
+    block[groups](w, stride, rows, xt, column, offset, out);
 }
 
 }  // namespace
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
-    KERNEL_SET_LABEL, PatternBlock, OutputsAtOnce, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
+    KERNEL_SET_LABEL, PatternBlock, Lanes, OutputsAtOnce, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
 };
 
 }  // namespace vantorelle

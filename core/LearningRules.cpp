@@ -115,18 +115,26 @@ double LargestWeightMagnitude(const NetworkState& net)
 
 }  // namespace
 
-OverflowGuard MakeOverflowGuard(const NetworkState& net)
+double LargestInputMagnitude(const NetworkState& net)
 {
-    OverflowGuard guard;
-    guard.inputBound = 1;  // a threshold steps by the coefficient itself
+    double bound = 1;  // a threshold steps by the coefficient itself
     for (long p = 1; p <= net.NumPatterns; ++p) {
         const double* x = net.InputPatterns.Row(p);
         for (long i = 1; i <= net.NumInputs; ++i)
-            guard.inputBound = std::max(guard.inputBound, std::fabs(x[i]));
+            bound = std::max(bound, std::fabs(x[i]));
     }
+    return bound;
+}
+
+OverflowGuard MakeOverflowGuard(const NetworkState& net, double inputBound)
+{
+    OverflowGuard guard;
+    guard.inputBound = inputBound;
     guard.weightBound = LargestWeightMagnitude(net);
     return guard;
 }
+
+OverflowGuard MakeOverflowGuard(const NetworkState& net) { return MakeOverflowGuard(net, LargestInputMagnitude(net)); }
 
 StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard)
 {

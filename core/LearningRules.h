@@ -30,6 +30,10 @@ struct OverflowGuard {
     double weightBound = 0;  // no weight or threshold is larger in magnitude
 };
 OverflowGuard MakeOverflowGuard(const NetworkState& net);
+// The same with the input bound already known (it depends on the patterns only).
+OverflowGuard MakeOverflowGuard(const NetworkState& net, double inputBound);
+// No input of net's patterns is larger in magnitude; at least 1.
+double LargestInputMagnitude(const NetworkState& net);
 
 // How the weights may be stepped after StepCoefficients.
 enum class StepKind {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "SmallResponse.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
@@ -11,17 +12,6 @@ double Pi()
 {
     static const double pi = 4 * std::atan(1.0);
     return pi;
-}
-
-double Activation(UnitKind kind, double x, double previous)
-{
-    switch (kind) {
-    case UnitKind::Binary: return x >= 0 ? 1.0 : 0.0;
-    case UnitKind::IntDev: return 1 / (1 + std::exp(-x));
-    case UnitKind::Value: return std::exp((-Pi() * x) * x);
-    case UnitKind::None: break;
-    }
-    return previous;
 }
 
 void ComputeActivation(NetworkState& net, long k)
@@ -106,10 +96,10 @@ void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
     work.BindPatterns(net);
     const long patterns = net.NumPatterns;
     const long outputs = net.NumOutputs;
-    const long stride = work.patternStride;
+    const long stride = work.patternColumns;
     const KernelSet& kernels = work.Kernels();
     const long count = (patterns + kernels.patternBlock - 1) / kernels.patternBlock * kernels.patternBlock;
-    kernels.sumPatterns(net.Weights.Row(0), outputs + 1, net.NumInputs, outputs, work.byInput.data(), stride, count,
+    kernels.sumPatterns(net.Weights.Row(0), outputs + 1, net.NumInputs, outputs, work.byInput.data(), count,
                         work.patternSums.data(), stride);
 
     Unit* out = net.OutputUnits.data();
@@ -151,13 +141,24 @@ void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work)
         EvaluateAcrossPatterns(net, work);
         return;
     }
-    net.Hits = 0;
-    net.TotalSSE = 0;
+    // A small network: plain loops, cheaper here than calls into the kernels.
+    long hits = 0;
+    double total = 0;
+    const Unit* out = net.OutputUnits.data();
     for (long p = 1; p <= net.NumPatterns; ++p) {
-        ComputeResponse(net, p, work);
-        net.Hits = net.Hits + PatternHits(net);
-        net.TotalSSE = net.TotalSSE + PatternSSE(net);
+        RespondSmall(net, p);
+        double s = 0;
+        for (long k = 1; k <= net.NumOutputs; ++k) {
+            const double e = out[k].Error;
+            hits += e * e < net.MinError;
+            s = s + e * e;
+        }
+        total = total + s;
     }
+    net.Hits = hits;
+    net.TotalSSE = total;
+    if (net.NumPatterns > 0)
+        PresentInputs(net, net.NumPatterns);
 }
 
 double TrainingSetSSE(NetworkState& net)

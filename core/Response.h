@@ -3,6 +3,8 @@
 // desired output. Call ComputeResponse before reading a unit's Activation,
 // Target or Error.
 
+#include <cmath>
+
 #include "NetworkState.h"
 #include "SweepWorkspace.h"
 
@@ -28,8 +30,17 @@ void FinishResponse(NetworkState& net, long p, const double* sum);
 void ComputeActivation(NetworkState& net, long k);
 
 // The activation of a unit of the given kind at net input x; `previous` is
-// what an unset kind keeps.
-double Activation(UnitKind kind, double x, double previous);
+// what an unset kind keeps. Inline: the training loops call it per response.
+inline double Activation(UnitKind kind, double x, double previous)
+{
+    switch (kind) {
+    case UnitKind::Binary: return x >= 0 ? 1.0 : 0.0;
+    case UnitKind::IntDev: return 1 / (1 + std::exp(-x));
+    case UnitKind::Value: return std::exp((-Pi() * x) * x);
+    case UnitKind::None: break;
+    }
+    return previous;
+}
 
 // Squared error of the current pattern summed over the outputs.
 double PatternSSE(const NetworkState& net);

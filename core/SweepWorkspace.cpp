@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "LearningRules.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
@@ -17,19 +18,22 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
         return;
     // One spare block past the last pattern lets a kernel read a full block
     // from any pattern on.
-    patternStride = (patterns + block - 1) / block * block + block;
-    byInput.assign(static_cast<std::size_t>(inputs) * static_cast<std::size_t>(patternStride), 0.0);
+    patternColumns = (patterns + block - 1) / block * block + block;
+    byInput.assign(static_cast<std::size_t>(inputs) * static_cast<std::size_t>(patternColumns), 0.0);
     finiteInputs.assign(static_cast<std::size_t>(patterns) + 1, 1);
+    inputBound = LargestInputMagnitude(net);
     for (long p = 1; p <= patterns; ++p) {
         const double* x = net.InputPatterns.Row(p);
+        const long column = p - 1;
+        double* to = byInput.data() + (column / block) * inputs * block + column % block;
         for (long i = 1; i <= inputs; ++i) {
-            byInput[static_cast<std::size_t>((i - 1) * patternStride + p - 1)] = x[i];
+            to[(i - 1) * block] = x[i];
             if (!std::isfinite(x[i]))
                 finiteInputs[static_cast<std::size_t>(p)] = 0;
         }
     }
     inOrder.clear();
-    patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternStride), 0.0);
+    patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
     boundInputs = inputs;
     boundOutputs = net.NumOutputs;
@@ -45,20 +49,20 @@ const double* SweepWorkspace::PatternsInOrder(const NetworkState& net)
     if (fileOrder)
         return byInput.data();
     const long inputs = net.NumInputs;
+    const long block = Kernels().patternBlock;
     inOrder.resize(byInput.size(), 0.0);
-    // Eight patterns at a time, so each input row of the copy is written in
-    // runs rather than one double per cache line.
-    constexpr long Run = 8;
-    for (long j0 = 1; j0 <= patterns; j0 += Run) {
-        const long count = patterns - j0 + 1 < Run ? patterns - j0 + 1 : Run;
-        const double* x[Run];
+    // A block of patterns at a time, so each input's row of the block is
+    // written whole rather than one double per cache line.
+    std::vector<const double*>& rows = orderRows;
+    rows.resize(static_cast<std::size_t>(block));
+    for (long j0 = 1; j0 <= patterns; j0 += block) {
+        const long count = patterns - j0 + 1 < block ? patterns - j0 + 1 : block;
         for (long b = 0; b < count; ++b)
-            x[b] = net.InputPatterns.Row(net.PatternOrder[j0 + b]);
-        for (long i = 1; i <= inputs; ++i) {
-            double* to = inOrder.data() + (i - 1) * patternStride + j0 - 1;
+            rows[static_cast<std::size_t>(b)] = net.InputPatterns.Row(net.PatternOrder[j0 + b]);
+        double* to = inOrder.data() + ((j0 - 1) / block) * inputs * block;
+        for (long i = 1; i <= inputs; ++i)
             for (long b = 0; b < count; ++b)
-                to[b] = x[b][i];
-        }
+                to[(i - 1) * block + b] = rows[static_cast<std::size_t>(b)][i];
     }
     return inOrder.data();
 }

@@ -24,18 +24,25 @@ struct SweepWorkspace {
     std::vector<double> sum;          // weighted input sums per output, [1..NumOutputs]
     std::vector<double> row;          // a weight row computed aside, [1..NumOutputs]
 
-    // InputPatterns transposed: input i of pattern p at byInput[(i - 1) *
-    // patternStride + p - 1], the columns past NumPatterns zero.
+    // InputPatterns transposed in the kernels' blocked layout (KernelSet.h),
+    // pattern p in column p - 1, the columns past NumPatterns zero.
     std::vector<double> byInput;
     // The same with the columns in a sweep's presentation order.
     std::vector<double> inOrder;
-    long patternStride = 0;
+    // Columns in those tables (a whole number of blocks, one spare).
+    long patternColumns = 0;
+    // The largest input magnitude of the patterns, at least 1 (BindPatterns
+    // sets it; the value rule's overflow guard starts from it).
+    double inputBound = 1;
     // Whether every input of pattern p is finite, [1..NumPatterns].
     std::vector<unsigned char> finiteInputs;
     // Sums the kernels across patterns write, output by output.
     std::vector<double> patternSums;
-    // Sums of a few outputs' next blocks of patterns (the step rule's sweep).
+    // The step rule's sweep: sums of a few outputs' next blocks of patterns,
+    // and each output's place in the presentation order.
     std::vector<double> columnSums;
+    std::vector<long> outputPosition;
+    std::vector<unsigned char> outputZeroKeeps;
 
     // Share of the step rule's responses that changed weights in the last
     // sweep; it picks the sweep's strategy for the next one.
@@ -66,6 +73,7 @@ struct SweepWorkspace {
     const double* PatternsInOrder(const NetworkState& net);
 
 private:
+    std::vector<const double*> orderRows;
     long boundPatterns = -1;
     long boundInputs = -1;
     long boundOutputs = -1;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Response.h"
+#include "SmallResponse.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
@@ -14,8 +15,9 @@ namespace {
 // responses are right, its next net inputs can be summed side by side from
 // the same weights. That pays only when few responses need a step.
 constexpr double MostUpdatesForSideBySide = 0.08;
-// ... and on networks large enough to fill the kernels.
-constexpr long SmallSweep = 4096;
+// Below this many weights times patterns, plain loops beat calls into the
+// kernel tables.
+constexpr long SmallNetwork = 4096;
 
 // Whether adding a zero step to output k's weights and threshold leaves their
 // bits as they are: true unless one of them is -0 (a +0 step turns -0 into
@@ -47,6 +49,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     const long inputs = net.NumInputs;
     const long stride = outputs + 1;
     const long block = kernels.patternBlock;
+    const long align = kernels.columnAlign;
     const double* xt = work.PatternsInOrder(net);
     const long* order = net.PatternOrder.data();
     double* w = net.Weights.Row(0);
@@ -56,48 +59,56 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     const int groupSize = kernels.columnGroup < MostGroups ? kernels.columnGroup : MostGroups;
     std::vector<double>& sums = work.columnSums;
     sums.resize(static_cast<std::size_t>(groupSize * block));
+    // Per output: the next position in the presentation order (0-based), the
+    // activation an unset kind keeps, and whether a zero step may be skipped.
+    std::vector<long>& position = work.outputPosition;
+    std::vector<unsigned char>& zeroKeeps = work.outputZeroKeeps;
+    position.assign(static_cast<std::size_t>(outputs) + 1, 0);
+    zeroKeeps.assign(static_cast<std::size_t>(outputs) + 1, 0);
+    for (long k = 1; k <= outputs; ++k)
+        zeroKeeps[static_cast<std::size_t>(k)] = ZeroStepKeeps(net, k);
     long column[MostGroups];
     long offset[MostGroups];
-    long position[MostGroups];
     long steps = 0;
+    long unfinished = outputs;
 
-    for (long first = 1; first <= outputs; first += groupSize) {
-        const int groups = static_cast<int>(outputs - first + 1 < groupSize ? outputs - first + 1 : groupSize);
-        bool zeroKeeps[MostGroups];
-        double previous[MostGroups];
-        for (int g = 0; g < groups; ++g) {
-            column[g] = first + g;
-            position[g] = 0;
-            zeroKeeps[g] = ZeroStepKeeps(net, column[g]);
-            previous[g] = net.OutputUnits[column[g]].Activation;
-        }
-        int active = groups;
-        while (active > 0) {
-            for (int g = 0; g < groups; ++g)
-                offset[g] = position[g] < n ? position[g] : n;
-            kernels.sumColumns(w, stride, inputs, xt, work.patternStride, column, offset, groups, sums.data());
+    // The groups of outputs take turns, so they move through the patterns
+    // together and share the blocks while these are in the cache.
+    while (unfinished > 0) {
+        for (long first = 1; first <= outputs; first += groupSize) {
+            const int groups = static_cast<int>(outputs - first + 1 < groupSize ? outputs - first + 1 : groupSize);
+            bool any = false;
             for (int g = 0; g < groups; ++g) {
-                if (position[g] >= n)
-                    continue;
+                const long at = position[static_cast<std::size_t>(first + g)];
+                column[g] = first + g;
+                offset[g] = at < n ? at - at % align : 0;
+                any = any || at < n;
+            }
+            if (!any)
+                continue;
+            kernels.sumColumns(w, stride, inputs, xt, column, offset, groups, sums.data());
+            for (int g = 0; g < groups; ++g) {
                 const long k = column[g];
+                long& at = position[static_cast<std::size_t>(k)];
                 Unit& unit = net.OutputUnits[k];
-                for (long b = 0; b < block && position[g] < n; ++b) {
-                    const long p = order[position[g] + 1];
+                for (long b = at - offset[g]; b < block && at < n; ++b) {
+                    const long p = order[at + 1];
                     const double netInput = unit.Threshold + sums[static_cast<std::size_t>(g * block + b)];
-                    const double a = Activation(unit.UnitType, netInput, previous[g]);
+                    const double a = Activation(unit.UnitType, netInput, unit.Activation);
                     const double desired = net.DesiredOutputs(p, k);
                     const double e = desired - a;
                     const double c = rate * e;
-                    previous[g] = a;
-                    position[g] = position[g] + 1;
-                    if (position[g] == n) {
+                    at = at + 1;
+                    if (at == n) {
                         unit.NetInput = netInput;
-                        unit.Activation = a;
                         unit.Error = e;
                         unit.Target = desired;
-                        --active;
+                        --unfinished;
                     }
-                    if (c == 0 && zeroKeeps[g] && work.finiteInputs[static_cast<std::size_t>(p)])
+                    // Only an unset kind reads it back, and keeps it.
+                    unit.Activation = a;
+                    if (c == 0 && zeroKeeps[static_cast<std::size_t>(k)] &&
+                        work.finiteInputs[static_cast<std::size_t>(p)])
                         continue;
                     // The delta rule's step for this output; the rest of the
                     // block was summed with the old weights and is dropped.
@@ -113,7 +124,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
         }
     }
     PresentInputs(net, order[n]);
-    work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs));
+    work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
 }
 
 // The share of this response's outputs whose step is not zero.
@@ -123,6 +134,57 @@ long NonZeroSteps(const double* c, long outputs)
     for (long k = 1; k <= outputs; ++k)
         count += c[k] != 0;
     return count;
+}
+
+// The sweep of a small network as plain loops: at this size a call through
+// the kernel tables costs more than the arithmetic it saves.
+template <RuleKind Rule>
+RuleOutcome SmallSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+{
+    const long n = net.NumPatterns;
+    const long inputs = net.NumInputs;
+    const long outputs = net.NumOutputs;
+    double* c = work.coefficient.data();
+    const Unit* out = net.OutputUnits.data();
+    RuleOutcome outcome = RuleOutcome::Updated;
+    long steps = 0;
+    for (long j = 1; j <= n; ++j) {
+        const long p = net.PatternOrder[j];
+        RespondSmall(net, p);
+        if constexpr (Rule == RuleKind::Tarvik) {
+            if (StepCoefficients(net, Rule, c, guard) != StepKind::Unchecked) {
+                // Near overflow: the value rule's own checks, on the input units.
+                PresentInputs(net, p);
+                if (ApplyRuleToAllOutputs(net, Rule, work, guard) == RuleOutcome::Overflow)
+                    outcome = RuleOutcome::Overflow;
+                continue;
+            }
+        } else {
+            // The steps StepCoefficients gives, written out.
+            const double rate = net.LearningRate;
+            for (long k = 1; k <= outputs; ++k) {
+                if constexpr (Rule == RuleKind::Delta) {
+                    c[k] = rate * out[k].Error;
+                    steps += c[k] != 0;
+                } else {
+                    const double d = (1 - out[k].Activation) * out[k].Activation;
+                    c[k] = (rate * d) * out[k].Error;
+                }
+            }
+        }
+        const double* x = net.InputPatterns.Row(p);
+        for (long i = 1; i <= inputs; ++i) {
+            const double xi = x[i];
+            double* w = net.Weights.Row(i);
+            for (long k = 1; k <= outputs; ++k)
+                w[k] = c[k] * xi + w[k];
+        }
+        UpdateThresholds(net, c);
+    }
+    PresentInputs(net, net.PatternOrder[n]);
+    if constexpr (Rule == RuleKind::Delta)
+        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
+    return outcome;
 }
 
 }  // namespace
@@ -140,7 +202,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         return RuleOutcome::Updated;
     work.Fit(net);
     const bool stepRule = rule == RuleKind::Delta;
-    const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallSweep && n >= work.Kernels().patternBlock;
+    const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
     if (stepRule && largeEnough && work.updateShare <= MostUpdatesForSideBySide) {
         StepSweepSideBySide(net, work);
         work.sideBySide = true;
@@ -148,10 +210,21 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     }
     work.sideBySide = false;
 
-    RuleOutcome outcome = RuleOutcome::Updated;
     OverflowGuard guard;
-    if (rule == RuleKind::Tarvik)
-        guard = MakeOverflowGuard(net);
+    if (rule == RuleKind::Tarvik) {
+        work.BindPatterns(net);
+        guard = MakeOverflowGuard(net, work.inputBound);
+    }
+    if (n * net.NumInputs * net.NumOutputs < SmallNetwork) {
+        switch (rule) {
+        case RuleKind::Delta: return SmallSweep<RuleKind::Delta>(net, work, &guard);
+        case RuleKind::Gradient: return SmallSweep<RuleKind::Gradient>(net, work, &guard);
+        case RuleKind::Tarvik: return SmallSweep<RuleKind::Tarvik>(net, work, &guard);
+        case RuleKind::None: break;
+        }
+    }
+
+    RuleOutcome outcome = RuleOutcome::Updated;
     const KernelSet& kernels = work.Kernels();
     double* coefficient = work.coefficient.data();
     double* sum = work.sum.data();
@@ -186,7 +259,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         inputsPresented = true;
     }
     if (stepRule)
-        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(net.NumOutputs));
+        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(net.NumOutputs > 0 ? net.NumOutputs : 1));
     return outcome;
 }
 
