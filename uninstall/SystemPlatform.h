@@ -1,9 +1,9 @@
 #pragma once
 // The uninstaller's platform layer on Linux. An installation keeps this
 // program in PREFIX/bin with the installation log "ST6UNST.LOG" beside it, and
-// the uninstaller "ST6UNST.EXE" in PREFIX/lib/vantorelle: that folder plays
-// the part of the Windows folder, found from the program's own folder so that
-// an installation moved as a whole still finds it.
+// the uninstaller "ST6UNST.EXE" in PREFIX/lib/vantorelle: that folder stands
+// in for the Windows folder, found from the program's own folder so that an
+// installation moved as a whole still finds it.
 
 #include "Platform.h"
 
