@@ -1,0 +1,169 @@
+#include "WorkbookExport.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "Dialogs.h"
+#include "PageRegistry.h"
+#include "ScrollPage.h"
+
+namespace vantorelle {
+
+namespace {
+constexpr const char* WorkbookType = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+}  // namespace
+
+QString NoViewerMessage(const QString& path)
+{
+    return QStringLiteral("The workbook has been saved as \"%1\", but no program for spreadsheet (.xlsx) files could "
+                          "be started to show it.\rOpen it with a spreadsheet program such as LibreOffice Calc.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+DesktopWorkbookViewer::DesktopWorkbookViewer()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists())
+        documents = QDir::homePath();
+    runFolder = QDir(documents).filePath(QStringLiteral("Vantorelle workbooks/") +
+                                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
+}
+
+bool DesktopWorkbookViewer::open(const QString& path)
+{
+    // Where the desktop keeps a register of programs by file type, ask it
+    // first: the launcher itself starts even when nothing will open the file.
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!query.isEmpty()) {
+        QProcess ask;
+        ask.start(query, {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(WorkbookType)});
+        if (ask.waitForFinished(5000) && ask.exitCode() == 0 && ask.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// Carries the worker's progress to the hub's controls on the interface thread.
+class WorkbookExport::Progress : public SummaryProgress {
+public:
+    explicit Progress(WorkbookExport& owner) : owner(owner) {}
+
+    void ShowFeedback(const std::string& text) override
+    {
+        post([text](WorkbookExport& e) {
+            if (e.feedback)
+                e.feedback->setText(QString::fromStdString(text));
+        });
+    }
+    void StartProgress(int maximum) override
+    {
+        post([maximum](WorkbookExport& e) {
+            if (!e.bar)
+                return;
+            e.bar->setRange(0, maximum);
+            e.bar->setValue(0);
+            e.bar->show();
+        });
+    }
+    void Advance() override
+    {
+        post([](WorkbookExport& e) {
+            if (e.bar)
+                e.bar->setValue(e.bar->value() + 1);
+        });
+    }
+    void HideProgress() override
+    {
+        post([](WorkbookExport& e) {
+            if (e.bar)
+                e.bar->hide();
+        });
+    }
+
+private:
+    template <typename Change>
+    void post(Change change)
+    {
+        WorkbookExport* target = &owner;
+        QMetaObject::invokeMethod(target, [target, change] { change(*target); }, Qt::QueuedConnection);
+    }
+
+    WorkbookExport& owner;
+};
+
+WorkbookExport::WorkbookExport(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer& viewer,
+                               ScrollPage* owner, QLabel* feedback, QProgressBar* bar, QList<QWidget*> busyControls)
+    : QObject(owner), net(net), dialogs(dialogs), pages(pages), viewer(viewer), owner(owner), feedback(feedback),
+      bar(bar), progress(std::make_unique<Progress>(*this))
+{
+    for (QWidget* control : busyControls)
+        busy.append(control);
+    owner->installEventFilter(this);
+}
+
+WorkbookExport::~WorkbookExport()
+{
+    if (worker) {
+        worker->wait();
+        pages.releasePages();
+    }
+}
+
+void WorkbookExport::start()
+{
+    if (worker)
+        return;
+    pages.holdPagesFor(owner);
+    for (const auto& control : busy)
+        if (control)
+            control->setEnabled(false);
+
+    const std::string folder = QFile::encodeName(viewer.folder()).toStdString();
+    const AnalysisMoment when = LocalMoment();
+    worker.reset(QThread::create([this, folder, when] {
+        NewBookInFolder destination(folder);
+        result = BuildSpreadsheetSummary(net, when, destination, *progress);
+    }));
+    // Queued after every progress update the worker posted.
+    connect(worker.get(), &QThread::finished, this, &WorkbookExport::done, Qt::QueuedConnection);
+    worker->start();
+}
+
+void WorkbookExport::done()
+{
+    worker->wait();
+    worker.reset();
+    pages.releasePages();
+    for (const auto& control : busy)
+        if (control)
+            control->setEnabled(true);
+
+    if (!result.ok) {
+        dialogs.Show(ErrorReport(result.message));
+        emit finished(false);
+        return;
+    }
+    const QString path = QFile::decodeName(result.path.c_str());
+    if (!viewer.open(path))
+        dialogs.Show(ErrorReport(NoViewerMessage(path).toStdString()));
+    emit finished(true);
+}
+
+bool WorkbookExport::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == owner && event->type() == QEvent::Close && worker) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vantorelle
