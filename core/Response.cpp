@@ -137,6 +137,7 @@ void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
 
 void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work)
 {
+    ClearUpperVectorState();
     if (net.NumPatterns > 0 && net.NumPatterns * net.NumInputs * net.NumOutputs >= SmallPass) {
         EvaluateAcrossPatterns(net, work);
         return;

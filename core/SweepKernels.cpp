@@ -24,7 +24,19 @@ const KernelSet& Widest()
     return Sse2Kernels;
 }
 
+#if defined(__x86_64__)
+const bool HasAvx = __builtin_cpu_supports("avx");
+#endif
+
 }  // namespace
+
+void ClearUpperVectorState()
+{
+#if defined(__x86_64__)
+    if (HasAvx)
+        asm volatile("vzeroupper" ::: "memory");
+#endif
+}
 
 const KernelSet& DefaultKernels()
 {

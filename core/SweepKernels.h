@@ -17,6 +17,13 @@ const KernelSet& DefaultKernels();
 // Every set the processor supports, narrowest first (for tests and benchmarks).
 std::vector<const KernelSet*> SupportedKernels();
 
+// Marks the upper halves of the vector registers unused (vzeroupper) on
+// processors with AVX. Code that ran before on the thread (a toolkit's
+// drawing, a library) can leave them in use, and the plain SSE code of the
+// core then runs several times slower until they are cleared; the sweep and
+// the measurement clear them on entry, which costs a cycle.
+void ClearUpperVectorState();
+
 // sum[k] = sum over i in order of x[i] * W(i, k), for k = 1 .. W.Cols().
 void SumNetInputs(const Matrix& weights, const double* x, double* sum);
 void SumNetInputs(const KernelSet& kernels, const Matrix& weights, const double* x, double* sum);

@@ -200,6 +200,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     const long n = net.NumPatterns;
     if (n == 0)
         return RuleOutcome::Updated;
+    ClearUpperVectorState();
     work.Fit(net);
     const bool stepRule = rule == RuleKind::Delta;
     const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
