@@ -35,8 +35,13 @@ inline double Activation(UnitKind kind, double x, double previous)
 {
     switch (kind) {
     case UnitKind::Binary: return x >= 0 ? 1.0 : 0.0;
-    case UnitKind::IntDev: return 1 / (1 + std::exp(-x));
-    case UnitKind::Value: return std::exp((-Pi() * x) * x);
+    // Beyond these arguments exp overflows to +inf or underflows to +0 and
+    // the activation is exactly +0 (saved: the library's slow path for them).
+    case UnitKind::IntDev: return x < -710 ? 0.0 : 1 / (1 + std::exp(-x));
+    case UnitKind::Value: {
+        const double y = (-Pi() * x) * x;
+        return y < -750 ? 0.0 : std::exp(y);
+    }
     case UnitKind::None: break;
     }
     return previous;

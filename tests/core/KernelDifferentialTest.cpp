@@ -211,3 +211,19 @@ TEST(KernelDifferential, StepRuleSideBySidePathMatchesThePlainLoops)
     }
     EXPECT_GT(tally.sideBySideSweeps, 100);
 }
+
+// Activations skip exp where it can only overflow or underflow; the bits must
+// be the library's on both sides of those limits.
+TEST(KernelDifferential, ActivationShortcutsGiveTheLibraryBits)
+{
+    std::vector<double> xs = {-1e300, -1e20, -746, -720, -710.5, -710, -709.9, -709.7, -40, -1, -0.0, 0.0, 1, 15.3,
+                              15.5, 15.6, 16, 26.8, 27, 40, 1e20, 1e300, std::nan("")};
+    for (double x = -800; x <= 800; x += 0.37)
+        xs.push_back(x);
+    for (double x : xs) {
+        for (UnitKind kind : {UnitKind::IntDev, UnitKind::Value}) {
+            SCOPED_TRACE(::testing::Message() << x << " " << UnitKindName(kind));
+            EXPECT_EQ(Bits(Activation(kind, x, 0)), Bits(plain::Activation(kind, x, 0)));
+        }
+    }
+}
