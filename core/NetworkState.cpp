@@ -13,20 +13,38 @@ const char* UnitKindName(UnitKind kind)
     return "";
 }
 
+namespace defaults {
+
+const char* RateText(std::string_view rule) { return rule == RuleTarvik ? "0.10" : "0.50"; }
+
+double Rate(std::string_view rule) { return rule == RuleTarvik ? 0.1 : 0.5; }
+
+}  // namespace defaults
+
+void SetDefaultWeightStarts(NetworkState& net)
+{
+    net.WeightMin = defaults::WeightMin;
+    net.WeightMax = defaults::WeightMax;
+    net.WeightSign = defaults::WeightSign;
+}
+
+void SetDefaultThresholdStarts(NetworkState& net)
+{
+    net.ThresholdMin = defaults::ThresholdMin;
+    net.ThresholdMax = defaults::ThresholdMax;
+    net.ThresholdSign = defaults::ThresholdSign;
+}
+
 void SetDefaultSettings(NetworkState& net)
 {
-    net.LearningRule = RuleDelta;
-    net.LearningRate = 0.5;
-    net.MinError = 0.01;
-    net.PrintSweeps = 100;
-    net.RandomizeOrder = true;
-    net.FreezeThresholds = false;
-    net.WeightMin = 0;
-    net.WeightMax = 0.1;
-    net.WeightSign = SignBoth;
-    net.ThresholdMin = 0;
-    net.ThresholdMax = 0;
-    net.ThresholdSign = SignBoth;
+    net.LearningRule = defaults::Rule;
+    net.LearningRate = defaults::Rate(defaults::Rule);
+    net.MinError = defaults::MinError;
+    net.PrintSweeps = defaults::PrintSweeps;
+    net.RandomizeOrder = defaults::RandomizeOrder;
+    net.FreezeThresholds = defaults::FreezeThresholds;
+    SetDefaultWeightStarts(net);
+    SetDefaultThresholdStarts(net);
 }
 
 void SizeUnitsAndWeights(NetworkState& net)

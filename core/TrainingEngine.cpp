@@ -38,6 +38,12 @@ std::string NonFiniteMessage(long epoch)
            "Please consider decreasing the learning rate and trying again.\r";
 }
 
+std::string MismatchedSizesMessage()
+{
+    return "The network's units and weights do not match the patterns of the training file.\r"
+           "Please read the training file again from the first page.\r";
+}
+
 }  // namespace text
 
 namespace {
@@ -91,7 +97,14 @@ void AppendHistory(NetworkState& net)
     net.SSEHistory[net.SSERecordCount] = {static_cast<double>(net.EpochCount), net.TotalSSE};
 }
 
-StatusLines CommonLines(const NetworkState& net, const NumberLocale& locale)
+std::string ChangeLine(double change, const NumberLocale& locale)
+{
+    return "Change in SSE: " + FormatScientific(change, locale);
+}
+
+}  // namespace
+
+StatusLines ResultLines(const NetworkState& net, const NumberLocale& locale)
 {
     StatusLines lines;
     lines.Epochs = "Epochs: " + FormatWhole(net.EpochCount);
@@ -101,12 +114,7 @@ StatusLines CommonLines(const NetworkState& net, const NumberLocale& locale)
     return lines;
 }
 
-std::string ChangeLine(double change, const NumberLocale& locale)
-{
-    return "Change in SSE: " + FormatScientific(change, locale);
-}
-
-}  // namespace
+std::string text::TrainingFileLabel(const NetworkState& net) { return "Training: " + net.TrainingFileName; }
 
 void SetUnitTypes(NetworkState& net, UnitKind type)
 {
@@ -127,9 +135,24 @@ void ShufflePatterns(NetworkState& net, Random& random)
     }
 }
 
+bool NetworkMatchesPatterns(const NetworkState& net)
+{
+    auto size = [](long count) { return static_cast<std::size_t>(count) + 1; };
+    return net.NumInputs >= 1 && net.NumOutputs >= 1 && net.NumPatterns >= 1 &&
+           net.InputUnits.size() == size(net.NumInputs) && net.OutputUnits.size() == size(net.NumOutputs) &&
+           net.Weights.Rows() == net.NumInputs && net.Weights.Cols() == net.NumOutputs &&
+           net.InputPatterns.Rows() == net.NumPatterns && net.InputPatterns.Cols() == net.NumInputs &&
+           net.DesiredOutputs.Rows() == net.NumPatterns && net.DesiredOutputs.Cols() == net.NumOutputs &&
+           net.PatternOrder.size() >= size(net.NumPatterns);
+}
+
 bool ValidateSettings(NetworkState& net, TrainingHost& host)
 {
-    TrainingPanel& panel = host.panel;
+    if (!NetworkMatchesPatterns(net)) {
+        host.messages.Error(text::MismatchedSizesMessage());
+        return false;
+    }
+    SettingsPanel& panel = host.settings;
     const SettingsBoxes boxes = panel.ReadSettingsBoxes();
     net.StopAtMaxEpochs = boxes.StopAtMaxEpochs ? 1 : 0;
     net.StopWhenAllHits = boxes.StopWhenAllHits ? 1 : 0;
@@ -185,13 +208,13 @@ bool ValidateSettings(NetworkState& net, TrainingHost& host)
         host.messages.Error(text::OutOfMemoryMessage());
         return false;
     }
-    panel.SetRunButtonsVisible(false);
+    host.progress.SetRunButtonsVisible(false);
     return true;
 }
 
 void RunTraining(NetworkState& net, TrainingHost& host)
 {
-    TrainingPanel& panel = host.panel;
+    ProgressPanel& panel = host.progress;
     const NumberLocale& locale = host.locale;
     const RuleKind rule = RuleKindFromName(net.LearningRule);
 
@@ -234,7 +257,7 @@ void RunTraining(NetworkState& net, TrainingHost& host)
             change = host.LastPrintedSSE - net.TotalSSE;
             host.LastPrintedSSE = net.TotalSSE;
             epochsSinceDisplay = 0;
-            StatusLines lines = CommonLines(net, locale);
+            StatusLines lines = ResultLines(net, locale);
             if (net.EpochCount != 1) {
                 lines.ChangeColour = change >= 0 ? StatusColour::Green : StatusColour::Red;
                 lines.Change = ChangeLine(change, locale);
@@ -262,7 +285,7 @@ void RunTraining(NetworkState& net, TrainingHost& host)
     if (epochLimitOn)
         panel.HideProgressBar();
 
-    StatusLines lines = CommonLines(net, locale);
+    StatusLines lines = ResultLines(net, locale);
     if (net.EpochCount > 1)
         lines.Change = ChangeLine(change, locale);
     lines.HitsColour = net.Hits == net.NumResponses ? StatusColour::Green : StatusColour::Red;
@@ -276,21 +299,44 @@ void RunTraining(NetworkState& net, TrainingHost& host)
     panel.SetRunButtonsVisible(true);
 }
 
-void StartTraining(NetworkState& net, TrainingHost& host)
+bool BeginFreshStart(NetworkState& net, TrainingHost& host)
 {
     net.FreshStart = 1;
-    host.panel.ClearStatus();
+    host.progress.ClearStatus();
+    if (!NetworkMatchesPatterns(net)) {
+        // Drawing weights for units that are not there would write past them.
+        host.messages.Error(text::MismatchedSizesMessage());
+        host.progress.SetRunButtonsVisible(false);
+        return false;
+    }
     InitWeights(net, host.random);
     InitThresholds(net, host.random);
     if (ValidateSettings(net, host))
-        RunTraining(net, host);
+        return true;
+    host.progress.SetRunButtonsVisible(false);
+    return false;
 }
 
-void ContinueTraining(NetworkState& net, TrainingHost& host)
+bool BeginContinue(NetworkState& net, TrainingHost& host)
 {
     net.FreshStart = 0;
-    if (ValidateSettings(net, host))
-        RunTraining(net, host);
+    return ValidateSettings(net, host);
+}
+
+bool StartTraining(NetworkState& net, TrainingHost& host)
+{
+    if (!BeginFreshStart(net, host))
+        return false;
+    RunTraining(net, host);
+    return true;
+}
+
+bool ContinueTraining(NetworkState& net, TrainingHost& host)
+{
+    if (!BeginContinue(net, host))
+        return false;
+    RunTraining(net, host);
+    return true;
 }
 
 }  // namespace vantorelle

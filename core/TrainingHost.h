@@ -1,12 +1,12 @@
 #pragma once
-// What the training engine needs from whoever shows it: the settings boxes,
-// the five status lines, the progress bar, the run buttons, a way to be told
-// to stop, and message boxes. The training page, the command-line trainer and
-// the tests each implement these.
+// What the training engine needs from whoever runs it: the settings it reads
+// (and corrects) before a run, the progress it reports during one, messages,
+// random numbers and the user's number separators. The training page, the
+// command-line trainer and the tests each bring their own.
 
 #include <string>
-#include <string_view>
 
+#include "Messages.h"
 #include "NumberFormat.h"
 #include "Random.h"
 
@@ -22,8 +22,19 @@ struct SettingsBoxes {
     bool StopWhenAllHits = true;
 };
 
-// Background of a status line: left as it is, green (0,255,0) or red (255,0,0).
-enum class StatusColour { Unchanged, Green, Red };
+// Read by the settings check before a run.
+class SettingsPanel {
+public:
+    virtual ~SettingsPanel() = default;
+    virtual SettingsBoxes ReadSettingsBoxes() = 0;
+    // Corrections the check puts back. The texts are numbers in C form
+    // ("0.10", "1"); a panel shows them with its locale's decimal separator,
+    // since the boxes are read back in that locale.
+    virtual void SetSweepsBox(const std::string& text) = 0;
+    virtual void SetLRateBox(const std::string& text) = 0;
+    virtual void SetPrintSweepsBox(const std::string& text) = 0;
+    virtual void CheckBothStopBoxes() = 0;
+};
 
 // The five status lines; an empty text leaves that line blank.
 struct StatusLines {
@@ -36,44 +47,32 @@ struct StatusLines {
     StatusColour HitsColour = StatusColour::Unchanged;
 };
 
-class TrainingPanel {
+// What a run reports. Only the status lines and the stop question are needed
+// by every front end; the rest is for a window and does nothing by default.
+class ProgressPanel {
 public:
-    virtual ~TrainingPanel() = default;
-    virtual SettingsBoxes ReadSettingsBoxes() = 0;
-    // Corrections the settings check puts back into the page. The texts are
-    // numbers in C form ("0.10", "1"); a panel shows them with its locale's
-    // decimal separator, since the boxes are read back in that locale.
-    virtual void SetSweepsBox(const std::string& text) = 0;
-    virtual void SetLRateBox(const std::string& text) = 0;
-    virtual void SetPrintSweepsBox(const std::string& text) = 0;
-    virtual void CheckBothStopBoxes() = 0;
-    // "Test Recall" and "Continue Training": hidden while a run is set up.
-    virtual void SetRunButtonsVisible(bool visible) = 0;
-    virtual void ClearStatus() = 0;
-    virtual void ShowStatusBoxes() = 0;
-    // During a run (final == false) lines go straight to the screen; the final
+    virtual ~ProgressPanel() = default;
+    // During a run (final == false) the latest lines are shown; the final
     // display (final == true) is kept for repaints.
     virtual void ShowStatus(const StatusLines& lines, bool final) = 0;
-    virtual void ShowProgressBar(long maximum) = 0;
-    virtual void AdvanceProgressBar() = 0;
-    virtual void HideProgressBar() = 0;
     // Asked after every epoch; keep it cheap.
     virtual bool StopRequested() = 0;
+
+    // "Test Recall" and "Continue Training": hidden while a run is set up and
+    // after a refused fresh start, shown when a run has ended.
+    virtual void SetRunButtonsVisible(bool) {}
+    virtual void ClearStatus() {}
+    virtual void ShowStatusBoxes() {}
+    virtual void ShowProgressBar(long /*maximum*/) {}
+    virtual void AdvanceProgressBar() {}
+    virtual void HideProgressBar() {}
 };
 
-class Messages {
-public:
-    virtual ~Messages() = default;
-    // Exclamation icon, OK button, its own title.
-    virtual void Warning(std::string_view title, std::string_view text) = 0;
-    // No icon, OK button, the program's title. Lines are separated by "\r".
-    virtual void Error(std::string_view text) = 0;
-};
-
-// Everything one training page brings to the engine. LastPrintedSSE belongs to
-// the page: 0 when it is created, never reset by the engine.
+// Everything one front end brings to the engine. LastPrintedSSE belongs to
+// the training page: 0 when it is created, never reset by the engine.
 struct TrainingHost {
-    TrainingPanel& panel;
+    SettingsPanel& settings;
+    ProgressPanel& progress;
     Messages& messages;
     Random& random;
     NumberLocale locale;

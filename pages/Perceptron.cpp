@@ -42,24 +42,22 @@ std::optional<int> SliderPosition(const QLineEdit* box, const NumberLocale& loca
     return static_cast<int>(*whole);
 }
 
-// Qt's drawing code uses wide vector instructions and can leave the upper
-// halves of the vector registers in use. The training code is plain SSE, and
-// on current processors it then runs at about half speed until something
-// clears them, so the page clears them whenever Qt has run inside a run.
-void ClearUpperVectorState()
+// Keys with which a keyboard user moves a slider.
+bool MovesSlider(int key)
 {
-#if defined(__x86_64__) || defined(__i386__)
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        asm volatile("vzeroupper" ::: "memory");
-#endif
-}
-
-bool NetworkIsSized(const NetworkState& net)
-{
-    return net.NumPatterns > 0 && static_cast<long>(net.OutputUnits.size()) == net.NumOutputs + 1 &&
-           static_cast<long>(net.InputUnits.size()) == net.NumInputs + 1 && net.Weights.Rows() == net.NumInputs &&
-           net.Weights.Cols() == net.NumOutputs;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -71,10 +69,29 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
       dialogs(dialogs),
       pages(pages),
       random(random ? std::move(random) : std::make_unique<MersenneRandom>()),
-      host{*this, *this, *this->random, SystemNumberLocale()}
+      host{*this, *this, *this, *this->random, SystemNumberLocale()},
+      run(*this)
 {
     ui.setupUi(this);
+    setFonts();
+    setAccessibleNames();
+    loadStep();
+    // Connected after the load step, so that setting the sliders there leaves
+    // the boxes' texts as they are.
+    connectHandlers();
+    finishLoad();
+}
 
+Perceptron::~Perceptron()
+{
+    // A run still going ends with the page (its thread is joined by the run
+    // object, destroyed first); the other pages take input again.
+    if (isTraining())
+        pages.releasePages();
+}
+
+void Perceptron::setFonts()
+{
     PageFonts::set(ui.Label1, PageFonts::title());
     for (QWidget* frame : std::initializer_list<QWidget*>{ui.Frame1, ui.ConvergenceFrame, ui.Frame3, ui.Frame4,
                                                           ui.Frame5, ui.Frame6})
@@ -96,7 +113,10 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
                                                            ui.TestRecall, ui.FileLabel})
         PageFonts::set(button, PageFonts::button());
     PageFonts::set(ui.Command2, PageFonts::exitButton());
+}
 
+void Perceptron::setAccessibleNames()
+{
     // Captions name their boxes for screen readers; the status lines are
     // labels, so their text is read as it is.
     ui.MaxSweepsLabel->setBuddy(ui.SweepsBox);
@@ -108,12 +128,18 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
     ui.LRateSlider->setAccessibleName(tr("Learning rate slider"));
     ui.MinErrorSlider->setAccessibleName(tr("Hit criterion slider"));
     ui.EpochProgress->setAccessibleName(tr("Epochs of this run"));
+}
+
+void Perceptron::loadStep()
+{
     for (int i = 1; i <= 5; ++i)
         statusBox(i)->setAutoFillBackground(true);
 
     // The boxes hold numbers in the form the user's system writes them.
-    ui.LRateBox->setText(boxText("0.50"));
-    ui.MinErrorBox->setText(boxText("0.01"));
+    ui.SweepsBox->setText(boxText(defaults::EpochsText));
+    ui.PrintSweepsBox->setText(boxText(defaults::PrintSweepsText));
+    ui.LRateBox->setText(boxText(defaults::RateText(defaults::Rule)));
+    ui.MinErrorBox->setText(boxText(defaults::MinErrorText));
     ui.SweepsUpDown->setNumberLocale(host.locale);
     ui.SweepsUpDown->setBuddy(ui.SweepsBox);
     ui.SweepsUpDown->setRange(1, 50000);
@@ -128,7 +154,6 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
     ui.StopTraining->setToolTip(tr("Ends the run after the current epoch (Esc)"));
     ui.StopTraining->hide();
 
-    // The load step.
     if (net.FreshStart == 1)
         SizeUnitsAndWeights(net);
     SetDefaultSettings(net);
@@ -141,30 +166,29 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
         ui.LRateSlider->setValue(*position);
     if (auto position = SliderPosition(ui.MinErrorBox, host.locale))
         ui.MinErrorSlider->setValue(*position);
-    ui.FileLabel->setText(QStringLiteral("Training: ") + QString::fromStdString(net.TrainingFileName));
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net)));
     ui.EpochProgress->hide();
+}
 
-    // Handlers, connected after the load step so that setting the sliders
-    // there leaves the boxes' texts as they are.
-    connect(ui.OptionDelta_0, &QRadioButton::clicked, this, [this] { chooseRule(RuleDelta, "0.50"); });
-    connect(ui.OptionDelta_1, &QRadioButton::clicked, this, [this] { chooseRule(RuleGradient, "0.50"); });
-    connect(ui.OptionDelta_2, &QRadioButton::clicked, this, [this] { chooseRule(RuleTarvik, "0.10"); });
+void Perceptron::connectHandlers()
+{
+    connect(ui.OptionDelta_0, &QRadioButton::clicked, this, [this] { chooseRule(RuleDelta); });
+    connect(ui.OptionDelta_1, &QRadioButton::clicked, this, [this] { chooseRule(RuleGradient); });
+    connect(ui.OptionDelta_2, &QRadioButton::clicked, this, [this] { chooseRule(RuleTarvik); });
     connect(ui.OptionRandom, &QRadioButton::clicked, this, [this] { this->net.RandomizeOrder = true; });
     connect(ui.OptionNotRandom, &QRadioButton::clicked, this, [this] { this->net.RandomizeOrder = false; });
     connect(ui.OptionFreeze, &QRadioButton::clicked, this, [this] { this->net.FreezeThresholds = true; });
     connect(ui.OptionNoFreeze, &QRadioButton::clicked, this, [this] { this->net.FreezeThresholds = false; });
     connect(ui.OptionDefaultWts, &QRadioButton::clicked, this, [this] {
         // Default starts mean the default range and sign, as for thresholds.
-        this->net.WeightMin = 0;
-        this->net.WeightMax = 0.1;
-        this->net.WeightSign = SignBoth;
+        SetDefaultWeightStarts(this->net);
+        writeSettingsLines();
     });
     connect(ui.OptionNoDefaultWts, &QRadioButton::clicked, this,
             [this] { this->pages.open(QStringLiteral("WeightStart")); });
     connect(ui.OptionDefaultBias, &QRadioButton::clicked, this, [this] {
-        this->net.ThresholdMin = 0;
-        this->net.ThresholdMax = 0;
-        this->net.ThresholdSign = SignBoth;
+        SetDefaultThresholdStarts(this->net);
+        writeSettingsLines();
     });
     connect(ui.OptionNoDefaultBias, &QRadioButton::clicked, this,
             [this] { this->pages.open(QStringLiteral("BiasStart")); });
@@ -178,8 +202,7 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
     connect(ui.StopTraining, &QPushButton::clicked, this, &Perceptron::requestStop);
     connect(ui.TestRecall, &QPushButton::clicked, this, &Perceptron::testRecall);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
-
-    finishLoad();
+    connect(&run, &TrainingRun::finished, this, &Perceptron::endRun);
 }
 
 QLabel* Perceptron::statusBox(int index) const
@@ -207,13 +230,13 @@ void Perceptron::setBackground(QLabel* box, const QColor& colour)
 
 void Perceptron::activationStep()
 {
-    // A run owns the status area until it ends; coming back to the page in
-    // the middle of one changes nothing.
-    if (training)
+    // A run owns the status area and the network until it ends; coming back
+    // to the page in the middle of one changes nothing.
+    if (isTraining())
         return;
 
     if (net.ContinueFromTests == 1) {
-        if (NetworkIsSized(net))
+        if (NetworkMatchesPatterns(net))
             EvaluateTrainingSet(net);
     } else {
         for (int i = 1; i <= 5; ++i) {
@@ -224,21 +247,14 @@ void Perceptron::activationStep()
         setBackground(ui.Picture1_3, buttonFace);
         setBackground(ui.Picture1_4, buttonFace);
     }
-    ui.FileLabel->setText(QStringLiteral("Training: ") + QString::fromStdString(net.TrainingFileName));
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net)));
     writeSettingsLines();
 
     if (net.FreshStart != 1) {
-        const NumberLocale& locale = host.locale;
-        ui.Picture1_1->setText(QStringLiteral("Epochs: ") + QString::fromStdString(FormatWhole(net.EpochCount)));
-        ui.Picture1_2->setText(QStringLiteral("Total SSE: ") +
-                               QString::fromStdString(FormatStandard(net.TotalSSE, locale)));
         setBackground(ui.Picture1_3, QApplication::palette().color(QPalette::Button));
-        ui.Picture1_3->clear();
-        setBackground(ui.Picture1_4, net.Hits == net.NumResponses ? Green : Red);
-        ui.Picture1_4->setText(QStringLiteral("  Hits: ") +
-                               QString::fromStdString(FormatStandard(static_cast<double>(net.Hits), locale)));
-        ui.Picture1_5->setText(QStringLiteral("Misses: ") + QString::fromStdString(FormatStandard(
-                                                                 static_cast<double>(net.NumResponses - net.Hits), locale)));
+        StatusLines lines = ResultLines(net, host.locale);
+        lines.HitsColour = net.Hits == net.NumResponses ? StatusColour::Green : StatusColour::Red;
+        writeStatus(lines);
     }
     ui.EpochProgress->hide();
     finishLoad();
@@ -257,15 +273,15 @@ void Perceptron::writeSettingsLines()
 
 // handlers
 
-void Perceptron::chooseRule(const char* rule, const char* rate)
+void Perceptron::chooseRule(const char* rule)
 {
     net.LearningRule = rule;
-    ui.LRateBox->setText(boxText(rate));
+    ui.LRateBox->setText(boxText(defaults::RateText(rule)));
 }
 
 void Perceptron::lRateSliderMoved(int value) { ui.LRateBox->setText(SliderText(value, host.locale)); }
 
-void Perceptron::minErrorSliderReleased()
+void Perceptron::minErrorSliderMoved()
 {
     ui.MinErrorBox->setText(SliderText(ui.MinErrorSlider->value(), host.locale));
 }
@@ -290,16 +306,14 @@ void Perceptron::stopBoxClicked()
 
 void Perceptron::startTraining()
 {
-    StartTraining(net, host);
-    if (training)
-        endRun();
+    if (BeginFreshStart(net, host))
+        beginRun();
 }
 
 void Perceptron::continueTraining()
 {
-    ContinueTraining(net, host);
-    if (training)
-        endRun();
+    if (BeginContinue(net, host))
+        beginRun();
 }
 
 void Perceptron::testRecall() { pages.open(QStringLiteral("TestPerceptron")); }
@@ -340,32 +354,18 @@ void Perceptron::ClearStatus()
 {
     for (int i = 1; i <= 5; ++i)
         statusBox(i)->clear();
-    statusPending = false;
 }
 
 void Perceptron::ShowStatusBoxes()
 {
-    // The engine shows the boxes as the first thing a run does.
-    if (!training)
-        beginRun();
     for (int i = 1; i <= 5; ++i)
         statusBox(i)->show();
 }
 
-void Perceptron::ShowStatus(const StatusLines& lines, bool final)
+void Perceptron::ShowStatus(const StatusLines& lines, bool /*final*/)
 {
-    if (final || !training) {
-        // The final display leaves box 3's colour as the last progress
-        // display set it, even when that one has not reached the screen yet.
-        if (statusPending)
-            writeStatus(pendingStatus);
-        statusPending = false;
-        writeStatus(lines);
-        return;
-    }
-    // During a run only the latest display reaches the screen, at the next repaint.
-    pendingStatus = lines;
-    statusPending = true;
+    // The run brings at most one display a refresh; each goes straight on.
+    writeStatus(lines);
 }
 
 void Perceptron::writeStatus(const StatusLines& lines)
@@ -384,33 +384,19 @@ void Perceptron::writeStatus(const StatusLines& lines)
 
 void Perceptron::ShowProgressBar(long maximum)
 {
-    progressValue = 0;
     ui.EpochProgress->setRange(0, static_cast<int>(std::clamp(maximum, 0L, static_cast<long>(INT_MAX))));
     ui.EpochProgress->setValue(0);
     ui.EpochProgress->show();
 }
 
-void Perceptron::AdvanceProgressBar()
+void Perceptron::AdvanceProgressBar() { SetProgressValue(static_cast<long>(ui.EpochProgress->value()) + 1); }
+
+void Perceptron::SetProgressValue(long value)
 {
-    ++progressValue;
-    if (!training)
-        ui.EpochProgress->setValue(progressValue);
+    ui.EpochProgress->setValue(static_cast<int>(std::clamp(value, 0L, static_cast<long>(ui.EpochProgress->maximum()))));
 }
 
-void Perceptron::HideProgressBar()
-{
-    ui.EpochProgress->setValue(std::min(progressValue, ui.EpochProgress->maximum()));
-    ui.EpochProgress->hide();
-}
-
-bool Perceptron::StopRequested()
-{
-    // One clock read per epoch; the page repaints and takes input only when
-    // a thirtieth of a second has passed.
-    if (training && sinceRefresh.elapsed() >= RefreshIntervalMs)
-        refreshDuringRun();
-    return stopAsked;
-}
+void Perceptron::HideProgressBar() { ui.EpochProgress->hide(); }
 
 void Perceptron::Warning(std::string_view title, std::string_view text)
 {
@@ -420,14 +406,12 @@ void Perceptron::Warning(std::string_view title, std::string_view text)
     box.icon = BoxIcon::Exclamation;
     box.buttons = BoxButtons::OK;
     dialogs.Show(box);
-    ClearUpperVectorState();
 }
 
 void Perceptron::Error(std::string_view text)
 {
     // The overflow report comes in the middle of a run.
     dialogs.Show(ErrorReport(std::string(text)));
-    ClearUpperVectorState();
 }
 
 // a run in progress
@@ -442,64 +426,25 @@ std::vector<QWidget*> Perceptron::inputControls() const
 
 void Perceptron::beginRun()
 {
-    training = true;
-    stopAsked = false;
     closeWhenStopped = false;
-    statusPending = false;
-    refreshes = 0;
     for (QWidget* control : inputControls())
         control->setEnabled(false);
     ui.StopTraining->setEnabled(true);
     ui.StopTraining->show();
     ui.StopTraining->setFocus();
-    // The other pages take no input either, and cannot be closed under the run.
-    pagesHeldDuringRun.clear();
-    for (const QString& name : pages.openPages()) {
-        ScrollPage* page = pages.find(name);
-        if (page && page != this) {
-            page->setEnabled(false);
-            page->installEventFilter(this);
-            pagesHeldDuringRun.emplace_back(page);
-        }
-    }
-    ClearUpperVectorState();
-    sinceRefresh.start();
+    // The other pages take no input and cannot be closed under the run.
+    pages.holdPagesFor(this);
+    run.start(net, host);
 }
 
-void Perceptron::refreshDuringRun()
-{
-    if (statusPending) {
-        statusPending = false;
-        writeStatus(pendingStatus);
-    }
-    if (ui.EpochProgress->isVisible())
-        ui.EpochProgress->setValue(std::min(progressValue, ui.EpochProgress->maximum()));
-    ++refreshes;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    ClearUpperVectorState();
-    sinceRefresh.restart();
-}
-
-void Perceptron::requestStop()
-{
-    if (training)
-        stopAsked = true;
-}
+void Perceptron::requestStop() { run.requestStop(); }
 
 void Perceptron::endRun()
 {
-    training = false;
-    stopAsked = false;
     ui.StopTraining->hide();
     for (QWidget* control : inputControls())
         control->setEnabled(true);
-    for (const QPointer<QWidget>& page : pagesHeldDuringRun) {
-        if (page) {
-            page->removeEventFilter(this);
-            page->setEnabled(true);
-        }
-    }
-    pagesHeldDuringRun.clear();
+    pages.releasePages();
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
     if (closeWhenStopped) {
@@ -510,10 +455,10 @@ void Perceptron::endRun()
 
 void Perceptron::closeEvent(QCloseEvent* event)
 {
-    if (training) {
+    if (isTraining()) {
         // The run ends first, with its final display and record; the window
         // closes when the engine has returned.
-        stopAsked = true;
+        run.requestStop();
         closeWhenStopped = true;
         event->ignore();
         return;
@@ -532,15 +477,17 @@ bool Perceptron::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui.MinErrorSlider) {
         const QEvent::Type type = event->type();
         // The slider has its value by the time the mouse is let go. Keyboard
-        // users move it with the arrow keys: the key's release is their click.
-        if (type == QEvent::MouseButtonRelease ||
-            (type == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()))
-            minErrorSliderReleased();
+        // users move it with the arrow keys: the release of such a key is
+        // their click. Any other key (Tab arriving from the box, above all)
+        // must leave the box as the user typed it.
+        if (type == QEvent::MouseButtonRelease) {
+            minErrorSliderMoved();
+        } else if (type == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat() && MovesSlider(key->key()))
+                minErrorSliderMoved();
+        }
         return false;
-    }
-    if (training && event->type() == QEvent::Close) {
-        event->ignore();
-        return true;
     }
     return ScrollPage::eventFilter(watched, event);
 }

@@ -1,23 +1,19 @@
 #pragma once
 // The training set-up page: the user chooses the rule and the settings,
 // starts a run, continues it and watches the five status lines. The page
-// hands its boxes to the training engine and shows what the engine reports.
+// checks its boxes with the engine, then hands the run to a TrainingRun, which
+// trains on a thread of its own and brings the engine's reports back here.
 //
-// A run goes on inside the button handler, as the engine is built to do, but
-// the window never freezes: StopRequested(), which the engine asks after every
-// epoch, repaints the status lines and handles waiting events at most about
-// thirty times a second. While a run goes on, this page's settings and the
-// other open pages take no input; "Stop Training" (or Esc) and closing the
-// window end the run after the current epoch, with the usual final display.
+// While a run goes on, this page's settings take no input and the registry
+// holds every other page; "Stop Training" (or Esc) and closing the window end
+// the run after the current epoch, with the usual final display.
 
-#include <QElapsedTimer>
-#include <QPointer>
 #include <memory>
-#include <vector>
 
 #include "Random.h"
 #include "ScrollPage.h"
 #include "TrainingHost.h"
+#include "TrainingRun.h"
 #include "ui_Perceptron.h"
 
 namespace vantorelle {
@@ -26,41 +22,41 @@ struct NetworkState;
 class Dialogs;
 class PageRegistry;
 
-class Perceptron : public ScrollPage, public TrainingPanel, public Messages {
+class Perceptron : public ScrollPage, public SettingsPanel, public RunDisplay {
     Q_OBJECT
 
 public:
     static constexpr DesignSize Design{14055, 9705};
-    // The slowest rate at which a running page repaints and handles input.
-    static constexpr int RefreshIntervalMs = 33;
 
     // random: where start weights and the pattern order come from; none means
     // a generator seeded from the clock.
     Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, std::unique_ptr<Random> random = {},
                QWidget* parent = nullptr);
+    ~Perceptron() override;
 
     void activationStep() override;
 
-    bool isTraining() const { return training; }
-    // How often a run has repainted and handled events (for the throttle's tests).
-    long refreshCount() const { return refreshes; }
+    bool isTraining() const { return run.running(); }
+    // How often the current or last run has refreshed the page.
+    long refreshCount() const { return run.refreshCount(); }
 
-    // TrainingPanel
+    // SettingsPanel
     SettingsBoxes ReadSettingsBoxes() override;
     void SetSweepsBox(const std::string& text) override;
     void SetLRateBox(const std::string& text) override;
     void SetPrintSweepsBox(const std::string& text) override;
     void CheckBothStopBoxes() override;
+
+    // RunDisplay
     void SetRunButtonsVisible(bool visible) override;
     void ClearStatus() override;
     void ShowStatusBoxes() override;
     void ShowStatus(const StatusLines& lines, bool final) override;
     void ShowProgressBar(long maximum) override;
     void AdvanceProgressBar() override;
+    void SetProgressValue(long value) override;
     void HideProgressBar() override;
-    bool StopRequested() override;
-
-    // Messages
+    bool StopRequested() override { return false; }  // the run answers this itself
     void Warning(std::string_view title, std::string_view text) override;
     void Error(std::string_view text) override;
 
@@ -69,24 +65,28 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setFonts();
+    void setAccessibleNames();
+    void loadStep();
+    void connectHandlers();
+
     QLabel* statusBox(int index) const;  // Picture1_1 .. Picture1_5
     void setBackground(QLabel* box, const QColor& colour);
     void writeStatus(const StatusLines& lines);
     void writeSettingsLines();
     QString boxText(const char* cNumber) const;
 
-    void chooseRule(const char* rule, const char* rate);
+    void chooseRule(const char* rule);
     void lRateSliderMoved(int value);
-    void minErrorSliderReleased();
+    void minErrorSliderMoved();
     void stopBoxClicked();
     void startTraining();
     void continueTraining();
     void testRecall();
 
-    // A run from the engine's first status display to its end.
+    // A run from the check that let it go ahead to its end.
     void beginRun();
     void endRun();
-    void refreshDuringRun();
     void requestStop();
     std::vector<QWidget*> inputControls() const;
 
@@ -97,16 +97,10 @@ private:
     std::unique_ptr<Random> random;
     TrainingHost host;
 
-    bool training = false;
-    bool stopAsked = false;
     bool closeWhenStopped = false;
-    QElapsedTimer sinceRefresh;
-    long refreshes = 0;
-    // What a run has shown since the last repaint.
-    StatusLines pendingStatus;
-    bool statusPending = false;
-    int progressValue = 0;
-    std::vector<QPointer<QWidget>> pagesHeldDuringRun;
+    // Declared last, so it is destroyed first: a run still going is stopped
+    // and its thread joined before the generator and the widgets go.
+    TrainingRun run;
 };
 
 }  // namespace vantorelle

@@ -1,7 +1,10 @@
 #include "ScrollPage.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPalette>
+#include <QPushButton>
+#include <QScreen>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -71,8 +74,26 @@ void ScrollPage::finishLoad()
     horBar->hide();
     verBar->hide();
     cornerBox->hide();
+    fitOnScreen();
     if (outerWidthTwips() < design.outerWidth || outerHeightTwips() < design.outerHeight)
         layoutStep();
+}
+
+void ScrollPage::fitOnScreen()
+{
+    // A page never opens larger than the screen's working area (a large
+    // page at a large scale factor would put its buttons out of reach); the
+    // bars then show the rest.
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QRect available = where->availableGeometry();
+    const int frameWidth = pixelsFromTwips(FrameWidthTwips);
+    const int frameHeight = pixelsFromTwips(FrameHeightTwips);
+    const int width = std::min(this->width(), std::max(1, available.width() - frameWidth));
+    const int height = std::min(this->height(), std::max(1, available.height() - frameHeight));
+    if (width != this->width() || height != this->height())
+        resize(width, height);
 }
 
 void ScrollPage::layoutStep()
@@ -92,6 +113,14 @@ void ScrollPage::layoutStep()
         else
             bar->resize(bar->width(), length);
     };
+
+    // A direction that no longer needs its bar shows the page from its
+    // origin again: with the bar gone, nothing else could bring back controls
+    // scrolled out of view.
+    if (wideEnough)
+        horBar->setValue(0);
+    if (highEnough)
+        verBar->setValue(0);
 
     if (wideEnough && highEnough) {
         horBar->hide();
@@ -167,6 +196,22 @@ bool ScrollPage::event(QEvent* event)
     if (event->type() == QEvent::Close && event->isAccepted())
         emit closed();
     return handled;
+}
+
+void ScrollPage::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button, as Space does: push buttons do that
+    // only in dialogs, and pages are plain windows. The key reaches the page
+    // because the button passed it on.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && button->isEnabled() && button->isVisible() && isAncestorOf(button)) {
+            button->click();
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ScrollPage::resizeEvent(QResizeEvent* event)

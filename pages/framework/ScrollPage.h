@@ -22,6 +22,11 @@
 // frame or group box move with their container, and a line (a QFrame drawn as
 // a line) moves with both its end points.
 //
+// A page opens at its design size, or smaller when the screen's working area
+// is smaller; scrolling back to a direction's origin happens by itself when
+// the window grows enough to hide that direction's bar. Enter presses the
+// focused push button, as Space does.
+//
 // The outer size of a window is taken as its client size plus the design's
 // frame (120 twips wide, 405 high), whatever the window manager draws around
 // it, so the bars appear exactly when the client area is smaller than designed.
@@ -75,9 +80,11 @@ protected:
     void finishLoad();
 
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitOnScreen();
     void scrollHorizontally(int value);
     void scrollVertically(int value);
     void moveControls(int dx, int dy);

@@ -15,7 +15,7 @@ struct ShownStatus {
     bool final = false;
 };
 
-class RecordingHost : public TrainingPanel, public Messages {
+class RecordingHost : public SettingsPanel, public ProgressPanel, public Messages {
 public:
     SettingsBoxes boxes{"1000", "0.50", "100", "0.01", true, true};
     std::vector<ShownStatus> shown;

@@ -44,7 +44,7 @@ QString Local(const char* cNumber) { return QString::fromStdString(InLocaleForm(
 
 // The engine on its own, with the page's default boxes: what the page's run
 // must reproduce from the same seed.
-class RecordingHost : public TrainingPanel, public Messages {
+class RecordingHost : public SettingsPanel, public ProgressPanel, public Messages {
 public:
     SettingsBoxes boxes;
     StatusLines last;
@@ -113,6 +113,23 @@ protected:
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
     void press(const char* name, QWidget* in = nullptr) { QTest::mouseClick(button(name, in), Qt::LeftButton); }
+    // Presses a run button and waits for the run it starts (if any) to end.
+    void train(const char* name)
+    {
+        press(name);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
+    }
+    // Waits until the run has shown an epoch count of at least `epochs`.
+    bool shownEpochsReach(long epochs)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                const QString text = status(1)->text();
+                return text.startsWith(QStringLiteral("Epochs: ")) && text.mid(8).toLong() >= epochs;
+            },
+            RunTimeoutMs);
+    }
+    static constexpr int RunTimeoutMs = 120000;
     void type(const char* boxName, const QString& text)
     {
         QLineEdit* line = box(boxName);
@@ -127,8 +144,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(pages.activePage(), page);
     }
-    // Runs `during` a little while after the run has started, inside it.
-    static void whileRunning(int afterMs, std::function<void()> during) { QTimer::singleShot(afterMs, during); }
 
     NetworkState net;
     ScriptedDialogs dialogs;
@@ -307,13 +322,56 @@ TEST_F(PerceptronTest, OptionsWriteTheSettingsAndTheLinesFollowOnActivation)
     EXPECT_EQ(net.WeightMax, 0.1);
     EXPECT_EQ(net.WeightSign, "Both");
 
+    // The lines follow at once when the page itself changes the values...
+    EXPECT_EQ(label("MaxWtLabel")->text(), QStringLiteral("Maximum Weight = ") + Local("0.1"));
+    EXPECT_EQ(label("WtSignLabel")->text(), QStringLiteral("Weight Sign = Both"));
+    EXPECT_EQ(label("MinBiasLabel")->text(), QStringLiteral("Minimum Threshold = 0"));
+
+    // ...and after another page changed them, at the next activation.
     net.WeightMin = 0.25;
     net.ThresholdMax = 1.5;
-    // Choosing an option does not refresh the lines; the next activation does.
-    EXPECT_EQ(label("MinWtLabel")->text(), QStringLiteral("Minimum Weight = 0"));
     activateAgain();
     EXPECT_EQ(label("MinWtLabel")->text(), QStringLiteral("Minimum Weight = ") + Local("0.25"));
     EXPECT_EQ(label("MaxBiasLabel")->text(), QStringLiteral("Maximum Threshold = ") + Local("1.5"));
+}
+
+// Tab from the hit criterion box lands on its slider, which gets the key's
+// release: that must not put the slider's value back into the box.
+TEST_F(PerceptronTest, ATypedHitCriterionSurvivesTabbingToItsSlider)
+{
+    type("MinErrorBox", Local("0.25"));
+    QLineEdit* minErrorBox = box("MinErrorBox");
+    QSlider* minError = slider("MinErrorSlider");
+    minErrorBox->setFocus();
+    QTest::keyPress(minErrorBox, Qt::Key_Tab);
+    QTest::keyRelease(minError, Qt::Key_Tab);
+    for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_A, Qt::Key_Return})
+        QTest::keyRelease(minError, key);
+    EXPECT_EQ(minErrorBox->text(), Local("0.25"));
+    train("StartTraining");
+    EXPECT_EQ(net.MinError, 0.25);
+    // A key that moves the slider still writes the box.
+    minError->setFocus();
+    QTest::keyClick(minError, Qt::Key_Right);
+    EXPECT_EQ(minErrorBox->text(), Local("0.02"));
+}
+
+// A refused fresh start has already drawn new weights: neither continuing
+// nor testing them may look possible.
+TEST_F(PerceptronTest, ARefusedFreshStartHidesContinueAndTestRecall)
+{
+    train("StartTraining");
+    ASSERT_TRUE(button("Continue")->isVisible());
+    type("LRateBox", QStringLiteral("-1"));
+    dialogs.expect({"Learning Rate", "Learning rate cannot be negative", BoxIcon::Exclamation});
+    press("StartTraining");
+    dialogs.verifyDone();
+    EXPECT_FALSE(button("Continue")->isVisible());
+    EXPECT_FALSE(button("TestRecall")->isVisible());
+    // A run that completes brings them back.
+    train("StartTraining");
+    EXPECT_TRUE(button("Continue")->isVisible());
+    EXPECT_TRUE(button("TestRecall")->isVisible());
 }
 
 // checks of the settings
@@ -356,7 +414,7 @@ TEST_F(PerceptronTest, TheEnginesWarningsCorrectTheBoxes)
     type("SweepsBox", QStringLiteral("0"));
     dialogs.expect({"Maximum Epochs", "Maximum number of training epochs must be greater than zero.",
                     BoxIcon::Exclamation});
-    press("StartTraining");
+    train("StartTraining");
     dialogs.verifyDone();
     EXPECT_EQ(box("SweepsBox")->text(), QStringLiteral("1"));
     EXPECT_EQ(net.EpochCount, 0);
@@ -367,14 +425,14 @@ TEST_F(PerceptronTest, TheEnginesWarningsCorrectTheBoxes)
     static_cast<QCheckBox*>(button("Check1_1"))->setChecked(false);
     dialogs.expect({"No stopping method set", "At least one box for method of ending training must be checked.",
                     BoxIcon::Exclamation});
-    press("StartTraining");
+    train("StartTraining");
     dialogs.verifyDone();
     EXPECT_TRUE(button("Check1_0")->isChecked());
     EXPECT_TRUE(button("Check1_1")->isChecked());
 
     type("LRateBox", QStringLiteral("-0") + Local(".5"));
     dialogs.expect({"Learning Rate", "Learning rate cannot be negative", BoxIcon::Exclamation});
-    press("StartTraining");
+    train("StartTraining");
     dialogs.verifyDone();
     EXPECT_EQ(box("LRateBox")->text(), Local("0.10"));
     EXPECT_EQ(net.LearningRate, 0.1);
@@ -382,7 +440,7 @@ TEST_F(PerceptronTest, TheEnginesWarningsCorrectTheBoxes)
     // Text that is no number gets the general error report.
     type("LRateBox", QStringLiteral("fast"));
     dialogs.expect(ExpectedErrorReport("This version of the code has encountered an error."));
-    press("StartTraining");
+    train("StartTraining");
     dialogs.verifyDone();
     EXPECT_NE(dialogs.shownBoxes().back().text.find("\"fast\""), std::string::npos);
     EXPECT_FALSE(button("Continue")->isVisible());
@@ -400,11 +458,11 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     RecordingHost recorder;
     recorder.boxes = {"1000", "0.50", "100", "0.01", true, true};
     MersenneRandom random(Seed);
-    TrainingHost engineHost{recorder, recorder, random, NumberLocale{}};
+    TrainingHost engineHost{recorder, recorder, recorder, random, NumberLocale{}};
     StartTraining(alone, engineHost);
     ASSERT_EQ(alone.Hits, alone.NumResponses);
 
-    press("StartTraining");
+    train("StartTraining");
     EXPECT_FALSE(page->isTraining());
     EXPECT_EQ(net.EpochCount, alone.EpochCount);
     EXPECT_LT(net.EpochCount, 1000);
@@ -439,7 +497,7 @@ protected:
 TEST_F(XorTest, EpochStopEndsARunThatNeverHitsAndContinueAddsItsEpochs)
 {
     type("SweepsBox", QStringLiteral("1200"));
-    press("StartTraining");
+    train("StartTraining");
     EXPECT_EQ(net.EpochCount, 1200);
     EXPECT_LT(net.Hits, net.NumResponses);
     EXPECT_EQ(background(status(4)), Red);
@@ -447,7 +505,7 @@ TEST_F(XorTest, EpochStopEndsARunThatNeverHitsAndContinueAddsItsEpochs)
     EXPECT_EQ(net.SSERecordCount, 14);
 
     type("SweepsBox", QStringLiteral("500"));
-    press("Continue");
+    train("Continue");
     EXPECT_EQ(net.EpochCount, 1700);
     EXPECT_EQ(net.FreshStart, 0);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, 1700);
@@ -461,7 +519,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     type("PrintSweepsBox", QStringLiteral("1"));
     static_cast<QCheckBox*>(button("Check1_1"))->setChecked(false);
     type("SweepsBox", QStringLiteral("30"));
-    press("StartTraining");
+    train("StartTraining");
     ASSERT_EQ(net.EpochCount, 30);
     const double lastChange = net.SSEHistory[30].SSE - net.SSEHistory[31].SSE;
     EXPECT_EQ(background(status(3)), lastChange >= 0 ? Green : Red);
@@ -479,7 +537,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     EXPECT_EQ(background(status(4)), buttonFace());
     // After a continued run their lines are rewritten all the same, still hidden.
     type("SweepsBox", QStringLiteral("5"));
-    press("Continue");
+    train("Continue");
     ASSERT_EQ(net.EpochCount, 35);
     activateAgain();
     EXPECT_FALSE(status(1)->isVisible());
@@ -490,7 +548,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
 
     // Back from the testing hub to continue: the totals are recomputed from
     // the current weights on every pattern.
-    press("StartTraining");
+    train("StartTraining");
     const double sse = net.TotalSSE;
     const long hits = net.Hits;
     net.TotalSSE = -1;
@@ -519,7 +577,7 @@ TEST_F(PerceptronTest, FirstDisplayAfterEpochOneShowsTheWholeErrorAsANegativeCha
     static_cast<QCheckBox*>(button("Check1_1"))->setChecked(false);
     type("SweepsBox", QStringLiteral("100"));
     choose("OptionDelta_1");  // sigmoid units never reach an SSE of 0
-    press("StartTraining");
+    train("StartTraining");
     ASSERT_GT(net.TotalSSE, 0);
     EXPECT_EQ(background(status(3)), Red);
     EXPECT_TRUE(status(3)->text().startsWith(QStringLiteral("Change in SSE: -")));
@@ -545,34 +603,32 @@ TEST_F(RunawayTest, StopTrainingEndsTheRunWithItsFinalDisplayAndNothingFreezes)
     ASSERT_NE(weights, nullptr);
     pages.open(QStringLiteral("Perceptron"));
 
-    bool sawRunning = false;
-    QString epochsDuringRun;
-    whileRunning(400, [&] {
-        sawRunning = page->isTraining();
-        epochsDuringRun = status(1)->text();
-        EXPECT_FALSE(button("StartTraining")->isEnabled());
-        EXPECT_FALSE(box("SweepsBox")->isEnabled());
-        EXPECT_FALSE(button("Command2")->isEnabled());
-        EXPECT_FALSE(weights->isEnabled());
-        // The other page cannot be closed under the run.
-        EXPECT_FALSE(weights->close());
-        EXPECT_TRUE(button("StopTraining")->isVisible());
-        EXPECT_TRUE(button("StopTraining")->isEnabled());
-        QTest::mouseClick(button("StopTraining"), Qt::LeftButton);
-    });
     QElapsedTimer clock;
     clock.start();
     press("StartTraining");
+    ASSERT_TRUE(page->isTraining());
+    // The window answers while the run goes on: displays arrive and count up.
+    ASSERT_TRUE(shownEpochsReach(1));
+    const long firstShown = status(1)->text().mid(8).toLong();
+    ASSERT_TRUE(shownEpochsReach(firstShown + 1));
+    EXPECT_TRUE(page->isTraining());
+    EXPECT_FALSE(button("StartTraining")->isEnabled());
+    EXPECT_FALSE(box("SweepsBox")->isEnabled());
+    EXPECT_FALSE(button("Command2")->isEnabled());
+    EXPECT_FALSE(weights->isEnabled());
+    // The other page cannot be closed under the run.
+    EXPECT_FALSE(weights->close());
+    EXPECT_TRUE(button("StopTraining")->isVisible());
+    EXPECT_TRUE(button("StopTraining")->isEnabled());
+    QTest::mouseClick(button("StopTraining"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
     const qint64 ms = clock.elapsed();
 
-    EXPECT_TRUE(sawRunning);
-    EXPECT_TRUE(epochsDuringRun.startsWith(QStringLiteral("Epochs: "))) << epochsDuringRun.toStdString();
-    EXPECT_FALSE(page->isTraining());
-    EXPECT_GT(net.EpochCount, 100);
+    EXPECT_GT(net.EpochCount, firstShown);
     EXPECT_LT(net.Hits, net.NumResponses);
-    // Repaints came, but never more often than the throttle allows.
-    EXPECT_GE(page->refreshCount(), 3);
-    EXPECT_LE(page->refreshCount(), ms / Perceptron::RefreshIntervalMs + 2);
+    // Refreshes came, but never more often than the throttle allows.
+    EXPECT_GE(page->refreshCount(), 2);
+    EXPECT_LE(page->refreshCount(), ms / TrainingRun::RefreshIntervalMs + 2);
     // The final display and the final record, as at a normal end.
     EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
     EXPECT_EQ(background(status(4)), Red);
@@ -588,14 +644,17 @@ TEST_F(RunawayTest, StopTrainingEndsTheRunWithItsFinalDisplayAndNothingFreezes)
 TEST_F(RunawayTest, EscapeStopsAContinuedRun)
 {
     type("PrintSweepsBox", QStringLiteral("1"));  // a display every epoch
-    whileRunning(300, [&] { QTest::keyClick(page, Qt::Key_Escape); });
     press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+    QTest::keyClick(page, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
     const long first = net.EpochCount;
     ASSERT_GT(first, 0);
-    EXPECT_FALSE(page->isTraining());
 
-    whileRunning(300, [&] { QTest::keyClick(page, Qt::Key_Escape); });
     press("Continue");
+    ASSERT_TRUE(shownEpochsReach(first + 1));
+    QTest::keyClick(page, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
     EXPECT_GT(net.EpochCount, first);
     EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
     // Escape with no run going does nothing.
@@ -606,22 +665,33 @@ TEST_F(RunawayTest, EscapeStopsAContinuedRun)
 TEST_F(RunawayTest, ClosingTheWindowStopsTheRunFirst)
 {
     QPointer<Perceptron> watched = page;
-    bool closedAtOnce = true;
-    whileRunning(300, [&] { closedAtOnce = page->close(); });
     press("StartTraining");
-    EXPECT_FALSE(closedAtOnce);
+    ASSERT_TRUE(shownEpochsReach(1));
+    EXPECT_FALSE(page->close());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pages.find(QStringLiteral("Perceptron")) == nullptr; }, RunTimeoutMs));
     EXPECT_GT(net.EpochCount, 0);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
-    EXPECT_EQ(pages.find(QStringLiteral("Perceptron")), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watched.isNull());
     page = nullptr;
 }
 
+// The program can end while a run goes on (the last window closed by the
+// system, a test's end): the run stops and its thread is joined, and nothing
+// it was using is touched after.
+TEST_F(RunawayTest, DestroyingThePageMidRunStopsAndJoinsTheRun)
+{
+    press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+    delete page;
+    page = nullptr;
+    EXPECT_GT(net.EpochCount, 0);
+}
+
 // other pages
 TEST_F(PerceptronTest, TestRecallOpensTheHubOverThisPage)
 {
-    press("StartTraining");
+    train("StartTraining");
     net.ContinueFromTests = 1;
     press("TestRecall");
     ScrollPage* hub = pages.find(QStringLiteral("TestPerceptron"));

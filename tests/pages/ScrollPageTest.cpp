@@ -7,7 +7,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTest>
 #include <QScrollBar>
 #include <map>
 
@@ -146,16 +149,54 @@ TEST_F(ScrollPageTest, ScrollingMovesTopLevelControlsAndBackRestoresThem)
     EXPECT_EQ(page.verFormScroll()->y(), 0);
 }
 
-TEST_F(ScrollPageTest, EnlargingAfterScrollingKeepsTheShift)
+// With the bars gone nothing could scroll back, so the controls return to
+// their design places in each direction that no longer needs a bar.
+TEST_F(ScrollPageTest, EnlargingAfterScrollingReturnsToTheOrigin)
 {
     page.resizeOuterTwips(4500, 3000);
     page.verFormScroll()->setValue(600);
     page.horFormScroll()->setValue(300);
-    page.resize(600, 400);
+    page.resizeOuterTwips(7000, 3000);  // wide enough, still short
     EXPECT_FALSE(page.horFormScroll()->isVisible());
+    EXPECT_TRUE(page.verFormScroll()->isVisible());
+    expectShift(0, -pixelsFromTwips(600));
+    page.resize(600, 400);
     EXPECT_FALSE(page.verFormScroll()->isVisible());
-    EXPECT_EQ(page.verFormScroll()->value(), 600);
-    expectShift(-pixelsFromTwips(300), -pixelsFromTwips(600));
+    EXPECT_EQ(page.verFormScroll()->value(), 0);
+    expectShift(0, 0);
+}
+
+// A page larger than the screen's working area opens smaller, with its bars.
+TEST(ScrollPageScreenTest, APageNeverOpensLargerThanTheScreen)
+{
+    class HugePage : public ScrollPage {
+    public:
+        HugePage() : ScrollPage({150000, 150000}) { finishLoad(); }
+    } huge;
+    const QRect available = huge.screen()->availableGeometry();
+    EXPECT_LE(huge.width(), available.width());
+    EXPECT_LE(huge.height(), available.height());
+    EXPECT_TRUE(huge.horFormScroll()->isVisibleTo(&huge));
+    EXPECT_TRUE(huge.verFormScroll()->isVisibleTo(&huge));
+}
+
+// Enter presses the focused push button, as Space does; elsewhere it is
+// left alone.
+TEST_F(ScrollPageTest, EnterPressesTheFocusedButton)
+{
+    auto* button = new QPushButton(QStringLiteral("Go"), &page);
+    button->setGeometry(250, 10, 100, 30);
+    button->show();
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+    page.activateWindow();
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    EXPECT_EQ(clicks, 2);
+    button->setEnabled(false);
+    QTest::keyClick(&page, Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ScrollPageTest, SmallerMaximumClampsTheValueAndTheControlsFollow)

@@ -1,0 +1,73 @@
+#pragma once
+// A training run on a thread of its own, so that the window stays fully live
+// while the engine works: it repaints, takes Stop and answers whoever asks it
+// anything (a screen reader, a test) at once.
+//
+// The page does the settings check on the user-interface thread (it shows
+// message boxes and corrects boxes), then hands the network to start(). From
+// then until finished() the run's thread owns the network state and the
+// page's random generator; the page and the registry keep everyone else away.
+//
+// What the engine reports reaches the page on the user-interface thread:
+// the latest status lines and the epoch count at most RefreshIntervalMs
+// apart, everything else (the final display, message boxes, buttons, the
+// progress bar's showing and hiding) in order, with the run waiting for it.
+
+#include <QObject>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "TrainingHost.h"
+
+namespace vantorelle {
+
+struct NetworkState;
+
+// The page side of a run, called on the user-interface thread only.
+class RunDisplay : public ProgressPanel, public Messages {
+public:
+    // How far the progress bar has come (epochs of this run).
+    virtual void SetProgressValue(long value) = 0;
+};
+
+class TrainingRun : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int RefreshIntervalMs = 33;
+
+    explicit TrainingRun(RunDisplay& display, QObject* parent = nullptr);
+    // Stops a run that is still going and waits for its thread.
+    ~TrainingRun() override;
+
+    // Runs the engine's epoch loop on the run's thread. host.LastPrintedSSE
+    // is brought up to date when the run ends, before finished().
+    void start(NetworkState& net, TrainingHost& host);
+    // Ends the run after the current epoch, with the usual final display.
+    void requestStop() { stopAsked.store(true, std::memory_order_relaxed); }
+    bool running() const { return active; }
+    // How often the page has been refreshed during the current or last run.
+    long refreshCount() const { return refreshes; }
+
+signals:
+    void finished();
+
+private:
+    class Relay;
+
+    void refresh();
+    void runEnded();
+
+    RunDisplay& display;
+    QTimer refreshTimer;
+    std::unique_ptr<Relay> relay;
+    std::thread worker;
+    TrainingHost* pageHost = nullptr;
+    std::atomic<bool> stopAsked{false};
+    bool active = false;
+    long refreshes = 0;
+};
+
+}  // namespace vantorelle
