@@ -134,35 +134,75 @@ bool ParseFileNumber(const char* begin, const char* end, double& value)
     return true;
 }
 
-ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
+namespace {
+
+// The whole text of the file at path, without a leading byte-order mark; on
+// failure the message says why.
+bool LoadText(const std::string& path, std::string& text, std::string& message)
 {
-    ReadResult result;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         int err = errno;
-        result.message = "The training file \"" + BaseName(path) + "\" cannot be opened: " +
-                         (err ? std::strerror(err) : "unknown error") + ".";
-        return result;
+        message = "The training file \"" + BaseName(path) + "\" cannot be opened: " +
+                  (err ? std::strerror(err) : "unknown error") + ".";
+        return false;
     }
     std::ostringstream buffer;
     buffer << file.rdbuf();
     if (file.bad()) {
-        result.message = "The training file \"" + BaseName(path) + "\" cannot be read.";
-        return result;
+        message = "The training file \"" + BaseName(path) + "\" cannot be read.";
+        return false;
     }
-    std::string text = buffer.str();
+    text = buffer.str();
     // Editors on some systems start a text file with a UTF-8 byte-order mark.
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         text.erase(0, 3);
+    return true;
+}
 
-    Reader reader(path, text);
-    NetworkState fresh;
+bool ReadHeader(Reader& reader, FileHeader& header)
+{
     double ignored = 0;
-    if (!reader.Size(fresh.NumOutputs, "number of outputs") || !reader.Number(ignored, "the second header value") ||
-        !reader.Size(fresh.NumInputs, "number of inputs") || !reader.Size(fresh.NumPatterns, "number of patterns")) {
+    return reader.Size(header.NumOutputs, "number of outputs") && reader.Number(ignored, "the second header value") &&
+           reader.Size(header.NumInputs, "number of inputs") && reader.Size(header.NumPatterns, "number of patterns");
+}
+
+}  // namespace
+
+ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
+{
+    ReadResult result;
+    std::string text;
+    if (!LoadText(path, text, result.message))
+        return result;
+    Reader reader(path, text);
+    FileHeader read;
+    if (!ReadHeader(reader, read)) {
         result.message = reader.error;
         return result;
     }
+    header = read;
+    result.ok = true;
+    return result;
+}
+
+ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
+{
+    ReadResult result;
+    std::string text;
+    if (!LoadText(path, text, result.message))
+        return result;
+
+    Reader reader(path, text);
+    NetworkState fresh;
+    FileHeader header;
+    if (!ReadHeader(reader, header)) {
+        result.message = reader.error;
+        return result;
+    }
+    fresh.NumOutputs = header.NumOutputs;
+    fresh.NumInputs = header.NumInputs;
+    fresh.NumPatterns = header.NumPatterns;
     const long long responses = static_cast<long long>(fresh.NumOutputs) * fresh.NumPatterns;
     if (responses > MaxSizeValue) {
         reader.Fail(std::to_string(fresh.NumOutputs) + " outputs times " + std::to_string(fresh.NumPatterns) +
@@ -209,15 +249,21 @@ ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
     }
 
     // Everything read: swap the new data in; units, weights, settings and results stay.
-    net.NumOutputs = fresh.NumOutputs;
-    net.NumInputs = fresh.NumInputs;
-    net.NumPatterns = fresh.NumPatterns;
-    net.NumResponses = static_cast<long>(responses);
-    net.InputPatterns = std::move(fresh.InputPatterns);
-    net.DesiredOutputs = std::move(fresh.DesiredOutputs);
-    net.PatternOrder.assign(static_cast<std::size_t>(net.NumPatterns) + 1, 0);
+    fresh.NumResponses = static_cast<long>(responses);
+    AdoptTrainingData(net, fresh);
     result.ok = true;
     return result;
+}
+
+void AdoptTrainingData(NetworkState& net, NetworkState& read)
+{
+    net.NumOutputs = read.NumOutputs;
+    net.NumInputs = read.NumInputs;
+    net.NumPatterns = read.NumPatterns;
+    net.NumResponses = read.NumResponses;
+    net.InputPatterns = std::move(read.InputPatterns);
+    net.DesiredOutputs = std::move(read.DesiredOutputs);
+    net.PatternOrder.assign(static_cast<std::size_t>(net.NumPatterns) + 1, 0);
 }
 
 }  // namespace vantorelle

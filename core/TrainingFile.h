@@ -19,6 +19,22 @@ struct ReadResult {
 // (and the bad value's position where there is one) and leaves net untouched.
 ReadResult ReadTrainingFile(NetworkState& net, const std::string& path);
 
+// Moves the sizes, patterns and desired outputs that ReadTrainingFile put
+// into a scratch state `read` over to net, as a successful read would have.
+// For callers that check what was read before it replaces anything.
+void AdoptTrainingData(NetworkState& net, NetworkState& read);
+
+// The sizes a training file's header gives.
+struct FileHeader {
+    long NumOutputs = 0;
+    long NumInputs = 0;
+    long NumPatterns = 0;
+};
+
+// Reads only the four header numbers of the file at path, with the same
+// checks and messages as ReadTrainingFile; the rest of the file may be bad.
+ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header);
+
 // Parses a training-file number: optional sign, digits with an optional "."
 // and an optional exponent. Anything else (nan, inf, hexadecimal, a value out
 // of the range of a double) is refused.

@@ -1,8 +1,7 @@
 #include "LoadFile.h"
 
-#include <QDir>
-
 #include "Dialogs.h"
+#include "FileBrowser.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageRegistry.h"
@@ -27,11 +26,7 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
     for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
         PageFonts::set(list, PageFonts::list());
 
-    ui.File1->setPattern(QStringLiteral("*.net"));
-
-    connect(ui.Drive1, &DriveList::driveChanged, this, &LoadFile::driveChanged);
-    connect(ui.Dir1, &FolderList::pathChanged, this, &LoadFile::folderChanged);
-    connect(ui.Dir1, &FolderList::folderRefused, this, &LoadFile::folderRefused);
+    new FileBrowser(ui.Drive1, ui.Dir1, ui.File1, QStringLiteral("*.net"), dialogs, this);
     connect(ui.File1, &FileList::fileChosen, this, &LoadFile::fileChosen);
     connect(ui.NextPage, &QPushButton::clicked, this, &LoadFile::nextPage);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
@@ -47,11 +42,6 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
         box->setPalette(readable);
     }
 
-    // The lists start at the working folder; one that has gone or cannot be
-    // read leaves them at the home folder instead.
-    if (!ui.Dir1->setPath(QDir::currentPath()) && !ui.Dir1->setPath(QDir::homePath()))
-        ui.Dir1->setPath(QDir::rootPath());
-
     finishLoad();
 }
 
@@ -61,32 +51,6 @@ void LoadFile::showFileRows(bool shown)
              ui.Label8_0, ui.Label8_1, ui.Label8_2, ui.Label8_3, ui.Label8_4, ui.OutputText_0, ui.OutputText_1,
              ui.OutputText_2, ui.OutputText_3, ui.NextPage})
         control->setVisible(shown);
-}
-
-void LoadFile::driveChanged(const QString& root)
-{
-    QString why;
-    if (ui.Dir1->setPath(root, &why))
-        return;
-    const QString shown = ui.Dir1->path();
-    ui.Drive1->setDriveFor(shown);
-    dialogs.Show(ErrorReport(QStringLiteral("The drive \"%1\" cannot be read: %2.\rThe lists still show \"%3\".")
-                                 .arg(QDir::toNativeSeparators(root), why, QDir::toNativeSeparators(shown))
-                                 .toStdString()));
-}
-
-void LoadFile::folderChanged(const QString& path)
-{
-    ui.File1->setPath(path);
-    ui.Drive1->setDriveFor(path);
-}
-
-void LoadFile::folderRefused(const QString& path, const QString& why)
-{
-    dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" cannot be listed: %2.\rThe lists still show \"%3\".")
-                                 .arg(QDir::toNativeSeparators(path), why,
-                                      QDir::toNativeSeparators(ui.Dir1->path()))
-                                 .toStdString()));
 }
 
 void LoadFile::fileChosen(const QString& name)

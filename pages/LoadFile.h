@@ -21,9 +21,6 @@ public:
     LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
 
 private:
-    void driveChanged(const QString& root);
-    void folderChanged(const QString& path);
-    void folderRefused(const QString& path, const QString& why);
     void fileChosen(const QString& name);
     void nextPage();
     void showFileRows(bool shown);
