@@ -8,6 +8,7 @@
 #include "NetworkState.h"
 #include "PageRegistry.h"
 #include "Pages.h"
+#include "PrintingQt.h"
 #include "QtDialogs.h"
 
 int main(int argc, char* argv[])
@@ -19,8 +20,10 @@ int main(int argc, char* argv[])
 
     vantorelle::NetworkState net;
     vantorelle::QtDialogs dialogs;
+    vantorelle::QtSaveFileDialog saveFileDialog;
+    vantorelle::QtPrinter printer(dialogs, saveFileDialog);
     vantorelle::PageRegistry pages;
-    vantorelle::DefinePages(pages, net, dialogs);
+    vantorelle::DefinePages(pages, net, dialogs, printer);
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -1,16 +1,30 @@
 #include "Pages.h"
 
 #include "BiasStart.h"
+#include "Generalize.h"
 #include "LoadFile.h"
 #include "PageRegistry.h"
 #include "Perceptron.h"
+#include "PlotSSEdata.h"
+#include "PrintingQt.h"
+#include "ProbeNetwork.h"
 #include "Random.h"
 #include "TestPerceptron.h"
 #include "WeightStart.h"
 
 namespace vantorelle {
 
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
+namespace {
+
+// The printer of callers that bring none, kept alive by the factories that use it.
+struct OwnPrinter {
+    explicit OwnPrinter(Dialogs& dialogs) : printer(dialogs, files) {}
+    QtSaveFileDialog files;
+    QtPrinter printer;
+};
+
+void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::shared_ptr<Printer> printer,
+            RandomFactory makeRandom)
 {
     pages.define(QStringLiteral("LoadFile"), [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
     pages.define(QStringLiteral("Perceptron"), [&, makeRandom] {
@@ -18,7 +32,26 @@ void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Rando
     });
     pages.define(QStringLiteral("WeightStart"), [&] { return std::make_unique<WeightStart>(net, dialogs); });
     pages.define(QStringLiteral("BiasStart"), [&] { return std::make_unique<BiasStart>(net, dialogs); });
-    pages.define(QStringLiteral("TestPerceptron"), [&] { return std::make_unique<TestPerceptron>(net); });
+    pages.define(QStringLiteral("TestPerceptron"), [&] { return std::make_unique<TestPerceptron>(net, dialogs, pages); });
+    pages.define(QStringLiteral("ProbeNetwork"), [&, printer] {
+        return std::make_unique<ProbeNetwork>(net, dialogs, *printer);
+    });
+    pages.define(QStringLiteral("Generalize"), [&] { return std::make_unique<Generalize>(net, dialogs); });
+    pages.define(QStringLiteral("PlotSSEdata"), [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
+}
+
+}  // namespace
+
+void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer, RandomFactory makeRandom)
+{
+    // The caller owns the printer: the pointer only refers to it.
+    Define(pages, net, dialogs, std::shared_ptr<Printer>(std::shared_ptr<Printer>(), &printer), std::move(makeRandom));
+}
+
+void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
+{
+    auto own = std::make_shared<OwnPrinter>(dialogs);
+    Define(pages, net, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom));
 }
 
 }  // namespace vantorelle

@@ -1,6 +1,6 @@
 #pragma once
 // Defines every page of the program in a registry: how each is created, with
-// the network state and the dialogs it works with.
+// the network state, the dialogs and the printer it works with.
 
 #include <functional>
 #include <memory>
@@ -10,12 +10,17 @@ namespace vantorelle {
 struct NetworkState;
 class Dialogs;
 class PageRegistry;
+class Printer;
 class Random;
 
 // Makes the random generator of a new training page; the program's gives one
 // seeded from the clock, tests give fixed seeds.
 using RandomFactory = std::function<std::unique_ptr<Random>()>;
 
+void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer,
+                 RandomFactory makeRandom = {});
+// The same for callers that never print (tests of pages without printing):
+// pages that print use a printer of their own, the program's real one.
 void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom = {});
 
 }  // namespace vantorelle

@@ -1,17 +1,160 @@
 #include "TestPerceptron.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
+#include "PageRegistry.h"
+#include "ScrollPage.h"
 
 namespace vantorelle {
 
-TestPerceptron::TestPerceptron(NetworkState& net, QWidget* parent) : ScrollPage(Design, parent)
+namespace {
+
+// The position of a list's selected item, -1 when none is selected.
+int SelectedPosition(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void ShowPlain(Dialogs& dialogs, const QString& text)
+{
+    MessageBoxRequest box;
+    box.text = text.toStdString();
+    box.title = ProgramTitle;
+    dialogs.Show(box);
+}
+
+}  // namespace
+
+TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
 {
     ui.setupUi(this);
-    PageFonts::set(ui.PlaceholderNote, PageFonts::button());
-    // A new visit to the hub has not asked to continue training yet.
+    for (QWidget* caption : std::initializer_list<QWidget*>{ui.Label5, ui.Label4, ui.Label1, ui.TestList,
+                                                             ui.ContinueList, ui.Command2})
+        PageFonts::set(caption, PageFonts::button());
+    PageFonts::set(ui.FeedBackLabel, PageFonts::box());
+
+    // A double-click anywhere in a list acts on its selection, as the lists
+    // promise; on an empty part of the list that may be no item at all.
+    // Enter does the same for the keyboard.
+    for (QListWidget* list : {ui.TestList, ui.ContinueList}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
+    }
+    connect(ui.Command2, &QPushButton::clicked, this, &TestPerceptron::exitProgram);
+
+    // The load step.
     net.ContinueFromTests = 0;
+    ui.ExcelProgressBar->hide();
     finishLoad();
+}
+
+bool TestPerceptron::eventFilter(QObject* watched, QEvent* event)
+{
+    QListWidget* list = nullptr;
+    if (watched == ui.TestList || watched == ui.TestList->viewport())
+        list = ui.TestList;
+    else if (watched == ui.ContinueList || watched == ui.ContinueList->viewport())
+        list = ui.ContinueList;
+    if (list) {
+        bool chosen = false;
+        if (event->type() == QEvent::MouseButtonDblClick && watched == list->viewport())
+            chosen = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        else if (event->type() == QEvent::KeyPress && watched == list) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            chosen = key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
+        if (chosen) {
+            const int position = SelectedPosition(list);
+            if (list == ui.TestList)
+                testChosen(position);
+            else
+                continueChosen(position);
+            return true;
+        }
+    }
+    return ScrollPage::eventFilter(watched, event);
+}
+
+void TestPerceptron::noMethodSelected() { ShowPlain(dialogs, QStringLiteral("No method for continuing has been selected!")); }
+
+void TestPerceptron::testChosen(int position)
+{
+    switch (position) {
+    case 0: pages.open(QStringLiteral("ProbeNetwork")); break;
+    case 1: createExcelSummary(); break;
+    case 2: saveTextSummary(); break;
+    case 3: pages.open(QStringLiteral("PlotSSEdata")); break;
+    default: noMethodSelected(); break;
+    }
+}
+
+void TestPerceptron::continueChosen(int position)
+{
+    // The flags are set before any page opens or closes: the training page's
+    // load and activation steps read them.
+    switch (position) {
+    case 0:
+        // The set-up page under the hub comes back; it holds the user's
+        // settings and the generator, so it is not made anew.
+        net.FreshStart = 1;
+        pages.open(QStringLiteral("Perceptron"));
+        close();
+        break;
+    case 1:
+        net.FreshStart = 0;
+        net.ContinueFromTests = 1;
+        // The training page becomes active and recomputes at once, even when
+        // a probe or graph page was in front more recently.
+        pages.open(QStringLiteral("Perceptron"));
+        close();
+        break;
+    case 2:
+        // The load-file page opens first, so a page is open at every moment.
+        pages.open(QStringLiteral("LoadFile"));
+        closePage(QStringLiteral("Perceptron"));
+        close();
+        break;
+    case 3:
+        net.FreshStart = 0;
+        pages.open(QStringLiteral("Generalize"));
+        break;
+    default: noMethodSelected(); break;
+    }
+}
+
+void TestPerceptron::createExcelSummary()
+{
+    ShowPlain(dialogs, QStringLiteral("Creating a summary in Excel is not available yet."));
+}
+
+void TestPerceptron::saveTextSummary()
+{
+    if (!pages.isDefined(QStringLiteral("SaveResults"))) {
+        ShowPlain(dialogs, QStringLiteral("Saving the summary as a text file is not available yet."));
+        return;
+    }
+    pages.open(QStringLiteral("SaveResults"));
+}
+
+void TestPerceptron::exitProgram()
+{
+    // Only the set-up page and the hub close; pages opened from the hub stay
+    // open, and the program ends when the last of them closes.
+    closePage(QStringLiteral("Perceptron"));
+    close();
+}
+
+void TestPerceptron::closePage(const QString& name)
+{
+    if (ScrollPage* page = pages.find(name))
+        page->close();
 }
 
 }  // namespace vantorelle

@@ -1,14 +1,21 @@
 #pragma once
-// The testing hub, opened by "Test Recall" over the training page. For now it
-// carries the hub's caption and a note; the ways of examining and going on
-// from a trained network come with the hub's own pages.
+// The testing hub, opened by "Test Recall" over the training page. Its two
+// lists are acted on by a double-click: `TestList` examines the trained
+// network (probe, workbook, text report, SSE graph), `ContinueList` goes on
+// from it (train again, continue, a new problem, or test on another file).
+// The hub keeps no data of its own: it sets `FreshStart` and
+// `ContinueFromTests` and chooses which page comes next.
 
 #include "ScrollPage.h"
 #include "ui_TestPerceptron.h"
 
+class QListWidget;
+
 namespace vantorelle {
 
 struct NetworkState;
+class Dialogs;
+class PageRegistry;
 
 class TestPerceptron : public ScrollPage {
     Q_OBJECT
@@ -16,10 +23,24 @@ class TestPerceptron : public ScrollPage {
 public:
     static constexpr DesignSize Design{11115, 9750};
 
-    explicit TestPerceptron(NetworkState& net, QWidget* parent = nullptr);
+    TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void testChosen(int position);
+    void continueChosen(int position);
+    void createExcelSummary();
+    void saveTextSummary();
+    void exitProgram();
+    void closePage(const QString& name);
+    void noMethodSelected();
+
     Ui::TestPerceptron ui;
+    NetworkState& net;
+    Dialogs& dialogs;
+    PageRegistry& pages;
 };
 
 }  // namespace vantorelle

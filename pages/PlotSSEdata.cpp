@@ -1,0 +1,159 @@
+#include "PlotSSEdata.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QFontMetrics>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "NetworkState.h"
+#include "PageFonts.h"
+#include "Printing.h"
+#include "SystemNumbers.h"
+
+namespace vantorelle {
+
+namespace {
+
+const QString ChartTitle = QStringLiteral("Total Sum Of Squared Error As A Function Of Training Sweeps");
+// The category axis takes a label once only; a repeated epoch count is told
+// apart by invisible zero-width spaces after it.
+const QChar Invisible(0x200B);
+// Room the value axis and the margins take from the chart's width.
+constexpr int AxisRoomPixels = 110;
+// Bars narrower than this lose their black edge, which would hide the fill.
+constexpr double MinEdgedBarPixels = 4.0;
+constexpr double BarWidth = 0.8;
+
+// Every how many bars one carries a label, so that labels as wide as the
+// widest never overlap in the given width.
+int LabelStep(int bars, int labelPixels, int plotPixels)
+{
+    const int fitting = std::max(1, plotPixels / std::max(1, labelPixels));
+    return std::max(1, (bars + fitting - 1) / fitting);
+}
+
+}  // namespace
+
+PlotSSEdata::PlotSSEdata(const NetworkState& net, Printer& printer, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), printer(printer)
+{
+    ui.setupUi(this);
+    PageFonts::set(ui.Label1, PageFonts::caption());
+    PageFonts::set(ui.PrintThisGraph, PageFonts::button());
+    PageFonts::set(ui.CloseThisForm, PageFonts::exitButton());
+    ui.SSEgraph->setAccessibleName(ChartTitle);
+
+    ui.SSEgraph->hide();
+    buildChart();
+    ui.SSEgraph->show();
+
+    connect(ui.PrintThisGraph, &QPushButton::clicked, this, &PlotSSEdata::print);
+    connect(ui.CloseThisForm, &QPushButton::clicked, this, &QWidget::close);
+    finishLoad();
+}
+
+QChart* PlotSSEdata::chart() const { return ui.SSEgraph->chart(); }
+
+void PlotSSEdata::buildChart()
+{
+    const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
+    const NumberLocale locale = SystemNumberLocale();
+
+    auto* bars = new QBarSet(QStringLiteral("Network SSE"));
+    QList<qreal> values;
+    values.reserve(rows);
+    QStringList labels;
+    for (int k = 1; k <= rows; ++k) {
+        values.append(net.SSEHistory[k].SSE);
+        labels.append(QString::fromStdString(FormatGeneral(net.SSEHistory[k].Epochs, locale)));
+    }
+    bars->append(values);
+
+    auto* series = new QBarSeries;
+    series->setBarWidth(BarWidth);
+    series->append(bars);
+
+    auto* chart = new QChart;
+    chart->setBackgroundBrush(Qt::white);
+    chart->setBackgroundRoundness(0);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setPointSizeF(14);
+    chart->setTitleFont(titleFont);
+    chart->setTitle(ChartTitle);
+    chart->legend()->hide();
+    chart->addSeries(series);
+
+    // Bar k (from 0) stands at k on the horizontal axis; its label is placed there.
+    auto* sweeps = new QCategoryAxis;
+    sweeps->setTitleText(QStringLiteral("Sweeps Of Training"));
+    sweeps->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    sweeps->setGridLineVisible(false);
+    sweeps->setRange(-0.5, std::max(rows, 1) - 0.5);
+    sweeps->setStartValue(-0.5);
+    const QFontMetrics metrics(sweeps->labelsFont());
+    int widest = 0;
+    for (const QString& label : labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const int plotPixels = std::max(1, ui.SSEgraph->width() - AxisRoomPixels);
+    const int step = LabelStep(rows, widest + metrics.horizontalAdvance(QStringLiteral("  ")), plotPixels);
+    for (int k = 0; k < rows; k += step) {
+        QString label = labels[k];
+        while (sweeps->categoriesLabels().contains(label))
+            label += Invisible;
+        sweeps->append(label, k);
+    }
+    chart->addAxis(sweeps, Qt::AlignBottom);
+    series->attachAxis(sweeps);
+
+    auto* sse = new QValueAxis;
+    sse->setTitleText(QStringLiteral("Network SSE"));
+    chart->addAxis(sse, Qt::AlignLeft);
+    series->attachAxis(sse);
+
+    // The chart's theme colours the bars when the series joins it: style them after.
+    bars->setBrush(QColor(200, 200, 200));
+    const bool edged = rows == 0 || static_cast<double>(plotPixels) / rows * BarWidth >= MinEdgedBarPixels;
+    bars->setPen(edged ? QPen(Qt::black, 1) : QPen(Qt::NoPen));
+
+    // The view releases its previous chart rather than deleting it.
+    QChart* previous = ui.SSEgraph->chart();
+    ui.SSEgraph->setChart(chart);
+    delete previous;
+}
+
+QStringList PlotSSEdata::barLabels() const
+{
+    const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
+    QStringList shown(rows);
+    for (QAbstractAxis* axis : chart()->axes(Qt::Horizontal)) {
+        auto* sweeps = qobject_cast<QCategoryAxis*>(axis);
+        if (!sweeps)
+            continue;
+        for (const QString& label : sweeps->categoriesLabels()) {
+            const long k = std::lround(sweeps->endValue(label));
+            if (k >= 0 && k < rows)
+                shown[k] = QString(label).remove(Invisible);
+        }
+    }
+    return shown;
+}
+
+QImage PlotSSEdata::picture() const { return ui.SSEgraph->grab().toImage(); }
+
+void PlotSSEdata::print()
+{
+    // The clipboard keeps the picture after printing, for pasting elsewhere.
+    const QImage image = picture();
+    printer.copyPicture(image);
+    PrintDocument document;
+    document.title = ChartTitle;
+    document.addPicture(image);
+    printer.print(document);
+}
+
+}  // namespace vantorelle

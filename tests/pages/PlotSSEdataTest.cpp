@@ -1,0 +1,157 @@
+// The SSE graph page: one bar per history row, labelled with the epoch
+// counts (a repeated last epoch included), thinned labels for long
+// histories, and printing through the clipboard.
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QValueAxis>
+
+#include "HubFixture.h"
+#include "PlotSSEdata.h"
+#include "PrintingQt.h"
+
+namespace vantorelle {
+namespace {
+
+class PlotSSEdataTest : public HubFixture {
+protected:
+    // A history as the engine records it every `every` epochs, the last
+    // epoch recorded twice when the run ends there.
+    void record(int rows, int every, bool lastTwice)
+    {
+        net.SSERecordCount = rows;
+        for (int k = 1; k <= rows; ++k) {
+            net.SSEHistory[k].Epochs = (k - 1) * every;
+            net.SSEHistory[k].SSE = 4.0 / k;
+        }
+        if (lastTwice && rows > 1)
+            net.SSEHistory[rows].Epochs = net.SSEHistory[rows - 1].Epochs;
+    }
+    PlotSSEdata* openGraph() { return static_cast<PlotSSEdata*>(open("PlotSSEdata")); }
+    static QBarSet* bars(PlotSSEdata* page)
+    {
+        const auto series = page->chart()->series();
+        EXPECT_EQ(series.size(), 1);
+        auto* barSeries = series.isEmpty() ? nullptr : qobject_cast<QBarSeries*>(series.first());
+        EXPECT_NE(barSeries, nullptr);
+        return barSeries && barSeries->count() == 1 ? barSeries->barSets().first() : nullptr;
+    }
+};
+
+TEST_F(PlotSSEdataTest, OneRowGivesOneBarLabelledZero)
+{
+    record(1, 100, false);
+    net.SSEHistory[1].SSE = 1.25;
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->windowTitle(), QStringLiteral("Graph of SSE as a function of sweeps of training"));
+    EXPECT_EQ(page->size(), QSize(708, 613));
+    QChart* chart = page->chart();
+    EXPECT_EQ(chart->title(), QStringLiteral("Total Sum Of Squared Error As A Function Of Training Sweeps"));
+    EXPECT_EQ(chart->titleFont().family(), QStringLiteral("Arial"));
+    EXPECT_DOUBLE_EQ(chart->titleFont().pointSizeF(), 14);
+    EXPECT_EQ(chart->backgroundBrush().color(), QColor(Qt::white));
+    ASSERT_EQ(chart->axes(Qt::Horizontal).size(), 1);
+    ASSERT_EQ(chart->axes(Qt::Vertical).size(), 1);
+    EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), QStringLiteral("Sweeps Of Training"));
+    EXPECT_EQ(chart->axes(Qt::Vertical).first()->titleText(), QStringLiteral("Network SSE"));
+    // The value axis scales to the data.
+    auto* sse = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+    ASSERT_NE(sse, nullptr);
+    EXPECT_GE(sse->max(), 1.25);
+
+    QBarSet* set = bars(page);
+    ASSERT_NE(set, nullptr);
+    ASSERT_EQ(set->count(), 1);
+    EXPECT_EQ(set->at(0), 1.25);
+    EXPECT_EQ(set->color(), QColor(200, 200, 200));
+    EXPECT_EQ(set->pen().color(), QColor(Qt::black));
+    EXPECT_NE(set->pen().style(), Qt::NoPen);
+    EXPECT_EQ(page->barLabels(), QStringList{"0"});
+    EXPECT_TRUE(control<QWidget>(page, "SSEgraph")->isVisible());
+}
+
+TEST_F(PlotSSEdataTest, RepeatedLastEpochKeepsItsBarAndItsLabel)
+{
+    record(12, 100, true);
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    QBarSet* set = bars(page);
+    ASSERT_NE(set, nullptr);
+    ASSERT_EQ(set->count(), 12);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(set->at(k), 4.0 / (k + 1)) << k;
+    EXPECT_EQ(page->barLabels(), (QStringList{"0", "100", "200", "300", "400", "500", "600", "700", "800", "900",
+                                              "1000", "1000"}));
+}
+
+TEST_F(PlotSSEdataTest, TwoThousandRowsGiveTwoThousandBarsWithThinnedLabels)
+{
+    record(MaxHistoryRows, 10, true);
+    QElapsedTimer opening;
+    opening.start();
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    QCoreApplication::processEvents();
+    std::cout << "[ info ] opening the graph of " << MaxHistoryRows << " rows took " << opening.elapsed() << " ms\n";
+
+    QBarSet* set = bars(page);
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->count(), MaxHistoryRows);
+    EXPECT_EQ(set->at(MaxHistoryRows - 1), 4.0 / MaxHistoryRows);
+    // Edges would swamp bars a third of a pixel wide.
+    EXPECT_EQ(set->pen().style(), Qt::NoPen);
+
+    const QStringList labels = page->barLabels();
+    ASSERT_EQ(labels.size(), MaxHistoryRows);
+    EXPECT_EQ(labels.first(), QStringLiteral("0"));
+    int shown = 0;
+    for (int k = 0; k < labels.size(); ++k) {
+        if (labels[k].isEmpty())
+            continue;
+        ++shown;
+        EXPECT_EQ(labels[k], QString::number(net.SSEHistory[k + 1].Epochs)) << k;
+    }
+    EXPECT_GE(shown, 5);
+    EXPECT_LE(shown, 25);
+}
+
+TEST_F(PlotSSEdataTest, PrintCopiesThePictureThenPrintsIt)
+{
+    record(12, 100, true);
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    press(page, "PrintThisGraph");
+    ASSERT_EQ(printer.copied.size(), 1u);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const PrintDocument& printed = printer.documents.front();
+    ASSERT_EQ(printed.items.size(), 1u);
+    EXPECT_EQ(printed.items[0].kind, PrintItem::Kind::Picture);
+    EXPECT_EQ(printed.items[0].picture, printer.copied.front());
+    const QWidget* view = control<QWidget>(page, "SSEgraph");
+    EXPECT_EQ(printed.items[0].picture.size(), view->size() * view->devicePixelRatio());
+}
+
+// The system clipboard itself, with the program's printer.
+TEST_F(PlotSSEdataTest, TheClipboardHoldsTheGraphAfterPrinting)
+{
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen"))
+        GTEST_SKIP() << "the offscreen platform has no system clipboard; run under Xvfb to test it";
+    record(3, 100, false);
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    QtSaveFileDialog files;
+    QtPrinter real(dialogs, files, [] { return QPrinterInfo(); });
+    const QImage picture = page->picture();
+    real.copyPicture(picture);
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(pasted.isNull());
+    EXPECT_EQ(pasted.size(), picture.size());
+    EXPECT_EQ(pasted.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+}
+
+}  // namespace
+}  // namespace vantorelle
