@@ -20,7 +20,7 @@ std::string Quoted(const std::string& value) { return " \"" + value + "\""; }
 
 // The page the check runs against: it keeps what the check says and lets
 // its corrections fall, since nothing runs after a refusal here.
-class SettingsProbe : public TrainingPanel, public Messages {
+class SettingsProbe : public SettingsPanel, public ProgressPanel, public Messages {
 public:
     explicit SettingsProbe(const SettingsBoxes& boxes) : boxes(boxes) {}
 
@@ -32,13 +32,7 @@ public:
     void SetLRateBox(const std::string&) override {}
     void SetPrintSweepsBox(const std::string&) override {}
     void CheckBothStopBoxes() override {}
-    void SetRunButtonsVisible(bool) override {}
-    void ClearStatus() override {}
-    void ShowStatusBoxes() override {}
     void ShowStatus(const StatusLines&, bool) override {}
-    void ShowProgressBar(long) override {}
-    void AdvanceProgressBar() override {}
-    void HideProgressBar() override {}
     bool StopRequested() override { return true; }
 
     void Warning(std::string_view t, std::string_view x) override
@@ -70,8 +64,15 @@ std::string CheckRun(const Options& options, bool continuing)
         boxes.StopAtMaxEpochs = true;
     SettingsProbe probe(boxes);
     MersenneRandom random(0);
-    TrainingHost host{probe, probe, random, NumberLocale{}};
+    TrainingHost host{probe, probe, probe, random, NumberLocale{}};
+    // The check also refuses a network without units or patterns; the
+    // smallest whole one stands in for the file not yet read.
     NetworkState net;
+    net.NumInputs = net.NumOutputs = net.NumPatterns = net.NumResponses = 1;
+    net.InputPatterns.Resize(1, 1);
+    net.DesiredOutputs.Resize(1, 1);
+    net.PatternOrder.assign(2, 1);
+    SizeUnitsAndWeights(net);
     SetDefaultSettings(net);
     net.FreshStart = 1;
     if (ValidateSettings(net, host))

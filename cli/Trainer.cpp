@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "InitialWeights.h"
 #include "Random.h"
 #include "ResultsReport.h"
 #include "Response.h"
@@ -36,7 +35,7 @@ std::string BareName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-class ConsoleHost : public TrainingPanel, public Messages {
+class ConsoleHost : public SettingsPanel, public ProgressPanel, public Messages {
 public:
     ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
                 const NumberLocale& locale)
@@ -52,9 +51,6 @@ public:
     void SetLRateBox(const std::string& text) override { boxes.LRate = text; }
     void SetPrintSweepsBox(const std::string& text) override { boxes.PrintSweeps = text; }
     void CheckBothStopBoxes() override { boxes.StopAtMaxEpochs = boxes.StopWhenAllHits = true; }
-    void SetRunButtonsVisible(bool) override {}
-    void ClearStatus() override {}
-    void ShowStatusBoxes() override {}
     void ShowStatus(const StatusLines& lines, bool final) override
     {
         if (options.quiet && !final)
@@ -65,9 +61,6 @@ public:
         // A block at a time, so that a reader of a pipe sees the progress as it comes.
         out << '\n' << std::flush;
     }
-    void ShowProgressBar(long) override {}
-    void AdvanceProgressBar() override {}
-    void HideProgressBar() override {}
     bool StopRequested() override { return stopFlag && stopFlag->load(std::memory_order_relaxed); }
 
     // The options are checked before training, so a warning here is not
@@ -270,23 +263,15 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
     ConsoleHost console(options, out, err, stopFlag, locale);
-    TrainingHost host{console, console, *random, locale};
+    TrainingHost host{console, console, console, *random, locale};
 
-    // Start Training: new weights, the check, the run.
-    net.FreshStart = 1;
-    InitWeights(net, *random);
-    InitThresholds(net, *random);
-    if (!ValidateSettings(net, host))
+    if (!StartTraining(net, host))
         return ExitUsageError;
-    RunTraining(net, host);
-
     if (options.continueEpochs && !(stopFlag && stopFlag->load())) {
         console.boxes.Sweeps = BoxesFor(options, *options.continueEpochs, locale).Sweeps;
         console.continuing = true;
-        net.FreshStart = 0;
-        if (!ValidateSettings(net, host))
+        if (!ContinueTraining(net, host))
             return ExitUsageError;
-        RunTraining(net, host);
     }
     if (options.testFile) {
         if (int code = TestOnSecondFile(net, *options.testFile, out, err, host.locale); code != ExitOk)
