@@ -4,6 +4,8 @@
 // the range holds magnitudes, so its minimum may be neither below zero nor
 // above its maximum. The texts live here so that both say the same.
 
+#include "NetworkState.h"
+
 namespace vantorelle {
 
 // One kind of start value and what is said about its range.
@@ -22,7 +24,7 @@ inline constexpr StartRangeKind WeightRange{
     "Minimum cannot be less than 0.  (It is an absolute value.)",
     "The minimum weight cannot be greater than the maximum weight.",
     "The range has been set back to its default: minimum 0, maximum 0.1.",
-    0.1,
+    defaults::WeightMax,
 };
 
 inline constexpr StartRangeKind ThresholdRange{
@@ -30,7 +32,7 @@ inline constexpr StartRangeKind ThresholdRange{
     "The entry for minimum bias cannot be less than zero.  (It is an absolute value)",
     "The minimum threshold start cannot be greater than the maximum threshold start.",
     "Both have been set back to 0.",
-    0.0,
+    defaults::ThresholdMax,
 };
 
 enum class StartRangeFault { None, NegativeMinimum, MinimumAboveMaximum };
