@@ -96,10 +96,6 @@ RuleOutcome ValueUnitRule(NetworkState& net, long k)
 
 namespace {
 
-// Well below the largest double: a weight under this bound plus a step under
-// it cannot overflow, whatever the rounding.
-constexpr double SafeMagnitude = 1e300;
-
 double LargestWeightMagnitude(const NetworkState& net)
 {
     double largest = 0;
@@ -152,24 +148,7 @@ StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, Ove
         return StepKind::Unchecked;
     case RuleKind::Tarvik: break;
     }
-    // (rate * delta and delta * rate are the same double: products commute.)
-    bool finite = true;
-    double largestStep = 0;
-    for (long k = 1; k <= numOutputs; ++k) {
-        c[k] = ValueDelta(out[k]) * net.LearningRate;
-        finite = finite && std::isfinite(c[k]);
-        largestStep = std::max(largestStep, std::fabs(c[k]));
-    }
-    if (!finite)
-        return StepKind::NonFinite;
-    if (guard) {
-        const double growth = largestStep * guard->inputBound;
-        if (guard->weightBound + growth < SafeMagnitude) {
-            guard->weightBound = guard->weightBound + growth;
-            return StepKind::Unchecked;
-        }
-    }
-    return StepKind::Checked;
+    return ValueStepCoefficients(net, -2 * Pi(), c, guard);
 }
 
 void UpdateThresholds(NetworkState& net, const double* c)

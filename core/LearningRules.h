@@ -2,6 +2,9 @@
 // The three learning rules. Each changes the weights into output unit k and
 // its threshold after ComputeResponse, from the unit's fields as they stand.
 
+#include <algorithm>
+#include <cmath>
+
 #include "NetworkState.h"
 #include "SweepWorkspace.h"
 
@@ -49,6 +52,37 @@ enum class StepKind {
 // value rule's step is Unchecked while the guard proves it safe (and the
 // guard then grows by it).
 StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard);
+
+// Well below the largest double: a weight under this bound plus a step under
+// it cannot overflow, whatever the rounding.
+inline constexpr double SafeMagnitude = 1e300;
+
+// StepCoefficients for the value rule, with minusTwoPi = -2 * Pi() computed
+// by the caller once. Inline: small networks call it for every pattern.
+inline StepKind ValueStepCoefficients(const NetworkState& net, double minusTwoPi, double* c, OverflowGuard* guard)
+{
+    // (rate * delta and delta * rate are the same double: products commute.)
+    const Unit* out = net.OutputUnits.data();
+    bool finite = true;
+    double largestStep = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k) {
+        const Unit& u = out[k];
+        const double g = (minusTwoPi * u.NetInput) * u.Activation;
+        c[k] = (g * u.Error - u.Target * u.NetInput) * net.LearningRate;
+        finite = finite && std::isfinite(c[k]);
+        largestStep = std::max(largestStep, std::fabs(c[k]));
+    }
+    if (!finite)
+        return StepKind::NonFinite;
+    if (guard) {
+        const double growth = largestStep * guard->inputBound;
+        if (guard->weightBound + growth < SafeMagnitude) {
+            guard->weightBound = guard->weightBound + growth;
+            return StepKind::Unchecked;
+        }
+    }
+    return StepKind::Checked;
+}
 
 // threshold(k) = c[k] + threshold(k) for every output, unless thresholds are frozen.
 void UpdateThresholds(NetworkState& net, const double* c);

@@ -146,13 +146,14 @@ RuleOutcome SmallSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* g
     const long outputs = net.NumOutputs;
     double* c = work.coefficient.data();
     const Unit* out = net.OutputUnits.data();
+    const double minusTwoPi = -2 * Pi();
     RuleOutcome outcome = RuleOutcome::Updated;
     long steps = 0;
     for (long j = 1; j <= n; ++j) {
         const long p = net.PatternOrder[j];
         RespondSmall(net, p);
         if constexpr (Rule == RuleKind::Tarvik) {
-            if (StepCoefficients(net, Rule, c, guard) != StepKind::Unchecked) {
+            if (ValueStepCoefficients(net, minusTwoPi, c, guard) != StepKind::Unchecked) {
                 // Near overflow: the value rule's own checks, on the input units.
                 PresentInputs(net, p);
                 if (ApplyRuleToAllOutputs(net, Rule, work, guard) == RuleOutcome::Overflow)
