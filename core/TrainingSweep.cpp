@@ -18,6 +18,18 @@ constexpr double MostUpdatesForSideBySide = 0.08;
 // Below this many weights times patterns, plain loops beat calls into the
 // kernel tables.
 constexpr long SmallNetwork = 4096;
+// A shuffled sweep side by side needs the pattern table copied in the new
+// order every epoch: cheap while the table stays in the cache (this many
+// doubles), dearer than the whole plain sweep beyond.
+constexpr long LargestTableToReorder = 131072;
+
+bool InFileOrder(const NetworkState& net)
+{
+    for (long j = 1; j <= net.NumPatterns; ++j)
+        if (net.PatternOrder[j] != j)
+            return false;
+    return true;
+}
 
 // Whether adding a zero step to output k's weights and threshold leaves their
 // bits as they are: true unless one of them is -0 (a +0 step turns -0 into
@@ -127,6 +139,14 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
 }
 
+// Asks for a pattern's inputs ahead of use: in a shuffled order each row is
+// a fresh stream the processor would otherwise wait for, line by line.
+void PrefetchRow(const double* row, long count)
+{
+    for (long i = 0; i <= count; i += 8)
+        __builtin_prefetch(row + i);
+}
+
 // The share of this response's outputs whose step is not zero.
 long NonZeroSteps(const double* c, long outputs)
 {
@@ -205,7 +225,8 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     work.Fit(net);
     const bool stepRule = rule == RuleKind::Delta;
     const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
-    if (stepRule && largeEnough && work.updateShare <= MostUpdatesForSideBySide) {
+    if (stepRule && largeEnough && work.updateShare <= MostUpdatesForSideBySide &&
+        (n * net.NumInputs <= LargestTableToReorder || InFileOrder(net))) {
         StepSweepSideBySide(net, work);
         work.sideBySide = true;
         return RuleOutcome::Updated;
@@ -237,6 +258,8 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     for (long j = 1; j <= n; ++j) {
         const long p = net.PatternOrder[j];
         const long next = j < n ? net.PatternOrder[j + 1] : 0;
+        if (j + 2 <= n)
+            PrefetchRow(net.InputPatterns.Row(net.PatternOrder[j + 2]), net.NumInputs);
         const StepKind step = StepCoefficients(net, rule, coefficient, &guard);
         if (stepRule)
             steps += NonZeroSteps(coefficient, net.NumOutputs);
