@@ -1,6 +1,7 @@
 #include "Response.h"
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "SmallResponse.h"
@@ -89,6 +90,25 @@ namespace {
 // more in set-up than they save.
 constexpr long SmallPass = 4096;
 
+// Whether the sums the step rule's sweep kept still describe the network:
+// the same weights and thresholds, bit for bit, as the sweep left.
+bool SweepSumsHold(const NetworkState& net, const SweepWorkspace& work)
+{
+    if (!work.sumsFromSweep)
+        return false;
+    const std::size_t weights = static_cast<std::size_t>(net.NumInputs + 1) * static_cast<std::size_t>(net.NumOutputs + 1);
+    if (work.sweptWeights.size() != weights || work.sweptThresholds.size() != static_cast<std::size_t>(net.NumOutputs) + 1 ||
+        work.sumsHold.size() != static_cast<std::size_t>(net.NumOutputs) + 1)
+        return false;
+    if (std::memcmp(work.sweptWeights.data(), net.Weights.Row(0), weights * sizeof(double)) != 0)
+        return false;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        if (std::memcmp(&work.sweptThresholds[static_cast<std::size_t>(k)], &net.OutputUnits[k].Threshold,
+                        sizeof(double)) != 0)
+            return false;
+    return true;
+}
+
 // EvaluateTrainingSet with the net inputs of all patterns summed side by side
 // first (each still in input order), then each pattern's measures in file order.
 void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
@@ -99,8 +119,24 @@ void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
     const long stride = work.patternColumns;
     const KernelSet& kernels = work.Kernels();
     const long count = (patterns + kernels.patternBlock - 1) / kernels.patternBlock * kernels.patternBlock;
-    kernels.sumPatterns(net.Weights.Row(0), outputs + 1, net.NumInputs, outputs, work.byInput.data(), count,
-                        work.patternSums.data(), stride);
+    const double* w = net.Weights.Row(0);
+    if (SweepSumsHold(net, work)) {
+        // Only the outputs that took a step in the sweep need new sums.
+        for (long first = 1; first <= outputs; ++first) {
+            if (work.sumsHold[static_cast<std::size_t>(first)])
+                continue;
+            long last = first;
+            while (last < outputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
+                ++last;
+            kernels.sumPatterns(w + first - 1, outputs + 1, net.NumInputs, last - first + 1, work.byInput.data(), count,
+                                work.patternSums.data() + (first - 1) * stride, stride);
+            first = last;
+        }
+    } else {
+        kernels.sumPatterns(w, outputs + 1, net.NumInputs, outputs, work.byInput.data(), count,
+                            work.patternSums.data(), stride);
+    }
+    work.sumsFromSweep = false;
 
     Unit* out = net.OutputUnits.data();
     const double* sums = work.patternSums.data();

@@ -33,6 +33,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
         }
     }
     inOrder.clear();
+    sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
     boundInputs = inputs;

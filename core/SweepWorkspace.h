@@ -44,6 +44,15 @@ struct SweepWorkspace {
     std::vector<long> outputPosition;
     std::vector<unsigned char> outputZeroKeeps;
 
+    // After the step rule's side-by-side sweep: whether output k took no step
+    // ([1..NumOutputs]; its sums in patternSums then hold for the weights the
+    // sweep left), and those weights and thresholds, so the measurement can
+    // tell that they still hold and reuse the sums.
+    std::vector<unsigned char> sumsHold;
+    std::vector<double> sweptWeights;
+    std::vector<double> sweptThresholds;
+    bool sumsFromSweep = false;
+
     // Share of the step rule's responses that changed weights in the last
     // sweep; it picks the sweep's strategy for the next one.
     double updateShare = 1;

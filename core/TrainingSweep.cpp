@@ -79,6 +79,10 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     zeroKeeps.assign(static_cast<std::size_t>(outputs) + 1, 0);
     for (long k = 1; k <= outputs; ++k)
         zeroKeeps[static_cast<std::size_t>(k)] = ZeroStepKeeps(net, k);
+    // Every sum is kept by pattern, for the measurement to reuse.
+    double* kept = work.patternSums.data();
+    const long keptStride = work.patternColumns;
+    work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
     long column[MostGroups];
     long offset[MostGroups];
     long steps = 0;
@@ -105,7 +109,9 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
                 Unit& unit = net.OutputUnits[k];
                 for (long b = at - offset[g]; b < block && at < n; ++b) {
                     const long p = order[at + 1];
-                    const double netInput = unit.Threshold + sums[static_cast<std::size_t>(g * block + b)];
+                    const double sum = sums[static_cast<std::size_t>(g * block + b)];
+                    kept[(k - 1) * keptStride + p - 1] = sum;
+                    const double netInput = unit.Threshold + sum;
                     const double a = Activation(unit.UnitType, netInput, unit.Activation);
                     const double desired = net.DesiredOutputs(p, k);
                     const double e = desired - a;
@@ -125,6 +131,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
                     // The delta rule's step for this output; the rest of the
                     // block was summed with the old weights and is dropped.
                     ++steps;
+                    work.sumsHold[static_cast<std::size_t>(k)] = 0;
                     const double* x = net.InputPatterns.Row(p);
                     for (long i = 1; i <= inputs; ++i)
                         w[i * stride + k] = c * x[i] + w[i * stride + k];
@@ -136,6 +143,12 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
         }
     }
     PresentInputs(net, order[n]);
+    const double* weights = net.Weights.Row(0);
+    work.sweptWeights.assign(weights, weights + (inputs + 1) * stride);
+    work.sweptThresholds.resize(static_cast<std::size_t>(outputs) + 1);
+    for (long k = 1; k <= outputs; ++k)
+        work.sweptThresholds[static_cast<std::size_t>(k)] = net.OutputUnits[k].Threshold;
+    work.sumsFromSweep = true;
     work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
 }
 
@@ -232,6 +245,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         return RuleOutcome::Updated;
     }
     work.sideBySide = false;
+    work.sumsFromSweep = false;
 
     OverflowGuard guard;
     if (rule == RuleKind::Tarvik) {

@@ -227,3 +227,29 @@ TEST(KernelDifferential, ActivationShortcutsGiveTheLibraryBits)
         }
     }
 }
+
+// The measurement reuses the sums of a step-rule sweep only while the weights
+// are the ones the sweep left: a weight changed in between must show.
+TEST(KernelDifferential, MeasurementSeesWeightsChangedAfterTheSweep)
+{
+    std::mt19937_64 gen(4);
+    const Case c{64, 37, 11, RuleKind::Delta, Inputs::Mixed, false, false, true, true, 0.5};
+    NetworkState engine = Build(c, gen);
+    SweepWorkspace work;
+    MersenneRandom random(4);
+    for (int epoch = 0; epoch < 40; ++epoch) {
+        ShufflePatterns(engine, random);
+        work.updateShare = 0;
+        TrainingSweep(engine, RuleKind::Delta, work);
+        EvaluateTrainingSet(engine, work);
+    }
+    ASSERT_TRUE(work.sideBySide);
+    ShufflePatterns(engine, random);
+    TrainingSweep(engine, RuleKind::Delta, work);
+    engine.Weights(3, 2) = engine.Weights(3, 2) + 1;
+    engine.OutputUnits[5].Threshold = engine.OutputUnits[5].Threshold - 1;
+    NetworkState reference = engine;
+    EvaluateTrainingSet(engine, work);
+    plain::Evaluate(reference);
+    ExpectSameBits(engine, reference);
+}
