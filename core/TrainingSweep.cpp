@@ -1,6 +1,8 @@
 #include "TrainingSweep.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "Response.h"
@@ -31,20 +33,25 @@ bool InFileOrder(const NetworkState& net)
     return true;
 }
 
-// Whether adding a zero step to output k's weights and threshold leaves their
-// bits as they are: true unless one of them is -0 (a +0 step turns -0 into
-// +0). A step never makes a -0 out of anything else, so the answer holds for
-// the rest of the sweep.
-bool ZeroStepKeeps(const NetworkState& net, long k)
+// Whether adding a zero step to each output's weights and threshold leaves
+// their bits as they are (keeps[k], k = 1..NumOutputs): true unless one of
+// them is -0 (a +0 step turns -0 into +0). A step never makes a -0 out of
+// anything else, so the answer holds for the rest of the sweep.
+void FindZeroStepKeeps(const NetworkState& net, std::vector<unsigned char>& keeps)
 {
-    if (!net.FreezeThresholds && net.OutputUnits[k].Threshold == 0 && std::signbit(net.OutputUnits[k].Threshold))
-        return false;
+    const long outputs = net.NumOutputs;
+    keeps.assign(static_cast<std::size_t>(outputs) + 1, 1);
+    constexpr std::uint64_t NegativeZero = std::uint64_t{1} << 63;
+    // Row by row, as the matrix is stored.
     for (long i = 1; i <= net.NumInputs; ++i) {
-        const double w = net.Weights(i, k);
-        if (w == 0 && std::signbit(w))
-            return false;
+        const double* w = net.Weights.Row(i);
+        for (long k = 1; k <= outputs; ++k)
+            keeps[static_cast<std::size_t>(k)] &= std::bit_cast<std::uint64_t>(w[k]) != NegativeZero;
     }
-    return true;
+    if (!net.FreezeThresholds)
+        for (long k = 1; k <= outputs; ++k)
+            keeps[static_cast<std::size_t>(k)] &=
+                std::bit_cast<std::uint64_t>(net.OutputUnits[k].Threshold) != NegativeZero;
 }
 
 // The delta rule's sweep, output by output (no output's weights depend on
@@ -76,9 +83,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     std::vector<long>& position = work.outputPosition;
     std::vector<unsigned char>& zeroKeeps = work.outputZeroKeeps;
     position.assign(static_cast<std::size_t>(outputs) + 1, 0);
-    zeroKeeps.assign(static_cast<std::size_t>(outputs) + 1, 0);
-    for (long k = 1; k <= outputs; ++k)
-        zeroKeeps[static_cast<std::size_t>(k)] = ZeroStepKeeps(net, k);
+    FindZeroStepKeeps(net, zeroKeeps);
     // Every sum is kept by pattern, for the measurement to reuse.
     double* kept = work.patternSums.data();
     const long keptStride = work.patternColumns;
