@@ -13,7 +13,7 @@
 #include "PageFonts.h"
 #include "PageRegistry.h"
 #include "Response.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 #include "TrainingEngine.h"
 
 namespace vantorelle {

@@ -12,7 +12,7 @@
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "Printing.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 
 namespace vantorelle {
 

@@ -9,7 +9,7 @@
 #include "PageFonts.h"
 #include "Printing.h"
 #include "Response.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 
 namespace vantorelle {
 

@@ -14,7 +14,7 @@
 #include "FileBrowser.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 
 namespace vantorelle {
 

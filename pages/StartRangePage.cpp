@@ -10,7 +10,7 @@
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 
 namespace vantorelle {
 

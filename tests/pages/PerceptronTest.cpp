@@ -23,7 +23,7 @@
 #include "Perceptron.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 #include "UpDown.h"

@@ -7,7 +7,7 @@
 
 #include "HubFixture.h"
 #include "ProbeNetwork.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 #include "UpDown.h"
 
 namespace vantorelle {

@@ -17,7 +17,7 @@
 #include "Pages.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
-#include "SystemNumbers.h"
+#include "SystemTexts.h"
 #include "TrainingFile.h"
 #include "WeightStart.h"
 

@@ -1,12 +1,13 @@
 #pragma once
-// What the trainer takes from the system: the number separators and the
-// date and time texts a report carries.
+// What the program takes from the user's system: the number separators, and
+// the date and time texts a report carries. One adapter for the pages and the
+// trainer, so both read and write numbers alike. Texts come out in UTF-8.
 
 #include <string>
 
 #include "NumberFormat.h"
 
-namespace vantorelle::cli {
+namespace vantorelle {
 
 class SystemTexts {
 public:
@@ -18,7 +19,7 @@ public:
 
 // The system's, from Qt's QLocale::system(), which reads LC_ALL, LC_NUMERIC,
 // LC_TIME and LANG itself and knows every locale whether or not the C library
-// has it generated. Texts come out in the local 8-bit encoding.
+// has it generated.
 class QtSystemTexts : public SystemTexts {
 public:
     NumberLocale Numbers() const override;
@@ -26,4 +27,7 @@ public:
     std::string Time() const override;
 };
 
-}  // namespace vantorelle::cli
+// The system's number separators, for code that needs nothing else.
+NumberLocale SystemNumberLocale();
+
+}  // namespace vantorelle
