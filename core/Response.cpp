@@ -138,32 +138,45 @@ void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
     }
     work.sumsFromSweep = false;
 
+    // Output by output (its kind and threshold at hand, its sums in a row),
+    // each pattern's squared errors still added in output order.
     Unit* out = net.OutputUnits.data();
     const double* sums = work.patternSums.data();
+    std::vector<double>& patternSSE = work.patternSSE;
+    patternSSE.assign(static_cast<std::size_t>(patterns) + 1, 0.0);
+    double* sse = patternSSE.data();
+    const double* desired = net.DesiredOutputs.Row(0);
+    const long desiredStride = outputs + 1;
+    const double minError = net.MinError;
     long hits = 0;
-    double total = 0;
-    for (long p = 1; p <= patterns; ++p) {
-        const double* desired = net.DesiredOutputs.Row(p);
-        const bool last = p == patterns;
-        double s = 0;
-        for (long k = 1; k <= outputs; ++k) {
-            Unit& unit = out[k];
-            const double netInput = unit.Threshold + sums[(k - 1) * stride + p - 1];
-            // An unset kind keeps the activation the unit had, for every pattern.
-            const double a = Activation(unit.UnitType, netInput, unit.Activation);
-            const double e = desired[k] - a;
-            if (e * e < net.MinError)
-                ++hits;
-            s = s + e * e;
-            if (last) {
-                unit.NetInput = netInput;
-                unit.Activation = a;
-                unit.Error = e;
-                unit.Target = desired[k];
+    for (long k = 1; k <= outputs; ++k) {
+        Unit& unit = out[k];
+        const double threshold = unit.Threshold;
+        const double* sum = sums + (k - 1) * stride;  // pattern p at sum[p - 1]
+        const double* d = desired + k;
+        // An unset kind keeps the activation the unit had, for every pattern.
+        auto measure = [&](auto activation) {
+            for (long p = 1; p <= patterns; ++p) {
+                const double e = d[p * desiredStride] - activation(threshold + sum[p - 1]);
+                hits += e * e < minError;
+                sse[p] = sse[p] + e * e;
             }
+        };
+        switch (unit.UnitType) {
+        case UnitKind::Binary: measure([](double x) { return Activation(UnitKind::Binary, x, 0); }); break;
+        case UnitKind::IntDev: measure([](double x) { return Activation(UnitKind::IntDev, x, 0); }); break;
+        case UnitKind::Value: measure([](double x) { return Activation(UnitKind::Value, x, 0); }); break;
+        case UnitKind::None: measure([&](double) { return unit.Activation; }); break;
         }
-        total = total + s;
+        // The unit describes the last pattern.
+        unit.NetInput = threshold + sum[patterns - 1];
+        unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
+        unit.Error = d[patterns * desiredStride] - unit.Activation;
+        unit.Target = d[patterns * desiredStride];
     }
+    double total = 0;
+    for (long p = 1; p <= patterns; ++p)
+        total = total + sse[p];
     PresentInputs(net, patterns);
     net.Hits = hits;
     net.TotalSSE = total;

@@ -36,8 +36,10 @@ struct SweepWorkspace {
     double inputBound = 1;
     // Whether every input of pattern p is finite, [1..NumPatterns].
     std::vector<unsigned char> finiteInputs;
-    // Sums the kernels across patterns write, output by output.
+    // Sums the kernels across patterns write, output by output, and each
+    // pattern's squared error.
     std::vector<double> patternSums;
+    std::vector<double> patternSSE;
     // The step rule's sweep: sums of a few outputs' next blocks of patterns,
     // and each output's place in the presentation order.
     std::vector<double> columnSums;
