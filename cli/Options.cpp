@@ -161,6 +161,7 @@ const OptionSpec OptionTable[] = {
      [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.continueEpochs); }},
     {"--test", nullptr, "a training file", [](Options& o, const std::string& v) { return FileName(v, o.testFile); }},
     {"--report", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
+    {"--xlsx", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.workbookFile); }},
     {"--sections", nullptr, "a list",
      [](Options& o, const std::string& v) {
          const auto sections = ParseSections(v);
@@ -277,6 +278,8 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
                                 responses, errors, weights, inputs, outputs,
                                 history; or all; or none (header only)
                                 (general,responses,errors,weights)
+  --xlsx FILE                   then write the spreadsheet summary workbook to
+                                FILE (replacing it only once it is complete)
   --quiet                       print only the final status block
   --help, --version
 
@@ -289,8 +292,9 @@ status block, then tests and writes the report as asked (but does not
 continue); a second one ends the program at once.
 
 Exit status: 0 done; 1 a training or test file that cannot be used, or a
-report that could not be written; 2 a bad command line or settings (nothing
-trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the signal's number).
+report or workbook that could not be written; 2 a bad command line or
+settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
+signal's number).
 )";
 }
 

@@ -34,6 +34,7 @@ struct Options {
     std::optional<std::string> continueEpochs;
     std::optional<std::string> testFile;
     std::optional<std::string> reportFile;
+    std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
     ReportSections sections = DefaultReportSections;
     bool quiet = false;
     bool help = false;

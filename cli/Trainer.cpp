@@ -10,6 +10,7 @@
 #include "ResultsReport.h"
 #include "Response.h"
 #include "SettingsCheck.h"
+#include "SpreadsheetSummary.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 
@@ -227,6 +228,30 @@ int WriteReport(NetworkState& net, const Options& options, const SystemTexts& te
     return WriteResultsReport(net, request, status, messages) ? ExitOk : ExitDataError;
 }
 
+// The hub's feedback line and progress bar have nothing to show on the console.
+class SilentSummaryProgress : public SummaryProgress {
+public:
+    void ShowFeedback(const std::string&) override {}
+    void StartProgress(int) override {}
+    void Advance() override {}
+    void HideProgress() override {}
+};
+
+// The spreadsheet summary, written to `path` only once it is complete.
+int WriteWorkbook(NetworkState& net, const std::string& path, Messages& messages, std::ostream& out, bool quiet)
+{
+    ReplaceWorkbookFile destination(path);
+    SilentSummaryProgress progress;
+    const SummaryResult result = BuildSpreadsheetSummary(net, LocalMoment(), destination, progress);
+    if (!result.ok) {
+        messages.Error(result.message);
+        return ExitDataError;
+    }
+    if (!quiet)
+        out << text::WorkbookWrittenCaption(result.path) << '\n';
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
@@ -244,6 +269,12 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     if (options.reportFile) {
         if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
             err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
+            return ExitUsageError;
+        }
+    }
+    if (options.workbookFile) {
+        if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
+            err << "vantorelle-train: --xlsx \"" << *options.workbookFile << "\": " << why << '\n';
             return ExitUsageError;
         }
     }
@@ -277,9 +308,15 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         if (int code = TestOnSecondFile(net, *options.testFile, out, err, host.locale); code != ExitOk)
             return code;
     }
+    int code = ExitOk;
     if (options.reportFile)
-        return WriteReport(net, options, *texts, console, out);
-    return ExitOk;
+        code = WriteReport(net, options, *texts, console, out);
+    if (options.workbookFile) {
+        const int written = WriteWorkbook(net, *options.workbookFile, console, out, options.quiet);
+        if (code == ExitOk)
+            code = written;
+    }
+    return code;
 }
 
 }  // namespace vantorelle::cli
