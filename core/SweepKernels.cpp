@@ -24,16 +24,13 @@ const KernelSet& Widest()
     return Sse2Kernels;
 }
 
-#if defined(__x86_64__)
-const bool HasAvx = __builtin_cpu_supports("avx");
-#endif
-
 }  // namespace
 
 void ClearUpperVectorState()
 {
 #if defined(__x86_64__)
-    if (HasAvx)
+    static const bool hasAvx = (__builtin_cpu_init(), __builtin_cpu_supports("avx"));
+    if (hasAvx)
         asm volatile("vzeroupper" ::: "memory");
 #endif
 }
