@@ -83,7 +83,7 @@ Why Range(const std::string& text, StartRange& range, const StartRangeKind& kind
         return "not MIN,MAX,SIGN";
     const auto min = Number(Trimmed(text.substr(0, first)));
     const auto max = Number(Trimmed(text.substr(first + 1, second - first - 1)));
-    const auto sign = Canonical(Trimmed(text.substr(second + 1)), {"Pos", "Neg", "Both"});
+    const auto sign = Canonical(Trimmed(text.substr(second + 1)), {SignPos, SignNeg, SignBoth});
     if (!min || !max || !sign)
         return "not MIN,MAX,SIGN with SIGN one of Pos, Neg, Both";
     if (const StartRangeFault fault = CheckStartRange(*min, *max); fault != StartRangeFault::None)
@@ -135,7 +135,7 @@ const OptionSpec OptionTable[] = {
      [](Options& o, const std::string&) { o.freezeThresholds = true; return Why{}; }},
     {"--rule", nullptr, "a rule: Delta, Gradient or Tarvik",
      [](Options& o, const std::string& v) {
-         const auto rule = Canonical(v, {"Delta", "Gradient", "Tarvik"});
+         const auto rule = Canonical(v, {RuleDelta, RuleGradient, RuleTarvik});
          if (!rule)
              return Why("not one of Delta, Gradient, Tarvik");
          o.rule = *rule;
@@ -208,8 +208,6 @@ std::optional<ReportSections> ParseSections(const std::string& list)
         start = comma + 1;
     }
 }
-
-std::string DefaultRate(const std::string& rule) { return rule == "Tarvik" ? "0.10" : "0.50"; }
 
 ParseResult ParseOptions(const std::vector<std::string>& args)
 {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "NetworkState.h"
 #include "ResultsReport.h"
 
 namespace vantorelle::cli {
@@ -14,22 +15,22 @@ namespace vantorelle::cli {
 struct StartRange {
     double min = 0;
     double max = 0;
-    std::string sign = "Both";
+    std::string sign = SignBoth;
 };
 
 struct Options {
     std::string trainingFile;
-    std::string rule = "Delta";
+    std::string rule = defaults::Rule;
     std::optional<std::string> rate;  // box text; the rule's default when absent
-    std::string epochs = "1000";
+    std::string epochs = defaults::EpochsText;
     bool epochLimit = true;
     bool hitStop = true;
-    std::string printEvery = "100";
-    std::string minError = "0.01";
-    bool fileOrder = false;
-    bool freezeThresholds = false;
-    StartRange weights{0, 0.1, "Both"};
-    StartRange thresholds{0, 0, "Both"};
+    std::string printEvery = defaults::PrintSweepsText;
+    std::string minError = defaults::MinErrorText;
+    bool fileOrder = !defaults::RandomizeOrder;
+    bool freezeThresholds = defaults::FreezeThresholds;
+    StartRange weights{defaults::WeightMin, defaults::WeightMax, defaults::WeightSign};
+    StartRange thresholds{defaults::ThresholdMin, defaults::ThresholdMax, defaults::ThresholdSign};
     std::optional<std::uint64_t> seed;
     std::optional<std::string> continueEpochs;
     std::optional<std::string> testFile;
@@ -49,9 +50,6 @@ struct ParseResult {
 };
 
 ParseResult ParseOptions(const std::vector<std::string>& args);
-
-// The learning-rate box text a rule starts with: "0.50", or "0.10" for Tarvik.
-std::string DefaultRate(const std::string& rule);
 
 // Reads a --sections list: names from general, responses, errors, weights,
 // inputs, outputs, history separated by commas (blanks around them allowed),

@@ -88,7 +88,7 @@ SettingsBoxes BoxesFor(const Options& options, const std::string& sweeps, const 
 {
     SettingsBoxes boxes;
     boxes.Sweeps = BoxText(sweeps, locale);
-    boxes.LRate = BoxText(options.rate ? *options.rate : DefaultRate(options.rule), locale);
+    boxes.LRate = BoxText(options.rate ? *options.rate : defaults::RateText(options.rule), locale);
     boxes.PrintSweeps = BoxText(options.printEvery, locale);
     boxes.MinError = BoxText(options.minError, locale);
     boxes.StopAtMaxEpochs = options.epochLimit;
@@ -104,7 +104,7 @@ std::string WarningLine(const Options& options, bool continuing, std::string_vie
     else if (title == text::NoStopTitle)
         option = "--no-epoch-limit with --no-hit-stop";
     else if (title == text::LearningRateTitle)
-        option = "--rate" + Quoted(options.rate ? *options.rate : DefaultRate(options.rule));
+        option = "--rate" + Quoted(options.rate ? *options.rate : defaults::RateText(options.rule));
     else if (title == text::DisplayIntervalTitle)
         option = "--print-every" + Quoted(options.printEvery);
     else

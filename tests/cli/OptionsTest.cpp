@@ -35,8 +35,6 @@ TEST(Options, DefaultsAndEveryOption)
     EXPECT_EQ(*o.seed, 17u);
     EXPECT_EQ(*o.continueEpochs, "20");
     EXPECT_EQ(*o.testFile, "y.net");
-    EXPECT_EQ(DefaultRate("Tarvik"), "0.10");
-    EXPECT_EQ(DefaultRate("Gradient"), "0.50");
 }
 
 // Every refusal is one line naming the option and its value, made before
