@@ -1,10 +1,7 @@
 #include "SaveResults.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
-#include <QTime>
 
 #include <cerrno>
 #include <cstring>
@@ -190,10 +187,10 @@ void SaveResults::saveFile()
     request.sections = sections();
     // The status line names the file being written, whichever line of the list is selected.
     request.selectedName = QFileInfo(path).fileName().toStdString();
-    const QLocale locale = QLocale::system();
-    request.date = locale.toString(QDate::currentDate(), QLocale::ShortFormat).toLocal8Bit().toStdString();
-    request.time = locale.toString(QTime::currentTime(), QLocale::LongFormat).toLocal8Bit().toStdString();
-    request.locale = SystemNumberLocale();
+    const QtSystemTexts system;
+    request.date = system.Date();
+    request.time = system.Time();
+    request.locale = system.Numbers();
     if (!WriteResultsReport(net, request, *this, *this))
         return;
 
