@@ -21,8 +21,18 @@ StartRangePage::StartRangePage(DesignSize design, Settings settings, Dialogs& di
       locale(SystemNumberLocale()),
       openedMin(settings.min),
       openedMax(settings.max),
-      openedSign(settings.sign)
+      openedSign(settings.sign),
+      lastMin(settings.min),
+      lastMax(settings.max),
+      lastSign(settings.sign)
 {
+}
+
+void StartRangePage::rememberWritten()
+{
+    lastMin = settings.min;
+    lastMax = settings.max;
+    lastSign = settings.sign;
 }
 
 void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
@@ -42,6 +52,7 @@ void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
 
     // The load step: the sign is "Both" at once, the sliders follow the boxes.
     settings.sign = SignBoth;
+    rememberWritten();
     c.signs[0]->setChecked(true);
     placeSliders();
 
@@ -55,7 +66,10 @@ void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
     for (int i = 0; i < 3; ++i) {
         const std::string sign = signs[i];
         connect(c.signs[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this, sign] { settings.sign = sign; });
+                [this, sign] {
+                    settings.sign = sign;
+                    rememberWritten();
+                });
     }
     connect(c.useButton, &QPushButton::clicked, this, &StartRangePage::useSettings);
     connect(c.exitButton, &QPushButton::clicked, this, &StartRangePage::useDefaults);
@@ -105,6 +119,7 @@ void StartRangePage::useSettings()
         return;
     settings.min = *min;
     settings.max = *max;
+    rememberWritten();
 
     switch (CheckStartRange(settings.min, settings.max)) {
     case StartRangeFault::None:
@@ -117,6 +132,7 @@ void StartRangePage::useSettings()
         message.text = kind->negativeMinMessage;
         dialogs.Show(message);
         settings.min = std::fabs(settings.min);
+        rememberWritten();
         controls.minBox->setText(QString::fromStdString(FormatGeneral(settings.min, locale)));
         return;
     }
@@ -129,6 +145,7 @@ void StartRangePage::useSettings()
         dialogs.Show(message);  // either answer goes on the same way
         settings.min = 0;
         settings.max = kind->defaultMax;
+        rememberWritten();
         controls.maxBox->setText(QString::fromStdString(FormatGeneral(kind->defaultMax, locale)));
         controls.minBox->setText(QStringLiteral("0"));
         placeSliders();
@@ -148,7 +165,9 @@ void StartRangePage::useDefaults()
 
 void StartRangePage::closeEvent(QCloseEvent* event)
 {
-    if (!decided) {
+    const bool changedElsewhere =
+        settings.min != lastMin || settings.max != lastMax || settings.sign != lastSign;
+    if (!decided && !changedElsewhere) {
         settings.min = openedMin;
         settings.max = openedMax;
         settings.sign = openedSign;

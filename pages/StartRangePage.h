@@ -5,7 +5,8 @@
 // form, its settings and its messages.
 //
 // Closing the page from its title bar is a cancel: the range and the sign
-// go back to what they were when the page opened.
+// go back to what they were when the page opened, unless another page (the
+// set-up page's default option) has changed them since this page last did.
 
 #include <QString>
 #include <array>
@@ -68,6 +69,12 @@ private:
     double openedMin;
     double openedMax;
     std::string openedSign;
+    // What this page last wrote (or found), to tell whether another page
+    // has changed the settings meanwhile.
+    double lastMin;
+    double lastMax;
+    std::string lastSign;
+    void rememberWritten();
     bool decided = false;  // closed by one of its buttons
 };
 

@@ -124,6 +124,22 @@ TEST_F(Settings, TextThatIsNotANumberGivesTheGeneralErrorReport)
     EXPECT_TRUE(panel.warnings.empty());
 }
 
+// Where "." groups thousands, a typed "0.3" is no number at all: the run is
+// refused with the box's report, never trained at a rate of 3.
+TEST_F(Settings, AGermanRateWithAPointIsRefusedNotReadAsThree)
+{
+    TrainingHost german{panel, panel, panel, random, NumberLocale{",", "."}};
+    panel.boxes = {"10", "0.3", "100", "0,01", true, true};
+    net.LearningRate = 0.5;
+    EXPECT_FALSE(ValidateSettings(net, german));
+    ASSERT_EQ(panel.errors.size(), 1u);
+    EXPECT_NE(panel.errors[0].find("\"0.3\""), std::string::npos);
+    EXPECT_EQ(net.LearningRate, 0.5);
+    panel.boxes.LRate = "0,3";
+    EXPECT_TRUE(ValidateSettings(net, german));
+    EXPECT_EQ(net.LearningRate, 0.3);
+}
+
 // --- runs ---
 
 TEST_F(Engine, HistoryRowsWithTheRepeatedLastRecord)

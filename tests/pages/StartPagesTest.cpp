@@ -257,6 +257,22 @@ TEST_F(StartPagesTest, ClosingFromTheTitleBarCancels)
     EXPECT_FALSE(isOpen("WeightStart"));
 }
 
+// The set-up page's "Default Starts For Weights" chosen while this page is
+// open is the user's later word: a title-bar close must not undo it.
+TEST_F(StartPagesTest, ClosingFromTheTitleBarKeepsADefaultChosenMeanwhile)
+{
+    net.WeightMin = 0.05;
+    net.WeightMax = 0.2;
+    net.WeightSign = "Pos";
+    openWeights();
+    choose("NegWtOption");
+    SetDefaultWeightStarts(net);  // what the set-up page's default option does
+    EXPECT_TRUE(page->close());
+    EXPECT_EQ(net.WeightMin, 0);
+    EXPECT_EQ(net.WeightMax, 0.1);
+    EXPECT_EQ(net.WeightSign, "Both");
+}
+
 // the threshold start page
 TEST_F(StartPagesTest, ThresholdPageDefaultsAndItsSetUpLines)
 {
