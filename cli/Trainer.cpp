@@ -30,12 +30,6 @@ std::string Lines(std::string_view text)
     return s;
 }
 
-std::string BareName(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 class ConsoleHost : public SettingsPanel, public ProgressPanel, public Messages {
 public:
     ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
@@ -187,7 +181,7 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& o
     }
     // As the generalization page does: the test file becomes the training
     // file, training would start a new history from the current weights.
-    net.TrainingFileName = BareName(path);
+    net.TrainingFileName = FileBaseName(path);
     ReadTrainingFile(net, path);
     net.FreshStart = 0;
     net.EpochCount = 0;
@@ -220,7 +214,7 @@ int WriteReport(NetworkState& net, const Options& options, const SystemTexts& te
     ReportRequest request;
     request.path = *options.reportFile;
     request.sections = options.sections;
-    request.selectedName = BareName(request.path);
+    request.selectedName = FileBaseName(request.path);
     request.date = texts.Date();
     request.time = texts.Time();
     request.locale = texts.Numbers();
@@ -286,7 +280,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     }
     if (int code = CheckFiles(options, net, err); code != ExitOk)
         return code;
-    net.TrainingFileName = BareName(options.trainingFile);
+    net.TrainingFileName = FileBaseName(options.trainingFile);
     net.FreshStart = 1;
     SizeUnitsAndWeights(net);
     ApplySettings(net, options);

@@ -23,12 +23,6 @@ bool IsSeparator(char c)
 }
 
 
-std::string BaseName(const std::string& path)
-{
-    auto slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Walks the file's tokens, keeping the line and column of each for messages.
 class Tokenizer {
 public:
@@ -78,7 +72,7 @@ private:
 
 class Reader {
 public:
-    Reader(const std::string& path, const std::string& text) : name(BaseName(path)), tokens(text) {}
+    Reader(const std::string& path, const std::string& text) : name(FileBaseName(path)), tokens(text) {}
 
     std::string error;
 
@@ -143,14 +137,14 @@ bool LoadText(const std::string& path, std::string& text, std::string& message)
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         int err = errno;
-        message = "The training file \"" + BaseName(path) + "\" cannot be opened: " +
+        message = "The training file \"" + FileBaseName(path) + "\" cannot be opened: " +
                   (err ? std::strerror(err) : "unknown error") + ".";
         return false;
     }
     std::ostringstream buffer;
     buffer << file.rdbuf();
     if (file.bad()) {
-        message = "The training file \"" + BaseName(path) + "\" cannot be read.";
+        message = "The training file \"" + FileBaseName(path) + "\" cannot be read.";
         return false;
     }
     text = buffer.str();
@@ -184,6 +178,12 @@ ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
     header = read;
     result.ok = true;
     return result;
+}
+
+std::string FileBaseName(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)

@@ -35,6 +35,10 @@ struct FileHeader {
 // checks and messages as ReadTrainingFile; the rest of the file may be bad.
 ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header);
 
+// A file's name without its folders, as messages, reports and the network
+// state name a training file ("and.net" for "/home/ann/nets/and.net").
+std::string FileBaseName(const std::string& path);
+
 // Parses a training-file number: optional sign, digits with an optional "."
 // and an optional exponent. Anything else (nan, inf, hexadecimal, a value out
 // of the range of a double) is refused.
