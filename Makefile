@@ -2,10 +2,11 @@
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench fuzz clean
 
 all: build
 
@@ -38,5 +39,15 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantorelle_bench
 	$(BENCH_BUILD)/bench/vantorelle_bench --folder $(BENCH_BUILD)
 
+# The training-file reader and the header check under libFuzzer (clang, with
+# AddressSanitizer and UndefinedBehaviorSanitizer), SECONDS seconds per
+# target on one core; not part of `make test`. Findings go to
+# $(FUZZ_BUILD)/artifacts/.
+SECONDS ?= 60
+fuzz: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   # workbook
   libxlsxwriter-dev
+  # `make fuzz`: libFuzzer and the sanitizer runtimes come with Debian's clang
+  clang libclang-rt-14-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # the reference model the report test compares with
