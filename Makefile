@@ -6,7 +6,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz clean
+.PHONY: all deps build run test test-asan bench fuzz install clean
 
 all: build
 
@@ -48,6 +48,12 @@ fuzz: deps
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
+
+# Installs the three programs, the sample files, the menu entry, its icon, the
+# AppStream file and the trainer's manual page under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

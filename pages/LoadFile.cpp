@@ -1,5 +1,8 @@
 #include "LoadFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include "Dialogs.h"
 #include "FileBrowser.h"
 #include "NetworkState.h"
@@ -27,6 +30,12 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
         PageFonts::set(list, PageFonts::list());
 
     new FileBrowser(ui.Drive1, ui.Dir1, ui.File1, QStringLiteral("*.net"), dialogs, this);
+    // Started from a desktop menu the working folder is the home folder, where
+    // a new user has no training file yet: the installed examples are then a
+    // better first view. A folder that holds training files is never passed over.
+    if (const QString start = startFolder(ui.Dir1->path(), QCoreApplication::applicationDirPath());
+        start != ui.Dir1->path())
+        ui.Dir1->setPath(start);
     connect(ui.File1, &FileList::fileChosen, this, &LoadFile::fileChosen);
     connect(ui.NextPage, &QPushButton::clicked, this, &LoadFile::nextPage);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
@@ -43,6 +52,22 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
     }
 
     finishLoad();
+}
+
+QString LoadFile::startFolder(const QString& shownFolder, const QString& programFolder)
+{
+    // Hidden files are left out and letter case ignored, as the file list does.
+    const auto holdsTrainingFiles = [](const QString& folder) {
+        return !QDir(folder, QStringLiteral("*.net")).isEmpty(QDir::Files | QDir::Readable);
+    };
+    if (holdsTrainingFiles(shownFolder))
+        return shownFolder;
+    // The install puts the programs in PREFIX/bin and the examples in
+    // PREFIX/share/vantorelle/examples, so the examples move with the program
+    // wherever it is installed.
+    const QString examples =
+        QDir::cleanPath(programFolder + QStringLiteral("/../share/vantorelle/examples"));
+    return holdsTrainingFiles(examples) ? examples : shownFolder;
 }
 
 void LoadFile::showFileRows(bool shown)

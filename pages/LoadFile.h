@@ -20,6 +20,11 @@ public:
 
     LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
 
+    // The folder the lists start on: shownFolder, unless it holds no ".net"
+    // file and the installed examples (../share/vantorelle/examples beside
+    // programFolder) hold some.
+    static QString startFolder(const QString& shownFolder, const QString& programFolder);
+
 private:
     void fileChosen(const QString& name);
     void nextPage();

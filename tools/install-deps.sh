@@ -21,6 +21,11 @@ PACKAGES=(
   fonts-liberation
   # looking at the program: virtual display, screenshots, PDF and workbook checks
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3-openpyxl
+  # installing: the menu entry and AppStream validators, the manual page
+  # renderer and the icon renderer the install test uses
+  desktop-file-utils appstream groff-base librsvg2-bin
+  # the screen-reader test: a D-Bus session and the AT-SPI registry and client
+  dbus at-spi2-core python3-pyatspi
 )
 # `--bench`: also scikit-learn, which `make bench` compares the engine with
 # (Debian's, run by /usr/bin/python3); `make test` never needs it.

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+#   install_test.sh CMAKE BUILD_DIR WITH_GUI(0|1)
+# Installs BUILD_DIR into a fresh temporary prefix, checks the installed
+# layout, validates the desktop entry, the AppStream file and the manual page,
+# checks that the manual page and --help name the same options, and trains
+# with the installed trainer on an installed example from an empty folder.
+set -u
+cmake=$1
+build=$2
+gui=$3
+
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/vantorelle-install.XXXXXX")
+work=$(mktemp -d "${TMPDIR:-/tmp}/vantorelle-work.XXXXXX")
+trap 'rm -rf "$prefix" "$work"' EXIT
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 \
+    || { cat "$work/install.log"; echo "FAILED: cmake --install"; exit 1; }
+
+app_id=org.vantorelle.Vantorelle
+expected=(bin/vantorelle-train share/man/man1/vantorelle-train.1
+          share/vantorelle/examples/and.net share/vantorelle/examples/README.md)
+if [ "$gui" = 1 ]; then
+    expected+=(bin/Vantorelle bin/uninstall-vantorelle
+               "share/applications/$app_id.desktop"
+               "share/icons/hicolor/scalable/apps/$app_id.svg"
+               "share/metainfo/$app_id.metainfo.xml")
+fi
+for f in "${expected[@]}"; do
+    [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+for f in bin/vantorelle-train bin/Vantorelle bin/uninstall-vantorelle; do
+    [ -e "$prefix/$f" ] || continue
+    [ -x "$prefix/$f" ] || fail "not executable: $f"
+    # An installed program must not reach back into the build tree.
+    if readelf -d "$prefix/$f" 2>/dev/null | grep -E 'R(UN)?PATH' | grep -qF "$build"; then
+        fail "$f keeps a search path into the build folder"
+    fi
+done
+examples=$(find "$prefix/share/vantorelle/examples" -name '*.net' | wc -l)
+[ "$examples" -ge 5 ] || fail "only $examples example files installed"
+
+# What desktops and software centres read, checked with their own tools.
+if [ "$gui" = 1 ]; then
+    if command -v desktop-file-validate >/dev/null; then
+        desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry refused"
+        grep -qx 'Categories=Education;Science;' "$prefix/share/applications/$app_id.desktop" \
+            || fail "desktop entry without Categories=Education;Science;"
+        grep -qx 'Exec=Vantorelle' "$prefix/share/applications/$app_id.desktop" || fail "desktop entry Exec"
+    else
+        fail "desktop-file-validate is not installed (tools/install-deps.sh)"
+    fi
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml" \
+            || fail "AppStream metainfo refused"
+    else
+        fail "appstreamcli is not installed (tools/install-deps.sh)"
+    fi
+    if command -v rsvg-convert >/dev/null; then
+        rsvg-convert -w 48 -h 48 "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" -o "$work/icon.png" \
+            || fail "the icon does not render"
+    fi
+fi
+
+# The manual page renders without warnings and names exactly the options
+# that --help names.
+man_page=$prefix/share/man/man1/vantorelle-train.1
+warnings=$(groff -man -ww -z "$man_page" 2>&1)
+[ -z "$warnings" ] || fail "manual page warnings: $warnings"
+help_options=$("$prefix/bin/vantorelle-train" --help | grep -oE -- '(^|[ ,])--[a-z][a-z-]*' \
+    | grep -oE -- '--[a-z-]+' | sort -u)
+man_options=$(sed 's/\\-/-/g' "$man_page" | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+if [ "$help_options" != "$man_options" ]; then
+    fail "the manual page and --help differ in their options:"
+    diff <(echo "$help_options") <(echo "$man_options") | sed 's/^/    /'
+fi
+version=$("$prefix/bin/vantorelle-train" --version | awk '{print $2}')
+grep -q "\"Vantorelle $version\"" "$man_page" || fail "manual page is not for version $version"
+
+# The installed trainer on an installed example, from a folder of its own.
+cd "$work" || exit 1
+output=$("$prefix/bin/vantorelle-train" "$prefix/share/vantorelle/examples/and.net" --seed 1 --quiet \
+    --report run1.txt 2>&1)
+status=$?
+echo "$output"
+[ "$status" -eq 0 ] || fail "installed trainer exit status $status"
+echo "$output" | grep -qE '^ *Misses: 0' || fail "the installed trainer did not learn AND"
+[ -s run1.txt ] || fail "no report written"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "passed: installed into $prefix"
