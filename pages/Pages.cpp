@@ -9,8 +9,10 @@
 #include "PrintingQt.h"
 #include "ProbeNetwork.h"
 #include "Random.h"
+#include "SaveResults.h"
 #include "TestPerceptron.h"
 #include "WeightStart.h"
+#include "WorkbookExport.h"
 
 namespace vantorelle {
 
@@ -32,12 +34,17 @@ void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::share
     });
     pages.define(QStringLiteral("WeightStart"), [&] { return std::make_unique<WeightStart>(net, dialogs); });
     pages.define(QStringLiteral("BiasStart"), [&] { return std::make_unique<BiasStart>(net, dialogs); });
-    pages.define(QStringLiteral("TestPerceptron"), [&] { return std::make_unique<TestPerceptron>(net, dialogs, pages); });
+    // One folder for the workbooks of this run of the program, whichever hub builds them.
+    auto workbooks = std::make_shared<DesktopWorkbookViewer>();
+    pages.define(QStringLiteral("TestPerceptron"), [&, workbooks] {
+        return std::make_unique<TestPerceptron>(net, dialogs, pages, workbooks.get());
+    });
     pages.define(QStringLiteral("ProbeNetwork"), [&, printer] {
         return std::make_unique<ProbeNetwork>(net, dialogs, *printer);
     });
     pages.define(QStringLiteral("Generalize"), [&] { return std::make_unique<Generalize>(net, dialogs); });
     pages.define(QStringLiteral("PlotSSEdata"), [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
+    pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, dialogs); });
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "PageFonts.h"
 #include "PageRegistry.h"
 #include "ScrollPage.h"
+#include "WorkbookExport.h"
 
 namespace vantorelle {
 
@@ -30,7 +31,8 @@ void ShowPlain(Dialogs& dialogs, const QString& text)
 
 }  // namespace
 
-TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent)
+TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer,
+                               QWidget* parent)
     : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
 {
     ui.setupUi(this);
@@ -48,6 +50,15 @@ TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry
         list->installEventFilter(this);
     }
     connect(ui.Command2, &QPushButton::clicked, this, &TestPerceptron::exitProgram);
+
+    // The workbook is built on a worker thread; the lists and "Exit Program" wait for it.
+    if (!viewer) {
+        ownViewer = std::make_unique<DesktopWorkbookViewer>();
+        viewer = ownViewer.get();
+    }
+    workbookExport = std::make_unique<WorkbookExport>(net, dialogs, pages, *viewer, this, ui.FeedBackLabel,
+                                                      ui.ExcelProgressBar,
+                                                      QList<QWidget*>{ui.TestList, ui.ContinueList, ui.Command2});
 
     // The load step.
     net.ContinueFromTests = 0;
@@ -129,10 +140,9 @@ void TestPerceptron::continueChosen(int position)
     }
 }
 
-void TestPerceptron::createExcelSummary()
-{
-    ShowPlain(dialogs, QStringLiteral("Creating a summary in Excel is not available yet."));
-}
+TestPerceptron::~TestPerceptron() = default;
+
+void TestPerceptron::createExcelSummary() { workbookExport->start(); }
 
 void TestPerceptron::saveTextSummary()
 {

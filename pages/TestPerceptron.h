@@ -6,6 +6,8 @@
 // The hub keeps no data of its own: it sets `FreshStart` and
 // `ContinueFromTests` and chooses which page comes next.
 
+#include <memory>
+
 #include "ScrollPage.h"
 #include "ui_TestPerceptron.h"
 
@@ -16,6 +18,8 @@ namespace vantorelle {
 struct NetworkState;
 class Dialogs;
 class PageRegistry;
+class WorkbookExport;
+class WorkbookViewer;
 
 class TestPerceptron : public ScrollPage {
     Q_OBJECT
@@ -23,7 +27,11 @@ class TestPerceptron : public ScrollPage {
 public:
     static constexpr DesignSize Design{11115, 9750};
 
-    TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
+    // `viewer` says where workbooks go and opens them; without one the hub
+    // uses the desktop's, with a folder of its own.
+    TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer = nullptr,
+                   QWidget* parent = nullptr);
+    ~TestPerceptron() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +49,8 @@ private:
     NetworkState& net;
     Dialogs& dialogs;
     PageRegistry& pages;
+    std::unique_ptr<WorkbookViewer> ownViewer;
+    std::unique_ptr<WorkbookExport> workbookExport;
 };
 
 }  // namespace vantorelle

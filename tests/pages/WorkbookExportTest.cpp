@@ -16,6 +16,7 @@
 #include "PageRegistry.h"
 #include "ScriptedDialogs.h"
 #include "ScrollPage.h"
+#include "TestPerceptron.h"
 #include "TrainingFile.h"
 #include "WorkbookExport.h"
 
@@ -144,6 +145,29 @@ TEST_F(WorkbookExportTest, AFolderThatCannotBeWrittenIsNamed)
     // The label and the bar stay as the failure left them.
     EXPECT_EQ(hub->feedback->text(), "Please be patient while the spreadsheet is built...");
     EXPECT_FALSE(hub->bar->isHidden());
+}
+
+// The hub's "Create A Summary In Excel" runs the export with its own label and bar.
+TEST_F(WorkbookExportTest, FromTheHubsList)
+{
+    viewer.opens = false;
+    pages.define(QStringLiteral("TestPerceptron"),
+                 [this] { return std::make_unique<TestPerceptron>(net, dialogs, pages, &viewer); });
+    ScrollPage* testing = pages.open(QStringLiteral("TestPerceptron"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(testing));
+    const QString book = viewer.where + QStringLiteral("/Book1.xlsx");
+    dialogs.expect(ExpectedErrorReport(book.toStdString() + "\", but no program"));
+
+    auto* list = testing->findChild<QListWidget*>(QStringLiteral("TestList"));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shownBoxes().empty(); }, 60000));
+    EXPECT_TRUE(list->isEnabled());
+    EXPECT_TRUE(QFileInfo(book).isFile());
+    EXPECT_EQ(testing->findChild<QLabel*>(QStringLiteral("FeedBackLabel"))->text(),
+              "The workbook has been written to " + book);
+    EXPECT_TRUE(testing->findChild<QProgressBar*>(QStringLiteral("ExcelProgressBar"))->isHidden());
 }
 
 }  // namespace
