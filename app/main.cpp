@@ -10,6 +10,7 @@
 #include "Pages.h"
 #include "PrintingQt.h"
 #include "QtDialogs.h"
+#include "ScrollPage.h"
 
 int main(int argc, char* argv[])
 {

@@ -17,9 +17,12 @@ namespace {
 
 const char* const Crlf = "\r\n";
 
+// Courier, or the metric twin Linux has of it: with only the style hint to go
+// by, the system would take its default monospaced font instead.
 QFont Courier(double points)
 {
-    QFont font(QStringLiteral("Courier"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
     return font;

@@ -14,14 +14,27 @@ namespace {
 constexpr double ScreenDpi = 96.0;
 constexpr int TabBlanks = 8;
 
+// A tab moves on to the next column that is a multiple of eight, as on a
+// line printer; the columns line up in the monospaced fonts printouts use.
+QString ExpandTabs(const QString& text)
+{
+    QString expanded;
+    for (QChar c : text) {
+        if (c == QLatin1Char('\t'))
+            expanded += QString(TabBlanks - expanded.size() % TabBlanks, QLatin1Char(' '));
+        else
+            expanded += c;
+    }
+    return expanded;
+}
+
 // Lays out one text item at the given width; its lines stand one under
 // another from 0. The layout was made for the device, in the device's
 // resolution: setting its font again would lay it out for the screen.
-void LayOut(QTextLayout& layout, const QFont& font, QPaintDevice& device, double width)
+void LayOut(QTextLayout& layout, double width)
 {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char(' ')) * TabBlanks);
     layout.setTextOption(option);
     layout.beginLayout();
     double y = 0;
@@ -42,8 +55,8 @@ public:
 
     void text(const PrintItem& item)
     {
-        QTextLayout layout(item.text, item.font, &device);
-        LayOut(layout, item.font, device, pageWidth);
+        QTextLayout layout(ExpandTabs(item.text), item.font, &device);
+        LayOut(layout, pageWidth);
         if (layout.lineCount() == 0) {
             // An empty line still takes a line's height.
             advance(QFontMetricsF(item.font, &device).lineSpacing());

@@ -24,7 +24,7 @@ namespace vantorelle {
 struct PrintItem {
     enum class Kind { Text, Picture };
     Kind kind = Kind::Text;
-    QString text;  // one line, without its line break; tabs stand every eight blanks
+    QString text;  // one line, without its line break; tabs stop every eight columns
     QFont font;
     QImage picture;
 };

@@ -1,6 +1,8 @@
 // The probe page: the text blocks byte for byte, their order, the guard on
 // the pattern number, clearing and printing.
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -79,6 +81,9 @@ TEST_F(ProbeNetworkTest, OpensEmptyWithPatternOneAndTheSpinnerBoundToThePatterns
     const QFont font = control<QPlainTextEdit>(page, "ResultsText")->font();
     EXPECT_EQ(font.family(), QStringLiteral("Courier"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
+    // Courier's metric twin, not the system's default monospaced font.
+    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Mono")))
+        EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Mono"));
     EXPECT_EQ(control<QPlainTextEdit>(page, "ResultsText")->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
