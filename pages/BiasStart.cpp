@@ -13,10 +13,7 @@ BiasStart::BiasStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     PageFonts::set(ui.MaxBiasLabel, PageFonts::caption());
     PageFonts::set(ui.MinBiasLabel, PageFonts::caption());
     PageFonts::set(ui.Frame1, PageFonts::button());
-    ui.MaxBiasLabel->setBuddy(ui.MaxBiasBox);
-    ui.MinBiasLabel->setBuddy(ui.MinBiasBox);
-    ui.MaxBiasSlider->setAccessibleName(tr("Maximum threshold slider"));
-    ui.MinBiasSlider->setAccessibleName(tr("Minimum threshold slider"));
+    // The form names the boxes and sliders after their captions, for screen readers.
     setUp({ui.MaxBiasBox, ui.MaxBiasSlider, ui.MinBiasBox, ui.MinBiasSlider,
            {ui.BothBiasOption, ui.PosBiasOption, ui.NegBiasOption}, ui.UseButton, ui.ExitButton},
           ThresholdRange);

@@ -117,16 +117,9 @@ void Perceptron::setFonts()
 
 void Perceptron::setAccessibleNames()
 {
-    // Captions name their boxes for screen readers; the status lines are
-    // labels, so their text is read as it is.
-    ui.MaxSweepsLabel->setBuddy(ui.SweepsBox);
-    ui.PrintSweepsLabel->setBuddy(ui.PrintSweepsBox);
-    ui.RateLabel->setBuddy(ui.LRateBox);
-    ui.MinErrorLabel->setBuddy(ui.MinErrorBox);
-    ui.SweepsUpDown->setAccessibleName(tr("Maximum epochs up-down"));
-    ui.PrintSweepsUpDown->setAccessibleName(tr("Epochs between printouts up-down"));
-    ui.LRateSlider->setAccessibleName(tr("Learning rate slider"));
-    ui.MinErrorSlider->setAccessibleName(tr("Hit criterion slider"));
+    // The form names each box, spinner and slider after the caption beside it
+    // (what a screen reader should announce); the status lines are labels, so
+    // their text is read as it is.
     ui.EpochProgress->setAccessibleName(tr("Epochs of this run"));
 }
 

@@ -13,10 +13,7 @@ WeightStart::WeightStart(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     PageFonts::set(ui.MaxWtLabel, PageFonts::caption());
     PageFonts::set(ui.MinWtLabel, PageFonts::caption());
     PageFonts::set(ui.Frame1, PageFonts::button());
-    ui.MaxWtLabel->setBuddy(ui.MaxWtBox);
-    ui.MinWtLabel->setBuddy(ui.MinWtBox);
-    ui.MaxWtSlider->setAccessibleName(tr("Maximum weight slider"));
-    ui.MinWtSlider->setAccessibleName(tr("Minimum weight slider"));
+    // The form names the boxes and sliders after their captions, for screen readers.
     setUp({ui.MaxWtBox, ui.MaxWtSlider, ui.MinWtBox, ui.MinWtSlider,
            {ui.BothWtOption, ui.PosWtOption, ui.NegWtOption}, ui.UseButton, ui.ExitButton},
           WeightRange);

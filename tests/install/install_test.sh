@@ -8,6 +8,7 @@ set -u
 cmake=$1
 build=$2
 gui=$3
+here=$(cd "$(dirname "$0")" && pwd)
 
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/vantorelle-install.XXXXXX")
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantorelle-work.XXXXXX")
@@ -87,6 +88,17 @@ echo "$output"
 [ "$status" -eq 0 ] || fail "installed trainer exit status $status"
 echo "$output" | grep -qE '^ *Misses: 0' || fail "the installed trainer did not learn AND"
 [ -s run1.txt ] || fail "no report written"
+
+# Started from a menu (an empty working folder), the installed desktop program
+# lists the installed examples; checked through the screen reader's view.
+if [ "$gui" = 1 ]; then
+    "$here/../pages/accessibility_test.sh" "$prefix/bin/Vantorelle" - --examples-only
+    case $? in
+        0) ;;
+        77) echo "note: the desktop program's start folder was not checked (no AT-SPI tools)" ;;
+        *) fail "the installed desktop program does not open on the installed examples" ;;
+    esac
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

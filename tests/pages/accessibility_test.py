@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""The desktop program as a screen reader sees it, through the AT-SPI tree.
+
+    accessibility_test.py PROGRAM FOLDER [--examples-only]
+
+Run inside a virtual X screen and a D-Bus session of its own (see
+CMakeLists.txt). Starts PROGRAM in FOLDER with Qt's AT-SPI bridge on, and
+checks that the load-file page lists FOLDER's training files and that every
+list, text box, slider and spinner carries its caption as its name. Without
+--examples-only it then reads xor.net, moves to the set-up page, checks its
+names, starts a run that never ends and reads the status lines in the
+middle of it: each answer must come within a second.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+program, folder = sys.argv[1], sys.argv[2]
+examples_only = "--examples-only" in sys.argv
+failures = []
+
+
+def fail(message):
+    print("FAILED:", message)
+    failures.append(message)
+
+
+def wait_for(what, probe, timeout=30):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.1)
+    print("FAILED: no", what)
+    finish(1)
+
+
+def find_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Vantorelle":
+            return app
+    return None
+
+
+def named_controls(node, found):
+    """Every accessible object below node with an objectName-like id, by its AT-SPI name."""
+    try:
+        found.append(node)
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                named_controls(child, found)
+    except Exception:
+        pass
+    return found
+
+
+def window(app, caption):
+    for i in range(app.childCount):
+        w = app.getChildAtIndex(i)
+        if w is not None and w.name == caption and w.getState().contains(pyatspi.STATE_SHOWING):
+            return w
+    return None
+
+
+def by_role(win, role):
+    return [n for n in named_controls(win, []) if n.getRole() == role]
+
+
+def check_names(win, role, expected):
+    """Each expected name must be carried by a control of that role."""
+    names = [n.name for n in by_role(win, role)]
+    for name in expected:
+        if name not in names:
+            fail(f"no {role} named {name!r} (found {names})")
+    unnamed = [n for n in names if not n]
+    # A combo box's pop-up list has no name of its own; boxes and sliders must.
+    if unnamed and role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_SLIDER):
+        fail(f"{len(unnamed)} {role} without a name")
+
+
+def press(win, role, name):
+    for n in by_role(win, role):
+        if n.name == name:
+            action = n.queryAction()
+            for i in range(action.nActions):
+                if action.getName(i) in ("Press", "press", "Toggle", "toggle", "SetFocus"):
+                    action.doAction(i)
+                    return
+    fail(f"cannot press {name!r}")
+
+
+def finish(code):
+    proc.terminate()
+    try:
+        proc.wait(10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+    sys.exit(code)
+
+
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
+proc = subprocess.Popen([program], cwd=folder, env=env)
+app = wait_for("application called Vantorelle on the AT-SPI bus", find_app)
+
+load_caption = "Perceptron -- Load File -- Tarvik Neural Net Code"
+load = wait_for("load-file page", lambda: window(app, load_caption))
+lists = {n.name: n for n in by_role(load, pyatspi.ROLE_LIST)}
+file_caption = 'Use "Double Clicks" To Choose The File To Train The Network'
+check_names(load, pyatspi.ROLE_LIST, ["Folders", file_caption])
+# (On Linux Qt names a combo box by its current choice, so the drive list is
+# announced by its drive.)
+files = lists.get(file_caption)
+shown = [files.getChildAtIndex(i).name for i in range(files.childCount)] if files else []
+wanted = sorted(f for f in os.listdir(folder) if f.lower().endswith(".net"))
+if not wanted:  # started where there is no training file: the installed examples
+    wanted = ["and.net", "clusters.net", "letters.net", "or.net", "xor.net"]
+if sorted(shown) != wanted:
+    fail(f"file list shows {shown}, expected {wanted}")
+if examples_only:
+    finish(1 if failures else 0)
+
+# The set-up page: reach it as a user would, by the file list and the button.
+subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + load_caption + "$",
+                "windowfocus", "--sync"], check=False, timeout=30)
+item = [files.getChildAtIndex(i) for i in range(files.childCount) if files.getChildAtIndex(i).name == "xor.net"][0]
+extents = item.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
+subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "--repeat", "2", "--delay", "60", "1"],
+               check=True)
+wait_for("next-page button", lambda: [b for b in by_role(load, pyatspi.ROLE_PUSH_BUTTON)
+                                      if b.name == "Go To Next Page To Set Training Parameters"
+                                      and b.getState().contains(pyatspi.STATE_SHOWING)])
+press(load, pyatspi.ROLE_PUSH_BUTTON, "Go To Next Page To Set Training Parameters")
+setup = wait_for("set-up page", lambda: window(app, "Perceptron Setup Page -- Tarvik Neural Network Code"))
+check_names(setup, pyatspi.ROLE_TEXT, [
+    "Choose The Maximum Number Of Epochs",
+    "Choose # Of Epochs Between Printouts Of Training Information",
+    "Choose A Learning Rate",
+    'Set The Minimum Level Of Squared Error To Define A "Hit"'])
+check_names(setup, pyatspi.ROLE_SLIDER, ["Choose A Learning Rate",
+                                         'Set The Minimum Level Of Squared Error To Define A "Hit"'])
+
+# A run that never ends: XOR with only the all-hits stop. The status lines
+# must answer within a second while it trains.
+boxes = {n.name: n for n in by_role(setup, pyatspi.ROLE_TEXT)}
+boxes["Choose # Of Epochs Between Printouts Of Training Information"].queryEditableText().setTextContents("1")
+press(setup, pyatspi.ROLE_CHECK_BOX, "End After A Maximum Number Of Training Epochs")
+press(setup, pyatspi.ROLE_PUSH_BUTTON, "Start Training")
+start = time.monotonic()
+answers = []
+seen = set()
+while time.monotonic() - start < 5:
+    t0 = time.monotonic()
+    texts = [n.name for n in by_role(setup, pyatspi.ROLE_LABEL) if n.name.startswith("Epochs")]
+    answers.append(time.monotonic() - t0)
+    seen.update(texts)
+    time.sleep(0.2)
+slowest = max(answers)
+print(f"read the page {len(answers)} times during the run; slowest answer {slowest:.3f} s; "
+      f"{len(seen)} different epoch lines")
+if slowest >= 1.0:
+    fail(f"the page took {slowest:.2f} s to answer during a run")
+if len(seen) < 2:
+    fail(f"the epoch line did not change while being read ({seen})")
+press(setup, pyatspi.ROLE_PUSH_BUTTON, "Stop Training")
+finish(1 if failures else 0)
