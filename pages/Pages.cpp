@@ -3,6 +3,7 @@
 #include "BiasStart.h"
 #include "Generalize.h"
 #include "LoadFile.h"
+#include "NetworkView.h"
 #include "PageRegistry.h"
 #include "Perceptron.h"
 #include "PlotSSEdata.h"
@@ -44,6 +45,12 @@ void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::share
     });
     pages.define(QStringLiteral("Generalize"), [&] { return std::make_unique<Generalize>(net, dialogs); });
     pages.define(QStringLiteral("PlotSSEdata"), [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
+    // The picture widths chosen stay for the session, across openings of the view.
+    auto pictureFiles = std::make_shared<QtSaveFileDialog>();
+    auto pictureWidths = std::make_shared<PictureWidths>();
+    pages.define(QStringLiteral("NetworkView"), [&, printer, pictureFiles, pictureWidths] {
+        return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
+    });
     pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, dialogs); });
 }
 

@@ -9,6 +9,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkgconf
   # desktop program (Charts needs the OpenGL development files too)
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # the network view's pictures saved as SVG
+  qt6-svg-dev
   # workbook
   libxlsxwriter-dev
   # `make fuzz`: libFuzzer and the sanitizer runtimes come with Debian's clang

@@ -113,6 +113,7 @@ void PageRegistry::holdPagesFor(ScrollPage* owner)
             heldPages.emplace_back(open.page);
         }
     }
+    emit holdStarted(owner);
 }
 
 void PageRegistry::releasePages()

@@ -65,6 +65,9 @@ public:
 
 signals:
     void finished();
+    // A job is about to start on owner's behalf (a view of the network looks
+    // for the owner's run here, to follow it).
+    void holdStarted(ScrollPage* owner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

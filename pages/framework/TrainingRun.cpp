@@ -1,5 +1,6 @@
 #include "TrainingRun.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -15,7 +16,10 @@ namespace vantorelle {
 // user-interface thread while the run waits for them.
 class TrainingRun::Relay : public ProgressPanel, public Messages {
 public:
-    Relay(TrainingRun& run, const std::atomic<bool>& stopAsked) : run(run), stopAsked(stopAsked) {}
+    Relay(TrainingRun& run, const NetworkState& net, const std::atomic<bool>& stopAsked)
+        : run(run), net(net), stopAsked(stopAsked)
+    {
+    }
 
     // ProgressPanel, on the run's thread
     void ShowStatus(const StatusLines& lines, bool final) override
@@ -33,7 +37,13 @@ public:
             run.display.ShowStatus(lines, true);
         });
     }
-    bool StopRequested() override { return stopAsked.load(std::memory_order_relaxed); }
+    // Asked between two epochs, when the network is whole: the moment to copy it.
+    bool StopRequested() override
+    {
+        if (snapshotWanted.load(std::memory_order_acquire))
+            copySnapshot();
+        return stopAsked.load(std::memory_order_relaxed);
+    }
     void AdvanceProgressBar() override { epochs.fetch_add(1, std::memory_order_relaxed); }
     void SetRunButtonsVisible(bool visible) override
     {
@@ -75,6 +85,23 @@ public:
         return true;
     }
     long epochsSoFar() const { return epochs.load(std::memory_order_relaxed); }
+    // The copy made since the last look, if any.
+    bool takeSnapshot(NetworkSnapshot& snapshot)
+    {
+        std::lock_guard lock(mutex);
+        if (!snapshotReady)
+            return false;
+        snapshot = std::move(pending);
+        pending = NetworkSnapshot{};
+        snapshotReady = false;
+        return true;
+    }
+    // Asks for one copy at the end of the next epoch.
+    void wantSnapshot(bool withPatterns)
+    {
+        patternsWanted.store(withPatterns, std::memory_order_relaxed);
+        snapshotWanted.store(true, std::memory_order_release);
+    }
 
     // The run object is going away: nothing more reaches the page.
     void abandon()
@@ -85,6 +112,17 @@ public:
     }
 
 private:
+    void copySnapshot()
+    {
+        std::lock_guard lock(mutex);
+        if (patternsWanted.load(std::memory_order_relaxed))
+            pending.patterns = CopyPatterns(net);
+        CopyProgress(net, pending);
+        pending.duringRun = true;
+        snapshotReady = true;
+        snapshotWanted.store(false, std::memory_order_relaxed);
+    }
+
     // Runs call on the user-interface thread and waits until it has run.
     void onPage(std::function<void()> call)
     {
@@ -109,6 +147,7 @@ private:
     }
 
     TrainingRun& run;
+    const NetworkState& net;  // read on the run's thread only
     const std::atomic<bool>& stopAsked;
     std::mutex mutex;
     std::condition_variable callDone;
@@ -116,10 +155,19 @@ private:
     StatusLines latest;
     bool linesPending = false;
     std::atomic<long> epochs{0};
+    std::atomic<bool> snapshotWanted{false};
+    std::atomic<bool> patternsWanted{false};
+    NetworkSnapshot pending;
+    bool snapshotReady = false;
 };
 
 TrainingRun::TrainingRun(RunDisplay& display, QObject* parent) : QObject(parent), display(display)
 {
+    // See the header: views of the network find a page's run among its children.
+    if (!parent) {
+        if (auto* page = dynamic_cast<QObject*>(&display))
+            setParent(page);
+    }
     refreshTimer.setInterval(RefreshIntervalMs);
     connect(&refreshTimer, &QTimer::timeout, this, &TrainingRun::refresh);
 }
@@ -141,7 +189,18 @@ void TrainingRun::start(NetworkState& net, TrainingHost& host)
     refreshes = 0;
     stopAsked.store(false);
     pageHost = &host;
-    relay = std::make_unique<Relay>(*this, stopAsked);
+    relay = std::make_unique<Relay>(*this, net, stopAsked);
+    runNet = &net;
+    runPatterns.reset();
+    snapshots = 0;
+    if (watched()) {
+        // The state is still this thread's: the parts no run changes are
+        // copied here, once, and the run starts from this picture.
+        NetworkSnapshot first = TakeSnapshot(net);
+        runPatterns = first.patterns;
+        handOutSnapshot(std::move(first));
+        relay->wantSnapshot(false);
+    }
     // The run's own host: the page's generator and separators, the relay for
     // everything shown. Settings are not read during a run.
     auto runHost = std::make_shared<TrainingHost>(
@@ -176,6 +235,17 @@ void TrainingRun::refresh()
         display.ShowStatus(lines, false);
     display.SetProgressValue(relay->epochsSoFar());
     ++refreshes;
+    if (!watched())
+        return;
+    NetworkSnapshot snapshot;
+    if (relay->takeSnapshot(snapshot)) {
+        if (!runPatterns)
+            runPatterns = snapshot.patterns;
+        snapshot.patterns = runPatterns;
+        handOutSnapshot(std::move(snapshot));
+    }
+    // A watcher that came after the start needs the patterns once, from the run's thread.
+    relay->wantSnapshot(!runPatterns);
 }
 
 void TrainingRun::runEnded()
@@ -186,7 +256,37 @@ void TrainingRun::runEnded()
     refresh();
     active = false;
     pageHost = nullptr;
+    if (runNet && watched()) {
+        // The run's thread has ended: the state is this thread's again.
+        NetworkSnapshot last = TakeSnapshot(*runNet);
+        handOutSnapshot(std::move(last));
+    }
+    runNet = nullptr;
+    runPatterns.reset();
     emit finished();
+}
+
+void TrainingRun::watch(QObject* watcher)
+{
+    if (!watcher || std::find(watchers.begin(), watchers.end(), watcher) != watchers.end())
+        return;
+    watchers.emplace_back(watcher);
+}
+
+void TrainingRun::unwatch(QObject* watcher)
+{
+    watchers.erase(std::remove(watchers.begin(), watchers.end(), watcher), watchers.end());
+}
+
+bool TrainingRun::watched() const
+{
+    return std::any_of(watchers.begin(), watchers.end(), [](const QPointer<QObject>& w) { return !w.isNull(); });
+}
+
+void TrainingRun::handOutSnapshot(NetworkSnapshot snapshot)
+{
+    ++snapshots;
+    emit snapshotTaken(std::make_shared<const NetworkSnapshot>(std::move(snapshot)));
 }
 
 }  // namespace vantorelle

@@ -12,13 +12,23 @@
 // the latest status lines and the epoch count at most RefreshIntervalMs
 // apart, everything else (the final display, message boxes, buttons, the
 // progress bar's showing and hiding) in order, with the run waiting for it.
+//
+// Views of the network follow a run through snapshots (NetworkSnapshot.h):
+// while anyone watches, the run's thread copies the weights, thresholds and
+// history between two epochs whenever the page has taken the previous copy,
+// so at most one copy a refresh; with no watcher nothing is copied. A run
+// shown on a page is that page's child, so a view finds it with
+// findChild<TrainingRun*>() on the page that holds the others.
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
+#include "NetworkSnapshot.h"
 #include "TrainingHost.h"
 
 namespace vantorelle {
@@ -51,14 +61,26 @@ public:
     // How often the page has been refreshed during the current or last run.
     long refreshCount() const { return refreshes; }
 
+    // Makes runs copy snapshots for as long as watcher lives (or until
+    // unwatch). Connect to snapshotTaken to receive them.
+    void watch(QObject* watcher);
+    void unwatch(QObject* watcher);
+    bool watched() const;
+    // Snapshots handed out during the current or last run.
+    long snapshotCount() const { return snapshots; }
+
 signals:
     void finished();
+    // On the user-interface thread: when a watched run starts, at most once a
+    // refresh during it, and when it has ended (before finished()).
+    void snapshotTaken(std::shared_ptr<const NetworkSnapshot> snapshot);
 
 private:
     class Relay;
 
     void refresh();
     void runEnded();
+    void handOutSnapshot(NetworkSnapshot snapshot);
 
     RunDisplay& display;
     QTimer refreshTimer;
@@ -68,6 +90,10 @@ private:
     std::atomic<bool> stopAsked{false};
     bool active = false;
     long refreshes = 0;
+    std::vector<QPointer<QObject>> watchers;
+    std::shared_ptr<const SnapshotPatterns> runPatterns;  // shared by the run's snapshots
+    const NetworkState* runNet = nullptr;
+    long snapshots = 0;
 };
 
 }  // namespace vantorelle

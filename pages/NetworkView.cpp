@@ -1,0 +1,297 @@
+#include "NetworkView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "Dialogs.h"
+#include "NetworkState.h"
+#include "PageFonts.h"
+#include "PageRegistry.h"
+#include "Printing.h"
+#include "SystemTexts.h"
+#include "TrainingRun.h"
+
+namespace vantorelle {
+
+namespace {
+
+// The few things that decide the width box and the unit box: a new run of
+// the same file keeps what the user chose.
+bool SameNetwork(const SnapshotPatterns* a, const SnapshotPatterns* b)
+{
+    return a && b && a->TrainingFileName == b->TrainingFileName && a->NumInputs == b->NumInputs &&
+           a->NumOutputs == b->NumOutputs;
+}
+
+QString Whole(long long value) { return QString::fromStdString(FormatWhole(value)); }
+
+void ShowPlain(Dialogs& dialogs, const QString& text, BoxIcon icon = BoxIcon::None)
+{
+    MessageBoxRequest box;
+    box.text = text.toStdString();
+    box.title = ProgramTitle;
+    box.icon = icon;
+    dialogs.Show(box);
+}
+
+}  // namespace
+
+NetworkView::NetworkView(const NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Printer& printer,
+                         SaveFileDialog& files, PictureWidths& widths, QWidget* parent)
+    : ScrollPage(Design, parent),
+      net(net),
+      dialogs(dialogs),
+      pages(pages),
+      printer(printer),
+      files(files),
+      widths(widths)
+{
+    ui.setupUi(this);
+    setFonts();
+    const NumberLocale numbers = SystemNumberLocale();
+    for (NetworkPicture* picture : std::initializer_list<NetworkPicture*>{ui.WeightsView, ui.DecisionView,
+                                                                          ui.ErrorCurveView})
+        picture->setNumberLocale(numbers);
+    // The weights flow within the scroll area's width, the vertical bar's room kept free.
+    const int frame = 2 * ui.WeightsScroll->frameWidth();
+    ui.WeightsView->setRoom(ui.WeightsScroll->width() - frame - ui.WeightsScroll->verticalScrollBar()->sizeHint().width(),
+                            ui.WeightsScroll->height() - frame);
+    connectHandlers();
+
+    // The load step.
+    showSnapshot(std::make_shared<const NetworkSnapshot>(TakeSnapshot(net)));
+    finishLoad();
+}
+
+void NetworkView::setFonts()
+{
+    PageFonts::set(ui.TitleLabel, PageFonts::title());
+    PageFonts::set(ui.FileLabel, PageFonts::box());
+    PageFonts::set(ui.CellLabel, PageFonts::box());
+    PageFonts::set(ui.DecisionMessage, PageFonts::box());
+}
+
+void NetworkView::connectHandlers()
+{
+    connect(&pages, &PageRegistry::holdStarted, this, &NetworkView::followRun);
+    connect(ui.WidthBox, &QSpinBox::valueChanged, this, &NetworkView::widthChosen);
+    connect(ui.OutputBox, &QSpinBox::valueChanged, this, &NetworkView::unitChosen);
+    connect(ui.LogScaleCheck, &QCheckBox::toggled, ui.ErrorCurveView, &ErrorCurveView::setLogScale);
+    connect(ui.WeightsView, &WeightsView::cellDescribed, this, [this](const QString& text) {
+        if (!text.isEmpty())
+            ui.CellLabel->setText(text);
+    });
+    connect(ui.PrintView, &QPushButton::clicked, this, &NetworkView::print);
+    connect(ui.SavePicture, &QPushButton::clicked, this, &NetworkView::savePicture);
+    connect(ui.CloseView, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void NetworkView::activationStep()
+{
+    // Coming back after other pages: the network may have a new file or new weights.
+    if (!pages.pagesHeld())
+        showSnapshot(std::make_shared<const NetworkSnapshot>(TakeSnapshot(net)));
+}
+
+void NetworkView::followRun(ScrollPage* owner)
+{
+    // A job other than training (an export) has no run to follow and changes nothing shown.
+    auto* run = owner ? owner->findChild<TrainingRun*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!run)
+        return;
+    connect(run, &TrainingRun::snapshotTaken, this, &NetworkView::showSnapshot, Qt::UniqueConnection);
+    run->watch(this);
+}
+
+void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
+{
+    if (!snapshot || !snapshot->patterns)
+        return;
+    ++shownCount;
+    const SnapshotPatterns& set = *snapshot->patterns;
+    if (!SameNetwork(shownPatterns.get(), &set)) {
+        const QSignalBlocker widthQuiet(ui.WidthBox);
+        const QSignalBlocker unitQuiet(ui.OutputBox);
+        const int inputs = static_cast<int>(std::max(1L, set.NumInputs));
+        const auto remembered = widths.byFile.find(set.TrainingFileName);
+        const int width = remembered != widths.byFile.end() ? remembered->second : DefaultPictureWidth(set.NumInputs);
+        ui.WidthBox->setRange(1, inputs);
+        ui.WidthBox->setValue(std::clamp(width, 1, inputs));
+        ui.WeightsView->setPictureWidth(ui.WidthBox->value());
+        ui.OutputBox->setRange(1, static_cast<int>(std::max(1L, set.NumOutputs)));
+        ui.DecisionView->setUnit(ui.OutputBox->value());
+    }
+    shownPatterns = snapshot->patterns;
+    shown = snapshot;
+    ui.WeightsView->setSnapshot(snapshot);
+    ui.DecisionView->setSnapshot(snapshot);
+    ui.ErrorCurveView->setSnapshot(snapshot);
+    describeNetwork();
+    showDecisionsOrWhyNot();
+}
+
+void NetworkView::describeNetwork()
+{
+    const SnapshotPatterns& set = *shown->patterns;
+    const NumberLocale numbers = SystemNumberLocale();
+    QString text = tr("%1: %2 patterns, %3 inputs, %4 outputs, %5 rule.")
+                       .arg(QString::fromStdString(set.TrainingFileName), Whole(set.NumPatterns),
+                            Whole(set.NumInputs), Whole(set.NumOutputs),
+                            QString::fromStdString(set.LearningRule.empty() ? RuleDelta : set.LearningRule));
+    if (shown->hasWeights()) {
+        text += QLatin1Char(' ') + tr("Epoch %1: total SSE %2, misses %3")
+                                       .arg(Whole(shown->EpochCount),
+                                            QString::fromStdString(FormatStandard(shown->TotalSSE, numbers)),
+                                            Whole(set.NumResponses - shown->Hits));
+        if (shown->duringRun)
+            text += tr(" (training)");
+    }
+    ui.FileLabel->setText(text);
+    ui.ErrorCurveView->setAccessibleDescription(text);
+}
+
+void NetworkView::showDecisionsOrWhyNot()
+{
+    const QString why = ui.DecisionView->refusal();
+    ui.DecisionMessage->setText(why);
+    ui.DecisionMessage->setVisible(!why.isEmpty());
+    ui.DecisionView->setVisible(why.isEmpty());
+    ui.OutputBox->setEnabled(why.isEmpty());
+    ui.DecisionView->setAccessibleDescription(why);
+}
+
+int NetworkView::DefaultPictureWidth(long numInputs)
+{
+    if (numInputs <= 8)
+        return static_cast<int>(std::max(1L, numInputs));
+    long divisor = 1;
+    for (long d = 2; d * d <= numInputs; ++d) {
+        if (numInputs % d == 0)
+            divisor = d;
+    }
+    if (divisor >= 3)
+        return static_cast<int>(divisor);
+    return static_cast<int>(std::ceil(std::sqrt(static_cast<double>(numInputs))));
+}
+
+void NetworkView::widthChosen(int width)
+{
+    if (shownPatterns)
+        widths.byFile[shownPatterns->TrainingFileName] = width;
+    ui.WeightsView->setPictureWidth(width);
+}
+
+void NetworkView::unitChosen(int unit) { ui.DecisionView->setUnit(unit); }
+
+NetworkPicture* NetworkView::currentPicture() const
+{
+    switch (ui.ViewTabs->currentIndex()) {
+    case 1: return ui.DecisionView;
+    case 2: return ui.ErrorCurveView;
+    default: return ui.WeightsView;
+    }
+}
+
+QString NetworkView::currentTitle() const
+{
+    const QString file = shownPatterns ? QString::fromStdString(shownPatterns->TrainingFileName) : QString();
+    switch (ui.ViewTabs->currentIndex()) {
+    case 1: return tr("Decision Plane Of Output %1 - %2").arg(ui.OutputBox->value()).arg(file);
+    case 2: return tr("Error Curve - %1").arg(file);
+    default: return tr("Weights Of The Network - %1").arg(file);
+    }
+}
+
+void NetworkView::print()
+{
+    PrintDocument document;
+    document.title = currentTitle();
+    document.addLine(document.title, PageFonts::button());
+    document.addLine(ui.FileLabel->text(), PageFonts::box());
+    document.addPicture(currentPicture()->picture());
+    printer.print(document);
+}
+
+void NetworkView::savePicture()
+{
+    SaveFileRequest request;
+    request.title = tr("Save The Picture");
+    QString name = currentTitle();
+    for (QChar& c : name) {
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = QLatin1Char('_');
+    }
+    request.suggestedPath = QDir::home().filePath(name + QStringLiteral(".png"));
+    request.filter = tr("PNG picture (*.png);;SVG drawing (*.svg)");
+    const std::optional<QString> chosen = files.saveFileName(request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
+        // The dialog asked before replacing the name as typed, not this one.
+        path += QStringLiteral(".png");
+        if (QFileInfo::exists(path)) {
+            MessageBoxRequest question;
+            question.title = ProgramTitle;
+            question.icon = BoxIcon::Question;
+            question.buttons = BoxButtons::YesNo;
+            question.defaultButton = 1;
+            question.text = tr("%1 already exists.\rDo you want to replace it?").arg(path).toStdString();
+            if (dialogs.Show(question) != Answer::Yes)
+                return;
+        }
+    } else if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+        ShowPlain(dialogs,
+                  tr("Pictures are saved as PNG or SVG files.\rPlease choose a name ending in .png or .svg."),
+                  BoxIcon::Exclamation);
+        return;
+    }
+    QString why;
+    if (!writePicture(path, &why))
+        ShowPlain(dialogs, tr("The picture could not be saved as \"%1\".\r%2").arg(path, why));
+}
+
+bool NetworkView::writePicture(const QString& path, QString* why) const
+{
+    // Written to a temporary file first: a failed save leaves an existing file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    const NetworkPicture* picture = currentPicture();
+    if (QFileInfo(path).suffix().toLower() == QLatin1String("svg")) {
+        QSvgGenerator drawing;
+        drawing.setOutputDevice(&file);
+        drawing.setSize(picture->pictureSize());
+        drawing.setViewBox(QRect(QPoint(0, 0), picture->pictureSize()));
+        drawing.setTitle(currentTitle());
+        drawing.setDescription(ui.FileLabel->text());
+        QPainter painter;
+        if (!painter.begin(&drawing)) {
+            *why = tr("The drawing could not be started.");
+            file.cancelWriting();
+            return false;
+        }
+        picture->draw(painter);
+        painter.end();
+    } else if (!picture->picture().save(&file, "PNG")) {
+        *why = file.errorString().isEmpty() ? tr("The picture could not be written.") : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantorelle

@@ -1,0 +1,87 @@
+#pragma once
+// Watching the network learn: three pictures of it on tabs, its weights (each
+// output unit's as a picture so many cells wide, with its threshold), its
+// decisions (the input plane of a two-input network, shaded by one unit's
+// activation, with the boundary and the patterns) and its error curve.
+//
+// The page reads the network state only when no job works on it: when it is
+// created and whenever it becomes the active page. While the set-up page
+// trains, the registry holds this page (no input), and the pictures follow the
+// run through the snapshots its thread copies (TrainingRun::watch), at most
+// once a refresh of the status lines.
+//
+// "Print" prints the picture on the current tab through the printer (a PDF
+// where there is none); "Save Picture" writes it as a PNG or an SVG file,
+// chosen by the name's ending. The picture width each file was last shown
+// with is kept for the rest of the session, in a PictureWidths the program
+// gives every new page of this kind.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "NetworkSnapshot.h"
+#include "ScrollPage.h"
+#include "ui_NetworkView.h"
+
+namespace vantorelle {
+
+struct NetworkState;
+class Dialogs;
+class PageRegistry;
+class Printer;
+class SaveFileDialog;
+
+// The picture width last chosen for each training file, for the session.
+struct PictureWidths {
+    std::map<std::string, int> byFile;
+};
+
+class NetworkView : public ScrollPage {
+    Q_OBJECT
+
+public:
+    static constexpr DesignSize Design{12600, 10215};
+
+    NetworkView(const NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Printer& printer,
+                SaveFileDialog& files, PictureWidths& widths, QWidget* parent = nullptr);
+
+    void activationStep() override;
+
+    // The picture on the current tab, and its title as printed.
+    NetworkPicture* currentPicture() const;
+    QString currentTitle() const;
+    const NetworkSnapshot* snapshot() const { return shown.get(); }
+    // Snapshots shown since the page was created.
+    long snapshotsShown() const { return shownCount; }
+
+    // A width that suits numInputs when none has been chosen: one row for a
+    // few inputs, else the divisor nearest the square root (35 inputs: 5 x 7).
+    static int DefaultPictureWidth(long numInputs);
+
+private:
+    void setFonts();
+    void connectHandlers();
+    void followRun(ScrollPage* owner);
+    void showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot);
+    void describeNetwork();
+    void showDecisionsOrWhyNot();
+    void widthChosen(int width);
+    void unitChosen(int unit);
+    void print();
+    void savePicture();
+    bool writePicture(const QString& path, QString* why) const;
+
+    Ui::NetworkView ui;
+    const NetworkState& net;
+    Dialogs& dialogs;
+    PageRegistry& pages;
+    Printer& printer;
+    SaveFileDialog& files;
+    PictureWidths& widths;
+    std::shared_ptr<const NetworkSnapshot> shown;
+    std::shared_ptr<const SnapshotPatterns> shownPatterns;  // whose width the box shows
+    long shownCount = 0;
+};
+
+}  // namespace vantorelle

@@ -1,0 +1,351 @@
+#include "DecisionView.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "Response.h"
+
+namespace vantorelle {
+
+namespace {
+
+constexpr int PlotLeft = 58;
+constexpr int PlotTop = 12;
+constexpr int BelowPlot = 46;
+constexpr int LegendWidth = 230;
+constexpr int MarkerRadius = 7;
+constexpr int MissRadius = 12;
+// Room around the patterns, as a share of their spread on each input.
+constexpr double RangeMargin = 0.15;
+
+QString KindText(UnitKind kind)
+{
+    switch (kind) {
+    case UnitKind::IntDev: return DecisionView::tr("sigmoid unit (Gradient rule)");
+    case UnitKind::Value: return DecisionView::tr("Gaussian unit (Tarvik rule)");
+    default: return DecisionView::tr("step unit (Delta rule)");
+    }
+}
+
+}  // namespace
+
+DecisionView::DecisionView(QWidget* parent) : NetworkPicture(parent) {}
+
+void DecisionView::setUnit(long k)
+{
+    shownUnit = std::max(1L, k);
+    shadingStale = true;
+    update();
+}
+
+QString DecisionView::refusalFor(long numInputs)
+{
+    const QString count = numInputs == 1 ? tr("1 input") : tr("%1 inputs").arg(numInputs);
+    return tr("The decision plane is drawn for networks with exactly two inputs, one along each side of the "
+              "plane. This network has %1, so its patterns do not lie in such a plane; the weights show "
+              "what each output unit has learned instead.")
+        .arg(count);
+}
+
+QString DecisionView::refusal() const
+{
+    if (!shown || !shown->patterns)
+        return tr("There is no network to draw yet.");
+    if (shown->patterns->NumInputs != 2)
+        return refusalFor(shown->patterns->NumInputs);
+    if (!shown->hasWeights())
+        return tr("The network has no weights yet: train it on the set-up page first.");
+    return {};
+}
+
+bool DecisionView::drawable() const { return refusal().isEmpty() && shownUnit <= shown->patterns->NumOutputs; }
+
+void DecisionView::snapshotChanged()
+{
+    computeRange();
+    shadingStale = true;
+}
+
+void DecisionView::resizeEvent(QResizeEvent* event)
+{
+    NetworkPicture::resizeEvent(event);
+    shadingStale = true;
+}
+
+QRect DecisionView::plotRect() const
+{
+    const int side = std::max(40, std::min(height() - PlotTop - BelowPlot, width() - PlotLeft - LegendWidth - 24));
+    return QRect(PlotLeft, PlotTop, side, side);
+}
+
+void DecisionView::computeRange()
+{
+    if (!shown || !shown->patterns || shown->patterns->NumInputs != 2)
+        return;
+    const SnapshotPatterns& set = *shown->patterns;
+    double lo1 = INFINITY, hi1 = -INFINITY, lo2 = INFINITY, hi2 = -INFINITY;
+    for (long p = 1; p <= set.NumPatterns; ++p) {
+        const double x1 = set.InputPatterns(p, 1);
+        const double x2 = set.InputPatterns(p, 2);
+        if (std::isfinite(x1)) {
+            lo1 = std::min(lo1, x1);
+            hi1 = std::max(hi1, x1);
+        }
+        if (std::isfinite(x2)) {
+            lo2 = std::min(lo2, x2);
+            hi2 = std::max(hi2, x2);
+        }
+    }
+    auto widen = [](double lo, double hi, double& from, double& to) {
+        if (!(lo <= hi)) {
+            lo = 0;
+            hi = 1;
+        }
+        const double margin = hi > lo ? (hi - lo) * RangeMargin : 0.5;
+        from = lo - margin;
+        to = hi + margin;
+    };
+    widen(lo1, hi1, left, right);
+    widen(lo2, hi2, bottom, top);
+}
+
+QPointF DecisionView::toPixel(double x1, double x2) const
+{
+    const QRect plot = plotRect();
+    return QPointF(plot.left() + (x1 - left) / (right - left) * plot.width(),
+                   plot.top() + (top - x2) / (top - bottom) * plot.height());
+}
+
+double DecisionView::activationAt(double x1, double x2) const
+{
+    const long k = shownUnit;
+    // The response's sums, in its order: the inputs in turn, then the threshold.
+    double net = 0;
+    net = x1 * shown->Weights(1, k) + net;
+    net = x2 * shown->Weights(2, k) + net;
+    net = shown->Thresholds[static_cast<std::size_t>(k)] + net;
+    return Activation(DrawnUnitKind(shown->patterns->LearningRule), net, 0.0);
+}
+
+std::vector<double> DecisionView::boundaryLevels() const
+{
+    if (!shown || !shown->patterns)
+        return {};
+    if (DrawnUnitKind(shown->patterns->LearningRule) == UnitKind::Value) {
+        // exp(-pi x^2) = 1/2 where |x| = sqrt(ln 2 / pi).
+        const double edge = std::sqrt(std::log(2.0) / Pi());
+        return {-edge, edge};
+    }
+    return {0.0};
+}
+
+void DecisionView::shadePlane() const
+{
+    shadingStale = false;
+    if (!drawable()) {
+        shading = QImage();
+        return;
+    }
+    const QRect plot = plotRect();
+    const qreal ratio = devicePixelRatioF();
+    const int w = std::max(1, static_cast<int>(std::lround(plot.width() * ratio)));
+    const int h = std::max(1, static_cast<int>(std::lround(plot.height() * ratio)));
+    std::array<QRgb, 256> shades;
+    for (int level = 0; level < 256; ++level)
+        shades[static_cast<std::size_t>(level)] = ViewPalette::shade(level / 255.0).rgb();
+    shading = QImage(w, h, QImage::Format_RGB32);
+    for (int v = 0; v < h; ++v) {
+        auto* line = reinterpret_cast<QRgb*>(shading.scanLine(v));
+        const double x2 = top - (v + 0.5) / h * (top - bottom);
+        for (int u = 0; u < w; ++u) {
+            const double x1 = left + (u + 0.5) / w * (right - left);
+            const double a = activationAt(x1, x2);
+            const long level = std::isfinite(a) ? std::clamp(std::lround(a * 255), 0L, 255L) : 0;
+            line[u] = shades[static_cast<std::size_t>(level)];
+        }
+    }
+    shading.setDevicePixelRatio(ratio);
+}
+
+void DecisionView::draw(QPainter& painter) const
+{
+    painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
+    painter.setFont(font());
+    painter.setPen(ViewPalette::ink());
+    if (!drawable()) {
+        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         refusal());
+        return;
+    }
+    if (shadingStale)
+        shadePlane();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawImage(plotRect().topLeft(), shading);
+    drawBoundary(painter);
+    drawPatterns(painter);
+    drawAxes(painter);
+    drawLegend(painter);
+}
+
+void DecisionView::drawAxes(QPainter& painter) const
+{
+    const QRect plot = plotRect();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(ViewPalette::ink());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+    const QFontMetrics metrics(font());
+    for (double x : NiceTicks(left, right, 6)) {
+        const int px = static_cast<int>(std::lround(toPixel(x, 0).x()));
+        painter.drawLine(px, plot.bottom(), px, plot.bottom() + 4);
+        painter.drawText(QRect(px - 40, plot.bottom() + 5, 80, metrics.height()), Qt::AlignHCenter, number(x));
+    }
+    for (double y : NiceTicks(bottom, top, 6)) {
+        const int py = static_cast<int>(std::lround(toPixel(0, y).y()));
+        painter.drawLine(plot.left() - 4, py, plot.left(), py);
+        painter.drawText(QRect(0, py - metrics.height() / 2, plot.left() - 7, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, number(y));
+    }
+    painter.drawText(QRect(plot.left(), plot.bottom() + 6 + metrics.height(), plot.width(), metrics.height()),
+                     Qt::AlignHCenter, tr("Input 1"));
+    painter.save();
+    painter.translate(12, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
+                     Qt::AlignHCenter, tr("Input 2"));
+    painter.restore();
+}
+
+void DecisionView::drawBoundary(QPainter& painter) const
+{
+    const long k = shownUnit;
+    const double w1 = shown->Weights(1, k);
+    const double w2 = shown->Weights(2, k);
+    const double threshold = shown->Thresholds[static_cast<std::size_t>(k)];
+    painter.save();
+    painter.setClipRect(plotRect());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (double level : boundaryLevels()) {
+        // Where w1 x1 + w2 x2 + threshold = level, across the plane's range.
+        QPointF from, to;
+        if (std::fabs(w2) >= std::fabs(w1) && w2 != 0) {
+            from = toPixel(left, (level - threshold - w1 * left) / w2);
+            to = toPixel(right, (level - threshold - w1 * right) / w2);
+        } else if (w1 != 0) {
+            from = toPixel((level - threshold - w2 * bottom) / w1, bottom);
+            to = toPixel((level - threshold - w2 * top) / w1, top);
+        } else {
+            continue;  // no weights: the answer is the same everywhere
+        }
+        if (!std::isfinite(from.x()) || !std::isfinite(from.y()) || !std::isfinite(to.x()) || !std::isfinite(to.y()))
+            continue;
+        // White under black, to show on light and dark shades alike.
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawLine(from, to);
+        painter.setPen(QPen(ViewPalette::ink(), 2));
+        painter.drawLine(from, to);
+    }
+    painter.restore();
+}
+
+void DecisionView::drawPatterns(QPainter& painter) const
+{
+    const SnapshotPatterns& set = *shown->patterns;
+    const long k = shownUnit;
+    painter.save();
+    painter.setClipRect(plotRect());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (long p = 1; p <= set.NumPatterns; ++p) {
+        const double x1 = set.InputPatterns(p, 1);
+        const double x2 = set.InputPatterns(p, 2);
+        const double desired = set.DesiredOutputs(p, k);
+        const double error = desired - activationAt(x1, x2);
+        const QPointF at = toPixel(x1, x2);
+        if (!(error * error < set.MinError)) {
+            painter.setPen(QPen(ViewPalette::missRing(), 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, MissRadius, MissRadius);
+        }
+        const bool one = desired >= 0.5;
+        painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
+        painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
+        painter.drawEllipse(at, MarkerRadius, MarkerRadius);
+    }
+    painter.restore();
+}
+
+void DecisionView::drawLegend(QPainter& painter) const
+{
+    const SnapshotPatterns& set = *shown->patterns;
+    const QRect plot = plotRect();
+    const QFontMetrics metrics(font());
+    const int x = plot.right() + 24;
+    const int lineHeight = metrics.height() + 4;
+    int y = plot.top();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(ViewPalette::ink());
+    auto line = [&](const QString& text, int indent = 0) {
+        painter.drawText(QRect(x + indent, y, LegendWidth - indent, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         text);
+        y += lineHeight;
+    };
+    const UnitKind kind = DrawnUnitKind(set.LearningRule);
+    line(tr("Output %1, a %2").arg(shownUnit).arg(KindText(kind)));
+    line(tr("Shade: its activation"));
+    y += 4;
+
+    // The shade's scale, 1 at the top.
+    const QRect bar(x, y, 16, 100);
+    for (int i = 0; i < bar.height(); ++i)
+        painter.fillRect(QRect(bar.left(), bar.top() + i, bar.width(), 1),
+                         ViewPalette::shade(1.0 - (i + 0.5) / bar.height()));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(bar);
+    painter.drawText(QRect(bar.right() + 6, bar.top() - 2, 180, metrics.height()), Qt::AlignLeft,
+                     tr("1 (it answers 1)"));
+    painter.drawText(QRect(bar.right() + 6, bar.center().y() - metrics.height() / 2, 180, metrics.height()),
+                     Qt::AlignLeft, number(0.5));
+    painter.drawText(QRect(bar.right() + 6, bar.bottom() - metrics.height() + 2, 180, metrics.height()),
+                     Qt::AlignLeft, tr("0 (it answers 0)"));
+    y = bar.bottom() + 12;
+
+    auto marker = [&](bool one, bool missed, const QString& text) {
+        const QPointF at(x + MissRadius, y + lineHeight / 2.0);
+        if (missed) {
+            painter.setPen(QPen(ViewPalette::missRing(), 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, MissRadius - 2, MissRadius - 2);
+        } else {
+            painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
+            painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
+            painter.drawEllipse(at, MarkerRadius - 1, MarkerRadius - 1);
+        }
+        painter.setPen(ViewPalette::ink());
+        line(text, 2 * MissRadius + 6);
+    };
+    marker(true, false, tr("pattern, desired output 1"));
+    marker(false, false, tr("pattern, desired output 0"));
+    marker(false, true, tr("missed: squared error not below %1").arg(number(set.MinError)));
+
+    const QPointF from(x, y + lineHeight / 2.0);
+    painter.setPen(QPen(ViewPalette::ink(), 2));
+    painter.drawLine(from, from + QPointF(2 * MissRadius, 0));
+    painter.setPen(ViewPalette::ink());
+    line(kind == UnitKind::Value ? tr("edges of the band where it answers 1") : tr("boundary: the answer changes"),
+         2 * MissRadius + 6);
+
+    long misses = 0;
+    for (long p = 1; p <= set.NumPatterns; ++p) {
+        const double error = set.DesiredOutputs(p, shownUnit) -
+                             activationAt(set.InputPatterns(p, 1), set.InputPatterns(p, 2));
+        if (!(error * error < set.MinError))
+            ++misses;
+    }
+    y += 6;
+    line(tr("Missed: %1 of %2 patterns").arg(misses).arg(set.NumPatterns));
+}
+
+}  // namespace vantorelle

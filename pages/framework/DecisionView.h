@@ -1,0 +1,66 @@
+#pragma once
+// The input plane of a network with exactly two inputs, over the patterns'
+// range and a margin: shaded by one output unit's activation under the kind
+// of unit the rule trains (step, sigmoid or Gaussian), the boundary drawn
+// where the unit's answer (its activation rounded to 0 or 1) changes, and
+// each training pattern as a marker of its desired output, ringed when the
+// unit misses it. The shade at a point is the activation the network itself
+// computes there: the same sums in the same order as its response.
+//
+// For any other number of inputs there is no plane to draw; refusal() says why.
+
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+
+#include "NetworkPicture.h"
+
+namespace vantorelle {
+
+class DecisionView : public NetworkPicture {
+    Q_OBJECT
+
+public:
+    explicit DecisionView(QWidget* parent = nullptr);
+
+    // The output unit the plane shows, from 1.
+    void setUnit(long k);
+    long unit() const { return shownUnit; }
+
+    // Why the plane cannot be drawn for this snapshot; empty when it can.
+    QString refusal() const;
+    static QString refusalFor(long numInputs);
+
+    void draw(QPainter& painter) const override;
+
+    // Where the plane is drawn, and where a point of it (input 1, input 2) lies.
+    QRect plotRect() const;
+    QPointF toPixel(double x1, double x2) const;
+    // The activation of the shown unit at a point of the plane.
+    double activationAt(double x1, double x2) const;
+    // The levels of the net input at which the answer changes: one for step and
+    // sigmoid units (0), two for a Gaussian unit (the band's edges).
+    std::vector<double> boundaryLevels() const;
+
+protected:
+    void snapshotChanged() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void computeRange();
+    void shadePlane() const;
+    void drawAxes(QPainter& painter) const;
+    void drawBoundary(QPainter& painter) const;
+    void drawPatterns(QPainter& painter) const;
+    void drawLegend(QPainter& painter) const;
+    bool drawable() const;
+
+    long shownUnit = 1;
+    double left = 0, right = 1, bottom = 0, top = 1;  // the plane's range
+    // The plot's shade, one pixel per device pixel, made when it is next drawn:
+    // snapshots can come faster than a hidden tab needs them.
+    mutable QImage shading;
+    mutable bool shadingStale = true;
+};
+
+}  // namespace vantorelle

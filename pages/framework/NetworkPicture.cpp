@@ -1,0 +1,137 @@
+#include "NetworkPicture.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vantorelle {
+
+namespace ViewPalette {
+
+namespace {
+
+struct Anchor {
+    double at;
+    int r, g, b;
+};
+// Lightness rises from each anchor to the next (see the header).
+constexpr std::array<Anchor, 5> Anchors{{
+    {-1.0, 23, 45, 122},
+    {-0.5, 70, 100, 170},
+    {0.0, 145, 145, 145},
+    {0.5, 235, 175, 80},
+    {1.0, 255, 240, 190},
+}};
+
+// How much white the plane's shade mixes in.
+constexpr double ShadeLightening = 0.25;
+
+double linear(double channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+}  // namespace
+
+QColor diverging(double t)
+{
+    if (!(t > -1.0))  // also a NaN
+        t = std::isnan(t) ? 0.0 : -1.0;
+    t = std::min(t, 1.0);
+    std::size_t i = 0;
+    while (i + 2 < Anchors.size() && t > Anchors[i + 1].at)
+        ++i;
+    const Anchor& a = Anchors[i];
+    const Anchor& b = Anchors[i + 1];
+    const double f = (t - a.at) / (b.at - a.at);
+    auto mix = [f](int from, int to) { return static_cast<int>(std::lround(from + (to - from) * f)); };
+    return QColor(mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b));
+}
+
+QColor shade(double activation)
+{
+    const QColor base = diverging(activation * 2 - 1);
+    auto lighten = [](int c) { return static_cast<int>(std::lround(c + (255 - c) * ShadeLightening)); };
+    return QColor(lighten(base.red()), lighten(base.green()), lighten(base.blue()));
+}
+
+QColor ink() { return QColor(0, 0, 0); }
+QColor missRing() { return QColor(204, 0, 122); }
+QColor curve() { return QColor(23, 45, 122); }
+QColor criterion() { return QColor(191, 96, 0); }
+
+double luminance(const QColor& colour)
+{
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
+}
+
+}  // namespace ViewPalette
+
+std::vector<double> NiceTicks(double lo, double hi, int maxCount)
+{
+    std::vector<double> ticks;
+    if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi) || maxCount < 1)
+        return ticks;
+    const double raw = (hi - lo) / maxCount;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude * 10;
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (magnitude * factor >= raw) {
+            step = magnitude * factor;
+            break;
+        }
+    }
+    // Whole multiples of the step, so that no rounding piles up along the axis.
+    const double first = std::ceil(lo / step - 1e-9);
+    for (double k = first; k * step <= hi + step * 1e-9; k += 1)
+        ticks.push_back(k * step == 0 ? 0.0 : k * step);
+    return ticks;
+}
+
+NetworkPicture::NetworkPicture(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void NetworkPicture::setSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
+{
+    shown = std::move(snapshot);
+    snapshotChanged();
+    update();
+}
+
+void NetworkPicture::setNumberLocale(const NumberLocale& numbers)
+{
+    locale = numbers;
+    update();
+}
+
+QImage NetworkPicture::picture() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = pictureSize();
+    QImage image(QSize(std::max(1, static_cast<int>(std::ceil(size.width() * ratio))),
+                       std::max(1, static_cast<int>(std::ceil(size.height() * ratio)))),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    draw(painter);
+    return image;
+}
+
+void NetworkPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    draw(painter);
+}
+
+QString NetworkPicture::number(double value) const { return QString::fromStdString(FormatGeneral(value, locale)); }
+
+QString NetworkPicture::statusNumber(double value) const
+{
+    return QString::fromStdString(FormatStandard(value, locale));
+}
+
+}  // namespace vantorelle

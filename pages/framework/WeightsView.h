@@ -1,0 +1,84 @@
+#pragma once
+// Each output unit's input weights as a grid of coloured cells, laid out as a
+// picture so many cells wide (a 5 x 7 letter shows as the letter the unit has
+// learned), with the unit's threshold in a separate cell to its right and a
+// legend of the colours above. One colour scale serves every cell: the
+// largest weight or threshold in size sets its ends.
+//
+// Pointing at a cell, or moving to it with the arrow keys (Page Up and Page
+// Down go from unit to unit), tells which input and unit it belongs to and
+// its weight, through cellDescribed().
+
+#include <QRect>
+
+#include "NetworkPicture.h"
+
+namespace vantorelle {
+
+class WeightsView : public NetworkPicture {
+    Q_OBJECT
+
+public:
+    explicit WeightsView(QWidget* parent = nullptr);
+
+    // Cells across each unit's picture (at least 1).
+    void setPictureWidth(int cells);
+    int pictureWidth() const { return across; }
+    // The width the picture may take; units flow into rows within it. The
+    // height the whole picture would best fit in picks the cells' size.
+    void setRoom(int width, int height);
+
+    QSize pictureSize() const override;
+    void draw(QPainter& painter) const override;
+
+    // Where the weight from input i to output k is drawn (i from 1), and the
+    // threshold of output k; empty when there is no such cell.
+    QRect cellRect(long k, long i) const;
+    QRect thresholdRect(long k) const;
+    int cellSize() const { return cell; }
+    // The value both ends of the colour scale stand for (+ and -).
+    double scaleEnd() const { return scale; }
+    // What the current cell (keyboard) shows; empty when none.
+    QString currentDescription() const;
+
+    // "Output 3, input 12: weight 1.25", "Output 3: threshold -0.50".
+    QString describe(long k, long i) const;
+
+signals:
+    void cellDescribed(const QString& text);
+
+protected:
+    void snapshotChanged() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct Hit {
+        long k = 0;
+        long i = -1;  // 0: the threshold; -1: nothing
+    };
+    void relayout();
+    Hit hitAt(const QPoint& point) const;
+    QPoint unitOrigin(long k) const;  // top-left of unit k's cells
+    void moveCurrent(long dk, long di, long dRow);
+    void drawLegend(QPainter& painter) const;
+    void drawUnits(QPainter& painter) const;
+    long inputs() const;
+    long outputs() const;
+
+    int across = 1;
+    int roomWidth = 400;
+    int roomHeight = 300;
+    // Computed by relayout():
+    int cell = 12;
+    int unitsPerRow = 1;
+    int blockWidth = 0;
+    int blockHeight = 0;
+    double scale = 1;
+    Hit current;  // the keyboard's cell
+};
+
+}  // namespace vantorelle

@@ -1,0 +1,526 @@
+// The network view: the decision plane of trained AND and XOR networks read
+// pixel by pixel where the answer is known, the weights grid of a known
+// matrix, the refusal for three inputs, the error curve's scales, printing
+// and saving pictures, the remembered picture width, and the view following
+// a run on the set-up page through the run's snapshots.
+//
+// Pixels are looked up at the picture's own density, so the same tests hold
+// when the suite runs at QT_SCALE_FACTOR=2.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "CapturingPrinter.h"
+#include "DecisionView.h"
+#include "ErrorCurveView.h"
+#include "NetworkState.h"
+#include "NetworkView.h"
+#include "PageRegistry.h"
+#include "Pages.h"
+#include "Perceptron.h"
+#include "Random.h"
+#include "ScriptedDialogs.h"
+#include "TrainingEngine.h"
+#include "TrainingFile.h"
+#include "TrainingRun.h"
+#include "WeightsView.h"
+
+namespace vantorelle {
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+// The engine with nothing to show, for networks trained before a test looks at them.
+class Quiet : public SettingsPanel, public ProgressPanel, public Messages {
+public:
+    SettingsBoxes boxes;
+    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
+    void SetSweepsBox(const std::string&) override {}
+    void SetLRateBox(const std::string&) override {}
+    void SetPrintSweepsBox(const std::string&) override {}
+    void CheckBothStopBoxes() override {}
+    void ShowStatus(const StatusLines&, bool) override {}
+    bool StopRequested() override { return false; }
+    void Warning(std::string_view, std::string_view) override {}
+    void Error(std::string_view) override {}
+};
+
+class AnsweringSaveDialog : public SaveFileDialog {
+public:
+    std::optional<QString> saveFileName(const SaveFileRequest& request) override
+    {
+        asked.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<SaveFileRequest> asked;
+};
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+// Waits for a condition while the event loop runs; false when it never came.
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds = 20000)
+{
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
+// The boundary's black, also where its edge is smoothed into the shade.
+bool IsInk(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
+
+QColor PixelAt(const QImage& image, QPointF logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(static_cast<int>(logical.x() * ratio), static_cast<int>(logical.y() * ratio));
+}
+
+class NetworkViewTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        pages.define(QStringLiteral("NetworkView"), [this] {
+            return std::make_unique<NetworkView>(net, dialogs, pages, printer, files, widths);
+        });
+    }
+    void TearDown() override
+    {
+        pages.exitProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        dialogs.verifyDone();
+    }
+
+    void read(const char* file)
+    {
+        const ReadResult result = ReadTrainingFile(net, std::string(VANTORELLE_EXAMPLES "/") + file);
+        ASSERT_TRUE(result.ok) << result.message;
+        net.TrainingFileName = file;
+    }
+
+    // Trains the file's network as "Start Training" would, with a fixed seed.
+    void train(const char* file, const char* rule, const char* epochs = "1000")
+    {
+        read(file);
+        SizeUnitsAndWeights(net);
+        SetDefaultSettings(net);
+        net.LearningRule = rule;
+        Quiet panel;
+        panel.boxes = {epochs, defaults::RateText(rule), "100", "0.01", true, true};
+        MersenneRandom random(3);
+        TrainingHost host{panel, panel, panel, random, NumberLocale{}};
+        ASSERT_TRUE(StartTraining(net, host));
+    }
+
+    // A network of the given sizes with one pattern of zeros, untrained.
+    void handMade(long inputs, long outputs, const char* name)
+    {
+        net.NumInputs = inputs;
+        net.NumOutputs = outputs;
+        net.NumPatterns = 1;
+        net.NumResponses = outputs;
+        net.InputPatterns.Resize(1, inputs);
+        net.DesiredOutputs.Resize(1, outputs);
+        net.TrainingFileName = name;
+        SizeUnitsAndWeights(net);
+        SetDefaultSettings(net);
+    }
+
+    NetworkView* openView()
+    {
+        auto* view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
+        EXPECT_NE(view, nullptr);
+        if (view)
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        return view;
+    }
+
+    template <typename T>
+    static T* control(QWidget* page, const char* name)
+    {
+        T* found = page->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    NetworkState net;
+    ScriptedDialogs dialogs;
+    CapturingPrinter printer;
+    AnsweringSaveDialog files;
+    PictureWidths widths;
+    PageRegistry pages;
+};
+
+// decision plane
+
+TEST_F(NetworkViewTest, TrainedAndAnswersOneAroundOneOneAndZeroAroundTheOrigin)
+{
+    train("and.net", RuleDelta);
+    ASSERT_EQ(net.Hits, net.NumResponses);
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    auto* plane = control<DecisionView>(view, "DecisionView");
+    ASSERT_TRUE(plane->refusal().isEmpty());
+    const QImage image = plane->picture();
+
+    // Beyond the corners the answer is known: the weights of AND are positive.
+    EXPECT_EQ(PixelAt(image, plane->toPixel(1.1, 1.1)), ViewPalette::shade(1));
+    EXPECT_EQ(PixelAt(image, plane->toPixel(-0.1, -0.1)), ViewPalette::shade(0));
+    EXPECT_EQ(PixelAt(image, plane->toPixel(1.1, -0.1)), ViewPalette::shade(0));
+
+    // Along the diagonal, between the markers: shade 0, the boundary's ink, shade 1.
+    const QPointF from = plane->toPixel(0, 0);
+    const QPointF to = plane->toPixel(1, 1);
+    const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+    std::vector<int> seen;  // 0, 1: shades; 2: ink
+    for (double d = 12; d < length - 12; d += 0.5) {
+        const QColor c = PixelAt(image, from + (to - from) * (d / length));
+        const int kind = c == ViewPalette::shade(0) ? 0 : c == ViewPalette::shade(1) ? 1 : IsInk(c) ? 2 : -1;
+        if (kind >= 0 && (seen.empty() || seen.back() != kind))
+            seen.push_back(kind);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{0, 2, 1}));
+}
+
+TEST_F(NetworkViewTest, XorUnderTheGaussianRuleShowsItsBandAndTheStepRuleItsMisses)
+{
+    train("xor.net", RuleTarvik);
+    ASSERT_EQ(net.Hits, net.NumResponses) << "the Gaussian unit learns XOR";
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    auto* plane = control<DecisionView>(view, "DecisionView");
+    EXPECT_EQ(plane->boundaryLevels().size(), 2u);
+    QImage image = plane->picture();
+    const int dark = 40;  // shade levels: well below one half
+    EXPECT_LT(ViewPalette::luminance(PixelAt(image, plane->toPixel(-0.1, -0.1))),
+              ViewPalette::luminance(ViewPalette::shade(dark / 255.0)));
+    EXPECT_LT(ViewPalette::luminance(PixelAt(image, plane->toPixel(1.1, 1.1))),
+              ViewPalette::luminance(ViewPalette::shade(dark / 255.0)));
+    EXPECT_GT(ViewPalette::luminance(PixelAt(image, plane->toPixel(0.5, 0.5))),
+              ViewPalette::luminance(ViewPalette::shade(0.9)));
+    // Two band edges cross the diagonal.
+    int edges = 0;
+    bool inInk = false;
+    const QPointF from = plane->toPixel(0, 0), to = plane->toPixel(1, 1);
+    for (double f = 0.05; f < 0.95; f += 0.002) {
+        const bool ink = IsInk(PixelAt(image, from + (to - from) * f));
+        edges += ink && !inInk;
+        inInk = ink;
+    }
+    EXPECT_EQ(edges, 2);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+
+    // The step rule cannot learn it: the picture rings the patterns it misses.
+    view->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    train("xor.net", RuleDelta, "200");
+    ASSERT_LT(net.Hits, net.NumResponses);
+    view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    plane = control<DecisionView>(view, "DecisionView");
+    image = plane->picture();
+    int ringPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ringPixels += image.pixelColor(x, y) == ViewPalette::missRing();
+    EXPECT_GT(ringPixels, 20);
+}
+
+TEST_F(NetworkViewTest, ThreeInputsGetTheirReasonInsteadOfAPlane)
+{
+    handMade(3, 1, "three.net");
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    auto* message = control<QLabel>(view, "DecisionMessage");
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(message->text(), DecisionView::refusalFor(3));
+    EXPECT_TRUE(message->text().contains(QStringLiteral("exactly two inputs")));
+    EXPECT_TRUE(message->text().contains(QStringLiteral("3 inputs")));
+    EXPECT_FALSE(control<DecisionView>(view, "DecisionView")->isVisible());
+    EXPECT_FALSE(control<QSpinBox>(view, "OutputBox")->isEnabled());
+    EXPECT_TRUE(DecisionView::refusalFor(1).contains(QStringLiteral("1 input,")));
+}
+
+// weights
+
+TEST_F(NetworkViewTest, KnownWeightsAtWidthFiveGiveTheirColoursAndPlaces)
+{
+    handMade(10, 2, "grid.net");
+    for (long i = 1; i <= 10; ++i)
+        net.Weights(i, 1) = (i - 5.5) / 4.5;  // -1 .. +1
+    net.Weights(3, 2) = 0.5;
+    net.OutputUnits[1].Threshold = 0.25;
+    net.OutputUnits[2].Threshold = -1;
+    NetworkView* view = openView();
+    auto* width = control<QSpinBox>(view, "WidthBox");
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    EXPECT_EQ(width->value(), NetworkView::DefaultPictureWidth(10));
+    width->setValue(5);
+    ASSERT_EQ(grid->pictureWidth(), 5);
+    EXPECT_EQ(grid->scaleEnd(), 1.0);
+
+    // Layout: rows of five, input 6 under input 1, the threshold right of the first row.
+    const int cell = grid->cellSize();
+    const QRect first = grid->cellRect(1, 1);
+    EXPECT_EQ(grid->cellRect(1, 2).topLeft(), first.topLeft() + QPoint(cell, 0));
+    EXPECT_EQ(grid->cellRect(1, 5).topLeft(), first.topLeft() + QPoint(4 * cell, 0));
+    EXPECT_EQ(grid->cellRect(1, 6).topLeft(), first.topLeft() + QPoint(0, cell));
+    EXPECT_EQ(grid->cellRect(1, 10).topLeft(), first.topLeft() + QPoint(4 * cell, cell));
+    EXPECT_TRUE(grid->cellRect(1, 11).isEmpty());
+    EXPECT_EQ(grid->thresholdRect(1).top(), first.top());
+    EXPECT_GT(grid->thresholdRect(1).left(), grid->cellRect(1, 5).right());
+    EXPECT_FALSE(grid->cellRect(2, 1).intersects(grid->thresholdRect(1)));
+
+    // Colours: the scale's ends, zero, a half, the thresholds.
+    const QImage image = grid->picture();
+    auto colourOf = [&](const QRect& r) { return PixelAt(image, QRectF(r).center()); };
+    EXPECT_EQ(colourOf(grid->cellRect(1, 1)), ViewPalette::diverging(-1));
+    EXPECT_EQ(colourOf(grid->cellRect(1, 10)), ViewPalette::diverging(1));
+    EXPECT_EQ(colourOf(grid->cellRect(2, 1)), ViewPalette::diverging(0));
+    EXPECT_EQ(colourOf(grid->cellRect(2, 3)), ViewPalette::diverging(0.5));
+    EXPECT_EQ(colourOf(grid->thresholdRect(1)), ViewPalette::diverging(0.25));
+    EXPECT_EQ(colourOf(grid->thresholdRect(2)), ViewPalette::diverging(-1));
+
+    // Pointing at a cell, then the keyboard, tell its input and weight.
+    auto* cellLabel = control<QLabel>(view, "CellLabel");
+    QTest::mouseMove(grid, grid->cellRect(1, 10).center());
+    EXPECT_TRUE(WaitFor([&] { return cellLabel->text() == QStringLiteral("Output 1, input 10: weight 1.00"); }))
+        << cellLabel->text().toStdString();
+    grid->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 1, input 6: weight 0.11"));
+    QTest::keyClick(grid, Qt::Key_Up);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 1: threshold 0.25"));
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 2: threshold -1.00"));
+}
+
+TEST_F(NetworkViewTest, PictureWidthIsRememberedPerFileForTheSession)
+{
+    EXPECT_EQ(NetworkView::DefaultPictureWidth(2), 2);
+    EXPECT_EQ(NetworkView::DefaultPictureWidth(35), 5);  // letters: 5 x 7
+    EXPECT_EQ(NetworkView::DefaultPictureWidth(16), 4);
+    EXPECT_EQ(NetworkView::DefaultPictureWidth(13), 4);  // a prime: about square
+
+    read("letters.net");
+    SizeUnitsAndWeights(net);
+    SetDefaultSettings(net);
+    NetworkView* view = openView();
+    control<QSpinBox>(view, "WidthBox")->setValue(7);
+    view->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    view = openView();
+    EXPECT_EQ(control<QSpinBox>(view, "WidthBox")->value(), 7);
+    EXPECT_EQ(control<WeightsView>(view, "WeightsView")->pictureWidth(), 7);
+
+    // Another file starts from its own width; the first keeps its own.
+    view->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    net.TrainingFileName = "letters-copy.net";
+    view = openView();
+    EXPECT_EQ(control<QSpinBox>(view, "WidthBox")->value(), 5);
+    EXPECT_EQ(widths.byFile["letters.net"], 7);
+}
+
+TEST_F(NetworkViewTest, PaletteGetsLighterFromNegativeToPositive)
+{
+    // Grey-scale print keeps the order of the values, so signs stay apart.
+    double previous = -1;
+    for (int i = 0; i <= 200; ++i) {
+        const double l = ViewPalette::luminance(ViewPalette::diverging(-1 + i / 100.0));
+        EXPECT_GT(l, previous) << i;
+        previous = l;
+    }
+    EXPECT_GT(ViewPalette::luminance(ViewPalette::diverging(1)) - ViewPalette::luminance(ViewPalette::diverging(-1)),
+              0.7);
+    EXPECT_EQ(ViewPalette::diverging(5), ViewPalette::diverging(1));
+    EXPECT_EQ(ViewPalette::diverging(std::nan("")), ViewPalette::diverging(0));
+}
+
+// error curve
+
+TEST_F(NetworkViewTest, ErrorCurveScalesAndHitCriterion)
+{
+    handMade(2, 1, "curve.net");
+    net.MinError = 0.01;
+    net.SSERecordCount = 4;
+    net.SSEHistory[1] = {0, 10};
+    net.SSEHistory[2] = {100, 1};
+    net.SSEHistory[3] = {200, 0.1};
+    net.SSEHistory[4] = {300, 0};
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const QRect plot = curve->plotRect();
+    EXPECT_EQ(curve->points().size(), 4u);
+    EXPECT_DOUBLE_EQ(curve->toPixel(300, 0).x(), plot.left() + plot.width());
+
+    // Linear: 10 at the top, 0 at the bottom, 1 a tenth of the way up.
+    EXPECT_DOUBLE_EQ(curve->toPixel(0, 10).y(), plot.top());
+    EXPECT_DOUBLE_EQ(curve->toPixel(0, 0).y(), plot.bottom() + 1);
+    EXPECT_NEAR(curve->toPixel(0, 1).y(), plot.bottom() + 1 - plot.height() / 10.0, 1e-9);
+
+    // Logarithmic: decades evenly apart, 0 on the bottom edge, the criterion in range.
+    QTest::mouseClick(control<QCheckBox>(view, "LogScaleCheck"), Qt::LeftButton, {}, QPoint(6, 10));
+    ASSERT_TRUE(curve->logScale());
+    const double decade = curve->toPixel(0, 1).y() - curve->toPixel(0, 10).y();
+    EXPECT_GT(decade, 10);
+    EXPECT_NEAR(curve->toPixel(0, 0.1).y() - curve->toPixel(0, 1).y(), decade, 1e-9);
+    EXPECT_DOUBLE_EQ(curve->toPixel(0, 0).y(), plot.bottom() + 1);
+    EXPECT_NEAR(curve->toPixel(0, 0.01).y(), plot.bottom() + 1, 1e-9);
+
+    // The dashed criterion line at the height of 0.01 on the linear scale.
+    QTest::mouseClick(control<QCheckBox>(view, "LogScaleCheck"), Qt::LeftButton, {}, QPoint(6, 10));
+    const QImage image = curve->picture();
+    const double y = curve->toPixel(0, 0.01).y() - 0.5;
+    int dashes = 0;
+    for (int x = plot.left() + 2; x < plot.right() - 2; ++x)
+        dashes += PixelAt(image, QPointF(x, y)) == ViewPalette::criterion();
+    EXPECT_GT(dashes, plot.width() / 4);
+}
+
+// printing and saving
+
+TEST_F(NetworkViewTest, PrintsAndSavesThePictureOnTheCurrentTab)
+{
+    train("and.net", RuleDelta);
+    NetworkView* view = openView();
+    QTest::mouseClick(control<QPushButton>(view, "PrintView"), Qt::LeftButton);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    EXPECT_TRUE(printer.documents[0].title.startsWith(QStringLiteral("Weights Of The Network")));
+    ASSERT_EQ(printer.documents[0].items.size(), 3u);
+    EXPECT_EQ(printer.documents[0].items[2].picture.deviceIndependentSize().toSize(),
+              control<WeightsView>(view, "WeightsView")->pictureSize());
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    files.answer = folder.filePath(QStringLiteral("plane.png"));
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    QImage saved(*files.answer);
+    EXPECT_EQ(saved.size(), view->currentPicture()->picture().size());
+    EXPECT_TRUE(files.asked.back().filter.contains(QStringLiteral("*.svg")));
+
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    files.answer = folder.filePath(QStringLiteral("curve.SVG"));
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    QFile svg(*files.answer);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_TRUE(text.contains("<svg"));
+    EXPECT_TRUE(text.contains("Total SSE"));
+
+    // A name without an ending becomes a PNG file.
+    files.answer = folder.filePath(QStringLiteral("bare"));
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    EXPECT_TRUE(QImage(folder.filePath(QStringLiteral("bare.png"))).width() > 0);
+
+    // Other endings, a folder that is not there, and a cancel save nothing.
+    ExpectedBox ending;
+    ending.title = ProgramTitle;
+    ending.textContains = "PNG or SVG";
+    ending.icon = BoxIcon::Exclamation;
+    dialogs.expect(ending);
+    files.answer = folder.filePath(QStringLiteral("curve.jpg"));
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(*files.answer));
+    dialogs.expect(ExpectedErrorReport("could not be saved"));
+    files.answer = folder.filePath(QStringLiteral("missing/curve.png"));
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    files.answer.reset();
+    QTest::mouseClick(control<QPushButton>(view, "SavePicture"), Qt::LeftButton);
+    dialogs.verifyDone();
+}
+
+// following a run
+
+class NetworkViewRunTest : public NetworkViewTest {
+protected:
+    void SetUp() override
+    {
+        read("letters.net");
+        net.FreshStart = 1;
+        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(11); });
+        NetworkViewTest::SetUp();  // the view with this test's save dialog and widths
+        setup = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+        ASSERT_NE(setup, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(setup));
+        run = setup->findChild<TrainingRun*>();
+        ASSERT_NE(run, nullptr);
+        // A long run with the picture changing all along it.
+        control<QLineEdit>(setup, "SweepsBox")->setText(QStringLiteral("1000000"));
+        control<QCheckBox>(setup, "Check1_1")->setChecked(false);
+    }
+    void startAndStop(const std::function<void()>& whileRunning)
+    {
+        QTest::mouseClick(control<QPushButton>(setup, "StartTraining"), Qt::LeftButton);
+        ASSERT_TRUE(setup->isTraining());
+        whileRunning();
+        QTest::mouseClick(control<QPushButton>(setup, "StopTraining"), Qt::LeftButton);
+        ASSERT_TRUE(WaitFor([this] { return !setup->isTraining(); }, 60000));
+    }
+
+    Perceptron* setup = nullptr;
+    TrainingRun* run = nullptr;
+};
+
+TEST_F(NetworkViewRunTest, NothingIsCopiedWhileNoViewWatches)
+{
+    startAndStop([this] { EXPECT_TRUE(WaitFor([this] { return run->refreshCount() >= 3; })); });
+    EXPECT_EQ(run->snapshotCount(), 0);
+}
+
+TEST_F(NetworkViewRunTest, ViewFollowsTheRunWhileHeld)
+{
+    NetworkView* view = openView();
+    pages.open(QStringLiteral("Perceptron"));
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    PaintCounter paints(grid);
+    const long before = view->snapshotsShown();
+    startAndStop([&] {
+        EXPECT_FALSE(view->isEnabled());  // held by the run
+        EXPECT_TRUE(WaitFor([&] { return view->snapshot()->duringRun && view->snapshot()->EpochCount > 0; }));
+        const QImage first = grid->picture();
+        const int paintsBefore = paints.count;
+        EXPECT_TRUE(WaitFor([&] { return grid->picture() != first; })) << "the picture changes";
+        EXPECT_TRUE(WaitFor([&] { return paints.count > paintsBefore; })) << "the held view repaints";
+        EXPECT_TRUE(control<QLabel>(view, "FileLabel")->text().contains(QStringLiteral("(training)")));
+    });
+    // Once at the start, at most once a refresh, once at the end.
+    EXPECT_GE(run->snapshotCount(), 3);
+    EXPECT_LE(run->snapshotCount(), run->refreshCount() + 2);
+    EXPECT_EQ(view->snapshotsShown() - before, run->snapshotCount());
+    // The last snapshot is the network as the run left it.
+    ASSERT_TRUE(WaitFor([&] { return view->isEnabled(); }));
+    ASSERT_FALSE(view->snapshot()->duringRun);
+    EXPECT_EQ(view->snapshot()->EpochCount, net.EpochCount);
+    EXPECT_EQ(view->snapshot()->Weights(35, 26), net.Weights(35, 26));
+    EXPECT_EQ(static_cast<int>(view->snapshot()->History.size()), net.SSERecordCount);
+}
+
+}  // namespace
+}  // namespace vantorelle
