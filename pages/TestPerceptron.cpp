@@ -102,6 +102,7 @@ void TestPerceptron::testChosen(int position)
     case 1: createExcelSummary(); break;
     case 2: saveTextSummary(); break;
     case 3: pages.open(QStringLiteral("PlotSSEdata")); break;
+    case 4: pages.open(QStringLiteral("NetworkView")); break;
     default: noMethodSelected(); break;
     }
 }

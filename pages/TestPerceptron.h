@@ -1,8 +1,9 @@
 #pragma once
 // The testing hub, opened by "Test Recall" over the training page. Its two
 // lists are acted on by a double-click: `TestList` examines the trained
-// network (probe, workbook, text report, SSE graph), `ContinueList` goes on
-// from it (train again, continue, a new problem, or test on another file).
+// network (probe, workbook, text report, SSE graph, the network's weights
+// and decisions), `ContinueList` goes on from it (train again, continue, a
+// new problem, or test on another file).
 // The hub keeps no data of its own: it sets `FreshStart` and
 // `ContinueFromTests` and chooses which page comes next.
 

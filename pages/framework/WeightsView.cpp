@@ -263,9 +263,9 @@ void WeightsView::drawLegend(QPainter& painter) const
                          ViewPalette::diverging(-1.0 + 2.0 * (x + 0.5) / barWidth));
     painter.drawRect(bar.adjusted(0, 0, -1, -1));
     const QRect labels(bar.left(), bar.bottom() + 1, barWidth, 14);
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("-") + number(scale));
+    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("-") + statusNumber(scale));
     painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, number(0));
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("+") + number(scale));
+    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("+") + statusNumber(scale));
     painter.drawText(QRect(bar.right() + 12, bar.top() - 2, 400, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      tr("dark: negative, grey: near 0, light: positive"));
 }

@@ -524,3 +524,30 @@ TEST_F(NetworkViewRunTest, ViewFollowsTheRunWhileHeld)
 
 }  // namespace
 }  // namespace vantorelle
+
+namespace vantorelle {
+namespace {
+
+// Pictures of the page for the documentation, written only when asked:
+// VANTORELLE_VIEW_SHOTS=folder network_view_tests --gtest_filter=*Pictures*
+TEST_F(NetworkViewTest, PicturesForTheDocumentation)
+{
+    const QString folder = qEnvironmentVariable("VANTORELLE_VIEW_SHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "VANTORELLE_VIEW_SHOTS names no folder";
+    auto shoot = [&](const char* file, const char* rule, int tab, const char* name) {
+        train(file, rule, "2000");
+        NetworkView* view = openView();
+        control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(tab);
+        EXPECT_TRUE(view->grab().save(folder + QLatin1Char('/') + QString::fromLatin1(name)));
+        view->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    shoot("letters.net", RuleDelta, 0, "network-view-weights.png");
+    shoot("xor.net", RuleTarvik, 1, "network-view-xor-gaussian.png");
+    shoot("xor.net", RuleDelta, 1, "network-view-xor-step.png");
+    shoot("letters.net", RuleGradient, 2, "network-view-error-curve.png");
+}
+
+}  // namespace
+}  // namespace vantorelle

@@ -1,6 +1,8 @@
 // What watching costs a run: epochs per second of a run on the training page
 // with the network view open on each of its three tabs, against the same run
-// with no view, alternating so that a busy machine weighs on both alike:
+// with no view, alternating so that a busy machine weighs on both alike. On
+// a machine busy with other work the wall time varies more than the view
+// costs; the process's processor time (both threads) shows the work it adds:
 //
 //   network_view_throughput FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [RULE]]
 //
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <vector>
 
@@ -74,6 +77,7 @@ int main(int argc, char* argv[])
     // tab -1: no view; 0..2: the view open on that tab.
     std::vector<std::vector<double>> seconds(4);
     std::vector<long> snapshots(4, 0);
+    std::vector<double> processor(4, 0);
     for (int round = 0; round < rounds; ++round) {
         for (int tab = -1; tab < 3; ++tab) {
             if (tab >= 0) {
@@ -82,7 +86,9 @@ int main(int argc, char* argv[])
                 view->findChild<QTabWidget*>(QStringLiteral("ViewTabs"))->setCurrentIndex(tab);
                 pages.open(QStringLiteral("Perceptron"));
             }
+            const std::clock_t before = std::clock();
             seconds[static_cast<std::size_t>(tab + 1)].push_back(trainOnce());
+            processor[static_cast<std::size_t>(tab + 1)] += static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
             snapshots[static_cast<std::size_t>(tab + 1)] += run->snapshotCount();
             if (QWidget* view = pages.find(QStringLiteral("NetworkView"))) {
                 view->close();
@@ -92,14 +98,16 @@ int main(int argc, char* argv[])
     }
     const char* names[] = {"no view", "weights tab", "decisions tab", "error curve tab"};
     double alone = 0;
+    const double aloneProcessor = processor[0];
     for (std::size_t i = 0; i < seconds.size(); ++i) {
         std::sort(seconds[i].begin(), seconds[i].end());
         const double median = seconds[i][seconds[i].size() / 2];
         if (i == 0)
             alone = median;
-        std::printf("%-16s median %.3f s  epochs/s %.0f  snapshots/run %.0f  %+.1f%%\n", names[i], median,
-                    static_cast<double>(net.EpochCount) / median, static_cast<double>(snapshots[i]) / rounds,
-                    (median / alone - 1) * 100);
+        std::printf("%-16s median %.3f s (%+.1f%%)  epochs/s %.0f  processor %.3f s/run (%+.1f%%)  snapshots/run %.0f\n",
+                    names[i], median, (median / alone - 1) * 100, static_cast<double>(net.EpochCount) / median,
+                    processor[i] / rounds, (processor[i] / aloneProcessor - 1) * 100,
+                    static_cast<double>(snapshots[i]) / rounds);
     }
     pages.exitProgram();
     return 0;
