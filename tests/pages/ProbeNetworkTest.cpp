@@ -82,8 +82,9 @@ TEST_F(ProbeNetworkTest, OpensEmptyWithPatternOneAndTheSpinnerBoundToThePatterns
     EXPECT_EQ(font.family(), QStringLiteral("Courier"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
     // Courier's metric twin, not the system's default monospaced font.
-    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Mono")))
+    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Mono"))) {
         EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Mono"));
+    }
     EXPECT_EQ(control<QPlainTextEdit>(page, "ResultsText")->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
