@@ -1,6 +1,7 @@
 #include "TrainingFile.h"
 
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -134,6 +135,16 @@ namespace {
 // failure the message says why.
 bool LoadText(const std::string& path, std::string& text, std::string& message)
 {
+    // Only an ordinary file: opening a named pipe waits for a writer that may
+    // never come (the page would freeze), and a folder reads as no text.
+    std::error_code statusError;
+    const auto type = std::filesystem::status(path, statusError).type();
+    if (!statusError && type != std::filesystem::file_type::regular) {
+        message = "The training file \"" + FileBaseName(path) + "\" cannot be opened: " +
+                  (type == std::filesystem::file_type::directory ? "it is a folder" : "it is not an ordinary file") +
+                  ".";
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         int err = errno;
