@@ -71,7 +71,6 @@ ProbeNetwork::ProbeNetwork(NetworkState& net, Dialogs& dialogs, Printer& printer
     ui.ResultsText->setFont(courier);
     ui.ResultsText->setTabStopDistance(QFontMetricsF(courier).horizontalAdvance(QLatin1Char(' ')) * 8);
     ui.PatternLabel->setBuddy(ui.PatternBox);
-    ui.PatternUpDown->setAccessibleName(tr("Pattern number up-down"));
 
     // The load step: the spinner reaches the patterns there are now.
     ui.PatternUpDown->setNumberLocale(locale);

@@ -9,7 +9,8 @@ checks that the load-file page lists FOLDER's training files and that every
 list, text box, slider and spinner carries its caption as its name. Without
 --examples-only it then reads xor.net, moves to the set-up page, checks its
 names, starts a run that never ends and reads the status lines in the
-middle of it: each answer must come within a second.
+middle of it (each answer must come within a second), stops it and checks
+the testing hub's lists.
 """
 import os
 import subprocess
@@ -107,7 +108,7 @@ def finish(code):
 
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
 proc = subprocess.Popen([program], cwd=folder, env=env)
-app = wait_for("application called Vantorelle on the AT-SPI bus", find_app)
+app = wait_for("application called Vantorelle on the AT-SPI bus", find_app, timeout=60)
 
 load_caption = "Perceptron -- Load File -- Tarvik Neural Net Code"
 load = wait_for("load-file page", lambda: window(app, load_caption))
@@ -170,4 +171,13 @@ if slowest >= 1.0:
 if len(seen) < 2:
     fail(f"the epoch line did not change while being read ({seen})")
 press(setup, pyatspi.ROLE_PUSH_BUTTON, "Stop Training")
+
+# The testing hub: its two lists carry the captions above them.
+wait_for("test-recall button", lambda: [b for b in by_role(setup, pyatspi.ROLE_PUSH_BUTTON)
+                                        if b.name == "Test Recall" and b.getState().contains(pyatspi.STATE_SHOWING)])
+press(setup, pyatspi.ROLE_PUSH_BUTTON, "Test Recall")
+hub = wait_for("testing hub", lambda: window(app, "Testing The Perceptron -- Tarvik Neural Network Code"))
+check_names(hub, pyatspi.ROLE_LIST, [
+    "Choose A Method For Examining Network Performance By Double-Clicking One Of The List Items Below:",
+    "Choose A Method For Continuing Training By Double-Clicking One Of The List Items Below:"])
 finish(1 if failures else 0)
