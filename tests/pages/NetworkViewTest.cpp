@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -547,6 +548,30 @@ TEST_F(NetworkViewTest, PicturesForTheDocumentation)
     shoot("xor.net", RuleTarvik, 1, "network-view-xor-gaussian.png");
     shoot("xor.net", RuleDelta, 1, "network-view-xor-step.png");
     shoot("letters.net", RuleGradient, 2, "network-view-error-curve.png");
+}
+
+}  // namespace
+}  // namespace vantorelle
+
+namespace vantorelle {
+namespace {
+
+TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
+{
+    startAndStop([] {});
+    QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
+    ScrollPage* hub = pages.find("TestPerceptron");
+    ASSERT_NE(hub, nullptr);
+    auto* list = control<QListWidget>(hub, "TestList");
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->item(3)->text(), QStringLiteral("Plot SSE By Sweeps"));
+    EXPECT_EQ(list->item(4)->text(), QStringLiteral("View The Network's Weights And Decisions"));
+    list->setFocus();
+    list->setCurrentRow(4);
+    QTest::keyClick(list, Qt::Key_Return);
+    auto* view = qobject_cast<NetworkView*>(pages.find("NetworkView"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->snapshot()->EpochCount, net.EpochCount);
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ TEST_F(TestPerceptronTest, OpensWithBothListsAndNothingSelected)
     EXPECT_EQ(hub->windowTitle(), QStringLiteral("Testing The Perceptron -- Tarvik Neural Network Code"));
     EXPECT_EQ(hub->size(), QSize(733, 623));
     EXPECT_EQ(items(testList()), (QStringList{"Probe Network Responses To Selected Patterns", "Create A Summary In Excel",
-                                              "Save Summary As A Text File", "Plot SSE By Sweeps"}));
+                                              "Save Summary As A Text File", "Plot SSE By Sweeps",
+                                              "View The Network's Weights And Decisions"}));
     EXPECT_EQ(items(continueList()),
               (QStringList{"Reset Weights And Train Again", "Keep Current Weights And Continue Training",
                            "Train A New Network On A New Problem", "Test Current Network On A New Problem"}));
