@@ -117,14 +117,14 @@ constexpr SectionName SectionNames[] = {
 
 // One option: its names, what its value is called (nothing for a switch),
 // and what it does with the value.
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* alias;
     const char* value;
     Why (*apply)(Options& o, const std::string& value);
 };
 
-const OptionSpec OptionTable[] = {
+const OptionEntry OptionTable[] = {
     {"--help", "-h", nullptr, [](Options& o, const std::string&) { o.help = true; return Why{}; }},
     {"--version", nullptr, nullptr, [](Options& o, const std::string&) { o.version = true; return Why{}; }},
     {"--quiet", nullptr, nullptr, [](Options& o, const std::string&) { o.quiet = true; return Why{}; }},
@@ -172,11 +172,11 @@ const OptionSpec OptionTable[] = {
      }},
 };
 
-const OptionSpec* FindOption(const std::string& arg)
+const OptionEntry* FindOption(const std::string& arg)
 {
-    for (const OptionSpec& spec : OptionTable)
-        if (arg == spec.name || (spec.alias && arg == spec.alias))
-            return &spec;
+    for (const OptionEntry& entry : OptionTable)
+        if (arg == entry.name || (entry.alias && arg == entry.alias))
+            return &entry;
     return nullptr;
 }
 
@@ -220,16 +220,16 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     bool sectionsGiven = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
-        if (const OptionSpec* spec = FindOption(arg)) {
+        if (const OptionEntry* entry = FindOption(arg)) {
             std::string value;
-            if (spec->value) {
+            if (entry->value) {
                 if (n + 1 >= args.size())
-                    return fail(arg + " needs " + spec->value);
+                    return fail(arg + " needs " + entry->value);
                 value = args[++n];
                 if (LooksLikeOption(value))
-                    return fail(arg + " needs " + spec->value + ", but " + Quoted(value) + " is an option");
+                    return fail(arg + " needs " + entry->value + ", but " + Quoted(value) + " is an option");
             }
-            if (Why why = spec->apply(o, value); !why.empty())
+            if (Why why = entry->apply(o, value); !why.empty())
                 return fail(arg + " " + Quoted(value) + ": " + why);
             sectionsGiven = sectionsGiven || arg == "--sections";
         } else if (arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
