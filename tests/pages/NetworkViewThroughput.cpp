@@ -1,43 +1,125 @@
-// What watching costs a run: epochs per second of a run on the training page
-// with the network view open on each of its three tabs, against the same run
-// with no view, alternating so that a busy machine weighs on both alike. On
-// a machine busy with other work the wall time varies more than the view
-// costs; the process's processor time (both threads) shows the work it adds:
+// What watching costs a run: the same fresh run (same file, seed, epochs)
+// made by the headless trainer, by the engine alone in this process, on the
+// set-up page with no view, and on the set-up page with the network view open
+// on each of its tabs, in turns, round after round, so that a busy machine
+// weighs on all of them alike. Prints the median wall time of each against
+// the trainer's and against the page's without a view, and where the
+// user-interface thread's processor time went per refresh:
 //
-//   network_view_throughput FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [RULE]]
+//   network_view_throughput FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [RULE [TABS]]]
+//
+// TABS lists the view's tabs to time (default 012: weights, decisions, error
+// curve). The trainer is the one built beside this tool, or VANTORELLE_TRAINER.
 //
 // Not a test: it measures and prints. Run it offscreen or under Xvfb.
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QProcess>
 #include <QTabWidget>
-#include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <cstdlib>
+#include <map>
+#include <string>
 #include <vector>
 
-#include "NetworkState.h"
 #include "NetworkView.h"
 #include "PageRegistry.h"
 #include "Pages.h"
-#include "Perceptron.h"
 #include "QtDialogs.h"
-#include "Random.h"
-#include "TrainingFile.h"
+#include "ThroughputHost.h"
 #include "TrainingRun.h"
+
+namespace {
+
+using namespace vantorelle;
+using namespace vantorelle::throughput;
+
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double ProcessSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// Adds up the user-interface thread's processor time in the events that make
+// a frame: a window's repaint (the widgets' paint events inside it), each
+// widget's paint event, and the run's refresh timer (status lines and
+// snapshots handed to the views).
+class TimingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    struct Cost {
+        long count = 0;
+        double seconds = 0;
+    };
+    std::map<std::string, Cost> costs;
+    bool recording = false;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (!recording || (type != QEvent::UpdateRequest && type != QEvent::Paint && type != QEvent::Timer))
+            return QApplication::notify(receiver, event);
+        std::string key = type == QEvent::UpdateRequest ? "repaint " : type == QEvent::Paint ? "  paint " : "timer ";
+        key += nameOf(receiver);
+        const double before = ThreadSeconds();
+        const bool done = QApplication::notify(receiver, event);
+        Cost& cost = costs[key];
+        cost.count += 1;
+        cost.seconds += ThreadSeconds() - before;
+        return done;
+    }
+
+private:
+    static std::string nameOf(QObject* receiver)
+    {
+        // A window's repaint reaches its QWindow: name the page it shows.
+        if (receiver->isWindowType()) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() == receiver)
+                    return top->metaObject()->className();
+            }
+        }
+        return receiver->metaObject()->className();
+    }
+};
+
+struct Sample {
+    double wall = 0;
+    double uiThread = 0;   // processor seconds
+    double process = 0;    // processor seconds, all threads
+    long refreshes = 0;
+    long snapshots = 0;
+};
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    using namespace vantorelle;
-    QApplication app(argc, argv);
+    TimingApplication app(argc, argv);
     if (argc < 5) {
-        std::fprintf(stderr, "usage: %s FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [Delta|Gradient|Tarvik]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [Delta|Gradient|Tarvik [TABS]]]\n",
+                     argv[0]);
         return 2;
     }
     NetworkState net;
@@ -48,66 +130,135 @@ int main(int argc, char* argv[])
     }
     net.TrainingFileName = argv[1];
     net.FreshStart = 1;
-    const std::uint64_t seed = std::strtoull(argv[4], nullptr, 10);
-    const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 3;
+    const RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 6 ? argv[6] : RuleDelta};
+    const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 5;
+    const std::string tabs = argc > 7 ? argv[7] : "012";
+    QString trainer = qEnvironmentVariable("VANTORELLE_TRAINER");
+    if (trainer.isEmpty())
+        trainer = QStringLiteral(VANTORELLE_TRAINER);
+
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, dialogs, [seed] { return std::make_unique<MersenneRandom>(seed); });
+    DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
     auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;
-    const QString rule = argc > 6 ? QString::fromLatin1(argv[6]) : QStringLiteral("Delta");
-    const char* option = rule == "Gradient" ? "OptionDelta_1" : rule == "Tarvik" ? "OptionDelta_2" : "OptionDelta_0";
-    page->findChild<QRadioButton*>(QString::fromLatin1(option))->click();
-    page->findChild<QLineEdit*>(QStringLiteral("SweepsBox"))->setText(QString::fromLatin1(argv[2]));
-    page->findChild<QLineEdit*>(QStringLiteral("PrintSweepsBox"))->setText(QString::fromLatin1(argv[3]));
-    page->findChild<QCheckBox*>(QStringLiteral("Check1_1"))->setChecked(false);
+    PrepareSetupPage(*page, settings);
     auto* run = page->findChild<TrainingRun*>();
+    TrainOnPage(*page);  // warms the caches and the kernels' choice
 
-    // One fresh run (same seed, same epochs); answers its seconds.
-    auto trainOnce = [&] {
-        QElapsedTimer clock;
-        clock.start();
-        page->findChild<QPushButton*>(QStringLiteral("StartTraining"))->click();
-        QTest::qWaitFor([page] { return !page->isTraining(); }, 24 * 3600 * 1000);
-        return static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    };
-    trainOnce();  // warms the caches and the kernels' choice
+    // What is timed: -2 the trainer, -1 the engine alone, 0 the page without
+    // a view, then one entry per tab asked for.
+    std::vector<int> kinds{-2, -1, 0};
+    for (char tab : tabs) {
+        if (tab >= '0' && tab <= '2')
+            kinds.push_back(1 + (tab - '0'));
+    }
+    const char* names[] = {"trainer", "engine alone", "page, no view", "weights tab", "decisions tab",
+                           "error curve tab"};
+    std::map<int, std::vector<Sample>> samples;
+    std::map<int, std::map<std::string, TimingApplication::Cost>> profile;
+    long epochs = 0;
 
-    // tab -1: no view; 0..2: the view open on that tab.
-    std::vector<std::vector<double>> seconds(4);
-    std::vector<long> snapshots(4, 0);
-    std::vector<double> processor(4, 0);
     for (int round = 0; round < rounds; ++round) {
-        for (int tab = -1; tab < 3; ++tab) {
-            if (tab >= 0) {
-                auto* view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
-                QTest::qWaitForWindowExposed(view);
-                view->findChild<QTabWidget*>(QStringLiteral("ViewTabs"))->setCurrentIndex(tab);
-                pages.open(QStringLiteral("Perceptron"));
+        for (int kind : kinds) {
+            Sample sample;
+            QElapsedTimer clock;
+            if (kind == -2) {
+                QProcess process;
+                process.setStandardOutputFile(QProcess::nullDevice());
+                const double before = ProcessSeconds();
+                clock.start();
+                process.start(trainer, {QString::fromLocal8Bit(argv[1]), QStringLiteral("--epochs"),
+                                        QString::fromStdString(settings.epochs), QStringLiteral("--print-every"),
+                                        QString::fromStdString(settings.printEvery), QStringLiteral("--seed"),
+                                        QString::number(settings.seed), QStringLiteral("--no-hit-stop"),
+                                        QStringLiteral("--rule"), QString::fromStdString(settings.rule)});
+                if (!process.waitForFinished(24 * 3600 * 1000) || process.exitCode() != 0) {
+                    std::fprintf(stderr, "the trainer %s did not run: %s\n", qPrintable(trainer),
+                                 qPrintable(process.errorString()));
+                    return 1;
+                }
+                sample.wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+                sample.process = ProcessSeconds() - before;
+            } else if (kind == -1) {
+                const double before = ProcessSeconds();
+                const AloneRun alone = TrainAlone(argv[1], settings);
+                sample.wall = alone.seconds;
+                sample.process = ProcessSeconds() - before;
+            } else {
+                NetworkView* view = nullptr;
+                if (kind > 0) {
+                    view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
+                    QTest::qWaitForWindowExposed(view);
+                    view->findChild<QTabWidget*>(QStringLiteral("ViewTabs"))->setCurrentIndex(kind - 1);
+                    pages.open(QStringLiteral("Perceptron"));
+                    QCoreApplication::processEvents();
+                }
+                app.costs.clear();
+                app.recording = true;
+                const double uiBefore = ThreadSeconds();
+                const double before = ProcessSeconds();
+                clock.start();
+                TrainOnPage(*page);
+                sample.wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+                sample.process = ProcessSeconds() - before;
+                sample.uiThread = ThreadSeconds() - uiBefore;
+                app.recording = false;
+                sample.refreshes = run->refreshCount();
+                sample.snapshots = run->snapshotCount();
+                epochs = net.EpochCount;
+                for (const auto& [key, cost] : app.costs) {
+                    profile[kind][key].count += cost.count;
+                    profile[kind][key].seconds += cost.seconds;
+                }
+                if (view) {
+                    view->close();
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                }
             }
-            const std::clock_t before = std::clock();
-            seconds[static_cast<std::size_t>(tab + 1)].push_back(trainOnce());
-            processor[static_cast<std::size_t>(tab + 1)] += static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
-            snapshots[static_cast<std::size_t>(tab + 1)] += run->snapshotCount();
-            if (QWidget* view = pages.find(QStringLiteral("NetworkView"))) {
-                view->close();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            }
+            samples[kind].push_back(sample);
         }
     }
-    const char* names[] = {"no view", "weights tab", "decisions tab", "error curve tab"};
-    double alone = 0;
-    const double aloneProcessor = processor[0];
-    for (std::size_t i = 0; i < seconds.size(); ++i) {
-        std::sort(seconds[i].begin(), seconds[i].end());
-        const double median = seconds[i][seconds[i].size() / 2];
-        if (i == 0)
-            alone = median;
-        std::printf("%-16s median %.3f s (%+.1f%%)  epochs/s %.0f  processor %.3f s/run (%+.1f%%)  snapshots/run %.0f\n",
-                    names[i], median, (median / alone - 1) * 100, static_cast<double>(net.EpochCount) / median,
-                    processor[i] / rounds, (processor[i] / aloneProcessor - 1) * 100,
-                    static_cast<double>(snapshots[i]) / rounds);
+
+    auto medianOf = [&](int kind, double Sample::*field) {
+        std::vector<double> values;
+        for (const Sample& s : samples[kind])
+            values.push_back(s.*field);
+        return Median(values);
+    };
+    const double trainerWall = medianOf(-2, &Sample::wall);
+    const double pageWall = medianOf(0, &Sample::wall);
+    std::printf("%s, %ld epochs, display every %s, %s rule, %d rounds; medians:\n", argv[1], epochs,
+                settings.printEvery.c_str(), settings.rule.c_str(), rounds);
+    std::printf("%-16s %8s %9s %9s %10s %9s %9s %10s %9s\n", "", "wall s", "vs train", "vs page", "epochs/s",
+                "cpu s", "ui cpu s", "ui ms/ref", "snapshots");
+    for (int kind : kinds) {
+        const double wall = medianOf(kind, &Sample::wall);
+        std::vector<double> perRefresh, snapshotCounts;
+        for (const Sample& s : samples[kind]) {
+            if (s.refreshes > 0)
+                perRefresh.push_back(s.uiThread * 1000 / static_cast<double>(s.refreshes));
+            snapshotCounts.push_back(static_cast<double>(s.snapshots));
+        }
+        std::printf("%-16s %8.3f %+8.1f%% %+8.1f%% %10.0f %9.3f %9.3f %10.3f %9.0f\n", names[kind + 2], wall,
+                    (wall / trainerWall - 1) * 100, (wall / pageWall - 1) * 100,
+                    static_cast<double>(epochs) / wall, medianOf(kind, &Sample::process),
+                    medianOf(kind, &Sample::uiThread), Median(perRefresh), Median(snapshotCounts));
+    }
+    std::printf("\nuser-interface thread, processor ms per refresh of the run (events in a frame):\n");
+    for (int kind : kinds) {
+        if (kind < 0)
+            continue;
+        double refreshes = 0;
+        for (const Sample& s : samples[kind])
+            refreshes += static_cast<double>(s.refreshes);
+        std::printf("%s\n", names[kind + 2]);
+        for (const auto& [key, cost] : profile[kind]) {
+            std::printf("  %-40s %7.3f ms/refresh  %6.2f per refresh  %7.3f ms each\n", key.c_str(),
+                        cost.seconds * 1000 / std::max(1.0, refreshes), static_cast<double>(cost.count) / std::max(1.0, refreshes),
+                        cost.seconds * 1000 / static_cast<double>(std::max(1L, cost.count)));
+        }
     }
     pages.exitProgram();
     return 0;

@@ -1,0 +1,95 @@
+#pragma once
+// What the throughput tools share: the engine with nothing to show (as the
+// headless trainer runs it, the baseline every measurement is held against),
+// and the set-up page made ready for a timed run with the same settings.
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "NetworkState.h"
+#include "Perceptron.h"
+#include "Random.h"
+#include "TrainingEngine.h"
+#include "TrainingFile.h"
+
+namespace vantorelle::throughput {
+
+// The engine's host with nothing to show; warnings and errors go to stderr,
+// so that a refused run does not pass for a fast one.
+class EngineOnlyHost : public SettingsPanel, public ProgressPanel, public Messages {
+public:
+    SettingsBoxes boxes;
+    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
+    void SetSweepsBox(const std::string&) override {}
+    void SetLRateBox(const std::string&) override {}
+    void SetPrintSweepsBox(const std::string&) override {}
+    void CheckBothStopBoxes() override {}
+    void ShowStatus(const StatusLines& lines, bool) override { last = lines; }
+    bool StopRequested() override { return false; }
+    void Warning(std::string_view, std::string_view text) override { std::fprintf(stderr, "%s\n", std::string(text).c_str()); }
+    void Error(std::string_view text) override { std::fprintf(stderr, "%s\n", std::string(text).c_str()); }
+    StatusLines last;
+};
+
+// The settings of a timed run, as the page's boxes and the trainer's options take them.
+struct RunSettings {
+    std::string epochs;
+    std::string printEvery;
+    std::uint64_t seed = 1;
+    std::string rule = RuleDelta;  // Delta, Gradient or Tarvik
+};
+
+struct AloneRun {
+    long epochs = 0;
+    double seconds = 0;  // the training alone, the file read before it not counted
+    double totalSSE = 0;
+};
+
+// Trains a fresh network of file on this thread with nothing shown.
+inline AloneRun TrainAlone(const char* file, const RunSettings& run)
+{
+    NetworkState alone;
+    if (!ReadTrainingFile(alone, file).ok)
+        return {};
+    alone.TrainingFileName = file;
+    SizeUnitsAndWeights(alone);
+    SetDefaultSettings(alone);
+    alone.LearningRule = run.rule;
+    EngineOnlyHost panel;
+    panel.boxes = {run.epochs, defaults::RateText(run.rule), run.printEvery, "0.01", true, false};
+    MersenneRandom random(run.seed);
+    TrainingHost host{panel, panel, panel, random, NumberLocale{}};
+    QElapsedTimer clock;
+    clock.start();
+    StartTraining(alone, host);
+    return {alone.EpochCount, static_cast<double>(clock.nsecsElapsed()) / 1e9, alone.TotalSSE};
+}
+
+// Sets the page's rule and boxes for run, with the all-hits stop off so
+// that every run makes all its epochs.
+inline void PrepareSetupPage(Perceptron& page, const RunSettings& run)
+{
+    const char* option = run.rule == RuleGradient ? "OptionDelta_1"
+                         : run.rule == RuleTarvik ? "OptionDelta_2"
+                                                  : "OptionDelta_0";
+    page.findChild<QRadioButton*>(QString::fromLatin1(option))->click();
+    page.findChild<QLineEdit*>(QStringLiteral("SweepsBox"))->setText(QString::fromStdString(run.epochs));
+    page.findChild<QLineEdit*>(QStringLiteral("PrintSweepsBox"))->setText(QString::fromStdString(run.printEvery));
+    page.findChild<QCheckBox*>(QStringLiteral("Check1_1"))->setChecked(false);
+}
+
+// Starts a fresh run on the page and lets the event loop run until it ends.
+inline void TrainOnPage(Perceptron& page)
+{
+    page.findChild<QPushButton*>(QStringLiteral("StartTraining"))->click();
+    (void)QTest::qWaitFor([&page] { return !page.isTraining(); }, 24 * 3600 * 1000);
+}
+
+}  // namespace vantorelle::throughput
