@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <istream>
 #include <system_error>
 #include <cstring>
 #include <cerrno>
@@ -24,34 +24,51 @@ bool IsSeparator(char c)
 }
 
 
+// Longest token kept: no number a person writes comes near it, and keeping
+// it bounded means a file of one endless token cannot take the memory.
+constexpr std::size_t MaxTokenLength = 4096;
+
 // Walks the file's tokens, keeping the line and column of each for messages.
+// It reads the source a block at a time, so memory stays at one block and one
+// token however long the file is, and reading stops where the reader stops:
+// bytes after the last value the header asks for are never fetched.
 class Tokenizer {
 public:
-    explicit Tokenizer(const std::string& text) : text(text) {}
+    explicit Tokenizer(std::istream& source) : source(source) {}
 
-    // Moves to the next token; false at the end of the text.
+    // Moves to the next token; false at the end of the source (or when it
+    // cannot be read: see ReadFailed) and for a token beyond MaxTokenLength
+    // (see TooLong).
     bool Next()
     {
-        while (pos < text.size() && IsSeparator(text[pos])) {
-            if (text[pos] == '\n') {
-                ++line;
-                lineStart = pos + 1;
-            }
-            ++pos;
+        token.clear();
+        char c = 0;
+        for (;;) {
+            if (!Peek(c))
+                return false;
+            if (!IsSeparator(c))
+                break;
+            Advance(c);
         }
-        if (pos >= text.size())
-            return false;
-        start = pos;
-        while (pos < text.size() && !IsSeparator(text[pos]))
-            ++pos;
+        start = offset;
         ++count;
-        return true;
+        while (Peek(c) && !IsSeparator(c)) {
+            if (token.size() == MaxTokenLength) {
+                tooLong = true;
+                return false;
+            }
+            token.push_back(c);
+            Advance(c);
+        }
+        return !readFailed;
     }
-    const char* Begin() const { return text.data() + start; }
-    const char* End() const { return text.data() + pos; }
+    bool ReadFailed() const { return readFailed; }
+    bool TooLong() const { return tooLong; }
+    const char* Begin() const { return token.data(); }
+    const char* End() const { return token.data() + token.size(); }
     std::string Token() const
     {
-        std::string t(Begin(), End());
+        std::string t = token;
         if (t.size() > 40)
             t = t.substr(0, 40) + "...";
         return t;
@@ -63,17 +80,59 @@ public:
     }
 
 private:
-    const std::string& text;
-    std::size_t pos = 0;
-    std::size_t start = 0;
-    std::size_t lineStart = 0;
+    // The next byte without consuming it; false at the end of the source.
+    bool Peek(char& c)
+    {
+        if (next == filled && !Fill())
+            return false;
+        c = block[next];
+        return true;
+    }
+    void Advance(char c)
+    {
+        ++next;
+        ++offset;
+        if (c == '\n') {
+            ++line;
+            lineStart = offset;
+        }
+    }
+    bool Fill()
+    {
+        if (readFailed || !source)
+            return false;
+        source.read(block, sizeof block);
+        filled = static_cast<std::size_t>(source.gcount());
+        next = 0;
+        if (source.bad())
+            readFailed = true;
+        // Editors on some systems start a text file with a UTF-8 byte-order
+        // mark. The first read fills a whole block unless the source is
+        // shorter, so the mark never straddles two reads.
+        if (firstFill && filled >= 3 && std::memcmp(block, "\xEF\xBB\xBF", 3) == 0)
+            next = 3;
+        firstFill = false;
+        return next < filled;
+    }
+
+    std::istream& source;
+    char block[64 * 1024];
+    std::size_t filled = 0;
+    std::size_t next = 0;
+    bool firstFill = true;
+    bool readFailed = false;
+    bool tooLong = false;
+    std::string token;
+    long long offset = 0;  // of the next byte, counted after any byte-order mark
+    long long start = 0;
+    long long lineStart = 0;
     long line = 1;
     long count = 0;
 };
 
 class Reader {
 public:
-    Reader(const std::string& path, const std::string& text) : name(FileBaseName(path)), tokens(text) {}
+    Reader(const std::string& name, std::istream& source) : name(name), tokens(source) {}
 
     std::string error;
 
@@ -81,7 +140,12 @@ public:
     bool Number(double& value, const char* what)
     {
         if (!tokens.Next()) {
-            Fail(std::string("the file ends before ") + what + ".");
+            if (tokens.ReadFailed())
+                error = "The training file \"" + name + "\" cannot be read.";
+            else if (tokens.TooLong())
+                Fail(tokens.Where() + ", \"" + tokens.Token() + "\", is too long to be a number.");
+            else
+                Fail(std::string("the file ends before ") + what + ".");
             return false;
         }
         if (!ParseFileNumber(tokens.Begin(), tokens.End(), value)) {
@@ -131,9 +195,9 @@ bool ParseFileNumber(const char* begin, const char* end, double& value)
 
 namespace {
 
-// The whole text of the file at path, without a leading byte-order mark; on
-// failure the message says why.
-bool LoadText(const std::string& path, std::string& text, std::string& message)
+// Opens the file at path for reading and finds its length; on failure the
+// message says why.
+bool OpenFile(const std::string& path, std::ifstream& file, std::uintmax_t& size, std::string& message)
 {
     // Only an ordinary file: opening a named pipe waits for a writer that may
     // never come (the page would freeze), and a folder reads as no text.
@@ -145,23 +209,17 @@ bool LoadText(const std::string& path, std::string& text, std::string& message)
                   ".";
         return false;
     }
-    std::ifstream file(path, std::ios::binary);
+    file.open(path, std::ios::binary);
     if (!file) {
         int err = errno;
         message = "The training file \"" + FileBaseName(path) + "\" cannot be opened: " +
                   (err ? std::strerror(err) : "unknown error") + ".";
         return false;
     }
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    if (file.bad()) {
-        message = "The training file \"" + FileBaseName(path) + "\" cannot be read.";
-        return false;
-    }
-    text = buffer.str();
-    // Editors on some systems start a text file with a UTF-8 byte-order mark.
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        text.erase(0, 3);
+    std::error_code sizeError;
+    size = std::filesystem::file_size(path, sizeError);
+    if (sizeError)
+        size = static_cast<std::uintmax_t>(-1);  // unknown: the short-file check cannot refuse it
     return true;
 }
 
@@ -174,13 +232,10 @@ bool ReadHeader(Reader& reader, FileHeader& header)
 
 }  // namespace
 
-ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
+ReadResult ReadTrainingFileHeader(std::istream& source, const std::string& name, FileHeader& header)
 {
     ReadResult result;
-    std::string text;
-    if (!LoadText(path, text, result.message))
-        return result;
-    Reader reader(path, text);
+    Reader reader(name, source);
     FileHeader read;
     if (!ReadHeader(reader, read)) {
         result.message = reader.error;
@@ -189,6 +244,16 @@ ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
     header = read;
     result.ok = true;
     return result;
+}
+
+ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
+{
+    ReadResult result;
+    std::ifstream file;
+    std::uintmax_t size = 0;
+    if (!OpenFile(path, file, size, result.message))
+        return result;
+    return ReadTrainingFileHeader(file, FileBaseName(path), header);
 }
 
 std::string FileBaseName(const std::string& path)
@@ -200,11 +265,17 @@ std::string FileBaseName(const std::string& path)
 ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
 {
     ReadResult result;
-    std::string text;
-    if (!LoadText(path, text, result.message))
+    std::ifstream file;
+    std::uintmax_t size = 0;
+    if (!OpenFile(path, file, size, result.message))
         return result;
+    return ReadTrainingFile(net, file, FileBaseName(path), size);
+}
 
-    Reader reader(path, text);
+ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size)
+{
+    ReadResult result;
+    Reader reader(name, source);
     NetworkState fresh;
     FileHeader header;
     if (!ReadHeader(reader, header)) {
@@ -233,9 +304,9 @@ ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
     }
     // Every value takes at least one character and one separator: a file too
     // short for its header is refused before the arrays are allocated.
-    if (static_cast<long long>(text.size()) < values) {
+    if (size < static_cast<std::uintmax_t>(values)) {
         reader.Fail("the file ends before all " + std::to_string(values) + " pattern values; it is only " +
-                    std::to_string(text.size()) + " bytes long.");
+                    std::to_string(size) + " bytes long.");
         result.message = reader.error;
         return result;
     }

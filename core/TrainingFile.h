@@ -3,6 +3,8 @@
 // value, inputs, patterns), then every pattern's inputs, then every pattern's
 // desired outputs, separated by commas, blanks and line breaks in any mix.
 
+#include <cstdint>
+#include <iosfwd>
 #include <string>
 
 #include "NetworkState.h"
@@ -19,6 +21,12 @@ struct ReadResult {
 // (and the bad value's position where there is one) and leaves net untouched.
 ReadResult ReadTrainingFile(NetworkState& net, const std::string& path);
 
+// The same from an open source that holds `size` bytes, naming it `name` in
+// messages. The source is read a block at a time and only as far as the
+// header's sizes reach, so memory follows those sizes and not the source's
+// length; whatever follows the last desired output is never looked at.
+ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size);
+
 // Moves the sizes, patterns and desired outputs that ReadTrainingFile put
 // into a scratch state `read` over to net, as a successful read would have.
 // For callers that check what was read before it replaces anything.
@@ -34,6 +42,7 @@ struct FileHeader {
 // Reads only the four header numbers of the file at path, with the same
 // checks and messages as ReadTrainingFile; the rest of the file may be bad.
 ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header);
+ReadResult ReadTrainingFileHeader(std::istream& source, const std::string& name, FileHeader& header);
 
 // A file's name without its folders, as messages, reports and the network
 // state name a training file ("and.net" for "/home/ann/nets/and.net").
