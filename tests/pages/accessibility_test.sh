@@ -19,5 +19,9 @@ shift 2
 XDG_RUNTIME_DIR=$runtime; export XDG_RUNTIME_DIR
 # xvfb-run -a picks the first free display number and races with other tests
 # doing the same; starting the search at a number of our own avoids that.
-exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1600x1000x24" dbus-run-session -- \
+# -noreset: by default the X server resets when its last client leaves, and a
+# client connecting during that reset is refused. The AT-SPI bus launcher
+# connects and leaves just before the program starts, so without it the
+# program sometimes found no display.
+exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1600x1000x24 -noreset" dbus-run-session -- \
     /usr/bin/python3 "$here/accessibility_test.py" "$program" "$start" "$@"

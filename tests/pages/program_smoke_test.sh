@@ -16,7 +16,7 @@ if [ "${1:-}" != "--inside" ]; then
         fi
     done
     mkdir -p "$3"
-    exec xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" sh "$0" --inside "$@"
 fi
 shift
 program=$1

@@ -20,7 +20,7 @@ if [ "${1:-}" != "--inside" ]; then
         fi
     done
     mkdir -p "$3"
-    exec xvfb-run -a -s "-screen 0 1280x800x24" sh "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" sh "$0" --inside "$@"
 fi
 shift
 program=$1
@@ -54,7 +54,15 @@ pid=$!
 start=$(timeout 20 xdotool search --sync --onlyvisible --name '^Uninstall$' 2>/dev/null | head -n 1)
 [ -n "$start" ] || fail "no window with the confirmation window's caption"
 echo "confirmation window: $(xdotool getwindowgeometry "$start" | tr '\n' ' ')"
-sleep 1
+# Mapped is not yet painted: wait until the window shows more than its
+# background (its caption text and buttons bring many colours).
+painted=
+for _ in $(seq 1 100); do
+    colours=$(import -window "$start" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
+    [ "${colours:-0}" -gt 4 ] && { painted=1; break; }
+    sleep 0.2
+done
+[ -n "$painted" ] || fail "the confirmation window was never painted"
 import -window root "$out/start.png" || fail "screenshot"
 
 # "Yes" is the button at (50, 80), 100 by 36 pixels.
