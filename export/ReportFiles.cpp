@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace vantorelle {
 
@@ -17,6 +18,24 @@ std::string FolderOf(const std::string& path)
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+std::string FileErrorReason(const std::string& path, int error)
+{
+    switch (error) {
+    case ENOENT: return "The folder \"" + FolderOf(path) + "\" does not exist.";
+    case ENOTDIR: return "Part of the path is not a folder.";
+    case EACCES:
+    case EPERM: return "Permission denied.";
+    case ENOSPC:
+    case EDQUOT: return "The disk is full.";
+    case EROFS: return "The disk is read-only.";
+    case EISDIR: return "A folder of that name is in the way.";
+    case ENAMETOOLONG: return "The name is too long.";
+    default: break;
+    }
+    std::string text = std::strerror(error);
+    return text + ".";
 }
 
 int SystemReportFiles::CreateBeside(const std::string& target, std::string& path, int& handle)
@@ -33,8 +52,9 @@ int SystemReportFiles::CreateBeside(const std::string& target, std::string& path
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     // Writing the file in place would be refused for a read-only file; a
     // rename would not be, so ask first rather than replace a protected file.
-    if (replacing && ::access(target.c_str(), W_OK) != 0)
-        return errno;
+    if (replacing)
+        if (const int error = MayWrite(target))
+            return error;
 
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =
@@ -52,6 +72,11 @@ int SystemReportFiles::CreateBeside(const std::string& target, std::string& path
         return 0;
     }
     return EEXIST;
+}
+
+int SystemReportFiles::MayWrite(const std::string& target)
+{
+    return ::access(target.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 int SystemReportFiles::Write(int handle, const char* data, std::size_t size)

@@ -40,7 +40,17 @@ public:
     int Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) override;
     bool Exists(const std::string& path) override;
+
+protected:
+    // Whether this process may write the existing file at `target`: 0, or the
+    // errno value why not. Tests running as root (who may write anything)
+    // answer as an ordinary user would.
+    virtual int MayWrite(const std::string& target);
 };
+
+// What a failed operation on the file at path means, as one sentence for the
+// user ("The disk is full."), from the errno value of the failure.
+std::string FileErrorReason(const std::string& path, int error);
 
 // The folder part of a path ("." when it has none).
 std::string FolderOf(const std::string& path);

@@ -199,24 +199,6 @@ void WriteReport(LineWriter& out, NetworkState& net, const ReportRequest& reques
     out.Flush();
 }
 
-std::string Reason(const std::string& path, int error)
-{
-    switch (error) {
-    case ENOENT: return "The folder \"" + FolderOf(path) + "\" does not exist.";
-    case ENOTDIR: return "Part of the path is not a folder.";
-    case EACCES:
-    case EPERM: return "Permission denied.";
-    case ENOSPC:
-    case EDQUOT: return "The disk is full.";
-    case EROFS: return "The disk is read-only.";
-    case EISDIR: return "A folder of that name is in the way.";
-    case ENAMETOOLONG: return "The name is too long.";
-    default: break;
-    }
-    std::string text = std::strerror(error);
-    return text + ".";
-}
-
 }  // namespace
 
 std::string SavingCaption(const std::string& name) { return name + " being saved..."; }
@@ -225,7 +207,7 @@ std::string NotSavedCaption(const std::string& name) { return name + " has not b
 
 std::string ReportFailureMessage(const std::string& path, int error, bool existed)
 {
-    std::string text = "The report could not be saved as \"" + path + "\".\r" + Reason(path, error);
+    std::string text = "The report could not be saved as \"" + path + "\".\r" + FileErrorReason(path, error);
     if (existed)
         text += "\rThe earlier file of that name has been left as it was.";
     return text;

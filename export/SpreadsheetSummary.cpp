@@ -228,8 +228,6 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     progress.Advance();
 }
 
-std::string Why(int error) { return std::string(std::strerror(error)) + "."; }
-
 // Creates an empty file with a name of its own in folder, for a workbook
 // being written; answers its path and keeps it open in `handle` so that
 // closing it later forces the written bytes to the disk.
@@ -237,7 +235,8 @@ std::string TemporaryBeside(ReportFiles& files, const std::string& target, int& 
 {
     std::string temporary;
     if (const int error = files.CreateBeside(target, temporary, handle))
-        throw WorkbookSaveError("The workbook could not be saved as \"" + target + "\".\r" + Why(error));
+        throw WorkbookSaveError("The workbook could not be saved as \"" + target + "\".\r" +
+                                FileErrorReason(target, error));
     return temporary;
 }
 
@@ -250,7 +249,7 @@ void WriteTemporary(ReportFiles& files, const XlsxWorkbook& book, const std::str
     if (!failure.empty() || closing != 0) {
         files.Remove(temporary);
         throw WorkbookSaveError("The workbook could not be saved as \"" + target + "\".\r" +
-                                (failure.empty() ? Why(closing) : failure));
+                                (failure.empty() ? FileErrorReason(target, closing) : failure));
     }
 }
 
@@ -264,7 +263,7 @@ std::string NewBookInFolder::Save(const XlsxWorkbook& book)
         throw WorkbookSaveError("The folder for the workbooks, \"" + folder + "\", cannot be created.\r" +
                                 (made ? made.message() + "." : std::string("A file of that name is in the way.")));
 
-    SystemReportFiles files;
+    ReportFiles& files = *this->files;
     const std::string first = folder + "/Book1.xlsx";
     int handle = -1;
     const std::string temporary = TemporaryBeside(files, first, handle);
@@ -287,19 +286,21 @@ std::string NewBookInFolder::Save(const XlsxWorkbook& book)
             ::access(name.c_str(), F_OK) != 0 && files.Replace(temporary, name) == 0)
             return name;
         files.Remove(temporary);
-        throw WorkbookSaveError("The workbook could not be saved as \"" + name + "\".\r" + Why(error));
+        throw WorkbookSaveError("The workbook could not be saved as \"" + name + "\".\r" +
+                                FileErrorReason(name, error));
     }
 }
 
 std::string ReplaceWorkbookFile::Save(const XlsxWorkbook& book)
 {
-    SystemReportFiles files;
+    ReportFiles& files = *this->files;
     int handle = -1;
     const std::string temporary = TemporaryBeside(files, path, handle);
     WriteTemporary(files, book, temporary, handle, path);
     if (const int error = files.Replace(temporary, path)) {
         files.Remove(temporary);
-        throw WorkbookSaveError("The workbook could not be saved as \"" + path + "\".\r" + Why(error));
+        throw WorkbookSaveError("The workbook could not be saved as \"" + path + "\".\r" +
+                                FileErrorReason(path, error));
     }
     return path;
 }

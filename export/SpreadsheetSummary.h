@@ -19,6 +19,7 @@
 #include <string>
 
 #include "NetworkState.h"
+#include "ReportFiles.h"
 #include "Spreadsheet.h"
 #include "XlsxWorkbook.h"
 
@@ -58,10 +59,14 @@ public:
 class NewBookInFolder : public WorkbookDestination {
 public:
     explicit NewBookInFolder(std::string folder) : folder(std::move(folder)) {}
+    // Through `files`, which tests make fail (it must outlive this).
+    NewBookInFolder(std::string folder, ReportFiles& files) : folder(std::move(folder)), files(&files) {}
     std::string Save(const XlsxWorkbook& book) override;
 
 private:
     std::string folder;
+    SystemReportFiles systemFiles;
+    ReportFiles* files = &systemFiles;
 };
 
 // One named file, replaced only once the new workbook is complete (a
@@ -69,10 +74,14 @@ private:
 class ReplaceWorkbookFile : public WorkbookDestination {
 public:
     explicit ReplaceWorkbookFile(std::string path) : path(std::move(path)) {}
+    // Through `files`, which tests make fail (it must outlive this).
+    ReplaceWorkbookFile(std::string path, ReportFiles& files) : path(std::move(path)), files(&files) {}
     std::string Save(const XlsxWorkbook& book) override;
 
 private:
     std::string path;
+    SystemReportFiles systemFiles;
+    ReportFiles* files = &systemFiles;
 };
 
 // The date and time the summary records as the time of analysis.

@@ -2,7 +2,10 @@
 
 #include <xlsxwriter.h>
 
+#include "ReportFiles.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 
 namespace vantorelle {
@@ -422,7 +425,17 @@ std::string XlsxWorkbook::Save(const std::string& path) const
             return "The name \"" + name + "\" could not be defined: " + out.error;
     }
 
-    if (const lxw_error result = out.Close(); result != LXW_NO_ERROR)
+    errno = 0;
+    const lxw_error result = out.Close();
+    const int failure = errno;
+    // The library gives one generic text for every failed file operation
+    // ("Zip generic error ZIP_ERRNO ..."); the system's reason, such as a
+    // full disk, tells the user what to do.
+    if ((result == LXW_ERROR_ZIP_FILE_OPERATION || result == LXW_ERROR_CREATING_XLSX_FILE ||
+         result == LXW_ERROR_CREATING_TMPFILE || result == LXW_ERROR_READING_TMPFILE) &&
+        failure != 0)
+        return FileErrorReason(path, failure);
+    if (result != LXW_NO_ERROR)
         return lxw_strerror(result);
     return {};
 }
