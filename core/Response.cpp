@@ -4,16 +4,11 @@
 #include <cstring>
 #include <vector>
 
+#include "KernelsSmall.h"
 #include "SmallResponse.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
-
-double Pi()
-{
-    static const double pi = 4 * std::atan(1.0);
-    return pi;
-}
 
 void ComputeActivation(NetworkState& net, long k)
 {
@@ -188,10 +183,18 @@ void EvaluateTrainingSet(NetworkState& net, SweepWorkspace& work)
 {
     ClearUpperVectorState();
     if (net.NumPatterns > 0 && net.NumPatterns * net.NumInputs * net.NumOutputs >= SmallPass) {
+        work.measured = false;
         EvaluateAcrossPatterns(net, work);
         return;
     }
     // A small network: plain loops, cheaper here than calls into the kernels.
+    switch (net.NumPatterns > 0 ? small::SharedKind(net) : UnitKind::None) {
+    case UnitKind::Binary: small::EvaluateAnySize<UnitKind::Binary>(net, work); return;
+    case UnitKind::IntDev: small::EvaluateAnySize<UnitKind::IntDev>(net, work); return;
+    case UnitKind::Value: small::EvaluateAnySize<UnitKind::Value>(net, work); return;
+    case UnitKind::None: break;
+    }
+    work.measured = false;
     long hits = 0;
     double total = 0;
     const Unit* out = net.OutputUnits.data();

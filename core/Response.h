@@ -10,8 +10,13 @@
 
 namespace vantorelle {
 
-// pi as the program computes it, 4 * atan(1).
-double Pi();
+// pi as the program computes it, 4 * atan(1). Inline: a Gaussian unit's
+// activation asks for it per response.
+inline double Pi()
+{
+    static const double pi = 4 * std::atan(1.0);
+    return pi;
+}
 
 // Presents pattern p (1..NumPatterns) and fills every output unit's NetInput,
 // Activation, Target and Error.

@@ -55,6 +55,17 @@ struct SweepWorkspace {
     std::vector<double> sweptThresholds;
     bool sumsFromSweep = false;
 
+    // A small network's last measurement (KernelsSmall.h): every pattern's
+    // net inputs and activations, [(p - 1) * NumOutputs + k - 1], and the
+    // weights (the matrix's storage), thresholds ([1..NumOutputs]) and unit
+    // kind they were computed with.
+    std::vector<double> measuredNetInputs;
+    std::vector<double> measuredActivations;
+    std::vector<double> measuredWeights;
+    std::vector<double> measuredThresholds;
+    UnitKind measuredKind = UnitKind::None;
+    bool measured = false;
+
     // Share of the step rule's responses that changed weights in the last
     // sweep; it picks the sweep's strategy for the next one.
     double updateShare = 1;
@@ -77,7 +88,11 @@ struct SweepWorkspace {
     // Builds byInput and finiteInputs from net's patterns unless already
     // built for a table of these sizes (and these kernels).
     void BindPatterns(const NetworkState& net);
-    void ForgetPatterns() { boundPatterns = -1; }
+    void ForgetPatterns()
+    {
+        boundPatterns = -1;
+        measured = false;
+    }
 
     // Columns of the transposed table in net.PatternOrder; answers byInput
     // itself when that order is the file order.

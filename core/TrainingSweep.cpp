@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "KernelsSmall.h"
 #include "Response.h"
-#include "SmallResponse.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
@@ -174,58 +174,6 @@ long NonZeroSteps(const double* c, long outputs)
     return count;
 }
 
-// The sweep of a small network as plain loops: at this size a call through
-// the kernel tables costs more than the arithmetic it saves.
-template <RuleKind Rule>
-RuleOutcome SmallSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
-{
-    const long n = net.NumPatterns;
-    const long inputs = net.NumInputs;
-    const long outputs = net.NumOutputs;
-    double* c = work.coefficient.data();
-    const Unit* out = net.OutputUnits.data();
-    const double minusTwoPi = -2 * Pi();
-    RuleOutcome outcome = RuleOutcome::Updated;
-    long steps = 0;
-    for (long j = 1; j <= n; ++j) {
-        const long p = net.PatternOrder[j];
-        RespondSmall(net, p);
-        if constexpr (Rule == RuleKind::Tarvik) {
-            if (ValueStepCoefficients(net, minusTwoPi, c, guard) != StepKind::Unchecked) {
-                // Near overflow: the value rule's own checks, on the input units.
-                PresentInputs(net, p);
-                if (ApplyRuleToAllOutputs(net, Rule, work, guard) == RuleOutcome::Overflow)
-                    outcome = RuleOutcome::Overflow;
-                continue;
-            }
-        } else {
-            // The steps StepCoefficients gives, written out.
-            const double rate = net.LearningRate;
-            for (long k = 1; k <= outputs; ++k) {
-                if constexpr (Rule == RuleKind::Delta) {
-                    c[k] = rate * out[k].Error;
-                    steps += c[k] != 0;
-                } else {
-                    const double d = (1 - out[k].Activation) * out[k].Activation;
-                    c[k] = (rate * d) * out[k].Error;
-                }
-            }
-        }
-        const double* x = net.InputPatterns.Row(p);
-        for (long i = 1; i <= inputs; ++i) {
-            const double xi = x[i];
-            double* w = net.Weights.Row(i);
-            for (long k = 1; k <= outputs; ++k)
-                w[k] = c[k] * xi + w[k];
-        }
-        UpdateThresholds(net, c);
-    }
-    PresentInputs(net, net.PatternOrder[n]);
-    if constexpr (Rule == RuleKind::Delta)
-        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
-    return outcome;
-}
-
 }  // namespace
 
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule)
@@ -257,14 +205,16 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         work.BindPatterns(net);
         guard = MakeOverflowGuard(net, work.inputBound);
     }
-    if (n * net.NumInputs * net.NumOutputs < SmallNetwork) {
+    if (n * net.NumInputs * net.NumOutputs < SmallNetwork && rule != RuleKind::None &&
+        small::SharedKind(net) == small::KindOf(rule)) {
         switch (rule) {
-        case RuleKind::Delta: return SmallSweep<RuleKind::Delta>(net, work, &guard);
-        case RuleKind::Gradient: return SmallSweep<RuleKind::Gradient>(net, work, &guard);
-        case RuleKind::Tarvik: return SmallSweep<RuleKind::Tarvik>(net, work, &guard);
+        case RuleKind::Delta: return small::SweepAnySize<RuleKind::Delta>(net, work, &guard);
+        case RuleKind::Gradient: return small::SweepAnySize<RuleKind::Gradient>(net, work, &guard);
+        case RuleKind::Tarvik: return small::SweepAnySize<RuleKind::Tarvik>(net, work, &guard);
         case RuleKind::None: break;
         }
     }
+    work.measured = false;
 
     RuleOutcome outcome = RuleOutcome::Updated;
     const KernelSet& kernels = work.Kernels();

@@ -253,3 +253,61 @@ TEST(KernelDifferential, MeasurementSeesWeightsChangedAfterTheSweep)
     plain::Evaluate(reference);
     ExpectSameBits(engine, reference);
 }
+
+// Networks small enough for the unrolled loops (one output, up to four
+// inputs) and just past them, each rule, with overflow of the value rule now
+// and then; the first response of each sweep comes from the measurement.
+TEST(KernelDifferential, SmallNetworksMatchThePlainLoopsBitForBit)
+{
+    std::mt19937_64 gen(31);
+    Tally tally;
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+        for (long inputs = 1; inputs <= 5; ++inputs) {
+            for (long outputs = 1; outputs <= 2; ++outputs) {
+                for (int variant = 0; variant < 4; ++variant) {
+                    std::uniform_int_distribution<long> patterns(1, 9);
+                    Case c{patterns(gen), inputs, outputs, rule, static_cast<Inputs>(variant % 3), variant == 1,
+                           variant >= 2, variant != 3, false, rule == RuleKind::Tarvik ? 0.1 : 0.5};
+                    if (rule == RuleKind::Tarvik && variant == 3)
+                        c.rate = 1e150;
+                    RunCase(c, gen(), 30, tally);
+                    if (HasFatalFailure())
+                        return;
+                }
+            }
+        }
+    }
+    EXPECT_GT(tally.overflows, 0);
+}
+
+// The sweep takes its first response from the last measurement only while
+// the weights, thresholds and unit kinds are the ones measured.
+TEST(KernelDifferential, SweepSeesChangesMadeAfterTheMeasurement)
+{
+    for (long inputs : {2L, 7L}) {
+        std::mt19937_64 gen(8);
+        const Case c{4, inputs, 1, RuleKind::Tarvik, Inputs::Mixed, false, false, false, false, 0.1};
+        const NetworkState start = Build(c, gen);
+        for (int change = 0; change < 3; ++change) {
+            SCOPED_TRACE(::testing::Message() << "inputs " << inputs << " change " << change);
+            NetworkState engine = start;
+            SweepWorkspace work;
+            MersenneRandom random(8);
+            ShufflePatterns(engine, random);
+            TrainingSweep(engine, RuleKind::Tarvik, work);
+            if (change == 2)
+                SetUnitTypes(engine, UnitKind::Binary);
+            EvaluateTrainingSet(engine, work);
+            if (change == 0)
+                engine.Weights(1, 1) = engine.Weights(1, 1) + 0.25;
+            else if (change == 1)
+                engine.OutputUnits[1].Threshold = -engine.OutputUnits[1].Threshold;
+            else
+                SetUnitTypes(engine, UnitKind::Value);
+            NetworkState reference = engine;
+            TrainingSweep(engine, RuleKind::Tarvik, work);
+            plain::Sweep(reference, plain::Rule::Value);
+            ExpectSameBits(engine, reference);
+        }
+    }
+}

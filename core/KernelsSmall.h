@@ -1,0 +1,330 @@
+#pragma once
+// The sweep and the measurement of small networks (a few patterns, inputs
+// and outputs, such as the logic gates) as plain loops with the unit kind and
+// the rule fixed at compile time. At this size a call into the kernel tables,
+// a branch on the unit kind per response or a trip through the unit fields
+// costs as much as the arithmetic, and for sigmoid and Gaussian units the
+// exponentials are most of the work: each sweep response waits for the last
+// one's exponential, so the measurement keeps its responses and the next
+// sweep takes its first one from there while the weights are still the same.
+// The arithmetic is the per-unit operations', in the same order.
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "LearningRules.h"
+#include "NetworkState.h"
+#include "Response.h"
+#include "SweepWorkspace.h"
+
+namespace vantorelle::small {
+
+constexpr UnitKind KindOf(RuleKind rule)
+{
+    return rule == RuleKind::Delta      ? UnitKind::Binary
+           : rule == RuleKind::Gradient ? UnitKind::IntDev
+           : rule == RuleKind::Tarvik   ? UnitKind::Value
+                                        : UnitKind::None;
+}
+
+// Activation() for a kind known at compile time; minusPi = -Pi().
+template <UnitKind Kind>
+inline double ActivationOf(double x, double minusPi)
+{
+    static_assert(Kind != UnitKind::None);
+    if constexpr (Kind == UnitKind::Binary)
+        return x >= 0 ? 1.0 : 0.0;
+    else if constexpr (Kind == UnitKind::IntDev)
+        return x < -710 ? 0.0 : 1 / (1 + std::exp(-x));
+    else {
+        const double y = (minusPi * x) * x;
+        return y < -750 ? 0.0 : std::exp(y);
+    }
+}
+
+// The one kind all output units share, or None when they differ or are unset.
+inline UnitKind SharedKind(const NetworkState& net)
+{
+    if (net.NumOutputs < 1)
+        return UnitKind::None;
+    const UnitKind kind = net.OutputUnits[1].UnitType;
+    for (long k = 2; k <= net.NumOutputs; ++k)
+        if (net.OutputUnits[k].UnitType != kind)
+            return UnitKind::None;
+    return kind;
+}
+
+// Whether the responses the last measurement kept describe the network now:
+// the same kind and, bit for bit, the same weights and thresholds.
+inline bool MeasuredResponsesHold(const NetworkState& net, const SweepWorkspace& work, UnitKind kind)
+{
+    if (!work.measured || work.measuredKind != kind)
+        return false;
+    const std::size_t weights =
+        static_cast<std::size_t>(net.NumInputs + 1) * static_cast<std::size_t>(net.NumOutputs + 1);
+    if (work.measuredWeights.size() != weights ||
+        work.measuredThresholds.size() != static_cast<std::size_t>(net.NumOutputs) + 1 ||
+        work.measuredNetInputs.size() != static_cast<std::size_t>(net.NumPatterns * net.NumOutputs))
+        return false;
+    if (std::memcmp(work.measuredWeights.data(), net.Weights.Row(0), weights * sizeof(double)) != 0)
+        return false;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        if (std::memcmp(&work.measuredThresholds[static_cast<std::size_t>(k)], &net.OutputUnits[k].Threshold,
+                        sizeof(double)) != 0)
+            return false;
+    return true;
+}
+
+// EvaluateTrainingSet for units that all have kind Kind; FixedInputs and
+// FixedOutputs as for Sweep below.
+template <UnitKind Kind, long FixedInputs = 0, long FixedOutputs = 0>
+void Evaluate(NetworkState& net, SweepWorkspace& work)
+{
+    constexpr bool Fixed = FixedInputs > 0 && FixedOutputs > 0;
+    const long n = net.NumPatterns;
+    const long inputs = Fixed ? FixedInputs : net.NumInputs;
+    const long outputs = Fixed ? FixedOutputs : net.NumOutputs;
+    const long stride = outputs + 1;
+    const double* w = net.Weights.Row(0);
+    Unit* out = net.OutputUnits.data();
+    const double minusPi = -Pi();
+    const double minError = net.MinError;
+    const std::size_t responses = static_cast<std::size_t>(n * outputs);
+    work.measuredNetInputs.resize(responses);
+    work.measuredActivations.resize(responses);
+    double* keptNet = work.measuredNetInputs.data() - 1;  // [(p - 1) * outputs + k]
+    double* keptActivation = work.measuredActivations.data() - 1;
+    // The net inputs first, then the activations in a loop of their own: no
+    // exponential waits for another, and little is live across the calls.
+    for (long p = 1; p <= n; ++p) {
+        const double* x = net.InputPatterns.Row(p);
+        for (long k = 1; k <= outputs; ++k) {
+            double sum = 0;
+            for (long i = 1; i <= inputs; ++i)
+                sum = x[i] * w[i * stride + k] + sum;
+            keptNet[(p - 1) * outputs + k] = out[k].Threshold + sum;
+        }
+    }
+    for (std::size_t r = 1; r <= responses; ++r)
+        keptActivation[r] = ActivationOf<Kind>(keptNet[r], minusPi);
+    long hits = 0;
+    double total = 0;
+    for (long p = 1; p <= n; ++p) {
+        const double* d = net.DesiredOutputs.Row(p);
+        double s = 0;
+        for (long k = 1; k <= outputs; ++k) {
+            const double e = d[k] - keptActivation[(p - 1) * outputs + k];
+            hits += e * e < minError;
+            s = s + e * e;
+        }
+        total = total + s;
+    }
+    // The units describe the last pattern.
+    const double* d = net.DesiredOutputs.Row(n);
+    for (long k = 1; k <= outputs; ++k) {
+        Unit& unit = out[k];
+        unit.NetInput = keptNet[(n - 1) * outputs + k];
+        unit.Activation = keptActivation[(n - 1) * outputs + k];
+        unit.Error = d[k] - unit.Activation;
+        unit.Target = d[k];
+    }
+    PresentInputs(net, n);
+    net.Hits = hits;
+    net.TotalSSE = total;
+    work.measuredWeights.assign(w, w + (inputs + 1) * stride);
+    work.measuredThresholds.resize(static_cast<std::size_t>(stride));
+    for (long k = 1; k <= outputs; ++k)
+        work.measuredThresholds[static_cast<std::size_t>(k)] = out[k].Threshold;
+    work.measuredKind = Kind;
+    work.measured = true;
+}
+
+template <UnitKind Kind>
+void EvaluateAnySize(NetworkState& net, SweepWorkspace& work)
+{
+    if (net.NumOutputs == 1) {
+        switch (net.NumInputs) {
+        case 1: return Evaluate<Kind, 1, 1>(net, work);
+        case 2: return Evaluate<Kind, 2, 1>(net, work);
+        case 3: return Evaluate<Kind, 3, 1>(net, work);
+        case 4: return Evaluate<Kind, 4, 1>(net, work);
+        default: break;
+        }
+    }
+    Evaluate<Kind>(net, work);
+}
+
+// TrainingSweep for rule Rule with every output unit of the rule's kind.
+// With FixedInputs and FixedOutputs (the network's sizes, or 0 for any), the
+// loops unroll and the weights, thresholds and responses stay in registers
+// until the sweep ends.
+template <RuleKind Rule, long FixedInputs = 0, long FixedOutputs = 0>
+RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+{
+    constexpr UnitKind Kind = KindOf(Rule);
+    constexpr bool Fixed = FixedInputs > 0 && FixedOutputs > 0;
+    constexpr long Weights = Fixed ? (FixedInputs + 1) * (FixedOutputs + 1) : 1;
+    constexpr long Units = Fixed ? FixedOutputs + 1 : 1;
+    const long n = net.NumPatterns;
+    const long inputs = Fixed ? FixedInputs : net.NumInputs;
+    const long outputs = Fixed ? FixedOutputs : net.NumOutputs;
+    const long stride = outputs + 1;
+    Unit* out = net.OutputUnits.data();
+    const long* order = net.PatternOrder.data();
+    const double minusPi = -Pi();
+    const double minusTwoPi = -2 * Pi();
+    const double rate = net.LearningRate;
+    const bool frozen = net.FreezeThresholds;
+
+    // Fixed sizes: local copies, put back when the sweep ends or before the
+    // value rule's own checks need the network.
+    double localWeights[Weights] = {};
+    double localThreshold[Units] = {};
+    double localStep[Units] = {};
+    double lastNet[Units] = {}, lastActivation[Units] = {}, lastError[Units] = {}, lastTarget[Units] = {};
+    double* w = Fixed ? localWeights : net.Weights.Row(0);
+    double* c = Fixed ? localStep : work.coefficient.data();
+    auto threshold = [&](long k) -> double& {
+        if constexpr (Fixed)
+            return localThreshold[k];
+        else
+            return out[k].Threshold;
+    };
+    auto load = [&] {
+        if constexpr (Fixed) {
+            const double* from = net.Weights.Row(0);
+            for (long i = 0; i < Weights; ++i)
+                localWeights[i] = from[i];
+            for (long k = 1; k <= outputs; ++k)
+                localThreshold[k] = out[k].Threshold;
+        }
+    };
+    auto store = [&] {
+        if constexpr (Fixed) {
+            double* to = net.Weights.Row(0);
+            for (long i = 0; i < Weights; ++i)
+                to[i] = localWeights[i];
+            for (long k = 1; k <= outputs; ++k) {
+                Unit& unit = out[k];
+                unit.Threshold = localThreshold[k];
+                unit.NetInput = lastNet[k];
+                unit.Activation = lastActivation[k];
+                unit.Error = lastError[k];
+                unit.Target = lastTarget[k];
+            }
+        }
+    };
+    load();
+
+    // The first response comes from the last measurement when it still holds.
+    const double* keptNet = nullptr;
+    const double* keptActivation = nullptr;
+    if (MeasuredResponsesHold(net, work, Kind)) {
+        keptNet = work.measuredNetInputs.data() + (order[1] - 1) * outputs - 1;
+        keptActivation = work.measuredActivations.data() + (order[1] - 1) * outputs - 1;
+    }
+    work.measured = false;
+    RuleOutcome outcome = RuleOutcome::Updated;
+    long steps = 0;
+    for (long j = 1; j <= n; ++j) {
+        const long p = order[j];
+        const double* x = net.InputPatterns.Row(p);
+        const double* d = net.DesiredOutputs.Row(p);
+        bool finite = true;
+        double largestStep = 0;
+        for (long k = 1; k <= outputs; ++k) {
+            double netInput;
+            double a;
+            if (keptNet) {
+                netInput = keptNet[k];
+                a = keptActivation[k];
+            } else {
+                double sum = 0;
+                for (long i = 1; i <= inputs; ++i)
+                    sum = x[i] * w[i * stride + k] + sum;
+                netInput = threshold(k) + sum;
+                a = ActivationOf<Kind>(netInput, minusPi);
+            }
+            const double e = d[k] - a;
+            if constexpr (Fixed) {
+                lastNet[k] = netInput;
+                lastActivation[k] = a;
+                lastError[k] = e;
+                lastTarget[k] = d[k];
+            } else {
+                Unit& unit = out[k];
+                unit.NetInput = netInput;
+                unit.Activation = a;
+                unit.Error = e;
+                unit.Target = d[k];
+            }
+            // The rules' steps (StepCoefficients), written out.
+            if constexpr (Rule == RuleKind::Delta) {
+                c[k] = rate * e;
+                steps += c[k] != 0;
+            } else if constexpr (Rule == RuleKind::Gradient) {
+                const double slope = (1 - a) * a;
+                c[k] = (rate * slope) * e;
+            } else {
+                const double g = (minusTwoPi * netInput) * a;
+                c[k] = (g * e - d[k] * netInput) * rate;
+                finite = finite && std::isfinite(c[k]);
+                largestStep = std::max(largestStep, std::fabs(c[k]));
+            }
+        }
+        keptNet = nullptr;
+        if constexpr (Rule == RuleKind::Tarvik) {
+            // ValueStepCoefficients' guard: unchecked steps only while no
+            // weight can come near overflow.
+            bool unchecked = false;
+            if (finite) {
+                const double growth = largestStep * guard->inputBound;
+                if (guard->weightBound + growth < SafeMagnitude) {
+                    guard->weightBound = guard->weightBound + growth;
+                    unchecked = true;
+                }
+            }
+            if (!unchecked) {
+                // The value rule's own checks, on the network itself.
+                store();
+                PresentInputs(net, p);
+                if (ApplyRuleToAllOutputs(net, Rule, work, guard) == RuleOutcome::Overflow)
+                    outcome = RuleOutcome::Overflow;
+                load();
+                continue;
+            }
+        }
+        for (long i = 1; i <= inputs; ++i) {
+            const double xi = x[i];
+            double* row = w + i * stride;
+            for (long k = 1; k <= outputs; ++k)
+                row[k] = c[k] * xi + row[k];
+        }
+        if (!frozen)
+            for (long k = 1; k <= outputs; ++k)
+                threshold(k) = c[k] + threshold(k);
+    }
+    store();
+    PresentInputs(net, order[n]);
+    if constexpr (Rule == RuleKind::Delta)
+        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs));
+    return outcome;
+}
+
+template <RuleKind Rule>
+RuleOutcome SweepAnySize(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+{
+    if (net.NumOutputs == 1) {
+        switch (net.NumInputs) {
+        case 1: return Sweep<Rule, 1, 1>(net, work, guard);
+        case 2: return Sweep<Rule, 2, 1>(net, work, guard);
+        case 3: return Sweep<Rule, 3, 1>(net, work, guard);
+        case 4: return Sweep<Rule, 4, 1>(net, work, guard);
+        default: break;
+        }
+    }
+    return Sweep<Rule>(net, work, guard);
+}
+
+}  // namespace vantorelle::small
