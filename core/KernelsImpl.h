@@ -29,6 +29,12 @@ template <int N>
 struct VecOf {
     typedef double type __attribute__((vector_size(N * 8)));
 };
+// One lane is a plain double: GCC handles a one-element vector type through
+// memory, which made every odd width several times slower.
+template <>
+struct VecOf<1> {
+    typedef double type;
+};
 
 constexpr int HeadLanes(int width)
 {
