@@ -1,0 +1,353 @@
+#include "PageTour.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "CapturingPrinter.h"
+#include "Dialogs.h"
+#include "NetworkState.h"
+#include "PageRegistry.h"
+#include "Pages.h"
+#include "Perceptron.h"
+#include "Random.h"
+#include "ScrollPage.h"
+
+namespace vantorelle {
+namespace {
+
+// A seed under which the step unit's last XOR boundary crosses the picture
+// (under some seeds it ends outside, and the plane is one colour).
+constexpr unsigned TourSeed = 1;
+constexpr int StepTimeoutMs = 120000;
+
+// Answers every box with its first button and keeps it, so the tour can say
+// which came; the save page's name box gets "run1".
+class TourDialogs : public Dialogs {
+public:
+    Answer Show(const MessageBoxRequest& box) override
+    {
+        boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.text));
+        return AnswersOf(box.buttons).front();
+    }
+    std::optional<std::string> Input(const InputBoxRequest& box) override
+    {
+        if (box.title == "Name File")
+            return std::string("run1");
+        boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.prompt));
+        return std::nullopt;
+    }
+    std::vector<QString> boxes;
+};
+
+class Tour {
+public:
+    explicit Tour(const TourVisitor& visit) : visit(visit)
+    {
+        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); });
+    }
+    ~Tour()
+    {
+        pages.exitProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TourResult take()
+    {
+        TourResult result;
+        pages.open(QStringLiteral("LoadFile"));  // the program starts on it
+        result.finished = firstFile() && startPages() && hub() && networkViews();
+        result.failure = failure;
+        result.unexpectedBoxes = dialogs.boxes;
+        return result;
+    }
+
+private:
+    bool fail(const QString& why)
+    {
+        if (failure.isEmpty())
+            failure = why;
+        return false;
+    }
+
+    ScrollPage* open(const char* name)
+    {
+        ScrollPage* page = nullptr;
+        const bool shown = QTest::qWaitFor([&] {
+            page = pages.find(QString::fromLatin1(name));
+            return page && page->isVisible();
+        }, StepTimeoutMs);
+        if (!shown || !QTest::qWaitForWindowExposed(page)) {
+            fail(QStringLiteral("the page %1 did not open").arg(QString::fromLatin1(name)));
+            return nullptr;
+        }
+        return page;
+    }
+
+    template <typename T>
+    T* control(QWidget* page, const char* name)
+    {
+        T* found = page ? page->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        if (!found)
+            fail(QStringLiteral("no control %1").arg(QString::fromLatin1(name)));
+        return found;
+    }
+
+    bool press(QWidget* page, const char* name)
+    {
+        auto* button = control<QWidget>(page, name);
+        if (!button)
+            return false;
+        // Near the left edge: a wide radio button's indicator is there, not at its centre.
+        const QPoint where = qobject_cast<QRadioButton*>(button) ? QPoint(6, button->height() / 2)
+                                                                 : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, {}, where);
+        return true;
+    }
+
+    // A double-click on a list's item as a user makes it: a click, then the double-click.
+    bool doubleClick(QWidget* page, const char* list, const QString& text)
+    {
+        auto* widget = control<QListWidget>(page, list);
+        if (!widget)
+            return false;
+        const auto found = widget->findItems(text, Qt::MatchExactly);
+        if (found.isEmpty())
+            return fail(QStringLiteral("no item \"%1\" in %2").arg(text, QString::fromLatin1(list)));
+        widget->scrollToItem(found.first());
+        const QPoint centre = widget->visualItemRect(found.first()).center();
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, centre);
+        return true;
+    }
+
+    bool typeInto(QWidget* page, const char* name, const QString& text)
+    {
+        auto* box = control<QLineEdit>(page, name);
+        if (!box)
+            return false;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        return true;
+    }
+
+    template <typename Condition>
+    bool waitFor(Condition condition, const QString& what)
+    {
+        return QTest::qWaitFor(condition, StepTimeoutMs) || fail(what);
+    }
+
+    void show(const char* shot, const char* caption, ScrollPage* page)
+    {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            page->raise();  // the window on top, as a user brings it
+            page->activateWindow();
+        }
+        QApplication::processEvents();
+        visit({QString::fromLatin1(shot), QString::fromLatin1(caption), page});
+    }
+
+    // Reads a file on the load-file page and goes on to the set-up page.
+    Perceptron* readAndGoOn(const char* file, bool picture)
+    {
+        ScrollPage* load = open("LoadFile");
+        if (!load || !doubleClick(load, "File1", QString::fromLatin1(file)))
+            return nullptr;
+        auto* next = control<QWidget>(load, "NextPage");
+        if (!next || !waitFor([&] { return next->isVisible(); }, QStringLiteral("%1 was not read").arg(file)))
+            return nullptr;
+        if (picture)
+            show("load-file-page", "The load-file page after a double-click on and.net", load);
+        press(load, "NextPage");
+        return static_cast<Perceptron*>(open("Perceptron"));
+    }
+
+    // A run under the rule's option, with a display (and history) interval so
+    // short that the SSE graph and the error curve have a shape to show.
+    bool train(Perceptron* setUp, const char* rule, const char* interval)
+    {
+        if (!press(setUp, rule) || !typeInto(setUp, "PrintSweepsBox", QString::fromLatin1(interval)) ||
+            !press(setUp, "StartTraining"))
+            return false;
+        return waitFor([&] { return !setUp->isTraining(); }, QStringLiteral("the run did not end"));
+    }
+
+    bool firstFile()
+    {
+        Perceptron* setUp = readAndGoOn("and.net", true);
+        if (!setUp)
+            return false;
+        show("setup-page", "The training set-up page as it opens, before training", setUp);
+        if (!train(setUp, "OptionDelta_1", "50"))
+            return false;
+        show("training-page", "The training set-up page after a run on and.net", setUp);
+        return true;
+    }
+
+    bool startPage(const char* option, const char* name, const char* shot, const char* caption)
+    {
+        Perceptron* setUp = static_cast<Perceptron*>(pages.find(QStringLiteral("Perceptron")));
+        if (!press(setUp, option))
+            return false;
+        ScrollPage* start = open(name);
+        if (!start)
+            return false;
+        show(shot, caption, start);
+        return press(start, "ExitButton") && waitFor([&] { return !pages.find(QString::fromLatin1(name)); },
+                                                     QStringLiteral("%1 stayed open").arg(name));
+    }
+
+    bool startPages()
+    {
+        return startPage("OptionNoDefaultWts", "WeightStart", "weight-start-page", "The weight start page") &&
+               startPage("OptionNoDefaultBias", "BiasStart", "threshold-start-page", "The threshold start page");
+    }
+
+    ScrollPage* hubItem(const char* list, const char* item, const char* page)
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, list, QString::fromLatin1(item)))
+            return nullptr;
+        return open(page);
+    }
+
+    void closePage(ScrollPage* page)
+    {
+        const QString name = page->objectName();
+        page->close();
+        waitFor([&] { return !pages.find(name); }, QStringLiteral("%1 stayed open").arg(name));
+    }
+
+    bool probe()
+    {
+        ScrollPage* probe = hubItem("TestList", "Probe Network Responses To Selected Patterns", "ProbeNetwork");
+        if (!probe)
+            return false;
+        auto* results = probe->findChild<QWidget*>(QStringLiteral("ResultsText"));
+        for (const char* pattern : {"1", "2", "3", "4"})
+            if (!typeInto(probe, "PatternBox", QString::fromLatin1(pattern)) || !press(probe, "PatternOK"))
+                return false;
+        QApplication::processEvents();
+        if (!results)
+            return fail(QStringLiteral("no probe results"));
+        show("probe-page", "The probe page after probing the four patterns of and.net", probe);
+        closePage(probe);
+        return true;
+    }
+
+    bool graph()
+    {
+        ScrollPage* graph = hubItem("TestList", "Plot SSE By Sweeps", "PlotSSEdata");
+        if (!graph)
+            return false;
+        show("sse-graph-page", "The SSE graph of a run on and.net", graph);
+        closePage(graph);
+        return true;
+    }
+
+    bool save()
+    {
+        ScrollPage* save = hubItem("TestList", "Save Summary As A Text File", "SaveResults");
+        if (!save || !press(save, "FileButton") || !press(save, "SaveFile"))
+            return false;
+        auto* list = control<QListWidget>(save, "File1");
+        if (!list || !waitFor([&] { return !list->findItems(QStringLiteral("run1.txt"), Qt::MatchExactly).isEmpty(); },
+                              QStringLiteral("run1.txt was not saved")))
+            return false;
+        show("save-results-page", "The save-results page after saving run1.txt", save);
+        closePage(save);
+        return true;
+    }
+
+    bool generalization()
+    {
+        ScrollPage* general = hubItem("ContinueList", "Test Current Network On A New Problem", "Generalize");
+        if (!general || !doubleClick(general, "File2", QStringLiteral("or.net")))
+            return false;
+        auto* read = control<QWidget>(general, "ReadNewFile");
+        if (!read || !waitFor([&] { return read->isVisible() && read->isEnabled(); },
+                              QStringLiteral("or.net was not checked")))
+            return false;
+        show("generalization-page", "The generalization page after a double-click on or.net", general);
+        closePage(general);
+        return true;
+    }
+
+    bool hub()
+    {
+        auto* setUp = pages.find(QStringLiteral("Perceptron"));
+        if (!press(setUp, "TestRecall"))
+            return false;
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing)
+            return false;
+        show("testing-hub", "The testing hub", testing);
+        return probe() && graph() && save() && generalization();
+    }
+
+    // The network view on the current tab, opened or brought back from the hub.
+    bool viewTab(int tab, const char* shot, const char* caption)
+    {
+        ScrollPage* view = hubItem("TestList", "View The Network's Weights And Decisions", "NetworkView");
+        auto* tabs = control<QTabWidget>(view, "ViewTabs");
+        if (!tabs)
+            return false;
+        tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        show(shot, caption, view);
+        return true;
+    }
+
+    // Back to the load-file page from the hub, then a run on another file.
+    bool trainAnew(const char* file, const char* rule, const char* interval)
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, "ContinueList", QStringLiteral("Train A New Network On A New Problem")))
+            return false;
+        Perceptron* setUp = readAndGoOn(file, false);
+        return setUp && train(setUp, rule, interval) && press(setUp, "TestRecall");
+    }
+
+    // Trains again on the same file with another rule, from the hub.
+    bool trainAgain(const char* rule, const char* interval)
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, "ContinueList", QStringLiteral("Reset Weights And Train Again")))
+            return false;
+        auto* setUp = static_cast<Perceptron*>(open("Perceptron"));
+        return setUp && train(setUp, rule, interval) && press(setUp, "TestRecall");
+    }
+
+    bool networkViews()
+    {
+        return trainAnew("letters.net", "OptionDelta_1", "10") &&
+               viewTab(0, "network-view-weights", "The weights of letters.net after training") &&
+               viewTab(2, "network-view-error-curve", "The error curve of letters.net under the gradient rule") &&
+               trainAnew("xor.net", "OptionDelta_2", "10") &&
+               viewTab(1, "network-view-xor-gaussian", "XOR learned by the Gaussian unit: the band") &&
+               trainAgain("OptionDelta_0", "10") &&
+               viewTab(1, "network-view-xor-step", "XOR under the step rule: a pattern is always missed");
+    }
+
+    const TourVisitor& visit;
+    NetworkState net;
+    TourDialogs dialogs;
+    CapturingPrinter printer;
+    PageRegistry pages;
+    QString failure;
+};
+
+}  // namespace
+
+TourResult TakePageTour(const TourVisitor& visit)
+{
+    Tour tour(visit);
+    return tour.take();
+}
+
+}  // namespace vantorelle
