@@ -1,0 +1,170 @@
+// Every page at twice the scale, as on a high-density screen: on each view of
+// the page tour every caption, button and option text fits the control that
+// shows it (word-wrapped labels by their height), and each page's heading is
+// centred across the page. Runs at any scale; ctest runs it at
+// QT_SCALE_FACTOR=2, where a text measured in fonts of the scaled screen
+// overruns first.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "PageTour.h"
+#include "ScrollPage.h"
+
+namespace vantorelle {
+
+namespace {
+
+// A text with its access-key marks taken out, as drawn.
+QString Drawn(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+// Why a label's text does not fit, or nothing.
+QString LabelOverrun(const QLabel* label)
+{
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText || Qt::mightBeRichText(text))
+        return {};
+    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                      -label->margin());
+    const QFontMetrics metrics(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = metrics.boundingRect(room, flags, Drawn(text));
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+// Why a button's text does not fit the part of it the style gives the text, or nothing.
+QString ButtonOverrun(const QAbstractButton* button)
+{
+    if (button->text().isEmpty())
+        return {};
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    int indicator = 0;  // the check mark or dot beside an option's text, and its gap
+    if (qobject_cast<const QRadioButton*>(button)) {
+        contents = QStyle::SE_RadioButtonContents;
+    } else if (qobject_cast<const QCheckBox*>(button)) {
+        contents = QStyle::SE_CheckBoxContents;
+    } else {
+        indicator = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 3;
+    }
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    const QFontMetrics metrics(button->font());
+    const QSize needed(metrics.horizontalAdvance(Drawn(button->text())) + indicator, metrics.height());
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+// The page's heading: its topmost label that spans most of the page's width
+// and centres its text. Pages that have none (the graph) give nothing.
+const QLabel* Heading(const ScrollPage* page)
+{
+    const QLabel* heading = nullptr;
+    for (const QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisible() || label->text().isEmpty() || label->y() > 60 ||
+            !(label->alignment() & Qt::AlignHCenter) || label->width() < page->width() / 2)
+            continue;
+        if (!heading || label->y() < heading->y())
+            heading = label;
+    }
+    return heading;
+}
+
+class HighDpiTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"and.net", "letters.net", "or.net", "xor.net"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + name, folder.filePath(name)));
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(previousFolder); }
+
+    QTemporaryDir folder;
+    QString previousFolder;
+};
+
+TEST_F(HighDpiTest, EveryTextFitsItsControlAndEveryHeadingIsCentred)
+{
+    std::vector<QString> views;
+    int measured = 0;  // texts measured, so that a tour seeing nothing cannot pass
+    const TourResult tour = TakePageTour([&](const TourView& view) {
+        views.push_back(view.shot);
+        const ScrollPage* page = view.page;
+        for (const QLabel* label : page->findChildren<QLabel*>()) {
+            if (label->isVisible()) {
+                ++measured;
+                EXPECT_EQ(LabelOverrun(label).toStdString(), "") << view.shot.toStdString() << ": label "
+                                                          << label->objectName().toStdString() << " \""
+                                                          << label->text().toStdString() << "\"";
+            }
+        }
+        for (const QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && (qobject_cast<const QPushButton*>(button) ||
+                                        qobject_cast<const QRadioButton*>(button) ||
+                                        qobject_cast<const QCheckBox*>(button))) {
+                ++measured;
+                EXPECT_EQ(ButtonOverrun(button).toStdString(), "") << view.shot.toStdString() << ": button "
+                                                            << button->objectName().toStdString() << " \""
+                                                            << button->text().toStdString() << "\"";
+            }
+        }
+        // The window opens at its design size: nothing is scrolled out of sight.
+        EXPECT_FALSE(page->horFormScroll()->isVisible()) << view.shot.toStdString();
+        EXPECT_FALSE(page->verFormScroll()->isVisible()) << view.shot.toStdString();
+        if (const QLabel* heading = Heading(page)) {
+            // The text's centre, where the label draws it, against the page's middle.
+            const QFontMetrics metrics(heading->font());
+            const QRect drawn = metrics.boundingRect(heading->contentsRect(), int(heading->alignment()), heading->text());
+            const int centre = heading->mapTo(page, drawn.center()).x();
+            if (qEnvironmentVariableIsSet("HIGH_DPI_DEBUG"))
+                qInfo() << view.shot << heading->objectName() << centre << page->width();
+            EXPECT_NEAR(centre, page->width() / 2, 3)
+                << view.shot.toStdString() << ": heading " << heading->objectName().toStdString();
+        }
+    });
+    EXPECT_TRUE(tour.finished) << tour.failure.toStdString();
+    EXPECT_TRUE(tour.unexpectedBoxes.empty()) << tour.unexpectedBoxes.front().toStdString();
+    EXPECT_GT(measured, 100);
+    // Every page a user sees was looked at.
+    for (const char* shot : {"load-file-page", "setup-page", "training-page", "weight-start-page",
+                             "threshold-start-page", "testing-hub", "probe-page", "sse-graph-page",
+                             "save-results-page", "generalization-page", "network-view-weights",
+                             "network-view-error-curve", "network-view-xor-gaussian", "network-view-xor-step"})
+        EXPECT_NE(std::find(views.begin(), views.end(), QString::fromLatin1(shot)), views.end()) << shot;
+}
+
+}  // namespace
+}  // namespace vantorelle
