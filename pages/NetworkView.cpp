@@ -80,6 +80,7 @@ void NetworkView::setFonts()
 void NetworkView::connectHandlers()
 {
     connect(&pages, &PageRegistry::holdStarted, this, &NetworkView::followRun);
+    connect(ui.ViewTabs, &QTabWidget::currentChanged, this, &NetworkView::tabChosen);
     connect(ui.WidthBox, &QSpinBox::valueChanged, this, &NetworkView::widthChosen);
     connect(ui.OutputBox, &QSpinBox::valueChanged, this, &NetworkView::unitChosen);
     connect(ui.LogScaleCheck, &QCheckBox::toggled, ui.ErrorCurveView, &ErrorCurveView::setLogScale);
@@ -106,7 +107,36 @@ void NetworkView::followRun(ScrollPage* owner)
     if (!run)
         return;
     connect(run, &TrainingRun::snapshotTaken, this, &NetworkView::showSnapshot, Qt::UniqueConnection);
-    run->watch(this);
+    followed = run;
+    run->watch(this, partsWanted());
+}
+
+unsigned NetworkView::partsWanted() const
+{
+    // A plane that cannot be drawn needs no weights: the numbers above it come with every snapshot.
+    if (currentPicture() == ui.DecisionView && shownPatterns && shownPatterns->NumInputs != 2)
+        return 0;
+    return currentPicture()->partsDrawn();
+}
+
+void NetworkView::tabChosen()
+{
+    if (followed)
+        followed->watch(this, partsWanted());
+    showOnPictures(true);
+}
+
+void NetworkView::showOnPictures(bool currentOnly)
+{
+    for (NetworkPicture* picture : std::initializer_list<NetworkPicture*>{ui.WeightsView, ui.DecisionView,
+                                                                          ui.ErrorCurveView}) {
+        if (currentOnly && picture != currentPicture())
+            continue;
+        const auto& latest = (picture->partsDrawn() & SnapshotParts::History) ? withHistory : withWeights;
+        if (latest && picture->snapshot() != latest.get())
+            picture->setSnapshot(latest);
+    }
+    showDecisionsOrWhyNot();
 }
 
 void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
@@ -129,15 +159,25 @@ void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
     }
     shownPatterns = snapshot->patterns;
     shown = snapshot;
-    ui.WeightsView->setSnapshot(snapshot);
-    ui.DecisionView->setSnapshot(snapshot);
-    ui.ErrorCurveView->setSnapshot(snapshot);
+    if (snapshot->has(SnapshotParts::Weights))
+        withWeights = snapshot;
+    if (snapshot->has(SnapshotParts::History))
+        withHistory = snapshot;
+    // During a run only the picture on screen follows; the others catch up
+    // when their tab is chosen.
+    showOnPictures(snapshot->duringRun);
     describeNetwork();
-    showDecisionsOrWhyNot();
 }
 
 void NetworkView::describeNetwork()
 {
+    // During a run the line of numbers changes at every snapshot; a few times
+    // a second is enough to read it, and each rewrite costs a layout and a
+    // repaint that the run would pay for.
+    if (shown->duringRun && lineShowsRun && lineClock.elapsed() < LineIntervalMs)
+        return;
+    lineClock.start();
+    lineShowsRun = shown->duringRun;
     const SnapshotPatterns& set = *shown->patterns;
     const NumberLocale numbers = SystemNumberLocale();
     QString text = tr("%1: %2 patterns, %3 inputs, %4 outputs, %5 rule.")

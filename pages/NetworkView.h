@@ -6,9 +6,12 @@
 //
 // The page reads the network state only when no job works on it: when it is
 // created and whenever it becomes the active page. While the set-up page
-// trains, the registry holds this page (no input), and the pictures follow the
-// run through the snapshots its thread copies (TrainingRun::watch), at most
-// once a refresh of the status lines.
+// trains, the registry holds this page (no input), and the picture on the
+// current tab follows the run through the snapshots its thread copies
+// (TrainingRun::watch), at most once a refresh of the status lines; the run
+// copies only what that picture draws, and the pictures on the other tabs
+// catch up when their tab is chosen. On a machine with few processors the
+// window's painting competes with the run, so following it must cost little.
 //
 // "Print" prints the picture on the current tab through the printer (a PDF
 // where there is none); "Save Picture" writes it as a PNG or an SVG file,
@@ -16,6 +19,8 @@
 // with is kept for the rest of the session, in a PictureWidths the program
 // gives every new page of this kind.
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +36,7 @@ class Dialogs;
 class PageRegistry;
 class Printer;
 class SaveFileDialog;
+class TrainingRun;
 
 // The picture width last chosen for each training file, for the session.
 struct PictureWidths {
@@ -42,6 +48,8 @@ class NetworkView : public ScrollPage {
 
 public:
     static constexpr DesignSize Design{12600, 10215};
+    // The least time between two rewrites of the line of numbers during a run.
+    static constexpr int LineIntervalMs = 200;
 
     NetworkView(const NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Printer& printer,
                 SaveFileDialog& files, PictureWidths& widths, QWidget* parent = nullptr);
@@ -64,6 +72,9 @@ private:
     void connectHandlers();
     void followRun(ScrollPage* owner);
     void showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot);
+    void tabChosen();
+    void showOnPictures(bool currentOnly);
+    unsigned partsWanted() const;
     void describeNetwork();
     void showDecisionsOrWhyNot();
     void widthChosen(int width);
@@ -80,7 +91,13 @@ private:
     SaveFileDialog& files;
     PictureWidths& widths;
     std::shared_ptr<const NetworkSnapshot> shown;
+    // The latest snapshots with weights and with the history, for the pictures.
+    std::shared_ptr<const NetworkSnapshot> withWeights;
+    std::shared_ptr<const NetworkSnapshot> withHistory;
     std::shared_ptr<const SnapshotPatterns> shownPatterns;  // whose width the box shows
+    QPointer<TrainingRun> followed;
+    QElapsedTimer lineClock;  // since the line of numbers was last written
+    bool lineShowsRun = false;  // with numbers from a run still going
     long shownCount = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "Response.h"
 
@@ -37,7 +38,6 @@ DecisionView::DecisionView(QWidget* parent) : NetworkPicture(parent) {}
 void DecisionView::setUnit(long k)
 {
     shownUnit = std::max(1L, k);
-    shadingStale = true;
     update();
 }
 
@@ -63,16 +63,25 @@ QString DecisionView::refusal() const
 
 bool DecisionView::drawable() const { return refusal().isEmpty() && shownUnit <= shown->patterns->NumOutputs; }
 
-void DecisionView::snapshotChanged()
+void DecisionView::snapshotChanged() { computeRange(); }
+
+bool DecisionView::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
 {
-    computeRange();
-    shadingStale = true;
+    return NetworkPicture::changesPicture(before, after) || !SameWeights(before, after);
 }
 
-void DecisionView::resizeEvent(QResizeEvent* event)
+LayerCache::Key DecisionView::groundKey() const
 {
-    NetworkPicture::resizeEvent(event);
-    shadingStale = true;
+    const QRect plot = plotRect();
+    const bool can = drawable();
+    return {can ? 1.0 : 0.0,
+            shown && shown->patterns ? static_cast<double>(shown->patterns->NumInputs) : -1.0,
+            shown && shown->hasWeights() ? 1.0 : 0.0,
+            left, right, bottom, top,
+            static_cast<double>(shownUnit),
+            can ? static_cast<double>(DrawnUnitKind(shown->patterns->LearningRule)) : 0.0,
+            can ? shown->patterns->MinError : 0.0,
+            static_cast<double>(plot.width()), static_cast<double>(plot.height())};
 }
 
 QRect DecisionView::plotRect() const
@@ -142,52 +151,79 @@ std::vector<double> DecisionView::boundaryLevels() const
     return {0.0};
 }
 
-void DecisionView::shadePlane() const
+QImage DecisionView::shadePlane(qreal ratio, int cell) const
 {
-    shadingStale = false;
-    if (!drawable()) {
-        shading = QImage();
-        return;
-    }
     const QRect plot = plotRect();
-    const qreal ratio = devicePixelRatioF();
     const int w = std::max(1, static_cast<int>(std::lround(plot.width() * ratio)));
     const int h = std::max(1, static_cast<int>(std::lround(plot.height() * ratio)));
+    const int across = (w + cell - 1) / cell;
+    const int down = (h + cell - 1) / cell;
     std::array<QRgb, 256> shades;
     for (int level = 0; level < 256; ++level)
         shades[static_cast<std::size_t>(level)] = ViewPalette::shade(level / 255.0).rgb();
-    shading = QImage(w, h, QImage::Format_RGB32);
-    for (int v = 0; v < h; ++v) {
-        auto* line = reinterpret_cast<QRgb*>(shading.scanLine(v));
-        const double x2 = top - (v + 0.5) / h * (top - bottom);
-        for (int u = 0; u < w; ++u) {
-            const double x1 = left + (u + 0.5) / w * (right - left);
+    QImage image(across, down, QImage::Format_RGB32);
+    for (int v = 0; v < down; ++v) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(v));
+        const double x2 = top - (v + 0.5) / down * (top - bottom);
+        for (int u = 0; u < across; ++u) {
+            const double x1 = left + (u + 0.5) / across * (right - left);
             const double a = activationAt(x1, x2);
             const long level = std::isfinite(a) ? std::clamp(std::lround(a * 255), 0L, 255L) : 0;
             line[u] = shades[static_cast<std::size_t>(level)];
         }
     }
-    shading.setDevicePixelRatio(ratio);
+    if (across != w || down != h)
+        image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
-void DecisionView::draw(QPainter& painter) const
+const QImage& DecisionView::screenShading() const
 {
-    painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
+    const long k = shownUnit;
+    const QRect plot = plotRect();
+    LayerCache::Key key{shown->Weights(1, k), shown->Weights(2, k), shown->Thresholds[static_cast<std::size_t>(k)],
+                        static_cast<double>(k), static_cast<double>(DrawnUnitKind(shown->patterns->LearningRule)),
+                        left, right, bottom, top, static_cast<double>(plot.width()),
+                        static_cast<double>(plot.height()), devicePixelRatioF()};
+    // Compared as bits: a NaN weight that stays is no change.
+    const bool same = key.size() == shadingKey.size() && !shading.isNull() &&
+                      std::memcmp(key.data(), shadingKey.data(), key.size() * sizeof(double)) == 0;
+    if (!same) {
+        shading = shadePlane(devicePixelRatioF(), ScreenShadeCell);
+        shadingKey = std::move(key);
+        ++shadingCount;
+    }
+    return shading;
+}
+
+void DecisionView::drawLayers(QPainter& painter, unsigned layers) const
+{
     painter.setFont(font());
     painter.setPen(ViewPalette::ink());
+    if (layers & Ground)
+        painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
     if (!drawable()) {
-        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         refusal());
+        if (layers & Ground)
+            painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             refusal());
         return;
     }
-    if (shadingStale)
-        shadePlane();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawImage(plotRect().topLeft(), shading);
-    drawBoundary(painter);
-    drawPatterns(painter);
-    drawAxes(painter);
-    drawLegend(painter);
+    if (layers & Ground)
+        drawAxes(painter);
+    if (layers & Live) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawImage(plotRect().topLeft(),
+                          (layers & OnScreen) ? screenShading() : shadePlane(devicePixelRatioF(), 1));
+        drawBoundary(painter);
+        drawPatterns(painter);
+        // The frame over the shade's edge.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(ViewPalette::ink());
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(plotRect().adjusted(0, 0, -1, -1));
+    }
+    drawLegend(painter, layers);
 }
 
 void DecisionView::drawAxes(QPainter& painter) const
@@ -196,7 +232,6 @@ void DecisionView::drawAxes(QPainter& painter) const
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ViewPalette::ink());
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(plot.adjusted(0, 0, -1, -1));
     const QFontMetrics metrics(font());
     for (double x : NiceTicks(left, right, 6)) {
         const int px = static_cast<int>(std::lround(toPixel(x, 0).x()));
@@ -277,8 +312,10 @@ void DecisionView::drawPatterns(QPainter& painter) const
     painter.restore();
 }
 
-void DecisionView::drawLegend(QPainter& painter) const
+// The ground holds all of the legend but the count of misses, which a run changes.
+void DecisionView::drawLegend(QPainter& painter, unsigned layers) const
 {
+    const bool ground = layers & Ground;
     const SnapshotPatterns& set = *shown->patterns;
     const QRect plot = plotRect();
     const QFontMetrics metrics(font());
@@ -288,8 +325,9 @@ void DecisionView::drawLegend(QPainter& painter) const
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(ViewPalette::ink());
     auto line = [&](const QString& text, int indent = 0) {
-        painter.drawText(QRect(x + indent, y, LegendWidth - indent, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         text);
+        if (ground)
+            painter.drawText(QRect(x + indent, y, LegendWidth - indent, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, text);
         y += lineHeight;
     };
     const UnitKind kind = DrawnUnitKind(set.LearningRule);
@@ -299,26 +337,28 @@ void DecisionView::drawLegend(QPainter& painter) const
 
     // The shade's scale, 1 at the top.
     const QRect bar(x, y, 16, 100);
-    for (int i = 0; i < bar.height(); ++i)
-        painter.fillRect(QRect(bar.left(), bar.top() + i, bar.width(), 1),
-                         ViewPalette::shade(1.0 - (i + 0.5) / bar.height()));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(bar);
-    painter.drawText(QRect(bar.right() + 6, bar.top() - 2, 180, metrics.height()), Qt::AlignLeft,
-                     tr("1 (it answers 1)"));
-    painter.drawText(QRect(bar.right() + 6, bar.center().y() - metrics.height() / 2, 180, metrics.height()),
-                     Qt::AlignLeft, number(0.5));
-    painter.drawText(QRect(bar.right() + 6, bar.bottom() - metrics.height() + 2, 180, metrics.height()),
-                     Qt::AlignLeft, tr("0 (it answers 0)"));
+    if (ground) {
+        for (int i = 0; i < bar.height(); ++i)
+            painter.fillRect(QRect(bar.left(), bar.top() + i, bar.width(), 1),
+                             ViewPalette::shade(1.0 - (i + 0.5) / bar.height()));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(bar);
+        painter.drawText(QRect(bar.right() + 6, bar.top() - 2, 180, metrics.height()), Qt::AlignLeft,
+                         tr("1 (it answers 1)"));
+        painter.drawText(QRect(bar.right() + 6, bar.center().y() - metrics.height() / 2, 180, metrics.height()),
+                         Qt::AlignLeft, number(0.5));
+        painter.drawText(QRect(bar.right() + 6, bar.bottom() - metrics.height() + 2, 180, metrics.height()),
+                         Qt::AlignLeft, tr("0 (it answers 0)"));
+    }
     y = bar.bottom() + 12;
 
     auto marker = [&](bool one, bool missed, const QString& text) {
         const QPointF at(x + MissRadius, y + lineHeight / 2.0);
-        if (missed) {
+        if (ground && missed) {
             painter.setPen(QPen(ViewPalette::missRing(), 3));
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(at, MissRadius - 2, MissRadius - 2);
-        } else {
+        } else if (ground) {
             painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
             painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
             painter.drawEllipse(at, MarkerRadius - 1, MarkerRadius - 1);
@@ -331,11 +371,15 @@ void DecisionView::drawLegend(QPainter& painter) const
     marker(false, true, tr("missed: squared error not below %1").arg(number(set.MinError)));
 
     const QPointF from(x, y + lineHeight / 2.0);
-    painter.setPen(QPen(ViewPalette::ink(), 2));
-    painter.drawLine(from, from + QPointF(2 * MissRadius, 0));
-    painter.setPen(ViewPalette::ink());
+    if (ground) {
+        painter.setPen(QPen(ViewPalette::ink(), 2));
+        painter.drawLine(from, from + QPointF(2 * MissRadius, 0));
+        painter.setPen(ViewPalette::ink());
+    }
     line(kind == UnitKind::Value ? tr("edges of the band where it answers 1") : tr("boundary: the answer changes"),
          2 * MissRadius + 6);
+    if (!(layers & Live))
+        return;
 
     long misses = 0;
     for (long p = 1; p <= set.NumPatterns; ++p) {
@@ -345,7 +389,8 @@ void DecisionView::drawLegend(QPainter& painter) const
             ++misses;
     }
     y += 6;
-    line(tr("Missed: %1 of %2 patterns").arg(misses).arg(set.NumPatterns));
+    painter.drawText(QRect(x, y, LegendWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     tr("Missed: %1 of %2 patterns").arg(misses).arg(set.NumPatterns));
 }
 
 }  // namespace vantorelle

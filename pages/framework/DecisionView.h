@@ -7,6 +7,11 @@
 // unit misses it. The shade at a point is the activation the network itself
 // computes there: the same sums in the same order as its response.
 //
+// On screen the shade is worked out on a coarser grid and scaled up smoothly,
+// and only when the unit's weights, the range or the size changed: a run that
+// changes the weights at every epoch then costs a few thousand activations a
+// refresh, not one per pixel. Printing and saving shade every pixel.
+//
 // For any other number of inputs there is no plane to draw; refusal() says why.
 
 #include <QImage>
@@ -31,7 +36,11 @@ public:
     QString refusal() const;
     static QString refusalFor(long numInputs);
 
-    void draw(QPainter& painter) const override;
+    unsigned partsDrawn() const override { return SnapshotParts::Weights; }
+    // Device pixels across one cell of the shading grid on screen.
+    static constexpr int ScreenShadeCell = 4;
+    // How often the screen's shading has been worked out.
+    long shadings() const { return shadingCount; }
 
     // Where the plane is drawn, and where a point of it (input 1, input 2) lies.
     QRect plotRect() const;
@@ -44,23 +53,28 @@ public:
 
 protected:
     void snapshotChanged() override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const override;
+    void drawLayers(QPainter& painter, unsigned layers) const override;
+    LayerCache::Key groundKey() const override;
 
 private:
     void computeRange();
-    void shadePlane() const;
+    // The plot's shade at ratio device pixels a point, one sample every cell pixels.
+    QImage shadePlane(qreal ratio, int cell) const;
+    const QImage& screenShading() const;
     void drawAxes(QPainter& painter) const;
     void drawBoundary(QPainter& painter) const;
     void drawPatterns(QPainter& painter) const;
-    void drawLegend(QPainter& painter) const;
+    void drawLegend(QPainter& painter, unsigned layers) const;
     bool drawable() const;
 
     long shownUnit = 1;
     double left = 0, right = 1, bottom = 0, top = 1;  // the plane's range
-    // The plot's shade, one pixel per device pixel, made when it is next drawn:
-    // snapshots can come faster than a hidden tab needs them.
+    // The screen's shade, made when it is next drawn (snapshots can come
+    // faster than the screen shows them), with what it was made from.
     mutable QImage shading;
-    mutable bool shadingStale = true;
+    mutable LayerCache::Key shadingKey;
+    mutable long shadingCount = 0;
 };
 
 }  // namespace vantorelle

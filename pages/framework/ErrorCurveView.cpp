@@ -1,9 +1,11 @@
 #include "ErrorCurveView.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace vantorelle {
 
@@ -15,6 +17,19 @@ constexpr int PlotRight = 20;
 constexpr int BelowPlot = 50;
 // Up to this many points each gets a dot of its own.
 constexpr std::size_t DottedPoints = 60;
+
+// The smallest of 1, 2 or 5 times a power of ten that is at least value (at least 1).
+double RoundNumberAbove(double value)
+{
+    if (!(value > 1) || !std::isfinite(value))
+        return 1;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(value)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (magnitude * factor >= value)
+            return magnitude * factor;
+    }
+    return magnitude * 10;
+}
 
 }  // namespace
 
@@ -29,25 +44,50 @@ void ErrorCurveView::setLogScale(bool on)
 
 void ErrorCurveView::snapshotChanged() { computeRange(); }
 
-std::vector<HistoryRow> ErrorCurveView::points() const
+bool ErrorCurveView::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
+{
+    if (NetworkPicture::changesPicture(before, after) || before.History.size() != after.History.size() ||
+        before.EpochCount != after.EpochCount ||
+        std::memcmp(&before.TotalSSE, &after.TotalSSE, sizeof(double)) != 0)
+        return true;
+    // Rows are only ever added during a run; a new run brings new patterns.
+    return !before.History.empty() &&
+           std::memcmp(&before.History.back(), &after.History.back(), sizeof(HistoryRow)) != 0;
+}
+
+std::size_t ErrorCurveView::pointCount() const
 {
     if (!shown)
-        return {};
-    std::vector<HistoryRow> rows = shown->History;
-    const double latest = static_cast<double>(shown->EpochCount);
-    if (shown->duringRun && (rows.empty() || latest > rows.back().Epochs))
-        rows.push_back({latest, shown->TotalSSE});
+        return 0;
+    const std::vector<HistoryRow>& rows = shown->History;
+    const bool latest = shown->duringRun && (rows.empty() || static_cast<double>(shown->EpochCount) > rows.back().Epochs);
+    return rows.size() + (latest ? 1 : 0);
+}
+
+HistoryRow ErrorCurveView::pointAt(std::size_t r) const
+{
+    if (r < shown->History.size())
+        return shown->History[r];
+    return {static_cast<double>(shown->EpochCount), shown->TotalSSE};
+}
+
+std::vector<HistoryRow> ErrorCurveView::points() const
+{
+    std::vector<HistoryRow> rows;
+    for (std::size_t r = 0; r < pointCount(); ++r)
+        rows.push_back(pointAt(r));
     return rows;
 }
 
 void ErrorCurveView::computeRange()
 {
-    const std::vector<HistoryRow> rows = points();
+    const std::size_t count = pointCount();
     const double criterion = shown && shown->patterns ? shown->patterns->MinError : 0;
     lastEpoch = 1;
     double largest = std::isfinite(criterion) ? std::max(criterion, 0.0) : 0.0;
     double smallestPositive = criterion > 0 && std::isfinite(criterion) ? criterion : INFINITY;
-    for (const HistoryRow& row : rows) {
+    for (std::size_t r = 0; r < count; ++r) {
+        const HistoryRow row = pointAt(r);
         if (std::isfinite(row.Epochs))
             lastEpoch = std::max(lastEpoch, row.Epochs);
         if (!std::isfinite(row.SSE))
@@ -56,6 +96,8 @@ void ErrorCurveView::computeRange()
         if (row.SSE > 0)
             smallestPositive = std::min(smallestPositive, row.SSE);
     }
+    if (shown && shown->duringRun)
+        lastEpoch = RoundNumberAbove(lastEpoch);
     if (logarithmic) {
         if (!std::isfinite(smallestPositive))
             smallestPositive = largest > 0 ? largest : 1;
@@ -95,24 +137,136 @@ QPointF ErrorCurveView::toPixel(double epochs, double sse) const
     return QPointF(plot.left() + epochs / lastEpoch * plot.width(), plot.bottom() + 1 - yFraction(sse) * plot.height());
 }
 
-void ErrorCurveView::draw(QPainter& painter) const
+QPolygonF ErrorCurveView::curvePoints(qreal ratio, std::size_t from, std::size_t to) const
 {
-    painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
+    QPolygonF drawn;
+    const std::size_t count = std::min(to, pointCount());
+    // Indices of the current column's first, lowest, highest and last point.
+    std::array<std::size_t, 4> kept{};
+    double lowest = 0, highest = 0;
+    long long column = 0;
+    auto flush = [&] {
+        std::array<std::size_t, 4> order = kept;
+        std::sort(order.begin(), order.end());
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (k == 0 || order[k] != order[k - 1]) {
+                const HistoryRow row = pointAt(order[k]);
+                drawn << toPixel(row.Epochs, row.SSE);
+            }
+        }
+    };
+    for (std::size_t r = from; r < count; ++r) {
+        const HistoryRow row = pointAt(r);
+        const QPointF at = toPixel(row.Epochs, row.SSE);
+        const long long here = static_cast<long long>(std::floor(at.x() * ratio));
+        if (r == from || here != column) {
+            if (r > from)
+                flush();
+            column = here;
+            kept = {r, r, r, r};
+            lowest = highest = at.y();
+            continue;
+        }
+        if (at.y() > lowest) {
+            lowest = at.y();
+            kept[1] = r;
+        }
+        if (at.y() < highest) {
+            highest = at.y();
+            kept[2] = r;
+        }
+        kept[3] = r;
+    }
+    if (count > from)
+        flush();
+    return drawn;
+}
+
+void ErrorCurveView::drawCurve(QPainter& painter, std::size_t from, std::size_t to) const
+{
+    painter.save();
+    painter.setClipRect(plotRect().adjusted(-4, -4, 4, 4));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(ViewPalette::curve(), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(curvePoints(devicePixelRatioF(), from, to));
+    painter.restore();
+}
+
+void ErrorCurveView::extendGround(QPixmap& layer) const
+{
+    const std::size_t rows = shown ? shown->History.size() : 0;
+    if (rows <= groundRows)
+        return;
+    QPainter painter(&layer);
+    drawCurve(painter, groundRows > 0 ? groundRows - 1 : 0, rows);
+    groundRows = rows;
+}
+
+LayerCache::Key ErrorCurveView::groundKey() const
+{
+    const QRect plot = plotRect();
+    const double criterion = shown && shown->patterns ? shown->patterns->MinError : 0;
+    // The rows the ground holds belong to one history: a run's snapshots share
+    // their patterns, and any other snapshot brings patterns of its own (the
+    // ground keeps its own alive, so no other can come at the same address).
+    const auto history = static_cast<double>(reinterpret_cast<std::uintptr_t>(shown ? shown->patterns.get() : nullptr));
+    return {pointCount() > 0 ? 1.0 : 0.0, logarithmic ? 1.0 : 0.0, lastEpoch, low, high, criterion,
+            static_cast<double>(plot.width()), static_cast<double>(plot.height()), history};
+}
+
+void ErrorCurveView::drawLayers(QPainter& painter, unsigned layers) const
+{
     painter.setFont(font());
     painter.setPen(ViewPalette::ink());
-    const std::vector<HistoryRow> rows = points();
-    if (rows.empty()) {
-        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         tr("No error has been recorded yet: train the network on the set-up page first."));
+    if (layers & Ground)
+        painter.fillRect(QRect(QPoint(0, 0), pictureSize()), Qt::white);
+    const std::size_t count = pointCount();
+    if (count == 0) {
+        if (layers & Ground)
+            painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             tr("No error has been recorded yet: train the network on the set-up page first."));
         return;
     }
+    const bool onScreen = layers & OnScreen;
+    if (layers & Ground) {
+        drawAxes(painter);
+        if (onScreen) {
+            groundPatterns = shown->patterns;
+            groundRows = shown->History.size();
+            drawCurve(painter, 0, groundRows);
+        }
+    }
+    if (!(layers & Live))
+        return;
     const QRect plot = plotRect();
-    const QFontMetrics metrics(font());
+    const HistoryRow last = pointAt(count - 1);
+    painter.setPen(ViewPalette::ink());
     painter.drawText(QRect(PlotLeft, 4, plot.width(), PlotTop - 8), Qt::AlignLeft | Qt::AlignVCenter,
                      tr("Total SSE after %1 epochs: %2")
-                         .arg(QString::fromStdString(FormatWhole(static_cast<long long>(rows.back().Epochs))))
-                         .arg(statusNumber(rows.back().SSE)));
+                         .arg(QString::fromStdString(FormatWhole(static_cast<long long>(last.Epochs))))
+                         .arg(statusNumber(last.SSE)));
 
+    // The curve, on screen from the last row the ground holds.
+    drawCurve(painter, onScreen && groundRows > 0 ? groundRows - 1 : 0, count);
+    painter.save();
+    painter.setClipRect(plot.adjusted(-4, -4, 4, 4));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(ViewPalette::curve(), 2));
+    if (count <= DottedPoints) {
+        painter.setBrush(ViewPalette::curve());
+        for (std::size_t r = 0; r < count; ++r) {
+            const HistoryRow row = pointAt(r);
+            painter.drawEllipse(toPixel(row.Epochs, row.SSE), 3, 3);
+        }
+    }
+    painter.restore();
+}
+
+void ErrorCurveView::drawAxes(QPainter& painter) const
+{
+    const QRect plot = plotRect();
+    const QFontMetrics metrics(font());
     // Grid and ticks.
     std::vector<double> yTicks;
     if (logarithmic) {
@@ -160,28 +314,6 @@ void ErrorCurveView::draw(QPainter& painter) const
                          Qt::AlignRight | Qt::AlignBottom,
                          tr("hit criterion %1: below it every response is a hit").arg(number(criterion)));
     }
-
-    // The curve.
-    painter.save();
-    painter.setClipRect(plot.adjusted(-4, -4, 4, 4));
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    QPainterPath path;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const QPointF at = toPixel(rows[r].Epochs, rows[r].SSE);
-        if (r == 0)
-            path.moveTo(at);
-        else
-            path.lineTo(at);
-    }
-    painter.setPen(QPen(ViewPalette::curve(), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    if (rows.size() <= DottedPoints) {
-        painter.setBrush(ViewPalette::curve());
-        for (const HistoryRow& row : rows)
-            painter.drawEllipse(toPixel(row.Epochs, row.SSE), 3, 3);
-    }
-    painter.restore();
 }
 
 }  // namespace vantorelle

@@ -1,5 +1,6 @@
 #include "NetworkPicture.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -90,6 +91,23 @@ std::vector<double> NiceTicks(double lo, double hi, int maxCount)
     return ticks;
 }
 
+QPixmap& LayerCache::get(QSize size, qreal ratio, const Key& key, const std::function<void(QPainter&)>& paint)
+{
+    const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * ratio))),
+                       std::max(1, static_cast<int>(std::ceil(size.height() * ratio))));
+    if (valid && pixmap.size() == pixels && pixmap.devicePixelRatio() == ratio && lastKey == key)
+        return pixmap;
+    pixmap = QPixmap(pixels);
+    pixmap.setDevicePixelRatio(ratio);
+    QPainter painter(&pixmap);
+    paint(painter);
+    painter.end();
+    lastKey = key;
+    valid = true;
+    ++drawn;
+    return pixmap;
+}
+
 NetworkPicture::NetworkPicture(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -97,15 +115,32 @@ NetworkPicture::NetworkPicture(QWidget* parent) : QWidget(parent)
 
 void NetworkPicture::setSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
 {
+    const bool changed = !shown || !snapshot || changesPicture(*shown, *snapshot);
     shown = std::move(snapshot);
+    if (!changed)
+        return;
     snapshotChanged();
     update();
+}
+
+bool NetworkPicture::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
+{
+    return before.patterns != after.patterns || before.duringRun != after.duringRun ||
+           before.parts != after.parts;
 }
 
 void NetworkPicture::setNumberLocale(const NumberLocale& numbers)
 {
     locale = numbers;
+    ground.clear();
     update();
+}
+
+void NetworkPicture::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        ground.clear();
+    QWidget::changeEvent(event);
 }
 
 QImage NetworkPicture::picture() const
@@ -123,8 +158,12 @@ QImage NetworkPicture::picture() const
 
 void NetworkPicture::paintEvent(QPaintEvent*)
 {
+    QPixmap& layer = ground.get(pictureSize(), devicePixelRatioF(), groundKey(),
+                                [this](QPainter& on) { drawLayers(on, Ground | OnScreen); });
+    extendGround(layer);
     QPainter painter(this);
-    draw(painter);
+    painter.drawPixmap(0, 0, layer);
+    drawLayers(painter, Live | OnScreen);
 }
 
 QString NetworkPicture::number(double value) const { return QString::fromStdString(FormatGeneral(value, locale)); }

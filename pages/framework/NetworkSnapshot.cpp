@@ -1,6 +1,7 @@
 #include "NetworkSnapshot.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "LearningRules.h"
 
@@ -29,19 +30,41 @@ std::shared_ptr<const SnapshotPatterns> CopyPatterns(const NetworkState& net)
     return copy;
 }
 
-void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot)
+bool SameWeights(const NetworkSnapshot& a, const NetworkSnapshot& b)
 {
-    snapshot.Weights = net.Weights;
-    // Units are sized together with the weights; before that there are none.
-    const std::size_t units = net.OutputUnits.size();
-    snapshot.Thresholds.resize(units);
-    for (std::size_t k = 0; k < units; ++k)
-        snapshot.Thresholds[k] = net.OutputUnits[k].Threshold;
+    const Matrix& x = a.Weights;
+    const Matrix& y = b.Weights;
+    if (x.Rows() != y.Rows() || x.Cols() != y.Cols() || x.Empty() != y.Empty() || a.Thresholds.size() != b.Thresholds.size())
+        return false;
+    // Bits, not values: a NaN that stays is no change.
+    const std::size_t stored = x.Empty() ? 0 : static_cast<std::size_t>(x.Rows() + 1) * static_cast<std::size_t>(x.Cols() + 1);
+    return std::memcmp(x.Row(0), y.Row(0), stored * sizeof(double)) == 0 &&
+           std::memcmp(a.Thresholds.data(), b.Thresholds.data(), a.Thresholds.size() * sizeof(double)) == 0;
+}
+
+void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot, unsigned parts)
+{
+    snapshot.parts = parts;
+    if (parts & SnapshotParts::Weights) {
+        snapshot.Weights = net.Weights;
+        // Units are sized together with the weights; before that there are none.
+        const std::size_t units = net.OutputUnits.size();
+        snapshot.Thresholds.resize(units);
+        for (std::size_t k = 0; k < units; ++k)
+            snapshot.Thresholds[k] = net.OutputUnits[k].Threshold;
+    } else {
+        snapshot.Weights = Matrix();
+        snapshot.Thresholds.clear();
+    }
     snapshot.EpochCount = net.EpochCount;
     snapshot.TotalSSE = net.TotalSSE;
     snapshot.Hits = net.Hits;
-    const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
-    snapshot.History.assign(net.SSEHistory.begin() + 1, net.SSEHistory.begin() + 1 + rows);
+    if (parts & SnapshotParts::History) {
+        const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
+        snapshot.History.assign(net.SSEHistory.begin() + 1, net.SSEHistory.begin() + 1 + rows);
+    } else {
+        snapshot.History.clear();
+    }
 }
 
 NetworkSnapshot TakeSnapshot(const NetworkState& net)

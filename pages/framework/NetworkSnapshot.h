@@ -18,6 +18,15 @@
 
 namespace vantorelle {
 
+// The parts of a snapshot that a picture may need besides the few numbers
+// every snapshot carries (epochs, total SSE, hits): a run copies only the
+// parts its watchers draw.
+namespace SnapshotParts {
+inline constexpr unsigned Weights = 1;  // weights and thresholds
+inline constexpr unsigned History = 2;  // the error history
+inline constexpr unsigned All = Weights | History;
+}  // namespace SnapshotParts
+
 // What a run never changes. Arrays are numbered from 1 as in the state.
 struct SnapshotPatterns {
     std::string TrainingFileName;
@@ -40,17 +49,22 @@ struct NetworkSnapshot {
     long Hits = 0;
     std::vector<HistoryRow> History;  // the state's rows 1..SSERecordCount, from index 0
     bool duringRun = false;           // taken while a run was still going
+    unsigned parts = SnapshotParts::All;  // what was copied; a part left out is empty
 
     // Whether weights and thresholds exist for every input and output.
     bool hasWeights() const;
+    bool has(unsigned wanted) const { return (parts & wanted) == wanted; }
 };
+
+// Whether two snapshots hold the same weights and thresholds, bit for bit.
+bool SameWeights(const NetworkSnapshot& a, const NetworkSnapshot& b);
 
 // Copies what a run never changes.
 std::shared_ptr<const SnapshotPatterns> CopyPatterns(const NetworkState& net);
 
-// Copies what a run changes into snapshot, reusing its storage; the patterns
-// pointer is left as it is.
-void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot);
+// Copies what a run changes into snapshot, of the parts asked for, reusing
+// its storage; the patterns pointer is left as it is.
+void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot, unsigned parts = SnapshotParts::All);
 
 // Both at once, for a network no run is working on.
 NetworkSnapshot TakeSnapshot(const NetworkState& net);

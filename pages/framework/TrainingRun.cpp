@@ -96,10 +96,11 @@ public:
         snapshotReady = false;
         return true;
     }
-    // Asks for one copy at the end of the next epoch.
-    void wantSnapshot(bool withPatterns)
+    // Asks for one copy of the given parts at the end of the next epoch.
+    void wantSnapshot(bool withPatterns, unsigned parts)
     {
         patternsWanted.store(withPatterns, std::memory_order_relaxed);
+        partsWanted.store(parts, std::memory_order_relaxed);
         snapshotWanted.store(true, std::memory_order_release);
     }
 
@@ -117,7 +118,7 @@ private:
         std::lock_guard lock(mutex);
         if (patternsWanted.load(std::memory_order_relaxed))
             pending.patterns = CopyPatterns(net);
-        CopyProgress(net, pending);
+        CopyProgress(net, pending, partsWanted.load(std::memory_order_relaxed));
         pending.duringRun = true;
         snapshotReady = true;
         snapshotWanted.store(false, std::memory_order_relaxed);
@@ -157,6 +158,7 @@ private:
     std::atomic<long> epochs{0};
     std::atomic<bool> snapshotWanted{false};
     std::atomic<bool> patternsWanted{false};
+    std::atomic<unsigned> partsWanted{SnapshotParts::All};
     NetworkSnapshot pending;
     bool snapshotReady = false;
 };
@@ -199,7 +201,7 @@ void TrainingRun::start(NetworkState& net, TrainingHost& host)
         NetworkSnapshot first = TakeSnapshot(net);
         runPatterns = first.patterns;
         handOutSnapshot(std::move(first));
-        relay->wantSnapshot(false);
+        relay->wantSnapshot(false, wantedParts());
     }
     // The run's own host: the page's generator and separators, the relay for
     // everything shown. Settings are not read during a run.
@@ -245,7 +247,7 @@ void TrainingRun::refresh()
         handOutSnapshot(std::move(snapshot));
     }
     // A watcher that came after the start needs the patterns once, from the run's thread.
-    relay->wantSnapshot(!runPatterns);
+    relay->wantSnapshot(!runPatterns, wantedParts());
 }
 
 void TrainingRun::runEnded()
@@ -266,21 +268,39 @@ void TrainingRun::runEnded()
     emit finished();
 }
 
-void TrainingRun::watch(QObject* watcher)
+void TrainingRun::watch(QObject* watcher, unsigned parts)
 {
-    if (!watcher || std::find(watchers.begin(), watchers.end(), watcher) != watchers.end())
+    if (!watcher)
         return;
-    watchers.emplace_back(watcher);
+    for (Watcher& known : watchers) {
+        if (known.object == watcher) {
+            known.parts = parts;
+            return;
+        }
+    }
+    watchers.push_back({watcher, parts});
 }
 
 void TrainingRun::unwatch(QObject* watcher)
 {
-    watchers.erase(std::remove(watchers.begin(), watchers.end(), watcher), watchers.end());
+    watchers.erase(std::remove_if(watchers.begin(), watchers.end(),
+                                  [watcher](const Watcher& known) { return known.object == watcher; }),
+                   watchers.end());
 }
 
 bool TrainingRun::watched() const
 {
-    return std::any_of(watchers.begin(), watchers.end(), [](const QPointer<QObject>& w) { return !w.isNull(); });
+    return std::any_of(watchers.begin(), watchers.end(), [](const Watcher& known) { return !known.object.isNull(); });
+}
+
+unsigned TrainingRun::wantedParts() const
+{
+    unsigned parts = 0;
+    for (const Watcher& known : watchers) {
+        if (!known.object.isNull())
+            parts |= known.parts;
+    }
+    return parts;
 }
 
 void TrainingRun::handOutSnapshot(NetworkSnapshot snapshot)

@@ -14,9 +14,10 @@
 // progress bar's showing and hiding) in order, with the run waiting for it.
 //
 // Views of the network follow a run through snapshots (NetworkSnapshot.h):
-// while anyone watches, the run's thread copies the weights, thresholds and
-// history between two epochs whenever the page has taken the previous copy,
-// so at most one copy a refresh; with no watcher nothing is copied. A run
+// while anyone watches, the run's thread copies the parts its watchers draw
+// (weights and thresholds, history) between two epochs whenever the page has
+// taken the previous copy, so at most one copy a refresh; with no watcher
+// nothing is copied. A run
 // shown on a page is that page's child, so a view finds it with
 // findChild<TrainingRun*>() on the page that holds the others.
 
@@ -61,11 +62,14 @@ public:
     // How often the page has been refreshed during the current or last run.
     long refreshCount() const { return refreshes; }
 
-    // Makes runs copy snapshots for as long as watcher lives (or until
-    // unwatch). Connect to snapshotTaken to receive them.
-    void watch(QObject* watcher);
+    // Makes runs copy snapshots with the given parts for as long as watcher
+    // lives (or until unwatch); watching again changes the parts. Connect to
+    // snapshotTaken to receive them. Snapshots at a run's start and end are whole.
+    void watch(QObject* watcher, unsigned parts = SnapshotParts::All);
     void unwatch(QObject* watcher);
     bool watched() const;
+    // The parts the live watchers draw.
+    unsigned wantedParts() const;
     // Snapshots handed out during the current or last run.
     long snapshotCount() const { return snapshots; }
 
@@ -90,7 +94,11 @@ private:
     std::atomic<bool> stopAsked{false};
     bool active = false;
     long refreshes = 0;
-    std::vector<QPointer<QObject>> watchers;
+    struct Watcher {
+        QPointer<QObject> object;
+        unsigned parts;
+    };
+    std::vector<Watcher> watchers;
     std::shared_ptr<const SnapshotPatterns> runPatterns;  // shared by the run's snapshots
     const NetworkState* runNet = nullptr;
     long snapshots = 0;

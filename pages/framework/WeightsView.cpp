@@ -235,65 +235,91 @@ void WeightsView::moveCurrent(long dk, long di, long dRow)
         area->ensureVisible(shownCell.center().x(), shownCell.center().y(), cell * 2, cell * 2);
 }
 
-void WeightsView::draw(QPainter& painter) const
+bool WeightsView::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
 {
-    const QSize size = pictureSize();
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    painter.setFont(font());
-    if (outputs() < 1) {
-        painter.setPen(ViewPalette::ink());
-        painter.drawText(QRect(Margin, Margin, size.width() - 2 * Margin, size.height() - 2 * Margin),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         tr("The network has no weights yet: train it on the set-up page first."));
-        return;
-    }
-    drawLegend(painter);
-    drawUnits(painter);
+    return NetworkPicture::changesPicture(before, after) || !SameWeights(before, after);
 }
 
-void WeightsView::drawLegend(QPainter& painter) const
+LayerCache::Key WeightsView::groundKey() const
+{
+    const QSize size = pictureSize();
+    return {static_cast<double>(inputs()), static_cast<double>(outputs()), static_cast<double>(across),
+            static_cast<double>(cell), static_cast<double>(unitsPerRow), static_cast<double>(size.width()),
+            static_cast<double>(size.height())};
+}
+
+void WeightsView::drawLayers(QPainter& painter, unsigned layers) const
+{
+    const QSize size = pictureSize();
+    painter.setFont(font());
+    if (layers & Ground)
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    if (outputs() < 1) {
+        if (layers & Ground) {
+            painter.setPen(ViewPalette::ink());
+            painter.drawText(QRect(Margin, Margin, size.width() - 2 * Margin, size.height() - 2 * Margin),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             tr("The network has no weights yet: train it on the set-up page first."));
+        }
+        return;
+    }
+    drawLegend(painter, layers);
+    drawUnits(painter, layers);
+}
+
+void WeightsView::drawLegend(QPainter& painter, unsigned layers) const
 {
     const int barWidth = 220;
     const QRect bar(Margin, Margin + 14, barWidth, 12);
-    painter.setPen(ViewPalette::ink());
-    painter.drawText(QRect(Margin, 0, size().width(), Margin + 12), Qt::AlignLeft | Qt::AlignBottom,
-                     tr("Weight colours (threshold: the cell on the right of each unit)"));
-    for (int x = 0; x < barWidth; ++x)
-        painter.fillRect(QRect(bar.left() + x, bar.top(), 1, bar.height()),
-                         ViewPalette::diverging(-1.0 + 2.0 * (x + 0.5) / barWidth));
-    painter.drawRect(bar.adjusted(0, 0, -1, -1));
     const QRect labels(bar.left(), bar.bottom() + 1, barWidth, 14);
-    painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("-") + statusNumber(scale));
-    painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, number(0));
-    painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("+") + statusNumber(scale));
-    painter.drawText(QRect(bar.right() + 12, bar.top() - 2, 400, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("dark: negative, grey: near 0, light: positive"));
+    painter.setPen(ViewPalette::ink());
+    if (layers & Ground) {
+        painter.drawText(QRect(Margin, 0, size().width(), Margin + 12), Qt::AlignLeft | Qt::AlignBottom,
+                         tr("Weight colours (threshold: the cell on the right of each unit)"));
+        for (int x = 0; x < barWidth; ++x)
+            painter.fillRect(QRect(bar.left() + x, bar.top(), 1, bar.height()),
+                             ViewPalette::diverging(-1.0 + 2.0 * (x + 0.5) / barWidth));
+        painter.drawRect(bar.adjusted(0, 0, -1, -1));
+        painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, number(0));
+        painter.drawText(QRect(bar.right() + 12, bar.top() - 2, 400, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                         tr("dark: negative, grey: near 0, light: positive"));
+    }
+    if (layers & Live) {
+        // The scale's ends follow the largest weight, which a run keeps changing.
+        painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("-") + statusNumber(scale));
+        painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("+") + statusNumber(scale));
+    }
 }
 
-void WeightsView::drawUnits(QPainter& painter) const
+void WeightsView::drawUnits(QPainter& painter, unsigned layers) const
 {
     const long n = inputs();
+    const int rows = static_cast<int>((n + across - 1) / across);
+    const int columns = static_cast<int>(std::min<long>(across, n));
     for (long k = 1; k <= outputs(); ++k) {
-        const QPoint origin = unitOrigin(k);
-        painter.setPen(ViewPalette::ink());
-        painter.drawText(QRect(origin.x(), origin.y() - CaptionHeight, blockWidth, CaptionHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, tr("Output %1").arg(k));
-        for (long i = 1; i <= n; ++i)
-            painter.fillRect(cellRect(k, i), ViewPalette::diverging(shown->Weights(i, k) / scale));
         const QRect threshold = thresholdRect(k);
-        painter.fillRect(threshold, ViewPalette::diverging(shown->Thresholds[static_cast<std::size_t>(k)] / scale));
-        painter.setPen(ViewPalette::ink());
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(threshold.adjusted(0, 0, -1, -1));
-        if (n > 0) {
-            const QRect first = cellRect(k, 1);
-            const int rows = static_cast<int>((n + across - 1) / across);
-            const int columns = static_cast<int>(std::min<long>(across, n));
-            painter.setPen(QColor(0, 0, 0, 90));
-            painter.drawRect(QRect(first.topLeft(), QSize(columns * cell, rows * cell)).adjusted(-1, -1, 0, 0));
+        if (layers & Ground) {
+            // Captions and frames; the frames lie around the cells, not on them.
+            const QPoint origin = unitOrigin(k);
+            painter.setPen(ViewPalette::ink());
+            painter.drawText(QRect(origin.x(), origin.y() - CaptionHeight, blockWidth, CaptionHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, tr("Output %1").arg(k));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(threshold.adjusted(0, 0, -1, -1));
+            if (n > 0) {
+                painter.setPen(QColor(0, 0, 0, 90));
+                painter.drawRect(QRect(cellRect(k, 1).topLeft(), QSize(columns * cell, rows * cell)).adjusted(-1, -1, 0, 0));
+            }
+        }
+        if (layers & Live) {
+            for (long i = 1; i <= n; ++i)
+                painter.fillRect(cellRect(k, i), ViewPalette::diverging(shown->Weights(i, k) / scale));
+            // Inside the threshold's frame.
+            painter.fillRect(threshold.adjusted(1, 1, -1, -1),
+                             ViewPalette::diverging(shown->Thresholds[static_cast<std::size_t>(k)] / scale));
         }
     }
-    if (hasFocus() && current.i >= 0) {
+    if ((layers & Live) && hasFocus() && current.i >= 0) {
         const QRect focus = current.i == 0 ? thresholdRect(current.k) : cellRect(current.k, current.i);
         painter.setPen(QPen(ViewPalette::missRing(), 2));
         painter.setBrush(Qt::NoBrush);

@@ -29,7 +29,7 @@ public:
     void setRoom(int width, int height);
 
     QSize pictureSize() const override;
-    void draw(QPainter& painter) const override;
+    unsigned partsDrawn() const override { return SnapshotParts::Weights; }
 
     // Where the weight from input i to output k is drawn (i from 1), and the
     // threshold of output k; empty when there is no such cell.
@@ -49,6 +49,9 @@ signals:
 
 protected:
     void snapshotChanged() override;
+    bool changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const override;
+    void drawLayers(QPainter& painter, unsigned layers) const override;
+    LayerCache::Key groundKey() const override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,8 +67,8 @@ private:
     Hit hitAt(const QPoint& point) const;
     QPoint unitOrigin(long k) const;  // top-left of unit k's cells
     void moveCurrent(long dk, long di, long dRow);
-    void drawLegend(QPainter& painter) const;
-    void drawUnits(QPainter& painter) const;
+    void drawLegend(QPainter& painter, unsigned layers) const;
+    void drawUnits(QPainter& painter, unsigned layers) const;
     long inputs() const;
     long outputs() const;
 

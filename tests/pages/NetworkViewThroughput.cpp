@@ -190,7 +190,7 @@ int main(int argc, char* argv[])
                 NetworkView* view = nullptr;
                 if (kind > 0) {
                     view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
-                    QTest::qWaitForWindowExposed(view);
+                    (void)QTest::qWaitForWindowExposed(view);
                     view->findChild<QTabWidget*>(QStringLiteral("ViewTabs"))->setCurrentIndex(kind - 1);
                     pages.open(QStringLiteral("Perceptron"));
                     QCoreApplication::processEvents();
