@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -85,6 +86,35 @@ QString ButtonOverrun(const QAbstractButton* button)
         .arg(room.height());
 }
 
+// Why a group box's title does not fit the box (the box clips it), or nothing.
+QString TitleOverrun(const QGroupBox* box)
+{
+    if (box->title().isEmpty())
+        return {};
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box->isFlat())
+        option.features |= QStyleOptionFrame::Flat;
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QFontMetrics metrics(box->font());
+    const QSize needed(metrics.horizontalAdvance(Drawn(box->title())), metrics.height());
+    if (box->rect().contains(label) && needed.width() <= label.width() && needed.height() <= label.height())
+        return {};
+    return QStringLiteral("needs %1 x %2 in a title at %3,%4 %5 x %6 of a %7 x %8 box")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(label.x())
+        .arg(label.y())
+        .arg(label.width())
+        .arg(label.height())
+        .arg(box->width())
+        .arg(box->height());
+}
+
 // The page's heading: its topmost label that spans most of the page's width
 // and centres its text. Pages that have none (the graph) give nothing.
 const QLabel* Heading(const ScrollPage* page)
@@ -139,6 +169,13 @@ TEST_F(HighDpiTest, EveryTextFitsItsControlAndEveryHeadingIsCentred)
                 EXPECT_EQ(ButtonOverrun(button).toStdString(), "") << view.shot.toStdString() << ": button "
                                                             << button->objectName().toStdString() << " \""
                                                             << button->text().toStdString() << "\"";
+            }
+        }
+        for (const QGroupBox* box : page->findChildren<QGroupBox*>()) {
+            if (box->isVisible()) {
+                ++measured;
+                EXPECT_EQ(TitleOverrun(box).toStdString(), "") << view.shot.toStdString() << ": group box "
+                                                               << box->objectName().toStdString();
             }
         }
         // The window opens at its design size: nothing is scrolled out of sight.
