@@ -274,7 +274,39 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
             }
         }
         keptNet = nullptr;
-        if constexpr (Rule == RuleKind::Tarvik) {
+        if constexpr (Rule == RuleKind::Tarvik && Fixed) {
+            // The new weights and thresholds aside: kept when all are
+            // finite (then they are the value rule's), else the rule's own
+            // checks on the weights as they were.
+            double next[Weights] = {};
+            double nextThreshold[Units] = {};
+            bool fine = finite;
+            for (long i = 1; i <= inputs && fine; ++i)
+                for (long k = 1; k <= outputs; ++k) {
+                    next[i * stride + k] = c[k] * x[i] + w[i * stride + k];
+                    fine = fine && std::isfinite(next[i * stride + k]);
+                }
+            if (!frozen)
+                for (long k = 1; k <= outputs && fine; ++k) {
+                    nextThreshold[k] = c[k] + threshold(k);
+                    fine = std::isfinite(nextThreshold[k]);
+                }
+            if (fine) {
+                for (long i = 1; i <= inputs; ++i)
+                    for (long k = 1; k <= outputs; ++k)
+                        w[i * stride + k] = next[i * stride + k];
+                if (!frozen)
+                    for (long k = 1; k <= outputs; ++k)
+                        threshold(k) = nextThreshold[k];
+                continue;
+            }
+            store();
+            PresentInputs(net, p);
+            if (ApplyRuleToAllOutputs(net, Rule, work) == RuleOutcome::Overflow)
+                outcome = RuleOutcome::Overflow;
+            load();
+            continue;
+        } else if constexpr (Rule == RuleKind::Tarvik) {
             // ValueStepCoefficients' guard: unchecked steps only while no
             // weight can come near overflow.
             bool unchecked = false;
@@ -311,6 +343,9 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
         work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs));
     return outcome;
 }
+
+// Whether Sweep has an unrolled version for net's sizes.
+inline bool Unrolled(const NetworkState& net) { return net.NumOutputs == 1 && net.NumInputs >= 1 && net.NumInputs <= 4; }
 
 template <RuleKind Rule>
 RuleOutcome SweepAnySize(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)

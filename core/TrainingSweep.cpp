@@ -201,12 +201,14 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     work.sumsFromSweep = false;
 
     OverflowGuard guard;
-    if (rule == RuleKind::Tarvik) {
+    // The unrolled small sweeps check the value rule's new weights themselves.
+    const bool small = n * net.NumInputs * net.NumOutputs < SmallNetwork && rule != RuleKind::None &&
+                       small::SharedKind(net) == small::KindOf(rule);
+    if (rule == RuleKind::Tarvik && !(small && small::Unrolled(net))) {
         work.BindPatterns(net);
         guard = MakeOverflowGuard(net, work.inputBound);
     }
-    if (n * net.NumInputs * net.NumOutputs < SmallNetwork && rule != RuleKind::None &&
-        small::SharedKind(net) == small::KindOf(rule)) {
+    if (small) {
         switch (rule) {
         case RuleKind::Delta: return small::SweepAnySize<RuleKind::Delta>(net, work, &guard);
         case RuleKind::Gradient: return small::SweepAnySize<RuleKind::Gradient>(net, work, &guard);
