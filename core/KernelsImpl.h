@@ -187,16 +187,26 @@ void SumPatternsBlock(const double* w, long stride, long rows, const double* xb,
             Store(out + (firstK + g - 1) * outStride + p + u * Lanes, acc[g][u]);
 }
 
+// Outputs are taken in groups of nearly equal size, at most this many: a
+// small last group (10 outputs as 4, 4 and 2) would run with few chains in
+// flight, at half speed, over the whole pattern table.
+constexpr long MostPatternOutputs = 5;
+
 void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long count, double* out,
                  long outStride)
 {
     static constexpr void (*block[])(const double*, long, long, const double*, long, long, double*, long) = {
-        nullptr, &SumPatternsBlock<1>, &SumPatternsBlock<2>, &SumPatternsBlock<3>, &SumPatternsBlock<4>};
+        nullptr, &SumPatternsBlock<1>, &SumPatternsBlock<2>, &SumPatternsBlock<3>, &SumPatternsBlock<4>,
+        &SumPatternsBlock<5>};
+    const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
     for (long p = 0; p < count; p += PatternBlock) {
         const double* xb = xt + (p / PatternBlock) * rows * PatternBlock;
-        for (long k = 1; k <= cols; k += OutputsAtOnce) {
-            const long n = cols - k + 1 < OutputsAtOnce ? cols - k + 1 : OutputsAtOnce;
+        long k = 1;
+        for (long g = 0; g < groups; ++g) {
+            const long left = groups - g;
+            const long n = (cols - k + 1 + left - 1) / left;
             block[n](w, stride, rows, xb, p, k, out, outStride);
+            k += n;
         }
     }
 }
