@@ -151,31 +151,75 @@ std::vector<double> DecisionView::boundaryLevels() const
     return {0.0};
 }
 
-QImage DecisionView::shadePlane(qreal ratio, int cell) const
+namespace {
+
+long ShadeLevel(double activation)
+{
+    return std::isfinite(activation) ? std::clamp(std::lround(activation * 255), 0L, 255L) : 0;
+}
+
+}  // namespace
+
+QImage DecisionView::shadePlane(qreal ratio, bool exact) const
 {
     const QRect plot = plotRect();
     const int w = std::max(1, static_cast<int>(std::lround(plot.width() * ratio)));
     const int h = std::max(1, static_cast<int>(std::lround(plot.height() * ratio)));
-    const int across = (w + cell - 1) / cell;
-    const int down = (h + cell - 1) / cell;
     std::array<QRgb, 256> shades;
     for (int level = 0; level < 256; ++level)
         shades[static_cast<std::size_t>(level)] = ViewPalette::shade(level / 255.0).rgb();
-    QImage image(across, down, QImage::Format_RGB32);
-    for (int v = 0; v < down; ++v) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    if (!exact && shadeByTable(image, shades.data()))
+        return image;
+    for (int v = 0; v < h; ++v) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(v));
-        const double x2 = top - (v + 0.5) / down * (top - bottom);
-        for (int u = 0; u < across; ++u) {
-            const double x1 = left + (u + 0.5) / across * (right - left);
-            const double a = activationAt(x1, x2);
-            const long level = std::isfinite(a) ? std::clamp(std::lround(a * 255), 0L, 255L) : 0;
-            line[u] = shades[static_cast<std::size_t>(level)];
+        const double x2 = top - (v + 0.5) / h * (top - bottom);
+        for (int u = 0; u < w; ++u) {
+            const double x1 = left + (u + 0.5) / w * (right - left);
+            line[u] = shades[static_cast<std::size_t>(ShadeLevel(activationAt(x1, x2)))];
         }
     }
-    if (across != w || down != h)
-        image = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(ratio);
     return image;
+}
+
+bool DecisionView::shadeByTable(QImage& image, const QRgb* shades) const
+{
+    const int w = image.width();
+    const int h = image.height();
+    const long k = shownUnit;
+    const double w1 = shown->Weights(1, k);
+    const double w2 = shown->Weights(2, k);
+    const double threshold = shown->Thresholds[static_cast<std::size_t>(k)];
+    const UnitKind kind = DrawnUnitKind(shown->patterns->LearningRule);
+    auto x1At = [&](int u) { return left + (u + 0.5) / w * (right - left); };
+    auto x2At = [&](int v) { return top - (v + 0.5) / h * (top - bottom); };
+    auto netAt = [&](int u, int v) { return x1At(u) * w1 + x2At(v) * w2 + threshold; };
+    // The net input is linear across the plane: its extremes lie at the corners.
+    double lo = INFINITY, hi = -INFINITY;
+    for (int u : {0, w - 1}) {
+        for (int v : {0, h - 1}) {
+            lo = std::min(lo, netAt(u, v));
+            hi = std::max(hi, netAt(u, v));
+        }
+    }
+    if (!std::isfinite(lo) || !std::isfinite(hi))
+        return false;
+    const double span = hi - lo;
+    std::array<QRgb, ShadeTableSize> table;
+    for (int i = 0; i < ShadeTableSize; ++i) {
+        const double net = lo + (i + 0.5) * span / ShadeTableSize;
+        table[static_cast<std::size_t>(i)] = shades[ShadeLevel(Activation(kind, net, 0.0))];
+    }
+    const double perNet = span > 0 ? ShadeTableSize / span : 0;
+    const double across = (x1At(1) - x1At(0)) * w1 * perNet;  // steps per pixel to the right
+    for (int v = 0; v < h; ++v) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(v));
+        double step = (netAt(0, v) - lo) * perNet;
+        for (int u = 0; u < w; ++u, step += across)
+            line[u] = table[static_cast<std::size_t>(std::clamp(static_cast<int>(step), 0, ShadeTableSize - 1))];
+    }
+    return true;
 }
 
 const QImage& DecisionView::screenShading() const
@@ -190,7 +234,7 @@ const QImage& DecisionView::screenShading() const
     const bool same = key.size() == shadingKey.size() && !shading.isNull() &&
                       std::memcmp(key.data(), shadingKey.data(), key.size() * sizeof(double)) == 0;
     if (!same) {
-        shading = shadePlane(devicePixelRatioF(), ScreenShadeCell);
+        shading = shadePlane(devicePixelRatioF(), false);
         shadingKey = std::move(key);
         ++shadingCount;
     }
@@ -214,7 +258,7 @@ void DecisionView::drawLayers(QPainter& painter, unsigned layers) const
     if (layers & Live) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.drawImage(plotRect().topLeft(),
-                          (layers & OnScreen) ? screenShading() : shadePlane(devicePixelRatioF(), 1));
+                          (layers & OnScreen) ? screenShading() : shadePlane(devicePixelRatioF(), true));
         drawBoundary(painter);
         drawPatterns(painter);
         // The frame over the shade's edge.

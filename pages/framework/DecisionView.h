@@ -7,10 +7,13 @@
 // unit misses it. The shade at a point is the activation the network itself
 // computes there: the same sums in the same order as its response.
 //
-// On screen the shade is worked out on a coarser grid and scaled up smoothly,
-// and only when the unit's weights, the range or the size changed: a run that
-// changes the weights at every epoch then costs a few thousand activations a
-// refresh, not one per pixel. Printing and saving shade every pixel.
+// On screen the shade is worked out only when the unit's weights, the range
+// or the size changed, and through a table: the net input changes evenly
+// across the plane, so each pixel looks up the activation in a table of 2,048
+// steps over the net inputs the plane spans (each step finer than a pixel)
+// instead of working out an exponential of its own. A run that changes the
+// weights at every epoch then costs a table and a pass of additions a refresh.
+// Printing and saving work out every pixel's activation itself.
 //
 // For any other number of inputs there is no plane to draw; refusal() says why.
 
@@ -37,8 +40,8 @@ public:
     static QString refusalFor(long numInputs);
 
     unsigned partsDrawn() const override { return SnapshotParts::Weights; }
-    // Device pixels across one cell of the shading grid on screen.
-    static constexpr int ScreenShadeCell = 4;
+    // Steps of the screen's table of activations.
+    static constexpr int ShadeTableSize = 2048;
     // How often the screen's shading has been worked out.
     long shadings() const { return shadingCount; }
 
@@ -59,8 +62,10 @@ protected:
 
 private:
     void computeRange();
-    // The plot's shade at ratio device pixels a point, one sample every cell pixels.
-    QImage shadePlane(qreal ratio, int cell) const;
+    // The plot's shade at ratio device pixels a point, every pixel's
+    // activation worked out (exact) or looked up in the table.
+    QImage shadePlane(qreal ratio, bool exact) const;
+    bool shadeByTable(QImage& image, const QRgb* shades) const;
     const QImage& screenShading() const;
     void drawAxes(QPainter& painter) const;
     void drawBoundary(QPainter& painter) const;

@@ -2,7 +2,9 @@
 // pixel by pixel where the answer is known, the weights grid of a known
 // matrix, the refusal for three inputs, the error curve's scales, printing
 // and saving pictures, the remembered picture width, and the view following
-// a run on the set-up page through the run's snapshots.
+// a run on the set-up page through the run's snapshots. What the screen shows
+// from its kept layers is held against the picture drawn afresh, and a
+// snapshot that changes nothing a picture draws must not repaint it.
 //
 // Pixels are looked up at the picture's own density, so the same tests hold
 // when the suite runs at QT_SCALE_FACTOR=2.
@@ -96,6 +98,55 @@ QColor PixelAt(const QImage& image, QPointF logical)
 {
     const qreal ratio = image.devicePixelRatio();
     return image.pixelColor(static_cast<int>(logical.x() * ratio), static_cast<int>(logical.y() * ratio));
+}
+
+// Compares two pictures of one size pixel by pixel: the largest difference in
+// any channel, and how many pixels differ by more than by in some channel.
+struct Difference {
+    int largest = 0;
+    long pixelsOver = 0;
+};
+Difference Compare(const QImage& a, const QImage& b, int by = 0)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size())
+        return {256, static_cast<long>(x.width()) * x.height()};
+    Difference found;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            found.largest = std::max(found.largest, d);
+            found.pixelsOver += d > by;
+        }
+    }
+    return found;
+}
+int LargestDifference(const QImage& a, const QImage& b) { return Compare(a, b).largest; }
+
+// What the widget shows on screen (its own repaint, caches and all).
+QImage OnScreen(QWidget* widget) { return widget->grab().toImage(); }
+
+// Lets every repaint that was due happen: a widget's repaint comes with all
+// the others due in its window, so once other has painted, so has any of them.
+bool RepaintsDone(QWidget* other)
+{
+    PaintCounter painted(other);
+    other->update();
+    return WaitFor([&] { return painted.count > 0; });
+}
+
+// A snapshot of net as a run's thread takes it, sharing patterns.
+std::shared_ptr<const NetworkSnapshot> DuringRun(const NetworkState& net,
+                                                 const std::shared_ptr<const SnapshotPatterns>& patterns)
+{
+    auto snapshot = std::make_shared<NetworkSnapshot>();
+    snapshot->patterns = patterns;
+    CopyProgress(net, *snapshot);
+    snapshot->duringRun = true;
+    return snapshot;
 }
 
 class NetworkViewTest : public testing::Test {
@@ -248,6 +299,53 @@ TEST_F(NetworkViewTest, XorUnderTheGaussianRuleShowsItsBandAndTheStepRuleItsMiss
     EXPECT_GT(ringPixels, 20);
 }
 
+TEST_F(NetworkViewTest, PlaneOnScreenIsShadedAfreshOnlyWhenTheWeightsChange)
+{
+    read("and.net");
+    SizeUnitsAndWeights(net);
+    SetDefaultSettings(net);
+    net.Weights(1, 1) = 1.3;
+    net.Weights(2, 1) = 0.9;
+    net.OutputUnits[1].Threshold = -1.1;
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
+    auto* plane = control<DecisionView>(view, "DecisionView");
+    auto* unitBox = control<QSpinBox>(view, "OutputBox");
+    const auto patterns = CopyPatterns(net);
+
+    // The screen's table of activations gives the picture of every pixel worked out.
+    for (const char* rule : {RuleDelta, RuleGradient, RuleTarvik}) {
+        net.LearningRule = rule;
+        plane->setSnapshot(std::make_shared<const NetworkSnapshot>(TakeSnapshot(net)));
+        EXPECT_LE(LargestDifference(OnScreen(plane), plane->picture()), 4) << rule;
+    }
+
+    // New weights during a run: shaded afresh, the axes and legend kept.
+    net.LearningRule = RuleDelta;
+    ASSERT_EQ(patterns->LearningRule, RuleDelta);
+    plane->setSnapshot(DuringRun(net, patterns));
+    const QPointF corner = plane->toPixel(1.1, 1.1);
+    EXPECT_EQ(PixelAt(OnScreen(plane), corner), ViewPalette::shade(1));
+    const long shadings = plane->shadings();
+    const long grounds = plane->groundDraws();
+    net.Weights(1, 1) = -1.3;
+    net.Weights(2, 1) = -0.9;
+    net.OutputUnits[1].Threshold = 1.1;
+    plane->setSnapshot(DuringRun(net, patterns));
+    EXPECT_EQ(PixelAt(OnScreen(plane), corner), ViewPalette::shade(0));
+    EXPECT_EQ(plane->shadings(), shadings + 1);
+    EXPECT_EQ(plane->groundDraws(), grounds);
+    EXPECT_LE(LargestDifference(OnScreen(plane), plane->picture()), 4);
+
+    // The same weights again: no repaint, no shading.
+    ASSERT_TRUE(RepaintsDone(unitBox));
+    PaintCounter paints(plane);
+    plane->setSnapshot(DuringRun(net, patterns));
+    ASSERT_TRUE(RepaintsDone(unitBox));
+    EXPECT_EQ(paints.count, 0);
+    EXPECT_EQ(plane->shadings(), shadings + 1);
+}
+
 TEST_F(NetworkViewTest, ThreeInputsGetTheirReasonInsteadOfAPlane)
 {
     handMade(3, 1, "three.net");
@@ -318,6 +416,37 @@ TEST_F(NetworkViewTest, KnownWeightsAtWidthFiveGiveTheirColoursAndPlaces)
     EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 1: threshold 0.25"));
     QTest::keyClick(grid, Qt::Key_PageDown);
     EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 2: threshold -1.00"));
+}
+
+TEST_F(NetworkViewTest, GridOnScreenRepaintsItsCellsOnlyWhenTheWeightsChange)
+{
+    handMade(10, 2, "grid.net");
+    net.Weights(3, 2) = 0.5;
+    NetworkView* view = openView();
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    auto* widthBox = control<QSpinBox>(view, "WidthBox");
+    widthBox->setValue(5);
+    const auto patterns = CopyPatterns(net);
+    EXPECT_EQ(LargestDifference(OnScreen(grid), grid->picture()), 0);
+
+    const QPointF cell = QRectF(grid->cellRect(2, 3)).center();
+    const long grounds = grid->groundDraws();
+    net.Weights(3, 2) = -0.5;
+    grid->setSnapshot(DuringRun(net, patterns));
+    EXPECT_EQ(PixelAt(OnScreen(grid), cell), ViewPalette::diverging(-1));
+    EXPECT_EQ(LargestDifference(OnScreen(grid), grid->picture()), 0);
+    EXPECT_EQ(grid->groundDraws(), grounds) << "captions, frames and legend are kept";
+
+    ASSERT_TRUE(RepaintsDone(widthBox));
+    PaintCounter paints(grid);
+    grid->setSnapshot(DuringRun(net, patterns));
+    ASSERT_TRUE(RepaintsDone(widthBox));
+    EXPECT_EQ(paints.count, 0);
+
+    // A new width lays the units out anew.
+    widthBox->setValue(2);
+    EXPECT_EQ(LargestDifference(OnScreen(grid), grid->picture()), 0);
+    EXPECT_GT(grid->groundDraws(), grounds);
 }
 
 TEST_F(NetworkViewTest, PictureWidthIsRememberedPerFileForTheSession)
@@ -402,6 +531,82 @@ TEST_F(NetworkViewTest, ErrorCurveScalesAndHitCriterion)
     for (int x = plot.left() + 2; x < plot.right() - 2; ++x)
         dashes += PixelAt(image, QPointF(x, y)) == ViewPalette::criterion();
     EXPECT_GT(dashes, plot.width() / 4);
+}
+
+TEST_F(NetworkViewTest, CurveOnScreenAddsTheRowsOfARunToItsKeptAxes)
+{
+    handMade(2, 1, "curve.net");
+    net.MinError = 0.01;
+    net.SSERecordCount = 1;
+    net.SSEHistory[1] = {0, 50};
+    net.EpochCount = 0;
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const auto patterns = CopyPatterns(net);
+
+    // Rows come during a run; the epoch axis reaches to the next round number.
+    auto advance = [&](int rows) {
+        for (int r = 0; r < rows; ++r) {
+            net.SSERecordCount += 1;
+            net.EpochCount += 10;
+            net.SSEHistory[static_cast<std::size_t>(net.SSERecordCount)] = {static_cast<double>(net.EpochCount),
+                                                                            40.0 / net.SSERecordCount};
+        }
+        net.TotalSSE = 39.0 / net.SSERecordCount;
+        net.EpochCount += 3;  // the latest measurement, after the last row
+        curve->setSnapshot(DuringRun(net, patterns));
+        net.EpochCount -= 3;
+        (void)OnScreen(curve);
+    };
+    advance(10);  // epochs to 103
+    EXPECT_EQ(curve->epochAxisEnd(), 200);
+    const long grounds = curve->groundDraws();
+    advance(5);
+    advance(3);  // epochs to 183
+    EXPECT_EQ(curve->epochAxisEnd(), 200);
+    EXPECT_EQ(curve->groundDraws(), grounds) << "the rows are drawn into the kept axes";
+    // Joined in pieces, the curve still looks as drawn at once (up to the
+    // smoothing where two pieces meet).
+    EXPECT_LT(Compare(OnScreen(curve), curve->picture(), 64).pixelsOver,
+              12 * curve->devicePixelRatio() * curve->devicePixelRatio());
+
+    advance(10);  // past 200: the axes move on
+    EXPECT_EQ(curve->epochAxisEnd(), 500);
+    EXPECT_GT(curve->groundDraws(), grounds);
+
+    // Once the run is over the axis ends at the last epoch.
+    curve->setSnapshot(std::make_shared<const NetworkSnapshot>(TakeSnapshot(net)));
+    EXPECT_EQ(curve->epochAxisEnd(), net.EpochCount);
+}
+
+TEST_F(NetworkViewTest, CurveKeepsEachPixelColumnsHighestAndLowestPoint)
+{
+    handMade(2, 1, "long.net");
+    net.SSERecordCount = MaxHistoryRows;
+    for (int r = 1; r <= MaxHistoryRows; ++r)
+        net.SSEHistory[static_cast<std::size_t>(r)] = {static_cast<double>(r), r % 2 ? 10.0 : 11.0};
+    net.SSEHistory[1234] = {1234, 30};  // one spike among 2,000 rows
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const qreal ratio = curve->devicePixelRatio();
+    const QPolygonF drawn = curve->curvePoints(ratio);
+    EXPECT_LE(drawn.size(), 4 * (curve->plotRect().width() + 1) * ratio);
+    auto highest = [](const QPolygonF& points) {
+        return std::min_element(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); })->y();
+    };
+    EXPECT_DOUBLE_EQ(highest(drawn), curve->toPixel(1234, 30).y());
+    EXPECT_DOUBLE_EQ(drawn.front().x(), curve->toPixel(1, 10).x());
+    EXPECT_DOUBLE_EQ(drawn.back().x(), curve->toPixel(MaxHistoryRows, 11).x());
+    // Both levels of the zigzag stay in every column.
+    int low = 0, high = 0;
+    for (QPointF p : drawn) {
+        low += p.y() == curve->toPixel(0, 10).y();
+        high += p.y() == curve->toPixel(0, 11).y();
+    }
+    EXPECT_GE(low, curve->plotRect().width() / 2);
+    EXPECT_GE(high, curve->plotRect().width() / 2);
 }
 
 // printing and saving
@@ -521,6 +726,34 @@ TEST_F(NetworkViewRunTest, ViewFollowsTheRunWhileHeld)
     EXPECT_EQ(view->snapshot()->EpochCount, net.EpochCount);
     EXPECT_EQ(view->snapshot()->Weights(35, 26), net.Weights(35, 26));
     EXPECT_EQ(static_cast<int>(view->snapshot()->History.size()), net.SSERecordCount);
+}
+
+TEST_F(NetworkViewRunTest, RunCopiesOnlyWhatTheCurrentTabDraws)
+{
+    NetworkView* view = openView();
+    auto* tabs = control<QTabWidget>(view, "ViewTabs");
+    tabs->setCurrentIndex(2);
+    pages.open(QStringLiteral("Perceptron"));
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    startAndStop([&] {
+        ASSERT_TRUE(WaitFor([&] { return view->snapshot()->duringRun && view->snapshot()->History.size() > 2; }));
+        EXPECT_FALSE(view->snapshot()->has(SnapshotParts::Weights));
+        EXPECT_TRUE(view->snapshot()->Weights.Empty());
+        EXPECT_EQ(curve->snapshot(), view->snapshot()) << "the curve follows";
+        EXPECT_FALSE(grid->snapshot()->duringRun) << "the hidden grid does not";
+        // Another tab, chosen during the run, gets its part from then on.
+        tabs->setCurrentIndex(0);
+        EXPECT_TRUE(WaitFor([&] { return view->snapshot()->duringRun && view->snapshot()->has(SnapshotParts::Weights); }));
+        EXPECT_TRUE(WaitFor([&] { return grid->snapshot()->duringRun && grid->snapshot()->hasWeights(); }));
+        EXPECT_FALSE(view->snapshot()->has(SnapshotParts::History));
+    });
+    // The run's last snapshot is whole, for every picture.
+    ASSERT_TRUE(WaitFor([&] { return !view->snapshot()->duringRun; }));
+    EXPECT_TRUE(view->snapshot()->has(SnapshotParts::All));
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(curve->snapshot(), view->snapshot());
+    EXPECT_EQ(static_cast<int>(curve->snapshot()->History.size()), net.SSERecordCount);
 }
 
 }  // namespace
