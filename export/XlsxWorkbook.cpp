@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 
 namespace vantorelle {
 
@@ -148,7 +149,18 @@ public:
         const lxw_col_t col = static_cast<lxw_col_t>(cell.col - 1);
         switch (cell.kind) {
         case TextCell: return Check(worksheet_write_string(sheet, row, col, texts[cell.text].c_str(), format));
-        case NumberCell: return Check(worksheet_write_number(sheet, row, col, cell.number, format));
+        case NumberCell:
+            // A workbook file has no infinite or not-a-number values: written
+            // as numbers they make a file that spreadsheet programs refuse to
+            // open. A run whose weights overflowed still exports, with the
+            // words the report uses for them.
+            if (!std::isfinite(cell.number))
+                return Check(worksheet_write_string(sheet, row, col,
+                                                    std::isnan(cell.number) ? "NaN"
+                                                    : cell.number < 0       ? "-Infinity"
+                                                                            : "Infinity",
+                                                    format));
+            return Check(worksheet_write_number(sheet, row, col, cell.number, format));
         case DateCell: {
             const long ymd = static_cast<long>(cell.number);
             lxw_datetime when{static_cast<int>(ymd / 10000), static_cast<int>(ymd / 100 % 100),
