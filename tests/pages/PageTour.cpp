@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -228,13 +229,13 @@ private:
         ScrollPage* probe = hubItem("TestList", "Probe Network Responses To Selected Patterns", "ProbeNetwork");
         if (!probe)
             return false;
-        auto* results = probe->findChild<QWidget*>(QStringLiteral("ResultsText"));
+        auto* results = control<QPlainTextEdit>(probe, "ResultsText");
         for (const char* pattern : {"1", "2", "3", "4"})
             if (!typeInto(probe, "PatternBox", QString::fromLatin1(pattern)) || !press(probe, "PatternOK"))
                 return false;
-        QApplication::processEvents();
-        if (!results)
-            return fail(QStringLiteral("no probe results"));
+        if (!results || !waitFor([&] { return results->toPlainText().contains(QStringLiteral("Pattern: 4")); },
+                                 QStringLiteral("pattern 4 was not probed")))
+            return false;
         show("probe-page", "The probe page after probing the four patterns of and.net", probe);
         closePage(probe);
         return true;
