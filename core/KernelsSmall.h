@@ -93,8 +93,8 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
     const std::size_t responses = static_cast<std::size_t>(n * outputs);
     work.measuredNetInputs.resize(responses);
     work.measuredActivations.resize(responses);
-    double* keptNet = work.measuredNetInputs.data() - 1;  // [(p - 1) * outputs + k]
-    double* keptActivation = work.measuredActivations.data() - 1;
+    double* keptNet = work.measuredNetInputs.data();  // [(p - 1) * outputs + k - 1]
+    double* keptActivation = work.measuredActivations.data();
     // The net inputs first, then the activations in a loop of their own: no
     // exponential waits for another, and little is live across the calls.
     for (long p = 1; p <= n; ++p) {
@@ -103,10 +103,10 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
             double sum = 0;
             for (long i = 1; i <= inputs; ++i)
                 sum = x[i] * w[i * stride + k] + sum;
-            keptNet[(p - 1) * outputs + k] = out[k].Threshold + sum;
+            keptNet[(p - 1) * outputs + k - 1] = out[k].Threshold + sum;
         }
     }
-    for (std::size_t r = 1; r <= responses; ++r)
+    for (std::size_t r = 0; r < responses; ++r)
         keptActivation[r] = ActivationOf<Kind>(keptNet[r], minusPi);
     long hits = 0;
     double total = 0;
@@ -114,7 +114,7 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
         const double* d = net.DesiredOutputs.Row(p);
         double s = 0;
         for (long k = 1; k <= outputs; ++k) {
-            const double e = d[k] - keptActivation[(p - 1) * outputs + k];
+            const double e = d[k] - keptActivation[(p - 1) * outputs + k - 1];
             hits += e * e < minError;
             s = s + e * e;
         }
@@ -124,8 +124,8 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
     const double* d = net.DesiredOutputs.Row(n);
     for (long k = 1; k <= outputs; ++k) {
         Unit& unit = out[k];
-        unit.NetInput = keptNet[(n - 1) * outputs + k];
-        unit.Activation = keptActivation[(n - 1) * outputs + k];
+        unit.NetInput = keptNet[(n - 1) * outputs + k - 1];
+        unit.Activation = keptActivation[(n - 1) * outputs + k - 1];
         unit.Error = d[k] - unit.Activation;
         unit.Target = d[k];
     }
@@ -221,8 +221,8 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
     const double* keptNet = nullptr;
     const double* keptActivation = nullptr;
     if (MeasuredResponsesHold(net, work, Kind)) {
-        keptNet = work.measuredNetInputs.data() + (order[1] - 1) * outputs - 1;
-        keptActivation = work.measuredActivations.data() + (order[1] - 1) * outputs - 1;
+        keptNet = work.measuredNetInputs.data() + (order[1] - 1) * outputs;
+        keptActivation = work.measuredActivations.data() + (order[1] - 1) * outputs;
     }
     work.measured = false;
     RuleOutcome outcome = RuleOutcome::Updated;
@@ -237,8 +237,8 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
             double netInput;
             double a;
             if (keptNet) {
-                netInput = keptNet[k];
-                a = keptActivation[k];
+                netInput = keptNet[k - 1];
+                a = keptActivation[k - 1];
             } else {
                 double sum = 0;
                 for (long i = 1; i <= inputs; ++i)
