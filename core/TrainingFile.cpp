@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <system_error>
 #include <cstring>
 #include <cerrno>
@@ -101,7 +102,7 @@ private:
     {
         if (readFailed || !source)
             return false;
-        source.read(block, sizeof block);
+        source.read(block.get(), BlockSize);
         filled = static_cast<std::size_t>(source.gcount());
         next = 0;
         if (source.bad())
@@ -109,14 +110,16 @@ private:
         // Editors on some systems start a text file with a UTF-8 byte-order
         // mark. The first read fills a whole block unless the source is
         // shorter, so the mark never straddles two reads.
-        if (firstFill && filled >= 3 && std::memcmp(block, "\xEF\xBB\xBF", 3) == 0)
+        if (firstFill && filled >= 3 && std::memcmp(block.get(), "\xEF\xBB\xBF", 3) == 0)
             next = 3;
         firstFill = false;
         return next < filled;
     }
 
+    // On the heap rather than on the caller's stack.
+    static constexpr std::size_t BlockSize = 64 * 1024;
     std::istream& source;
-    char block[64 * 1024];
+    std::unique_ptr<char[]> block = std::make_unique<char[]>(BlockSize);
     std::size_t filled = 0;
     std::size_t next = 0;
     bool firstFill = true;
