@@ -184,7 +184,9 @@ void NetworkView::describeNetwork()
                        .arg(QString::fromStdString(set.TrainingFileName), Whole(set.NumPatterns),
                             Whole(set.NumInputs), Whole(set.NumOutputs),
                             QString::fromStdString(set.LearningRule.empty() ? RuleDelta : set.LearningRule));
-    if (shown->hasWeights()) {
+    // A run's snapshot may leave the weights out (the tab shown does not draw
+    // them), but a network that trains has them.
+    if (shown->duringRun || shown->hasWeights()) {
         text += QLatin1Char(' ') + tr("Epoch %1: total SSE %2, misses %3")
                                        .arg(Whole(shown->EpochCount),
                                             QString::fromStdString(FormatStandard(shown->TotalSSE, numbers)),

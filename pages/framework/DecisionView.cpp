@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "Response.h"
@@ -68,6 +69,15 @@ void DecisionView::snapshotChanged() { computeRange(); }
 bool DecisionView::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
 {
     return NetworkPicture::changesPicture(before, after) || !SameWeights(before, after);
+}
+
+QRegion DecisionView::repaintRegion(const NetworkSnapshot* before) const
+{
+    // While the axes and the legend stay, new weights change the plane and the
+    // count of misses only.
+    if (!before || before->patterns != shown->patterns || missesLine.isEmpty() || !drawable() || !groundKept())
+        return rect();
+    return QRegion(plotRect()) + QRegion(missesLine);
 }
 
 LayerCache::Key DecisionView::groundKey() const
@@ -211,13 +221,33 @@ bool DecisionView::shadeByTable(QImage& image, const QRgb* shades) const
         const double net = lo + (i + 0.5) * span / ShadeTableSize;
         table[static_cast<std::size_t>(i)] = shades[ShadeLevel(Activation(kind, net, 0.0))];
     }
+    // Table positions in fixed point, 32 bits after the point: along a row
+    // they step by the same amount, so a row whose ends lie in the table lies
+    // in it all along, and the pixels need no clamping.
+    // A span so narrow that the positions would not fit is shaded pixel by pixel.
+    constexpr double One = 4294967296.0;
+    constexpr double Largest = 1e15;  // well inside 64 bits, even times the width
+    constexpr std::int64_t End = (static_cast<std::int64_t>(ShadeTableSize) << 32) - 1;
     const double perNet = span > 0 ? ShadeTableSize / span : 0;
-    const double across = (x1At(1) - x1At(0)) * w1 * perNet;  // steps per pixel to the right
+    const double acrossExactly = (x1At(1) - x1At(0)) * w1 * perNet * One;
+    if (!(std::fabs(acrossExactly) < Largest))
+        return false;
+    const auto across = static_cast<std::int64_t>(std::llround(acrossExactly));
     for (int v = 0; v < h; ++v) {
+        const double firstExactly = (netAt(0, v) - lo) * perNet * One;
+        if (!(std::fabs(firstExactly) < Largest))
+            return false;
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(v));
-        double step = (netAt(0, v) - lo) * perNet;
-        for (int u = 0; u < w; ++u, step += across)
-            line[u] = table[static_cast<std::size_t>(std::clamp(static_cast<int>(step), 0, ShadeTableSize - 1))];
+        const auto first = static_cast<std::int64_t>(std::llround(firstExactly));
+        const std::int64_t last = first + across * (w - 1);
+        std::int64_t at = first;
+        if (std::min(first, last) >= 0 && std::max(first, last) <= End) {
+            for (int u = 0; u < w; ++u, at += across)
+                line[u] = table[static_cast<std::size_t>(at >> 32)];
+        } else {
+            for (int u = 0; u < w; ++u, at += across)
+                line[u] = table[static_cast<std::size_t>(std::clamp<std::int64_t>(at, 0, End) >> 32)];
+        }
     }
     return true;
 }
@@ -433,7 +463,8 @@ void DecisionView::drawLegend(QPainter& painter, unsigned layers) const
             ++misses;
     }
     y += 6;
-    painter.drawText(QRect(x, y, LegendWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    missesLine = QRect(x, y, LegendWidth, lineHeight);
+    painter.drawText(missesLine, Qt::AlignLeft | Qt::AlignVCenter,
                      tr("Missed: %1 of %2 patterns").arg(misses).arg(set.NumPatterns));
 }
 

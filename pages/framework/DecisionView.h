@@ -59,6 +59,7 @@ protected:
     bool changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const override;
     void drawLayers(QPainter& painter, unsigned layers) const override;
     LayerCache::Key groundKey() const override;
+    QRegion repaintRegion(const NetworkSnapshot* before) const override;
 
 private:
     void computeRange();
@@ -80,6 +81,7 @@ private:
     mutable QImage shading;
     mutable LayerCache::Key shadingKey;
     mutable long shadingCount = 0;
+    mutable QRect missesLine;  // where the count of misses was last drawn
 };
 
 }  // namespace vantorelle

@@ -203,6 +203,37 @@ void ErrorCurveView::extendGround(QPixmap& layer) const
     groundRows = rows;
 }
 
+QRegion ErrorCurveView::repaintRegion(const NetworkSnapshot* before) const
+{
+    // While the axes stay, a run's snapshot changes the title and the stretch
+    // from the last row in the ground to the latest measurement (the new rows
+    // go into the ground): the rest of the picture need not be copied again.
+    const std::size_t count = pointCount();
+    if (!before || before->patterns != shown->patterns || !before->duringRun || !shown->duringRun || groundRows == 0 ||
+        groundRows > count || !groundKept())
+        return rect();
+    double lowX = INFINITY, highX = -INFINITY, lowY = INFINITY, highY = -INFINITY;
+    auto include = [&](double epochs, double sse) {
+        const QPointF at = toPixel(epochs, sse);
+        lowX = std::min(lowX, at.x());
+        highX = std::max(highX, at.x());
+        lowY = std::min(lowY, at.y());
+        highY = std::max(highY, at.y());
+    };
+    include(static_cast<double>(before->EpochCount), before->TotalSSE);  // where the last stretch ended
+    for (std::size_t r = groundRows - 1; r < count; ++r) {
+        const HistoryRow row = pointAt(r);
+        include(row.Epochs, row.SSE);
+    }
+    if (!std::isfinite(lowX) || !std::isfinite(lowY) || !std::isfinite(highX) || !std::isfinite(highY))
+        return rect();
+    // Room for the pen, its smoothing and the dots.
+    constexpr int Room = 6;
+    const QRect stretch = QRectF(QPointF(lowX, lowY), QPointF(highX, highY)).toAlignedRect().adjusted(-Room, -Room, Room, Room);
+    const QRect title(PlotLeft, 0, plotRect().width(), PlotTop);
+    return QRegion(stretch) + QRegion(title);
+}
+
 LayerCache::Key ErrorCurveView::groundKey() const
 {
     const QRect plot = plotRect();

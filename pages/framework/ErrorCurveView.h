@@ -50,6 +50,7 @@ protected:
     void drawLayers(QPainter& painter, unsigned layers) const override;
     LayerCache::Key groundKey() const override;
     void extendGround(QPixmap& layer) const override;
+    QRegion repaintRegion(const NetworkSnapshot* before) const override;
 
 private:
     void computeRange();

@@ -91,12 +91,26 @@ std::vector<double> NiceTicks(double lo, double hi, int maxCount)
     return ticks;
 }
 
+namespace {
+
+QSize DevicePixels(QSize size, qreal ratio)
+{
+    return QSize(std::max(1, static_cast<int>(std::ceil(size.width() * ratio))),
+                 std::max(1, static_cast<int>(std::ceil(size.height() * ratio))));
+}
+
+}  // namespace
+
+bool LayerCache::holds(QSize size, qreal ratio, const Key& key) const
+{
+    return valid && pixmap.size() == DevicePixels(size, ratio) && pixmap.devicePixelRatio() == ratio && lastKey == key;
+}
+
 QPixmap& LayerCache::get(QSize size, qreal ratio, const Key& key, const std::function<void(QPainter&)>& paint)
 {
-    const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * ratio))),
-                       std::max(1, static_cast<int>(std::ceil(size.height() * ratio))));
-    if (valid && pixmap.size() == pixels && pixmap.devicePixelRatio() == ratio && lastKey == key)
+    if (holds(size, ratio, key))
         return pixmap;
+    const QSize pixels = DevicePixels(size, ratio);
     pixmap = QPixmap(pixels);
     pixmap.setDevicePixelRatio(ratio);
     QPainter painter(&pixmap);
@@ -116,12 +130,15 @@ NetworkPicture::NetworkPicture(QWidget* parent) : QWidget(parent)
 void NetworkPicture::setSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
 {
     const bool changed = !shown || !snapshot || changesPicture(*shown, *snapshot);
+    const std::shared_ptr<const NetworkSnapshot> before = std::move(shown);
     shown = std::move(snapshot);
     if (!changed)
         return;
     snapshotChanged();
-    update();
+    update(shown ? repaintRegion(before.get()) : QRegion(rect()));
 }
+
+bool NetworkPicture::groundKept() const { return ground.holds(pictureSize(), devicePixelRatioF(), groundKey()); }
 
 bool NetworkPicture::changesPicture(const NetworkSnapshot& before, const NetworkSnapshot& after) const
 {

@@ -55,6 +55,8 @@ class LayerCache {
 public:
     using Key = std::vector<double>;
     QPixmap& get(QSize size, qreal ratio, const Key& key, const std::function<void(QPainter&)>& paint);
+    // Whether get() with these would keep the drawing it has.
+    bool holds(QSize size, qreal ratio, const Key& key) const;
     void clear() { valid = false; }
     // How often it has been drawn.
     long draws() const { return drawn; }
@@ -112,6 +114,11 @@ protected:
     // Adds to the screen's ground, kept from earlier repaints with the same
     // key, what has come since that it can hold (a curve's new rows).
     virtual void extendGround(QPixmap& /*layer*/) const {}
+    // What must be repainted after going from before (null: nothing shown)
+    // to the snapshot now shown; the whole picture unless a picture knows better.
+    virtual QRegion repaintRegion(const NetworkSnapshot* /*before*/) const { return rect(); }
+    // Whether the screen's ground drawn last still serves.
+    bool groundKept() const;
     QString number(double value) const;        // shortest form
     QString statusNumber(double value) const;  // the status lines' two decimals
 

@@ -1,10 +1,12 @@
 // What watching costs a run: the same fresh run (same file, seed, epochs)
 // made by the headless trainer, by the engine alone in this process, on the
 // set-up page with no view, and on the set-up page with the network view open
-// on each of its tabs, in turns, round after round, so that a busy machine
-// weighs on all of them alike. Prints the median wall time of each against
-// the trainer's and against the page's without a view, and where the
-// user-interface thread's processor time went per refresh:
+// on each of its tabs, in turns (each round starting one further along),
+// round after round, so that a busy machine weighs on all of them alike.
+// Prints the median wall time of each, the median over the rounds of its
+// ratio to the trainer's and to the page's without a view in the same round,
+// where the user-interface thread's processor time went per refresh, and what
+// a snapshot costs the run's thread:
 //
 //   network_view_throughput FILE.net EPOCHS PRINT_EVERY SEED [ROUNDS [RULE [TABS]]]
 //
@@ -21,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <sys/resource.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,6 +45,15 @@ double ThreadSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// Processor time of the children that have ended and been waited for.
+double ChildrenSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 double ProcessSeconds()
@@ -161,13 +173,14 @@ int main(int argc, char* argv[])
     long epochs = 0;
 
     for (int round = 0; round < rounds; ++round) {
-        for (int kind : kinds) {
+        for (std::size_t turn = 0; turn < kinds.size(); ++turn) {
+            const int kind = kinds[(turn + static_cast<std::size_t>(round)) % kinds.size()];
             Sample sample;
             QElapsedTimer clock;
             if (kind == -2) {
                 QProcess process;
                 process.setStandardOutputFile(QProcess::nullDevice());
-                const double before = ProcessSeconds();
+                const double before = ChildrenSeconds();
                 clock.start();
                 process.start(trainer, {QString::fromLocal8Bit(argv[1]), QStringLiteral("--epochs"),
                                         QString::fromStdString(settings.epochs), QStringLiteral("--print-every"),
@@ -180,7 +193,7 @@ int main(int argc, char* argv[])
                     return 1;
                 }
                 sample.wall = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-                sample.process = ProcessSeconds() - before;
+                sample.process = ChildrenSeconds() - before;
             } else if (kind == -1) {
                 const double before = ProcessSeconds();
                 const AloneRun alone = TrainAlone(argv[1], settings);
@@ -227,9 +240,16 @@ int main(int argc, char* argv[])
             values.push_back(s.*field);
         return Median(values);
     };
-    const double trainerWall = medianOf(-2, &Sample::wall);
-    const double pageWall = medianOf(0, &Sample::wall);
-    std::printf("%s, %ld epochs, display every %s, %s rule, %d rounds; medians:\n", argv[1], epochs,
+    // The median of the ratios within a round: slow spells of a busy machine
+    // then weigh on both sides of each ratio.
+    auto pairedChange = [&](int kind, int against) {
+        std::vector<double> ratios;
+        for (std::size_t r = 0; r < samples[kind].size(); ++r)
+            ratios.push_back(samples[kind][r].wall / samples[against][r].wall);
+        return (Median(ratios) - 1) * 100;
+    };
+    std::printf("%s, %ld epochs, display every %s, %s rule, %d rounds; medians (vs: of the ratios within a round):\n",
+                argv[1], epochs,
                 settings.printEvery.c_str(), settings.rule.c_str(), rounds);
     std::printf("%-16s %8s %9s %9s %10s %9s %9s %10s %9s\n", "", "wall s", "vs train", "vs page", "epochs/s",
                 "cpu s", "ui cpu s", "ui ms/ref", "snapshots");
@@ -242,7 +262,7 @@ int main(int argc, char* argv[])
             snapshotCounts.push_back(static_cast<double>(s.snapshots));
         }
         std::printf("%-16s %8.3f %+8.1f%% %+8.1f%% %10.0f %9.3f %9.3f %10.3f %9.0f\n", names[kind + 2], wall,
-                    (wall / trainerWall - 1) * 100, (wall / pageWall - 1) * 100,
+                    pairedChange(kind, -2), pairedChange(kind, 0),
                     static_cast<double>(epochs) / wall, medianOf(kind, &Sample::process),
                     medianOf(kind, &Sample::uiThread), Median(perRefresh), Median(snapshotCounts));
     }
@@ -259,6 +279,24 @@ int main(int argc, char* argv[])
                         cost.seconds * 1000 / std::max(1.0, refreshes), static_cast<double>(cost.count) / std::max(1.0, refreshes),
                         cost.seconds * 1000 / static_cast<double>(std::max(1L, cost.count)));
         }
+    }
+
+    // What one snapshot costs the run's thread, for each set of parts a tab asks for.
+    std::printf("\nrun's thread, one snapshot of the trained network (%ld history rows):\n", static_cast<long>(net.SSERecordCount));
+    const std::pair<const char*, unsigned> parts[] = {{"numbers only", 0u},
+                                                     {"weights", SnapshotParts::Weights},
+                                                     {"history", SnapshotParts::History},
+                                                     {"whole", SnapshotParts::All}};
+    for (const auto& [name, part] : parts) {
+        constexpr int Copies = 2000;
+        const double before = ThreadSeconds();
+        for (int i = 0; i < Copies; ++i) {
+            NetworkSnapshot copy;  // a fresh one each time, as the run hands each one out
+            CopyProgress(net, copy, part);
+        }
+        const double each = (ThreadSeconds() - before) / Copies;
+        std::printf("  %-14s %7.2f us each, %.3f%% of a run refreshed %d times a second\n", name, each * 1e6,
+                    each * 1000.0 / TrainingRun::RefreshIntervalMs * 100, 1000 / TrainingRun::RefreshIntervalMs);
     }
     pages.exitProgram();
     return 0;
