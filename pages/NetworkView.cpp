@@ -145,7 +145,8 @@ void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
         return;
     ++shownCount;
     const SnapshotPatterns& set = *snapshot->patterns;
-    if (!SameNetwork(shownPatterns.get(), &set)) {
+    const bool newNetwork = !SameNetwork(shownPatterns.get(), &set);
+    if (newNetwork) {
         const QSignalBlocker widthQuiet(ui.WidthBox);
         const QSignalBlocker unitQuiet(ui.OutputBox);
         const int inputs = static_cast<int>(std::max(1L, set.NumInputs));
@@ -159,6 +160,10 @@ void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
     }
     shownPatterns = snapshot->patterns;
     shown = snapshot;
+    // A run of another network than the one shown before may need other parts
+    // (a plane of two inputs needs weights where one of more inputs does not).
+    if (newNetwork && followed)
+        followed->watch(this, partsWanted());
     if (snapshot->has(SnapshotParts::Weights))
         withWeights = snapshot;
     if (snapshot->has(SnapshotParts::History))

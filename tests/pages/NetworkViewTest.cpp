@@ -809,6 +809,22 @@ TEST_F(NetworkViewRunTest, RunCopiesOnlyWhatTheCurrentTabDraws)
     EXPECT_EQ(static_cast<int>(curve->snapshot()->History.size()), net.SSERecordCount);
 }
 
+TEST_F(NetworkViewRunTest, PlaneFollowsARunOfATwoInputFileLoadedAfterTheViewLooked)
+{
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);  // letters: no plane, so no weights wanted
+    pages.open(QStringLiteral("Perceptron"));
+    read("and.net");  // loaded meanwhile and sized as the set-up page does; the view has not looked since
+    SizeUnitsAndWeights(net);
+    net.FreshStart = 1;
+    control<QLineEdit>(setup, "SweepsBox")->setText(QStringLiteral("100000000"));
+    auto* plane = control<DecisionView>(view, "DecisionView");
+    startAndStop([&] {
+        EXPECT_TRUE(WaitFor([&] { return plane->snapshot()->duringRun && plane->snapshot()->hasWeights(); }))
+            << "the run copies the weights the plane now needs";
+    });
+}
+
 }  // namespace
 }  // namespace vantorelle
 
