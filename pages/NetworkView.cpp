@@ -31,6 +31,12 @@ bool SameNetwork(const SnapshotPatterns* a, const SnapshotPatterns* b)
 
 QString Whole(long long value) { return QString::fromStdString(FormatWhole(value)); }
 
+// "1 output", "2 outputs".
+QString Counted(long long value, const QString& one, const QString& many)
+{
+    return Whole(value) + QLatin1Char(' ') + (value == 1 ? one : many);
+}
+
 void ShowPlain(Dialogs& dialogs, const QString& text, BoxIcon icon = BoxIcon::None)
 {
     MessageBoxRequest box;
@@ -185,9 +191,11 @@ void NetworkView::describeNetwork()
     lineShowsRun = shown->duringRun;
     const SnapshotPatterns& set = *shown->patterns;
     const NumberLocale numbers = SystemNumberLocale();
-    QString text = tr("%1: %2 patterns, %3 inputs, %4 outputs, %5 rule.")
-                       .arg(QString::fromStdString(set.TrainingFileName), Whole(set.NumPatterns),
-                            Whole(set.NumInputs), Whole(set.NumOutputs),
+    QString text = tr("%1: %2, %3, %4, %5 rule.")
+                       .arg(QString::fromStdString(set.TrainingFileName),
+                            Counted(set.NumPatterns, tr("pattern"), tr("patterns")),
+                            Counted(set.NumInputs, tr("input"), tr("inputs")),
+                            Counted(set.NumOutputs, tr("output"), tr("outputs")),
                             QString::fromStdString(set.LearningRule.empty() ? RuleDelta : set.LearningRule));
     // A run's snapshot may leave the weights out (the tab shown does not draw
     // them), but a network that trains has them.

@@ -171,6 +171,9 @@ TrainingRun::TrainingRun(RunDisplay& display, QObject* parent) : QObject(parent)
             setParent(page);
     }
     refreshTimer.setInterval(RefreshIntervalMs);
+    // A coarse timer may fire up to 5% early; the interval is a promise
+    // (no more than about 30 displays a second), so keep it precise.
+    refreshTimer.setTimerType(Qt::PreciseTimer);
     connect(&refreshTimer, &QTimer::timeout, this, &TrainingRun::refresh);
 }
 

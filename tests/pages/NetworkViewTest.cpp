@@ -262,6 +262,9 @@ TEST_F(NetworkViewTest, TrainedAndAnswersOneAroundOneOneAndZeroAroundTheOrigin)
     train("and.net", RuleDelta);
     ASSERT_EQ(net.Hits, net.NumResponses);
     NetworkView* view = openView();
+    EXPECT_TRUE(control<QLabel>(view, "FileLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("and.net: 4 patterns, 2 inputs, 1 output, Delta rule.")));
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
     auto* plane = control<DecisionView>(view, "DecisionView");
     ASSERT_TRUE(plane->refusal().isEmpty());
