@@ -90,6 +90,7 @@ void NetworkView::connectHandlers()
     connect(ui.WidthBox, &QSpinBox::valueChanged, this, &NetworkView::widthChosen);
     connect(ui.OutputBox, &QSpinBox::valueChanged, this, &NetworkView::unitChosen);
     connect(ui.LogScaleCheck, &QCheckBox::toggled, ui.ErrorCurveView, &ErrorCurveView::setLogScale);
+    connect(ui.ContrastCheck, &QCheckBox::toggled, ui.WeightsView, &WeightsView::setOwnContrast);
     connect(ui.WeightsView, &WeightsView::cellDescribed, this, [this](const QString& text) {
         if (!text.isEmpty())
             ui.CellLabel->setText(text);

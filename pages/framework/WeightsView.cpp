@@ -63,6 +63,18 @@ void WeightsView::relayout()
     }
     if (!(scale > 0) || !std::isfinite(scale))
         scale = 1;
+    lowest.assign(ownRange ? static_cast<std::size_t>(units) + 1 : 0, 0.0);
+    highest.assign(lowest.size(), 0.0);
+    for (long k = 1; ownRange && k <= units; ++k) {
+        double lo = 0, hi = 0;
+        for (long i = 1; i <= n; ++i) {
+            const double w = shown->Weights(i, k);
+            lo = i == 1 ? w : std::min(lo, w);
+            hi = i == 1 ? w : std::max(hi, w);
+        }
+        lowest[static_cast<std::size_t>(k)] = lo;
+        highest[static_cast<std::size_t>(k)] = hi;
+    }
 
     const int rows = n > 0 ? static_cast<int>((n + across - 1) / across) : 1;
     const int columns = static_cast<int>(std::min<long>(across, std::max<long>(n, 1)));
@@ -245,7 +257,28 @@ LayerCache::Key WeightsView::groundKey() const
     const QSize size = pictureSize();
     return {static_cast<double>(inputs()), static_cast<double>(outputs()), static_cast<double>(across),
             static_cast<double>(cell), static_cast<double>(unitsPerRow), static_cast<double>(size.width()),
-            static_cast<double>(size.height())};
+            static_cast<double>(size.height()), ownRange ? 1.0 : 0.0};
+}
+
+void WeightsView::setOwnContrast(bool on)
+{
+    if (on == ownRange)
+        return;
+    ownRange = on;
+    relayout();
+    update();
+}
+
+double WeightsView::weightShade(long k, double w) const
+{
+    if (!ownRange)
+        return w / scale;
+    const double lo = lowest[static_cast<std::size_t>(k)];
+    const double hi = highest[static_cast<std::size_t>(k)];
+    const double half = (hi - lo) / 2;
+    if (!(half > 0) || !std::isfinite(half))
+        return 0;  // all weights alike (or not finite): one grey
+    return std::clamp((w - (lo + half)) / half, -1.0, 1.0);
 }
 
 void WeightsView::drawLayers(QPainter& painter, unsigned layers) const
@@ -275,16 +308,24 @@ void WeightsView::drawLegend(QPainter& painter, unsigned layers) const
     painter.setPen(ViewPalette::ink());
     if (layers & Ground) {
         painter.drawText(QRect(Margin, 0, size().width(), Margin + 12), Qt::AlignLeft | Qt::AlignBottom,
-                         tr("Weight colours (threshold: the cell on the right of each unit)"));
+                         ownRange ? tr("Weight colours, each unit on its own contrast (thresholds, the cells on "
+                                       "the right, on one scale)")
+                                  : tr("Weight colours (threshold: the cell on the right of each unit)"));
         for (int x = 0; x < barWidth; ++x)
             painter.fillRect(QRect(bar.left() + x, bar.top(), 1, bar.height()),
                              ViewPalette::diverging(-1.0 + 2.0 * (x + 0.5) / barWidth));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
-        painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, number(0));
+        if (ownRange) {
+            painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, tr("lowest"));
+            painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, tr("highest"));
+        } else {
+            painter.drawText(labels, Qt::AlignHCenter | Qt::AlignTop, number(0));
+        }
         painter.drawText(QRect(bar.right() + 12, bar.top() - 2, 400, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                         tr("dark: negative, grey: near 0, light: positive"));
+                         ownRange ? tr("dark: the unit's lowest weight, light: its highest")
+                                  : tr("dark: negative, grey: near 0, light: positive"));
     }
-    if (layers & Live) {
+    if ((layers & Live) && !ownRange) {
         // The scale's ends follow the largest weight, which a run keeps changing.
         painter.drawText(labels, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("-") + statusNumber(scale));
         painter.drawText(labels, Qt::AlignRight | Qt::AlignTop, QStringLiteral("+") + statusNumber(scale));
@@ -313,7 +354,7 @@ void WeightsView::drawUnits(QPainter& painter, unsigned layers) const
         }
         if (layers & Live) {
             for (long i = 1; i <= n; ++i)
-                painter.fillRect(cellRect(k, i), ViewPalette::diverging(shown->Weights(i, k) / scale));
+                painter.fillRect(cellRect(k, i), ViewPalette::diverging(weightShade(k, shown->Weights(i, k))));
             // Inside the threshold's frame.
             painter.fillRect(threshold.adjusted(1, 1, -1, -1),
                              ViewPalette::diverging(shown->Thresholds[static_cast<std::size_t>(k)] / scale));

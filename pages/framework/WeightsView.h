@@ -3,13 +3,17 @@
 // picture so many cells wide (a 5 x 7 letter shows as the letter the unit has
 // learned), with the unit's threshold in a separate cell to its right and a
 // legend of the colours above. One colour scale serves every cell: the
-// largest weight or threshold in size sets its ends.
+// largest weight or threshold in size sets its ends. Or, with each unit's
+// own contrast, a unit's cells run from its lowest weight (darkest) to its
+// highest (lightest): a unit trained to tell its letter from the others has
+// mostly negative weights, and only its own range shows the letter's shape.
 //
 // Pointing at a cell, or moving to it with the arrow keys (Page Up and Page
 // Down go from unit to unit), tells which input and unit it belongs to and
 // its weight, through cellDescribed().
 
 #include <QRect>
+#include <vector>
 
 #include "NetworkPicture.h"
 
@@ -38,6 +42,9 @@ public:
     int cellSize() const { return cell; }
     // The value both ends of the colour scale stand for (+ and -).
     double scaleEnd() const { return scale; }
+    // Each unit's weights on a range of their own (thresholds keep the shared scale).
+    void setOwnContrast(bool on);
+    bool ownContrast() const { return ownRange; }
     // What the current cell (keyboard) shows; empty when none.
     QString currentDescription() const;
 
@@ -71,6 +78,8 @@ private:
     void drawUnits(QPainter& painter, unsigned layers) const;
     long inputs() const;
     long outputs() const;
+    // Where on the palette (-1 .. +1) the weight w of unit k lies.
+    double weightShade(long k, double w) const;
 
     int across = 1;
     int roomWidth = 400;
@@ -81,6 +90,8 @@ private:
     int blockWidth = 0;
     int blockHeight = 0;
     double scale = 1;
+    bool ownRange = false;
+    std::vector<double> lowest, highest;  // by unit, from 1, with ownRange
     Hit current;  // the keyboard's cell
 };
 

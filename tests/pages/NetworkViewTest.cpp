@@ -462,6 +462,36 @@ TEST_F(NetworkViewTest, KnownWeightsAtWidthFiveGiveTheirColoursAndPlaces)
     EXPECT_EQ(cellLabel->text(), QStringLiteral("Output 2: threshold -1.00"));
 }
 
+TEST_F(NetworkViewTest, OwnContrastShowsTheShapeOfAUnitWhoseWeightsAreAllNegative)
+{
+    // Like a unit trained to tell its letter from the others: every weight
+    // negative, the letter's cells (inputs 1 and 3) least so.
+    handMade(4, 2, "contrast.net");
+    const double weights[] = {-0.1, -0.9, -0.5, -0.7};
+    for (long i = 1; i <= 4; ++i)
+        net.Weights(i, 1) = weights[i - 1];
+    net.Weights(2, 2) = 2;  // unit 2 alone sets the shared scale
+    net.OutputUnits[1].Threshold = -1;
+    NetworkView* view = openView();
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    auto colourOf = [&](const QRect& r) { return PixelAt(grid->picture(), QRectF(r).center()); };
+    ASSERT_EQ(grid->scaleEnd(), 2.0);
+    EXPECT_EQ(colourOf(grid->cellRect(1, 1)), ViewPalette::diverging(-0.05));
+
+    control<QCheckBox>(view, "ContrastCheck")->click();
+    ASSERT_TRUE(grid->ownContrast());
+    EXPECT_EQ(colourOf(grid->cellRect(1, 1)), ViewPalette::diverging(1));   // its highest
+    EXPECT_EQ(colourOf(grid->cellRect(1, 2)), ViewPalette::diverging(-1));  // its lowest
+    EXPECT_EQ(colourOf(grid->cellRect(1, 3)), ViewPalette::diverging(0));
+    // The other unit over its own range too; thresholds keep the shared scale.
+    EXPECT_EQ(colourOf(grid->cellRect(2, 1)), ViewPalette::diverging(-1));
+    EXPECT_EQ(colourOf(grid->cellRect(2, 2)), ViewPalette::diverging(1));
+    EXPECT_EQ(colourOf(grid->thresholdRect(1)), ViewPalette::diverging(-0.5));
+
+    control<QCheckBox>(view, "ContrastCheck")->click();
+    EXPECT_EQ(colourOf(grid->cellRect(1, 2)), ViewPalette::diverging(-0.45));
+}
+
 TEST_F(NetworkViewTest, GridOnScreenRepaintsItsCellsOnlyWhenTheWeightsChange)
 {
     handMade(10, 2, "grid.net");

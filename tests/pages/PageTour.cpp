@@ -1,6 +1,7 @@
 #include "PageTour.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -304,6 +305,20 @@ private:
         return true;
     }
 
+    // The weights again, each unit on its own contrast (left off afterwards).
+    bool ownContrast(const char* shot, const char* caption)
+    {
+        ScrollPage* view = open("NetworkView");
+        auto* contrast = view ? control<QCheckBox>(view, "ContrastCheck") : nullptr;
+        if (!contrast)
+            return false;
+        contrast->setChecked(true);
+        QApplication::processEvents();
+        show(shot, caption, view);
+        contrast->setChecked(false);
+        return true;
+    }
+
     // Back to the load-file page from the hub, then a run on another file.
     bool trainAnew(const char* file, const char* rule, const char* interval)
     {
@@ -328,6 +343,7 @@ private:
     {
         return trainAnew("letters.net", "OptionDelta_1", "10") &&
                viewTab(0, "network-view-weights", "The weights of letters.net after training") &&
+               ownContrast("network-view-letters", "Each unit on its own contrast: the letters it has learned") &&
                viewTab(2, "network-view-error-curve", "The error curve of letters.net under the gradient rule") &&
                trainAnew("xor.net", "OptionDelta_2", "10") &&
                viewTab(1, "network-view-xor-gaussian", "XOR learned by the Gaussian unit: the band") &&
