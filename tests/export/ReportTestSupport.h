@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +36,19 @@ struct RecordingMessages : Messages {
 };
 
 // The real operations, with any one of them made to fail on demand.
+// Root may write any file, and tests run as root: the permission check
+// answers from the file's mode as it would for its owner.
+class AsItsOwner : public SystemReportFiles {
+protected:
+    int MayWrite(const std::string& target) override
+    {
+        struct stat st {};
+        if (::stat(target.c_str(), &st) != 0)
+            return errno;
+        return (st.st_mode & S_IWUSR) ? 0 : EACCES;
+    }
+};
+
 class FaultyFiles : public SystemReportFiles {
 public:
     int createError = 0;

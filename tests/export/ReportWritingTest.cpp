@@ -80,19 +80,6 @@ TEST_F(ReportWritingTest, ReplacingKeepsTheEarlierFilesPermissions)
     EXPECT_NE(ReadBytes(request.path), Earlier);
 }
 
-// Root may write any file, and tests run as root: the permission check
-// answers from the file's mode as it would for its owner.
-class AsItsOwner : public SystemReportFiles {
-protected:
-    int MayWrite(const std::string& target) override
-    {
-        struct stat st {};
-        if (::stat(target.c_str(), &st) != 0)
-            return errno;
-        return (st.st_mode & S_IWUSR) ? 0 : EACCES;
-    }
-};
-
 TEST_F(ReportWritingTest, AReadOnlyFileIsNotReplaced)
 {
     WriteBytes(request.path, Earlier);

@@ -43,19 +43,6 @@ public:
     }
 };
 
-// Tests run as root, who may write anything: answer from the file's mode as
-// its owner would see it.
-class AsItsOwner : public SystemReportFiles {
-protected:
-    int MayWrite(const std::string& target) override
-    {
-        struct stat st {};
-        if (::stat(target.c_str(), &st) != 0)
-            return errno;
-        return (st.st_mode & S_IWUSR) ? 0 : EACCES;
-    }
-};
-
 struct NoProgress : SummaryProgress {
     void ShowFeedback(const std::string&) override {}
     void StartProgress(int) override {}

@@ -36,6 +36,18 @@ QString Drawn(QString text)
     return text;
 }
 
+// "needs W x H, has W x H" when a text needs more room than it has, or nothing.
+QString Overrun(const QSize& needed, const QSize& room)
+{
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return {};
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
 // Why a label's text does not fit, or nothing.
 QString LabelOverrun(const QLabel* label)
 {
@@ -47,13 +59,7 @@ QString LabelOverrun(const QLabel* label)
     const QFontMetrics metrics(label->font());
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect needed = metrics.boundingRect(room, flags, Drawn(text));
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return QStringLiteral("needs %1 x %2, has %3 x %4")
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return Overrun(needed.size(), room.size());
 }
 
 // Why a button's text does not fit the part of it the style gives the text, or nothing.
@@ -76,13 +82,7 @@ QString ButtonOverrun(const QAbstractButton* button)
     const QRect room = button->style()->subElementRect(contents, &option, button);
     const QFontMetrics metrics(button->font());
     const QSize needed(metrics.horizontalAdvance(Drawn(button->text())) + indicator, metrics.height());
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return {};
-    return QStringLiteral("needs %1 x %2, has %3 x %4")
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return Overrun(needed, room.size());
 }
 
 // Why a group box's title does not fit the box (the box clips it), or nothing.
