@@ -10,64 +10,7 @@
 
 namespace vantorelle {
 
-namespace text {
-
-std::string OverflowMessage()
-{
-    return "Overflow error: \rAn overflow error has occured.\rPlease consider decreasing the learning rate and trying "
-           "again.\r";
-}
-
-std::string GeneralErrorMessage(const std::string& description)
-{
-    return std::string("This version of the code has encountered an error.\r") +
-           "It would be helpful if you could report this error to " + ContactAddress + "\r" +
-           "Please include the following error message as well as\r" +
-           "where the error occured and what version of windows you are using:\r" + description + " \r";
-}
-
-std::string OutOfMemoryMessage()
-{
-    return "Out of memory error: \rPlease try closing some applications and retrying.\r";
-}
-
-std::string NonFiniteMessage(long epoch)
-{
-    return "Training stopped after epoch " + std::to_string(epoch) +
-           ":\rA weight, a threshold or the total error is no longer a finite number.\r"
-           "Please consider decreasing the learning rate and trying again.\r";
-}
-
-std::string MismatchedSizesMessage()
-{
-    return "The network's units and weights do not match the patterns of the training file.\r"
-           "Please read the training file again from the first page.\r";
-}
-
-}  // namespace text
-
 namespace {
-
-// A box whose text is not a usable number ends the check with the general
-// error report, as any unexpected error there does.
-struct BoxError {
-    std::string description;
-};
-
-double BoxNumber(const std::string& boxText, const char* boxName, const NumberLocale& locale)
-{
-    if (auto value = ParseBoxNumber(boxText, locale))
-        return *value;
-    throw BoxError{"Type mismatch: the " + std::string(boxName) + " box holds \"" + boxText +
-                   "\", which is not a number."};
-}
-
-long BoxWholeNumber(double value, const char* boxName)
-{
-    if (auto whole = RoundToWhole(value))
-        return *whole;
-    throw BoxError{"Overflow: the number in the " + std::string(boxName) + " box is too large."};
-}
 
 bool AllFinite(const NetworkState& net)
 {
@@ -97,24 +40,7 @@ void AppendHistory(NetworkState& net)
     net.SSEHistory[net.SSERecordCount] = {static_cast<double>(net.EpochCount), net.TotalSSE};
 }
 
-std::string ChangeLine(double change, const NumberLocale& locale)
-{
-    return "Change in SSE: " + FormatScientific(change, locale);
-}
-
 }  // namespace
-
-StatusLines ResultLines(const NetworkState& net, const NumberLocale& locale)
-{
-    StatusLines lines;
-    lines.Epochs = "Epochs: " + FormatWhole(net.EpochCount);
-    lines.TotalSSE = "Total SSE: " + FormatStandard(net.TotalSSE, locale);
-    lines.Hits = "  Hits: " + FormatStandard(static_cast<double>(net.Hits), locale);
-    lines.Misses = "Misses: " + FormatStandard(static_cast<double>(net.NumResponses - net.Hits), locale);
-    return lines;
-}
-
-std::string text::TrainingFileLabel(const NetworkState& net) { return "Training: " + net.TrainingFileName; }
 
 void SetUnitTypes(NetworkState& net, UnitKind type)
 {
@@ -146,84 +72,80 @@ bool NetworkMatchesPatterns(const NetworkState& net)
            net.PatternOrder.size() >= size(net.NumPatterns);
 }
 
-bool ValidateSettings(NetworkState& net, TrainingHost& host)
+Refusal AdoptSettings(NetworkState& net, const SettingsInput& input)
 {
-    if (!NetworkMatchesPatterns(net)) {
-        host.messages.Error(text::MismatchedSizesMessage());
-        return false;
-    }
-    SettingsPanel& panel = host.settings;
-    const SettingsBoxes boxes = panel.ReadSettingsBoxes();
-    net.StopAtMaxEpochs = boxes.StopAtMaxEpochs ? 1 : 0;
-    net.StopWhenAllHits = boxes.StopWhenAllHits ? 1 : 0;
+    net.StopAtMaxEpochs = input.StopAtMaxEpochs ? 1 : 0;
+    net.StopWhenAllHits = input.StopWhenAllHits ? 1 : 0;
     try {
-        // A box value below one half rounds to no epochs at all, which would
-        // never meet the epoch stop: refuse it like zero.
-        const double sweeps = BoxNumber(boxes.Sweeps, "maximum epochs", host.locale);
-        if (net.StopAtMaxEpochs == 1 && (sweeps <= 0 || BoxWholeNumber(sweeps, "maximum epochs") <= 0)) {
-            host.messages.Warning(text::MaxEpochsTitle, text::MaxEpochsMessage);
-            panel.SetSweepsBox("1");
-            return false;
-        }
-        if (net.StopAtMaxEpochs == 0 && net.StopWhenAllHits == 0) {
-            host.messages.Warning(text::NoStopTitle, text::NoStopMessage);
-            panel.CheckBothStopBoxes();
-            return false;
-        }
-        const double rate = BoxNumber(boxes.LRate, "learning rate", host.locale);
-        if (rate < 0) {
-            host.messages.Warning(text::LearningRateTitle, text::LearningRateMessage);
-            net.LearningRate = 0.1;
-            panel.SetLRateBox("0.10");
-            return false;
-        }
-        net.LearningRate = rate;
-        const long printSweeps =
-            BoxWholeNumber(BoxNumber(boxes.PrintSweeps, "epochs between displays", host.locale),
-                           "epochs between displays");
-        if (printSweeps < 1) {
-            // Displays every zero epochs would never come round again.
-            host.messages.Warning(text::DisplayIntervalTitle, text::DisplayIntervalMessage);
-            panel.SetPrintSweepsBox("1");
-            return false;
-        }
-        net.PrintSweeps = printSweeps;
-        if (!boxes.MinError.empty())
-            net.MinError = BoxNumber(boxes.MinError, "minimum error", host.locale);
-        if (net.FreshStart == 1) {
-            net.EpochLimit = BoxWholeNumber(sweeps, "maximum epochs");
-        } else {
-            const double limit = sweeps + static_cast<double>(net.EpochCount);
-            net.EpochLimit = BoxWholeNumber(limit, "maximum epochs");
-            if (net.StopAtMaxEpochs == 1 && net.EpochLimit <= net.EpochCount) {
-                host.messages.Warning(text::MaxEpochsTitle, text::MaxEpochsMessage);
-                panel.SetSweepsBox("1");
-                return false;
-            }
-        }
-    } catch (const BoxError& error) {
-        host.messages.Error(text::GeneralErrorMessage(error.description));
-        return false;
+        const SettingsCheckResult result = CheckSettings(input, {net.FreshStart == 1, net.EpochCount});
+        const CheckedSettings& taken = result.taken;
+        if (taken.LearningRate)
+            net.LearningRate = *taken.LearningRate;
+        if (taken.PrintSweeps)
+            net.PrintSweeps = *taken.PrintSweeps;
+        if (taken.MinError)
+            net.MinError = *taken.MinError;
+        if (taken.EpochLimit)
+            net.EpochLimit = *taken.EpochLimit;
+        return result.problem;
     } catch (const std::bad_alloc&) {
-        host.messages.Error(text::OutOfMemoryMessage());
-        return false;
+        return SettingsProblem{SettingsField::Network, SettingsProblem::Kind::Error, {}, text::OutOfMemoryMessage(),
+                               {}};
     }
-    host.progress.SetRunButtonsVisible(false);
-    return true;
 }
 
-void RunTraining(NetworkState& net, TrainingHost& host)
-{
-    ProgressPanel& panel = host.progress;
-    const NumberLocale& locale = host.locale;
-    const RuleKind rule = RuleKindFromName(net.LearningRule);
+namespace {
 
-    panel.ShowStatusBoxes();
+SettingsProblem MismatchedSizes()
+{
+    return {SettingsField::Network, SettingsProblem::Kind::Error, {}, text::MismatchedSizesMessage(), {}};
+}
+
+// The run's own bookkeeping between epochs.
+struct RunProgress {
+    long epochsSinceDisplay = 0;
+    long epochsOfRun = 0;
+    double change = 0;
+};
+
+EpochReport Report(const NetworkState& net, const RunProgress& progress)
+{
+    EpochReport report;
+    report.Epoch = net.EpochCount;
+    report.EpochsOfRun = progress.epochsOfRun;
+    report.EpochsPlanned = net.StopAtMaxEpochs == 1 ? net.EpochLimit - net.EpochCount + progress.epochsOfRun : 0;
+    report.TotalSSE = net.TotalSSE;
+    report.Hits = net.Hits;
+    report.Responses = net.NumResponses;
+    report.Change = progress.change;
+    return report;
+}
+
+// A progress display and its record in the history.
+void Display(NetworkState& net, RunProgress& progress, RunObserver& observer, double& lastPrintedSSE)
+{
+    progress.change = lastPrintedSSE - net.TotalSSE;
+    lastPrintedSSE = net.TotalSSE;
+    progress.epochsSinceDisplay = 0;
+    EpochReport report = Report(net, progress);
+    report.Display = true;
+    observer.EpochEnded(report);
+    if (net.SSERecordCount < MaxHistoryRows) {
+        AppendHistory(net);
+        if (net.SSERecordCount > 2)
+            progress.change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
+    }
+}
+
+}  // namespace
+
+void RunTraining(NetworkState& net, Random& random, RunObserver& observer, double& lastPrintedSSE)
+{
+    const RuleKind rule = RuleKindFromName(net.LearningRule);
     if (net.FreshStart == 1)
         net.EpochCount = 0;
+    RunProgress progress;
     bool stop = false;
-    long epochsSinceDisplay = 0;
-    double change = 0;
     bool overflowReported = false;
     bool nonFinite = false;
     SweepWorkspace work;  // the run's scratch memory
@@ -236,39 +158,25 @@ void RunTraining(NetworkState& net, TrainingHost& host)
         net.SSEHistory[1] = {0.0, TrainingSetSSE(net)};
     }
     const bool epochLimitOn = net.StopAtMaxEpochs == 1;
-    if (epochLimitOn)
-        panel.ShowProgressBar(net.EpochLimit - net.EpochCount);
+    observer.RunStarted(Report(net, progress));
 
     while (!stop) {
         SetUnitTypesFromRule(net, rule);
         net.EpochCount = net.EpochCount + 1;
-        epochsSinceDisplay = epochsSinceDisplay + 1;
-        if (epochLimitOn)
-            panel.AdvanceProgressBar();
-        ShufflePatterns(net, host.random);
+        progress.epochsSinceDisplay = progress.epochsSinceDisplay + 1;
+        progress.epochsOfRun = progress.epochsOfRun + 1;
+        ShufflePatterns(net, random);
         if (TrainingSweep(net, rule, work) == RuleOutcome::Overflow && !overflowReported) {
             // Once per run: the rule skips each overflowing update and training goes on.
             overflowReported = true;
-            host.messages.Error(text::OverflowMessage());
+            observer.Problem({RunProblem::Kind::Overflow, text::OverflowMessage()});
         }
         EvaluateTrainingSet(net, work);
 
-        if (epochsSinceDisplay == net.PrintSweeps) {
-            change = host.LastPrintedSSE - net.TotalSSE;
-            host.LastPrintedSSE = net.TotalSSE;
-            epochsSinceDisplay = 0;
-            StatusLines lines = ResultLines(net, locale);
-            if (net.EpochCount != 1) {
-                lines.ChangeColour = change >= 0 ? StatusColour::Green : StatusColour::Red;
-                lines.Change = ChangeLine(change, locale);
-            }
-            panel.ShowStatus(lines, false);
-            if (net.SSERecordCount < MaxHistoryRows) {
-                AppendHistory(net);
-                if (net.SSERecordCount > 2)
-                    change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
-            }
-        }
+        if (progress.epochsSinceDisplay == net.PrintSweeps)
+            Display(net, progress, observer, lastPrintedSSE);
+        else
+            observer.EpochEnded(Report(net, progress));
 
         if (epochLimitOn && net.EpochCount >= net.EpochLimit)
             stop = true;
@@ -278,65 +186,56 @@ void RunTraining(NetworkState& net, TrainingHost& host)
             nonFinite = true;
             stop = true;
         }
-        if (panel.StopRequested())
+        if (observer.StopRequested())
             stop = true;
     }
 
-    if (epochLimitOn)
-        panel.HideProgressBar();
+    EpochReport final = Report(net, progress);
+    final.Final = true;
+    observer.RunEnded(final);
 
-    StatusLines lines = ResultLines(net, locale);
-    if (net.EpochCount > 1)
-        lines.Change = ChangeLine(change, locale);
-    lines.HitsColour = net.Hits == net.NumResponses ? StatusColour::Green : StatusColour::Red;
-    panel.ShowStatus(lines, true);
-
-    if (epochsSinceDisplay < net.PrintSweeps && net.SSERecordCount < MaxHistoryRows)
+    if (progress.epochsSinceDisplay < net.PrintSweeps && net.SSERecordCount < MaxHistoryRows)
         AppendHistory(net);
 
     if (nonFinite)
-        host.messages.Error(text::NonFiniteMessage(net.EpochCount));
-    panel.SetRunButtonsVisible(true);
+        observer.Problem({RunProblem::Kind::NonFinite, text::NonFiniteMessage(net.EpochCount)});
 }
 
-bool BeginFreshStart(NetworkState& net, TrainingHost& host)
+Refusal BeginFreshStart(NetworkState& net, const SettingsInput& input, Random& random)
 {
     net.FreshStart = 1;
-    host.progress.ClearStatus();
-    if (!NetworkMatchesPatterns(net)) {
-        // Drawing weights for units that are not there would write past them.
-        host.messages.Error(text::MismatchedSizesMessage());
-        host.progress.SetRunButtonsVisible(false);
-        return false;
-    }
-    InitWeights(net, host.random);
-    InitThresholds(net, host.random);
-    if (ValidateSettings(net, host))
-        return true;
-    host.progress.SetRunButtonsVisible(false);
-    return false;
+    // Drawing weights for units that are not there would write past them.
+    if (!NetworkMatchesPatterns(net))
+        return MismatchedSizes();
+    InitWeights(net, random);
+    InitThresholds(net, random);
+    return AdoptSettings(net, input);
 }
 
-bool BeginContinue(NetworkState& net, TrainingHost& host)
+Refusal BeginContinue(NetworkState& net, const SettingsInput& input)
 {
     net.FreshStart = 0;
-    return ValidateSettings(net, host);
+    if (!NetworkMatchesPatterns(net))
+        return MismatchedSizes();
+    return AdoptSettings(net, input);
 }
 
-bool StartTraining(NetworkState& net, TrainingHost& host)
+Refusal StartTraining(NetworkState& net, const SettingsInput& input, Random& random, RunObserver& observer,
+                      double& lastPrintedSSE)
 {
-    if (!BeginFreshStart(net, host))
-        return false;
-    RunTraining(net, host);
-    return true;
+    Refusal refusal = BeginFreshStart(net, input, random);
+    if (!refusal)
+        RunTraining(net, random, observer, lastPrintedSSE);
+    return refusal;
 }
 
-bool ContinueTraining(NetworkState& net, TrainingHost& host)
+Refusal ContinueTraining(NetworkState& net, const SettingsInput& input, Random& random, RunObserver& observer,
+                         double& lastPrintedSSE)
 {
-    if (!BeginContinue(net, host))
-        return false;
-    RunTraining(net, host);
-    return true;
+    Refusal refusal = BeginContinue(net, input);
+    if (!refusal)
+        RunTraining(net, random, observer, lastPrintedSSE);
+    return refusal;
 }
 
 }  // namespace vantorelle
