@@ -5,6 +5,7 @@
 
 #include "NumberFormat.h"
 #include "SettingsCheck.h"
+#include "SettingsProblems.h"
 #include "StartRanges.h"
 
 namespace vantorelle::cli {
@@ -51,13 +52,14 @@ bool LooksLikeOption(const std::string& value)
 // caller puts the option and the value in front.
 using Why = std::string;
 
-// `Out` is a std::string, or a std::optional of one for an option without a default.
+// `Out` is a NumberOption, or a std::optional of one for an option without a default.
 template <typename Out>
 Why BoxNumber(const std::string& value, Out& out)
 {
-    if (!Number(value))
+    const auto number = Number(value);
+    if (!number)
         return "not a number";
-    out = value;
+    out = NumberOption{*number, value};
     return {};
 }
 
@@ -71,7 +73,7 @@ Why WholeBoxNumber(const std::string& value, Out& out)
         return "not a number";
     if (!RoundToWhole(*number))
         return "too large";
-    out = value;
+    out = NumberOption{*number, value};
     return {};
 }
 
@@ -246,26 +248,33 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return fail("no training file given");
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
-    return fail(CheckSettings(o));
+    return fail(SettingsRefusal(o));
+}
+
+NumberOption RateOf(const Options& options)
+{
+    if (options.rate)
+        return *options.rate;
+    return {defaults::Rate(options.rule), defaults::RateText(options.rule)};
 }
 
 std::string UsageText()
 {
-    return R"(Usage: vantorelle-train TRAINING.net [options]
+    std::string usage = R"(Usage: vantorelle-train TRAINING.net [options]
 
 Trains a one-layer perceptron on a ".net" training file and prints its progress.
 
-  --rule Delta|Gradient|Tarvik  learning rule (default Delta)
-  --rate R                      learning rate (0.5; 0.1 for Tarvik)
-  --epochs N                    maximum number of epochs (1000)
+  --rule Delta|Gradient|Tarvik  learning rule (default {rule})
+  --rate R                      learning rate ({rate}; {tarvikRate} for Tarvik)
+  --epochs N                    maximum number of epochs ({epochs})
   --no-epoch-limit              no epoch-limit stop (needs the all-hits stop)
   --no-hit-stop                 no all-hits stop
-  --print-every N               display and history interval (100)
-  --min-error E                 hit criterion: squared error below E (0.01)
+  --print-every N               display and history interval ({printEvery})
+  --min-error E                 hit criterion: squared error below E ({minError})
   --file-order                  present patterns in file order (default shuffled)
   --freeze-thresholds           hold thresholds at their start values
-  --weights MIN,MAX,SIGN        start-weight range and sign Pos|Neg|Both (0,0.1,Both)
-  --thresholds MIN,MAX,SIGN     start-threshold range and sign (0,0,Both)
+  --weights MIN,MAX,SIGN        start-weight range and sign Pos|Neg|Both ({weights})
+  --thresholds MIN,MAX,SIGN     start-threshold range and sign ({thresholds})
   --seed N                      seed the random numbers instead of the clock
   --continue N                  then continue training for N further epochs
   --test FILE.net               then measure the network on a second file with
@@ -294,6 +303,23 @@ report or workbook that could not be written; 2 a bad command line or
 settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
 signal's number).
 )";
+    auto number = [](double value) { return FormatGeneral(value, NumberLocale{}); };
+    auto range = [&](double min, double max, const char* sign) {
+        return number(min) + "," + number(max) + "," + sign;
+    };
+    const std::pair<const char*, std::string> fields[] = {
+        {"{rule}", defaults::Rule},
+        {"{rate}", number(defaults::Rate(RuleDelta))},
+        {"{tarvikRate}", number(defaults::Rate(RuleTarvik))},
+        {"{epochs}", defaults::EpochsText},
+        {"{printEvery}", defaults::PrintSweepsText},
+        {"{minError}", defaults::MinErrorText},
+        {"{weights}", range(defaults::WeightMin, defaults::WeightMax, defaults::WeightSign)},
+        {"{thresholds}", range(defaults::ThresholdMin, defaults::ThresholdMax, defaults::ThresholdSign)},
+    };
+    for (const auto& [field, value] : fields)
+        usage.replace(usage.find(field), std::string(field).size(), value);
+    return usage;
 }
 
 }  // namespace vantorelle::cli

@@ -18,21 +18,28 @@ struct StartRange {
     std::string sign = SignBoth;
 };
 
+// A number option: its value, read once, and the text as typed, which
+// messages about it quote.
+struct NumberOption {
+    double value = 0;
+    std::string text;
+};
+
 struct Options {
     std::string trainingFile;
     std::string rule = defaults::Rule;
-    std::optional<std::string> rate;  // box text; the rule's default when absent
-    std::string epochs = defaults::EpochsText;
+    std::optional<NumberOption> rate;  // the rule's default when absent
+    NumberOption epochs{static_cast<double>(defaults::Epochs), defaults::EpochsText};
     bool epochLimit = true;
     bool hitStop = true;
-    std::string printEvery = defaults::PrintSweepsText;
-    std::string minError = defaults::MinErrorText;
+    NumberOption printEvery{static_cast<double>(defaults::PrintSweeps), defaults::PrintSweepsText};
+    NumberOption minError{defaults::MinError, defaults::MinErrorText};
     bool fileOrder = !defaults::RandomizeOrder;
     bool freezeThresholds = defaults::FreezeThresholds;
     StartRange weights{defaults::WeightMin, defaults::WeightMax, defaults::WeightSign};
     StartRange thresholds{defaults::ThresholdMin, defaults::ThresholdMax, defaults::ThresholdSign};
     std::optional<std::uint64_t> seed;
-    std::optional<std::string> continueEpochs;
+    std::optional<NumberOption> continueEpochs;
     std::optional<std::string> testFile;
     std::optional<std::string> reportFile;
     std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
@@ -57,5 +64,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args);
 std::optional<ReportSections> ParseSections(const std::string& list);
 
 std::string UsageText();
+
+// The learning rate a run uses: --rate, or the rule's default.
+NumberOption RateOf(const Options& options);
 
 }  // namespace vantorelle::cli

@@ -9,7 +9,8 @@
 #include "Random.h"
 #include "ResultsReport.h"
 #include "Response.h"
-#include "SettingsCheck.h"
+#include "SettingsProblems.h"
+#include "StatusLines.h"
 #include "SpreadsheetSummary.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
@@ -30,47 +31,59 @@ std::string Lines(std::string_view text)
     return s;
 }
 
-class ConsoleHost : public SettingsPanel, public ProgressPanel, public Messages {
+// Message boxes of the report and the workbook, on the error stream.
+class ErrorStream : public Messages {
 public:
-    ConsoleHost(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
-                const NumberLocale& locale)
-        : boxes(BoxesFor(options, options.epochs, locale)), options(options), out(out), err(err), stopFlag(stopFlag)
+    explicit ErrorStream(std::ostream& err) : err(err) {}
+    void Warning(std::string_view, std::string_view text) override { err << Lines(text) << '\n'; }
+    void Error(std::string_view text) override { err << Lines(text) << '\n'; }
+
+private:
+    std::ostream& err;
+};
+
+std::string TestSizesMessage(const NetworkState& test, const NetworkState& trained)
+{
+    return "the test file has " + std::to_string(test.NumInputs) + " inputs and " + std::to_string(test.NumOutputs) +
+           " outputs; the training file has " + std::to_string(trained.NumInputs) + " and " +
+           std::to_string(trained.NumOutputs) + ".";
+}
+
+// The run's progress on the output stream, its problems on the error stream.
+class ConsoleObserver : public RunObserver {
+public:
+    ConsoleObserver(bool quiet, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
+                    const NumberLocale& locale)
+        : quiet(quiet), out(out), err(err), stopFlag(stopFlag), locale(locale)
     {
     }
 
-    SettingsBoxes boxes;
-    bool continuing = false;  // the --continue run, whose epochs box is --continue's
-
-    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
-    void SetSweepsBox(const std::string& text) override { boxes.Sweeps = text; }
-    void SetLRateBox(const std::string& text) override { boxes.LRate = text; }
-    void SetPrintSweepsBox(const std::string& text) override { boxes.PrintSweeps = text; }
-    void CheckBothStopBoxes() override { boxes.StopAtMaxEpochs = boxes.StopWhenAllHits = true; }
-    void ShowStatus(const StatusLines& lines, bool final) override
+    void EpochEnded(const EpochReport& report) override
     {
-        if (options.quiet && !final)
-            return;
+        if (report.Display && !quiet)
+            Print(StatusLinesFor(report, locale));
+    }
+    void RunEnded(const EpochReport& report) override { Print(StatusLinesFor(report, locale)); }
+    void Problem(const RunProblem& problem) override { err << Lines(problem.message) << '\n'; }
+    bool StopRequested() override { return stopFlag && stopFlag->load(std::memory_order_relaxed); }
+
+    double LastPrintedSSE = 0;
+
+private:
+    void Print(const StatusLines& lines)
+    {
         for (const std::string* line : {&lines.Epochs, &lines.TotalSSE, &lines.Change, &lines.Hits, &lines.Misses})
             if (!line->empty())
                 out << *line << '\n';
         // A block at a time, so that a reader of a pipe sees the progress as it comes.
         out << '\n' << std::flush;
     }
-    bool StopRequested() override { return stopFlag && stopFlag->load(std::memory_order_relaxed); }
 
-    // The options are checked before training, so a warning here is not
-    // expected; should one come, it still names its option.
-    void Warning(std::string_view title, std::string_view text) override
-    {
-        err << "vantorelle-train: " << WarningLine(options, continuing, title, text) << '\n';
-    }
-    void Error(std::string_view text) override { err << Lines(text) << '\n'; }
-
-private:
-    const Options& options;
+    bool quiet;
     std::ostream& out;
     std::ostream& err;
     const std::atomic<bool>* stopFlag;
+    NumberLocale locale;
 };
 
 void ApplySettings(NetworkState& net, const Options& options)
@@ -127,15 +140,6 @@ std::string UnwritableReport(const std::string& path)
     return {};
 }
 
-// A training file's message, said of the test file.
-std::string AsTestFile(std::string message)
-{
-    const std::string training = "The training file ";
-    if (message.compare(0, training.size(), training) == 0)
-        message.replace(0, training.size(), "The test file ");
-    return message;
-}
-
 // Everything about the files that can be known before training: the files
 // named exist and are files, the test file is one this network can take,
 // the report's folder is there. Answers the exit code, ExitOk to go on.
@@ -149,62 +153,53 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
         return ExitUsageError;
     }
     NetworkState probe;
-    if (ReadResult read = ReadTrainingFile(probe, path); !read.ok) {
-        err << Lines(AsTestFile(read.message)) << '\n';
+    if (ReadResult read = ReadTrainingFile(probe, path, FileRole::Test); !read.ok) {
+        err << Lines(read.message) << '\n';
         return ExitDataError;
     }
-    if (probe.NumInputs != net.NumInputs || probe.NumOutputs != net.NumOutputs) {
-        err << "vantorelle-train: --test \"" << path << "\": the test file has " << probe.NumInputs << " inputs and "
-            << probe.NumOutputs << " outputs; the training file has " << net.NumInputs << " and " << net.NumOutputs
-            << ".\n";
+    if (!SameUnits(probe, net)) {
+        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
         return ExitUsageError;
     }
     return ExitOk;
 }
 
 // Replaces the patterns by a second file's, as generalization testing does,
-// and prints how the trained network does on them.
-int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& out,
-                     std::ostream& err, const NumberLocale& locale)
+// and prints how the trained network does on them. The file was checked
+// before training; it is read again here in case it changed meanwhile.
+int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& out, std::ostream& err,
+                     const NumberLocale& locale)
 {
-    // Checked before training; read again in case the file changed meanwhile.
-    NetworkState probe;
-    ReadResult read = ReadTrainingFile(probe, path);
-    if (!read.ok) {
-        err << Lines(AsTestFile(read.message)) << '\n';
+    NetworkState read;
+    if (ReadResult result = ReadTrainingFile(read, path, FileRole::Test); !result.ok) {
+        err << Lines(result.message) << '\n';
         return ExitDataError;
     }
-    if (probe.NumInputs != net.NumInputs || probe.NumOutputs != net.NumOutputs) {
-        err << "The test file \"" << path << "\" has " << probe.NumInputs << " inputs and " << probe.NumOutputs
-            << " outputs; the trained network has " << net.NumInputs << " and " << net.NumOutputs << ".\n";
+    if (!AdoptTestPatterns(net, read, FileBaseName(path))) {
+        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(read, net) << '\n';
         return ExitDataError;
     }
-    // As the generalization page does: the test file becomes the training
-    // file, training would start a new history from the current weights.
-    net.TrainingFileName = FileBaseName(path);
-    ReadTrainingFile(net, path);
-    net.FreshStart = 0;
-    net.EpochCount = 0;
     EvaluateTrainingSet(net);
-    out << "Test file: " << path << '\n'
-        << "Total SSE: " << FormatStandard(net.TotalSSE, locale) << '\n'
-        << "  Hits: " << FormatStandard(static_cast<double>(net.Hits), locale) << '\n'
-        << "Misses: " << FormatStandard(static_cast<double>(net.NumResponses - net.Hits), locale) << '\n';
+    const StatusLines lines = ResultLines(net, locale);
+    out << "Test file: " << path << '\n' << lines.TotalSSE << '\n' << lines.Hits << '\n' << lines.Misses << '\n';
     return ExitOk;
 }
 
 // The save-results page's label, on the console: only the outcome, and not when quiet.
-class ConsoleReportStatus : public ReportStatus {
+class ConsoleReportObserver : public ReportObserver {
 public:
-    ConsoleReportStatus(std::ostream& out, bool quiet) : out(out), quiet(quiet) {}
-    void ShowFileNameLabel(const std::string& caption, StatusColour background) override
+    ConsoleReportObserver(std::ostream& out, std::string name, bool quiet) : out(out), name(std::move(name)), quiet(quiet)
     {
-        if (background == StatusColour::Green && !quiet)
-            out << caption << '\n';
+    }
+    void StageReached(ReportStage stage) override
+    {
+        if (stage == ReportStage::Saved && !quiet)
+            out << ReportStageCaption(stage, name) << '\n';
     }
 
 private:
     std::ostream& out;
+    std::string name;
     bool quiet;
 };
 
@@ -214,29 +209,19 @@ int WriteReport(NetworkState& net, const Options& options, const SystemTexts& te
     ReportRequest request;
     request.path = *options.reportFile;
     request.sections = options.sections;
-    request.selectedName = FileBaseName(request.path);
     request.date = texts.Date();
     request.time = texts.Time();
     request.locale = texts.Numbers();
-    ConsoleReportStatus status(out, options.quiet);
-    return WriteResultsReport(net, request, status, messages) ? ExitOk : ExitDataError;
+    ConsoleReportObserver observer(out, FileBaseName(request.path), options.quiet);
+    return WriteResultsReport(net, request, observer, messages) ? ExitOk : ExitDataError;
 }
-
-// The hub's feedback line and progress bar have nothing to show on the console.
-class SilentSummaryProgress : public SummaryProgress {
-public:
-    void ShowFeedback(const std::string&) override {}
-    void StartProgress(int) override {}
-    void Advance() override {}
-    void HideProgress() override {}
-};
 
 // The spreadsheet summary, written to `path` only once it is complete.
 int WriteWorkbook(NetworkState& net, const std::string& path, Messages& messages, std::ostream& out, bool quiet)
 {
     ReplaceWorkbookFile destination(path);
-    SilentSummaryProgress progress;
-    const SummaryResult result = BuildSpreadsheetSummary(net, LocalMoment(), destination, progress);
+    SummaryObserver silent;
+    const SummaryResult result = BuildSpreadsheetSummary(net, LocalMoment(), destination, silent);
     if (!result.ok) {
         messages.Error(result.message);
         return ExitDataError;
@@ -287,26 +272,30 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
-    ConsoleHost console(options, out, err, stopFlag, locale);
-    TrainingHost host{console, console, console, *random, locale};
-
-    if (!StartTraining(net, host))
-        return ExitUsageError;
-    if (options.continueEpochs && !(stopFlag && stopFlag->load())) {
-        console.boxes.Sweeps = BoxesFor(options, *options.continueEpochs, locale).Sweeps;
-        console.continuing = true;
-        if (!ContinueTraining(net, host))
+    ConsoleObserver console(options.quiet, out, err, stopFlag, locale);
+    // The options passed the settings check before the file was read; a
+    // refusal here would be the network's own.
+    for (bool continuing : {false, true}) {
+        if (continuing && (!options.continueEpochs || (stopFlag && stopFlag->load())))
+            break;
+        const SettingsInput input = InputFor(options, continuing);
+        const Refusal refusal = continuing ? ContinueTraining(net, input, *random, console, console.LastPrintedSSE)
+                                           : StartTraining(net, input, *random, console, console.LastPrintedSSE);
+        if (refusal) {
+            err << "vantorelle-train: " << ProblemLine(options, continuing, *refusal) << '\n';
             return ExitUsageError;
+        }
     }
     if (options.testFile) {
-        if (int code = TestOnSecondFile(net, *options.testFile, out, err, host.locale); code != ExitOk)
+        if (int code = TestOnSecondFile(net, *options.testFile, out, err, locale); code != ExitOk)
             return code;
     }
+    ErrorStream messages(err);
     int code = ExitOk;
     if (options.reportFile)
-        code = WriteReport(net, options, *texts, console, out);
+        code = WriteReport(net, options, *texts, messages, out);
     if (options.workbookFile) {
-        const int written = WriteWorkbook(net, *options.workbookFile, console, out, options.quiet);
+        const int written = WriteWorkbook(net, *options.workbookFile, messages, out, options.quiet);
         if (code == ExitOk)
             code = written;
     }

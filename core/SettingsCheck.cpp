@@ -44,7 +44,7 @@ long WholeNumber(double value, SettingsField field)
 
 SettingsProblem Warning(SettingsField field, const char* title, const char* message, const char* correction)
 {
-    return {field, SettingsProblem::Kind::Warning, title, message, correction};
+    return {field, SettingsProblem::Kind::Warning, title, message, {}, correction};
 }
 
 std::optional<SettingsProblem> Check(const SettingsInput& input, const RunStart& start, CheckedSettings& checked)
@@ -92,7 +92,7 @@ SettingsCheckResult CheckSettings(const SettingsInput& input, const RunStart& st
         result.problem = Check(input, start, result.taken);
     } catch (const BoxError& error) {
         result.problem = SettingsProblem{error.field, SettingsProblem::Kind::Error, {},
-                                         text::GeneralErrorMessage(error.description), {}};
+                                         text::GeneralErrorMessage(error.description), error.description, {}};
     }
     return result;
 }

@@ -71,6 +71,7 @@ struct SettingsProblem {
     Kind kind;
     std::string title;    // a warning's own title; empty for an error
     std::string message;  // the warning's text, or the whole error report
+    std::string detail;   // an error's own description, without the report around it
     // What the box is set back to, a number in C form ("1", "0.10"); empty
     // when nothing is (for StopMethod both stop boxes are checked instead).
     std::string correction;

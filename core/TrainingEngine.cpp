@@ -90,7 +90,7 @@ Refusal AdoptSettings(NetworkState& net, const SettingsInput& input)
         return result.problem;
     } catch (const std::bad_alloc&) {
         return SettingsProblem{SettingsField::Network, SettingsProblem::Kind::Error, {}, text::OutOfMemoryMessage(),
-                               {}};
+                               "out of memory", {}};
     }
 }
 
@@ -98,7 +98,8 @@ namespace {
 
 SettingsProblem MismatchedSizes()
 {
-    return {SettingsField::Network, SettingsProblem::Kind::Error, {}, text::MismatchedSizesMessage(), {}};
+    return {SettingsField::Network, SettingsProblem::Kind::Error, {}, text::MismatchedSizesMessage(),
+            "the network's units and weights do not match its patterns", {}};
 }
 
 // The run's own bookkeeping between epochs.

@@ -16,6 +16,11 @@ namespace vantorelle {
 
 namespace {
 
+std::string FileSubject(FileRole role, const std::string& name)
+{
+    return std::string(role == FileRole::Test ? "The test file" : "The training file") + " \"" + name + "\"";
+}
+
 // More values than this would need over half a gigabyte: refuse before allocating.
 constexpr long long MaxStoredValues = 64LL * 1024 * 1024;
 
@@ -135,7 +140,10 @@ private:
 
 class Reader {
 public:
-    Reader(const std::string& name, std::istream& source) : name(name), tokens(source) {}
+    Reader(const std::string& name, std::istream& source, FileRole role)
+        : name(name), subject(FileSubject(role, name)), tokens(source)
+    {
+    }
 
     std::string error;
 
@@ -144,7 +152,7 @@ public:
     {
         if (!tokens.Next()) {
             if (tokens.ReadFailed())
-                error = "The training file \"" + name + "\" cannot be read.";
+                error = subject + " cannot be read.";
             else if (tokens.TooLong())
                 Fail(tokens.Where() + ", \"" + tokens.Token() + "\", is too long to be a number.");
             else
@@ -177,10 +185,11 @@ public:
         return true;
     }
 
-    void Fail(const std::string& why) { error = "The training file \"" + name + "\" cannot be used: " + why; }
+    void Fail(const std::string& why) { error = subject + " cannot be used: " + why; }
 
 private:
     std::string name;
+    std::string subject;  // "The training file \"and.net\""
     Tokenizer tokens;
 };
 
@@ -200,14 +209,15 @@ namespace {
 
 // Opens the file at path for reading and finds its length; on failure the
 // message says why.
-bool OpenFile(const std::string& path, std::ifstream& file, std::uintmax_t& size, std::string& message)
+bool OpenFile(const std::string& path, FileRole role, std::ifstream& file, std::uintmax_t& size, std::string& message)
 {
+    const std::string subject = FileSubject(role, FileBaseName(path));
     // Only an ordinary file: opening a named pipe waits for a writer that may
     // never come (the page would freeze), and a folder reads as no text.
     std::error_code statusError;
     const auto type = std::filesystem::status(path, statusError).type();
     if (!statusError && type != std::filesystem::file_type::regular) {
-        message = "The training file \"" + FileBaseName(path) + "\" cannot be opened: " +
+        message = subject + " cannot be opened: " +
                   (type == std::filesystem::file_type::directory ? "it is a folder" : "it is not an ordinary file") +
                   ".";
         return false;
@@ -215,7 +225,7 @@ bool OpenFile(const std::string& path, std::ifstream& file, std::uintmax_t& size
     file.open(path, std::ios::binary);
     if (!file) {
         int err = errno;
-        message = "The training file \"" + FileBaseName(path) + "\" cannot be opened: " +
+        message = subject + " cannot be opened: " +
                   (err ? std::strerror(err) : "unknown error") + ".";
         return false;
     }
@@ -238,7 +248,7 @@ bool ReadHeader(Reader& reader, FileHeader& header)
 ReadResult ReadTrainingFileHeader(std::istream& source, const std::string& name, FileHeader& header)
 {
     ReadResult result;
-    Reader reader(name, source);
+    Reader reader(name, source, FileRole::Training);
     FileHeader read;
     if (!ReadHeader(reader, read)) {
         result.message = reader.error;
@@ -254,7 +264,7 @@ ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header)
     ReadResult result;
     std::ifstream file;
     std::uintmax_t size = 0;
-    if (!OpenFile(path, file, size, result.message))
+    if (!OpenFile(path, FileRole::Training, file, size, result.message))
         return result;
     return ReadTrainingFileHeader(file, FileBaseName(path), header);
 }
@@ -265,20 +275,21 @@ std::string FileBaseName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-ReadResult ReadTrainingFile(NetworkState& net, const std::string& path)
+ReadResult ReadTrainingFile(NetworkState& net, const std::string& path, FileRole role)
 {
     ReadResult result;
     std::ifstream file;
     std::uintmax_t size = 0;
-    if (!OpenFile(path, file, size, result.message))
+    if (!OpenFile(path, role, file, size, result.message))
         return result;
-    return ReadTrainingFile(net, file, FileBaseName(path), size);
+    return ReadTrainingFile(net, file, FileBaseName(path), size, role);
 }
 
-ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size)
+ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size,
+                            FileRole role)
 {
     ReadResult result;
-    Reader reader(name, source);
+    Reader reader(name, source, role);
     NetworkState fresh;
     FileHeader header;
     if (!ReadHeader(reader, header)) {
@@ -349,6 +360,24 @@ void AdoptTrainingData(NetworkState& net, NetworkState& read)
     net.InputPatterns = std::move(read.InputPatterns);
     net.DesiredOutputs = std::move(read.DesiredOutputs);
     net.PatternOrder.assign(static_cast<std::size_t>(net.NumPatterns) + 1, 0);
+}
+
+bool SameUnits(const NetworkState& a, const NetworkState& b)
+{
+    return a.NumInputs == b.NumInputs && a.NumOutputs == b.NumOutputs;
+}
+
+bool AdoptTestPatterns(NetworkState& net, NetworkState& read, const std::string& fileName)
+{
+    // The unit arrays and the weights keep their sizes, so other numbers of
+    // units never get in.
+    if (!SameUnits(read, net))
+        return false;
+    net.TrainingFileName = fileName;
+    AdoptTrainingData(net, read);
+    net.FreshStart = 0;
+    net.EpochCount = 0;
+    return true;
 }
 
 }  // namespace vantorelle

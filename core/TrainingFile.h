@@ -16,21 +16,35 @@ struct ReadResult {
     std::string message;  // why the file was refused; empty on success
 };
 
+// What a file is read as, for its messages: "The training file ..." or
+// "The test file ...".
+enum class FileRole { Training, Test };
+
 // Reads the file at path into net's sizes, patterns, desired outputs, pattern
 // order and NumResponses. On any fault it returns a message naming the file
 // (and the bad value's position where there is one) and leaves net untouched.
-ReadResult ReadTrainingFile(NetworkState& net, const std::string& path);
+ReadResult ReadTrainingFile(NetworkState& net, const std::string& path, FileRole role = FileRole::Training);
 
 // The same from an open source that holds `size` bytes, naming it `name` in
 // messages. The source is read a block at a time and only as far as the
 // header's sizes reach, so memory follows those sizes and not the source's
 // length; whatever follows the last desired output is never looked at.
-ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size);
+ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::string& name, std::uintmax_t size,
+                            FileRole role = FileRole::Training);
 
 // Moves the sizes, patterns and desired outputs that ReadTrainingFile put
 // into a scratch state `read` over to net, as a successful read would have.
 // For callers that check what was read before it replaces anything.
 void AdoptTrainingData(NetworkState& net, NetworkState& read);
+
+// Whether two networks have the same numbers of inputs and outputs.
+bool SameUnits(const NetworkState& a, const NetworkState& b);
+
+// Generalization testing: the patterns of a second file, read into `read`,
+// replace net's, named `fileName`; the weights stay and a continued run
+// starts a new history. Answers false, changing nothing, when the file has
+// other numbers of inputs or outputs than the network.
+bool AdoptTestPatterns(NetworkState& net, NetworkState& read, const std::string& fileName);
 
 // The sizes a training file's header gives.
 struct FileHeader {

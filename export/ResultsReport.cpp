@@ -201,9 +201,20 @@ void WriteReport(LineWriter& out, NetworkState& net, const ReportRequest& reques
 
 }  // namespace
 
-std::string SavingCaption(const std::string& name) { return name + " being saved..."; }
-std::string SavedCaption(const std::string& name) { return name + " has been saved!"; }
-std::string NotSavedCaption(const std::string& name) { return name + " has not been saved!"; }
+std::string ReportStageCaption(ReportStage stage, const std::string& name)
+{
+    switch (stage) {
+    case ReportStage::Saving: return name + " being saved...";
+    case ReportStage::NotSaved: return name + " has not been saved!";
+    case ReportStage::Saved: break;
+    }
+    return name + " has been saved!";
+}
+
+StatusColour ReportStageColour(ReportStage stage)
+{
+    return stage == ReportStage::Saved ? StatusColour::Green : StatusColour::Red;
+}
 
 std::string ReportFailureMessage(const std::string& path, int error, bool existed)
 {
@@ -213,13 +224,13 @@ std::string ReportFailureMessage(const std::string& path, int error, bool existe
     return text;
 }
 
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages,
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
                         ReportFiles& files)
 {
-    status.ShowFileNameLabel(SavingCaption(request.selectedName), StatusColour::Red);
+    observer.StageReached(ReportStage::Saving);
     const bool existed = files.Exists(request.path);
     auto fail = [&](int error) {
-        status.ShowFileNameLabel(NotSavedCaption(request.selectedName), StatusColour::Red);
+        observer.StageReached(ReportStage::NotSaved);
         messages.Error(ReportFailureMessage(request.path, error, existed));
         return false;
     };
@@ -240,14 +251,14 @@ bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportS
         files.Remove(temporary);
         return fail(error);
     }
-    status.ShowFileNameLabel(SavedCaption(request.selectedName), StatusColour::Green);
+    observer.StageReached(ReportStage::Saved);
     return true;
 }
 
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages)
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages)
 {
     SystemReportFiles files;
-    return WriteResultsReport(net, request, status, messages, files);
+    return WriteResultsReport(net, request, observer, messages, files);
 }
 
 }  // namespace vantorelle

@@ -13,7 +13,7 @@
 #include "NetworkState.h"
 #include "NumberFormat.h"
 #include "ReportFiles.h"
-#include "TrainingHost.h"
+#include "Messages.h"
 
 namespace vantorelle {
 
@@ -37,17 +37,19 @@ using ReportSections = std::array<bool, ReportSectionCount>;
 // The boxes checked when the save-results page opens.
 inline constexpr ReportSections DefaultReportSections{false, true, true, true, true, false, false};
 
-// Where the report shows its progress: the page's FileNameLabel.
-class ReportStatus {
+// How far the writing of a report has come.
+enum class ReportStage { Saving, NotSaved, Saved };
+
+// Who follows the writing: the save page's label, the trainer's output.
+class ReportObserver {
 public:
-    virtual ~ReportStatus() = default;
-    virtual void ShowFileNameLabel(const std::string& caption, StatusColour background) = 0;
+    virtual ~ReportObserver() = default;
+    virtual void StageReached(ReportStage stage) = 0;
 };
 
 struct ReportRequest {
     std::string path;          // ResultsFilePath: the file to write
     ReportSections sections = DefaultReportSections;
-    std::string selectedName;  // the name selected in the file list, for the status captions
     std::string date;          // the system's short date
     std::string time;          // the system's long time
     NumberLocale locale;       // the system's separators
@@ -60,15 +62,16 @@ struct ReportRequest {
 // The report goes to a temporary file beside the target that replaces the
 // target only once every byte is on the disk: a failure leaves any earlier
 // file as it was and no partial file behind. On failure `messages` gets one
-// error naming the file and the reason, and the status says it was not saved.
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages,
+// error naming the file and the reason, and the observer hears it was not saved.
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
                         ReportFiles& files);
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportStatus& status, Messages& messages);
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages);
 
-// The status captions.
-std::string SavingCaption(const std::string& name);    // name " being saved..."
-std::string SavedCaption(const std::string& name);     // name " has been saved!"
-std::string NotSavedCaption(const std::string& name);  // name " has not been saved!"
+// The status caption of a stage for the file selected as `name`: name " being
+// saved...", " has not been saved!" or " has been saved!"; and its
+// background, green once saved, red before.
+std::string ReportStageCaption(ReportStage stage, const std::string& name);
+StatusColour ReportStageColour(ReportStage stage);
 
 // What the user is told when the report cannot be saved; `error` is an errno
 // value, `existed` whether a file of that name was there before.

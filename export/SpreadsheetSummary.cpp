@@ -12,6 +12,7 @@
 #include "ReportFiles.h"
 #include "Response.h"
 #include "TrainingEngine.h"
+#include "TrainingTexts.h"
 
 namespace vantorelle {
 
@@ -19,10 +20,7 @@ namespace text {
 
 std::string SpreadsheetErrorMessage(const std::string& description)
 {
-    return std::string("This version of the code has encountered an error with excel.\r") +
-           "It would be helpful if you could report this error to " + ContactAddress + "\r" +
-           "Please include the following error message as well as\r" +
-           "where the error occured and what version of windows you are using:\r" + description;
+    return ErrorReport(" with excel", description);
 }
 
 std::string WorkbookWrittenCaption(const std::string& path) { return "The workbook has been written to " + path; }
@@ -44,115 +42,115 @@ void CentreTwoDecimals(Spreadsheet& book, const std::string& name)
 // One pattern block: labels, the named data range (from B2, one row and one
 // column past the data) and the values, advancing as the summary's steps do.
 template <typename Value>
-void PatternSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net, const std::string& name,
+void PatternSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net, const std::string& name,
                   const std::string& columnLabels, const std::string& columnPrefix, long columns, Value value)
 {
     WriteColumnLabels(book, columnLabels, columnPrefix, columns);
     WriteRowLabels(book, "PatLabels", "PAT ", net.NumPatterns);
     book.NameRange(name, {{2, 2}, {net.NumPatterns + 2, columns + 2}});
-    progress.Advance();
+    progress.StepDone();
     for (long p = 1; p <= net.NumPatterns; ++p)
         for (long c = 1; c <= columns; ++c)
             book.SetNumber({p + 1, c + 1}, value(p, c));
-    progress.Advance();
+    progress.StepDone();
     CentreTwoDecimals(book, name);
 }
 
-void InputsSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net)
+void InputsSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net)
 {
     book.AddSheet();
     book.RenameActiveSheet("Inputs");
-    progress.Advance();
+    progress.StepDone();
     PatternSheet(book, progress, net, "Inputs", "InLabels", "IN ", net.NumInputs,
                  [&](long p, long i) { return net.InputPatterns(p, i); });
 }
 
-void DesiredOutputsSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net)
+void DesiredOutputsSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net)
 {
     book.AddSheet();
-    progress.Advance();
+    progress.StepDone();
     book.RenameActiveSheet("Desired Outputs");
     PatternSheet(book, progress, net, "Outputs", "OutLabels", "OUT ", net.NumOutputs,
                  [&](long p, long k) { return net.DesiredOutputs(p, k); });
 }
 
-void SSEDataSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net)
+void SSEDataSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net)
 {
     const long records = net.SSERecordCount < MaxHistoryRows ? net.SSERecordCount : MaxHistoryRows;
     book.AddSheet();
     book.RenameActiveSheet("SSE Data");
-    progress.Advance();
+    progress.StepDone();
     book.NameRange("SSEData", {{2, 1}, {records + 2, 2}});
     book.SetText({1, 1}, "Sweep");
     book.SetText({1, 2}, "SSE");
     book.SetAlignment({{1, 1}, {1, 2}}, HorizontalAlign::Centre);
     book.SetBold({{1, 1}, {1, 2}}, true);
-    progress.Advance();
+    progress.StepDone();
     for (long r = 1; r <= records; ++r) {
         const HistoryRow& row = net.SSEHistory[static_cast<std::size_t>(r)];
         book.SetNumber({r + 1, 1}, row.Epochs);
         book.SetNumber({r + 1, 2}, row.SSE);
     }
-    progress.Advance();
+    progress.StepDone();
 }
 
-void ConnectionWeightsSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net)
+void ConnectionWeightsSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net)
 {
     const long outputs = net.NumOutputs;
     book.AddSheet();
     book.RenameActiveSheet("Connection Weights");
     WriteColumnLabels(book, "OutLabels", "OUT ", outputs);
     WriteWeightRowLabels(book, "InLabels", "IN ", net.NumInputs);
-    progress.Advance();
+    progress.StepDone();
     book.NameRange("Kind", {{2, 2}, {2, outputs + 2}});
     book.NameRange("Biases", {{3, 2}, {3, outputs + 2}});
     book.NameRange("Weights", {{4, 2}, {net.NumInputs + 4, outputs + 2}});
-    progress.Advance();
+    progress.StepDone();
     for (long k = 1; k <= outputs; ++k)
         book.SetText({2, k + 1}, UnitKindName(net.OutputUnits[static_cast<std::size_t>(k)].UnitType));
-    progress.Advance();
+    progress.StepDone();
     for (long k = 1; k <= outputs; ++k)
         book.SetNumber({3, k + 1}, net.OutputUnits[static_cast<std::size_t>(k)].Threshold);
-    progress.Advance();
+    progress.StepDone();
     for (long i = 1; i <= net.NumInputs; ++i)
         for (long k = 1; k <= outputs; ++k)
             book.SetNumber({i + 3, k + 1}, net.Weights(i, k));
-    progress.Advance();
+    progress.StepDone();
     book.SetAlignment(book.NamedRange("Kind"), HorizontalAlign::Centre);
     CentreTwoDecimals(book, "Biases");
     CentreTwoDecimals(book, "Weights");
-    progress.Advance();
+    progress.StepDone();
 }
 
-void ErrorsSheet(Spreadsheet& book, SummaryProgress& progress, NetworkState& net)
+void ErrorsSheet(Spreadsheet& book, SummaryObserver& progress, NetworkState& net)
 {
     book.AddSheet();
     book.RenameActiveSheet("Errors");
-    progress.Advance();
+    progress.StepDone();
     WriteColumnLabels(book, "OutLabels", "ERR ", net.NumOutputs);
     WriteRowLabels(book, "PatLabels", "PAT ", net.NumPatterns);
     book.NameRange("Error", {{2, 2}, {net.NumPatterns + 2, net.NumOutputs + 2}});
-    progress.Advance();
+    progress.StepDone();
     for (long p = 1; p <= net.NumPatterns; ++p) {
         ComputeResponse(net, p);
         for (long k = 1; k <= net.NumOutputs; ++k)
             book.SetNumber({p + 1, k + 1}, net.OutputUnits[static_cast<std::size_t>(k)].Error);
     }
-    progress.Advance();
+    progress.StepDone();
     CentreTwoDecimals(book, "Error");
 }
 
-void NetworkResponsesSheet(Spreadsheet& book, SummaryProgress& progress, NetworkState& net)
+void NetworkResponsesSheet(Spreadsheet& book, SummaryObserver& progress, NetworkState& net)
 {
     book.AddSheet();
     book.RenameActiveSheet("Network Responses");
-    progress.Advance();
+    progress.StepDone();
     WriteColumnLabels(book, "OutLabels", "ACT ", net.NumOutputs);
     WriteRowLabels(book, "PatLabels", "PAT ", net.NumPatterns);
     book.NameRange("Actual", {{2, 2}, {net.NumPatterns + 2, net.NumOutputs + 2}});
     net.Hits = 0;
     net.TotalSSE = 0;
-    progress.Advance();
+    progress.StepDone();
     for (long p = 1; p <= net.NumPatterns; ++p) {
         ComputeResponse(net, p);
         const long hits = net.Hits + PatternHits(net);
@@ -164,15 +162,15 @@ void NetworkResponsesSheet(Spreadsheet& book, SummaryProgress& progress, Network
         for (long k = 1; k <= net.NumOutputs; ++k)
             book.SetNumber({p + 1, k + 1}, net.OutputUnits[static_cast<std::size_t>(k)].Activation);
     }
-    progress.Advance();
+    progress.StepDone();
     CentreTwoDecimals(book, "Actual");
 }
 
-void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const NetworkState& net,
+void GeneralInformationSheet(Spreadsheet& book, SummaryObserver& progress, const NetworkState& net,
                              const AnalysisMoment& when)
 {
     book.AddSheet();
-    progress.Advance();
+    progress.StepDone();
     book.RenameActiveSheet("General Information");
     book.NameRange("TextStuff", {{1, 1}, {18, 2}});
     auto label = [&](long row, const char* text) { book.SetText({row, 1}, text); };
@@ -184,7 +182,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     book.SetDate({3, 2}, when.date);
     label(4, "Time of Analysis:");
     book.SetTime({4, 2}, when.time);
-    progress.Advance();
+    progress.StepDone();
 
     label(5, "Learning Rule:");
     book.SetText({5, 2}, net.LearningRule);
@@ -196,7 +194,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     book.SetInteger({8, 2}, net.Hits);
     label(9, "Misses:");
     book.SetInteger({9, 2}, net.NumResponses - net.Hits);
-    progress.Advance();
+    progress.StepDone();
 
     label(10, "Minimum Squared Error Defining A Hit:");
     book.SetNumber({10, 2}, net.MinError);
@@ -207,7 +205,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     book.SetNumber({13, 2}, net.WeightMin);
     label(14, "Sign Option:");
     book.SetText({14, 2}, net.WeightSign);
-    progress.Advance();
+    progress.StepDone();
 
     label(15, "Bias Start Settings");
     label(16, "Maximum:");
@@ -216,7 +214,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     book.SetNumber({17, 2}, net.ThresholdMin);
     label(18, "Sign Option:");
     book.SetText({18, 2}, net.ThresholdSign);
-    progress.Advance();
+    progress.StepDone();
 
     const CellRange labels{{1, 1}, {18, 1}};
     const CellRange values{{1, 2}, {18, 2}};
@@ -225,7 +223,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryProgress& progress, const
     book.SetBold(book.NamedRange("TextStuff"), true);
     book.SetAlignment(labels, HorizontalAlign::Right);
     book.SetAlignment(values, HorizontalAlign::Centre);
-    progress.Advance();
+    progress.StepDone();
 }
 
 // Creates an empty file with a name of its own in folder, for a workbook
@@ -315,17 +313,17 @@ AnalysisMoment LocalMoment()
 }
 
 SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& when, WorkbookDestination& destination,
-                                      SummaryProgress& progress)
+                                      SummaryObserver& progress)
 {
-    progress.ShowFeedback(text::SummaryPatience);
+    progress.Feedback(text::SummaryPatience);
     SummaryResult result;
     try {
-        progress.StartProgress(SummaryAdvances);
+        progress.StepsPlanned(SummaryAdvances);
         // There is no spreadsheet application to start: the workbook is
         // built here and written as a file at the end.
-        progress.Advance();
+        progress.StepDone();
         XlsxWorkbook book;
-        progress.Advance();
+        progress.StepDone();
 
         InputsSheet(book, progress, net);
         DesiredOutputsSheet(book, progress, net);
@@ -346,8 +344,8 @@ SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& w
     }
     if (!result.ok)
         return result;  // the label and the bar stay as they were, as after any failed step
-    progress.ShowFeedback(text::WorkbookWrittenCaption(result.path));
-    progress.HideProgress();
+    progress.Feedback(text::WorkbookWrittenCaption(result.path));
+    progress.StepsEnded();
     return result;
 }
 

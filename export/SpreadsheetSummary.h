@@ -7,7 +7,7 @@
 // BuildSpreadsheetSummary builds the workbook in memory, then hands it to a
 // destination that writes the file: a new Book<n>.xlsx in the folder of the
 // run's workbooks (the desktop program) or a given file (the trainer). It
-// reports its progress through SummaryProgress, 29 advances in all, and
+// reports its progress through SummaryObserver, 29 advances in all, and
 // shows no message itself: the result carries the text for the user.
 //
 // It reads no clock: the caller passes the date and time of the analysis.
@@ -25,16 +25,17 @@
 
 namespace vantorelle {
 
-// Where the summary shows how far it has got: the hub's FeedBackLabel and
-// ExcelProgressBar.
-class SummaryProgress {
+// Who follows the building of a summary (the hub's feedback line and
+// progress bar, a test): a line for the user, then the steps as they are done.
+// It hears nothing by default, which is all the trainer needs.
+class SummaryObserver {
 public:
-    virtual ~SummaryProgress() = default;
-    virtual void ShowFeedback(const std::string& text) = 0;
-    // Minimum 0, value 0, the given maximum, shown.
-    virtual void StartProgress(int maximum) = 0;
-    virtual void Advance() = 0;
-    virtual void HideProgress() = 0;
+    virtual ~SummaryObserver() = default;
+    virtual void Feedback(const std::string& /*text*/) {}
+    // The number of steps the building takes; none is done yet.
+    virtual void StepsPlanned(int /*steps*/) {}
+    virtual void StepDone() {}
+    virtual void StepsEnded() {}
 };
 
 // A workbook file that could not be written; what() is the whole message for
@@ -101,7 +102,7 @@ struct SummaryResult {
 inline constexpr int SummaryAdvances = 29;
 
 SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& when, WorkbookDestination& destination,
-                                      SummaryProgress& progress);
+                                      SummaryObserver& progress);
 
 namespace text {
 inline constexpr const char* SummaryPatience = "Please be patient while the spreadsheet is built...";

@@ -52,18 +52,18 @@ bool DesktopWorkbookViewer::open(const QString& path)
 }
 
 // Carries the worker's progress to the hub's controls on the interface thread.
-class WorkbookExport::Progress : public SummaryProgress {
+class WorkbookExport::Progress : public SummaryObserver {
 public:
     explicit Progress(WorkbookExport& owner) : owner(owner) {}
 
-    void ShowFeedback(const std::string& text) override
+    void Feedback(const std::string& text) override
     {
         post([text](WorkbookExport& e) {
             if (e.feedback)
                 e.feedback->setText(QString::fromStdString(text));
         });
     }
-    void StartProgress(int maximum) override
+    void StepsPlanned(int maximum) override
     {
         post([maximum](WorkbookExport& e) {
             if (!e.bar)
@@ -73,14 +73,14 @@ public:
             e.bar->show();
         });
     }
-    void Advance() override
+    void StepDone() override
     {
         post([](WorkbookExport& e) {
             if (e.bar)
                 e.bar->setValue(e.bar->value() + 1);
         });
     }
-    void HideProgress() override
+    void StepsEnded() override
     {
         post([](WorkbookExport& e) {
             if (e.bar)

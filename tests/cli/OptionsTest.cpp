@@ -9,8 +9,8 @@ TEST(Options, DefaultsAndEveryOption)
     ParseResult d = ParseOptions({"and.net"});
     ASSERT_TRUE(d.error.empty()) << d.error;
     EXPECT_EQ(d.options.rule, "Delta");
-    EXPECT_EQ(d.options.epochs, "1000");
-    EXPECT_EQ(d.options.printEvery, "100");
+    EXPECT_EQ(d.options.epochs.text, "1000");
+    EXPECT_EQ(d.options.printEvery.text, "100");
     EXPECT_TRUE(d.options.epochLimit && d.options.hitStop);
     EXPECT_FALSE(d.options.seed.has_value());
 
@@ -22,18 +22,20 @@ TEST(Options, DefaultsAndEveryOption)
     const Options& o = r.options;
     EXPECT_EQ(o.trainingFile, "x.net");
     EXPECT_EQ(o.rule, "Tarvik");
-    EXPECT_EQ(*o.rate, "0.2");
-    EXPECT_EQ(o.epochs, "50");
+    EXPECT_EQ(o.rate->text, "0.2");
+    EXPECT_EQ(o.epochs.text, "50");
+    EXPECT_EQ(o.epochs.value, 50);  // read once, here
+    EXPECT_EQ(o.rate->value, 0.2);
     EXPECT_FALSE(o.hitStop);
-    EXPECT_EQ(o.printEvery, "5");
-    EXPECT_EQ(o.minError, "0.1");
+    EXPECT_EQ(o.printEvery.text, "5");
+    EXPECT_EQ(o.minError.text, "0.1");
     EXPECT_TRUE(o.fileOrder && o.freezeThresholds && o.quiet);
     EXPECT_EQ(o.weights.min, 0.2);
     EXPECT_EQ(o.weights.sign, "Pos");
     EXPECT_EQ(o.thresholds.max, 0.2);
     EXPECT_EQ(o.thresholds.sign, "Neg");
     EXPECT_EQ(*o.seed, 17u);
-    EXPECT_EQ(*o.continueEpochs, "20");
+    EXPECT_EQ(o.continueEpochs->text, "20");
     EXPECT_EQ(*o.testFile, "y.net");
 }
 
@@ -89,7 +91,7 @@ TEST(Options, EveryRefusalIsOneLineNamingTheOptionAndItsValue)
     // A negative number is a value, not an option.
     ParseResult negative = ParseOptions({"a.net", "--min-error", "-0.5"});
     EXPECT_EQ(negative.error, "");
-    EXPECT_EQ(negative.options.minError, "-0.5");
+    EXPECT_EQ(negative.options.minError.text, "-0.5");
 }
 
 // The start pages' range check, with their texts.

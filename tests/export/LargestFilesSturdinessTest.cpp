@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "../core/RecordingHost.h"
+#include "RecordingHost.h"
 #include "ReportTestSupport.h"
 #include "Response.h"
 #include "SpreadsheetSummary.h"
@@ -18,14 +18,6 @@
 
 namespace vantorelle::testing {
 namespace {
-
-struct NoProgress : SummaryProgress {
-    int advances = 0;
-    void ShowFeedback(const std::string&) override {}
-    void StartProgress(int) override {}
-    void Advance() override { ++advances; }
-    void HideProgress() override {}
-};
 
 // A training file of the given sizes: inputs from a repeating pattern of
 // short values, each pattern's output the one its number picks.
@@ -76,7 +68,7 @@ TEST_P(LargestFileTest, ReadTrainedProbedReportedAndExported)
     RecordingHost panel;
     panel.boxes = {"3", "0.1", "1", "0.01", true, false};
     MersenneRandom random{3};
-    TrainingHost host{panel, panel, panel, random, NumberLocale{}};
+    EngineHost host{panel, random};
     ASSERT_TRUE(StartTraining(net, host));
     EXPECT_EQ(net.EpochCount, 3);
     EXPECT_TRUE(panel.errors.empty()) << panel.errors.front();
@@ -88,7 +80,7 @@ TEST_P(LargestFileTest, ReadTrainedProbedReportedAndExported)
     for (long k = 1; k <= net.NumOutputs; ++k)
         EXPECT_TRUE(std::isfinite(net.OutputUnits[k].Activation)) << k;
 
-    ReportRequest request{scratch.Path("largest.txt"), {}, "largest.txt", "3/7/25", "4:05:06 PM", {}};
+    ReportRequest request{scratch.Path("largest.txt"), {}, "3/7/25", "4:05:06 PM", {}};
     request.sections.fill(true);
     RecordingStatus status;
     RecordingMessages messages;
@@ -97,7 +89,7 @@ TEST_P(LargestFileTest, ReadTrainedProbedReportedAndExported)
     EXPECT_GT(ReadBytes(request.path).size(), static_cast<std::size_t>(2 * sizes.inputs * sizes.patterns));
 
     ReplaceWorkbookFile book(scratch.Path("largest.xlsx"));
-    NoProgress progress;
+    StepCounter progress;
     const SummaryResult summary = BuildSpreadsheetSummary(net, AnalysisMoment{}, book, progress);
     ASSERT_TRUE(summary.ok) << summary.message;
     EXPECT_EQ(progress.advances, SummaryAdvances);

@@ -14,15 +14,19 @@
 
 #include "ReportFiles.h"
 #include "ResultsReport.h"
+#include "SpreadsheetSummary.h"
 
 namespace vantorelle::testing {
 
-struct RecordingStatus : ReportStatus {
-    std::vector<std::pair<std::string, StatusColour>> shown;
-    void ShowFileNameLabel(const std::string& caption, StatusColour background) override
-    {
-        shown.emplace_back(caption, background);
-    }
+struct RecordingStatus : ReportObserver {
+    std::vector<ReportStage> stages;
+    void StageReached(ReportStage stage) override { stages.push_back(stage); }
+};
+
+// Counts a workbook summary's steps.
+struct StepCounter : SummaryObserver {
+    int advances = 0;
+    void StepDone() override { ++advances; }
 };
 
 struct RecordingMessages : Messages {

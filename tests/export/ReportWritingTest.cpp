@@ -21,7 +21,7 @@ protected:
     ReportWritingTest() : net(MakeAnd())
     {
         net.TrainingFileName = "and.net";
-        request = {scratch.Path("run1.txt"), DefaultReportSections, "run1.txt", "3/7/25", "4:05:06 PM", {}};
+        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
     }
 
     bool Write(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
@@ -34,9 +34,8 @@ protected:
     // The label was left saying the file was not saved, and one message named the file and the reason.
     void ExpectNotSaved(const std::string& reason, bool earlierKept)
     {
-        ASSERT_FALSE(status.shown.empty());
-        EXPECT_EQ(status.shown.back().first, "run1.txt has not been saved!");
-        EXPECT_EQ(status.shown.back().second, StatusColour::Red);
+        ASSERT_FALSE(status.stages.empty());
+        EXPECT_EQ(status.stages.back(), ReportStage::NotSaved);
         ASSERT_EQ(messages.errors.size(), 1u);
         const std::string& text = messages.errors[0];
         EXPECT_EQ(text.find("The report could not be saved as \"" + request.path + "\".\r"), 0u) << text;
@@ -110,7 +109,7 @@ TEST_F(ReportWritingTest, MissingFolderIsNamedAndNothingIsCreated)
     EXPECT_FALSE(Write());
     ExpectNotSaved("The folder \"" + scratch.Path("no such folder") + "\" does not exist.", false);
     EXPECT_TRUE(scratch.Names().empty());
-    EXPECT_EQ(status.shown.front().first, "run1.txt being saved...");
+    EXPECT_EQ(status.stages.front(), ReportStage::Saving);
 }
 
 TEST_F(ReportWritingTest, AFolderInTheWayIsNamedAndLeftAlone)
@@ -207,6 +206,6 @@ TEST_F(ReportWritingTest, ASaveAfterAFailureWorks)
     messages.errors.clear();
     EXPECT_TRUE(Write());
     EXPECT_TRUE(messages.errors.empty());
-    EXPECT_EQ(status.shown.back().first, "run1.txt has been saved!");
+    EXPECT_EQ(status.stages.back(), ReportStage::Saved);
     EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
 }

@@ -141,7 +141,7 @@ protected:
     // Writes the report of `net` with the given boxes and answers the file's bytes.
     std::string Report(NetworkState& net, const ReportSections& sections, const NumberLocale& locale = enUS)
     {
-        ReportRequest request{scratch.Path("run1.txt"), sections, "run1.txt", "3/7/25", "4:05:06 PM UTC", locale};
+        ReportRequest request{scratch.Path("run1.txt"), sections, "3/7/25", "4:05:06 PM UTC", locale};
         EXPECT_TRUE(WriteResultsReport(net, request, status, messages));
         EXPECT_TRUE(messages.errors.empty());
         return ReadBytes(request.path);
@@ -296,11 +296,13 @@ TEST_F(ResultsReportTest, StatusShowsSavingOnRedThenSavedOnGreen)
 {
     NetworkState net = Tiny();
     Report(net, DefaultReportSections);
-    ASSERT_EQ(status.shown.size(), 2u);
-    EXPECT_EQ(status.shown[0].first, "run1.txt being saved...");
-    EXPECT_EQ(status.shown[0].second, StatusColour::Red);
-    EXPECT_EQ(status.shown[1].first, "run1.txt has been saved!");
-    EXPECT_EQ(status.shown[1].second, StatusColour::Green);
+    ASSERT_EQ(status.stages.size(), 2u);
+    EXPECT_EQ(ReportStageCaption(status.stages[0], "run1.txt"), "run1.txt being saved...");
+    EXPECT_EQ(ReportStageColour(status.stages[0]), StatusColour::Red);
+    EXPECT_EQ(ReportStageCaption(status.stages[1], "run1.txt"), "run1.txt has been saved!");
+    EXPECT_EQ(ReportStageColour(status.stages[1]), StatusColour::Green);
+    EXPECT_EQ(ReportStageCaption(ReportStage::NotSaved, "run1.txt"), "run1.txt has not been saved!");
+    EXPECT_EQ(ReportStageColour(ReportStage::NotSaved), StatusColour::Red);
 }
 
 // A network with no patterns still gets its header and empty tables.

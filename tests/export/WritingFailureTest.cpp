@@ -43,13 +43,6 @@ public:
     }
 };
 
-struct NoProgress : SummaryProgress {
-    void ShowFeedback(const std::string&) override {}
-    void StartProgress(int) override {}
-    void Advance() override {}
-    void HideProgress() override {}
-};
-
 const std::string Earlier = "an earlier file";
 
 class WritingFailureTest : public ::testing::Test {
@@ -57,7 +50,7 @@ protected:
     WritingFailureTest() : net(MakeAnd())
     {
         net.TrainingFileName = "and.net";
-        request = {scratch.Path("run1.txt"), DefaultReportSections, "run1.txt", "3/7/25", "4:05:06 PM", {}};
+        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
     }
 
     bool WriteReport(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
@@ -65,7 +58,7 @@ protected:
     SummaryResult ReplaceWorkbook(ReportFiles& files)
     {
         ReplaceWorkbookFile destination(scratch.Path("summary.xlsx"), files);
-        NoProgress progress;
+        SummaryObserver progress;
         return BuildSpreadsheetSummary(net, AnalysisMoment{}, destination, progress);
     }
 
@@ -77,7 +70,7 @@ protected:
         EXPECT_EQ(messages.errors[0].rfind("The report could not be saved as \"" + request.path + "\".\r", 0), 0u)
             << messages.errors[0];
         EXPECT_NE(messages.errors[0].find(reason), std::string::npos) << messages.errors[0];
-        EXPECT_EQ(status.shown.back().first, "run1.txt has not been saved!");
+        EXPECT_EQ(status.stages.back(), ReportStage::NotSaved);
     }
 
     ScratchFolder scratch;
@@ -159,7 +152,7 @@ TEST_F(WritingFailureTest, NewBookOnAFullDiskLeavesNoBook)
 {
     FullDisk files;
     NewBookInFolder full(scratch.Path("books"), files);
-    NoProgress progress;
+    SummaryObserver progress;
     const SummaryResult failed = BuildSpreadsheetSummary(net, AnalysisMoment{}, full, progress);
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.message.find("The disk is full."), std::string::npos) << failed.message;

@@ -211,7 +211,7 @@ protected:
         Quiet panel;
         panel.boxes = {epochs, defaults::RateText(rule), "100", "0.01", true, true};
         MersenneRandom random(3);
-        TrainingHost host{panel, panel, panel, random, NumberLocale{}};
+        EngineHost host{panel, random};
         ASSERT_TRUE(StartTraining(net, host));
     }
 

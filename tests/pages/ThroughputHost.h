@@ -65,7 +65,7 @@ inline AloneRun TrainAlone(const char* file, const RunSettings& run)
     EngineOnlyHost panel;
     panel.boxes = {run.epochs, defaults::RateText(run.rule), run.printEvery, "0.01", true, false};
     MersenneRandom random(run.seed);
-    TrainingHost host{panel, panel, panel, random, NumberLocale{}};
+    EngineHost host{panel, random};
     QElapsedTimer clock;
     clock.start();
     StartTraining(alone, host);
