@@ -31,6 +31,7 @@ struct RunProblem {
     enum class Kind {
         Overflow,   // the value rule skipped an overflowing update; the run goes on
         NonFinite,  // the numbers stopped being finite; the run has ended
+        Failed,     // an error (memory, say) ended the run
     };
     Kind kind;
     std::string message;  // the message box's text, lines separated by "\r"

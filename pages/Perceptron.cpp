@@ -14,6 +14,7 @@
 #include "PageRegistry.h"
 #include "Response.h"
 #include "SystemTexts.h"
+#include "StatusLines.h"
 #include "TrainingEngine.h"
 
 namespace vantorelle {
@@ -67,9 +68,10 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
     : ScrollPage(Design, parent),
       net(net),
       dialogs(dialogs),
+      messages(dialogs),
       pages(pages),
       random(random ? std::move(random) : std::make_unique<MersenneRandom>()),
-      host{*this, *this, *this, *this->random, SystemNumberLocale()},
+      locale(SystemNumberLocale()),
       run(*this)
 {
     ui.setupUi(this);
@@ -133,11 +135,11 @@ void Perceptron::loadStep()
     ui.PrintSweepsBox->setText(boxText(defaults::PrintSweepsText));
     ui.LRateBox->setText(boxText(defaults::RateText(defaults::Rule)));
     ui.MinErrorBox->setText(boxText(defaults::MinErrorText));
-    ui.SweepsUpDown->setNumberLocale(host.locale);
+    ui.SweepsUpDown->setNumberLocale(locale);
     ui.SweepsUpDown->setBuddy(ui.SweepsBox);
     ui.SweepsUpDown->setRange(1, 50000);
     ui.SweepsUpDown->setStep(100);
-    ui.PrintSweepsUpDown->setNumberLocale(host.locale);
+    ui.PrintSweepsUpDown->setNumberLocale(locale);
     ui.PrintSweepsUpDown->setBuddy(ui.PrintSweepsBox);
     ui.PrintSweepsUpDown->setRange(1, 10000);
     ui.PrintSweepsUpDown->setStep(10);
@@ -155,11 +157,11 @@ void Perceptron::loadStep()
     ui.OptionNoFreeze->setChecked(true);
     ui.OptionDefaultWts->setChecked(true);
     ui.OptionDefaultBias->setChecked(true);
-    if (auto position = SliderPosition(ui.LRateBox, host.locale))
+    if (auto position = SliderPosition(ui.LRateBox, locale))
         ui.LRateSlider->setValue(*position);
-    if (auto position = SliderPosition(ui.MinErrorBox, host.locale))
+    if (auto position = SliderPosition(ui.MinErrorBox, locale))
         ui.MinErrorSlider->setValue(*position);
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net)));
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     ui.EpochProgress->hide();
 }
 
@@ -209,9 +211,9 @@ QLabel* Perceptron::statusBox(int index) const
     }
 }
 
-QString Perceptron::boxText(const char* cNumber) const
+QString Perceptron::boxText(const std::string& cNumber) const
 {
-    return QString::fromStdString(InLocaleForm(cNumber, host.locale));
+    return QString::fromStdString(InLocaleForm(cNumber, locale));
 }
 
 void Perceptron::setBackground(QLabel* box, const QColor& colour)
@@ -240,14 +242,12 @@ void Perceptron::activationStep()
         setBackground(ui.Picture1_3, buttonFace);
         setBackground(ui.Picture1_4, buttonFace);
     }
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net)));
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
 
     if (net.FreshStart != 1) {
         setBackground(ui.Picture1_3, QApplication::palette().color(QPalette::Button));
-        StatusLines lines = ResultLines(net, host.locale);
-        lines.HitsColour = net.Hits == net.NumResponses ? StatusColour::Green : StatusColour::Red;
-        writeStatus(lines);
+        writeStatus(TrainedLines(net, locale));
     }
     ui.EpochProgress->hide();
     finishLoad();
@@ -255,7 +255,7 @@ void Perceptron::activationStep()
 
 void Perceptron::writeSettingsLines()
 {
-    auto number = [this](double value) { return QString::fromStdString(FormatGeneral(value, host.locale)); };
+    auto number = [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); };
     ui.MaxWtLabel->setText(QStringLiteral("Maximum Weight = ") + number(net.WeightMax));
     ui.MinWtLabel->setText(QStringLiteral("Minimum Weight = ") + number(net.WeightMin));
     ui.WtSignLabel->setText(QStringLiteral("Weight Sign = ") + QString::fromStdString(net.WeightSign));
@@ -272,11 +272,11 @@ void Perceptron::chooseRule(const char* rule)
     ui.LRateBox->setText(boxText(defaults::RateText(rule)));
 }
 
-void Perceptron::lRateSliderMoved(int value) { ui.LRateBox->setText(SliderText(value, host.locale)); }
+void Perceptron::lRateSliderMoved(int value) { ui.LRateBox->setText(SliderText(value, locale)); }
 
 void Perceptron::minErrorSliderMoved()
 {
-    ui.MinErrorBox->setText(SliderText(ui.MinErrorSlider->value(), host.locale));
+    ui.MinErrorBox->setText(SliderText(ui.MinErrorSlider->value(), locale));
 }
 
 void Perceptron::stopBoxClicked()
@@ -285,77 +285,89 @@ void Perceptron::stopBoxClicked()
         return;
     // Text that is no number, and a number that rounds to no epochs at all,
     // can no more end a run than zero can.
-    const auto sweeps = ParseBoxNumber(ui.SweepsBox->text().toStdString(), host.locale);
-    bool refused = !sweeps || *sweeps <= 0;
-    if (!refused) {
-        const auto whole = RoundToWhole(*sweeps);
-        refused = whole && *whole <= 0;
-    }
-    if (refused) {
-        Warning(text::MaxEpochsTitle, text::MaxEpochsMessage);
+    if (EpochsEndNoRun(EnteredNumber::FromText(ui.SweepsBox->text().toStdString(), locale))) {
+        messages.Warning(text::MaxEpochsTitle, text::MaxEpochsMessage);
         ui.SweepsBox->setText(QStringLiteral("1"));
     }
 }
 
 void Perceptron::startTraining()
 {
-    if (BeginFreshStart(net, host))
+    for (int i = 1; i <= 5; ++i)
+        statusBox(i)->clear();
+    // New weights are drawn even when the check refuses the run: neither
+    // continuing nor testing them means anything, so those buttons go.
+    setRunButtonsVisible(false);
+    if (accept(BeginFreshStart(net, settingsInput(), *random)))
         beginRun();
 }
 
 void Perceptron::continueTraining()
 {
-    if (BeginContinue(net, host))
+    if (accept(BeginContinue(net, settingsInput()))) {
+        setRunButtonsVisible(false);
         beginRun();
+    }
 }
 
 void Perceptron::testRecall() { pages.open(QStringLiteral("TestPerceptron")); }
 
 // the engine's view of the page
 
-SettingsBoxes Perceptron::ReadSettingsBoxes()
+SettingsInput Perceptron::settingsInput() const
 {
-    SettingsBoxes boxes;
-    boxes.Sweeps = ui.SweepsBox->text().toStdString();
-    boxes.LRate = ui.LRateBox->text().toStdString();
-    boxes.PrintSweeps = ui.PrintSweepsBox->text().toStdString();
-    boxes.MinError = ui.MinErrorBox->text().toStdString();
-    boxes.StopAtMaxEpochs = ui.Check1_0->isChecked();
-    boxes.StopWhenAllHits = ui.Check1_1->isChecked();
-    return boxes;
+    SettingsInput input;
+    input.Epochs = EnteredNumber::FromText(ui.SweepsBox->text().toStdString(), locale);
+    input.LearningRate = EnteredNumber::FromText(ui.LRateBox->text().toStdString(), locale);
+    input.PrintSweeps = EnteredNumber::FromText(ui.PrintSweepsBox->text().toStdString(), locale);
+    input.MinError = EnteredNumber::FromText(ui.MinErrorBox->text().toStdString(), locale);
+    input.StopAtMaxEpochs = ui.Check1_0->isChecked();
+    input.StopWhenAllHits = ui.Check1_1->isChecked();
+    return input;
 }
 
-void Perceptron::SetSweepsBox(const std::string& text) { ui.SweepsBox->setText(boxText(text.c_str())); }
-
-void Perceptron::SetLRateBox(const std::string& text) { ui.LRateBox->setText(boxText(text.c_str())); }
-
-void Perceptron::SetPrintSweepsBox(const std::string& text) { ui.PrintSweepsBox->setText(boxText(text.c_str())); }
-
-void Perceptron::CheckBothStopBoxes()
+bool Perceptron::accept(const Refusal& refusal)
 {
-    ui.Check1_0->setChecked(true);
-    ui.Check1_1->setChecked(true);
+    if (!refusal)
+        return true;
+    if (refusal->kind == SettingsProblem::Kind::Error) {
+        messages.Error(refusal->message);
+        return false;
+    }
+    messages.Warning(refusal->title, refusal->message);
+    const QString correction = boxText(refusal->correction);
+    switch (refusal->field) {
+    case SettingsField::Epochs: ui.SweepsBox->setText(correction); break;
+    case SettingsField::LearningRate: ui.LRateBox->setText(correction); break;
+    case SettingsField::PrintSweeps: ui.PrintSweepsBox->setText(correction); break;
+    case SettingsField::StopMethod:
+        ui.Check1_0->setChecked(true);
+        ui.Check1_1->setChecked(true);
+        break;
+    case SettingsField::MinError:
+    case SettingsField::Network: break;
+    }
+    return false;
 }
 
-void Perceptron::SetRunButtonsVisible(bool visible)
+void Perceptron::setRunButtonsVisible(bool visible)
 {
     ui.Continue->setVisible(visible);
     ui.TestRecall->setVisible(visible);
 }
 
-void Perceptron::ClearStatus()
-{
-    for (int i = 1; i <= 5; ++i)
-        statusBox(i)->clear();
-}
-
-void Perceptron::ShowStatusBoxes()
+void Perceptron::runStarted(long epochsPlanned)
 {
     for (int i = 1; i <= 5; ++i)
         statusBox(i)->show();
+    if (epochsPlanned <= 0)
+        return;
+    ui.EpochProgress->setRange(0, static_cast<int>(std::clamp(epochsPlanned, 0L, static_cast<long>(INT_MAX))));
+    ui.EpochProgress->setValue(0);
+    ui.EpochProgress->show();
 }
 
-void Perceptron::ShowStatus(const StatusLines& lines, bool /*final*/)
+void Perceptron::showStatus(const StatusLines& lines)
 {
     // The run brings at most one display a refresh; each goes straight on.
     writeStatus(lines);
@@ -375,36 +387,23 @@ void Perceptron::writeStatus(const StatusLines& lines)
     ui.Picture1_5->setText(QString::fromStdString(lines.Misses));
 }
 
-void Perceptron::ShowProgressBar(long maximum)
+void Perceptron::showProgress(long epochsOfRun)
 {
-    ui.EpochProgress->setRange(0, static_cast<int>(std::clamp(maximum, 0L, static_cast<long>(INT_MAX))));
-    ui.EpochProgress->setValue(0);
-    ui.EpochProgress->show();
+    ui.EpochProgress->setValue(
+        static_cast<int>(std::clamp(epochsOfRun, 0L, static_cast<long>(ui.EpochProgress->maximum()))));
 }
 
-void Perceptron::AdvanceProgressBar() { SetProgressValue(static_cast<long>(ui.EpochProgress->value()) + 1); }
-
-void Perceptron::SetProgressValue(long value)
+void Perceptron::runEnded(const StatusLines& lines)
 {
-    ui.EpochProgress->setValue(static_cast<int>(std::clamp(value, 0L, static_cast<long>(ui.EpochProgress->maximum()))));
+    ui.EpochProgress->hide();
+    writeStatus(lines);
+    setRunButtonsVisible(true);
 }
 
-void Perceptron::HideProgressBar() { ui.EpochProgress->hide(); }
-
-void Perceptron::Warning(std::string_view title, std::string_view text)
-{
-    MessageBoxRequest box;
-    box.title = std::string(title);
-    box.text = std::string(text);
-    box.icon = BoxIcon::Exclamation;
-    box.buttons = BoxButtons::OK;
-    dialogs.Show(box);
-}
-
-void Perceptron::Error(std::string_view text)
+void Perceptron::showProblem(const RunProblem& problem)
 {
     // The overflow report comes in the middle of a run.
-    dialogs.Show(ErrorReport(std::string(text)));
+    messages.Error(problem.message);
 }
 
 // a run in progress
@@ -427,7 +426,7 @@ void Perceptron::beginRun()
     ui.StopTraining->setFocus();
     // The other pages take no input and cannot be closed under the run.
     pages.holdPagesFor(this);
-    run.start(net, host);
+    run.start(net, *random, lastPrintedSSE, locale);
 }
 
 void Perceptron::requestStop() { run.requestStop(); }

@@ -10,9 +10,10 @@
 
 #include <memory>
 
+#include "DialogMessages.h"
 #include "Random.h"
 #include "ScrollPage.h"
-#include "TrainingHost.h"
+#include "TrainingEngine.h"
 #include "TrainingRun.h"
 #include "ui_Perceptron.h"
 
@@ -22,7 +23,7 @@ struct NetworkState;
 class Dialogs;
 class PageRegistry;
 
-class Perceptron : public ScrollPage, public SettingsPanel, public RunDisplay {
+class Perceptron : public ScrollPage, public RunDisplay {
     Q_OBJECT
 
 public:
@@ -40,25 +41,12 @@ public:
     // How often the current or last run has refreshed the page.
     long refreshCount() const { return run.refreshCount(); }
 
-    // SettingsPanel
-    SettingsBoxes ReadSettingsBoxes() override;
-    void SetSweepsBox(const std::string& text) override;
-    void SetLRateBox(const std::string& text) override;
-    void SetPrintSweepsBox(const std::string& text) override;
-    void CheckBothStopBoxes() override;
-
     // RunDisplay
-    void SetRunButtonsVisible(bool visible) override;
-    void ClearStatus() override;
-    void ShowStatusBoxes() override;
-    void ShowStatus(const StatusLines& lines, bool final) override;
-    void ShowProgressBar(long maximum) override;
-    void AdvanceProgressBar() override;
-    void SetProgressValue(long value) override;
-    void HideProgressBar() override;
-    bool StopRequested() override { return false; }  // the run answers this itself
-    void Warning(std::string_view title, std::string_view text) override;
-    void Error(std::string_view text) override;
+    void runStarted(long epochsPlanned) override;
+    void showStatus(const StatusLines& lines) override;
+    void showProgress(long epochsOfRun) override;
+    void runEnded(const StatusLines& lines) override;
+    void showProblem(const RunProblem& problem) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,7 +62,12 @@ private:
     void setBackground(QLabel* box, const QColor& colour);
     void writeStatus(const StatusLines& lines);
     void writeSettingsLines();
-    QString boxText(const char* cNumber) const;
+    QString boxText(const std::string& cNumber) const;
+    SettingsInput settingsInput() const;
+    // Shows why a run was refused and corrects the box it is about; answers
+    // whether the run may go ahead.
+    bool accept(const Refusal& refusal);
+    void setRunButtonsVisible(bool visible);
 
     void chooseRule(const char* rule);
     void lRateSliderMoved(int value);
@@ -93,9 +86,13 @@ private:
     Ui::Perceptron ui;
     NetworkState& net;
     Dialogs& dialogs;
+    DialogMessages messages;
     PageRegistry& pages;
     std::unique_ptr<Random> random;
-    TrainingHost host;
+    const NumberLocale locale;
+    // The total SSE of the last progress display, which the next display's
+    // change is measured from: 0 when the page is created, kept across runs.
+    double lastPrintedSSE = 0;
 
     bool closeWhenStopped = false;
     // Declared last, so it is destroyed first: a run still going is stopped

@@ -52,7 +52,7 @@ QString ReportFileName(const QString& typed)
 }
 
 SaveResults::SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent)
-    : ScrollPage(Design, parent), net(net), dialogs(dialogs)
+    : ScrollPage(Design, parent), net(net), dialogs(dialogs), messages(dialogs)
 {
     ui.setupUi(this);
 
@@ -185,13 +185,12 @@ void SaveResults::saveFile()
     ReportRequest request;
     request.path = net.ResultsFilePath;
     request.sections = sections();
-    // The status line names the file being written, whichever line of the list is selected.
-    request.selectedName = QFileInfo(path).fileName().toStdString();
+    reportName = QFileInfo(path).fileName().toStdString();
     const QtSystemTexts system;
     request.date = system.Date();
     request.time = system.Time();
     request.locale = system.Numbers();
-    if (!WriteResultsReport(net, request, *this, *this))
+    if (!WriteResultsReport(net, request, *this, messages))
         return;
 
     // Show the new file in the list when it was written to the listed folder.
@@ -203,23 +202,15 @@ void SaveResults::saveFile()
     }
 }
 
-void SaveResults::ShowFileNameLabel(const std::string& caption, StatusColour background)
+void SaveResults::StageReached(ReportStage stage)
 {
-    ui.FileNameLabel->setText(QString::fromStdString(caption));
-    if (background != StatusColour::Unchanged) {
-        QPalette palette = ui.FileNameLabel->palette();
-        palette.setColor(QPalette::Window, background == StatusColour::Green ? QColor(0, 255, 0) : QColor(255, 0, 0));
-        ui.FileNameLabel->setPalette(palette);
-    }
+    ui.FileNameLabel->setText(QString::fromStdString(ReportStageCaption(stage, reportName)));
+    QPalette palette = ui.FileNameLabel->palette();
+    palette.setColor(QPalette::Window,
+                     ReportStageColour(stage) == StatusColour::Green ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    ui.FileNameLabel->setPalette(palette);
     // The report is written within this click: paint the status before the writing starts.
     ui.FileNameLabel->repaint();
 }
-
-void SaveResults::Warning(std::string_view title, std::string_view text)
-{
-    dialogs.Show(MessageBoxRequest{std::string(text), std::string(title), BoxIcon::Exclamation, BoxButtons::OK, 0});
-}
-
-void SaveResults::Error(std::string_view text) { dialogs.Show(ErrorReport(std::string(text))); }
 
 }  // namespace vantorelle

@@ -12,6 +12,8 @@
 #include <QString>
 #include <optional>
 
+#include "DialogMessages.h"
+#include "DialogMessages.h"
 #include "ResultsReport.h"
 #include "ScrollPage.h"
 #include "ui_SaveResults.h"
@@ -24,7 +26,7 @@ namespace vantorelle {
 struct NetworkState;
 class Dialogs;
 
-class SaveResults : public ScrollPage, private ReportStatus, private Messages {
+class SaveResults : public ScrollPage, private ReportObserver {
     Q_OBJECT
 
 public:
@@ -45,15 +47,15 @@ private:
     // folder; else shows why not (`what` is "folder" or "file") and answers nothing.
     std::optional<QString> acceptedName(const QString& typed, const QString& name, const QString& what);
 
-    // ReportStatus: the report's progress in FileNameLabel.
-    void ShowFileNameLabel(const std::string& caption, StatusColour background) override;
-    // Messages: the report's failures as error reports.
-    void Warning(std::string_view title, std::string_view text) override;
-    void Error(std::string_view text) override;
+    // ReportObserver: the report's progress in FileNameLabel.
+    void StageReached(ReportStage stage) override;
 
     Ui::SaveResults ui;
     NetworkState& net;
     Dialogs& dialogs;
+    DialogMessages messages;
+    // The status line names the file being written, whichever line of the list is selected.
+    std::string reportName;
 };
 
 // A report name as typed, with ".txt" added unless it ends in exactly ".txt"

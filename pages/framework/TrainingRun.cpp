@@ -8,34 +8,47 @@
 
 #include "NetworkState.h"
 #include "TrainingEngine.h"
+#include "TrainingTexts.h"
 
 namespace vantorelle {
 
-// The engine's host on the run's thread. Frequent reports (status lines,
+// The run's observer on the run's thread. Frequent reports (status lines,
 // epochs, the stop question) touch only shared fields; rare ones run on the
 // user-interface thread while the run waits for them.
-class TrainingRun::Relay : public ProgressPanel, public Messages {
+class TrainingRun::Relay : public RunObserver {
 public:
-    Relay(TrainingRun& run, const NetworkState& net, const std::atomic<bool>& stopAsked)
-        : run(run), net(net), stopAsked(stopAsked)
+    Relay(TrainingRun& run, const NetworkState& net, const std::atomic<bool>& stopAsked, const NumberLocale& locale)
+        : run(run), net(net), stopAsked(stopAsked), locale(locale)
     {
     }
 
-    // ProgressPanel, on the run's thread
-    void ShowStatus(const StatusLines& lines, bool final) override
+    void RunStarted(const EpochReport& start) override
     {
-        if (!final) {
-            std::lock_guard lock(mutex);
-            latest = lines;
-            linesPending = true;
+        epochs.store(0, std::memory_order_relaxed);
+        onPage([this, planned = start.EpochsPlanned] { run.display.runStarted(planned); });
+    }
+    void EpochEnded(const EpochReport& report) override
+    {
+        epochs.store(report.EpochsOfRun, std::memory_order_relaxed);
+        if (!report.Display)
             return;
-        }
-        onPage([this, lines] {
+        StatusLines lines = StatusLinesFor(report, locale);
+        std::lock_guard lock(mutex);
+        latest = std::move(lines);
+        linesPending = true;
+    }
+    void RunEnded(const EpochReport& report) override
+    {
+        onPage([this, lines = StatusLinesFor(report, locale)] {
             // The last progress display still on its way goes first: the
             // final one keeps the change line's colour it set.
             run.refresh();
-            run.display.ShowStatus(lines, true);
+            run.display.runEnded(lines);
         });
+    }
+    void Problem(const RunProblem& problem) override
+    {
+        onPage([this, problem] { run.display.showProblem(problem); });
     }
     // Asked between two epochs, when the network is whole: the moment to copy it.
     bool StopRequested() override
@@ -43,35 +56,6 @@ public:
         if (snapshotWanted.load(std::memory_order_acquire))
             copySnapshot();
         return stopAsked.load(std::memory_order_relaxed);
-    }
-    void AdvanceProgressBar() override { epochs.fetch_add(1, std::memory_order_relaxed); }
-    void SetRunButtonsVisible(bool visible) override
-    {
-        onPage([this, visible] { run.display.SetRunButtonsVisible(visible); });
-    }
-    void ClearStatus() override { onPage([this] { run.display.ClearStatus(); }); }
-    void ShowStatusBoxes() override { onPage([this] { run.display.ShowStatusBoxes(); }); }
-    void ShowProgressBar(long maximum) override
-    {
-        epochs.store(0, std::memory_order_relaxed);
-        onPage([this, maximum] { run.display.ShowProgressBar(maximum); });
-    }
-    void HideProgressBar() override
-    {
-        onPage([this] {
-            run.refresh();
-            run.display.HideProgressBar();
-        });
-    }
-
-    // Messages, on the run's thread
-    void Warning(std::string_view title, std::string_view text) override
-    {
-        onPage([this, t = std::string(title), x = std::string(text)] { run.display.Warning(t, x); });
-    }
-    void Error(std::string_view text) override
-    {
-        onPage([this, x = std::string(text)] { run.display.Error(x); });
     }
 
     // On the user-interface thread: what has come since the last look.
@@ -150,6 +134,7 @@ private:
     TrainingRun& run;
     const NetworkState& net;  // read on the run's thread only
     const std::atomic<bool>& stopAsked;
+    const NumberLocale locale;
     std::mutex mutex;
     std::condition_variable callDone;
     bool abandoned = false;
@@ -186,15 +171,15 @@ TrainingRun::~TrainingRun()
     }
 }
 
-void TrainingRun::start(NetworkState& net, TrainingHost& host)
+void TrainingRun::start(NetworkState& net, Random& random, double& lastPrintedSSE, const NumberLocale& locale)
 {
     if (active)
         return;
     active = true;
     refreshes = 0;
     stopAsked.store(false);
-    pageHost = &host;
-    relay = std::make_unique<Relay>(*this, net, stopAsked);
+    pageLastPrinted = &lastPrintedSSE;
+    relay = std::make_unique<Relay>(*this, net, stopAsked, locale);
     runNet = &net;
     runPatterns.reset();
     snapshots = 0;
@@ -206,25 +191,20 @@ void TrainingRun::start(NetworkState& net, TrainingHost& host)
         handOutSnapshot(std::move(first));
         relay->wantSnapshot(false, wantedParts());
     }
-    // The run's own host: the page's generator and separators, the relay for
-    // everything shown. Settings are not read during a run.
-    auto runHost = std::make_shared<TrainingHost>(
-        TrainingHost{host.settings, *relay, *relay, host.random, host.locale, host.LastPrintedSSE});
     refreshTimer.start();
-    worker = std::thread([this, &net, runHost] {
+    worker = std::thread([this, &net, &random, lastPrinted = lastPrintedSSE]() mutable {
         try {
-            RunTraining(net, *runHost);
+            RunTraining(net, random, *relay, lastPrinted);
         } catch (const std::bad_alloc&) {
-            relay->Error(text::OutOfMemoryMessage());
+            relay->Problem({RunProblem::Kind::Failed, text::OutOfMemoryMessage()});
         } catch (const std::exception& error) {
-            relay->Error(text::GeneralErrorMessage(error.what()));
+            relay->Problem({RunProblem::Kind::Failed, text::GeneralErrorMessage(error.what())});
         }
-        const double lastPrinted = runHost->LastPrintedSSE;
         QMetaObject::invokeMethod(
             this,
             [this, lastPrinted] {
-                if (pageHost)
-                    pageHost->LastPrintedSSE = lastPrinted;
+                if (pageLastPrinted)
+                    *pageLastPrinted = lastPrinted;
                 runEnded();
             },
             Qt::QueuedConnection);
@@ -237,8 +217,8 @@ void TrainingRun::refresh()
         return;
     StatusLines lines;
     if (relay->takeLines(lines))
-        display.ShowStatus(lines, false);
-    display.SetProgressValue(relay->epochsSoFar());
+        display.showStatus(lines);
+    display.showProgress(relay->epochsSoFar());
     ++refreshes;
     if (!watched())
         return;
@@ -260,7 +240,7 @@ void TrainingRun::runEnded()
     refreshTimer.stop();
     refresh();
     active = false;
-    pageHost = nullptr;
+    pageLastPrinted = nullptr;
     if (runNet && watched()) {
         // The run's thread has ended: the state is this thread's again.
         NetworkSnapshot last = TakeSnapshot(*runNet);

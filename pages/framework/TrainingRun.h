@@ -30,17 +30,30 @@
 #include <vector>
 
 #include "NetworkSnapshot.h"
-#include "TrainingHost.h"
+#include "NumberFormat.h"
+#include "Random.h"
+#include "RunObserver.h"
+#include "StatusLines.h"
 
 namespace vantorelle {
 
 struct NetworkState;
 
 // The page side of a run, called on the user-interface thread only.
-class RunDisplay : public ProgressPanel, public Messages {
+class RunDisplay {
 public:
-    // How far the progress bar has come (epochs of this run).
-    virtual void SetProgressValue(long value) = 0;
+    virtual ~RunDisplay() = default;
+    // Before the first epoch: how many epochs the run trains at most (0
+    // without the epoch stop).
+    virtual void runStarted(long epochsPlanned) = 0;
+    // The latest progress display; at most one a refresh.
+    virtual void showStatus(const StatusLines& lines) = 0;
+    // Epochs of this run so far.
+    virtual void showProgress(long epochsOfRun) = 0;
+    // The final display, after the last epoch.
+    virtual void runEnded(const StatusLines& lines) = 0;
+    // A message box, with the run waiting for it.
+    virtual void showProblem(const RunProblem& problem) = 0;
 };
 
 class TrainingRun : public QObject {
@@ -53,9 +66,10 @@ public:
     // Stops a run that is still going and waits for its thread.
     ~TrainingRun() override;
 
-    // Runs the engine's epoch loop on the run's thread. host.LastPrintedSSE
+    // Runs the engine's epoch loop on the run's thread, drawing from
+    // `random` and showing numbers in `locale`. lastPrintedSSE, the page's,
     // is brought up to date when the run ends, before finished().
-    void start(NetworkState& net, TrainingHost& host);
+    void start(NetworkState& net, Random& random, double& lastPrintedSSE, const NumberLocale& locale);
     // Ends the run after the current epoch, with the usual final display.
     void requestStop() { stopAsked.store(true, std::memory_order_relaxed); }
     bool running() const { return active; }
@@ -90,7 +104,7 @@ private:
     QTimer refreshTimer;
     std::unique_ptr<Relay> relay;
     std::thread worker;
-    TrainingHost* pageHost = nullptr;
+    double* pageLastPrinted = nullptr;
     std::atomic<bool> stopAsked{false};
     bool active = false;
     long refreshes = 0;

@@ -37,6 +37,7 @@
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 #include "TrainingRun.h"
+#include "RecordingHost.h"
 #include "WeightsView.h"
 
 namespace vantorelle {
@@ -44,21 +45,6 @@ namespace vantorelle {
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-// The engine with nothing to show, for networks trained before a test looks at them.
-class Quiet : public SettingsPanel, public ProgressPanel, public Messages {
-public:
-    SettingsBoxes boxes;
-    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
-    void SetSweepsBox(const std::string&) override {}
-    void SetLRateBox(const std::string&) override {}
-    void SetPrintSweepsBox(const std::string&) override {}
-    void CheckBothStopBoxes() override {}
-    void ShowStatus(const StatusLines&, bool) override {}
-    bool StopRequested() override { return false; }
-    void Warning(std::string_view, std::string_view) override {}
-    void Error(std::string_view) override {}
-};
 
 class AnsweringSaveDialog : public SaveFileDialog {
 public:
@@ -179,7 +165,7 @@ std::shared_ptr<const NetworkSnapshot> DuringRun(const NetworkState& net,
     return snapshot;
 }
 
-class NetworkViewTest : public testing::Test {
+class NetworkViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -208,10 +194,10 @@ protected:
         SizeUnitsAndWeights(net);
         SetDefaultSettings(net);
         net.LearningRule = rule;
-        Quiet panel;
+        testing::RecordingHost panel;
         panel.boxes = {epochs, defaults::RateText(rule), "100", "0.01", true, true};
         MersenneRandom random(3);
-        EngineHost host{panel, random};
+        testing::EngineHost host{panel, random};
         ASSERT_TRUE(StartTraining(net, host));
     }
 

@@ -21,6 +21,7 @@
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "Perceptron.h"
+#include "RecordingHost.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
 #include "SystemTexts.h"
@@ -42,30 +43,7 @@ const QColor Red(255, 0, 0);
 // A number the C way ("0.07") as the page writes it under the system's locale.
 QString Local(const char* cNumber) { return QString::fromStdString(InLocaleForm(cNumber, SystemNumberLocale())); }
 
-// The engine on its own, with the page's default boxes: what the page's run
-// must reproduce from the same seed.
-class RecordingHost : public SettingsPanel, public ProgressPanel, public Messages {
-public:
-    SettingsBoxes boxes;
-    StatusLines last;
-    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
-    void SetSweepsBox(const std::string& text) override { boxes.Sweeps = text; }
-    void SetLRateBox(const std::string& text) override { boxes.LRate = text; }
-    void SetPrintSweepsBox(const std::string& text) override { boxes.PrintSweeps = text; }
-    void CheckBothStopBoxes() override { boxes.StopAtMaxEpochs = boxes.StopWhenAllHits = true; }
-    void SetRunButtonsVisible(bool) override {}
-    void ClearStatus() override {}
-    void ShowStatusBoxes() override {}
-    void ShowStatus(const StatusLines& lines, bool) override { last = lines; }
-    void ShowProgressBar(long) override {}
-    void AdvanceProgressBar() override {}
-    void HideProgressBar() override {}
-    bool StopRequested() override { return false; }
-    void Warning(std::string_view title, std::string_view) override { ADD_FAILURE() << "warning " << title; }
-    void Error(std::string_view text) override { ADD_FAILURE() << "error " << text; }
-};
-
-class PerceptronTest : public testing::Test {
+class PerceptronTest : public ::testing::Test {
 protected:
     void SetUp() override { openWith("and.net"); }
 
@@ -455,11 +433,11 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     ASSERT_TRUE(ReadTrainingFile(alone, VANTORELLE_EXAMPLES "/and.net").ok);
     SizeUnitsAndWeights(alone);
     SetDefaultSettings(alone);
-    RecordingHost recorder;
-    recorder.boxes = {"1000", "0.50", "100", "0.01", true, true};
+    vantorelle::testing::RecordingHost recorder;  // the page's default boxes
     MersenneRandom random(Seed);
-    TrainingHost engineHost{recorder, recorder, recorder, random, NumberLocale{}};
-    StartTraining(alone, engineHost);
+    vantorelle::testing::EngineHost engineHost{recorder, random};
+    ASSERT_TRUE(StartTraining(alone, engineHost));
+    EXPECT_TRUE(recorder.errors.empty() && recorder.warnings.empty());
     ASSERT_EQ(alone.Hits, alone.NumResponses);
 
     train("StartTraining");
@@ -473,9 +451,9 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     for (long i = 1; i <= 2; ++i)
         EXPECT_EQ(net.Weights(i, 1), alone.Weights(i, 1));
 
-    EXPECT_EQ(status(1)->text(), QString::fromStdString(recorder.last.Epochs));
+    EXPECT_EQ(status(1)->text(), QString::fromStdString(recorder.Final().Epochs));
     EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
-    EXPECT_EQ(status(2)->text(), QString::fromStdString(recorder.last.TotalSSE));
+    EXPECT_EQ(status(2)->text(), QString::fromStdString(recorder.Final().TotalSSE));
     EXPECT_EQ(status(4)->text(), QStringLiteral("  Hits: ") + Local("4.00"));
     EXPECT_EQ(status(5)->text(), QStringLiteral("Misses: ") + Local("0.00"));
     EXPECT_EQ(background(status(4)), Green);

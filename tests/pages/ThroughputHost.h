@@ -1,5 +1,5 @@
 #pragma once
-// What the throughput tools share: the engine with nothing to show (as the
+// What the throughput tools share: the engine with nothing shown (as the
 // headless trainer runs it, the baseline every measurement is held against),
 // and the set-up page made ready for a timed run with the same settings.
 
@@ -17,26 +17,10 @@
 #include "Perceptron.h"
 #include "Random.h"
 #include "TrainingEngine.h"
+#include "RecordingHost.h"
 #include "TrainingFile.h"
 
 namespace vantorelle::throughput {
-
-// The engine's host with nothing to show; warnings and errors go to stderr,
-// so that a refused run does not pass for a fast one.
-class EngineOnlyHost : public SettingsPanel, public ProgressPanel, public Messages {
-public:
-    SettingsBoxes boxes;
-    SettingsBoxes ReadSettingsBoxes() override { return boxes; }
-    void SetSweepsBox(const std::string&) override {}
-    void SetLRateBox(const std::string&) override {}
-    void SetPrintSweepsBox(const std::string&) override {}
-    void CheckBothStopBoxes() override {}
-    void ShowStatus(const StatusLines& lines, bool) override { last = lines; }
-    bool StopRequested() override { return false; }
-    void Warning(std::string_view, std::string_view text) override { std::fprintf(stderr, "%s\n", std::string(text).c_str()); }
-    void Error(std::string_view text) override { std::fprintf(stderr, "%s\n", std::string(text).c_str()); }
-    StatusLines last;
-};
 
 // The settings of a timed run, as the page's boxes and the trainer's options take them.
 struct RunSettings {
@@ -62,13 +46,18 @@ inline AloneRun TrainAlone(const char* file, const RunSettings& run)
     SizeUnitsAndWeights(alone);
     SetDefaultSettings(alone);
     alone.LearningRule = run.rule;
-    EngineOnlyHost panel;
+    testing::RecordingHost panel;
     panel.boxes = {run.epochs, defaults::RateText(run.rule), run.printEvery, "0.01", true, false};
     MersenneRandom random(run.seed);
-    EngineHost host{panel, random};
+    testing::EngineHost host{panel, random};
     QElapsedTimer clock;
     clock.start();
     StartTraining(alone, host);
+    // A refused or failed run must not pass for a fast one.
+    for (const auto& said : panel.warnings)
+        std::fprintf(stderr, "%s\n", said.c_str());
+    for (const auto& said : panel.errors)
+        std::fprintf(stderr, "%s\n", said.c_str());
     return {alone.EpochCount, static_cast<double>(clock.nsecsElapsed()) / 1e9, alone.TotalSSE};
 }
 
