@@ -105,16 +105,11 @@ void Generalize::readNewFile()
         return;
     }
     // The file may not have been checked (a single click only selects it),
-    // or may have changed since: the unit arrays and the weights keep their
-    // sizes, so other numbers of units never get in.
-    if (read->NumOutputs != net.NumOutputs || read->NumInputs != net.NumInputs) {
+    // or may have changed since.
+    if (!AdoptTestPatterns(net, *read, name.toStdString())) {
         refuse(NotInputMessage);
         return;
     }
-    net.TrainingFileName = name.toStdString();
-    AdoptTrainingData(net, *read);
-    net.FreshStart = 0;
-    net.EpochCount = 0;
     close();
 }
 
