@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <unistd.h>
 
 namespace uninstaller {
 
@@ -38,6 +39,11 @@ bool SystemPlatform::searchTree(const QString& root, const QString& fileName, QS
     return true;
 }
 
+PathRisk SystemPlatform::checkRunnable(const QString& path)
+{
+    return CheckRunnable(QFile::encodeName(path).toStdString(), geteuid());
+}
+
 bool SystemPlatform::startDetached(const QString& program, const QStringList& arguments)
 {
     // An argument list goes to exec as it is: no shell ever sees the paths.
@@ -57,6 +63,16 @@ void SystemPlatform::showMessage(const QString& text)
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool SystemPlatform::confirm(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(ProgramName), MessageBoxText(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    // It asks to run a file from an unexpected place: Enter alone must not.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void SystemPlatform::endProgram() { QCoreApplication::exit(0); }
