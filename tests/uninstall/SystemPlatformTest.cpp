@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +176,39 @@ TEST(SystemPlatform, QuestionBoxHasYesAndNoAndEnterMeansNo)
 
     QuestionAnswerer yes([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     EXPECT_TRUE(platform.confirm(question));
+}
+
+// "Yes" closes the confirmation window, which stays the active window for a
+// moment and is deleted at a later turn of the event loop: that can be the
+// loop of the box the progress window shows next.
+TEST(SystemPlatform, BoxesSurviveTheWindowTheyOpenedOverGoing)
+{
+    SystemPlatform platform;
+    for (const bool question : {true, false}) {
+        auto* window = new QWidget;
+        window->show();
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 30000));
+        const QPointer<QWidget> guard(window);
+
+        QuestionAnswerer answer([&](QMessageBox* box) {
+            const QPointer<QMessageBox> shown(box);
+            delete guard.data();
+            if (!shown)
+                return;
+            QAbstractButton* no = shown->button(QMessageBox::No);
+            (no ? no : shown->buttons().first())->click();
+        });
+        bool yes = false;
+        if (question)
+            yes = platform.confirm(QStringLiteral("question"));
+        else
+            platform.showMessage(QStringLiteral("message"));
+
+        EXPECT_TRUE(guard.isNull());
+        EXPECT_EQ(answer.text, question ? "question" : "message");
+        EXPECT_FALSE(yes) << "a box that went with its window answered Yes";
+    }
 }
 
 }  // namespace
