@@ -57,7 +57,14 @@ void NotFound::folderChanged(const QString& path)
     ui.ExecutableText->setText(name);
     if (name != state.executableName)
         return;  // the list matches in any letter case; the uninstaller's name must match exactly
-    state.locatedExecutablePath = JoinPath(ui.File1->path(), name);
+    const QString located = JoinPath(ui.File1->path(), name);
+    const PathRisk risk = platform.checkRunnable(located);
+    if (risk.risk != RunRisk::None) {
+        // Said here, with the page still up, so the user can look elsewhere.
+        platform.showMessage(NotStartedLine(located, risk));
+        return;
+    }
+    state.locatedExecutablePath = located;
     state.locatedFlag = 1;
     handBack();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The locate page, shown when the uninstaller was found neither in the Windows
 // folder nor by the tree search. Moving into a folder that holds
-// "ST6UNST.EXE" starts it at once; "Continue" gives up.
+// "ST6UNST.EXE" starts it at once, unless others may have changed it (then
+// the page says so and stays); "Continue" gives up.
 
 #include "ui_NotFound.h"
 

@@ -4,6 +4,8 @@
 // was started and shown. The windows never touch the file system, a process or
 // a message box themselves.
 
+#include "RunSafety.h"
+
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -25,12 +27,18 @@ public:
     // give up soon after stop is set. May throw; callers treat that as "not found".
     virtual bool searchTree(const QString& root, const QString& fileName, QString& found,
                             const std::atomic<bool>& stop) = 0;
+    // Why the file at path must not be started (see RunSafety.h); RunRisk::None
+    // when it may be.
+    virtual PathRisk checkRunnable(const QString& path) = 0;
     // Starts program with these arguments as a separate process, without a
     // shell and without waiting for it; false when it could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
     // A modal message box with an OK button only; lines in text are separated
     // by a carriage return alone.
     virtual void showMessage(const QString& text) = 0;
+    // A modal question with Yes and No buttons, lines as in showMessage; true
+    // for Yes.
+    virtual bool confirm(const QString& text) = 0;
     // Leaves the event loop; the windows have been closed by then.
     virtual void endProgram() = 0;
 };

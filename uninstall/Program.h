@@ -12,11 +12,10 @@ class QWidget;
 namespace uninstaller {
 
 class UninstallPlatform;
+struct PathRisk;
 
 // The program's name, shown as the title of its message boxes.
 inline constexpr const char* ProgramName = "uninstall-vantorelle";
-// The tree search starts at the system's root.
-inline constexpr const char* SearchRoot = "/";
 
 struct ProgramState {
     QString executableName;         // "ST6UNST.EXE" once the progress window has loaded
@@ -30,6 +29,18 @@ struct ProgramState {
 QString LogMissingMessage();
 QString NotLocatedMessage();
 QString ErrorMessage();
+
+// Why the file at path was not started, one line of our own.
+QString NotStartedLine(const QString& path, const PathRisk& risk);
+// The same line when the run ends on it.
+QString NotStartedMessage(const QString& path, const PathRisk& risk);
+// Asks before starting a file the tree search found outside the Windows folder.
+QString FoundElsewhereQuestion(const QString& windowsFolder, const QString& path);
+
+// Where the tree search looks: the installation's own folders, the Windows
+// folder first, then the program's own. Never the whole disk: anyone may
+// leave a file called "ST6UNST.EXE" somewhere on it.
+QStringList SearchRoots(UninstallPlatform& platform);
 
 // folder and name with one separator between them (none added after "/").
 QString JoinPath(const QString& folder, const QString& name);

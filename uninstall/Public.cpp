@@ -20,14 +20,18 @@ QString SearchFile(UninstallPlatform& platform, const QString& root, const QStri
     return QString();
 }
 
-BackgroundSearch::BackgroundSearch(UninstallPlatform& platform, const QString& root, const QString& fileName,
+BackgroundSearch::BackgroundSearch(UninstallPlatform& platform, const QStringList& roots, const QString& fileName,
                                    QObject* parent)
     : QObject(parent), shared(std::make_shared<Shared>())
 {
     // The worker holds the shared part itself, so a search left running at the
     // end (see the destructor) never writes into freed memory.
-    thread = QThread::create([&platform, root, fileName, shared = shared] {
-        shared->result = SearchFile(platform, root, fileName, shared->stop);
+    thread = QThread::create([&platform, roots, fileName, shared = shared] {
+        for (const QString& root : roots) {
+            shared->result = SearchFile(platform, root, fileName, shared->stop);
+            if (!shared->result.isEmpty() || shared->stop)
+                break;
+        }
     });
     connect(thread, &QThread::finished, this, [this] {
         thread->deleteLater();

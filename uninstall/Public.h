@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <memory>
 
@@ -21,13 +22,14 @@ namespace Public {
 QString SearchFile(UninstallPlatform& platform, const QString& root, const QString& fileName,
                    const std::atomic<bool>& stop);
 
-// One search on a worker thread; finished() comes on the thread of this
-// object. Destroying it before then asks the search to stop.
+// One search on a worker thread, through each root in turn until the first
+// match; finished() comes on the thread of this object. Destroying it before
+// then asks the search to stop.
 class BackgroundSearch : public QObject {
     Q_OBJECT
 
 public:
-    BackgroundSearch(UninstallPlatform& platform, const QString& root, const QString& fileName,
+    BackgroundSearch(UninstallPlatform& platform, const QStringList& roots, const QString& fileName,
                      QObject* parent = nullptr);
     ~BackgroundSearch() override;
 

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
+#include <unistd.h>
 
 namespace uninstaller {
 
@@ -38,6 +40,11 @@ bool SystemPlatform::searchTree(const QString& root, const QString& fileName, QS
     return true;
 }
 
+PathRisk SystemPlatform::checkRunnable(const QString& path)
+{
+    return CheckRunnable(QFile::encodeName(path).toStdString(), geteuid());
+}
+
 bool SystemPlatform::startDetached(const QString& program, const QStringList& arguments)
 {
     // An argument list goes to exec as it is: no shell ever sees the paths.
@@ -51,12 +58,49 @@ QString MessageBoxText(const QString& text)
     return shown;
 }
 
+namespace {
+
+// The window a box opens over: the active one while it is shown, else any
+// shown window. The confirmation window stays active for a moment after it
+// closed, and is deleted at a turn of the event loop that may be the box's own.
+QWidget* BoxParent()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->parentWidget())
+            return window;
+    }
+    return nullptr;
+}
+
+// Shows a modal box and answers the button chosen; a box that went with its
+// window meanwhile answers as if closed (QDialog::Rejected).
+int ShowBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton)
+{
+    const QPointer<QMessageBox> box =
+        new QMessageBox(icon, QString::fromLatin1(ProgramName), MessageBoxText(text), buttons, BoxParent());
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(defaultButton);
+    const int answer = box->exec();
+    delete box.data();
+    return answer;
+}
+
+}  // namespace
+
 void SystemPlatform::showMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ProgramName), MessageBoxText(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    ShowBox(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool SystemPlatform::confirm(const QString& text)
+{
+    // It asks to run a file from an unexpected place: Enter alone must not.
+    return ShowBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void SystemPlatform::endProgram() { QCoreApplication::exit(0); }

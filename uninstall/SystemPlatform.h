@@ -16,8 +16,10 @@ public:
     bool fileExists(const QString& path) override;
     bool searchTree(const QString& root, const QString& fileName, QString& found,
                     const std::atomic<bool>& stop) override;
+    PathRisk checkRunnable(const QString& path) override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
     void showMessage(const QString& text) override;
+    bool confirm(const QString& text) override;
     void endProgram() override;
 };
 

@@ -37,7 +37,7 @@ void Uninstall::load()
         }
         // The rest of the load step follows in searchFinished, once the
         // worker is done; the window keeps painting meanwhile.
-        search = new Public::BackgroundSearch(platform, QString::fromLatin1(SearchRoot), state.executableName, this);
+        search = new Public::BackgroundSearch(platform, SearchRoots(platform), state.executableName, this);
         connect(search, &Public::BackgroundSearch::finished, this, &Uninstall::searchFinished);
     } catch (...) {
         fail();
@@ -52,14 +52,27 @@ void Uninstall::searchFinished(const QString& path)
     search = nullptr;
     try {
         if (path.isEmpty()) {
-            auto* page = new NotFound(state, platform, *this);
-            page->show();
+            openLocatePage();
             return;
         }
-        runUninstaller(path);
+        if (refused(path))
+            return;
+        // Not where the installer puts it: say which file would run, and let
+        // the user look for it on the locate page instead.
+        if (!platform.confirm(FoundElsewhereQuestion(platform.windowsFolder(), path))) {
+            openLocatePage();
+            return;
+        }
+        start(path);
     } catch (...) {
         fail();
     }
+}
+
+void Uninstall::openLocatePage()
+{
+    auto* page = new NotFound(state, platform, *this);
+    page->show();
 }
 
 void Uninstall::showAgain()
@@ -93,6 +106,23 @@ void Uninstall::activationStep()
 }
 
 void Uninstall::runUninstaller(const QString& executablePath)
+{
+    if (!refused(executablePath))
+        start(executablePath);
+}
+
+bool Uninstall::refused(const QString& executablePath)
+{
+    const PathRisk risk = platform.checkRunnable(executablePath);
+    if (risk.risk == RunRisk::None)
+        return false;
+    ending = true;
+    platform.showMessage(NotStartedMessage(executablePath, risk));
+    end();
+    return true;
+}
+
+void Uninstall::start(const QString& executablePath)
 {
     ending = true;
     setStatus(QStringLiteral("File found.  Running Uninstallation..."));

@@ -1,8 +1,10 @@
 #pragma once
 // The progress window: checks for the installation log, looks for the
-// uninstaller in the Windows folder and then over the whole disk, and starts
-// it. When the search fails it hands over to the locate page, hides, and
-// finishes the run once the locate page shows it again.
+// uninstaller in the Windows folder and then in the trees of the
+// installation's own folders, and starts it once it is sure nobody else can
+// have changed it, asking first when it was not in the Windows folder. When
+// the search fails it hands over to the locate page, hides, and finishes the
+// run once the locate page shows it again.
 
 #include "ui_Uninstall.h"
 
@@ -33,8 +35,15 @@ public:
 
 private:
     void searchFinished(const QString& path);
+    void openLocatePage();
     void activationStep();
+    // Starts the uninstaller unless refused() says no.
     void runUninstaller(const QString& executablePath);
+    // Whether the file may not be started (see RunSafety.h); if so, says why
+    // and ends the run.
+    bool refused(const QString& executablePath);
+    // The load step's last steps: status line, start, end.
+    void start(const QString& executablePath);
     void setStatus(const QString& text);
     void end();
     void fail();

@@ -1,5 +1,7 @@
 #include "ScriptedPlatform.h"
 
+#include "Program.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <stdexcept>
@@ -23,10 +25,10 @@ int ScriptedPlatform::searches() const
     return searchCount;
 }
 
-QString ScriptedPlatform::searchedRoot() const
+QStringList ScriptedPlatform::searchedRoots() const
 {
     std::lock_guard lock(mutex);
-    return root;
+    return roots;
 }
 
 QString ScriptedPlatform::searchedName() const
@@ -61,7 +63,7 @@ bool ScriptedPlatform::searchTree(const QString& searchRoot, const QString& file
 {
     std::unique_lock lock(mutex);
     ++searchCount;
-    root = searchRoot;
+    roots.append(searchRoot);
     name = fileName;
     while (held && !stop)
         released.wait_for(lock, std::chrono::milliseconds(50));
@@ -71,7 +73,7 @@ bool ScriptedPlatform::searchTree(const QString& searchRoot, const QString& file
     }
     if (searchThrows)
         throw std::runtime_error("scripted search failure");
-    if (!searchFinds)
+    if (!searchFinds || !searchFinds->startsWith(JoinPath(searchRoot, QString())))
         return false;
     found = *searchFinds;
     return true;
@@ -84,5 +86,11 @@ bool ScriptedPlatform::startDetached(const QString& executable, const QStringLis
 }
 
 void ScriptedPlatform::showMessage(const QString& text) { messages.push_back({text, StatusLine()}); }
+
+bool ScriptedPlatform::confirm(const QString& text)
+{
+    questions.push_back({text, StatusLine(), starts.size()});
+    return answerYes;
+}
 
 }  // namespace uninstaller

@@ -1,11 +1,13 @@
 #pragma once
 // A platform layer for the uninstaller's tests: folders and files are names in
 // a set, the tree search answers what it was told (and can be held back to
-// look at the window meanwhile), and what would be started, shown or ended is
-// recorded together with the status line at that moment.
+// look at the window meanwhile), files are safe to start unless listed with a
+// risk, questions get the scripted answer, and what would be started, shown,
+// asked or ended is recorded together with the status line at that moment.
 
 #include "Platform.h"
 
+#include <QHash>
 #include <QSet>
 #include <condition_variable>
 #include <mutex>
@@ -25,21 +27,29 @@ public:
         QString text;
         QString statusLine;
     };
+    struct Question {
+        QString text;
+        QString statusLine;
+        std::size_t startsBefore;  // how many starts had happened when it was asked
+    };
 
     // The script.
     QString program = QStringLiteral("/APP");
     QString windows = QStringLiteral("/WINDOWS");
     QSet<QString> files;
-    std::optional<QString> searchFinds;  // nothing: the search fails
+    std::optional<QString> searchFinds;  // found by a search from any folder above it; nothing: never found
     bool searchThrows = false;
     bool startWorks = true;
+    QHash<QString, PathRisk> risks;  // files not listed may be started
+    bool answerYes = true;
 
     // What happened.
     std::vector<Start> starts;
     std::vector<Message> messages;
+    std::vector<Question> questions;
     int ends = 0;
     int searches() const;
-    QString searchedRoot() const;
+    QStringList searchedRoots() const;
     QString searchedName() const;
     int stoppedSearches() const;
 
@@ -52,8 +62,10 @@ public:
     bool fileExists(const QString& path) override { return files.contains(path); }
     bool searchTree(const QString& root, const QString& fileName, QString& found,
                     const std::atomic<bool>& stop) override;
+    PathRisk checkRunnable(const QString& path) override { return risks.value(path); }
     bool startDetached(const QString& program, const QStringList& arguments) override;
     void showMessage(const QString& text) override;
+    bool confirm(const QString& text) override;
     void endProgram() override { ++ends; }
 
 private:
@@ -63,7 +75,7 @@ private:
     bool held = false;
     int searchCount = 0;
     int stopCount = 0;
-    QString root;
+    QStringList roots;
     QString name;
 };
 

@@ -1,5 +1,6 @@
 // The real platform layer: starting the stand-in uninstaller on paths that a
-// shell would take apart, the existence test, and the message box.
+// shell would take apart, the existence test, the run check as this user, and
+// the message and question boxes.
 
 #include "Program.h"
 #include "SystemPlatform.h"
@@ -11,9 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace uninstaller {
 namespace {
@@ -114,6 +118,97 @@ TEST(SystemPlatform, MessageBoxHasTheProgramsTitleAnOkButtonAndOneLinePerLine)
     EXPECT_EQ(text, "Error - Uninstall cannot run.\n"
                     "Please try using the add/remove programs option in the control panel.");
     EXPECT_EQ(buttons, 1);
+}
+
+TEST(SystemPlatform, RunCheckIsMadeForTheUserRunningTheProgram)
+{
+    QTemporaryDir base;
+    ASSERT_TRUE(base.isValid());
+    const QString file = base.filePath(QStringLiteral("ST6UNST.EXE"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UNINSTALL_STAND_IN), file));
+    SystemPlatform platform;
+
+    ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(platform.checkRunnable(file).risk, RunRisk::None);
+    ASSERT_TRUE(
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther));
+    EXPECT_EQ(platform.checkRunnable(file).risk, RunRisk::FileWritable);
+}
+
+// Answers the next question box with answer, once it is up; what it showed is kept.
+struct QuestionAnswerer {
+    explicit QuestionAnswerer(std::function<void(QMessageBox*)> answer)
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll.stop();
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+            answer(box);
+        });
+        poll.start(10);
+    }
+
+    QTimer poll;
+    QString title, text;
+    QMessageBox::StandardButtons buttons;
+    bool defaultIsNo = false;
+};
+
+TEST(SystemPlatform, QuestionBoxHasYesAndNoAndEnterMeansNo)
+{
+    SystemPlatform platform;
+    const QString question =
+        FoundElsewhereQuestion(QStringLiteral("/usr/lib/vantorelle"), QStringLiteral("/x/ST6UNST.EXE"));
+
+    QuestionAnswerer enter([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_FALSE(platform.confirm(question));
+    EXPECT_EQ(enter.title, "uninstall-vantorelle");
+    EXPECT_EQ(enter.text, "ST6UNST.EXE is not in \"/usr/lib/vantorelle\", where it is normally found.\n"
+                          "It was found at \"/x/ST6UNST.EXE\".\n"
+                          "Start this file to uninstall Vantorelle?");
+    EXPECT_EQ(enter.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(enter.defaultIsNo);
+
+    QuestionAnswerer yes([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    EXPECT_TRUE(platform.confirm(question));
+}
+
+// "Yes" closes the confirmation window, which stays the active window for a
+// moment and is deleted at a later turn of the event loop: that can be the
+// loop of the box the progress window shows next.
+TEST(SystemPlatform, BoxesSurviveTheWindowTheyOpenedOverGoing)
+{
+    SystemPlatform platform;
+    for (const bool question : {true, false}) {
+        auto* window = new QWidget;
+        window->show();
+        QApplication::setActiveWindow(window);
+        ASSERT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 30000));
+        const QPointer<QWidget> guard(window);
+
+        QuestionAnswerer answer([&](QMessageBox* box) {
+            const QPointer<QMessageBox> shown(box);
+            delete guard.data();
+            if (!shown)
+                return;
+            QAbstractButton* no = shown->button(QMessageBox::No);
+            (no ? no : shown->buttons().first())->click();
+        });
+        bool yes = false;
+        if (question)
+            yes = platform.confirm(QStringLiteral("question"));
+        else
+            platform.showMessage(QStringLiteral("message"));
+
+        EXPECT_TRUE(guard.isNull());
+        EXPECT_EQ(answer.text, question ? "question" : "message");
+        EXPECT_FALSE(yes) << "a box that went with its window answered Yes";
+    }
 }
 
 }  // namespace

@@ -36,6 +36,10 @@ const QString Error = QStringLiteral(
     "Error - Uninstall cannot run.\rPlease try using the add/remove programs option in the control panel.");
 const QString Checking = QStringLiteral("Checking for ST6UNST.LOG...");
 const QString Running = QStringLiteral("File found.  Running Uninstallation...");
+// Our own, before starting a file found outside the Windows folder /WINDOWS.
+const QString FoundElsewhere = QStringLiteral(
+    "ST6UNST.EXE is not in \"/WINDOWS\", where it is normally found.\rIt was found at \"%1\".\r"
+    "Start this file to uninstall Vantorelle?");
 
 // A top-level window of the program by its name, visible or not.
 QWidget* Window(const char* name)
@@ -174,13 +178,14 @@ TEST_F(UninstallFlow, UninstallerInTheWindowsFolderGetsTheLogAsArguments)
     EXPECT_EQ(state.logPath, "/APP/ST6UNST.LOG");
     EXPECT_EQ(platform.searches(), 0);
     EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.questions.empty()) << "asked about the file in its usual place";
     EXPECT_EQ(platform.ends, 1);
     EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
 }
 
-TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearch)
+TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearchRunsOnceTheUserSaysWhich)
 {
-    platform.searchFinds = QStringLiteral("/opt/setup kit/ST6UNST.EXE");
+    platform.searchFinds = QStringLiteral("/APP/setup kit/ST6UNST.EXE");
     platform.holdSearch();
 
     clickYes();
@@ -202,10 +207,14 @@ TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearch)
     platform.releaseSearch();
     ASSERT_TRUE(waitForEnd());
 
-    EXPECT_EQ(platform.searchedRoot(), "/");
+    EXPECT_EQ(platform.searchedRoots(), QStringList({"/WINDOWS", "/APP"}));
     EXPECT_EQ(platform.searchedName(), "ST6UNST.EXE");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, FoundElsewhere.arg("/APP/setup kit/ST6UNST.EXE"));
+    EXPECT_EQ(platform.questions[0].statusLine, Checking);
+    EXPECT_EQ(platform.questions[0].startsBefore, 0u);
     ASSERT_EQ(platform.starts.size(), 1u);
-    EXPECT_EQ(platform.starts[0].program, "/opt/setup kit/ST6UNST.EXE");
+    EXPECT_EQ(platform.starts[0].program, "/APP/setup kit/ST6UNST.EXE");
     EXPECT_EQ(platform.starts[0].arguments, QStringList({"-n", "/APP/ST6UNST.LOG"}));
     EXPECT_EQ(platform.starts[0].statusLine, Running);
     EXPECT_TRUE(platform.messages.empty());
@@ -243,6 +252,71 @@ TEST_F(UninstallFlow, FailureToStartGivesTheErrorMessageAndEnds)
     EXPECT_EQ(platform.messages[0].text, Error);
     EXPECT_EQ(platform.ends, 1);
     EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+// where the search looks, and what may be started
+
+TEST_F(UninstallFlow, SearchLooksOnlyInTheInstallationsOwnFolders)
+{
+    // A source tree left in a temporary folder, as anyone may leave one.
+    platform.searchFinds = QStringLiteral("/tmp/src/uninstall/ST6UNST.EXE");
+
+    clickYes();
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return Window("NotFound") != nullptr; }, 30000));
+    EXPECT_EQ(platform.searchedRoots(), QStringList({"/WINDOWS", "/APP"}));
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(UninstallFlow, NoToTheFileFoundElsewhereOpensTheLocatePage)
+{
+    platform.searchFinds = QStringLiteral("/APP/ST6UNST.EXE");
+    platform.answerYes = false;
+
+    clickYes();
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return Window("NotFound") != nullptr; }, 30000));
+    EXPECT_EQ(VisibleWindows(), QStringList{"NotFound"});
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, FoundElsewhere.arg("/APP/ST6UNST.EXE"));
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_EQ(platform.ends, 0);
+}
+
+TEST_F(UninstallFlow, UninstallerOthersMayChangeIsNotStartedFromTheWindowsFolder)
+{
+    platform.files.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"));
+    platform.risks.insert(QStringLiteral("/WINDOWS/ST6UNST.EXE"),
+                          {RunRisk::FileWritable, "/WINDOWS/ST6UNST.EXE"});
+
+    clickYes();
+
+    EXPECT_TRUE(platform.starts.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "\"/WINDOWS/ST6UNST.EXE\" was not started: "
+                                         "users other than its owner may change it.\rUninstall cannot run.");
+    EXPECT_EQ(platform.searches(), 0);
+    EXPECT_EQ(platform.ends, 1);
+    EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(UninstallFlow, UninstallerFoundInAFolderOthersMayChangeIsNotOfferedNorStarted)
+{
+    platform.searchFinds = QStringLiteral("/APP/tmp/ST6UNST.EXE");
+    platform.risks.insert(*platform.searchFinds, {RunRisk::FolderWritable, "/APP/tmp"});
+
+    clickYes();
+
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_TRUE(platform.questions.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "\"/APP/tmp/ST6UNST.EXE\" was not started: users other than its owner may change the folder "
+              "\"/APP/tmp\".\rUninstall cannot run.");
+    EXPECT_EQ(Window("NotFound"), nullptr);
 }
 
 TEST_F(UninstallFlow, SearchThatFailsWithAnErrorOpensTheLocatePage)
@@ -352,6 +426,27 @@ TEST_F(LocatePage, EnteringAFolderThatHoldsTheUninstallerStartsItAtOnce)
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.ends, 1);
     EXPECT_TRUE(VisibleWindows().isEmpty()) << VisibleWindows().join(',').toStdString();
+}
+
+TEST_F(LocatePage, UninstallerOfAnotherUserIsRefusedAndThePageStays)
+{
+    const QString theirs = startFolder + "/holds it/ST6UNST.EXE";
+    platform.risks.insert(theirs, {RunRisk::FileOwner, QFile::encodeName(theirs).toStdString()});
+
+    DoubleClick(folders, RowOfFolder(folders, startFolder + "/holds it"));
+
+    EXPECT_TRUE(platform.starts.empty());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "\"" + theirs + "\" was not started: it belongs to another user.");
+    EXPECT_EQ(text->text(), "ST6UNST.EXE");
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(platform.ends, 0);
+
+    // The user can still give up as before.
+    QTest::mouseClick(Control<QPushButton>(page, "Continue"), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].text, NotLocated);
+    EXPECT_TRUE(platform.starts.empty());
 }
 
 TEST_F(LocatePage, ContinueGivesTheNotLocatedMessageAndEnds)

@@ -1,12 +1,16 @@
 #!/bin/sh
-# Runs the real uninstall-vantorelle on a virtual screen from an installation
-# laid out as the program expects, under a prefix whose name a shell would
-# take apart:
-#   PREFIX/bin/uninstall-vantorelle, PREFIX/bin/ST6UNST.LOG,
-#   PREFIX/lib/vantorelle/ST6UNST.EXE (the stand-in, which records its arguments).
-# "Yes" on the confirmation window must start the stand-in with exactly its
-# own path, "-n" and the log's path, run no command hidden in the prefix, and
-# end the program. Screenshots go to OUTDIR.
+# Runs the real uninstall-vantorelle on a virtual screen, twice.
+# 1. From an installation laid out as the program expects, under a prefix
+#    whose name a shell would take apart:
+#      PREFIX/bin/uninstall-vantorelle, PREFIX/bin/ST6UNST.LOG,
+#      PREFIX/lib/vantorelle/ST6UNST.EXE (the stand-in, which records its arguments).
+#    "Yes" on the confirmation window must start the stand-in with exactly its
+#    own path, "-n" and the log's path, run no command hidden in the prefix,
+#    and end the program.
+# 2. Copied with its log into a folder that has no ../lib/vantorelle, while a
+#    source tree with the stand-in lies in a folder anyone may write: "Yes"
+#    must start nothing and open the locate page; "Continue" ends the program.
+# Screenshots go to OUTDIR.
 #
 #   program_run_test.sh PROGRAM STAND_IN OUTDIR
 # Exit status 77 (skipped) when xvfb-run, xdotool or ImageMagick is missing.
@@ -37,47 +41,65 @@ fail() {
     exit 1
 }
 
+# The first visible window with exactly this caption, waited for up to 20 s.
+window_named() {
+    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# Mapped is not yet painted: wait until the window shows more than its
+# background (its caption text and buttons bring many colours).
+wait_painted() {
+    for _ in $(seq 1 100); do
+        colours=$(import -window "$1" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
+        [ "${colours:-0}" -gt 4 ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Starts PROGRAM from the current folder and clicks "Yes", the button at
+# (50, 80), 100 by 36 pixels, on its confirmation window; SHOT names the
+# screenshot of that window.
+start_and_click_yes() {
+    "$1" &
+    pid=$!
+    start=$(window_named Uninstall)
+    [ -n "$start" ] || fail "no window with the confirmation window's caption"
+    echo "confirmation window: $(xdotool getwindowgeometry "$start" | tr '\n' ' ')"
+    wait_painted "$start" || fail "the confirmation window was never painted"
+    import -window root "$out/$2.png" || fail "screenshot"
+    xdotool mousemove --window "$start" 100 98 click 1
+}
+
+# Waits for the program to end by itself, with exit status 0.
+wait_for_end() {
+    for _ in $(seq 1 40); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.5
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the program is still running $1"
+    wait "$pid"
+    status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+ST6UNST_RECORD="$work/record"
+export ST6UNST_RECORD
+mkdir -p "$work/current" || fail "mkdir"
+# Anything a shell ran by mistake would land in the current folder.
+cd "$work/current" || fail "cd"
+
+# 1. the installed layout
 prefix="$work/pre  fix \"q\" 'a' \$(touch x) \`touch y\`; touch z"
-mkdir -p "$prefix/bin" "$prefix/lib/vantorelle" "$work/current" || fail "cannot lay out the installation"
+mkdir -p "$prefix/bin" "$prefix/lib/vantorelle" || fail "cannot lay out the installation"
 cp "$program" "$prefix/bin/uninstall-vantorelle" || fail "cannot copy the program"
 cp "$stand_in" "$prefix/lib/vantorelle/ST6UNST.EXE" || fail "cannot copy the stand-in"
 chmod 755 "$prefix/lib/vantorelle/ST6UNST.EXE"
 echo "installation log" > "$prefix/bin/ST6UNST.LOG"
-ST6UNST_RECORD="$work/record"
-export ST6UNST_RECORD
 
-# Anything a shell ran by mistake would land in the current folder.
-cd "$work/current" || fail "cd"
-"$prefix/bin/uninstall-vantorelle" &
-pid=$!
-
-start=$(timeout 20 xdotool search --sync --onlyvisible --name '^Uninstall$' 2>/dev/null | head -n 1)
-[ -n "$start" ] || fail "no window with the confirmation window's caption"
-echo "confirmation window: $(xdotool getwindowgeometry "$start" | tr '\n' ' ')"
-# Mapped is not yet painted: wait until the window shows more than its
-# background (its caption text and buttons bring many colours).
-painted=
-for _ in $(seq 1 100); do
-    colours=$(import -window "$start" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
-    [ "${colours:-0}" -gt 4 ] && { painted=1; break; }
-    sleep 0.2
-done
-[ -n "$painted" ] || fail "the confirmation window was never painted"
-import -window root "$out/start.png" || fail "screenshot"
-
-# "Yes" is the button at (50, 80), 100 by 36 pixels.
-xdotool mousemove --window "$start" 100 98 click 1
-
-for _ in $(seq 1 40); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.5
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Yes"
-wait "$pid"
-status=$?
-pid=
-[ "$status" -eq 0 ] || fail "exit status $status"
-
+start_and_click_yes "$prefix/bin/uninstall-vantorelle" start
+wait_for_end "after Yes"
 for _ in $(seq 1 40); do
     [ -f "$ST6UNST_RECORD" ] && break
     sleep 0.5
@@ -90,5 +112,32 @@ cmp -s "$work/expected" "$ST6UNST_RECORD" || {
     fail "the stand-in got other arguments"
 }
 [ -z "$(ls -A "$work/current")" ] || fail "a command in the path was run: $(ls -A "$work/current")"
+rm -f "$ST6UNST_RECORD"
+
+# 2. a copy away from any installation, and a stray uninstaller anyone may replace
+mkdir -p "$work/copy" "$work/open/src/uninstall" || fail "cannot lay out the copy"
+chmod 777 "$work/open"
+cp "$program" "$work/copy/uninstall-vantorelle" || fail "cannot copy the program"
+echo "installation log" > "$work/copy/ST6UNST.LOG"
+cp "$stand_in" "$work/open/src/uninstall/ST6UNST.EXE" || fail "cannot copy the stand-in"
+chmod 755 "$work/open/src/uninstall/ST6UNST.EXE"
+
+start_and_click_yes "$work/copy/uninstall-vantorelle" copy-start
+page=$(window_named "Executable Not Found")
+[ -f "$ST6UNST_RECORD" ] && fail "a stray uninstaller was started: $(tr '\0' ' ' < "$ST6UNST_RECORD")"
+[ -n "$page" ] || fail "the locate page did not open"
+wait_painted "$page" || fail "the locate page was never painted"
+import -window root "$out/copy-locate.png" || fail "screenshot"
+# "Continue" is at (200, 396), 120 by 36 pixels; the not-located message follows.
+xdotool mousemove --window "$page" 260 414 click 1
+message=$(window_named uninstall-vantorelle)
+[ -n "$message" ] || fail "no message after Continue"
+wait_painted "$message" || fail "the message was never painted"
+import -window root "$out/copy-not-located.png" || fail "screenshot"
+xdotool windowfocus --sync "$message" key Return
+wait_for_end "after the not-located message"
+[ -f "$ST6UNST_RECORD" ] && fail "a stray uninstaller was started"
+[ -z "$(ls -A "$work/current")" ] || fail "a command was run: $(ls -A "$work/current")"
+
 rm -rf "$work"
 echo "passed; screenshots in $out"
