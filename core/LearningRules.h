@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "NetworkState.h"
-#include "SweepWorkspace.h"
+#include "kernels/SweepWorkspace.h"
 
 namespace vantorelle {
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "KernelsSmall.h"
-#include "SmallResponse.h"
-#include "SweepKernels.h"
+#include "kernels/KernelsSmall.h"
+#include "kernels/SmallResponse.h"
+#include "kernels/SweepKernels.h"
 
 namespace vantorelle {
 

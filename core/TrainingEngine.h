@@ -8,7 +8,7 @@
 #include "LearningRules.h"
 #include "NetworkState.h"
 #include "TrainingHost.h"
-#include "TrainingSweep.h"
+#include "kernels/TrainingSweep.h"
 
 namespace vantorelle {
 
