@@ -26,7 +26,7 @@
 #include "PlainTraining.h"
 #include "Random.h"
 #include "Response.h"
-#include "SweepKernels.h"
+#include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 

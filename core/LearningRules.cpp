@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <vector>
 
 #include "Response.h"
 
@@ -20,62 +18,20 @@ RuleKind RuleKindFromName(const std::string& name)
     return RuleKind::None;
 }
 
-UnitKind UnitKindForRule(RuleKind rule)
-{
-    switch (rule) {
-    case RuleKind::Delta: return UnitKind::Binary;
-    case RuleKind::Gradient: return UnitKind::IntDev;
-    case RuleKind::Tarvik: return UnitKind::Value;
-    case RuleKind::None: break;
-    }
-    return UnitKind::None;
-}
-
-namespace {
-
-// Weight step of the delta and gradient rules: W = step * x + W, thr = step + thr.
-double DeltaStep(const NetworkState& net, const Unit& u) { return net.LearningRate * u.Error; }
-double GradientStep(const NetworkState& net, const Unit& u)
-{
-    const double d = (1 - u.Activation) * u.Activation;
-    return (net.LearningRate * d) * u.Error;
-}
-
-// The value-unit rule's delta = g*e - t*net with g = -2*pi*net*a.
-double ValueDelta(const Unit& u)
-{
-    const double g = ((-2 * Pi()) * u.NetInput) * u.Activation;
-    return g * u.Error - u.Target * u.NetInput;
-}
-
-void StepRule(NetworkState& net, long k, double step)
-{
-    for (long i = 1; i <= net.NumInputs; ++i)
-        net.Weights(i, k) = step * net.InputUnits[i].Activation + net.Weights(i, k);
-    if (!net.FreezeThresholds)
-        net.OutputUnits[k].Threshold = step + net.OutputUnits[k].Threshold;
-}
-
-}  // namespace
-
-void DeltaRule(NetworkState& net, long k) { StepRule(net, k, DeltaStep(net, net.OutputUnits[k])); }
-
-void GradientRule(NetworkState& net, long k) { StepRule(net, k, GradientStep(net, net.OutputUnits[k])); }
-
 namespace {
 
 // The value-unit rule for unit k from weight row `first` on, after rows before
 // it were updated: the rule's own order and overflow handling.
-RuleOutcome ValueUnitRuleFromRow(NetworkState& net, long k, double step, long first)
+RuleOutcome ValueUnitRuleFromRow(NetworkState& net, long k, double c, long first)
 {
     for (long i = first; i <= net.NumInputs; ++i) {
-        const double w = step * net.InputUnits[i].Activation + net.Weights(i, k);
+        const double w = c * net.InputUnits[i].Activation + net.Weights(i, k);
         if (!std::isfinite(w))
             return RuleOutcome::Overflow;
         net.Weights(i, k) = w;
     }
     if (!net.FreezeThresholds) {
-        const double t = step + net.OutputUnits[k].Threshold;
+        const double t = c + net.OutputUnits[k].Threshold;
         if (!std::isfinite(t))
             return RuleOutcome::Overflow;
         net.OutputUnits[k].Threshold = t;
@@ -83,16 +39,33 @@ RuleOutcome ValueUnitRuleFromRow(NetworkState& net, long k, double step, long fi
     return RuleOutcome::Updated;
 }
 
-}  // namespace
-
-RuleOutcome ValueUnitRule(NetworkState& net, long k)
+// Rule's step for unit k alone, from its fields as the last response left them.
+template <RuleKind Rule>
+RuleOutcome StepUnit(NetworkState& net, long k)
 {
-    const double delta = ValueDelta(net.OutputUnits[k]);
-    if (!std::isfinite(delta))
-        return RuleOutcome::Overflow;
-    return ValueUnitRuleFromRow(net, k, delta * net.LearningRate, 1);
+    const Unit& u = net.OutputUnits[k];
+    const double c = RuleStep<Rule>(net.LearningRate)(u.NetInput, u.Activation, u.Error, u.Target);
+    if constexpr (Rule == RuleKind::Tarvik) {
+        // A coefficient that is not finite would overflow the first weight.
+        if (!std::isfinite(c))
+            return RuleOutcome::Overflow;
+        return ValueUnitRuleFromRow(net, k, c, 1);
+    } else {
+        for (long i = 1; i <= net.NumInputs; ++i)
+            net.Weights(i, k) = c * net.InputUnits[i].Activation + net.Weights(i, k);
+        if (!net.FreezeThresholds)
+            net.OutputUnits[k].Threshold = c + net.OutputUnits[k].Threshold;
+        return RuleOutcome::Updated;
+    }
 }
 
+}  // namespace
+
+void DeltaRule(NetworkState& net, long k) { StepUnit<RuleKind::Delta>(net, k); }
+
+void GradientRule(NetworkState& net, long k) { StepUnit<RuleKind::Gradient>(net, k); }
+
+RuleOutcome ValueUnitRule(NetworkState& net, long k) { return StepUnit<RuleKind::Tarvik>(net, k); }
 
 namespace {
 
@@ -130,25 +103,15 @@ OverflowGuard MakeOverflowGuard(const NetworkState& net, double inputBound)
     return guard;
 }
 
-OverflowGuard MakeOverflowGuard(const NetworkState& net) { return MakeOverflowGuard(net, LargestInputMagnitude(net)); }
-
 StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard)
 {
-    const long numOutputs = net.NumOutputs;
-    const Unit* out = net.OutputUnits.data();
     switch (rule) {
-    case RuleKind::None: return StepKind::None;
-    case RuleKind::Delta:
-        for (long k = 1; k <= numOutputs; ++k)
-            c[k] = DeltaStep(net, out[k]);
-        return StepKind::Unchecked;
-    case RuleKind::Gradient:
-        for (long k = 1; k <= numOutputs; ++k)
-            c[k] = GradientStep(net, out[k]);
-        return StepKind::Unchecked;
-    case RuleKind::Tarvik: break;
+    case RuleKind::Delta: return StepCoefficientsOf<RuleKind::Delta>(net, c, guard);
+    case RuleKind::Gradient: return StepCoefficientsOf<RuleKind::Gradient>(net, c, guard);
+    case RuleKind::Tarvik: return StepCoefficientsOf<RuleKind::Tarvik>(net, c, guard);
+    case RuleKind::None: break;
     }
-    return ValueStepCoefficients(net, -2 * Pi(), c, guard);
+    return StepKind::None;
 }
 
 void UpdateThresholds(NetworkState& net, const double* c)
@@ -203,12 +166,6 @@ RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, double* fresh,
 }
 
 }  // namespace
-
-RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard)
-{
-    SweepWorkspace work;
-    return ApplyRuleToAllOutputs(net, rule, work, guard);
-}
 
 RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspace& work, OverflowGuard* guard)
 {

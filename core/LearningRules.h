@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "NetworkState.h"
-#include "SweepWorkspace.h"
+#include "Response.h"
+#include "kernels/SweepWorkspace.h"
 
 namespace vantorelle {
 
@@ -14,8 +16,52 @@ enum class RuleKind { None, Delta, Gradient, Tarvik };
 
 // "Delta", "Gradient", "Tarvik" -> their kinds; any other text -> None.
 RuleKind RuleKindFromName(const std::string& name);
+
 // The unit kind each rule trains: Binary, IntDev, Value (None for None).
-UnitKind UnitKindForRule(RuleKind rule);
+constexpr UnitKind UnitKindForRule(RuleKind rule)
+{
+    switch (rule) {
+    case RuleKind::Delta: return UnitKind::Binary;
+    case RuleKind::Gradient: return UnitKind::IntDev;
+    case RuleKind::Tarvik: return UnitKind::Value;
+    case RuleKind::None: break;
+    }
+    return UnitKind::None;
+}
+
+// Each rule's step for one output unit after a response, the one place its
+// formula stands: with c = RuleStep<Rule>(rate)(net, a, e, t) from the
+// unit's NetInput, Activation, Error and Target, the rule sets
+// W(i, k) = c * x[i] + W(i, k) for every input i, then threshold = c +
+// threshold. The per-unit rules, the row sweep, the kernels' sweeps and the
+// small networks' unrolled sweeps all build their steps with it.
+template <RuleKind Rule>
+class RuleStep {
+public:
+    static_assert(Rule != RuleKind::None, "no rule, no step");
+
+    explicit RuleStep(double rate) : rate(rate) {}
+
+    double operator()(double netInput, double a, double e, double t) const
+    {
+        if constexpr (Rule == RuleKind::Delta)
+            return rate * e;
+        else if constexpr (Rule == RuleKind::Gradient) {
+            const double d = (1 - a) * a;  // the sigmoid's slope
+            return (rate * d) * e;
+        } else {
+            // The threshold's rate * delta is this very double: products commute.
+            const double g = (minusTwoPi * netInput) * a;
+            const double delta = g * e - t * netInput;
+            return delta * rate;
+        }
+    }
+
+private:
+    double rate;
+    // Asked for once, not per response: Pi() guards a static.
+    double minusTwoPi = Rule == RuleKind::Tarvik ? -2 * Pi() : 0;
+};
 
 // What a rule reports back; only the value-unit rule ever says Overflow.
 enum class RuleOutcome { Updated, Overflow };
@@ -32,8 +78,8 @@ struct OverflowGuard {
     double inputBound = 1;   // no input is larger in magnitude (at least 1)
     double weightBound = 0;  // no weight or threshold is larger in magnitude
 };
-OverflowGuard MakeOverflowGuard(const NetworkState& net);
-// The same with the input bound already known (it depends on the patterns only).
+// The guard for net's weights now; the input bound depends on the patterns
+// only, so the caller keeps it.
 OverflowGuard MakeOverflowGuard(const NetworkState& net, double inputBound);
 // No input of net's patterns is larger in magnitude; at least 1.
 double LargestInputMagnitude(const NetworkState& net);
@@ -46,36 +92,32 @@ enum class StepKind {
     NonFinite,  // the value rule overflowed already in a coefficient
 };
 
-// Every output's coefficient c[k] under `rule` for the current response:
-// the rule's step is W(i, k) = c[k] * x[i] + W(i, k) and threshold = c[k] +
-// threshold, the same doubles the per-unit rules compute. With a guard, the
-// value rule's step is Unchecked while the guard proves it safe (and the
-// guard then grows by it).
-StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard);
-
 // Well below the largest double: a weight under this bound plus a step under
 // it cannot overflow, whatever the rounding.
 inline constexpr double SafeMagnitude = 1e300;
 
-// StepCoefficients for the value rule, with minusTwoPi = -2 * Pi() computed
-// by the caller once. Inline: small networks call it for every pattern.
-inline StepKind ValueStepCoefficients(const NetworkState& net, double minusTwoPi, double* c, OverflowGuard* guard)
-{
-    // (rate * delta and delta * rate are the same double: products commute.)
-    const Unit* out = net.OutputUnits.data();
+// The value rule's coefficients of one response, as they are computed:
+// whether all are finite, and the largest magnitude (which bounds how far
+// the step moves any weight, with the guard's input bound).
+struct ValueStepBound {
     bool finite = true;
-    double largestStep = 0;
-    for (long k = 1; k <= net.NumOutputs; ++k) {
-        const Unit& u = out[k];
-        const double g = (minusTwoPi * u.NetInput) * u.Activation;
-        c[k] = (g * u.Error - u.Target * u.NetInput) * net.LearningRate;
-        finite = finite && std::isfinite(c[k]);
-        largestStep = std::max(largestStep, std::fabs(c[k]));
+    double largest = 0;
+
+    void Add(double c)
+    {
+        finite = finite && std::isfinite(c);
+        largest = std::max(largest, std::fabs(c));
     }
-    if (!finite)
+};
+
+// How the value rule's step may go: NonFinite; Unchecked while the guard
+// proves it safe (the guard then grows by it); else Checked.
+inline StepKind ValueStepKind(const ValueStepBound& bound, OverflowGuard* guard)
+{
+    if (!bound.finite)
         return StepKind::NonFinite;
     if (guard) {
-        const double growth = largestStep * guard->inputBound;
+        const double growth = bound.largest * guard->inputBound;
         if (guard->weightBound + growth < SafeMagnitude) {
             guard->weightBound = guard->weightBound + growth;
             return StepKind::Unchecked;
@@ -84,6 +126,30 @@ inline StepKind ValueStepCoefficients(const NetworkState& net, double minusTwoPi
     return StepKind::Checked;
 }
 
+// Every output's coefficient c[k] under Rule for the current response, the
+// same doubles the per-unit rules compute, and how they may be applied.
+// Inline: the sweeps call it for every pattern.
+template <RuleKind Rule>
+StepKind StepCoefficientsOf(const NetworkState& net, double* c, OverflowGuard* guard)
+{
+    const RuleStep<Rule> step(net.LearningRate);
+    const Unit* out = net.OutputUnits.data();
+    ValueStepBound bound;
+    for (long k = 1; k <= net.NumOutputs; ++k) {
+        const Unit& u = out[k];
+        c[k] = step(u.NetInput, u.Activation, u.Error, u.Target);
+        if constexpr (Rule == RuleKind::Tarvik)
+            bound.Add(c[k]);
+    }
+    if constexpr (Rule == RuleKind::Tarvik)
+        return ValueStepKind(bound, guard);
+    else
+        return StepKind::Unchecked;
+}
+
+// StepCoefficientsOf for a rule known at run time (None: StepKind::None).
+StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard);
+
 // threshold(k) = c[k] + threshold(k) for every output, unless thresholds are frozen.
 void UpdateThresholds(NetworkState& net, const double* c);
 
@@ -91,7 +157,6 @@ void UpdateThresholds(NetworkState& net, const double* c);
 // per-unit rules above, but sweeping the weight matrix row by row. Answers
 // Overflow when the value-unit rule overflowed on any unit. A guard, kept
 // from pattern to pattern, spares the value rule's checks while it can.
-RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, OverflowGuard* guard = nullptr);
 RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspace& work,
                                   OverflowGuard* guard = nullptr);
 

@@ -4,17 +4,11 @@
 #include <cstring>
 #include <vector>
 
-#include "KernelsSmall.h"
-#include "SmallResponse.h"
-#include "SweepKernels.h"
+#include "kernels/KernelsSmall.h"
+#include "kernels/SmallResponse.h"
+#include "kernels/SweepKernels.h"
 
 namespace vantorelle {
-
-void ComputeActivation(NetworkState& net, long k)
-{
-    Unit& unit = net.OutputUnits[k];
-    unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
-}
 
 void FinishResponse(NetworkState& net, long p, const double* sum)
 {
@@ -158,9 +152,9 @@ void EvaluateAcrossPatterns(NetworkState& net, SweepWorkspace& work)
             }
         };
         switch (unit.UnitType) {
-        case UnitKind::Binary: measure([](double x) { return Activation(UnitKind::Binary, x, 0); }); break;
-        case UnitKind::IntDev: measure([](double x) { return Activation(UnitKind::IntDev, x, 0); }); break;
-        case UnitKind::Value: measure([](double x) { return Activation(UnitKind::Value, x, 0); }); break;
+        case UnitKind::Binary: measure(ActivationOf<UnitKind::Binary>{}); break;
+        case UnitKind::IntDev: measure(ActivationOf<UnitKind::IntDev>{}); break;
+        case UnitKind::Value: measure(ActivationOf<UnitKind::Value>{}); break;
         case UnitKind::None: measure([&](double) { return unit.Activation; }); break;
         }
         // The unit describes the last pattern.

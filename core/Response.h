@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "NetworkState.h"
-#include "SweepWorkspace.h"
+#include "kernels/SweepWorkspace.h"
 
 namespace vantorelle {
 
@@ -30,23 +30,40 @@ void ComputeResponse(NetworkState& net, long p, SweepWorkspace& work);
 void PresentInputs(NetworkState& net, long p);
 void FinishResponse(NetworkState& net, long p, const double* sum);
 
-// Sets OutputUnits[k].Activation from its NetInput by its UnitType
-// (an unset type leaves the activation as it is).
-void ComputeActivation(NetworkState& net, long k);
+// The activation of a unit of kind Kind, the one place each formula stands.
+// Loops build one outside and call it per response; Activation() below is
+// the same for a kind known only at run time.
+template <UnitKind Kind>
+struct ActivationOf {
+    static_assert(Kind != UnitKind::None, "an unset kind has no formula: it keeps its activation");
+
+    double operator()(double x) const
+    {
+        if constexpr (Kind == UnitKind::Binary)
+            return x >= 0 ? 1.0 : 0.0;
+        // Beyond these arguments exp overflows to +inf or underflows to +0
+        // and the activation is exactly +0 (saved: the library's slow path
+        // for them).
+        else if constexpr (Kind == UnitKind::IntDev)
+            return x < -710 ? 0.0 : 1 / (1 + std::exp(-x));
+        else {
+            const double y = (minusPi * x) * x;
+            return y < -750 ? 0.0 : std::exp(y);
+        }
+    }
+
+    // Asked for once, not per response: Pi() guards a static.
+    double minusPi = Kind == UnitKind::Value ? -Pi() : 0;
+};
 
 // The activation of a unit of the given kind at net input x; `previous` is
 // what an unset kind keeps. Inline: the training loops call it per response.
 inline double Activation(UnitKind kind, double x, double previous)
 {
     switch (kind) {
-    case UnitKind::Binary: return x >= 0 ? 1.0 : 0.0;
-    // Beyond these arguments exp overflows to +inf or underflows to +0 and
-    // the activation is exactly +0 (saved: the library's slow path for them).
-    case UnitKind::IntDev: return x < -710 ? 0.0 : 1 / (1 + std::exp(-x));
-    case UnitKind::Value: {
-        const double y = (-Pi() * x) * x;
-        return y < -750 ? 0.0 : std::exp(y);
-    }
+    case UnitKind::Binary: return ActivationOf<UnitKind::Binary>{}(x);
+    case UnitKind::IntDev: return ActivationOf<UnitKind::IntDev>{}(x);
+    case UnitKind::Value: return ActivationOf<UnitKind::Value>{}(x);
     case UnitKind::None: break;
     }
     return previous;

@@ -6,7 +6,7 @@
 
 #include "InitialWeights.h"
 #include "Response.h"
-#include "TrainingSweep.h"
+#include "kernels/TrainingSweep.h"
 
 namespace vantorelle {
 

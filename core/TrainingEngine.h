@@ -10,7 +10,7 @@
 #include "Random.h"
 #include "RunObserver.h"
 #include "SettingsCheck.h"
-#include "TrainingSweep.h"
+#include "kernels/TrainingSweep.h"
 #include "TrainingTexts.h"
 
 namespace vantorelle {

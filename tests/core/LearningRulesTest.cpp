@@ -136,7 +136,8 @@ TEST(ValueUnitRule, OverflowStopsTheUnitPartWay)
     EXPECT_EQ(net.Weights(2, 1), 0);   // the overflowing one is not stored
     EXPECT_EQ(net.Weights(3, 1), 0);   // nor anything after it
     EXPECT_EQ(net.OutputUnits[1].Threshold, 0.5);
-    EXPECT_EQ(ApplyRuleToAllOutputs(fast, RuleKind::Tarvik), RuleOutcome::Overflow);
+    SweepWorkspace work;
+    EXPECT_EQ(ApplyRuleToAllOutputs(fast, RuleKind::Tarvik, work), RuleOutcome::Overflow);
     for (long i = 1; i <= 3; ++i)
         EXPECT_EQ(fast.Weights(i, 1), net.Weights(i, 1));
     EXPECT_EQ(fast.OutputUnits[1].Threshold, 0.5);
@@ -150,7 +151,8 @@ TEST(Rules, FrozenThresholdsStayPut)
         net.OutputUnits[1].Threshold = -0.3;
         net.Weights(1, 1) = 0.2;
         ComputeResponse(net, 1);
-        ApplyRuleToAllOutputs(net, rule);
+        SweepWorkspace work;
+        ApplyRuleToAllOutputs(net, rule, work);
         EXPECT_EQ(net.OutputUnits[1].Threshold, -0.3);
         EXPECT_NE(net.Weights(1, 1), 0.2);
     }
@@ -181,7 +183,8 @@ TEST(Rules, BatchedSweepMatchesThePerUnitRulesBitForBit)
             else
                 ValueUnitRule(a, k);
         }
-        ApplyRuleToAllOutputs(b, rule);
+        SweepWorkspace work;
+        ApplyRuleToAllOutputs(b, rule, work);
         for (long i = 1; i <= 5; ++i)
             for (long k = 1; k <= 4; ++k)
                 EXPECT_EQ(a.Weights(i, k), b.Weights(i, k));
@@ -224,7 +227,8 @@ TEST(Rules, GuardedValueSweepMatchesThePlainRule)
             for (long k = 1; k <= 2; ++k)
                 overflowed = (ValueUnitRule(plain, k) == RuleOutcome::Overflow) || overflowed;
         }
-        EXPECT_EQ(TrainingSweep(swept, RuleKind::Tarvik) == RuleOutcome::Overflow, overflowed);
+        SweepWorkspace work;
+        EXPECT_EQ(TrainingSweep(swept, RuleKind::Tarvik, work) == RuleOutcome::Overflow, overflowed);
         if (rate > 1) {
             EXPECT_TRUE(overflowed);
         }

@@ -245,7 +245,8 @@ TEST_F(Engine, ContinueTrainingKeepsTheWeights)
     ASSERT_TRUE(ContinueTraining(net, host));
     SetUnitTypes(byHand, UnitKind::Binary);
     ShufflePatterns(byHand, random);
-    TrainingSweep(byHand, RuleKind::Delta);
+    SweepWorkspace work;
+    TrainingSweep(byHand, RuleKind::Delta, work);
     for (long i = 1; i <= net.NumInputs; ++i)
         EXPECT_EQ(net.Weights(i, 1), byHand.Weights(i, 1));
     EXPECT_EQ(net.OutputUnits[1].Threshold, byHand.OutputUnits[1].Threshold);
@@ -436,7 +437,8 @@ TEST(Sweep, MatchesThePlainRulesBitForBit)
                             ValueUnitRule(plain, k);
                     }
                 }
-                TrainingSweep(swept, rule);
+                SweepWorkspace work;
+                TrainingSweep(swept, rule, work);
             }
             SCOPED_TRACE(::testing::Message() << "rule " << static_cast<int>(rule) << ", outputs " << outputs);
             for (long i = 1; i <= inputs; ++i) {

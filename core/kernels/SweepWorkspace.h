@@ -6,7 +6,7 @@
 // A workspace also keeps the patterns transposed (input by input) for the
 // kernels that work across patterns. It serves one pattern table: the run
 // owning it keeps the table fixed; after reading new patterns into a network,
-// use a new workspace (or call ForgetPatterns).
+// use a new workspace.
 
 #include <cstddef>
 #include <vector>
@@ -88,11 +88,6 @@ struct SweepWorkspace {
     // Builds byInput and finiteInputs from net's patterns unless already
     // built for a table of these sizes (and these kernels).
     void BindPatterns(const NetworkState& net);
-    void ForgetPatterns()
-    {
-        boundPatterns = -1;
-        measured = false;
-    }
 
     // Columns of the transposed table in net.PatternOrder; answers byInput
     // itself when that order is the file order.

@@ -11,6 +11,5 @@ namespace vantorelle {
 // One pass over the patterns in PatternOrder: respond, then apply the rule to
 // every output. Answers Overflow when the value-unit rule overflowed anywhere.
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work);
-RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule);
 
 }  // namespace vantorelle

@@ -72,7 +72,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
     const double* xt = work.PatternsInOrder(net);
     const long* order = net.PatternOrder.data();
     double* w = net.Weights.Row(0);
-    const double rate = net.LearningRate;
+    const RuleStep<RuleKind::Delta> step(net.LearningRate);
 
     constexpr int MostGroups = 8;
     const int groupSize = kernels.columnGroup < MostGroups ? kernels.columnGroup : MostGroups;
@@ -120,7 +120,7 @@ void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
                     const double a = Activation(unit.UnitType, netInput, unit.Activation);
                     const double desired = net.DesiredOutputs(p, k);
                     const double e = desired - a;
-                    const double c = rate * e;
+                    const double c = step(netInput, a, e, desired);
                     at = at + 1;
                     if (at == n) {
                         unit.NetInput = netInput;
@@ -174,50 +174,14 @@ long NonZeroSteps(const double* c, long outputs)
     return count;
 }
 
-}  // namespace
-
-RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule)
+// The sweep through the kernel tables: each pattern's step and the next
+// pattern's response in one pass over the weights, while no overflow check
+// is needed; else the rule row by row with its checks.
+template <RuleKind Rule>
+RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& guard)
 {
-    SweepWorkspace work;
-    return TrainingSweep(net, rule, work);
-}
-
-RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work)
-{
+    constexpr bool StepRule = Rule == RuleKind::Delta;
     const long n = net.NumPatterns;
-    if (n == 0)
-        return RuleOutcome::Updated;
-    ClearUpperVectorState();
-    work.Fit(net);
-    const bool stepRule = rule == RuleKind::Delta;
-    const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
-    if (stepRule && largeEnough && work.updateShare <= MostUpdatesForSideBySide &&
-        (n * net.NumInputs <= LargestTableToReorder || InFileOrder(net))) {
-        StepSweepSideBySide(net, work);
-        work.sideBySide = true;
-        return RuleOutcome::Updated;
-    }
-    work.sideBySide = false;
-    work.sumsFromSweep = false;
-
-    OverflowGuard guard;
-    // The unrolled small sweeps check the value rule's new weights themselves.
-    const bool small = n * net.NumInputs * net.NumOutputs < SmallNetwork && rule != RuleKind::None &&
-                       small::SharedKind(net) == small::KindOf(rule);
-    if (rule == RuleKind::Tarvik && !(small && small::Unrolled(net))) {
-        work.BindPatterns(net);
-        guard = MakeOverflowGuard(net, work.inputBound);
-    }
-    if (small) {
-        switch (rule) {
-        case RuleKind::Delta: return small::SweepAnySize<RuleKind::Delta>(net, work, &guard);
-        case RuleKind::Gradient: return small::SweepAnySize<RuleKind::Gradient>(net, work, &guard);
-        case RuleKind::Tarvik: return small::SweepAnySize<RuleKind::Tarvik>(net, work, &guard);
-        case RuleKind::None: break;
-        }
-    }
-    work.measured = false;
-
     RuleOutcome outcome = RuleOutcome::Updated;
     const KernelSet& kernels = work.Kernels();
     double* coefficient = work.coefficient.data();
@@ -231,8 +195,8 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         const long next = j < n ? net.PatternOrder[j + 1] : 0;
         if (j + 2 <= n)
             PrefetchRow(net.InputPatterns.Row(net.PatternOrder[j + 2]), net.NumInputs);
-        const StepKind step = StepCoefficients(net, rule, coefficient, &guard);
-        if (stepRule)
+        const StepKind step = StepCoefficientsOf<Rule>(net, coefficient, &guard);
+        if constexpr (StepRule)
             steps += NonZeroSteps(coefficient, net.NumOutputs);
         if (step == StepKind::Unchecked && next != 0) {
             // Update the weights for this pattern and sum the next pattern's
@@ -248,15 +212,72 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
         // sees the last pattern's response there.
         if (!inputsPresented)
             PresentInputs(net, p);
-        if (ApplyRuleToAllOutputs(net, rule, work, &guard) == RuleOutcome::Overflow)
+        if (ApplyRuleToAllOutputs(net, Rule, work, &guard) == RuleOutcome::Overflow)
             outcome = RuleOutcome::Overflow;
         if (next != 0)
             ComputeResponse(net, next, work);
         inputsPresented = true;
     }
-    if (stepRule)
-        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(net.NumOutputs > 0 ? net.NumOutputs : 1));
+    if constexpr (StepRule)
+        work.updateShare = static_cast<double>(steps) /
+                           (static_cast<double>(n) * static_cast<double>(net.NumOutputs > 0 ? net.NumOutputs : 1));
     return outcome;
+}
+
+// The sweep for Rule along the small networks' plain loops when they serve,
+// else through the kernel tables.
+template <RuleKind Rule>
+RuleOutcome SweepWith(NetworkState& net, SweepWorkspace& work)
+{
+    OverflowGuard guard;
+    const bool small = net.NumPatterns * net.NumInputs * net.NumOutputs < SmallNetwork &&
+                       small::SharedKind(net) == UnitKindForRule(Rule);
+    // The unrolled small sweeps check the value rule's new weights themselves.
+    if (Rule == RuleKind::Tarvik && !(small && small::Unrolled(net))) {
+        work.BindPatterns(net);
+        guard = MakeOverflowGuard(net, work.inputBound);
+    }
+    if (small)
+        return small::SweepAnySize<Rule>(net, work, &guard);
+    work.measured = false;
+    return KernelSweep<Rule>(net, work, guard);
+}
+
+// Whether the step rule's side-by-side sweep pays for this sweep.
+bool SideBySidePays(const NetworkState& net, RuleKind rule, const SweepWorkspace& work)
+{
+    const long n = net.NumPatterns;
+    const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
+    return rule == RuleKind::Delta && largeEnough && work.updateShare <= MostUpdatesForSideBySide &&
+           (n * net.NumInputs <= LargestTableToReorder || InFileOrder(net));
+}
+
+}  // namespace
+
+RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work)
+{
+    if (net.NumPatterns == 0)
+        return RuleOutcome::Updated;
+    ClearUpperVectorState();
+    work.Fit(net);
+    if (SideBySidePays(net, rule, work)) {
+        StepSweepSideBySide(net, work);
+        work.sideBySide = true;
+        return RuleOutcome::Updated;
+    }
+    work.sideBySide = false;
+    work.sumsFromSweep = false;
+    switch (rule) {
+    case RuleKind::Delta: return SweepWith<RuleKind::Delta>(net, work);
+    case RuleKind::Gradient: return SweepWith<RuleKind::Gradient>(net, work);
+    case RuleKind::Tarvik: return SweepWith<RuleKind::Tarvik>(net, work);
+    case RuleKind::None: break;
+    }
+    // No rule: the responses alone, the last pattern's left in the units.
+    work.measured = false;
+    for (long j = 1; j <= net.NumPatterns; ++j)
+        ComputeResponse(net, net.PatternOrder[j], work);
+    return RuleOutcome::Updated;
 }
 
 }  // namespace vantorelle

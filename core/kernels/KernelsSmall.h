@@ -20,29 +20,6 @@
 
 namespace vantorelle::small {
 
-constexpr UnitKind KindOf(RuleKind rule)
-{
-    return rule == RuleKind::Delta      ? UnitKind::Binary
-           : rule == RuleKind::Gradient ? UnitKind::IntDev
-           : rule == RuleKind::Tarvik   ? UnitKind::Value
-                                        : UnitKind::None;
-}
-
-// Activation() for a kind known at compile time; minusPi = -Pi().
-template <UnitKind Kind>
-inline double ActivationOf(double x, double minusPi)
-{
-    static_assert(Kind != UnitKind::None);
-    if constexpr (Kind == UnitKind::Binary)
-        return x >= 0 ? 1.0 : 0.0;
-    else if constexpr (Kind == UnitKind::IntDev)
-        return x < -710 ? 0.0 : 1 / (1 + std::exp(-x));
-    else {
-        const double y = (minusPi * x) * x;
-        return y < -750 ? 0.0 : std::exp(y);
-    }
-}
-
 // The one kind all output units share, or None when they differ or are unset.
 inline UnitKind SharedKind(const NetworkState& net)
 {
@@ -88,7 +65,7 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
     const long stride = outputs + 1;
     const double* w = net.Weights.Row(0);
     Unit* out = net.OutputUnits.data();
-    const double minusPi = -Pi();
+    const ActivationOf<Kind> activation;
     const double minError = net.MinError;
     const std::size_t responses = static_cast<std::size_t>(n * outputs);
     work.measuredNetInputs.resize(responses);
@@ -107,7 +84,7 @@ void Evaluate(NetworkState& net, SweepWorkspace& work)
         }
     }
     for (std::size_t r = 0; r < responses; ++r)
-        keptActivation[r] = ActivationOf<Kind>(keptNet[r], minusPi);
+        keptActivation[r] = activation(keptNet[r]);
     long hits = 0;
     double total = 0;
     for (long p = 1; p <= n; ++p) {
@@ -162,7 +139,7 @@ void EvaluateAnySize(NetworkState& net, SweepWorkspace& work)
 template <RuleKind Rule, long FixedInputs = 0, long FixedOutputs = 0>
 RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
 {
-    constexpr UnitKind Kind = KindOf(Rule);
+    constexpr UnitKind Kind = UnitKindForRule(Rule);
     constexpr bool Fixed = FixedInputs > 0 && FixedOutputs > 0;
     constexpr long Weights = Fixed ? (FixedInputs + 1) * (FixedOutputs + 1) : 1;
     constexpr long Units = Fixed ? FixedOutputs + 1 : 1;
@@ -172,9 +149,8 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
     const long stride = outputs + 1;
     Unit* out = net.OutputUnits.data();
     const long* order = net.PatternOrder.data();
-    const double minusPi = -Pi();
-    const double minusTwoPi = -2 * Pi();
-    const double rate = net.LearningRate;
+    const ActivationOf<Kind> activation;
+    const RuleStep<Rule> step(net.LearningRate);
     const bool frozen = net.FreezeThresholds;
 
     // Fixed sizes: local copies, put back when the sweep ends or before the
@@ -231,8 +207,7 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
         const long p = order[j];
         const double* x = net.InputPatterns.Row(p);
         const double* d = net.DesiredOutputs.Row(p);
-        bool finite = true;
-        double largestStep = 0;
+        ValueStepBound bound;
         for (long k = 1; k <= outputs; ++k) {
             double netInput;
             double a;
@@ -244,7 +219,7 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
                 for (long i = 1; i <= inputs; ++i)
                     sum = x[i] * w[i * stride + k] + sum;
                 netInput = threshold(k) + sum;
-                a = ActivationOf<Kind>(netInput, minusPi);
+                a = activation(netInput);
             }
             const double e = d[k] - a;
             if constexpr (Fixed) {
@@ -259,19 +234,11 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
                 unit.Error = e;
                 unit.Target = d[k];
             }
-            // The rules' steps (StepCoefficients), written out.
-            if constexpr (Rule == RuleKind::Delta) {
-                c[k] = rate * e;
+            c[k] = step(netInput, a, e, d[k]);
+            if constexpr (Rule == RuleKind::Delta)
                 steps += c[k] != 0;
-            } else if constexpr (Rule == RuleKind::Gradient) {
-                const double slope = (1 - a) * a;
-                c[k] = (rate * slope) * e;
-            } else {
-                const double g = (minusTwoPi * netInput) * a;
-                c[k] = (g * e - d[k] * netInput) * rate;
-                finite = finite && std::isfinite(c[k]);
-                largestStep = std::max(largestStep, std::fabs(c[k]));
-            }
+            if constexpr (Rule == RuleKind::Tarvik)
+                bound.Add(c[k]);
         }
         keptNet = nullptr;
         if constexpr (Rule == RuleKind::Tarvik && Fixed) {
@@ -280,7 +247,7 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
             // checks on the weights as they were.
             double next[Weights] = {};
             double nextThreshold[Units] = {};
-            bool fine = finite;
+            bool fine = bound.finite;
             for (long i = 1; i <= inputs && fine; ++i)
                 for (long k = 1; k <= outputs; ++k) {
                     next[i * stride + k] = c[k] * x[i] + w[i * stride + k];
@@ -307,17 +274,9 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
             load();
             continue;
         } else if constexpr (Rule == RuleKind::Tarvik) {
-            // ValueStepCoefficients' guard: unchecked steps only while no
-            // weight can come near overflow.
-            bool unchecked = false;
-            if (finite) {
-                const double growth = largestStep * guard->inputBound;
-                if (guard->weightBound + growth < SafeMagnitude) {
-                    guard->weightBound = guard->weightBound + growth;
-                    unchecked = true;
-                }
-            }
-            if (!unchecked) {
+            // Unchecked steps only while the guard proves no weight can
+            // come near overflow.
+            if (ValueStepKind(bound, guard) != StepKind::Unchecked) {
                 // The value rule's own checks, on the network itself.
                 store();
                 PresentInputs(net, p);
