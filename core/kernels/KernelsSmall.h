@@ -135,7 +135,7 @@ void EvaluateAnySize(NetworkState& net, SweepWorkspace& work)
 // TrainingSweep for rule Rule with every output unit of the rule's kind.
 // With FixedInputs and FixedOutputs (the network's sizes, or 0 for any), the
 // loops unroll and the weights, thresholds and responses stay in registers
-// until the sweep ends (the object lives only for its one call to Run).
+// until the sweep ends.
 template <RuleKind Rule, long FixedInputs = 0, long FixedOutputs = 0>
 class Sweep {
     static constexpr UnitKind Kind = UnitKindForRule(Rule);
@@ -144,13 +144,22 @@ class Sweep {
     static constexpr long Units = Fixed ? FixedOutputs + 1 : 1;
 
 public:
+    // Flattened, with every step inlined into one body: the object is then a
+    // set of locals, which the compiler keeps in registers.
+    [[gnu::flatten]] static RuleOutcome Run(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+    {
+        Sweep sweep(net, work, guard);
+        return sweep.RunAll();
+    }
+
+private:
     Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
         : net(net), work(work), guard(guard), inputs(net.NumInputs), outputs(net.NumOutputs),
           out(net.OutputUnits.data()), step(net.LearningRate), frozen(net.FreezeThresholds)
     {
     }
 
-    RuleOutcome Run()
+    RuleOutcome RunAll()
     {
         const long n = net.NumPatterns;
         const long* order = net.PatternOrder.data();
@@ -171,7 +180,6 @@ public:
         return outcome;
     }
 
-private:
     // The sizes, constants when fixed: the loops unroll on them.
     long Inputs() const { return Fixed ? FixedInputs : inputs; }
     long Outputs() const { return Fixed ? FixedOutputs : outputs; }
@@ -375,14 +383,14 @@ RuleOutcome SweepAnySize(NetworkState& net, SweepWorkspace& work, OverflowGuard*
 {
     if (net.NumOutputs == 1) {
         switch (net.NumInputs) {
-        case 1: return Sweep<Rule, 1, 1>(net, work, guard).Run();
-        case 2: return Sweep<Rule, 2, 1>(net, work, guard).Run();
-        case 3: return Sweep<Rule, 3, 1>(net, work, guard).Run();
-        case 4: return Sweep<Rule, 4, 1>(net, work, guard).Run();
+        case 1: return Sweep<Rule, 1, 1>::Run(net, work, guard);
+        case 2: return Sweep<Rule, 2, 1>::Run(net, work, guard);
+        case 3: return Sweep<Rule, 3, 1>::Run(net, work, guard);
+        case 4: return Sweep<Rule, 4, 1>::Run(net, work, guard);
         default: break;
         }
     }
-    return Sweep<Rule>(net, work, guard).Run();
+    return Sweep<Rule>::Run(net, work, guard);
 }
 
 }  // namespace vantorelle::small
