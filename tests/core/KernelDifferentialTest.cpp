@@ -20,6 +20,24 @@ namespace {
 
 std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
+// Every kernel set this machine runs, narrowest first: the sets up to the
+// widest, which the engine picks.
+std::vector<const KernelSet*> SupportedKernels()
+{
+#if defined(__x86_64__)
+    const KernelSet* const narrowestFirst[] = {&Sse2Kernels, &Avx2Kernels, &Avx512Kernels};
+#else
+    const KernelSet* const narrowestFirst[] = {&Sse2Kernels};
+#endif
+    std::vector<const KernelSet*> sets;
+    for (const KernelSet* set : narrowestFirst) {
+        sets.push_back(set);
+        if (set == &DefaultKernels())
+            break;
+    }
+    return sets;
+}
+
 enum class Inputs { Mixed, Sparse, Large };
 
 struct Case {
