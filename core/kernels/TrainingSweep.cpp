@@ -36,7 +36,7 @@ void PrefetchRow(const double* row, long count)
         __builtin_prefetch(row + i);
 }
 
-// The share of this response's outputs whose step is not zero.
+// How many of this response's outputs take a step that is not zero.
 long NonZeroSteps(const double* c, long outputs)
 {
     long count = 0;
