@@ -277,12 +277,15 @@ void SigmoidSweepColumns(const NetworkState& net, double* w, double* thresholds,
     const long inputs = net.NumInputs;
     const long stride = cols + 1;
     std::vector<double> c(static_cast<std::size_t>(stride)), sum(static_cast<std::size_t>(stride));
+    const ActivationOf<UnitKind::IntDev> activation;
+    const RuleStep<RuleKind::Gradient> step(net.LearningRate);
     kernels.sumNetInputs(w, stride, inputs, cols, net.InputPatterns.Row(1), sum.data());
     for (long p = 1; p <= n; ++p) {
         const double* desired = net.DesiredOutputs.Row(p) + first - 1;
         for (long k = 1; k <= cols; ++k) {
-            const double a = Activation(UnitKind::IntDev, thresholds[k] + sum[static_cast<std::size_t>(k)], 0);
-            c[static_cast<std::size_t>(k)] = (net.LearningRate * ((1 - a) * a)) * (desired[k] - a);
+            const double netInput = thresholds[k] + sum[static_cast<std::size_t>(k)];
+            const double a = activation(netInput);
+            c[static_cast<std::size_t>(k)] = step(netInput, a, desired[k] - a, desired[k]);
         }
         if (p < n) {
             kernels.updateAndSumNext(w, stride, inputs, cols, c.data(), net.InputPatterns.Row(p),

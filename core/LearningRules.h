@@ -30,7 +30,7 @@ constexpr UnitKind UnitKindForRule(RuleKind rule)
 }
 
 // Each rule's step for one output unit after a response, the one place its
-// formula stands: with c = RuleStep<Rule>(rate)(net, a, e, t) from the
+// formula stands: with c = RuleStep<Rule>(rate)(netInput, a, e, t) from the
 // unit's NetInput, Activation, Error and Target, the rule sets
 // W(i, k) = c * x[i] + W(i, k) for every input i, then threshold = c +
 // threshold. The per-unit rules, the row sweep, the kernels' sweeps and the

@@ -137,51 +137,95 @@ void EvaluateAnySize(NetworkState& net, SweepWorkspace& work)
 // loops unroll and the weights, thresholds and responses stay in registers
 // until the sweep ends.
 template <RuleKind Rule, long FixedInputs = 0, long FixedOutputs = 0>
-RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
-{
-    constexpr UnitKind Kind = UnitKindForRule(Rule);
-    constexpr bool Fixed = FixedInputs > 0 && FixedOutputs > 0;
-    constexpr long Weights = Fixed ? (FixedInputs + 1) * (FixedOutputs + 1) : 1;
-    constexpr long Units = Fixed ? FixedOutputs + 1 : 1;
-    const long n = net.NumPatterns;
-    const long inputs = Fixed ? FixedInputs : net.NumInputs;
-    const long outputs = Fixed ? FixedOutputs : net.NumOutputs;
-    const long stride = outputs + 1;
-    Unit* out = net.OutputUnits.data();
-    const long* order = net.PatternOrder.data();
-    const ActivationOf<Kind> activation;
-    const RuleStep<Rule> step(net.LearningRate);
-    const bool frozen = net.FreezeThresholds;
+class Sweep {
+    static constexpr UnitKind Kind = UnitKindForRule(Rule);
+    static constexpr bool Fixed = FixedInputs > 0 && FixedOutputs > 0;
+    static constexpr long Weights = Fixed ? (FixedInputs + 1) * (FixedOutputs + 1) : 1;
+    static constexpr long Units = Fixed ? FixedOutputs + 1 : 1;
 
-    // Fixed sizes: local copies, put back when the sweep ends or before the
-    // value rule's own checks need the network.
-    double localWeights[Weights] = {};
-    double localThreshold[Units] = {};
-    double localStep[Units] = {};
-    double lastNet[Units] = {}, lastActivation[Units] = {}, lastError[Units] = {}, lastTarget[Units] = {};
-    double* w = Fixed ? localWeights : net.Weights.Row(0);
-    double* c = Fixed ? localStep : work.coefficient.data();
-    auto threshold = [&](long k) -> double& {
+public:
+    // Flattened, with every step inlined into one body: the object is then a
+    // set of locals, which the compiler keeps in registers.
+    [[gnu::flatten]] static RuleOutcome Run(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+    {
+        Sweep sweep(net, work, guard);
+        return sweep.RunAll();
+    }
+
+private:
+    Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
+        : net(net), work(work), guard(guard), inputs(net.NumInputs), outputs(net.NumOutputs),
+          out(net.OutputUnits.data()), step(net.LearningRate), frozen(net.FreezeThresholds)
+    {
+    }
+
+    RuleOutcome RunAll()
+    {
+        const long n = net.NumPatterns;
+        const long* order = net.PatternOrder.data();
+        Load();
+        // The first response comes from the last measurement when it still holds.
+        const bool firstKept = MeasuredResponsesHold(net, work, Kind);
+        work.measured = false;
+        RuleOutcome outcome = RuleOutcome::Updated;
+        for (long j = 1; j <= n; ++j) {
+            const ValueStepBound bound = j == 1 && firstKept ? RespondKept(order[1]) : Respond(order[j]);
+            if (StepOn(order[j], bound) == RuleOutcome::Overflow)
+                outcome = RuleOutcome::Overflow;
+        }
+        Store();
+        PresentInputs(net, order[n]);
+        if constexpr (Rule == RuleKind::Delta)
+            work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(Outputs()));
+        return outcome;
+    }
+
+    // The sizes, constants when fixed: the loops unroll on them.
+    long Inputs() const { return Fixed ? FixedInputs : inputs; }
+    long Outputs() const { return Fixed ? FixedOutputs : outputs; }
+    long Stride() const { return Outputs() + 1; }
+
+    double* W()
+    {
+        if constexpr (Fixed)
+            return localWeights;
+        else
+            return net.Weights.Row(0);
+    }
+    double* C()
+    {
+        if constexpr (Fixed)
+            return localStep;
+        else
+            return work.coefficient.data();
+    }
+    double& Threshold(long k)
+    {
         if constexpr (Fixed)
             return localThreshold[k];
         else
             return out[k].Threshold;
-    };
-    auto load = [&] {
+    }
+
+    // Fixed sizes: local copies, put back when the sweep ends or before the
+    // value rule's own checks need the network.
+    void Load()
+    {
         if constexpr (Fixed) {
             const double* from = net.Weights.Row(0);
             for (long i = 0; i < Weights; ++i)
                 localWeights[i] = from[i];
-            for (long k = 1; k <= outputs; ++k)
+            for (long k = 1; k <= Outputs(); ++k)
                 localThreshold[k] = out[k].Threshold;
         }
-    };
-    auto store = [&] {
+    }
+    void Store()
+    {
         if constexpr (Fixed) {
             double* to = net.Weights.Row(0);
             for (long i = 0; i < Weights; ++i)
                 to[i] = localWeights[i];
-            for (long k = 1; k <= outputs; ++k) {
+            for (long k = 1; k <= Outputs(); ++k) {
                 Unit& unit = out[k];
                 unit.Threshold = localThreshold[k];
                 unit.NetInput = lastNet[k];
@@ -190,118 +234,146 @@ RuleOutcome Sweep(NetworkState& net, SweepWorkspace& work, OverflowGuard* guard)
                 unit.Target = lastTarget[k];
             }
         }
-    };
-    load();
-
-    // The first response comes from the last measurement when it still holds.
-    const double* keptNet = nullptr;
-    const double* keptActivation = nullptr;
-    if (MeasuredResponsesHold(net, work, Kind)) {
-        keptNet = work.measuredNetInputs.data() + (order[1] - 1) * outputs;
-        keptActivation = work.measuredActivations.data() + (order[1] - 1) * outputs;
     }
-    work.measured = false;
-    RuleOutcome outcome = RuleOutcome::Updated;
-    long steps = 0;
-    for (long j = 1; j <= n; ++j) {
-        const long p = order[j];
+
+    // Pattern p's response, from the weights as they stand, and each
+    // output's step coefficient.
+    ValueStepBound Respond(long p)
+    {
         const double* x = net.InputPatterns.Row(p);
         const double* d = net.DesiredOutputs.Row(p);
+        const double* w = W();
         ValueStepBound bound;
-        for (long k = 1; k <= outputs; ++k) {
-            double netInput;
-            double a;
-            if (keptNet) {
-                netInput = keptNet[k - 1];
-                a = keptActivation[k - 1];
-            } else {
-                double sum = 0;
-                for (long i = 1; i <= inputs; ++i)
-                    sum = x[i] * w[i * stride + k] + sum;
-                netInput = threshold(k) + sum;
-                a = activation(netInput);
-            }
-            const double e = d[k] - a;
-            if constexpr (Fixed) {
-                lastNet[k] = netInput;
-                lastActivation[k] = a;
-                lastError[k] = e;
-                lastTarget[k] = d[k];
-            } else {
-                Unit& unit = out[k];
-                unit.NetInput = netInput;
-                unit.Activation = a;
-                unit.Error = e;
-                unit.Target = d[k];
-            }
-            c[k] = step(netInput, a, e, d[k]);
-            if constexpr (Rule == RuleKind::Delta)
-                steps += c[k] != 0;
-            if constexpr (Rule == RuleKind::Tarvik)
-                bound.Add(c[k]);
+        for (long k = 1; k <= Outputs(); ++k) {
+            double sum = 0;
+            for (long i = 1; i <= Inputs(); ++i)
+                sum = x[i] * w[i * Stride() + k] + sum;
+            const double netInput = Threshold(k) + sum;
+            Learn(k, netInput, activation(netInput), d[k], bound);
         }
-        keptNet = nullptr;
-        if constexpr (Rule == RuleKind::Tarvik && Fixed) {
-            // The new weights and thresholds aside: kept when all are
-            // finite (then they are the value rule's), else the rule's own
-            // checks on the weights as they were.
-            double next[Weights] = {};
-            double nextThreshold[Units] = {};
-            bool fine = bound.finite;
-            for (long i = 1; i <= inputs && fine; ++i)
-                for (long k = 1; k <= outputs; ++k) {
-                    next[i * stride + k] = c[k] * x[i] + w[i * stride + k];
-                    fine = fine && std::isfinite(next[i * stride + k]);
-                }
-            if (!frozen)
-                for (long k = 1; k <= outputs && fine; ++k) {
-                    nextThreshold[k] = c[k] + threshold(k);
-                    fine = std::isfinite(nextThreshold[k]);
-                }
-            if (fine) {
-                for (long i = 1; i <= inputs; ++i)
-                    for (long k = 1; k <= outputs; ++k)
-                        w[i * stride + k] = next[i * stride + k];
-                if (!frozen)
-                    for (long k = 1; k <= outputs; ++k)
-                        threshold(k) = nextThreshold[k];
-                continue;
-            }
-            store();
-            PresentInputs(net, p);
-            if (ApplyRuleToAllOutputs(net, Rule, work) == RuleOutcome::Overflow)
-                outcome = RuleOutcome::Overflow;
-            load();
-            continue;
-        } else if constexpr (Rule == RuleKind::Tarvik) {
-            // Unchecked steps only while the guard proves no weight can
-            // come near overflow.
-            if (ValueStepKind(bound, guard) != StepKind::Unchecked) {
-                // The value rule's own checks, on the network itself.
-                store();
-                PresentInputs(net, p);
-                if (ApplyRuleToAllOutputs(net, Rule, work, guard) == RuleOutcome::Overflow)
-                    outcome = RuleOutcome::Overflow;
-                load();
-                continue;
-            }
-        }
-        for (long i = 1; i <= inputs; ++i) {
-            const double xi = x[i];
-            double* row = w + i * stride;
-            for (long k = 1; k <= outputs; ++k)
-                row[k] = c[k] * xi + row[k];
-        }
-        if (!frozen)
-            for (long k = 1; k <= outputs; ++k)
-                threshold(k) = c[k] + threshold(k);
+        return bound;
     }
-    store();
-    PresentInputs(net, order[n]);
-    if constexpr (Rule == RuleKind::Delta)
-        work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs));
-    return outcome;
-}
+    // The same with the response the last measurement kept.
+    ValueStepBound RespondKept(long p)
+    {
+        const double* keptNet = work.measuredNetInputs.data() + (p - 1) * Outputs();
+        const double* keptActivation = work.measuredActivations.data() + (p - 1) * Outputs();
+        const double* d = net.DesiredOutputs.Row(p);
+        ValueStepBound bound;
+        for (long k = 1; k <= Outputs(); ++k)
+            Learn(k, keptNet[k - 1], keptActivation[k - 1], d[k], bound);
+        return bound;
+    }
+    // Keeps output k's response (t its desired output) and computes its
+    // step coefficient.
+    void Learn(long k, double netInput, double a, double t, ValueStepBound& bound)
+    {
+        const double e = t - a;
+        if constexpr (Fixed) {
+            lastNet[k] = netInput;
+            lastActivation[k] = a;
+            lastError[k] = e;
+            lastTarget[k] = t;
+        } else {
+            Unit& unit = out[k];
+            unit.NetInput = netInput;
+            unit.Activation = a;
+            unit.Error = e;
+            unit.Target = t;
+        }
+        double* c = C();
+        c[k] = step(netInput, a, e, t);
+        if constexpr (Rule == RuleKind::Delta)
+            steps += c[k] != 0;
+        if constexpr (Rule == RuleKind::Tarvik)
+            bound.Add(c[k]);
+    }
+
+    // The step of the response to pattern p; Overflow when the value rule
+    // overflowed.
+    RuleOutcome StepOn(long p, const ValueStepBound& bound)
+    {
+        const double* x = net.InputPatterns.Row(p);
+        if constexpr (Rule == RuleKind::Tarvik && Fixed) {
+            if (bound.finite && StepAside(x))
+                return RuleOutcome::Updated;
+            return CheckedStep(p, nullptr);
+        } else {
+            // Unchecked steps only while the guard proves no weight can come
+            // near overflow.
+            if constexpr (Rule == RuleKind::Tarvik)
+                if (ValueStepKind(bound, guard) != StepKind::Unchecked)
+                    return CheckedStep(p, guard);
+            double* w = W();
+            const double* c = C();
+            for (long i = 1; i <= Inputs(); ++i) {
+                const double xi = x[i];
+                double* row = w + i * Stride();
+                for (long k = 1; k <= Outputs(); ++k)
+                    row[k] = c[k] * xi + row[k];
+            }
+            if (!frozen)
+                for (long k = 1; k <= Outputs(); ++k)
+                    Threshold(k) = c[k] + Threshold(k);
+            return RuleOutcome::Updated;
+        }
+    }
+
+    // The value rule's new weights and thresholds computed aside and kept
+    // when all are finite (then they are the rule's); answers whether they were.
+    bool StepAside(const double* x)
+    {
+        double* w = W();
+        const double* c = C();
+        double next[Weights] = {};
+        double nextThreshold[Units] = {};
+        bool fine = true;
+        for (long i = 1; i <= Inputs() && fine; ++i)
+            for (long k = 1; k <= Outputs(); ++k) {
+                next[i * Stride() + k] = c[k] * x[i] + w[i * Stride() + k];
+                fine = fine && std::isfinite(next[i * Stride() + k]);
+            }
+        if (!frozen)
+            for (long k = 1; k <= Outputs() && fine; ++k) {
+                nextThreshold[k] = c[k] + Threshold(k);
+                fine = std::isfinite(nextThreshold[k]);
+            }
+        if (!fine)
+            return false;
+        for (long i = 1; i <= Inputs(); ++i)
+            for (long k = 1; k <= Outputs(); ++k)
+                w[i * Stride() + k] = next[i * Stride() + k];
+        if (!frozen)
+            for (long k = 1; k <= Outputs(); ++k)
+                Threshold(k) = nextThreshold[k];
+        return true;
+    }
+
+    // The value rule's own checks, on the network itself.
+    RuleOutcome CheckedStep(long p, OverflowGuard* checkedGuard)
+    {
+        Store();
+        PresentInputs(net, p);
+        const RuleOutcome outcome = ApplyRuleToAllOutputs(net, Rule, work, checkedGuard);
+        Load();
+        return outcome;
+    }
+
+    NetworkState& net;
+    SweepWorkspace& work;
+    OverflowGuard* guard;
+    const long inputs;
+    const long outputs;
+    Unit* out;
+    const ActivationOf<Kind> activation;
+    const RuleStep<Rule> step;
+    const bool frozen;
+    long steps = 0;  // the step rule's responses that changed weights
+    double localWeights[Weights] = {};
+    double localThreshold[Units] = {};
+    double localStep[Units] = {};
+    double lastNet[Units] = {}, lastActivation[Units] = {}, lastError[Units] = {}, lastTarget[Units] = {};
+};
 
 // Whether Sweep has an unrolled version for net's sizes.
 inline bool Unrolled(const NetworkState& net) { return net.NumOutputs == 1 && net.NumInputs >= 1 && net.NumInputs <= 4; }
@@ -311,14 +383,14 @@ RuleOutcome SweepAnySize(NetworkState& net, SweepWorkspace& work, OverflowGuard*
 {
     if (net.NumOutputs == 1) {
         switch (net.NumInputs) {
-        case 1: return Sweep<Rule, 1, 1>(net, work, guard);
-        case 2: return Sweep<Rule, 2, 1>(net, work, guard);
-        case 3: return Sweep<Rule, 3, 1>(net, work, guard);
-        case 4: return Sweep<Rule, 4, 1>(net, work, guard);
+        case 1: return Sweep<Rule, 1, 1>::Run(net, work, guard);
+        case 2: return Sweep<Rule, 2, 1>::Run(net, work, guard);
+        case 3: return Sweep<Rule, 3, 1>::Run(net, work, guard);
+        case 4: return Sweep<Rule, 4, 1>::Run(net, work, guard);
         default: break;
         }
     }
-    return Sweep<Rule>(net, work, guard);
+    return Sweep<Rule>::Run(net, work, guard);
 }
 
 }  // namespace vantorelle::small

@@ -41,18 +41,6 @@ const KernelSet& DefaultKernels()
     return chosen;
 }
 
-std::vector<const KernelSet*> SupportedKernels()
-{
-    std::vector<const KernelSet*> sets{&Sse2Kernels};
-#if defined(__x86_64__)
-    if (RunsAvx2())
-        sets.push_back(&Avx2Kernels);
-    if (RunsAvx512())
-        sets.push_back(&Avx512Kernels);
-#endif
-    return sets;
-}
-
 void SumNetInputs(const KernelSet& kernels, const Matrix& weights, const double* x, double* sum)
 {
     kernels.sumNetInputs(weights.Row(0), weights.Cols() + 1, weights.Rows(), weights.Cols(), x, sum);

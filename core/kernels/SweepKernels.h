@@ -4,18 +4,14 @@
 // weight matrix the sweep and the response use. Every set gives the same
 // bits; see KernelSet.h.
 
-#include <vector>
-
 #include "KernelSet.h"
 #include "NetworkState.h"
 
 namespace vantorelle {
 
-// The widest set the processor supports.
+// The widest set the processor supports; each set needs the instructions of
+// the narrower ones too, so the processor runs those as well.
 const KernelSet& DefaultKernels();
-
-// Every set the processor supports, narrowest first (for tests and benchmarks).
-std::vector<const KernelSet*> SupportedKernels();
 
 // Marks the upper halves of the vector registers unused (vzeroupper) on
 // processors with AVX. Code that ran before on the thread (a toolkit's

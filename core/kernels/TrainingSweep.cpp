@@ -1,21 +1,16 @@
 #include "TrainingSweep.h"
 
-#include <bit>
-#include <cmath>
-#include <cstdint>
-#include <vector>
-
 #include "KernelsSmall.h"
 #include "Response.h"
+#include "StepSweepSideBySide.h"
 #include "SweepKernels.h"
 
 namespace vantorelle {
 
 namespace {
 
-// The step rule changes no weight where its step is zero, so while a unit's
-// responses are right, its next net inputs can be summed side by side from
-// the same weights. That pays only when few responses need a step.
+// Summing the step rule's responses side by side pays only when few of them
+// need a step.
 constexpr double MostUpdatesForSideBySide = 0.08;
 // Below this many weights times patterns, plain loops beat calls into the
 // kernel tables.
@@ -33,130 +28,6 @@ bool InFileOrder(const NetworkState& net)
     return true;
 }
 
-// Whether adding a zero step to each output's weights and threshold leaves
-// their bits as they are (keeps[k], k = 1..NumOutputs): true unless one of
-// them is -0 (a +0 step turns -0 into +0). A step never makes a -0 out of
-// anything else, so the answer holds for the rest of the sweep.
-void FindZeroStepKeeps(const NetworkState& net, std::vector<unsigned char>& keeps)
-{
-    const long outputs = net.NumOutputs;
-    keeps.assign(static_cast<std::size_t>(outputs) + 1, 1);
-    constexpr std::uint64_t NegativeZero = std::uint64_t{1} << 63;
-    // Row by row, as the matrix is stored.
-    for (long i = 1; i <= net.NumInputs; ++i) {
-        const double* w = net.Weights.Row(i);
-        for (long k = 1; k <= outputs; ++k)
-            keeps[static_cast<std::size_t>(k)] &= std::bit_cast<std::uint64_t>(w[k]) != NegativeZero;
-    }
-    if (!net.FreezeThresholds)
-        for (long k = 1; k <= outputs; ++k)
-            keeps[static_cast<std::size_t>(k)] &=
-                std::bit_cast<std::uint64_t>(net.OutputUnits[k].Threshold) != NegativeZero;
-}
-
-// The delta rule's sweep, output by output (no output's weights depend on
-// another's): each output's net inputs for the next block of patterns are
-// summed side by side with its current weights, and the block is cut at the
-// first pattern whose step changes them. The same responses, steps and
-// results as the plain sweep, bit for bit.
-void StepSweepSideBySide(NetworkState& net, SweepWorkspace& work)
-{
-    work.BindPatterns(net);
-    const KernelSet& kernels = work.Kernels();
-    const long n = net.NumPatterns;
-    const long outputs = net.NumOutputs;
-    const long inputs = net.NumInputs;
-    const long stride = outputs + 1;
-    const long block = kernels.patternBlock;
-    const long align = kernels.columnAlign;
-    const double* xt = work.PatternsInOrder(net);
-    const long* order = net.PatternOrder.data();
-    double* w = net.Weights.Row(0);
-    const RuleStep<RuleKind::Delta> step(net.LearningRate);
-
-    constexpr int MostGroups = 8;
-    const int groupSize = kernels.columnGroup < MostGroups ? kernels.columnGroup : MostGroups;
-    std::vector<double>& sums = work.columnSums;
-    sums.resize(static_cast<std::size_t>(groupSize * block));
-    // Per output: the next position in the presentation order (0-based), the
-    // activation an unset kind keeps, and whether a zero step may be skipped.
-    std::vector<long>& position = work.outputPosition;
-    std::vector<unsigned char>& zeroKeeps = work.outputZeroKeeps;
-    position.assign(static_cast<std::size_t>(outputs) + 1, 0);
-    FindZeroStepKeeps(net, zeroKeeps);
-    // Every sum is kept by pattern, for the measurement to reuse.
-    double* kept = work.patternSums.data();
-    const long keptStride = work.patternColumns;
-    work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
-    long column[MostGroups];
-    long offset[MostGroups];
-    long steps = 0;
-    long unfinished = outputs;
-
-    // The groups of outputs take turns, so they move through the patterns
-    // together and share the blocks while these are in the cache.
-    while (unfinished > 0) {
-        for (long first = 1; first <= outputs; first += groupSize) {
-            const int groups = static_cast<int>(outputs - first + 1 < groupSize ? outputs - first + 1 : groupSize);
-            bool any = false;
-            for (int g = 0; g < groups; ++g) {
-                const long at = position[static_cast<std::size_t>(first + g)];
-                column[g] = first + g;
-                offset[g] = at < n ? at - at % align : 0;
-                any = any || at < n;
-            }
-            if (!any)
-                continue;
-            kernels.sumColumns(w, stride, inputs, xt, column, offset, groups, sums.data());
-            for (int g = 0; g < groups; ++g) {
-                const long k = column[g];
-                long& at = position[static_cast<std::size_t>(k)];
-                Unit& unit = net.OutputUnits[k];
-                for (long b = at - offset[g]; b < block && at < n; ++b) {
-                    const long p = order[at + 1];
-                    const double sum = sums[static_cast<std::size_t>(g * block + b)];
-                    kept[(k - 1) * keptStride + p - 1] = sum;
-                    const double netInput = unit.Threshold + sum;
-                    const double a = Activation(unit.UnitType, netInput, unit.Activation);
-                    const double desired = net.DesiredOutputs(p, k);
-                    const double e = desired - a;
-                    const double c = step(netInput, a, e, desired);
-                    at = at + 1;
-                    if (at == n) {
-                        unit.NetInput = netInput;
-                        unit.Error = e;
-                        unit.Target = desired;
-                        --unfinished;
-                    }
-                    // Only an unset kind reads it back, and keeps it.
-                    unit.Activation = a;
-                    if (c == 0 && zeroKeeps[static_cast<std::size_t>(k)] &&
-                        work.finiteInputs[static_cast<std::size_t>(p)])
-                        continue;
-                    // The delta rule's step for this output; the rest of the
-                    // block was summed with the old weights and is dropped.
-                    ++steps;
-                    work.sumsHold[static_cast<std::size_t>(k)] = 0;
-                    const double* x = net.InputPatterns.Row(p);
-                    for (long i = 1; i <= inputs; ++i)
-                        w[i * stride + k] = c * x[i] + w[i * stride + k];
-                    if (!net.FreezeThresholds)
-                        unit.Threshold = c + unit.Threshold;
-                    break;
-                }
-            }
-        }
-    }
-    PresentInputs(net, order[n]);
-    const double* weights = net.Weights.Row(0);
-    work.sweptWeights.assign(weights, weights + (inputs + 1) * stride);
-    work.sweptThresholds.resize(static_cast<std::size_t>(outputs) + 1);
-    for (long k = 1; k <= outputs; ++k)
-        work.sweptThresholds[static_cast<std::size_t>(k)] = net.OutputUnits[k].Threshold;
-    work.sumsFromSweep = true;
-    work.updateShare = static_cast<double>(steps) / (static_cast<double>(n) * static_cast<double>(outputs > 0 ? outputs : 1));
-}
-
 // Asks for a pattern's inputs ahead of use: in a shuffled order each row is
 // a fresh stream the processor would otherwise wait for, line by line.
 void PrefetchRow(const double* row, long count)
@@ -165,7 +36,7 @@ void PrefetchRow(const double* row, long count)
         __builtin_prefetch(row + i);
 }
 
-// The share of this response's outputs whose step is not zero.
+// How many of this response's outputs take a step that is not zero.
 long NonZeroSteps(const double* c, long outputs)
 {
     long count = 0;

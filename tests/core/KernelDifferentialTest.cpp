@@ -20,6 +20,24 @@ namespace {
 
 std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
+// Every kernel set this machine runs, narrowest first: the sets up to the
+// widest, which the engine picks.
+std::vector<const KernelSet*> SupportedKernels()
+{
+#if defined(__x86_64__)
+    const KernelSet* const narrowestFirst[] = {&Sse2Kernels, &Avx2Kernels, &Avx512Kernels};
+#else
+    const KernelSet* const narrowestFirst[] = {&Sse2Kernels};
+#endif
+    std::vector<const KernelSet*> sets;
+    for (const KernelSet* set : narrowestFirst) {
+        sets.push_back(set);
+        if (set == &DefaultKernels())
+            break;
+    }
+    return sets;
+}
+
 enum class Inputs { Mixed, Sparse, Large };
 
 struct Case {
@@ -29,6 +47,7 @@ struct Case {
     bool frozen, shuffled, separable;
     bool forceSideBySide;  // take the step rule's side-by-side path every sweep
     double rate;
+    bool everyKind = false;  // outputs of every unit kind in turn, unset included, whatever the rule
 };
 
 double DrawInput(std::mt19937_64& gen, Inputs kind)
@@ -85,6 +104,13 @@ NetworkState Build(const Case& c, std::mt19937_64& gen)
     net.FreezeThresholds = c.frozen;
     net.RandomizeOrder = c.shuffled;
     SetUnitTypes(net, UnitKindForRule(c.rule));
+    if (c.everyKind) {
+        const UnitKind kinds[] = {UnitKind::Binary, UnitKind::IntDev, UnitKind::Value, UnitKind::None};
+        for (long k = 1; k <= c.outputs; ++k) {
+            net.OutputUnits[k].UnitType = kinds[k % 4];
+            net.OutputUnits[k].Activation = 0.25 * static_cast<double>(k % 3);  // what an unset kind keeps
+        }
+    }
     return net;
 }
 
@@ -210,6 +236,25 @@ TEST(KernelDifferential, StepRuleSideBySidePathMatchesThePlainLoops)
         RunCase(odd, ++seed, 25, tally);
     }
     EXPECT_GT(tally.sideBySideSweeps, 100);
+}
+
+// The step rule's sweeps and the measurement take each output's activation
+// as a function compiled for its kind: outputs of every kind, unset ones
+// too, in one network, on the side-by-side path and off it.
+TEST(KernelDifferential, EveryUnitKindUnderTheStepRuleMatchesThePlainLoops)
+{
+    Tally tally;
+    std::uint64_t seed = 500;
+    for (bool force : {false, true}) {
+        for (long patterns : {9L, 64L}) {
+            Case c{patterns, 37, 11, RuleKind::Delta, Inputs::Mixed, false, true, true, force, 0.5};
+            c.everyKind = true;
+            RunCase(c, ++seed, 15, tally);
+            if (HasFatalFailure())
+                return;
+        }
+    }
+    EXPECT_GT(tally.sideBySideSweeps, 10);
 }
 
 // Activations skip exp where it can only overflow or underflow; the bits must

@@ -1,0 +1,122 @@
+#include "MeasureAcrossPatterns.h"
+
+#include <cstring>
+#include <vector>
+
+#include "Response.h"
+#include "SweepKernels.h"
+
+namespace vantorelle {
+
+namespace {
+
+// Whether the sums the step rule's sweep kept still describe the network:
+// the same weights and thresholds, bit for bit, as the sweep left.
+bool SweepSumsHold(const NetworkState& net, const SweepWorkspace& work)
+{
+    if (!work.sumsFromSweep)
+        return false;
+    const std::size_t weights = static_cast<std::size_t>(net.NumInputs + 1) * static_cast<std::size_t>(net.NumOutputs + 1);
+    if (work.sweptWeights.size() != weights || work.sweptThresholds.size() != static_cast<std::size_t>(net.NumOutputs) + 1 ||
+        work.sumsHold.size() != static_cast<std::size_t>(net.NumOutputs) + 1)
+        return false;
+    if (std::memcmp(work.sweptWeights.data(), net.Weights.Row(0), weights * sizeof(double)) != 0)
+        return false;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        if (std::memcmp(&work.sweptThresholds[static_cast<std::size_t>(k)], &net.OutputUnits[k].Threshold,
+                        sizeof(double)) != 0)
+            return false;
+    return true;
+}
+
+// Every pattern's weighted input sums into work.patternSums, output by
+// output; while the sweep's sums hold, only the outputs that took a step.
+void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
+{
+    const long outputs = net.NumOutputs;
+    const long stride = work.patternColumns;
+    const KernelSet& kernels = work.Kernels();
+    const long count = (net.NumPatterns + kernels.patternBlock - 1) / kernels.patternBlock * kernels.patternBlock;
+    const double* w = net.Weights.Row(0);
+    if (!SweepSumsHold(net, work)) {
+        kernels.sumPatterns(w, outputs + 1, net.NumInputs, outputs, work.byInput.data(), count,
+                            work.patternSums.data(), stride);
+        return;
+    }
+    for (long first = 1; first <= outputs; ++first) {
+        if (work.sumsHold[static_cast<std::size_t>(first)])
+            continue;
+        long last = first;
+        while (last < outputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
+            ++last;
+        kernels.sumPatterns(w + first - 1, outputs + 1, net.NumInputs, last - first + 1, work.byInput.data(), count,
+                            work.patternSums.data() + (first - 1) * stride, stride);
+        first = last;
+    }
+}
+
+// Output k's errors over every pattern, from its sums (pattern p at
+// sum[p - 1]): squared errors added to sse[p], hits counted, and the unit
+// left describing the last pattern.
+template <typename ActivationFunction>
+long MeasureOutput(NetworkState& net, long k, const double* sum, double* sse, ActivationFunction activation)
+{
+    const long patterns = net.NumPatterns;
+    const long desiredStride = net.NumOutputs + 1;
+    const double* d = net.DesiredOutputs.Row(0) + k;
+    const double minError = net.MinError;
+    Unit& unit = net.OutputUnits[k];
+    const double threshold = unit.Threshold;
+    long hits = 0;
+    for (long p = 1; p <= patterns; ++p) {
+        const double e = d[p * desiredStride] - activation(threshold + sum[p - 1]);
+        hits += e * e < minError;
+        sse[p] = sse[p] + e * e;
+    }
+    unit.NetInput = threshold + sum[patterns - 1];
+    unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
+    unit.Error = d[patterns * desiredStride] - unit.Activation;
+    unit.Target = d[patterns * desiredStride];
+    return hits;
+}
+
+// MeasureOutput with output k's activation function compiled in.
+long MeasureOutputOfItsKind(NetworkState& net, long k, const double* sum, double* sse)
+{
+    const Unit& unit = net.OutputUnits[k];
+    switch (unit.UnitType) {
+    case UnitKind::Binary: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::Binary>{});
+    case UnitKind::IntDev: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::IntDev>{});
+    case UnitKind::Value: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::Value>{});
+    case UnitKind::None: break;
+    }
+    // An unset kind keeps the activation the unit had, for every pattern.
+    const double kept = unit.Activation;
+    return MeasureOutput(net, k, sum, sse, [kept](double) { return kept; });
+}
+
+}  // namespace
+
+void MeasureAcrossPatterns(NetworkState& net, SweepWorkspace& work)
+{
+    work.BindPatterns(net);
+    SumAllPatterns(net, work);
+    work.sumsFromSweep = false;
+
+    // Output by output (its kind and threshold at hand, its sums in a row),
+    // each pattern's squared errors still added in output order.
+    const long patterns = net.NumPatterns;
+    work.patternSSE.assign(static_cast<std::size_t>(patterns) + 1, 0.0);
+    double* sse = work.patternSSE.data();
+    long hits = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        hits += MeasureOutputOfItsKind(net, k, work.patternSums.data() + (k - 1) * work.patternColumns, sse);
+    double total = 0;
+    for (long p = 1; p <= patterns; ++p)
+        total = total + sse[p];
+    PresentInputs(net, patterns);
+    net.Hits = hits;
+    net.TotalSSE = total;
+}
+
+}  // namespace vantorelle
