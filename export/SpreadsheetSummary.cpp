@@ -11,6 +11,7 @@
 #include "ExcelStuff.h"
 #include "ReportFiles.h"
 #include "Response.h"
+#include "TargetWriter.h"
 #include "TrainingEngine.h"
 
 namespace vantorelle {
@@ -291,16 +292,44 @@ std::string NewBookInFolder::Save(const XlsxWorkbook& book)
     }
 }
 
+namespace {
+
+// The library writes only a file it opens by name and can seek in; for a pipe
+// or a device the workbook is made in a file of the temporary folder first.
+int SaveThroughScratchFile(ReportFiles& files, const XlsxWorkbook& book, TargetWriter& target, std::string& failure)
+{
+    std::error_code noFolder;
+    const std::string scratchFolder = std::filesystem::temp_directory_path(noFolder).string();
+    std::string scratch;
+    int handle = -1;
+    if (const int error = files.CreateBeside((noFolder ? "/tmp" : scratchFolder) + "/workbook.xlsx", scratch, handle))
+        return error;
+    failure = book.Save(scratch);
+    int error = files.Close(handle);
+    if (failure.empty() && error == 0)
+        error = target.CopyFrom(scratch);
+    files.Remove(scratch);
+    return error;
+}
+
+}  // namespace
+
 std::string ReplaceWorkbookFile::Save(const XlsxWorkbook& book)
 {
     ReportFiles& files = *this->files;
-    int handle = -1;
-    const std::string temporary = TemporaryBeside(files, path, handle);
-    WriteTemporary(files, book, temporary, handle, path);
-    if (const int error = files.Replace(temporary, path)) {
-        files.Remove(temporary);
+    TargetWriter target(files, path);
+    std::string failure;
+    int error = target.Open();
+    if (error == 0 && target.Temporary().empty())
+        error = SaveThroughScratchFile(files, book, target, failure);
+    else if (error == 0)
+        failure = book.Save(target.Temporary());
+    if (error == 0 && failure.empty())
+        error = target.Finish();
+    if (error != 0 || !failure.empty()) {
+        target.Abandon();
         throw WorkbookSaveError("The workbook could not be saved as \"" + path + "\".\r" +
-                                FileErrorReason(path, error));
+                                (failure.empty() ? FileErrorReason(target.Place(), error) : failure));
     }
     return path;
 }
