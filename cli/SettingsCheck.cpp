@@ -82,6 +82,20 @@ std::string CheckRun(const Options& options, bool continuing)
     return WarningLine(options, continuing, probe.title, probe.text);
 }
 
+// A hit is a squared error strictly below the criterion, and no squared
+// error is below zero.
+bool NoHitPossible(const Options& options)
+{
+    const auto criterion = ParseBoxNumber(options.minError, NumberLocale{});
+    return criterion && *criterion <= 0;
+}
+
+std::string NoHitText(const Options& options)
+{
+    return "--min-error" + Quoted(options.minError) + ": no squared error is below " + options.minError +
+           ", so no response can be a hit";
+}
+
 }  // namespace
 
 SettingsBoxes BoxesFor(const Options& options, const std::string& sweeps, const NumberLocale& locale)
@@ -117,7 +131,16 @@ std::string CheckSettings(const Options& options)
     std::string refusal = CheckRun(options, false);
     if (refusal.empty() && options.continueEpochs)
         refusal = CheckRun(options, true);
+    if (refusal.empty() && NoHitPossible(options) && !options.epochLimit)
+        refusal = NoHitText(options) + " and, with --no-epoch-limit, the run would never end";
     return refusal;
+}
+
+std::string HitCriterionWarning(const Options& options)
+{
+    if (!NoHitPossible(options))
+        return {};
+    return "warning: " + NoHitText(options) + "; training goes on to the epoch limit";
 }
 
 }  // namespace vantorelle::cli

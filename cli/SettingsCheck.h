@@ -24,7 +24,14 @@ std::string WarningLine(const Options& options, bool continuing, std::string_vie
 
 // Runs the engine's check on the first run's settings and, with --continue,
 // on the continued run's, before anything is trained. Answers the refusal
-// line, or nothing when both runs may start.
+// line, or nothing when both runs may start. Beyond the page's checks it
+// refuses a hit criterion no response can meet when only the all-hits stop
+// could end the run, since that run would never end.
 std::string CheckSettings(const Options& options);
+
+// The line to warn with when no response can ever be a hit (a criterion of
+// zero or less) and the run goes on to its epoch limit regardless; nothing
+// otherwise.
+std::string HitCriterionWarning(const Options& options);
 
 }  // namespace vantorelle::cli
