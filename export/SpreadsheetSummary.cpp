@@ -1,6 +1,7 @@
 #include "SpreadsheetSummary.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -296,19 +297,18 @@ namespace {
 
 // The library writes only a file it opens by name and can seek in; for a pipe
 // or a device the workbook is made in a file of the temporary folder first.
-int SaveThroughScratchFile(ReportFiles& files, const XlsxWorkbook& book, TargetWriter& target, std::string& failure)
+int SaveThroughScratchFile(const XlsxWorkbook& book, TargetWriter& target, std::string& failure)
 {
     std::error_code noFolder;
-    const std::string scratchFolder = std::filesystem::temp_directory_path(noFolder).string();
-    std::string scratch;
-    int handle = -1;
-    if (const int error = files.CreateBeside((noFolder ? "/tmp" : scratchFolder) + "/workbook.xlsx", scratch, handle))
-        return error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(noFolder);
+    std::string scratch = (noFolder ? std::filesystem::path("/tmp") : folder) / "vantorelle-workbook-XXXXXX";
+    const int handle = ::mkstemp(scratch.data());
+    if (handle < 0)
+        return errno;
+    ::close(handle);
     failure = book.Save(scratch);
-    int error = files.Close(handle);
-    if (failure.empty() && error == 0)
-        error = target.CopyFrom(scratch);
-    files.Remove(scratch);
+    const int error = failure.empty() ? target.CopyFrom(scratch) : 0;
+    ::unlink(scratch.c_str());
     return error;
 }
 
@@ -321,7 +321,7 @@ std::string ReplaceWorkbookFile::Save(const XlsxWorkbook& book)
     std::string failure;
     int error = target.Open();
     if (error == 0 && target.Temporary().empty())
-        error = SaveThroughScratchFile(files, book, target, failure);
+        error = SaveThroughScratchFile(book, target, failure);
     else if (error == 0)
         failure = book.Save(target.Temporary());
     if (error == 0 && failure.empty())
