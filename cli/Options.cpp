@@ -293,13 +293,20 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
 Numbers, the report's date and time follow the system's locale (LC_ALL, LANG);
 numbers on the command line are written with a "." decimal point.
 Every option, the settings and the files named are checked before training.
+A hit criterion of 0 or less, which no response can meet, is warned about, and
+refused with --no-epoch-limit (the run would never end).
+
+A report or workbook named by a symbolic link replaces the file the link leads
+to; a named pipe or a device (/dev/stdout) is written into directly, a pipe
+only while a program reads it; a folder, socket or disk device is refused.
 
 Ctrl-C (SIGINT) or SIGTERM ends the run after the current epoch with the final
 status block, then tests and writes the report as asked (but does not
 continue); a second one ends the program at once.
 
-Exit status: 0 done; 1 a training or test file that cannot be used, or a
-report or workbook that could not be written; 2 a bad command line or
+Exit status: 0 done; 1 a file that cannot be used: a training or test file
+that cannot be read or does not fit, or a report or workbook that cannot be
+written (found before training where it can be); 2 a bad command line or
 settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
 signal's number).
 )";

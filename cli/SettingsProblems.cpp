@@ -21,6 +21,16 @@ std::string OptionOf(const Options& options, bool continuing, SettingsField fiel
     return "the training file";
 }
 
+// A hit is a squared error strictly below the criterion, and no squared
+// error is below zero.
+bool NoHitPossible(const Options& options) { return options.minError.value <= 0; }
+
+std::string NoHitText(const Options& options)
+{
+    return "--min-error" + Quoted(options.minError.text) + ": no squared error is below " + options.minError.text +
+           ", so no response can be a hit";
+}
+
 }  // namespace
 
 SettingsInput InputFor(const Options& options, bool continuing)
@@ -55,7 +65,16 @@ std::string SettingsRefusal(const Options& options)
         if (result.problem)
             return ProblemLine(options, continuing, *result.problem);
     }
+    if (NoHitPossible(options) && !options.epochLimit)
+        return NoHitText(options) + " and, with --no-epoch-limit, the run would never end";
     return {};
+}
+
+std::string HitCriterionWarning(const Options& options)
+{
+    if (!NoHitPossible(options))
+        return {};
+    return "warning: " + NoHitText(options) + "; training goes on to the epoch limit";
 }
 
 }  // namespace vantorelle::cli

@@ -20,7 +20,14 @@ std::string ProblemLine(const Options& options, bool continuing, const SettingsP
 
 // Checks the first run's settings and, with --continue, the continued run's,
 // before any file is read. Answers the refusal line, or nothing when both
-// runs may start.
+// runs may start. Beyond the page's checks it refuses a hit criterion no
+// response can meet when only the all-hits stop could end the run, since
+// that run would never end.
 std::string SettingsRefusal(const Options& options);
+
+// The line to warn with when no response can ever be a hit (a criterion of
+// zero or less) and the run goes on to its epoch limit regardless; nothing
+// otherwise.
+std::string HitCriterionWarning(const Options& options);
 
 }  // namespace vantorelle::cli

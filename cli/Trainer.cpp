@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include "SettingsProblems.h"
 #include "StatusLines.h"
 #include "SpreadsheetSummary.h"
+#include "TargetWriter.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 
@@ -118,18 +120,35 @@ std::string UnreadableFile(const std::string& path)
     return {};
 }
 
+// A reason of the writer's ("A socket of that name is in the way.") as the
+// end of a refusal line.
+std::string AsClause(std::string reason)
+{
+    if (!reason.empty() && reason.back() == '.')
+        reason.pop_back();
+    if (!reason.empty())
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
+
 // Why the report cannot go where --report says; nothing when it can. The
 // writer makes its own checks at the end; these only spare a long run whose
-// report could never be written.
+// report could never be written. A pipe's reader may still come later.
 std::string UnwritableReport(const std::string& path)
 {
     namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::is_directory(path, error))
+    ReportTarget target;
+    if (const int error = FindTarget(path, target))
+        return AsClause(FileErrorReason(path, error));
+    if (target.kind == TargetKind::Folder)
         return "is a folder";
-    std::string folder = fs::path(path).parent_path().string();
-    if (folder.empty())
-        folder = ".";
+    if (const int refusal = RefusalFor(target.kind))
+        return AsClause(FileErrorReason(path, refusal));
+    if (target.kind == TargetKind::Pipe || target.kind == TargetKind::CharacterDevice)
+        return access(path.c_str(), W_OK) == 0 ? std::string() : "cannot be written to";
+    // A new file goes beside the one the links lead to.
+    const std::string folder = FolderOf(target.path);
+    std::error_code error;
     const fs::file_status status = fs::status(folder, error);
     if (status.type() == fs::file_type::not_found)
         return "the folder \"" + folder + "\" does not exist";
@@ -150,7 +169,7 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
     const std::string& path = *options.testFile;
     if (std::string why = UnreadableFile(path); !why.empty()) {
         err << "vantorelle-train: --test \"" << path << "\": the test file " << why << '\n';
-        return ExitUsageError;
+        return ExitDataError;
     }
     NetworkState probe;
     if (ReadResult read = ReadTrainingFile(probe, path, FileRole::Test); !read.ok) {
@@ -159,7 +178,7 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
     }
     if (!SameUnits(probe, net)) {
         err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
-        return ExitUsageError;
+        return ExitDataError;
     }
     return ExitOk;
 }
@@ -243,18 +262,18 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     if (std::string why = UnreadableFile(options.trainingFile); !why.empty()) {
         err << "vantorelle-train: the training file \"" << options.trainingFile << "\" " << why << '\n';
-        return ExitUsageError;
+        return ExitDataError;
     }
     if (options.reportFile) {
         if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
             err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
-            return ExitUsageError;
+            return ExitDataError;
         }
     }
     if (options.workbookFile) {
         if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
             err << "vantorelle-train: --xlsx \"" << *options.workbookFile << "\": " << why << '\n';
-            return ExitUsageError;
+            return ExitDataError;
         }
     }
     NetworkState net;
@@ -265,6 +284,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     }
     if (int code = CheckFiles(options, net, err); code != ExitOk)
         return code;
+    if (std::string warning = HitCriterionWarning(options); !warning.empty())
+        err << "vantorelle-train: " << warning << '\n';
     net.TrainingFileName = FileBaseName(options.trainingFile);
     net.FreshStart = 1;
     SizeUnitsAndWeights(net);

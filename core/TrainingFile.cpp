@@ -148,6 +148,7 @@ public:
     std::string error;
 
     // Reads the next number; on failure sets error and answers false.
+    // `what` names the value as it reads after "the file ends before".
     bool Number(double& value, const char* what)
     {
         if (!tokens.Next()) {
@@ -173,11 +174,11 @@ public:
         if (!Number(value, what))
             return false;
         if (value != std::floor(value)) {
-            Fail(std::string("the ") + what + " must be a whole number, not " + tokens.Token() + ".");
+            Fail(std::string(what) + " must be a whole number, not " + tokens.Token() + ".");
             return false;
         }
         if (value < 1 || value > MaxSizeValue) {
-            Fail(std::string("the ") + what + " must be from 1 to " + std::to_string(MaxSizeValue) + ", not " +
+            Fail(std::string(what) + " must be from 1 to " + std::to_string(MaxSizeValue) + ", not " +
                  tokens.Token() + ".");
             return false;
         }
@@ -239,8 +240,9 @@ bool OpenFile(const std::string& path, FileRole role, std::ifstream& file, std::
 bool ReadHeader(Reader& reader, FileHeader& header)
 {
     double ignored = 0;
-    return reader.Size(header.NumOutputs, "number of outputs") && reader.Number(ignored, "the second header value") &&
-           reader.Size(header.NumInputs, "number of inputs") && reader.Size(header.NumPatterns, "number of patterns");
+    return reader.Size(header.NumOutputs, "the number of outputs") &&
+           reader.Number(ignored, "the second header value") && reader.Size(header.NumInputs, "the number of inputs") &&
+           reader.Size(header.NumPatterns, "the number of patterns");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "ReportFiles.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +34,11 @@ std::string FileErrorReason(const std::string& path, int error)
     case EROFS: return "The disk is read-only.";
     case EISDIR: return "A folder of that name is in the way.";
     case ENAMETOOLONG: return "The name is too long.";
+    case EPIPE: return "The program reading from the pipe stopped reading.";
+    case NoReaderRefusal: return "No program is reading from the pipe.";
+    case SocketRefusal: return "A socket of that name is in the way.";
+    case DiskDeviceRefusal: return "A disk device of that name is in the way.";
+    case OddFileRefusal: return "Something of that name that is not a file is in the way.";
     default: break;
     }
     std::string text = std::strerror(error);
@@ -74,19 +81,93 @@ int SystemReportFiles::CreateBeside(const std::string& target, std::string& path
     return EEXIST;
 }
 
+int SystemReportFiles::OpenInPlace(const std::string& target, int& handle)
+{
+    if (const int error = MayWrite(target))
+        return error;
+    // Opening a pipe for writing waits until some program opens it for
+    // reading; without O_NONBLOCK a pipe nobody reads would hang the program.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat st {};
+        if (error == ENXIO && ::stat(target.c_str(), &st) == 0 && S_ISFIFO(st.st_mode))
+            return NoReaderRefusal;
+        return error;
+    }
+    // Something else may have taken the name since the caller looked: only a
+    // pipe or a device is written in place, never a file we would truncate.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))) {
+        ::close(fd);
+        return EAGAIN;
+    }
+    // Once open, writes wait for a slow reader as they would for any pipe.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
+    handle = fd;
+    return 0;
+}
+
 int SystemReportFiles::MayWrite(const std::string& target)
 {
     return ::access(target.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
+namespace {
+
+// Holds back SIGPIPE on this thread while it lives, so that a write to a pipe
+// whose reader has gone fails with EPIPE instead of ending the program (the
+// desktop program writes the report from its own thread). A SIGPIPE raised
+// meanwhile is taken out of the way; one already pending stays pending.
+class PipeSignalHeld {
+public:
+    PipeSignalHeld()
+    {
+        sigemptyset(&pipeOnly);
+        sigaddset(&pipeOnly, SIGPIPE);
+        sigset_t pending;
+        sigpending(&pending);
+        alreadyPending = sigismember(&pending, SIGPIPE) == 1;
+        pthread_sigmask(SIG_BLOCK, &pipeOnly, &previous);
+    }
+    ~PipeSignalHeld()
+    {
+        if (raised && !alreadyPending) {
+            const timespec noWait{};
+            while (sigtimedwait(&pipeOnly, nullptr, &noWait) < 0 && errno == EINTR) {
+            }
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld&) = delete;
+    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
+
+    bool raised = false;  // set when a write failed with EPIPE
+
+private:
+    sigset_t pipeOnly;
+    sigset_t previous;
+    bool alreadyPending = false;
+};
+
+}  // namespace
+
 int SystemReportFiles::Write(int handle, const char* data, std::size_t size)
 {
+    PipeSignalHeld held;
     while (size > 0) {
         const ssize_t n = ::write(handle, data, size);
         if (n < 0) {
-            if (errno == EINTR)
+            const int error = errno;
+            if (error == EINTR)
                 continue;
-            return errno;
+            held.raised = error == EPIPE;
+            return error;
         }
         data += n;
         size -= static_cast<std::size_t>(n);

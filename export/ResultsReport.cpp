@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Response.h"
+#include "TargetWriter.h"
 
 namespace vantorelle {
 
@@ -216,9 +217,10 @@ StatusColour ReportStageColour(ReportStage stage)
     return stage == ReportStage::Saved ? StatusColour::Green : StatusColour::Red;
 }
 
-std::string ReportFailureMessage(const std::string& path, int error, bool existed)
+std::string ReportFailureMessage(const std::string& path, int error, bool existed, const std::string& place)
 {
-    std::string text = "The report could not be saved as \"" + path + "\".\r" + FileErrorReason(path, error);
+    std::string text = "The report could not be saved as \"" + path + "\".\r" +
+                       FileErrorReason(place.empty() ? path : place, error);
     if (existed)
         text += "\rThe earlier file of that name has been left as it was.";
     return text;
@@ -229,28 +231,22 @@ bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportO
 {
     observer.StageReached(ReportStage::Saving);
     const bool existed = files.Exists(request.path);
+    TargetWriter target(files, request.path);
     auto fail = [&](int error) {
+        target.Abandon();
         observer.StageReached(ReportStage::NotSaved);
-        messages.Error(ReportFailureMessage(request.path, error, existed));
+        messages.Error(ReportFailureMessage(request.path, error, existed, target.Place()));
         return false;
     };
 
-    std::string temporary;
-    int handle = -1;
-    if (int error = files.CreateBeside(request.path, temporary, handle))
+    if (int error = target.Open())
         return fail(error);
-
-    LineWriter out(files, handle);
+    LineWriter out(files, target.Handle());
     WriteReport(out, net, request);
-    int error = out.error;
-    if (int closing = files.Close(handle); error == 0)
-        error = closing;
-    if (error == 0)
-        error = files.Replace(temporary, request.path);
-    if (error != 0) {
-        files.Remove(temporary);
+    if (out.error != 0)
+        return fail(out.error);
+    if (int error = target.Finish())
         return fail(error);
-    }
     observer.StageReached(ReportStage::Saved);
     return true;
 }

@@ -61,8 +61,10 @@ struct ReportRequest {
 //
 // The report goes to a temporary file beside the target that replaces the
 // target only once every byte is on the disk: a failure leaves any earlier
-// file as it was and no partial file behind. On failure `messages` gets one
-// error naming the file and the reason, and the observer hears it was not saved.
+// file as it was and no partial file behind. A symbolic link is followed, a
+// pipe or device written in place, anything else refused (see
+// TargetWriter.h). On failure `messages` gets one error naming the file and
+// the reason, and the observer hears it was not saved.
 bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
                         ReportFiles& files);
 bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages);
@@ -74,7 +76,9 @@ std::string ReportStageCaption(ReportStage stage, const std::string& name);
 StatusColour ReportStageColour(ReportStage stage);
 
 // What the user is told when the report cannot be saved; `error` is an errno
-// value, `existed` whether a file of that name was there before.
-std::string ReportFailureMessage(const std::string& path, int error, bool existed);
+// value or WriteRefusal code, `existed` whether a file of that name was there
+// before, `place` where the name's links lead (the folder a reason names is
+// that one's), when it differs from `path`.
+std::string ReportFailureMessage(const std::string& path, int error, bool existed, const std::string& place = {});
 
 }  // namespace vantorelle

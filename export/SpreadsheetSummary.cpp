@@ -1,6 +1,7 @@
 #include "SpreadsheetSummary.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 #include "ExcelStuff.h"
 #include "ReportFiles.h"
 #include "Response.h"
+#include "TargetWriter.h"
 #include "TrainingEngine.h"
 #include "TrainingTexts.h"
 
@@ -289,16 +291,43 @@ std::string NewBookInFolder::Save(const XlsxWorkbook& book)
     }
 }
 
+namespace {
+
+// The library writes only a file it opens by name and can seek in; for a pipe
+// or a device the workbook is made in a file of the temporary folder first.
+int SaveThroughScratchFile(const XlsxWorkbook& book, TargetWriter& target, std::string& failure)
+{
+    std::error_code noFolder;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(noFolder);
+    std::string scratch = (noFolder ? std::filesystem::path("/tmp") : folder) / "vantorelle-workbook-XXXXXX";
+    const int handle = ::mkstemp(scratch.data());
+    if (handle < 0)
+        return errno;
+    ::close(handle);
+    failure = book.Save(scratch);
+    const int error = failure.empty() ? target.CopyFrom(scratch) : 0;
+    ::unlink(scratch.c_str());
+    return error;
+}
+
+}  // namespace
+
 std::string ReplaceWorkbookFile::Save(const XlsxWorkbook& book)
 {
     ReportFiles& files = *this->files;
-    int handle = -1;
-    const std::string temporary = TemporaryBeside(files, path, handle);
-    WriteTemporary(files, book, temporary, handle, path);
-    if (const int error = files.Replace(temporary, path)) {
-        files.Remove(temporary);
+    TargetWriter target(files, path);
+    std::string failure;
+    int error = target.Open();
+    if (error == 0 && target.Temporary().empty())
+        error = SaveThroughScratchFile(book, target, failure);
+    else if (error == 0)
+        failure = book.Save(target.Temporary());
+    if (error == 0 && failure.empty())
+        error = target.Finish();
+    if (error != 0 || !failure.empty()) {
+        target.Abandon();
         throw WorkbookSaveError("The workbook could not be saved as \"" + path + "\".\r" +
-                                FileErrorReason(path, error));
+                                (failure.empty() ? FileErrorReason(target.Place(), error) : failure));
     }
     return path;
 }

@@ -71,7 +71,9 @@ private:
 };
 
 // One named file, replaced only once the new workbook is complete (a
-// temporary file beside it, then a rename), like the text report.
+// temporary file beside it, then a rename), like the text report: a symbolic
+// link is followed, a pipe or device written in place, anything else refused
+// (see TargetWriter.h).
 class ReplaceWorkbookFile : public WorkbookDestination {
 public:
     explicit ReplaceWorkbookFile(std::string path) : path(std::move(path)) {}

@@ -11,12 +11,17 @@
 #include <string>
 
 #include "../export/ReportTestSupport.h"
+#include "../export/SpecialFiles.h"
 #include "Trainer.h"
 
 using namespace vantorelle;
 using namespace vantorelle::cli;
+using vantorelle::testing::BoundSocket;
+using vantorelle::testing::KindAt;
+using vantorelle::testing::MakeDeviceLike;
 using vantorelle::testing::ReadBytes;
 using vantorelle::testing::ScratchFolder;
+using vantorelle::testing::WriteBytes;
 
 namespace {
 
@@ -174,7 +179,7 @@ TEST_F(ReportOption, MissingFolderIsRefusedBeforeTraining)
 {
     const std::string path = scratch.Path("missing/r.txt");
     Outcome r = Program("C", Example("and.net") + " --seed 1 --report " + path);
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.output, "vantorelle-train: --report \"" + path + "\": the folder \"" + scratch.Path("missing") +
                             "\" does not exist\n");
     EXPECT_TRUE(scratch.Names().empty());
@@ -183,9 +188,45 @@ TEST_F(ReportOption, MissingFolderIsRefusedBeforeTraining)
 TEST_F(ReportOption, FailedTestFileWritesNoReport)
 {
     Outcome r = Program("C", Example("and.net") + " --seed 1 --test " + Example("letters.net") + " --report " + report);
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.output.find("Epochs: "), std::string::npos) << r.output;
     EXPECT_TRUE(scratch.Names().empty());
+}
+
+// What --report names need not be a plain file: a link is followed, a device
+// written in place, a socket refused before training. Run as root, a device
+// node would once have been replaced by a plain file; these are copies of
+// /dev/full and /dev/null where root may make them.
+TEST_F(ReportOption, LinksDevicesAndSocketsAreNeverReplaced)
+{
+    WriteBytes(scratch.Path("real.txt"), "an earlier report");
+    ASSERT_EQ(::symlink("real.txt", report.c_str()), 0);
+    Outcome linked = Program("C", Example("and.net") + " --seed 1 --quiet --report " + report);
+    EXPECT_EQ(linked.code, 0) << linked.output;
+    EXPECT_EQ(KindAt(report), S_IFLNK);
+    EXPECT_EQ(ReadBytes(scratch.Path("real.txt")).rfind("Perceptron Training Program\r\r\n", 0), 0u);
+
+    const std::string full = scratch.Path("full");
+    const bool node = MakeDeviceLike(full, "/dev/full");
+    Outcome filled = Program("C", Example("and.net") + " --seed 1 --quiet --report " + full);
+    EXPECT_EQ(filled.code, 1);
+    EXPECT_NE(filled.output.find("The report could not be saved as \"" + full + "\".\nThe disk is full.\n"),
+              std::string::npos)
+        << filled.output;
+    EXPECT_EQ(KindAt(full), node ? S_IFCHR : S_IFLNK);
+
+    const std::string null = scratch.Path("null");
+    const bool nullNode = MakeDeviceLike(null, "/dev/null");
+    EXPECT_EQ(Program("C", Example("and.net") + " --seed 1 --quiet --report " + null).code, 0);
+    EXPECT_EQ(KindAt(null), nullNode ? S_IFCHR : S_IFLNK);
+
+    BoundSocket socket(scratch.Path("socket"));
+    ASSERT_TRUE(socket.bound);
+    Outcome refused = Program("C", Example("and.net") + " --seed 1 --report " + scratch.Path("socket"));
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.output, "vantorelle-train: --report \"" + scratch.Path("socket") +
+                                  "\": a socket of that name is in the way\n");
+    EXPECT_EQ(KindAt(scratch.Path("socket")), S_IFSOCK);
 }
 
 TEST_F(ReportOption, BadSectionListsExitTwoNamingTheOption)

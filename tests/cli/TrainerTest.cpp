@@ -90,11 +90,12 @@ TEST(Trainer, ContinueAndTestFile)
 
 }
 
-// Nothing is trained when the command line cannot be carried out to its end:
-// each refusal is one line (and "(try --help)" for a bad option), exit 2.
-TEST(Trainer, RefusalsComeBeforeAnyTraining)
+// Nothing is trained when the command line cannot be carried out to its end.
+// A command line or settings at fault: one line, "(try --help)", exit 2.
+TEST(Trainer, UsageRefusalsComeBeforeAnyTrainingAndExitTwo)
 {
-    const std::string train = std::string(VANTORELLE_TRAIN) + " " + Example("and.net") + " --epochs 5 ";
+    // A refusal takes no time; a run that was never refused might never end.
+    const std::string train = "timeout 120 " + std::string(VANTORELLE_TRAIN) + " " + Example("and.net") + " --epochs 5 ";
     struct Case {
         std::string arguments;
         std::string expected;
@@ -107,31 +108,63 @@ TEST(Trainer, RefusalsComeBeforeAnyTraining)
              {"--continue 0",
               "vantorelle-train: --continue \"0\": Maximum number of training epochs must be greater than zero.\n"
               "(try --help)\n"},
-             {"--test /", "vantorelle-train: --test \"/\": the test file is a folder\n"},
-             {"--test /nonexistent/or.net",
-              "vantorelle-train: --test \"/nonexistent/or.net\": the test file does not exist\n"},
-             {"--test " + Example("letters.net"),
-              "vantorelle-train: --test \"" + Example("letters.net") +
-                  "\": the test file has 35 inputs and 26 outputs; the training file has 2 and 1.\n"},
-             {"--report /nonexistent/r.txt",
-              "vantorelle-train: --report \"/nonexistent/r.txt\": the folder \"/nonexistent\" does not exist\n"},
-             {"--report /", "vantorelle-train: --report \"/\": is a folder\n"},
+             // Only the all-hits stop could end it, and no response can be a hit.
+             {"--no-epoch-limit --min-error -1",
+              "vantorelle-train: --min-error \"-1\": no squared error is below -1, so no response can be a hit "
+              "and, with --no-epoch-limit, the run would never end\n(try --help)\n"},
          }) {
         Outcome r = Shell(train + c.arguments);
         EXPECT_EQ(r.code, ExitUsageError) << c.arguments;
         EXPECT_EQ(r.out, c.expected);
     }
-    // The training file is named as what it is, too.
-    Outcome folder = Program("/");
-    EXPECT_EQ(folder.code, ExitUsageError);
-    EXPECT_EQ(folder.out, "vantorelle-train: the training file \"/\" is a folder\n");
-    Outcome missing = Program("/nonexistent/file.net");
-    EXPECT_EQ(missing.code, ExitUsageError);
-    EXPECT_EQ(missing.out, "vantorelle-train: the training file \"/nonexistent/file.net\" does not exist\n");
+}
+
+// A file that cannot be used, found before training: one line naming it, exit 1.
+TEST(Trainer, FileRefusalsComeBeforeAnyTrainingAndExitOne)
+{
+    const std::string train = std::string(VANTORELLE_TRAIN) + " " + Example("and.net") + " --epochs 5 ";
+    struct Case {
+        std::string commandLine;
+        std::string expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {train + "--test /", "vantorelle-train: --test \"/\": the test file is a folder\n"},
+             {train + "--test /nonexistent/or.net",
+              "vantorelle-train: --test \"/nonexistent/or.net\": the test file does not exist\n"},
+             {train + "--test " + Example("letters.net"),
+              "vantorelle-train: --test \"" + Example("letters.net") +
+                  "\": the test file has 35 inputs and 26 outputs; the training file has 2 and 1.\n"},
+             {train + "--report /nonexistent/r.txt",
+              "vantorelle-train: --report \"/nonexistent/r.txt\": the folder \"/nonexistent\" does not exist\n"},
+             {train + "--report /", "vantorelle-train: --report \"/\": is a folder\n"},
+             {std::string(VANTORELLE_TRAIN) + " /", "vantorelle-train: the training file \"/\" is a folder\n"},
+             {std::string(VANTORELLE_TRAIN) + " /nonexistent/file.net",
+              "vantorelle-train: the training file \"/nonexistent/file.net\" does not exist\n"},
+         }) {
+        Outcome r = Shell(c.commandLine);
+        EXPECT_EQ(r.code, ExitDataError) << c.commandLine;
+        EXPECT_EQ(r.out, c.expected);
+    }
     // A test file that is there but no training file: the reader's message, said of the test file.
     Outcome bad = Shell(train + "--test " + std::string(VANTORELLE_TEST_DATA) + "/other_program_header.net");
     EXPECT_EQ(bad.code, ExitDataError);
     EXPECT_EQ(bad.out.find("The test file \"other_program_header.net\" cannot be used: "), 0u) << bad.out;
+}
+
+// A criterion no response can meet still trains to the epoch limit, as the
+// page would, but not without a word.
+TEST(Trainer, AHitCriterionNoResponseCanMeetIsWarnedAbout)
+{
+    for (const std::string criterion : {"-1", "0"}) {
+        Outcome r = Train({Example("and.net"), "--seed", "1", "--epochs", "5", "--quiet", "--min-error", criterion});
+        EXPECT_EQ(r.code, ExitOk);
+        EXPECT_EQ(r.err, "vantorelle-train: warning: --min-error \"" + criterion + "\": no squared error is below " +
+                             criterion + ", so no response can be a hit; training goes on to the epoch limit\n");
+        EXPECT_NE(r.out.find("Epochs: 5\n"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("  Hits: 0.00\n"), std::string::npos) << r.out;
+    }
+    Outcome small = Train({Example("and.net"), "--seed", "1", "--epochs", "5", "--quiet", "--min-error", "1e-300"});
+    EXPECT_EQ(small.err, "");
 }
 
 TEST(Trainer, ProgramExitCodes)

@@ -62,7 +62,7 @@ TEST(TrainerWorkbookTest, ABadPathIsRefusedBeforeTraining)
 {
     ScratchFolder scratch;
     const Outcome run = Trainer(And + " --xlsx '" + scratch.Path("missing/and.xlsx") + "'");
-    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.code, 1);
     EXPECT_NE(run.output.find("--xlsx"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("does not exist"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("Epochs"), std::string::npos) << run.output;
