@@ -97,6 +97,17 @@ void AppendHistory(NetworkState& net)
     net.SSEHistory[net.SSERecordCount] = {static_cast<double>(net.EpochCount), net.TotalSSE};
 }
 
+// Appends a row, or counts the record when the history is full; true when the row was kept.
+bool RecordHistory(NetworkState& net)
+{
+    if (net.SSERecordCount < MaxHistoryRows) {
+        AppendHistory(net);
+        return true;
+    }
+    net.SSERecordsDropped = net.SSERecordsDropped + 1;
+    return false;
+}
+
 std::string ChangeLine(double change, const NumberLocale& locale)
 {
     return "Change in SSE: " + FormatScientific(change, locale);
@@ -233,6 +244,7 @@ void RunTraining(NetworkState& net, TrainingHost& host)
     SetUnitTypesFromRule(net, rule);
     if (net.EpochCount == 0) {
         net.SSERecordCount = 1;
+        net.SSERecordsDropped = 0;
         net.SSEHistory[1] = {0.0, TrainingSetSSE(net)};
     }
     const bool epochLimitOn = net.StopAtMaxEpochs == 1;
@@ -263,11 +275,8 @@ void RunTraining(NetworkState& net, TrainingHost& host)
                 lines.Change = ChangeLine(change, locale);
             }
             panel.ShowStatus(lines, false);
-            if (net.SSERecordCount < MaxHistoryRows) {
-                AppendHistory(net);
-                if (net.SSERecordCount > 2)
-                    change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
-            }
+            if (RecordHistory(net) && net.SSERecordCount > 2)
+                change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
         }
 
         if (epochLimitOn && net.EpochCount >= net.EpochLimit)
@@ -291,8 +300,8 @@ void RunTraining(NetworkState& net, TrainingHost& host)
     lines.HitsColour = net.Hits == net.NumResponses ? StatusColour::Green : StatusColour::Red;
     panel.ShowStatus(lines, true);
 
-    if (epochsSinceDisplay < net.PrintSweeps && net.SSERecordCount < MaxHistoryRows)
-        AppendHistory(net);
+    if (epochsSinceDisplay < net.PrintSweeps)
+        RecordHistory(net);
 
     if (nonFinite)
         host.messages.Error(text::NonFiniteMessage(net.EpochCount));

@@ -5,10 +5,12 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "ErrorCurveView.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "Printing.h"
@@ -28,12 +30,31 @@ constexpr int AxisRoomPixels = 110;
 constexpr double MinEdgedBarPixels = 4.0;
 constexpr double BarWidth = 0.8;
 
-// Every how many bars one carries a label, so that labels as wide as the
-// widest never overlap in the given width.
-int LabelStep(int bars, int labelPixels, int plotPixels)
+// The bars that carry a label: every so many, a round number (1, 2 or 5
+// times a power of ten), so that labels as wide as the widest never overlap
+// in the given width.
+std::vector<int> LabelledBars(int bars, int labelPixels, int plotPixels)
 {
     const int fitting = std::max(1, plotPixels / std::max(1, labelPixels));
-    return std::max(1, (bars + fitting - 1) / fitting);
+    std::vector<int> labelled;
+    for (double at : NiceTicks(0, bars, fitting, 1)) {
+        const int k = static_cast<int>(std::lround(at));
+        if (k < bars)
+            labelled.push_back(k);
+    }
+    return labelled;
+}
+
+// Ticks at round values (1, 2 or 5 times a power of ten) around the data,
+// written with the decimals their step needs.
+void RoundValueAxis(QValueAxis* axis)
+{
+    if (!(axis->max() > axis->min()) || !std::isfinite(axis->min()) || !std::isfinite(axis->max()))
+        return;
+    axis->applyNiceNumbers();
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 }  // namespace
@@ -100,8 +121,7 @@ void PlotSSEdata::buildChart()
     for (const QString& label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label));
     const int plotPixels = std::max(1, ui.SSEgraph->width() - AxisRoomPixels);
-    const int step = LabelStep(rows, widest + metrics.horizontalAdvance(QStringLiteral("  ")), plotPixels);
-    for (int k = 0; k < rows; k += step) {
+    for (int k : LabelledBars(rows, widest + metrics.horizontalAdvance(QStringLiteral("  ")), plotPixels)) {
         QString label = labels[k];
         while (sweeps->categoriesLabels().contains(label))
             label += Invisible;
@@ -114,6 +134,8 @@ void PlotSSEdata::buildChart()
     sse->setTitleText(QStringLiteral("Network SSE"));
     chart->addAxis(sse, Qt::AlignLeft);
     series->attachAxis(sse);
+    RoundValueAxis(sse);
+    noteDroppedRecords(chart, rows);
 
     // The chart's theme colours the bars when the series joins it: style them after.
     bars->setBrush(QColor(200, 200, 200));
@@ -124,6 +146,29 @@ void PlotSSEdata::buildChart()
     QChart* previous = ui.SSEgraph->chart();
     ui.SSEgraph->setChart(chart);
     delete previous;
+}
+
+void PlotSSEdata::noteDroppedRecords(QChart* chart, int rows)
+{
+    // The design's captions stay as they are: the note stands in the plot's
+    // top right corner, where the curve has come down, and in the chart's
+    // tool tip and description.
+    if (net.SSERecordsDropped <= 0) {
+        ui.SSEgraph->setToolTip({});
+        ui.SSEgraph->setAccessibleDescription({});
+        return;
+    }
+    const QString note = ErrorCurveView::keptPointsNote(rows, net.SSERecordsDropped);
+    const QString why = tr("%1: the history keeps no more.").arg(note);
+    ui.SSEgraph->setToolTip(why);
+    ui.SSEgraph->setAccessibleDescription(why);
+    auto* text = new QGraphicsSimpleTextItem(note, chart);
+    auto place = [chart, text] {
+        const QRectF plot = chart->plotArea();
+        text->setPos(plot.right() - text->boundingRect().width() - 6, plot.top() + 4);
+    };
+    connect(chart, &QChart::plotAreaChanged, chart, place);
+    place();
 }
 
 QStringList PlotSSEdata::barLabels() const
