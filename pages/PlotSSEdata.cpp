@@ -5,6 +5,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetrics>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
 #include <algorithm>
@@ -29,6 +30,9 @@ constexpr int AxisRoomPixels = 110;
 // Bars narrower than this lose their black edge, which would hide the fill.
 constexpr double MinEdgedBarPixels = 4.0;
 constexpr double BarWidth = 0.8;
+// The note on a full history: its box's padding, and a place above the bars.
+constexpr int NotePadding = 4;
+constexpr qreal NoteZValue = 100;
 
 // The bars that carry a label: every so many, a round number (1, 2 or 5
 // times a power of ten), so that labels as wide as the widest never overlap
@@ -151,8 +155,8 @@ void PlotSSEdata::buildChart()
 void PlotSSEdata::noteDroppedRecords(QChart* chart, int rows)
 {
     // The design's captions stay as they are: the note stands in the plot's
-    // top right corner, where the curve has come down, and in the chart's
-    // tool tip and description.
+    // top right corner, where the error has mostly come down, and in the
+    // chart's tool tip and description.
     if (net.SSERecordsDropped <= 0) {
         ui.SSEgraph->setToolTip({});
         ui.SSEgraph->setAccessibleDescription({});
@@ -162,10 +166,17 @@ void PlotSSEdata::noteDroppedRecords(QChart* chart, int rows)
     const QString why = tr("%1: the history keeps no more.").arg(note);
     ui.SSEgraph->setToolTip(why);
     ui.SSEgraph->setAccessibleDescription(why);
-    auto* text = new QGraphicsSimpleTextItem(note, chart);
-    auto place = [chart, text] {
+    // On a white box over the bars, which may reach the top there.
+    auto* box = new QGraphicsRectItem(chart);
+    box->setBrush(Qt::white);
+    box->setPen(QPen(QColor(160, 160, 160)));
+    box->setZValue(NoteZValue);
+    auto* text = new QGraphicsSimpleTextItem(note, box);
+    text->setPos(NotePadding, NotePadding);
+    box->setRect(QRectF(QPointF(0, 0), text->boundingRect().size() + QSizeF(2 * NotePadding, 2 * NotePadding)));
+    auto place = [chart, box] {
         const QRectF plot = chart->plotArea();
-        text->setPos(plot.right() - text->boundingRect().width() - 6, plot.top() + 4);
+        box->setPos(plot.right() - box->rect().width() - NotePadding, plot.top() + NotePadding);
     };
     connect(chart, &QChart::plotAreaChanged, chart, place);
     place();

@@ -46,7 +46,7 @@ protected:
     static QStringList notes(PlotSSEdata* page)
     {
         QStringList texts;
-        for (QGraphicsItem* item : page->chart()->childItems()) {
+        for (QGraphicsItem* item : page->chart()->scene()->items()) {
             if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
                 texts << text->text();
         }
