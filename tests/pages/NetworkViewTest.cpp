@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -1052,6 +1053,54 @@ TEST_F(NetworkViewTest, PicturesForTheDocumentation)
 
 namespace vantorelle {
 namespace {
+
+TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
+{
+    // As a user does: train, open the view from the hub, then "Train A New
+    // Network On A New Problem" and double-click another file.
+    // The load-file page starts in the working folder.
+    struct WorkingFolder {
+        QString previous = QDir::currentPath();
+        ~WorkingFolder() { QDir::setCurrent(previous); }
+    } restored;
+    QDir::setCurrent(QStringLiteral(VANTORELLE_EXAMPLES));
+    control<QLineEdit>(setup, "SweepsBox")->setText(QStringLiteral("50"));
+    control<QLineEdit>(setup, "PrintSweepsBox")->setText(QStringLiteral("10"));
+    startAndStop([] {});
+    QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
+    ScrollPage* hub = pages.find("TestPerceptron");
+    ASSERT_NE(hub, nullptr);
+    auto choose = [](QListWidget* list, int row) {
+        list->setFocus();
+        list->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Return);
+    };
+    choose(control<QListWidget>(hub, "TestList"), 4);
+    auto* view = qobject_cast<NetworkView*>(pages.find("NetworkView"));
+    ASSERT_NE(view, nullptr);
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    ASSERT_FALSE(curve->points().empty());
+
+    choose(control<QListWidget>(hub, "ContinueList"), 2);
+    ScrollPage* load = pages.find("LoadFile");
+    ASSERT_NE(load, nullptr);
+    auto* files = control<QListWidget>(load, "File1");
+    const auto found = files->findItems(QStringLiteral("and.net"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QPoint centre = files->visualItemRect(found.first()).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_EQ(net.TrainingFileName, "and.net");
+    pages.open(QStringLiteral("NetworkView"));  // back to the view before going on
+    EXPECT_TRUE(curve->points().empty());
+    QTest::mouseClick(control<QPushButton>(load, "NextPage"), Qt::LeftButton);
+    ASSERT_NE(pages.find("Perceptron"), nullptr);
+    pages.open(QStringLiteral("NetworkView"));
+    EXPECT_TRUE(curve->points().empty());
+    EXPECT_TRUE(view->currentTitle().endsWith(QStringLiteral("and.net")));
+    EXPECT_FALSE(control<QLabel>(view, "FileLabel")->text().contains(QStringLiteral("Epoch")));
+}
 
 TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
 {
