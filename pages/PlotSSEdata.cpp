@@ -30,6 +30,8 @@ constexpr int AxisRoomPixels = 110;
 // Bars narrower than this lose their black edge, which would hide the fill.
 constexpr double MinEdgedBarPixels = 4.0;
 constexpr double BarWidth = 0.8;
+// At most about this many steps up the value axis.
+constexpr int ValueSteps = 6;
 // The note on a full history: its box's padding, and a place above the bars.
 constexpr int NotePadding = 4;
 constexpr qreal NoteZValue = 100;
@@ -49,14 +51,21 @@ std::vector<int> LabelledBars(int bars, int labelPixels, int plotPixels)
     return labelled;
 }
 
-// Ticks at round values (1, 2 or 5 times a power of ten) around the data,
-// written with the decimals their step needs.
-void RoundValueAxis(QValueAxis* axis)
+// Ticks at round values (1, 2 or 5 times a power of ten), the axis from the
+// last at or below the data to the first at or above it, written with the
+// decimals their step needs. (Qt's applyNiceNumbers() takes coarser steps:
+// data up to 1.0003 got an axis to 1.5.)
+void RoundValueAxis(QValueAxis* axis, int maxSteps)
 {
-    if (!(axis->max() > axis->min()) || !std::isfinite(axis->min()) || !std::isfinite(axis->max()))
+    const double lo = axis->min(), hi = axis->max();
+    const std::vector<double> ticks = NiceTicks(lo, hi, maxSteps);
+    if (ticks.size() < 2)
         return;
-    axis->applyNiceNumbers();
-    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    const double step = ticks[1] - ticks[0];
+    const double bottom = std::floor(lo / step + 1e-9) * step;
+    const double top = std::ceil(hi / step - 1e-9) * step;
+    axis->setRange(bottom, top);
+    axis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
     axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
@@ -138,7 +147,7 @@ void PlotSSEdata::buildChart()
     sse->setTitleText(QStringLiteral("Network SSE"));
     chart->addAxis(sse, Qt::AlignLeft);
     series->attachAxis(sse);
-    RoundValueAxis(sse);
+    RoundValueAxis(sse, ValueSteps);
     noteDroppedRecords(chart, rows);
 
     // The chart's theme colours the bars when the series joins it: style them after.
