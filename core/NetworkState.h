@@ -109,6 +109,9 @@ struct NetworkState {
     long Hits = 0;
     std::array<HistoryRow, MaxHistoryRows + 1> SSEHistory{};
     int SSERecordCount = 0;
+    // Records made after the history was full, and so not kept: the views say
+    // how many points the history would hold. Never written to a report or workbook.
+    long SSERecordsDropped = 0;
 
     // Chosen on the save-results page.
     std::string ResultsFilePath;

@@ -40,6 +40,17 @@ void AppendHistory(NetworkState& net)
     net.SSEHistory[net.SSERecordCount] = {static_cast<double>(net.EpochCount), net.TotalSSE};
 }
 
+// Appends a row, or counts the record when the history is full; true when the row was kept.
+bool RecordHistory(NetworkState& net)
+{
+    if (net.SSERecordCount < MaxHistoryRows) {
+        AppendHistory(net);
+        return true;
+    }
+    net.SSERecordsDropped = net.SSERecordsDropped + 1;
+    return false;
+}
+
 }  // namespace
 
 void SetUnitTypes(NetworkState& net, UnitKind type)
@@ -131,11 +142,8 @@ void Display(NetworkState& net, RunProgress& progress, RunObserver& observer, do
     EpochReport report = Report(net, progress);
     report.Display = true;
     observer.EpochEnded(report);
-    if (net.SSERecordCount < MaxHistoryRows) {
-        AppendHistory(net);
-        if (net.SSERecordCount > 2)
-            progress.change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
-    }
+    if (RecordHistory(net) && net.SSERecordCount > 2)
+        progress.change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
 }
 
 }  // namespace
@@ -156,6 +164,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     SetUnitTypesFromRule(net, rule);
     if (net.EpochCount == 0) {
         net.SSERecordCount = 1;
+        net.SSERecordsDropped = 0;
         net.SSEHistory[1] = {0.0, TrainingSetSSE(net)};
     }
     const bool epochLimitOn = net.StopAtMaxEpochs == 1;
@@ -195,8 +204,8 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     final.Final = true;
     observer.RunEnded(final);
 
-    if (progress.epochsSinceDisplay < net.PrintSweeps && net.SSERecordCount < MaxHistoryRows)
-        AppendHistory(net);
+    if (progress.epochsSinceDisplay < net.PrintSweeps)
+        RecordHistory(net);
 
     if (nonFinite)
         observer.Problem({RunProblem::Kind::NonFinite, text::NonFiniteMessage(net.EpochCount)});

@@ -60,14 +60,16 @@ NetworkView::NetworkView(const NetworkState& net, Dialogs& dialogs, PageRegistry
 {
     ui.setupUi(this);
     setFonts();
+    cellHint = ui.CellLabel->text();
     const NumberLocale numbers = SystemNumberLocale();
     for (NetworkPicture* picture : std::initializer_list<NetworkPicture*>{ui.WeightsView, ui.DecisionView,
                                                                           ui.ErrorCurveView})
         picture->setNumberLocale(numbers);
-    // The weights flow within the scroll area's width, the vertical bar's room kept free.
-    const int frame = 2 * ui.WeightsScroll->frameWidth();
-    ui.WeightsView->setRoom(ui.WeightsScroll->width() - frame - ui.WeightsScroll->verticalScrollBar()->sizeHint().width(),
-                            ui.WeightsScroll->height() - frame);
+    fitWeightsRoom();
+    // The pictures fill their tabs, whose size the tab widget's style decides.
+    for (QWidget* page : {ui.WeightsTab, ui.DecisionsTab, ui.ErrorCurveTab})
+        page->installEventFilter(this);
+    ui.WeightsScroll->installEventFilter(this);
     connectHandlers();
 
     // The load step.
@@ -98,6 +100,38 @@ void NetworkView::connectHandlers()
     connect(ui.PrintView, &QPushButton::clicked, this, &NetworkView::print);
     connect(ui.SavePicture, &QPushButton::clicked, this, &NetworkView::savePicture);
     connect(ui.CloseView, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool NetworkView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui.WeightsScroll)
+            fitWeightsRoom();
+        else if (watched->isWidgetType())
+            fillTabPage(static_cast<QWidget*>(watched));
+    }
+    return ScrollPage::eventFilter(watched, event);
+}
+
+void NetworkView::fillTabPage(QWidget* page)
+{
+    // Each picture keeps its place and reaches to the page's edges, as far
+    // from them as from its left edge.
+    for (QWidget* picture : {static_cast<QWidget*>(ui.WeightsScroll), static_cast<QWidget*>(ui.DecisionView),
+                             static_cast<QWidget*>(ui.ErrorCurveView), static_cast<QWidget*>(ui.DecisionMessage)}) {
+        if (picture->parentWidget() != page)
+            continue;
+        const int margin = picture->x();
+        const int height = picture == ui.DecisionMessage ? picture->height() : page->height() - picture->y() - margin;
+        picture->resize(std::max(1, page->width() - 2 * margin), std::max(1, height));
+    }
+}
+
+void NetworkView::fitWeightsRoom()
+{
+    // The weights flow within the scroll area's width, the vertical bar's room kept free.
+    const QSize inside = ui.WeightsScroll->contentsRect().size();
+    ui.WeightsView->setRoom(inside, ui.WeightsScroll->verticalScrollBar()->sizeHint().width());
 }
 
 void NetworkView::activationStep()
@@ -146,10 +180,30 @@ void NetworkView::showOnPictures(bool currentOnly)
     showDecisionsOrWhyNot();
 }
 
+std::shared_ptr<const NetworkSnapshot> NetworkView::withOwnResults(std::shared_ptr<const NetworkSnapshot> snapshot)
+{
+    // The state does not say which file its results came from. A file of the
+    // same sizes read after a run keeps that run's results beside its own
+    // patterns and the snapshot cannot tell; but this view showed the very
+    // same results before, under the other file's name. A run always brings
+    // results of its own.
+    if (snapshot->duringRun || !snapshot->hasResults)
+        return snapshot;
+    if (resultsSeen && resultsSeen->patterns->TrainingFileName != snapshot->patterns->TrainingFileName &&
+        SameResults(*resultsSeen, *snapshot)) {
+        auto another = std::make_shared<NetworkSnapshot>(*snapshot);
+        DropResults(*another);
+        return another;
+    }
+    resultsSeen = snapshot;
+    return snapshot;
+}
+
 void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
 {
     if (!snapshot || !snapshot->patterns)
         return;
+    snapshot = withOwnResults(std::move(snapshot));
     ++shownCount;
     const SnapshotPatterns& set = *snapshot->patterns;
     const bool newNetwork = !SameNetwork(shownPatterns.get(), &set);
@@ -164,6 +218,8 @@ void NetworkView::showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot)
         ui.WeightsView->setPictureWidth(ui.WidthBox->value());
         ui.OutputBox->setRange(1, static_cast<int>(std::max(1L, set.NumOutputs)));
         ui.DecisionView->setUnit(ui.OutputBox->value());
+        // A weight read from the network shown before is none of this one's.
+        ui.CellLabel->setText(cellHint);
     }
     shownPatterns = snapshot->patterns;
     shown = snapshot;
@@ -198,9 +254,7 @@ void NetworkView::describeNetwork()
                             Counted(set.NumInputs, tr("input"), tr("inputs")),
                             Counted(set.NumOutputs, tr("output"), tr("outputs")),
                             QString::fromStdString(set.LearningRule.empty() ? RuleDelta : set.LearningRule));
-    // A run's snapshot may leave the weights out (the tab shown does not draw
-    // them), but a network that trains has them.
-    if (shown->duringRun || shown->hasWeights()) {
+    if (shown->hasResults) {
         text += QLatin1Char(' ') + tr("Epoch %1: total SSE %2, misses %3")
                                        .arg(Whole(shown->EpochCount),
                                             QString::fromStdString(FormatStandard(shown->TotalSSE, numbers)),
@@ -209,7 +263,8 @@ void NetworkView::describeNetwork()
             text += tr(" (training)");
     }
     ui.FileLabel->setText(text);
-    ui.ErrorCurveView->setAccessibleDescription(text);
+    const QString note = ui.ErrorCurveView->droppedNote();
+    ui.ErrorCurveView->setAccessibleDescription(note.isEmpty() ? text : text + QLatin1Char(' ') + note + QLatin1Char('.'));
 }
 
 void NetworkView::showDecisionsOrWhyNot()

@@ -13,6 +13,11 @@
 // catch up when their tab is chosen. On a machine with few processors the
 // window's painting competes with the run, so following it must cost little.
 //
+// Every tab follows the network the line above them names. A file read after
+// a run leaves that run's epochs, error and history in the state until the
+// next run: they are not shown for the new file (see NetworkSnapshot's
+// hasResults, and withOwnResults() for a file of the same sizes).
+//
 // "Print" prints the picture on the current tab through the printer (a PDF
 // where there is none); "Save Picture" writes it as a PNG or an SVG file,
 // chosen by the name's ending. The picture width each file was last shown
@@ -67,11 +72,17 @@ public:
     // few inputs, else the divisor nearest the square root (35 inputs: 5 x 7).
     static int DefaultPictureWidth(long numInputs);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setFonts();
     void connectHandlers();
+    void fillTabPage(QWidget* page);
+    void fitWeightsRoom();
     void followRun(ScrollPage* owner);
     void showSnapshot(std::shared_ptr<const NetworkSnapshot> snapshot);
+    std::shared_ptr<const NetworkSnapshot> withOwnResults(std::shared_ptr<const NetworkSnapshot> snapshot);
     void tabChosen();
     void showOnPictures(bool currentOnly);
     unsigned partsWanted() const;
@@ -95,6 +106,9 @@ private:
     std::shared_ptr<const NetworkSnapshot> withWeights;
     std::shared_ptr<const NetworkSnapshot> withHistory;
     std::shared_ptr<const SnapshotPatterns> shownPatterns;  // whose width the box shows
+    // The last results shown with a network no run was working on, and whose they were.
+    std::shared_ptr<const NetworkSnapshot> resultsSeen;
+    QString cellHint;  // what the cell readout says before a cell is read
     QPointer<TrainingRun> followed;
     QElapsedTimer lineClock;  // since the line of numbers was last written
     bool lineShowsRun = false;  // with numbers from a run still going

@@ -5,10 +5,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetrics>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "ErrorCurveView.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "Printing.h"
@@ -27,13 +30,44 @@ constexpr int AxisRoomPixels = 110;
 // Bars narrower than this lose their black edge, which would hide the fill.
 constexpr double MinEdgedBarPixels = 4.0;
 constexpr double BarWidth = 0.8;
+// At most about this many steps up the value axis.
+constexpr int ValueSteps = 6;
+// The note on a full history: its box's padding, and a place above the bars.
+constexpr int NotePadding = 4;
+constexpr qreal NoteZValue = 100;
 
-// Every how many bars one carries a label, so that labels as wide as the
-// widest never overlap in the given width.
-int LabelStep(int bars, int labelPixels, int plotPixels)
+// The bars that carry a label: every so many, a round number (1, 2 or 5
+// times a power of ten), so that labels as wide as the widest never overlap
+// in the given width.
+std::vector<int> LabelledBars(int bars, int labelPixels, int plotPixels)
 {
     const int fitting = std::max(1, plotPixels / std::max(1, labelPixels));
-    return std::max(1, (bars + fitting - 1) / fitting);
+    std::vector<int> labelled;
+    for (double at : NiceTicks(0, bars, fitting, 1)) {
+        const int k = static_cast<int>(std::lround(at));
+        if (k < bars)
+            labelled.push_back(k);
+    }
+    return labelled;
+}
+
+// Ticks at round values (1, 2 or 5 times a power of ten), the axis from the
+// last at or below the data to the first at or above it, written with the
+// decimals their step needs. (Qt's applyNiceNumbers() takes coarser steps:
+// data up to 1.0003 got an axis to 1.5.)
+void RoundValueAxis(QValueAxis* axis, int maxSteps)
+{
+    const double lo = axis->min(), hi = axis->max();
+    const std::vector<double> ticks = NiceTicks(lo, hi, maxSteps);
+    if (ticks.size() < 2)
+        return;
+    const double step = ticks[1] - ticks[0];
+    const double bottom = std::floor(lo / step + 1e-9) * step;
+    const double top = std::ceil(hi / step - 1e-9) * step;
+    axis->setRange(bottom, top);
+    axis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 }  // namespace
@@ -100,8 +134,7 @@ void PlotSSEdata::buildChart()
     for (const QString& label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label));
     const int plotPixels = std::max(1, ui.SSEgraph->width() - AxisRoomPixels);
-    const int step = LabelStep(rows, widest + metrics.horizontalAdvance(QStringLiteral("  ")), plotPixels);
-    for (int k = 0; k < rows; k += step) {
+    for (int k : LabelledBars(rows, widest + metrics.horizontalAdvance(QStringLiteral("  ")), plotPixels)) {
         QString label = labels[k];
         while (sweeps->categoriesLabels().contains(label))
             label += Invisible;
@@ -114,6 +147,8 @@ void PlotSSEdata::buildChart()
     sse->setTitleText(QStringLiteral("Network SSE"));
     chart->addAxis(sse, Qt::AlignLeft);
     series->attachAxis(sse);
+    RoundValueAxis(sse, ValueSteps);
+    noteDroppedRecords(chart, rows);
 
     // The chart's theme colours the bars when the series joins it: style them after.
     bars->setBrush(QColor(200, 200, 200));
@@ -124,6 +159,36 @@ void PlotSSEdata::buildChart()
     QChart* previous = ui.SSEgraph->chart();
     ui.SSEgraph->setChart(chart);
     delete previous;
+}
+
+void PlotSSEdata::noteDroppedRecords(QChart* chart, int rows)
+{
+    // The design's captions stay as they are: the note stands in the plot's
+    // top right corner, where the error has mostly come down, and in the
+    // chart's tool tip and description.
+    if (net.SSERecordsDropped <= 0) {
+        ui.SSEgraph->setToolTip({});
+        ui.SSEgraph->setAccessibleDescription({});
+        return;
+    }
+    const QString note = ErrorCurveView::keptPointsNote(rows, net.SSERecordsDropped);
+    const QString why = tr("%1: the history keeps no more.").arg(note);
+    ui.SSEgraph->setToolTip(why);
+    ui.SSEgraph->setAccessibleDescription(why);
+    // On a white box over the bars, which may reach the top there.
+    auto* box = new QGraphicsRectItem(chart);
+    box->setBrush(Qt::white);
+    box->setPen(QPen(QColor(160, 160, 160)));
+    box->setZValue(NoteZValue);
+    auto* text = new QGraphicsSimpleTextItem(note, box);
+    text->setPos(NotePadding, NotePadding);
+    box->setRect(QRectF(QPointF(0, 0), text->boundingRect().size() + QSizeF(2 * NotePadding, 2 * NotePadding)));
+    auto place = [chart, box] {
+        const QRectF plot = chart->plotArea();
+        box->setPos(plot.right() - box->rect().width() - NotePadding, plot.top() + NotePadding);
+    };
+    connect(chart, &QChart::plotAreaChanged, chart, place);
+    place();
 }
 
 QStringList PlotSSEdata::barLabels() const

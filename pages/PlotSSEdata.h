@@ -8,7 +8,12 @@
 // on it one by one, rather than on Qt's category axis: that axis silently
 // drops a repeated category (the last epoch of a run is recorded twice) and
 // draws no labels at all when there are too many. With many bars only every
-// so many bars carries a label, so the labels never overlap.
+// so many bars carries a label, a round number of them, so the labels never
+// overlap. The value axis ticks at round values too.
+//
+// The history keeps 2,000 rows; when the engine had to drop records, the
+// chart says so ("Showing the first 2000 recorded points of N") in its
+// corner, its tool tip and its accessible description.
 
 #include "ScrollPage.h"
 #include "ui_PlotSSEdata.h"
@@ -36,6 +41,7 @@ public:
 
 private:
     void buildChart();
+    void noteDroppedRecords(QChart* chart, int rows);
     void print();
 
     Ui::PlotSSEdata ui;

@@ -17,6 +17,8 @@ constexpr int PlotRight = 20;
 constexpr int BelowPlot = 50;
 // Up to this many points each gets a dot of its own.
 constexpr std::size_t DottedPoints = 60;
+// The logarithmic scale's line for 0 lies this far below the lowest decade.
+constexpr double ZeroLinePixels = 22;
 
 // The smallest of 1, 2 or 5 times a power of ten that is at least value (at least 1).
 double RoundNumberAbove(double value)
@@ -60,7 +62,10 @@ std::size_t ErrorCurveView::pointCount() const
     if (!shown)
         return 0;
     const std::vector<HistoryRow>& rows = shown->History;
-    const bool latest = shown->duringRun && (rows.empty() || static_cast<double>(shown->EpochCount) > rows.back().Epochs);
+    // Once the history is full nothing after its last row is kept, and the
+    // latest measurement would stretch the axis far past the recorded curve.
+    const bool latest = shown->duringRun && rows.size() < static_cast<std::size_t>(MaxHistoryRows) &&
+                        (rows.empty() || static_cast<double>(shown->EpochCount) > rows.back().Epochs);
     return rows.size() + (latest ? 1 : 0);
 }
 
@@ -82,10 +87,10 @@ std::vector<HistoryRow> ErrorCurveView::points() const
 void ErrorCurveView::computeRange()
 {
     const std::size_t count = pointCount();
-    const double criterion = shown && shown->patterns ? shown->patterns->MinError : 0;
     lastEpoch = 1;
-    double largest = std::isfinite(criterion) ? std::max(criterion, 0.0) : 0.0;
-    double smallestPositive = criterion > 0 && std::isfinite(criterion) ? criterion : INFINITY;
+    double largest = 0;
+    double smallestPositive = INFINITY;
+    bool zeroSeen = false;
     for (std::size_t r = 0; r < count; ++r) {
         const HistoryRow row = pointAt(r);
         if (std::isfinite(row.Epochs))
@@ -95,7 +100,10 @@ void ErrorCurveView::computeRange()
         largest = std::max(largest, row.SSE);
         if (row.SSE > 0)
             smallestPositive = std::min(smallestPositive, row.SSE);
+        else
+            zeroSeen = true;
     }
+    zeroLine = logarithmic && zeroSeen;
     if (shown && shown->duringRun)
         lastEpoch = RoundNumberAbove(lastEpoch);
     if (logarithmic) {
@@ -121,14 +129,53 @@ QRect ErrorCurveView::plotRect() const
                  std::max(40, height() - PlotTop - BelowPlot));
 }
 
+double ErrorCurveView::zeroLineShare() const
+{
+    return zeroLine ? std::min(0.25, ZeroLinePixels / plotRect().height()) : 0.0;
+}
+
 double ErrorCurveView::yFraction(double sse) const
 {
+    if (!std::isfinite(sse))
+        return 1.0;
     double f = 0;
-    if (logarithmic)
-        f = sse > 0 ? (std::log10(sse) - std::log10(low)) / (std::log10(high) - std::log10(low)) : 0;
-    else
+    if (logarithmic) {
+        const double zero = zeroLineShare();
+        f = sse > 0 ? zero + (1 - zero) * (std::log10(sse) - std::log10(low)) / (std::log10(high) - std::log10(low))
+                    : 0;
+    } else {
         f = (sse - low) / (high - low);
+    }
     return std::isfinite(f) ? std::clamp(f, 0.0, 1.0) : 1.0;
+}
+
+std::vector<double> ErrorCurveView::epochTicks() const { return NiceTicks(0, lastEpoch, 8, 1.0); }
+
+std::vector<double> ErrorCurveView::sseTicks() const
+{
+    if (!logarithmic)
+        return NiceTicks(low, high, 5);
+    std::vector<double> ticks;
+    if (zeroLine)
+        ticks.push_back(0);
+    const int decades = static_cast<int>(std::lround(std::log10(high / low)));
+    const int every = std::max(1, (decades + 7) / 8);
+    for (int d = 0; d <= decades; d += every)
+        ticks.push_back(low * std::pow(10.0, d));
+    return ticks;
+}
+
+QString ErrorCurveView::keptPointsNote(long long kept, long long dropped)
+{
+    return tr("Showing the first %1 recorded points of %2")
+        .arg(QString::fromStdString(FormatWhole(kept)), QString::fromStdString(FormatWhole(kept + dropped)));
+}
+
+QString ErrorCurveView::droppedNote() const
+{
+    if (!shown || shown->RecordsDropped <= 0)
+        return {};
+    return keptPointsNote(static_cast<long long>(shown->History.size()), shown->RecordsDropped);
 }
 
 QPointF ErrorCurveView::toPixel(double epochs, double sse) const
@@ -237,12 +284,11 @@ QRegion ErrorCurveView::repaintRegion(const NetworkSnapshot* before) const
 LayerCache::Key ErrorCurveView::groundKey() const
 {
     const QRect plot = plotRect();
-    const double criterion = shown && shown->patterns ? shown->patterns->MinError : 0;
     // The rows the ground holds belong to one history: a run's snapshots share
     // their patterns, and any other snapshot brings patterns of its own (the
     // ground keeps its own alive, so no other can come at the same address).
     const auto history = static_cast<double>(reinterpret_cast<std::uintptr_t>(shown ? shown->patterns.get() : nullptr));
-    return {pointCount() > 0 ? 1.0 : 0.0, logarithmic ? 1.0 : 0.0, lastEpoch, low, high, criterion,
+    return {pointCount() > 0 ? 1.0 : 0.0, logarithmic ? 1.0 : 0.0, lastEpoch, low, high, zeroLine ? 1.0 : 0.0,
             static_cast<double>(plot.width()), static_cast<double>(plot.height()), history};
 }
 
@@ -273,10 +319,12 @@ void ErrorCurveView::drawLayers(QPainter& painter, unsigned layers) const
     const QRect plot = plotRect();
     const HistoryRow last = pointAt(count - 1);
     painter.setPen(ViewPalette::ink());
-    painter.drawText(QRect(PlotLeft, 4, plot.width(), PlotTop - 8), Qt::AlignLeft | Qt::AlignVCenter,
+    const QRect titleLine(PlotLeft, 4, plot.width(), PlotTop - 8);
+    painter.drawText(titleLine, Qt::AlignLeft | Qt::AlignVCenter,
                      tr("Total SSE after %1 epochs: %2")
                          .arg(QString::fromStdString(FormatWhole(static_cast<long long>(last.Epochs))))
                          .arg(statusNumber(last.SSE)));
+    painter.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter, droppedNote());
 
     // The curve, on screen from the last row the ground holds.
     drawCurve(painter, onScreen && groundRows > 0 ? groundRows - 1 : 0, count);
@@ -299,16 +347,7 @@ void ErrorCurveView::drawAxes(QPainter& painter) const
     const QRect plot = plotRect();
     const QFontMetrics metrics(font());
     // Grid and ticks.
-    std::vector<double> yTicks;
-    if (logarithmic) {
-        const int decades = static_cast<int>(std::lround(std::log10(high / low)));
-        const int every = std::max(1, (decades + 7) / 8);
-        for (int d = 0; d <= decades; d += every)
-            yTicks.push_back(low * std::pow(10.0, d));
-    } else {
-        yTicks = NiceTicks(low, high, 5);
-    }
-    for (double y : yTicks) {
+    for (double y : sseTicks()) {
         const int py = static_cast<int>(std::lround(toPixel(0, y).y()));
         painter.setPen(QColor(225, 225, 225));
         painter.drawLine(plot.left(), py, plot.right(), py);
@@ -317,7 +356,7 @@ void ErrorCurveView::drawAxes(QPainter& painter) const
         painter.drawText(QRect(0, py - metrics.height() / 2, plot.left() - 7, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, number(y));
     }
-    for (double x : NiceTicks(0, lastEpoch, 8)) {
+    for (double x : epochTicks()) {
         const int px = static_cast<int>(std::lround(toPixel(x, low).x()));
         painter.setPen(ViewPalette::ink());
         painter.drawLine(px, plot.bottom(), px, plot.bottom() + 4);
@@ -334,17 +373,24 @@ void ErrorCurveView::drawAxes(QPainter& painter) const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 
-    // The hit criterion.
-    const double criterion = shown->patterns ? shown->patterns->MinError : 0;
-    if (criterion > 0 && criterion >= low && criterion <= high) {
-        const double py = toPixel(0, criterion).y();
-        painter.setPen(QPen(ViewPalette::criterion(), 2, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
-        painter.drawText(QRect(plot.left() + 6, static_cast<int>(py) - metrics.height() - 2, plot.width() - 12,
-                               metrics.height()),
-                         Qt::AlignRight | Qt::AlignBottom,
-                         tr("hit criterion %1: below it every response is a hit").arg(number(criterion)));
-    }
+    if (zeroLine)
+        drawZeroBreak(painter);
+}
+
+void ErrorCurveView::drawZeroBreak(QPainter& painter) const
+{
+    // Two short strokes across the axis between the line for 0 and the lowest decade.
+    const QRect plot = plotRect();
+    const double zero = toPixel(0, 0).y();
+    const double lowest = toPixel(0, low).y();
+    const QPointF middle(plot.left(), (zero + lowest) / 2);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(QRectF(middle.x() - 6, middle.y() - 3, 12, 6), Qt::white);
+    painter.setPen(QPen(ViewPalette::ink(), 1));
+    for (double dy : {-3.0, 3.0})
+        painter.drawLine(middle + QPointF(-6, dy + 2), middle + QPointF(6, dy - 2));
+    painter.restore();
 }
 
 }  // namespace vantorelle

@@ -61,7 +61,6 @@ QColor shade(double activation)
 QColor ink() { return QColor(0, 0, 0); }
 QColor missRing() { return QColor(204, 0, 122); }
 QColor curve() { return QColor(23, 45, 122); }
-QColor criterion() { return QColor(191, 96, 0); }
 
 double luminance(const QColor& colour)
 {
@@ -70,12 +69,12 @@ double luminance(const QColor& colour)
 
 }  // namespace ViewPalette
 
-std::vector<double> NiceTicks(double lo, double hi, int maxCount)
+std::vector<double> NiceTicks(double lo, double hi, int maxCount, double smallestStep)
 {
     std::vector<double> ticks;
     if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi) || maxCount < 1)
         return ticks;
-    const double raw = (hi - lo) / maxCount;
+    const double raw = std::max((hi - lo) / maxCount, smallestStep);
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     double step = magnitude * 10;
     for (double factor : {1.0, 2.0, 5.0}) {

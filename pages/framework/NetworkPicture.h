@@ -41,13 +41,14 @@ QColor shade(double activation);
 QColor ink();          // axes, boundary, texts
 QColor missRing();     // the ring around a pattern the network misses
 QColor curve();        // the error curve
-QColor criterion();    // the hit-criterion line
 // Relative luminance (0 black .. 1 white), as a grey-scale print sees a colour.
 double luminance(const QColor& colour);
 }  // namespace ViewPalette
 
-// Round values from lo to hi for an axis, at most about maxCount of them.
-std::vector<double> NiceTicks(double lo, double hi, int maxCount);
+// Round values from lo to hi for an axis, at most about maxCount of them:
+// whole multiples of 1, 2 or 5 times a power of ten, and of no smaller step
+// than smallestStep (1 for a count of epochs).
+std::vector<double> NiceTicks(double lo, double hi, int maxCount, double smallestStep = 0);
 
 // A drawing kept as a pixmap at a widget's pixel density, drawn again only
 // when its size, the density or its key changes, or after clear().

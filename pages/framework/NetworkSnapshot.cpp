@@ -7,6 +7,25 @@
 
 namespace vantorelle {
 
+namespace {
+
+// A run sets its units' kind before its first epoch and starts a history at
+// epoch 0, so results left from another network show as units sized anew
+// (kind unset, or sizes of another file) or as a history that goes past the
+// epochs counted (a generalization file restarts them at 0).
+bool ResultsDescribeNetwork(const NetworkState& net)
+{
+    const auto units = static_cast<std::size_t>(std::max(net.NumOutputs, 0L)) + 1;
+    const bool sized = net.NumOutputs >= 1 && net.OutputUnits.size() == units && net.Weights.Rows() == net.NumInputs &&
+                       net.Weights.Cols() == net.NumOutputs;
+    if (!sized || net.OutputUnits[1].UnitType == UnitKind::None)
+        return false;
+    const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
+    return rows >= 1 && net.SSEHistory[static_cast<std::size_t>(rows)].Epochs <= static_cast<double>(net.EpochCount);
+}
+
+}  // namespace
+
 bool NetworkSnapshot::hasWeights() const
 {
     if (!patterns)
@@ -42,6 +61,22 @@ bool SameWeights(const NetworkSnapshot& a, const NetworkSnapshot& b)
            std::memcmp(a.Thresholds.data(), b.Thresholds.data(), a.Thresholds.size() * sizeof(double)) == 0;
 }
 
+bool SameResults(const NetworkSnapshot& a, const NetworkSnapshot& b)
+{
+    const std::size_t rows = a.History.size();
+    return a.hasResults == b.hasResults && a.EpochCount == b.EpochCount && a.Hits == b.Hits &&
+           a.RecordsDropped == b.RecordsDropped && rows == b.History.size() &&
+           std::memcmp(&a.TotalSSE, &b.TotalSSE, sizeof(double)) == 0 &&
+           (rows == 0 || std::memcmp(a.History.data(), b.History.data(), rows * sizeof(HistoryRow)) == 0);
+}
+
+void DropResults(NetworkSnapshot& snapshot)
+{
+    snapshot.hasResults = false;
+    snapshot.History.clear();
+    snapshot.RecordsDropped = 0;
+}
+
 void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot, unsigned parts)
 {
     snapshot.parts = parts;
@@ -65,6 +100,10 @@ void CopyProgress(const NetworkState& net, NetworkSnapshot& snapshot, unsigned p
     } else {
         snapshot.History.clear();
     }
+    snapshot.RecordsDropped = net.SSERecordsDropped;
+    snapshot.hasResults = true;
+    if (!ResultsDescribeNetwork(net))
+        DropResults(snapshot);
 }
 
 NetworkSnapshot TakeSnapshot(const NetworkState& net)

@@ -48,6 +48,12 @@ struct NetworkSnapshot {
     double TotalSSE = 0;
     long Hits = 0;
     std::vector<HistoryRow> History;  // the state's rows 1..SSERecordCount, from index 0
+    long RecordsDropped = 0;          // records made after the history was full
+    // Whether the epochs, error, hits and history describe this network. The
+    // state keeps a run's results when another file is read or the units are
+    // sized anew, until the next run starts a history of its own; without
+    // them the history is left empty.
+    bool hasResults = true;
     bool duringRun = false;           // taken while a run was still going
     unsigned parts = SnapshotParts::All;  // what was copied; a part left out is empty
 
@@ -58,6 +64,10 @@ struct NetworkSnapshot {
 
 // Whether two snapshots hold the same weights and thresholds, bit for bit.
 bool SameWeights(const NetworkSnapshot& a, const NetworkSnapshot& b);
+// Whether two snapshots hold the same epochs, error, hits and history, bit for bit.
+bool SameResults(const NetworkSnapshot& a, const NetworkSnapshot& b);
+// Marks the results as another network's and empties the history.
+void DropResults(NetworkSnapshot& snapshot);
 
 // Copies what a run never changes.
 std::shared_ptr<const SnapshotPatterns> CopyPatterns(const NetworkState& net);

@@ -19,6 +19,7 @@ constexpr int CaptionHeight = 16;
 constexpr int BlockGap = 14;
 constexpr int MinCell = 6;
 constexpr int MaxCell = 36;
+constexpr int CellGap = 1;
 
 }  // namespace
 
@@ -37,10 +38,10 @@ void WeightsView::setPictureWidth(int cells)
     relayout();
 }
 
-void WeightsView::setRoom(int width, int height)
+void WeightsView::setRoom(QSize area, int scrollBarExtent)
 {
-    roomWidth = std::max(1, width);
-    roomHeight = std::max(1, height);
+    room = area.expandedTo(QSize(1, 1));
+    barExtent = std::clamp(scrollBarExtent, 0, room.width() - 1);
     relayout();
 }
 
@@ -80,18 +81,19 @@ void WeightsView::relayout()
     const int columns = static_cast<int>(std::min<long>(across, std::max<long>(n, 1)));
     // The largest cells with which every unit fits the room's height, but
     // never wider than the room and never smaller than can be pointed at.
+    const int flowWidth = room.width() - barExtent;
     auto layoutWith = [&](int size) {
         cell = size;
         blockWidth = columns * size + size / 2 + size + BlockGap;
         blockHeight = CaptionHeight + std::max(rows, 1) * size + BlockGap;
-        unitsPerRow = std::max(1, (roomWidth - 2 * Margin + BlockGap) / blockWidth);
+        unitsPerRow = std::max(1, (flowWidth - 2 * Margin + BlockGap) / blockWidth);
     };
     int side = MaxCell;
     for (; side > MinCell; --side) {
         layoutWith(side);
         const long unitRows = units > 0 ? (units + unitsPerRow - 1) / unitsPerRow : 0;
-        const bool fitsAcross = blockWidth <= roomWidth - 2 * Margin + BlockGap;
-        if (fitsAcross && LegendHeight + unitRows * blockHeight + Margin <= roomHeight)
+        const bool fitsAcross = blockWidth <= flowWidth - 2 * Margin + BlockGap;
+        if (fitsAcross && LegendHeight + unitRows * blockHeight + Margin <= room.height())
             break;
     }
     layoutWith(side);
@@ -105,8 +107,12 @@ QSize WeightsView::pictureSize() const
 {
     const long units = outputs();
     const long unitRows = units > 0 ? (units + unitsPerRow - 1) / unitsPerRow : 1;
-    const int width = std::max(roomWidth, 2 * Margin + unitsPerRow * blockWidth - BlockGap);
-    return QSize(width, std::max(roomHeight / 2, static_cast<int>(LegendHeight + unitRows * blockHeight + Margin)));
+    const int contentWidth = 2 * Margin + unitsPerRow * blockWidth - BlockGap;
+    const int contentHeight = static_cast<int>(LegendHeight + unitRows * blockHeight + Margin);
+    // A picture taller than the area gets the vertical bar, one wider the horizontal one.
+    const int width = contentHeight > room.height() ? room.width() - barExtent : room.width();
+    const int height = contentWidth > width ? room.height() - barExtent : room.height();
+    return QSize(std::max(width, contentWidth), std::max(height, contentHeight));
 }
 
 QPoint WeightsView::unitOrigin(long k) const
@@ -134,6 +140,18 @@ QRect WeightsView::thresholdRect(long k) const
     const QPoint origin = unitOrigin(k);
     const int columns = static_cast<int>(std::min<long>(across, std::max<long>(inputs(), 1)));
     return QRect(origin.x() + columns * cell + cell / 2, origin.y(), cell, cell);
+}
+
+QRect WeightsView::cellFill(long i, const QRect& cellArea) const
+{
+    // A line of the white ground between neighbouring cells, so that equal
+    // weights side by side still show as cells; none along the frame.
+    const long n = inputs();
+    const int rows = static_cast<int>((n + across - 1) / across);
+    const int columns = static_cast<int>(std::min<long>(across, n));
+    const bool cellRight = (i - 1) % across + 1 < columns;
+    const bool cellBelow = (i - 1) / across + 1 < rows;
+    return cellArea.adjusted(0, 0, cellRight ? -CellGap : 0, cellBelow ? -CellGap : 0);
 }
 
 QString WeightsView::describe(long k, long i) const
@@ -354,7 +372,7 @@ void WeightsView::drawUnits(QPainter& painter, unsigned layers) const
         }
         if (layers & Live) {
             for (long i = 1; i <= n; ++i)
-                painter.fillRect(cellRect(k, i), ViewPalette::diverging(weightShade(k, shown->Weights(i, k))));
+                painter.fillRect(cellFill(i, cellRect(k, i)), ViewPalette::diverging(weightShade(k, shown->Weights(i, k))));
             // Inside the threshold's frame.
             painter.fillRect(threshold.adjusted(1, 1, -1, -1),
                              ViewPalette::diverging(shown->Thresholds[static_cast<std::size_t>(k)] / scale));

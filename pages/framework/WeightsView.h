@@ -1,12 +1,13 @@
 #pragma once
-// Each output unit's input weights as a grid of coloured cells, laid out as a
-// picture so many cells wide (a 5 x 7 letter shows as the letter the unit has
-// learned), with the unit's threshold in a separate cell to its right and a
-// legend of the colours above. One colour scale serves every cell: the
-// largest weight or threshold in size sets its ends. Or, with each unit's
-// own contrast, a unit's cells run from its lowest weight (darkest) to its
-// highest (lightest): a unit trained to tell its letter from the others has
-// mostly negative weights, and only its own range shows the letter's shape.
+// Each output unit's input weights as a grid of coloured cells, a thin white
+// line between neighbours, laid out as a picture so many cells wide (a 5 x 7
+// letter shows as the letter the unit has learned), with the unit's threshold
+// in a separate cell to its right and a legend of the colours above. One
+// colour scale serves every cell: the largest weight or threshold in size
+// sets its ends. Or, with each unit's own contrast, a unit's cells run from
+// its lowest weight (darkest) to its highest (lightest): a unit trained to
+// tell its letter from the others has mostly negative weights, and only its
+// own range shows the letter's shape.
 //
 // Pointing at a cell, or moving to it with the arrow keys (Page Up and Page
 // Down go from unit to unit), tells which input and unit it belongs to and
@@ -28,9 +29,11 @@ public:
     // Cells across each unit's picture (at least 1).
     void setPictureWidth(int cells);
     int pictureWidth() const { return across; }
-    // The width the picture may take; units flow into rows within it. The
-    // height the whole picture would best fit in picks the cells' size.
-    void setRoom(int width, int height);
+    // The area the picture is seen in, and how wide a vertical scroll bar
+    // in it is: units flow into rows within the width the bar leaves, the
+    // cells are as large as lets every unit fit the height, and the picture
+    // fills the area where it is smaller.
+    void setRoom(QSize area, int scrollBarExtent);
 
     QSize pictureSize() const override;
     unsigned partsDrawn() const override { return SnapshotParts::Weights; }
@@ -73,6 +76,7 @@ private:
     void relayout();
     Hit hitAt(const QPoint& point) const;
     QPoint unitOrigin(long k) const;  // top-left of unit k's cells
+    QRect cellFill(long i, const QRect& cellArea) const;  // the coloured part of input i's cell
     void moveCurrent(long dk, long di, long dRow);
     void drawLegend(QPainter& painter, unsigned layers) const;
     void drawUnits(QPainter& painter, unsigned layers) const;
@@ -82,8 +86,8 @@ private:
     double weightShade(long k, double w) const;
 
     int across = 1;
-    int roomWidth = 400;
-    int roomHeight = 300;
+    QSize room{400, 300};
+    int barExtent = 0;
     // Computed by relayout():
     int cell = 12;
     int unitsPerRow = 1;

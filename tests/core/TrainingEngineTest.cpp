@@ -317,6 +317,19 @@ TEST_F(Engine, HistoryStopsAtTwoThousandRowsButDisplaysGoOn)
     EXPECT_EQ(net.SSERecordCount, 2000);
     EXPECT_EQ(net.SSEHistory[2000].Epochs, 1999);
     EXPECT_EQ(panel.shown.size(), 2101u);
+    // Rows at epochs 0 to 2100 and the final record (2100 again) would have
+    // been kept: 2000 of 2102.
+    EXPECT_EQ(net.SSERecordsDropped, 102);
+
+    // Continuing counts on (a display at epoch 2120, a final record at 2125);
+    // a new history starts the count again.
+    panel.boxes = {"25", "0.5", "20", "0.01", true, false};
+    ASSERT_TRUE(ContinueTraining(net, host));
+    EXPECT_EQ(net.SSERecordsDropped, 104);
+    panel.boxes = {"3", "0.5", "1", "0.01", true, false};
+    ASSERT_TRUE(StartTraining(net, host));
+    EXPECT_EQ(net.SSERecordCount, 5);
+    EXPECT_EQ(net.SSERecordsDropped, 0);
 }
 
 TEST_F(Engine, ARunawayRunStopsWhenAsked)

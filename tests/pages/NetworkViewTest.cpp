@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -213,6 +216,15 @@ protected:
         net.TrainingFileName = name;
         SizeUnitsAndWeights(net);
         SetDefaultSettings(net);
+    }
+
+    // Marks the history set by hand as a run leaves it: units of the rule's
+    // kind, the epochs counted to its last row at least.
+    void asRecorded()
+    {
+        SetUnitTypes(net, UnitKind::Binary);
+        const auto last = static_cast<long>(net.SSEHistory[static_cast<std::size_t>(net.SSERecordCount)].Epochs);
+        net.EpochCount = std::max(net.EpochCount, last);
     }
 
     NetworkView* openView()
@@ -430,6 +442,11 @@ TEST_F(NetworkViewTest, KnownWeightsAtWidthFiveGiveTheirColoursAndPlaces)
     EXPECT_EQ(colourOf(grid->cellRect(2, 3)), ViewPalette::diverging(0.5));
     EXPECT_EQ(colourOf(grid->thresholdRect(1)), ViewPalette::diverging(0.25));
     EXPECT_EQ(colourOf(grid->thresholdRect(2)), ViewPalette::diverging(-1));
+    // Equal weights side by side (unit 2's inputs 1 and 2, 6 and 7) still show as cells.
+    const QRect left = grid->cellRect(2, 1);
+    EXPECT_EQ(PixelAt(image, QPointF(left.right() + 0.5, left.center().y())), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, QPointF(left.center().x(), left.bottom() + 0.5)), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, QPointF(left.right() - 1.5, left.center().y())), ViewPalette::diverging(0));
 
     // Pointing at a cell, then the keyboard, tell its input and weight.
     auto* cellLabel = control<QLabel>(view, "CellLabel");
@@ -553,18 +570,19 @@ TEST_F(NetworkViewTest, PaletteGetsLighterFromNegativeToPositive)
 
 // error curve
 
-TEST_F(NetworkViewTest, ErrorCurveScalesAndHitCriterion)
+TEST_F(NetworkViewTest, ErrorCurveScales)
 {
     handMade(2, 1, "curve.net");
-    net.MinError = 0.01;
     net.SSERecordCount = 4;
     net.SSEHistory[1] = {0, 10};
     net.SSEHistory[2] = {100, 1};
     net.SSEHistory[3] = {200, 0.1};
     net.SSEHistory[4] = {300, 0};
+    asRecorded();
     NetworkView* view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    auto* logScale = control<QCheckBox>(view, "LogScaleCheck");
     const QRect plot = curve->plotRect();
     EXPECT_EQ(curve->points().size(), 4u);
     EXPECT_DOUBLE_EQ(curve->toPixel(300, 0).x(), plot.left() + plot.width());
@@ -573,33 +591,61 @@ TEST_F(NetworkViewTest, ErrorCurveScalesAndHitCriterion)
     EXPECT_DOUBLE_EQ(curve->toPixel(0, 10).y(), plot.top());
     EXPECT_DOUBLE_EQ(curve->toPixel(0, 0).y(), plot.bottom() + 1);
     EXPECT_NEAR(curve->toPixel(0, 1).y(), plot.bottom() + 1 - plot.height() / 10.0, 1e-9);
+    EXPECT_FALSE(curve->hasZeroLine());
 
-    // Logarithmic: decades evenly apart, 0 on the bottom edge, the criterion in range.
-    QTest::mouseClick(control<QCheckBox>(view, "LogScaleCheck"), Qt::LeftButton, {}, QPoint(6, 10));
+    // Logarithmic: decades evenly apart; 0, which no decade holds, on a line
+    // of its own at the bottom, well below the lowest decade and marked 0.
+    QTest::mouseClick(logScale, Qt::LeftButton, {}, QPoint(6, 10));
     ASSERT_TRUE(curve->logScale());
     const double decade = curve->toPixel(0, 1).y() - curve->toPixel(0, 10).y();
     EXPECT_GT(decade, 10);
     EXPECT_NEAR(curve->toPixel(0, 0.1).y() - curve->toPixel(0, 1).y(), decade, 1e-9);
+    EXPECT_TRUE(curve->hasZeroLine());
     EXPECT_DOUBLE_EQ(curve->toPixel(0, 0).y(), plot.bottom() + 1);
-    EXPECT_NEAR(curve->toPixel(0, 0.01).y(), plot.bottom() + 1, 1e-9);
+    EXPECT_GE(curve->toPixel(0, 0).y() - curve->toPixel(0, 0.1).y(), 15);
+    EXPECT_EQ(curve->sseTicks(), (std::vector<double>{0, 0.1, 1, 10}));
 
-    // The dashed criterion line at the height of 0.01 on the linear scale.
-    QTest::mouseClick(control<QCheckBox>(view, "LogScaleCheck"), Qt::LeftButton, {}, QPoint(6, 10));
-    const QImage image = curve->picture();
-    const double y = curve->toPixel(0, 0.01).y() - 0.5;
-    int dashes = 0;
-    for (int x = plot.left() + 2; x < plot.right() - 2; ++x)
-        dashes += PixelAt(image, QPointF(x, y)) == ViewPalette::criterion();
-    EXPECT_GT(dashes, plot.width() / 4);
+    // A curve that stays above 0 has no line for it: its lowest decade is the bottom edge.
+    net.SSEHistory[4] = {300, 0.05};
+    view->activationStep();
+    EXPECT_FALSE(curve->hasZeroLine());
+    EXPECT_NEAR(curve->toPixel(0, 0.01).y(), plot.bottom() + 1, 1e-9);
+    QTest::mouseClick(logScale, Qt::LeftButton, {}, QPoint(6, 10));
+    ASSERT_FALSE(curve->logScale());
+}
+
+TEST_F(NetworkViewTest, ErrorCurveDrawsNoHitCriterionAndTicksWholeEpochs)
+{
+    // Every response can be a hit with a total far above the criterion, so a
+    // line at the criterion's height on a curve of totals would mislead.
+    handMade(2, 1, "short.net");
+    net.SSERecordCount = 3;
+    net.SSEHistory[1] = {0, 10};
+    net.SSEHistory[2] = {1, 6};
+    net.SSEHistory[3] = {2, 2};
+    asRecorded();
+    net.MinError = 0.01;
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const QImage small = curve->picture();
+    net.MinError = 5;  // within the curve's range
+    view->activationStep();
+    EXPECT_EQ(LargestDifference(curve->picture(), small), 0) << "the criterion changes nothing drawn";
+
+    // Two epochs: ticks at 0, 1 and 2, none between.
+    EXPECT_EQ(curve->epochTicks(), (std::vector<double>{0, 1, 2}));
+    EXPECT_EQ(NiceTicks(0, 7, 8, 1), (std::vector<double>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(NiceTicks(0, 30, 8, 1), (std::vector<double>{0, 5, 10, 15, 20, 25, 30}));
 }
 
 TEST_F(NetworkViewTest, CurveOnScreenAddsTheRowsOfARunToItsKeptAxes)
 {
     handMade(2, 1, "curve.net");
-    net.MinError = 0.01;
     net.SSERecordCount = 1;
     net.SSEHistory[1] = {0, 50};
     net.EpochCount = 0;
+    asRecorded();
     NetworkView* view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
@@ -655,6 +701,7 @@ TEST_F(NetworkViewTest, CurveKeepsEachPixelColumnsHighestAndLowestPoint)
     for (int r = 1; r <= MaxHistoryRows; ++r)
         net.SSEHistory[static_cast<std::size_t>(r)] = {static_cast<double>(r), r % 2 ? 10.0 : 11.0};
     net.SSEHistory[1234] = {1234, 30};  // one spike among 2,000 rows
+    asRecorded();
     NetworkView* view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
@@ -675,6 +722,122 @@ TEST_F(NetworkViewTest, CurveKeepsEachPixelColumnsHighestAndLowestPoint)
     }
     EXPECT_GE(low, curve->plotRect().width() / 2);
     EXPECT_GE(high, curve->plotRect().width() / 2);
+}
+
+// the network named
+
+TEST_F(NetworkViewTest, EveryTabFollowsTheFileReadAfterARun)
+{
+    train("and.net", RuleDelta);
+    NetworkView* view = openView();
+    auto* tabs = control<QTabWidget>(view, "ViewTabs");
+    auto* line = control<QLabel>(view, "FileLabel");
+    auto* cellLabel = control<QLabel>(view, "CellLabel");
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const QString hint = cellLabel->text();
+    QTest::mouseMove(grid, grid->cellRect(1, 2).center());
+    ASSERT_TRUE(WaitFor([&] { return cellLabel->text().startsWith(QStringLiteral("Output 1, input 2")); }));
+    tabs->setCurrentIndex(2);
+    ASSERT_FALSE(curve->points().empty());
+    ASSERT_TRUE(line->text().contains(QStringLiteral("Epoch")));
+    auto showsNoResults = [&](const char* when) {
+        EXPECT_TRUE(curve->points().empty()) << when;
+        EXPECT_FALSE(line->text().contains(QStringLiteral("Epoch"))) << when << ": " << line->text().toStdString();
+        EXPECT_TRUE(line->text().startsWith(QString::fromStdString(net.TrainingFileName))) << when;
+    };
+
+    // Another file read, as the load-file page does, then its units sized
+    // anew, as its set-up page does: the run's results stay in the state.
+    read("letters.net");
+    view->activationStep();
+    showsNoResults("letters.net read");
+    EXPECT_EQ(cellLabel->text(), hint) << "no weight of and.net is read out any more";
+    SizeUnitsAndWeights(net);
+    view->activationStep();
+    showsNoResults("letters.net's units sized");
+
+    // A file of the same sizes: the state cannot tell, the view has seen the results under and.net.
+    train("and.net", RuleDelta);
+    view->activationStep();
+    ASSERT_FALSE(curve->points().empty());
+    read("or.net");
+    view->activationStep();
+    showsNoResults("or.net read");
+    read("and.net");
+    view->activationStep();
+    EXPECT_FALSE(curve->points().empty()) << "and.net's own results again";
+
+    // A generalization file restarts the epochs: the history is the training file's.
+    read("or.net");
+    net.EpochCount = 0;
+    view->activationStep();
+    showsNoResults("or.net read for generalization");
+
+    // A run brings results of its own.
+    train("or.net", RuleDelta);
+    view->activationStep();
+    EXPECT_FALSE(curve->points().empty());
+    EXPECT_TRUE(line->text().startsWith(QStringLiteral("or.net:")));
+    EXPECT_TRUE(line->text().contains(QStringLiteral("Epoch")));
+}
+
+TEST_F(NetworkViewTest, FullHistorySaysHowManyPointsWereRecorded)
+{
+    handMade(2, 1, "long.net");
+    net.SSERecordCount = MaxHistoryRows;
+    for (int r = 1; r <= MaxHistoryRows; ++r)
+        net.SSEHistory[static_cast<std::size_t>(r)] = {static_cast<double>(r - 1), 100.0 / r};
+    net.EpochCount = 10695218;  // every epoch recorded, on and on
+    net.SSERecordsDropped = 10693219;
+    asRecorded();
+    NetworkView* view = openView();
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    const QString note = QStringLiteral("Showing the first 2000 recorded points of 10695219");
+    EXPECT_EQ(curve->droppedNote(), note);
+    EXPECT_TRUE(curve->accessibleDescription().contains(note)) << curve->accessibleDescription().toStdString();
+    EXPECT_EQ(curve->epochAxisEnd(), 1999);
+    const QImage withNote = curve->picture();
+
+    // During a run the latest measurement, far beyond the full history, is
+    // not joined to it: the recorded curve keeps its axis.
+    net.TotalSSE = 0.01;
+    net.EpochCount += 1000;
+    net.SSERecordsDropped += 1000;
+    curve->setSnapshot(DuringRun(net, CopyPatterns(net)));
+    EXPECT_EQ(curve->points().size(), static_cast<std::size_t>(MaxHistoryRows));
+    EXPECT_EQ(curve->epochAxisEnd(), 2000);
+    EXPECT_EQ(curve->droppedNote(), QStringLiteral("Showing the first 2000 recorded points of 10696219"));
+
+    // Nothing dropped, nothing said.
+    net.SSERecordsDropped = 0;
+    view->activationStep();
+    EXPECT_TRUE(curve->droppedNote().isEmpty());
+    EXPECT_GT(LargestDifference(curve->picture(), withNote), 0) << "the note is drawn";
+}
+
+TEST_F(NetworkViewTest, PicturesFillTheirFrames)
+{
+    handMade(2, 2, "small.net");  // two inputs: the plane is drawn
+    NetworkView* view = openView();
+    auto* tabs = control<QTabWidget>(view, "ViewTabs");
+    auto* scroll = control<QScrollArea>(view, "WeightsScroll");
+    auto* grid = control<WeightsView>(view, "WeightsView");
+    // A picture smaller than its scroll area fills it: no grey below or beside it.
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(grid->size(), scroll->viewport()->size());
+    EXPECT_EQ(grid->picture().pixelColor(grid->picture().rect().bottomRight()), QColor(Qt::white));
+    // Each picture reaches to its tab's edges, as far from them as from the left.
+    for (int tab = 0; tab < 3; ++tab) {
+        tabs->setCurrentIndex(tab);
+        QWidget* page = tabs->currentWidget();
+        QWidget* picture = tab == 0 ? static_cast<QWidget*>(scroll) : view->currentPicture();
+        ASSERT_TRUE(WaitFor([&] { return picture->isVisible(); })) << tab;
+        const QRect at = picture->geometry();
+        EXPECT_EQ(page->width() - 1 - at.right(), at.left()) << tab;
+        EXPECT_EQ(page->height() - 1 - at.bottom(), at.left()) << tab;
+    }
 }
 
 // printing and saving
@@ -876,6 +1039,54 @@ TEST_F(NetworkViewTest, PicturesForTheDocumentation)
 
 namespace vantorelle {
 namespace {
+
+TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
+{
+    // As a user does: train, open the view from the hub, then "Train A New
+    // Network On A New Problem" and double-click another file.
+    // The load-file page starts in the working folder.
+    struct WorkingFolder {
+        QString previous = QDir::currentPath();
+        ~WorkingFolder() { QDir::setCurrent(previous); }
+    } restored;
+    QDir::setCurrent(QStringLiteral(VANTORELLE_EXAMPLES));
+    control<QLineEdit>(setup, "SweepsBox")->setText(QStringLiteral("50"));
+    control<QLineEdit>(setup, "PrintSweepsBox")->setText(QStringLiteral("10"));
+    startAndStop([] {});
+    QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
+    ScrollPage* hub = pages.find("TestPerceptron");
+    ASSERT_NE(hub, nullptr);
+    auto choose = [](QListWidget* list, int row) {
+        list->setFocus();
+        list->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Return);
+    };
+    choose(control<QListWidget>(hub, "TestList"), 4);
+    auto* view = qobject_cast<NetworkView*>(pages.find("NetworkView"));
+    ASSERT_NE(view, nullptr);
+    control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
+    auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
+    ASSERT_FALSE(curve->points().empty());
+
+    choose(control<QListWidget>(hub, "ContinueList"), 2);
+    ScrollPage* load = pages.find("LoadFile");
+    ASSERT_NE(load, nullptr);
+    auto* files = control<QListWidget>(load, "File1");
+    const auto found = files->findItems(QStringLiteral("and.net"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QPoint centre = files->visualItemRect(found.first()).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_EQ(net.TrainingFileName, "and.net");
+    pages.open(QStringLiteral("NetworkView"));  // back to the view before going on
+    EXPECT_TRUE(curve->points().empty());
+    QTest::mouseClick(control<QPushButton>(load, "NextPage"), Qt::LeftButton);
+    ASSERT_NE(pages.find("Perceptron"), nullptr);
+    pages.open(QStringLiteral("NetworkView"));
+    EXPECT_TRUE(curve->points().empty());
+    EXPECT_TRUE(view->currentTitle().endsWith(QStringLiteral("and.net")));
+    EXPECT_FALSE(control<QLabel>(view, "FileLabel")->text().contains(QStringLiteral("Epoch")));
+}
 
 TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
 {

@@ -1,12 +1,16 @@
 // The SSE graph page: one bar per history row, labelled with the epoch
 // counts (a repeated last epoch included), thinned labels for long
-// histories, and printing through the clipboard.
+// histories, round axis steps, the note on a full history, and printing
+// through the clipboard.
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QGraphicsSimpleTextItem>
+#include <QRegularExpression>
+#include <cmath>
 #include <QValueAxis>
 
 #include "HubFixture.h"
@@ -31,6 +35,23 @@ protected:
             net.SSEHistory[rows].Epochs = net.SSEHistory[rows - 1].Epochs;
     }
     PlotSSEdata* openGraph() { return static_cast<PlotSSEdata*>(open("PlotSSEdata")); }
+    // Whether step is 1, 2 or 5 times a power of ten.
+    static bool Round(double step)
+    {
+        const double magnitude = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        const double factor = step / magnitude;
+        return std::fabs(factor - 1) < 1e-9 || std::fabs(factor - 2) < 1e-9 || std::fabs(factor - 5) < 1e-9;
+    }
+    // The texts drawn on the chart besides its axes and title.
+    static QStringList notes(PlotSSEdata* page)
+    {
+        QStringList texts;
+        for (QGraphicsItem* item : page->chart()->scene()->items()) {
+            if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+                texts << text->text();
+        }
+        return texts;
+    }
     static QBarSet* bars(PlotSSEdata* page)
     {
         const auto series = page->chart()->series();
@@ -117,6 +138,57 @@ TEST_F(PlotSSEdataTest, TwoThousandRowsGiveTwoThousandBarsWithThinnedLabels)
     }
     EXPECT_GE(shown, 5);
     EXPECT_LE(shown, 25);
+    // Every so many bars, a round number of them.
+    const int step = static_cast<int>(labels.indexOf(QRegularExpression(QStringLiteral(".+")), 1));
+    EXPECT_TRUE(Round(step)) << step;
+    for (int k = 0; k < labels.size(); ++k)
+        EXPECT_EQ(labels[k].isEmpty(), k % step != 0) << k;
+}
+
+TEST_F(PlotSSEdataTest, ValueAxisTicksAtRoundValues)
+{
+    for (double largest : {215.2, 1.0, 1.0003, 0.037, 7.0}) {
+        record(20, 1, false);
+        for (int k = 1; k <= 20; ++k)
+            net.SSEHistory[k].SSE = largest / k;
+        PlotSSEdata* page = openGraph();
+        ASSERT_NE(page, nullptr);
+        auto* sse = qobject_cast<QValueAxis*>(page->chart()->axes(Qt::Vertical).first());
+        ASSERT_NE(sse, nullptr);
+        const double step = (sse->max() - sse->min()) / (sse->tickCount() - 1);
+        EXPECT_TRUE(Round(step)) << largest << ": step " << step;
+        EXPECT_EQ(sse->min(), 0) << largest;
+        EXPECT_GE(sse->max(), largest);
+        EXPECT_LT(sse->max(), largest + step) << "the axis scales to the data";
+        EXPECT_GE(sse->tickCount(), 5) << largest << ": steps fine enough to read";
+        EXPECT_NEAR(std::remainder(sse->max(), step), 0, step * 1e-9) << largest;
+        page->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(PlotSSEdataTest, FullHistorySaysHowManyPointsWereRecorded)
+{
+    record(MaxHistoryRows, 1, false);
+    net.SSERecordsDropped = 101;
+    PlotSSEdata* page = openGraph();
+    ASSERT_NE(page, nullptr);
+    const QString note = QStringLiteral("Showing the first 2000 recorded points of 2101");
+    EXPECT_EQ(notes(page), QStringList{note});
+    auto* graph = control<QWidget>(page, "SSEgraph");
+    EXPECT_TRUE(graph->toolTip().startsWith(note));
+    EXPECT_TRUE(graph->accessibleDescription().startsWith(note));
+    // The design's captions stay.
+    EXPECT_EQ(page->chart()->title(), QStringLiteral("Total Sum Of Squared Error As A Function Of Training Sweeps"));
+    EXPECT_EQ(page->windowTitle(), QStringLiteral("Graph of SSE as a function of sweeps of training"));
+    page->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    net.SSERecordsDropped = 0;
+    page = openGraph();
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(notes(page).isEmpty());
+    EXPECT_TRUE(control<QWidget>(page, "SSEgraph")->toolTip().isEmpty());
 }
 
 TEST_F(PlotSSEdataTest, PrintCopiesThePictureThenPrintsIt)
