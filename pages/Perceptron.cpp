@@ -419,14 +419,14 @@ std::vector<QWidget*> Perceptron::inputControls() const
 
 void Perceptron::beginRun()
 {
-    closeWhenStopped = false;
     for (QWidget* control : inputControls())
         control->setEnabled(false);
     ui.StopTraining->setEnabled(true);
     ui.StopTraining->show();
     ui.StopTraining->setFocus();
-    // The other pages take no input and cannot be closed under the run.
-    pages.holdPagesFor(this);
+    // The other pages take no input under the run; a close request on any
+    // page, this one too, stops it, and the page closes once it has ended.
+    pages.holdPagesFor(this, [this] { run.requestStop(); });
     run.start(net, host);
 }
 
@@ -437,25 +437,15 @@ void Perceptron::endRun()
     ui.StopTraining->hide();
     for (QWidget* control : inputControls())
         control->setEnabled(true);
-    pages.releasePages();
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
-    if (closeWhenStopped) {
-        closeWhenStopped = false;
-        close();
-    }
+    pages.releasePages();
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)
 {
-    if (isTraining()) {
-        // The run ends first, with its final display and record; the window
-        // closes when the engine has returned.
-        run.requestStop();
-        closeWhenStopped = true;
-        event->ignore();
-        return;
-    }
+    // A close request during a run never gets here: the registry holds it
+    // until the run has ended.
     event->accept();
     // The start pages only serve this page: they go with it (as if closed
     // from their title bars), once this page has gone.

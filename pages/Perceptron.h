@@ -5,8 +5,9 @@
 // trains on a thread of its own and brings the engine's reports back here.
 //
 // While a run goes on, this page's settings take no input and the registry
-// holds every other page; "Stop Training" (or Esc) and closing the window end
-// the run after the current epoch, with the usual final display.
+// holds every other page; "Stop Training" (or Esc) and closing any page end
+// the run after the current epoch, with the usual final display, and the
+// page closes then.
 
 #include <memory>
 
@@ -97,7 +98,6 @@ private:
     std::unique_ptr<Random> random;
     TrainingHost host;
 
-    bool closeWhenStopped = false;
     // Declared last, so it is destroyed first: a run still going is stopped
     // and its thread joined before the generator and the widgets go.
     TrainingRun run;

@@ -676,6 +676,52 @@ TEST_F(RunawayTest, ClosingTheWindowStopsTheRunFirst)
     page = nullptr;
 }
 
+// One rule for every page: a close request during a run stops it, and the
+// page closes once the run has ended; none is dropped.
+TEST_F(RunawayTest, ClosingAnotherPageStopsTheRunAndClosesItAfter)
+{
+    choose("OptionNoDefaultWts");
+    QPointer<ScrollPage> view = pages.open(QStringLiteral("NetworkView"));
+    ASSERT_NE(view, nullptr);
+    pages.open(QStringLiteral("Perceptron"));
+    press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+
+    EXPECT_FALSE(view->close());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("NetworkView")) == nullptr; }));
+    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
+    EXPECT_TRUE(button("Continue")->isVisible());
+    // The pages nobody closed stay, and take input again.
+    ScrollPage* weights = pages.find(QStringLiteral("WeightStart"));
+    ASSERT_NE(weights, nullptr);
+    EXPECT_TRUE(weights->isEnabled());
+
+    // The same for a start page, during a continued run.
+    press("Continue");
+    ASSERT_TRUE(shownEpochsReach(net.EpochCount + 1));
+    EXPECT_FALSE(weights->close());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("WeightStart")) == nullptr; }));
+    EXPECT_EQ(pages.find(QStringLiteral("Perceptron")), page);
+}
+
+// The network view is no page of its own: it never stays alone, without a
+// way back to training.
+TEST_F(RunawayTest, ClosingTheSetUpPageTakesTheViewWithIt)
+{
+    pages.open(QStringLiteral("NetworkView"));
+    pages.open(QStringLiteral("Perceptron"));
+    QSignalSpy finished(&pages, &PageRegistry::finished);
+    press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+    EXPECT_FALSE(page->close());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, RunTimeoutMs));
+    EXPECT_TRUE(pages.openPages().empty());
+    EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
+    page = nullptr;
+}
+
 // The program can end while a run goes on (the last window closed by the
 // system, a test's end): the run stops and its thread is joined, and nothing
 // it was using is touched after.
