@@ -232,13 +232,7 @@ void Perceptron::activationStep()
         if (NetworkMatchesPatterns(net))
             EvaluateTrainingSet(net);
     } else {
-        for (int i = 1; i <= 5; ++i) {
-            statusBox(i)->hide();
-            statusBox(i)->clear();
-        }
-        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-        setBackground(ui.Picture1_3, buttonFace);
-        setBackground(ui.Picture1_4, buttonFace);
+        clearStatusBoxes();
     }
     ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net)));
     writeSettingsLines();
@@ -345,8 +339,21 @@ void Perceptron::SetRunButtonsVisible(bool visible)
 
 void Perceptron::ClearStatus()
 {
-    for (int i = 1; i <= 5; ++i)
+    // Only a fresh start clears the status, and its weights are new: until
+    // its run shows the boxes again there is no status to show, so the page
+    // looks as before its first run, even when the settings check refuses.
+    clearStatusBoxes();
+}
+
+void Perceptron::clearStatusBoxes()
+{
+    for (int i = 1; i <= 5; ++i) {
+        statusBox(i)->hide();
         statusBox(i)->clear();
+    }
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    setBackground(ui.Picture1_3, buttonFace);
+    setBackground(ui.Picture1_4, buttonFace);
 }
 
 void Perceptron::ShowStatusBoxes()

@@ -73,6 +73,8 @@ private:
 
     QLabel* statusBox(int index) const;  // Picture1_1 .. Picture1_5
     void setBackground(QLabel* box, const QColor& colour);
+    // Hidden, empty and in the button colour, as before the first run.
+    void clearStatusBoxes();
     void writeStatus(const StatusLines& lines);
     void writeSettingsLines();
     QString boxText(const char* cNumber) const;

@@ -374,6 +374,33 @@ TEST_F(PerceptronTest, ARefusedFreshStartHidesContinueAndTestRecall)
     EXPECT_TRUE(button("TestRecall")->isVisible());
 }
 
+// A refused fresh start cleared the old status: no empty or coloured boxes
+// stay behind, after one refusal or several.
+TEST_F(PerceptronTest, ARefusedFreshStartLeavesNoEmptyOrColouredStatusBoxes)
+{
+    train("StartTraining");
+    ASSERT_TRUE(status(4)->isVisible());
+    ASSERT_EQ(background(status(4)), Green);
+    static_cast<QCheckBox*>(button("Check1_0"))->setChecked(false);
+    static_cast<QCheckBox*>(button("Check1_1"))->setChecked(false);
+    dialogs.expect({"No stopping method set", "At least one box for method of ending training must be checked.",
+                    BoxIcon::Exclamation});
+    press("StartTraining");
+    type("LRateBox", QStringLiteral("-1"));
+    dialogs.expect({"Learning Rate", "Learning rate cannot be negative", BoxIcon::Exclamation});
+    press("StartTraining");
+    dialogs.verifyDone();
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_FALSE(status(i)->isVisible()) << i;
+        EXPECT_EQ(background(status(i)), buttonFace()) << i;
+    }
+    // The next run shows its boxes again, coloured as it goes.
+    train("StartTraining");
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(status(i)->isVisible() && !status(i)->text().isEmpty()) << i;
+    EXPECT_EQ(background(status(4)), Green);
+}
+
 // checks of the settings
 TEST_F(PerceptronTest, StopBoxClickChecksTheEpochBox)
 {
