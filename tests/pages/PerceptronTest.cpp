@@ -483,9 +483,9 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     SizeUnitsAndWeights(alone);
     SetDefaultSettings(alone);
     RecordingHost recorder;
-    recorder.boxes = {"1000", "0.50", "100", "0.01", true, true};
+    recorder.boxes = {"1000", Local("0.50").toStdString(), "100", Local("0.01").toStdString(), true, true};
     MersenneRandom random(Seed);
-    TrainingHost engineHost{recorder, recorder, recorder, random, NumberLocale{}};
+    TrainingHost engineHost{recorder, recorder, recorder, random, SystemNumberLocale()};
     StartTraining(alone, engineHost);
     ASSERT_EQ(alone.Hits, alone.NumResponses);
 
