@@ -11,6 +11,11 @@ namespace vantorelle {
 
 PageRegistry::~PageRegistry()
 {
+    // A page going now (one whose job still runs, say) opens or closes nothing.
+    exiting = true;
+    holding = false;
+    opensAfterHold.clear();
+    closesAfterHold.clear();
     std::vector<OpenPage> remaining;
     remaining.swap(pages);
     active = nullptr;
