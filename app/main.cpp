@@ -20,10 +20,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     vantorelle::NetworkState net;
-    vantorelle::QtDialogs dialogs;
-    vantorelle::QtSaveFileDialog saveFileDialog;
-    vantorelle::QtPrinter printer(dialogs, saveFileDialog);
     vantorelle::PageRegistry pages;
+    // Every box opens centred on the page it belongs to.
+    vantorelle::QtDialogs dialogs(vantorelle::PageInCharge(pages));
+    vantorelle::QtSaveFileDialog saveFileDialog(vantorelle::PageInCharge(pages));
+    vantorelle::QtPrinter printer(dialogs, saveFileDialog);
     vantorelle::DefinePages(pages, net, dialogs, printer);
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

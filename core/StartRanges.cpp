@@ -22,4 +22,16 @@ const char* StartRangeMessage(const StartRangeKind& kind, StartRangeFault fault)
     return "";
 }
 
+std::string StartRangeResetLine(const StartRangeKind& kind, const NumberLocale& locale)
+{
+    std::string line = kind.minAboveMaxReset;
+    const auto put = [&line](std::string_view field, const std::string& number) {
+        if (const auto at = line.find(field); at != std::string::npos)
+            line.replace(at, field.size(), number);
+    };
+    put("{min}", FormatGeneral(0, locale));
+    put("{max}", FormatGeneral(kind.defaultMax, locale));
+    return line;
+}
+
 }  // namespace vantorelle

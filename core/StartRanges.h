@@ -4,7 +4,10 @@
 // the range holds magnitudes, so its minimum may be neither below zero nor
 // above its maximum. The texts live here so that both say the same.
 
+#include <string>
+
 #include "NetworkState.h"
+#include "NumberFormat.h"
 
 namespace vantorelle {
 
@@ -13,8 +16,9 @@ struct StartRangeKind {
     const char* what;                // "weight" or "threshold"
     const char* negativeMinMessage;  // the minimum is below zero
     const char* minAboveMaxMessage;  // the minimum is above the maximum
-    // What a start page does about a minimum above the maximum; the trainer
-    // refuses instead and leaves this line out.
+    // What a start page does about a minimum above the maximum, with {min}
+    // and {max} where the default range goes; the trainer refuses instead and
+    // leaves this line out.
     const char* minAboveMaxReset;
     double defaultMax;  // the default maximum, which a reset puts back (the minimum is 0)
 };
@@ -23,7 +27,7 @@ inline constexpr StartRangeKind WeightRange{
     "weight",
     "Minimum cannot be less than 0.  (It is an absolute value.)",
     "The minimum weight cannot be greater than the maximum weight.",
-    "The range has been set back to its default: minimum 0, maximum 0.1.",
+    "The range has been set back to its default: minimum {min}, maximum {max}.",
     defaults::WeightMax,
 };
 
@@ -31,7 +35,7 @@ inline constexpr StartRangeKind ThresholdRange{
     "threshold",
     "The entry for minimum bias cannot be less than zero.  (It is an absolute value)",
     "The minimum threshold start cannot be greater than the maximum threshold start.",
-    "Both have been set back to 0.",
+    "Both have been set back to {min}.",
     defaults::ThresholdMax,
 };
 
@@ -43,5 +47,9 @@ StartRangeFault CheckStartRange(double min, double max);
 
 // The message for a fault, without the page's reset line; empty for None.
 const char* StartRangeMessage(const StartRangeKind& kind, StartRangeFault fault);
+
+// The page's reset line, its numbers written as the locale writes them (as
+// the page's boxes show them).
+std::string StartRangeResetLine(const StartRangeKind& kind, const NumberLocale& locale);
 
 }  // namespace vantorelle

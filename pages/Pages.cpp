@@ -21,7 +21,7 @@ namespace {
 
 // The printer of callers that bring none, kept alive by the factories that use it.
 struct OwnPrinter {
-    explicit OwnPrinter(Dialogs& dialogs) : printer(dialogs, files) {}
+    OwnPrinter(Dialogs& dialogs, DialogOwner owner) : files(std::move(owner)), printer(dialogs, files) {}
     QtSaveFileDialog files;
     QtPrinter printer;
 };
@@ -46,15 +46,20 @@ void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::share
     pages.define(QStringLiteral("Generalize"), [&] { return std::make_unique<Generalize>(net, dialogs); });
     pages.define(QStringLiteral("PlotSSEdata"), [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
     // The picture widths chosen stay for the session, across openings of the view.
-    auto pictureFiles = std::make_shared<QtSaveFileDialog>();
+    auto pictureFiles = std::make_shared<QtSaveFileDialog>(PageInCharge(pages));
     auto pictureWidths = std::make_shared<PictureWidths>();
     pages.define(QStringLiteral("NetworkView"), [&, printer, pictureFiles, pictureWidths] {
         return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
-    });
+    }, PageRegistry::Role::Companion);
     pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, dialogs); });
 }
 
 }  // namespace
+
+DialogOwner PageInCharge(const PageRegistry& pages)
+{
+    return [&pages]() -> QWidget* { return pages.pageInCharge(); };
+}
 
 void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer, RandomFactory makeRandom)
 {
@@ -64,7 +69,7 @@ void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Print
 
 void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
 {
-    auto own = std::make_shared<OwnPrinter>(dialogs);
+    auto own = std::make_shared<OwnPrinter>(dialogs, PageInCharge(pages));
     Define(pages, net, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom));
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "QtDialogs.h"
+
 namespace vantorelle {
 
 struct NetworkState;
@@ -16,6 +18,9 @@ class Random;
 // Makes the random generator of a new training page; the program's gives one
 // seeded from the clock, tests give fixed seeds.
 using RandomFactory = std::function<std::unique_ptr<Random>()>;
+
+// Where the program's boxes open: over the page in charge in the registry.
+DialogOwner PageInCharge(const PageRegistry& pages);
 
 void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer,
                  RandomFactory makeRandom = {});

@@ -234,13 +234,7 @@ void Perceptron::activationStep()
         if (NetworkMatchesPatterns(net))
             EvaluateTrainingSet(net);
     } else {
-        for (int i = 1; i <= 5; ++i) {
-            statusBox(i)->hide();
-            statusBox(i)->clear();
-        }
-        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-        setBackground(ui.Picture1_3, buttonFace);
-        setBackground(ui.Picture1_4, buttonFace);
+        clearStatusBoxes();
     }
     ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
@@ -293,8 +287,10 @@ void Perceptron::stopBoxClicked()
 
 void Perceptron::startTraining()
 {
-    for (int i = 1; i <= 5; ++i)
-        statusBox(i)->clear();
+    // A fresh start's weights are new: until its run shows the boxes again
+    // there is no status to show, so the page looks as before its first run,
+    // even when the settings check refuses.
+    clearStatusBoxes();
     // New weights are drawn even when the check refuses the run: neither
     // continuing nor testing them means anything, so those buttons go.
     setRunButtonsVisible(false);
@@ -354,6 +350,17 @@ void Perceptron::setRunButtonsVisible(bool visible)
 {
     ui.Continue->setVisible(visible);
     ui.TestRecall->setVisible(visible);
+}
+
+void Perceptron::clearStatusBoxes()
+{
+    for (int i = 1; i <= 5; ++i) {
+        statusBox(i)->hide();
+        statusBox(i)->clear();
+    }
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    setBackground(ui.Picture1_3, buttonFace);
+    setBackground(ui.Picture1_4, buttonFace);
 }
 
 void Perceptron::runStarted(long epochsPlanned)
@@ -418,14 +425,14 @@ std::vector<QWidget*> Perceptron::inputControls() const
 
 void Perceptron::beginRun()
 {
-    closeWhenStopped = false;
     for (QWidget* control : inputControls())
         control->setEnabled(false);
     ui.StopTraining->setEnabled(true);
     ui.StopTraining->show();
     ui.StopTraining->setFocus();
-    // The other pages take no input and cannot be closed under the run.
-    pages.holdPagesFor(this);
+    // The other pages take no input under the run; a close request on any
+    // page, this one too, stops it, and the page closes once it has ended.
+    pages.holdPagesFor(this, [this] { run.requestStop(); });
     run.start(net, *random, lastPrintedSSE, locale);
 }
 
@@ -436,25 +443,15 @@ void Perceptron::endRun()
     ui.StopTraining->hide();
     for (QWidget* control : inputControls())
         control->setEnabled(true);
-    pages.releasePages();
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
-    if (closeWhenStopped) {
-        closeWhenStopped = false;
-        close();
-    }
+    pages.releasePages();
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)
 {
-    if (isTraining()) {
-        // The run ends first, with its final display and record; the window
-        // closes when the engine has returned.
-        run.requestStop();
-        closeWhenStopped = true;
-        event->ignore();
-        return;
-    }
+    // A close request during a run never gets here: the registry holds it
+    // until the run has ended.
     event->accept();
     // The start pages only serve this page: they go with it (as if closed
     // from their title bars), once this page has gone.

@@ -5,8 +5,9 @@
 // trains on a thread of its own and brings the engine's reports back here.
 //
 // While a run goes on, this page's settings take no input and the registry
-// holds every other page; "Stop Training" (or Esc) and closing the window end
-// the run after the current epoch, with the usual final display.
+// holds every other page; "Stop Training" (or Esc) and closing any page end
+// the run after the current epoch, with the usual final display, and the
+// page closes then.
 
 #include <memory>
 
@@ -60,6 +61,8 @@ private:
 
     QLabel* statusBox(int index) const;  // Picture1_1 .. Picture1_5
     void setBackground(QLabel* box, const QColor& colour);
+    // Hidden, empty and in the button colour, as before the first run.
+    void clearStatusBoxes();
     void writeStatus(const StatusLines& lines);
     void writeSettingsLines();
     QString boxText(const std::string& cNumber) const;
@@ -94,7 +97,6 @@ private:
     // change is measured from: 0 when the page is created, kept across runs.
     double lastPrintedSSE = 0;
 
-    bool closeWhenStopped = false;
     // Declared last, so it is destroyed first: a run still going is stopped
     // and its thread joined before the generator and the widgets go.
     TrainingRun run;

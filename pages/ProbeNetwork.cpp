@@ -38,16 +38,18 @@ bool NetworkFitsPatterns(const NetworkState& net)
            net.Weights.Cols() == net.NumOutputs;
 }
 
-// The text block of one probe of pattern n, whose number was typed as `typed`;
-// ComputeResponse(n) has run.
-std::string ProbeBlock(const NetworkState& net, long n, const std::string& typed, const NumberLocale& locale)
+// The text block of one probe of pattern n; ComputeResponse(n) has run. The
+// block names the pattern by its plain number, however it was typed (" 3",
+// "03", "+3" and "3e0" all probe pattern 3, and each block says which one).
+std::string ProbeBlock(const NetworkState& net, long n, const NumberLocale& locale)
 {
     auto values = [&](std::string line, long count, auto value) {
         for (long i = 1; i <= count; ++i)
             line += FormatSigned2(value(i), locale) + "\t";
         return line + Crlf;
     };
-    std::string block = values("Pattern: " + typed + "\t", net.NumInputs, [&](long i) { return net.InputPatterns(n, i); });
+    std::string block =
+        values("Pattern: " + FormatWhole(n) + "\t", net.NumInputs, [&](long i) { return net.InputPatterns(n, i); });
     block += std::string(15, '-') + Crlf;
     block += values("Response (A):\t", net.NumOutputs, [&](long j) { return net.OutputUnits[j].Activation; });
     block += values("Desired  (D):\t", net.NumOutputs, [&](long j) { return net.DesiredOutputs(n, j); });
@@ -128,7 +130,7 @@ void ProbeNetwork::probe()
     if (!n)
         return;
     ComputeResponse(net, *n);
-    QString block = QString::fromStdString(ProbeBlock(net, *n, typed.toStdString(), locale));
+    QString block = QString::fromStdString(ProbeBlock(net, *n, locale));
     block.replace(QLatin1String(Crlf), QLatin1String("\n"));
 
     // The newest block stands at the top, in view.

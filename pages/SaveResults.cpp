@@ -99,7 +99,10 @@ void SaveResults::fileClicked(const QString& name)
 std::optional<QString> SaveResults::acceptedName(const QString& typed, const QString& name, const QString& what)
 {
     QString why;
-    if (typed.contains(QLatin1Char('/')))
+    // Blanks alone make a name no one can see in a list, nor type again.
+    if (typed.trimmed().isEmpty())
+        why = QStringLiteral("A %1 name cannot be made of blanks only.").arg(what);
+    else if (typed.contains(QLatin1Char('/')))
         why = QStringLiteral("A %1 name cannot hold \"/\"; choose the folder in the lists instead.").arg(what);
     else if (typed.count(QLatin1Char('.')) == typed.size())
         why = QStringLiteral("A %1 name cannot be made of dots only.").arg(what);

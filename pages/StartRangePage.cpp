@@ -139,7 +139,7 @@ void StartRangePage::useSettings()
     case StartRangeFault::MinimumAboveMaximum: {
         MessageBoxRequest message;
         message.title = ProgramTitle;
-        message.text = std::string(kind->minAboveMaxMessage) + "\r" + kind->minAboveMaxReset;
+        message.text = std::string(kind->minAboveMaxMessage) + "\r" + StartRangeResetLine(*kind, locale);
         message.icon = BoxIcon::Critical;
         message.buttons = BoxButtons::OKCancel;
         dialogs.Show(message);  // either answer goes on the same way

@@ -106,7 +106,6 @@ WorkbookExport::WorkbookExport(NetworkState& net, Dialogs& dialogs, PageRegistry
 {
     for (QWidget* control : busyControls)
         busy.append(control);
-    owner->installEventFilter(this);
 }
 
 WorkbookExport::~WorkbookExport()
@@ -141,29 +140,22 @@ void WorkbookExport::done()
 {
     worker->wait();
     worker.reset();
-    pages.releasePages();
     for (const auto& control : busy)
         if (control)
             control->setEnabled(true);
 
-    if (!result.ok) {
+    // The pages stay held until the messages are answered: a page whose
+    // close was asked for meanwhile closes after them, not under them.
+    const bool ok = result.ok;
+    if (!ok) {
         dialogs.Show(ErrorReport(result.message));
-        emit finished(false);
-        return;
+    } else {
+        const QString path = QFile::decodeName(result.path.c_str());
+        if (!viewer.open(path))
+            dialogs.Show(ErrorReport(NoViewerMessage(path).toStdString()));
     }
-    const QString path = QFile::decodeName(result.path.c_str());
-    if (!viewer.open(path))
-        dialogs.Show(ErrorReport(NoViewerMessage(path).toStdString()));
-    emit finished(true);
-}
-
-bool WorkbookExport::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == owner && event->type() == QEvent::Close && worker) {
-        event->ignore();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
+    pages.releasePages();
+    emit finished(ok);
 }
 
 }  // namespace vantorelle

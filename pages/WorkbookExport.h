@@ -2,9 +2,11 @@
 // The spreadsheet summary as the hub runs it: the workbook is built on a
 // worker thread while the hub's FeedBackLabel and ExcelProgressBar follow
 // its progress, the other pages are held (nothing else may touch the network
-// state meanwhile) and the hub's own controls wait. At the end the workbook
-// is opened with the desktop's program for .xlsx files; when there is none,
-// a message names the file that was written, so nothing is lost.
+// state meanwhile) and the hub's own controls wait; a page whose close is
+// asked for meanwhile closes once the export has ended (it has no stop). At
+// the end the workbook is opened with the desktop's program for .xlsx files;
+// when there is none, a message names the file that was written, so nothing
+// is lost.
 //
 // Where the workbooks go and how one is opened is a WorkbookViewer: the
 // program's opens through QDesktopServices, tests script their own.
@@ -69,10 +71,6 @@ public:
 signals:
     // The export has ended and its messages have been answered.
     void finished(bool ok);
-
-protected:
-    // The owner's window does not close while an export runs.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class Progress;

@@ -11,6 +11,11 @@ namespace vantorelle {
 
 PageRegistry::~PageRegistry()
 {
+    // A page going now (one whose job still runs, say) opens or closes nothing.
+    exiting = true;
+    holding = false;
+    opensAfterHold.clear();
+    closesAfterHold.clear();
     std::vector<OpenPage> remaining;
     remaining.swap(pages);
     active = nullptr;
@@ -22,7 +27,13 @@ PageRegistry::~PageRegistry()
     }
 }
 
-void PageRegistry::define(const QString& name, Factory factory) { factories[name] = std::move(factory); }
+void PageRegistry::define(const QString& name, Factory factory, Role role)
+{
+    factories[name] = std::move(factory);
+    companions.erase(std::remove(companions.begin(), companions.end(), name), companions.end());
+    if (role == Role::Companion)
+        companions.push_back(name);
+}
 
 bool PageRegistry::isDefined(const QString& name) const { return factories.count(name) != 0; }
 
@@ -77,14 +88,18 @@ std::vector<QString> PageRegistry::openPages() const
     return names;
 }
 
+ScrollPage* PageRegistry::pageInCharge() const { return holding && holder ? holder.data() : active; }
+
 void PageRegistry::exitProgram()
 {
     if (exiting)
         return;
     exiting = true;
     holding = false;
+    stopJob = nullptr;
     heldPages.clear();
     opensAfterHold.clear();
+    closesAfterHold.clear();
     std::vector<OpenPage> closing;
     closing.swap(pages);
     active = nullptr;
@@ -100,12 +115,16 @@ void PageRegistry::exitProgram()
     emit finished();
 }
 
-void PageRegistry::holdPagesFor(ScrollPage* owner)
+void PageRegistry::holdPagesFor(ScrollPage* owner, std::function<void()> stop)
 {
     if (holding)
         releasePages();
     holding = true;
     holder = owner;
+    stopJob = std::move(stop);
+    // The owner's own close requests wait for the job too.
+    if (owner)
+        owner->installEventFilter(this);
     for (const OpenPage& open : pages) {
         if (open.page && open.page != owner) {
             open.page->setEnabled(false);
@@ -121,7 +140,10 @@ void PageRegistry::releasePages()
     if (!holding)
         return;
     holding = false;
+    if (holder)
+        holder->removeEventFilter(this);
     holder = nullptr;
+    stopJob = nullptr;
     for (const QPointer<ScrollPage>& page : heldPages) {
         if (page) {
             page->removeEventFilter(this);
@@ -129,6 +151,14 @@ void PageRegistry::releasePages()
         }
     }
     heldPages.clear();
+    // Queued: the job's page may be releasing from inside its own handler
+    // (or its destructor), and a page destroyed first drops its call.
+    std::vector<QPointer<ScrollPage>> closing;
+    closing.swap(closesAfterHold);
+    for (const QPointer<ScrollPage>& page : closing) {
+        if (page)
+            QMetaObject::invokeMethod(page, &QWidget::close, Qt::QueuedConnection);
+    }
     std::vector<QString> waiting;
     waiting.swap(opensAfterHold);
     for (const QString& name : waiting)
@@ -137,12 +167,21 @@ void PageRegistry::releasePages()
 
 bool PageRegistry::eventFilter(QObject* watched, QEvent* event)
 {
-    // A held page stays open until the job has ended.
     if (holding && event->type() == QEvent::Close) {
+        if (auto* page = qobject_cast<ScrollPage*>(watched))
+            closeWhenReleased(page);
         event->ignore();
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PageRegistry::closeWhenReleased(ScrollPage* page)
+{
+    if (std::find(closesAfterHold.begin(), closesAfterHold.end(), page) == closesAfterHold.end())
+        closesAfterHold.emplace_back(page);
+    if (stopJob)
+        stopJob();
 }
 
 void PageRegistry::activate(ScrollPage* page)
@@ -174,17 +213,37 @@ void PageRegistry::pageClosed(ScrollPage* page)
         return;
     disconnect(page, nullptr, this, nullptr);
     pages.erase(it);
-    if (pages.empty()) {
+    if (page == active)
         active = nullptr;
+    if (closeLoneCompanions())
+        return;
+    if (pages.empty()) {
         emit finished();
         return;
     }
-    if (page == active) {
-        active = nullptr;
-        // The page behind the one that closed becomes active again.
+    // The page behind the one that closed becomes active again.
+    if (!active) {
         if (ScrollPage* behind = pages.back().page)
             activate(behind);
     }
+}
+
+bool PageRegistry::closeLoneCompanions()
+{
+    std::vector<QPointer<ScrollPage>> lone;
+    for (const OpenPage& open : pages) {
+        if (std::find(companions.begin(), companions.end(), open.name) == companions.end())
+            return false;
+        lone.emplace_back(open.page);
+    }
+    if (lone.empty())
+        return false;
+    // Each close comes back through pageClosed; the last one finishes.
+    for (const QPointer<ScrollPage>& companion : lone) {
+        if (companion)
+            companion->close();
+    }
+    return true;
 }
 
 void PageRegistry::pageDestroyed(QObject* object)

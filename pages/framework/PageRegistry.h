@@ -9,12 +9,20 @@
 // top of it closes. Message boxes over a page do not count as a change of page.
 //
 // finished() is emitted when the last page has closed or exitProgram() ran;
-// the program connects it to QCoreApplication::quit.
+// the program connects it to QCoreApplication::quit. A companion page (a view
+// that only shows what the pages do) never keeps the program going on its
+// own: when the last other page closes, the companions close with it.
 //
 // While a long job works on the network state (a training run, an export),
-// its page holds the others: they take no input, cannot be closed, and skip
-// their activation steps, so nothing reads the state the job is changing.
-// A page asked for meanwhile opens, held too, once the job has ended.
+// its page holds the others: they take no input and skip their activation
+// steps, so nothing reads the state the job is changing. A page asked for
+// meanwhile opens once the job has ended.
+//
+// One rule for closing a window during a job, whichever page it is (the
+// job's own page too): the close request asks the job to end early (a run
+// stops after its current epoch, as its Stop button would; a job with no
+// stop runs to its end), the window stays open and live meanwhile, and it
+// closes as soon as the job has ended. No close request is dropped.
 
 #include <QObject>
 #include <QPointer>
@@ -40,8 +48,10 @@ public:
     PageRegistry() = default;
     ~PageRegistry() override;
 
+    enum class Role { Page, Companion };
+
     // Defines (or redefines) how the page called name is created.
-    void define(const QString& name, Factory factory);
+    void define(const QString& name, Factory factory, Role role = Role::Page);
     bool isDefined(const QString& name) const;
 
     // Creates and shows the page if it does not exist, else shows and raises
@@ -53,12 +63,18 @@ public:
     // The names of the open pages, from the one furthest behind to the active one.
     std::vector<QString> openPages() const;
     ScrollPage* activePage() const { return active; }
+    // The page a message box belongs to: the page whose job holds the others
+    // (no other page takes input meanwhile), else the active page.
+    ScrollPage* pageInCharge() const;
 
     // "Exit": every page closes at once, nothing is asked, finished() follows.
     void exitProgram();
 
     // Holds every open page but owner until releasePages(); see above.
-    void holdPagesFor(ScrollPage* owner);
+    // stopJob asks the job to end early; a job without one runs to its end.
+    void holdPagesFor(ScrollPage* owner, std::function<void()> stopJob = {});
+    // Ends the hold: the held pages take input again, the pages whose close
+    // was asked for meanwhile close, and the pages asked for open.
     void releasePages();
     bool pagesHeld() const { return holding; }
     ScrollPage* holdingPage() const { return holder; }
@@ -84,8 +100,12 @@ private:
     void pageDestroyed(QObject* page);
     void focusWindowChanged(QWindow* window);
     void ensureFocusTracking();
+    // Closes the open pages when all of them are companions; true if it did.
+    bool closeLoneCompanions();
+    void closeWhenReleased(ScrollPage* page);
 
     std::map<QString, Factory> factories;
+    std::vector<QString> companions;
     std::vector<OpenPage> pages;  // back to front: the last one is on top
     ScrollPage* active = nullptr;
     // The page the registry last asked the window system to activate, until
@@ -96,8 +116,10 @@ private:
     bool exiting = false;
     bool holding = false;
     QPointer<ScrollPage> holder;
+    std::function<void()> stopJob;
     std::vector<QPointer<ScrollPage>> heldPages;
     std::vector<QString> opensAfterHold;  // pages asked for while held
+    std::vector<QPointer<ScrollPage>> closesAfterHold;  // pages whose close was asked for while held
 };
 
 }  // namespace vantorelle

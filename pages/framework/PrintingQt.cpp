@@ -34,7 +34,7 @@ QString FileNameFor(const QString& title)
 std::optional<QString> QtSaveFileDialog::saveFileName(const SaveFileRequest& request)
 {
     const QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.suggestedPath, request.filter);
+        QFileDialog::getSaveFileName(DialogParent(owner), request.title, request.suggestedPath, request.filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -77,7 +77,7 @@ PrintOutcome QtPrinter::offerPdf(const PrintDocument& document)
 
     SaveFileRequest request;
     request.title = QStringLiteral("Save The Page As A PDF File");
-    request.suggestedPath = QDir::home().filePath(FileNameFor(document.title));
+    request.suggestedPath = QDir::current().absoluteFilePath(FileNameFor(document.title));
     request.filter = QStringLiteral("PDF files (*.pdf)");
     const std::optional<QString> path = files.saveFileName(request);
     if (!path)

@@ -3,7 +3,8 @@
 // the "Save As" dialog of QFileDialog, and the system clipboard.
 //
 // A fresh Linux machine often has no printer at all. Then the user is told so
-// and offered to save the same pages as a PDF file instead. The file is
+// and offered to save the same pages as a PDF file instead, in the program's
+// working folder (where the report and new folders go too). The file is
 // written through a QSaveFile: an existing file is replaced only once the
 // new one is complete.
 
@@ -12,14 +13,21 @@
 #include <functional>
 
 #include "Printing.h"
+#include "QtDialogs.h"
 
 namespace vantorelle {
 
 class Dialogs;
 
+// QFileDialog's "Save As", centred on the page it belongs to (see QtDialogs.h).
 class QtSaveFileDialog : public SaveFileDialog {
 public:
+    explicit QtSaveFileDialog(DialogOwner owner = {}) : owner(std::move(owner)) {}
+
     std::optional<QString> saveFileName(const SaveFileRequest& request) override;
+
+private:
+    DialogOwner owner;
 };
 
 class QtPrinter : public Printer {

@@ -36,6 +36,15 @@ QMessageBox::Icon IconFor(BoxIcon icon)
 
 }  // namespace
 
+QWidget* DialogParent(const DialogOwner& owner)
+{
+    if (owner) {
+        if (QWidget* page = owner())
+            return page;
+    }
+    return QApplication::activeWindow();
+}
+
 QString DialogText(const std::string& text)
 {
     QString shown = QString::fromStdString(text);
@@ -47,7 +56,7 @@ QString DialogText(const std::string& text)
 Answer QtDialogs::Show(const MessageBoxRequest& box)
 {
     QMessageBox message(IconFor(box.icon), QString::fromStdString(box.title), DialogText(box.text),
-                        QMessageBox::NoButton, QApplication::activeWindow());
+                        QMessageBox::NoButton, DialogParent(owner));
     const std::vector<Answer> answers = AnswersOf(box.buttons);
     for (std::size_t i = 0; i < answers.size(); ++i) {
         QPushButton* button = message.addButton(ButtonFor(answers[i]));
@@ -73,7 +82,7 @@ Answer QtDialogs::Show(const MessageBoxRequest& box)
 std::optional<std::string> QtDialogs::Input(const InputBoxRequest& box)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(box.title),
+    const QString text = QInputDialog::getText(DialogParent(owner), QString::fromStdString(box.title),
                                                DialogText(box.prompt), QLineEdit::Normal,
                                                QString::fromStdString(box.defaultText), &ok);
     if (!ok)

@@ -161,7 +161,7 @@ TEST_F(PageRegistryTest, SwitchingToAnotherPageActivatesItButAPlainWindowDoesNot
 }
 
 // holding pages during a long job
-TEST_F(PageRegistryTest, HeldPagesTakeNoInputCannotCloseAndOpenLater)
+TEST_F(PageRegistryTest, HeldPagesTakeNoInputAndOpenLater)
 {
     CountingPage* first = open("First");
     CountingPage* second = open("Second");
@@ -169,8 +169,7 @@ TEST_F(PageRegistryTest, HeldPagesTakeNoInputCannotCloseAndOpenLater)
     EXPECT_TRUE(pages.pagesHeld());
     EXPECT_FALSE(first->isEnabled());
     EXPECT_TRUE(second->isEnabled());
-    EXPECT_FALSE(first->close());
-    EXPECT_EQ(pages.find(QStringLiteral("First")), first);
+    EXPECT_EQ(pages.pageInCharge(), second);
 
     // A page asked for while held waits: its load step would read the state.
     EXPECT_EQ(open("Third"), nullptr);
@@ -181,7 +180,55 @@ TEST_F(PageRegistryTest, HeldPagesTakeNoInputCannotCloseAndOpenLater)
     EXPECT_TRUE(first->isEnabled());
     EXPECT_EQ(loads[QStringLiteral("Third")], 1);
     ASSERT_NE(pages.find(QStringLiteral("Third")), nullptr);
+    EXPECT_EQ(pages.pageInCharge(), pages.activePage());
     EXPECT_TRUE(first->close());
+}
+
+// Whichever page the user closes during a job, held or the job's own, the
+// job is asked to stop and the page closes once it has ended.
+TEST_F(PageRegistryTest, ACloseDuringAHoldStopsTheJobAndClosesWhenItEnds)
+{
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    open("Third");
+    int stops = 0;
+    pages.holdPagesFor(second, [&stops] { ++stops; });
+    EXPECT_FALSE(first->close());
+    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(second->close());
+    EXPECT_EQ(stops, 2);
+    EXPECT_EQ(pages.openPages().size(), 3u);
+
+    pages.releasePages();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.openPages() == std::vector<QString>{QStringLiteral("Third")}; }));
+    // The stop belonged to that job: closes after it ask nothing.
+    pages.holdPagesFor(pages.find(QStringLiteral("Third")));
+    pages.releasePages();
+    EXPECT_EQ(stops, 2);
+}
+
+// companions
+TEST_F(PageRegistryTest, CompanionsCloseWithTheLastOtherPage)
+{
+    pages.define(QStringLiteral("View"), [this] { return std::make_unique<CountingPage>(loads["View"]); },
+                 PageRegistry::Role::Companion);
+    QSignalSpy finished(&pages, &PageRegistry::finished);
+    CountingPage* first = open("First");
+    CountingPage* second = open("Second");
+    open("View");
+    second->close();
+    EXPECT_EQ(pages.openPages(), (std::vector<QString>{QStringLiteral("First"), QStringLiteral("View")}));
+    EXPECT_EQ(finished.count(), 0);
+    first->close();
+    EXPECT_TRUE(pages.openPages().empty());
+    EXPECT_EQ(finished.count(), 1);
+
+    // A companion closed by itself leaves the pages alone.
+    CountingPage* again = open("First");
+    open("View")->close();
+    EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("First")});
+    again->close();
+    EXPECT_EQ(finished.count(), 2);
 }
 
 }  // namespace

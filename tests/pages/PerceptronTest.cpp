@@ -352,6 +352,33 @@ TEST_F(PerceptronTest, ARefusedFreshStartHidesContinueAndTestRecall)
     EXPECT_TRUE(button("TestRecall")->isVisible());
 }
 
+// A refused fresh start cleared the old status: no empty or coloured boxes
+// stay behind, after one refusal or several.
+TEST_F(PerceptronTest, ARefusedFreshStartLeavesNoEmptyOrColouredStatusBoxes)
+{
+    train("StartTraining");
+    ASSERT_TRUE(status(4)->isVisible());
+    ASSERT_EQ(background(status(4)), Green);
+    static_cast<QCheckBox*>(button("Check1_0"))->setChecked(false);
+    static_cast<QCheckBox*>(button("Check1_1"))->setChecked(false);
+    dialogs.expect({"No stopping method set", "At least one box for method of ending training must be checked.",
+                    BoxIcon::Exclamation});
+    press("StartTraining");
+    type("LRateBox", QStringLiteral("-1"));
+    dialogs.expect({"Learning Rate", "Learning rate cannot be negative", BoxIcon::Exclamation});
+    press("StartTraining");
+    dialogs.verifyDone();
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_FALSE(status(i)->isVisible()) << i;
+        EXPECT_EQ(background(status(i)), buttonFace()) << i;
+    }
+    // The next run shows its boxes again, coloured as it goes.
+    train("StartTraining");
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(status(i)->isVisible() && !status(i)->text().isEmpty()) << i;
+    EXPECT_EQ(background(status(4)), Green);
+}
+
 // checks of the settings
 TEST_F(PerceptronTest, StopBoxClickChecksTheEpochBox)
 {
@@ -433,7 +460,9 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     ASSERT_TRUE(ReadTrainingFile(alone, VANTORELLE_EXAMPLES "/and.net").ok);
     SizeUnitsAndWeights(alone);
     SetDefaultSettings(alone);
-    vantorelle::testing::RecordingHost recorder;  // the page's default boxes
+    vantorelle::testing::RecordingHost recorder;
+    recorder.locale = SystemNumberLocale();
+    recorder.boxes = {"1000", Local("0.50").toStdString(), "100", Local("0.01").toStdString(), true, true};
     MersenneRandom random(Seed);
     vantorelle::testing::EngineHost engineHost{recorder, random};
     ASSERT_TRUE(StartTraining(alone, engineHost));
@@ -651,6 +680,52 @@ TEST_F(RunawayTest, ClosingTheWindowStopsTheRunFirst)
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(watched.isNull());
+    page = nullptr;
+}
+
+// One rule for every page: a close request during a run stops it, and the
+// page closes once the run has ended; none is dropped.
+TEST_F(RunawayTest, ClosingAnotherPageStopsTheRunAndClosesItAfter)
+{
+    choose("OptionNoDefaultWts");
+    QPointer<ScrollPage> view = pages.open(QStringLiteral("NetworkView"));
+    ASSERT_NE(view, nullptr);
+    pages.open(QStringLiteral("Perceptron"));
+    press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+
+    EXPECT_FALSE(view->close());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("NetworkView")) == nullptr; }));
+    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
+    EXPECT_TRUE(button("Continue")->isVisible());
+    // The pages nobody closed stay, and take input again.
+    ScrollPage* weights = pages.find(QStringLiteral("WeightStart"));
+    ASSERT_NE(weights, nullptr);
+    EXPECT_TRUE(weights->isEnabled());
+
+    // The same for a start page, during a continued run.
+    press("Continue");
+    ASSERT_TRUE(shownEpochsReach(net.EpochCount + 1));
+    EXPECT_FALSE(weights->close());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("WeightStart")) == nullptr; }));
+    EXPECT_EQ(pages.find(QStringLiteral("Perceptron")), page);
+}
+
+// The network view is no page of its own: it never stays alone, without a
+// way back to training.
+TEST_F(RunawayTest, ClosingTheSetUpPageTakesTheViewWithIt)
+{
+    pages.open(QStringLiteral("NetworkView"));
+    pages.open(QStringLiteral("Perceptron"));
+    QSignalSpy finished(&pages, &PageRegistry::finished);
+    press("StartTraining");
+    ASSERT_TRUE(shownEpochsReach(1));
+    EXPECT_FALSE(page->close());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, RunTimeoutMs));
+    EXPECT_TRUE(pages.openPages().empty());
+    EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
     page = nullptr;
 }
 

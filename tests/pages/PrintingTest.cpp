@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QDir>
@@ -86,6 +87,8 @@ TEST_F(PrintingTest, WithoutAPrinterTheSamePageIsSavedAsAPdf)
     EXPECT_TRUE(files.asked[0].suggestedPath.endsWith(
         QStringLiteral("Results Of Testing Distributed Memory On and.net.pdf")));
     EXPECT_EQ(files.asked[0].filter, QStringLiteral("PDF files (*.pdf)"));
+    // Offered in the working folder, where reports and new folders go.
+    EXPECT_EQ(QFileInfo(files.asked[0].suggestedPath).absolutePath(), QDir::current().absolutePath());
 
     const auto text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!text)

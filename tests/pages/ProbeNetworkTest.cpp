@@ -96,9 +96,11 @@ TEST_F(ProbeNetworkTest, BlocksAreExactAndTheNewestStandsFirst)
     EXPECT_EQ(text(), Pattern1 + Pattern4);
     press(page, "PatternOK");
     EXPECT_EQ(text(), Pattern1 + Pattern1 + Pattern4);
-    // The pattern number stands as it was typed.
-    probe(QStringLiteral(" 4"));
-    EXPECT_EQ(text().substr(0, 12), "Pattern:  4\t");
+    // However the number was typed, the block names the pattern it probed.
+    for (const char* typed : {" 4", "+4", "04", "4 ", "4e0"}) {
+        probe(QString::fromLatin1(typed));
+        EXPECT_EQ(text().substr(0, Pattern4.size()), Pattern4) << typed;
+    }
 
     press(page, "ClearText");
     EXPECT_TRUE(text().empty());

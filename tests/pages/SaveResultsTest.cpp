@@ -173,7 +173,7 @@ TEST_F(SaveResultsTest, NamesThatCannotBeFileNamesAreRefused)
 {
     typeFileName("run1");
     for (const std::string& bad : {std::string("sub/run2"), std::string(".."), std::string("..."),
-                                   std::string(300, 'a')}) {
+                                   std::string(300, 'a'), std::string(" "), std::string("   "), std::string(" \t")}) {
         dialogs.expect(ExpectedErrorReport("cannot be the name of a file"));
         typeFileName(bad);
         EXPECT_EQ(label(), "run1.txt") << bad;
@@ -290,6 +290,10 @@ TEST_F(SaveResultsTest, FoldersThatCannotBeCreatedAreNamedAndTheListsStay)
         EXPECT_EQ(page->findChild<FolderList*>(QStringLiteral("Dir1"))->path(), folder.path()) << c.name;
         EXPECT_EQ(listed(), QStringList{"earlier.txt"}) << c.name;
     }
+    dialogs.expect(ExpectedErrorReport("A folder name cannot be made of blanks only."));
+    typeFolderName("  ");
+    EXPECT_EQ(listed(), QStringList{"earlier.txt"});
+    EXPECT_FALSE(QFileInfo::exists(inFolder("  ")));
     // Nothing typed: nothing happens.
     typeFolderName("");
     typeFolderName(std::nullopt);

@@ -177,6 +177,11 @@ TEST_F(StartPagesTest, MinimumAboveMaximumResetsTheRangeButKeepsTheSign)
         dialogs.expect(MinimumAboveMaximumBox("cannot be greater than the maximum weight", answer));
         press("UseButton");
         dialogs.verifyDone();
+        // The message names the range in the boxes' own number form.
+        EXPECT_NE(dialogs.shownBoxes().back().text.find("minimum 0, maximum " + box("MaxWtBox")->text().toStdString() +
+                                                        "."),
+                  std::string::npos)
+            << dialogs.shownBoxes().back().text;
         EXPECT_TRUE(isOpen("WeightStart"));
         EXPECT_EQ(box("MaxWtBox")->text(), Local("0.1"));
         EXPECT_EQ(box("MinWtBox")->text(), QStringLiteral("0"));
