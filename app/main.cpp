@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "NetworkState.h"
+#include "PageMemory.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "PrintingQt.h"
@@ -20,12 +21,13 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     vantorelle::NetworkState net;
+    vantorelle::PageMemory memory;
     vantorelle::PageRegistry pages;
     // Every box opens centred on the page it belongs to.
     vantorelle::QtDialogs dialogs(vantorelle::PageInCharge(pages));
     vantorelle::QtSaveFileDialog saveFileDialog(vantorelle::PageInCharge(pages));
     vantorelle::QtPrinter printer(dialogs, saveFileDialog);
-    vantorelle::DefinePages(pages, net, dialogs, printer);
+    vantorelle::DefinePages(pages, net, memory, dialogs, printer);
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -126,17 +126,12 @@ NetworkState Load(const std::string& path)
     return net;
 }
 
-const char* RuleName(RuleKind rule)
-{
-    return rule == RuleKind::Delta ? "Delta" : rule == RuleKind::Gradient ? "Gradient" : "Tarvik";
-}
-
 // The state a run from seed 1 in file order reaches after `warmup` epochs.
 NetworkState Warm(const NetworkState& loaded, RuleKind rule, int warmup)
 {
     NetworkState net = loaded;
-    net.LearningRule = RuleName(rule);
-    net.LearningRate = rule == RuleKind::Tarvik ? 0.1 : 0.5;
+    net.LearningRule = rule;
+    net.LearningRate = defaults::Rate(rule);
     net.RandomizeOrder = false;
     MersenneRandom random(1);
     InitWeights(net, random);

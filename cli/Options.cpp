@@ -85,12 +85,13 @@ Why Range(const std::string& text, StartRange& range, const StartRangeKind& kind
         return "not MIN,MAX,SIGN";
     const auto min = Number(Trimmed(text.substr(0, first)));
     const auto max = Number(Trimmed(text.substr(first + 1, second - first - 1)));
-    const auto sign = Canonical(Trimmed(text.substr(second + 1)), {SignPos, SignNeg, SignBoth});
+    const auto sign = Canonical(Trimmed(text.substr(second + 1)),
+                                {SignName(StartSign::Pos), SignName(StartSign::Neg), SignName(StartSign::Both)});
     if (!min || !max || !sign)
         return "not MIN,MAX,SIGN with SIGN one of Pos, Neg, Both";
     if (const StartRangeFault fault = CheckStartRange(*min, *max); fault != StartRangeFault::None)
         return StartRangeMessage(kind, fault);
-    range = {*min, *max, *sign};
+    range = {*min, *max, StartSignFromName(*sign)};
     return {};
 }
 
@@ -137,10 +138,11 @@ const OptionEntry OptionTable[] = {
      [](Options& o, const std::string&) { o.freezeThresholds = true; return Why{}; }},
     {"--rule", nullptr, "a rule: Delta, Gradient or Tarvik",
      [](Options& o, const std::string& v) {
-         const auto rule = Canonical(v, {RuleDelta, RuleGradient, RuleTarvik});
+         const auto rule =
+             Canonical(v, {RuleName(RuleKind::Delta), RuleName(RuleKind::Gradient), RuleName(RuleKind::Tarvik)});
          if (!rule)
              return Why("not one of Delta, Gradient, Tarvik");
-         o.rule = *rule;
+         o.rule = RuleKindFromName(*rule);
          return Why{};
      }},
     {"--rate", nullptr, "a number", [](Options& o, const std::string& v) { return BoxNumber(v, o.rate); }},
@@ -311,13 +313,13 @@ settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
 signal's number).
 )";
     auto number = [](double value) { return FormatGeneral(value, NumberLocale{}); };
-    auto range = [&](double min, double max, const char* sign) {
-        return number(min) + "," + number(max) + "," + sign;
+    auto range = [&](double min, double max, StartSign sign) {
+        return number(min) + "," + number(max) + "," + SignName(sign);
     };
     const std::pair<const char*, std::string> fields[] = {
-        {"{rule}", defaults::Rule},
-        {"{rate}", number(defaults::Rate(RuleDelta))},
-        {"{tarvikRate}", number(defaults::Rate(RuleTarvik))},
+        {"{rule}", RuleName(defaults::Rule)},
+        {"{rate}", number(defaults::Rate(RuleKind::Delta))},
+        {"{tarvikRate}", number(defaults::Rate(RuleKind::Tarvik))},
         {"{epochs}", defaults::EpochsText},
         {"{printEvery}", defaults::PrintSweepsText},
         {"{minError}", defaults::MinErrorText},

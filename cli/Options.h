@@ -15,7 +15,7 @@ namespace vantorelle::cli {
 struct StartRange {
     double min = 0;
     double max = 0;
-    std::string sign = SignBoth;
+    StartSign sign = StartSign::Both;
 };
 
 // A number option: its value, read once, and the text as typed, which
@@ -27,7 +27,7 @@ struct NumberOption {
 
 struct Options {
     std::string trainingFile;
-    std::string rule = defaults::Rule;
+    RuleKind rule = defaults::Rule;
     std::optional<NumberOption> rate;  // the rule's default when absent
     NumberOption epochs{static_cast<double>(defaults::Epochs), defaults::EpochsText};
     bool epochLimit = true;

@@ -287,7 +287,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     if (std::string warning = HitCriterionWarning(options); !warning.empty())
         err << "vantorelle-train: " << warning << '\n';
     net.TrainingFileName = FileBaseName(options.trainingFile);
-    net.FreshStart = 1;
+    net.FreshStart = true;
     SizeUnitsAndWeights(net);
     ApplySettings(net, options);
 

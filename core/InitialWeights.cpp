@@ -4,18 +4,18 @@
 
 namespace vantorelle {
 
-double RandomStart(Random& random, double max, double min, const std::string& sign)
+double RandomStart(Random& random, double max, double min, StartSign sign)
 {
     double v = min + (max - min) * random.Next();
-    if (sign == SignBoth) {
+    if (sign == StartSign::Both) {
         const double a = std::floor(1000 * random.Next() + 1);
         const double b = std::floor(1000 * random.Next() + 1);
         if (b > a)
             v = -v;
-    } else if (sign == SignNeg) {
+    } else if (sign == StartSign::Neg) {
         if (v > 0)
             v = -v;
-    } else if (sign == SignPos) {
+    } else if (sign == StartSign::Pos) {
         if (v < 0)
             v = -v;
     }

@@ -10,7 +10,7 @@ namespace vantorelle {
 
 // One start value between min and max; sign "Pos" makes it >= 0, "Neg" <= 0,
 // "Both" negates it at random (three random numbers), anything else keeps it.
-double RandomStart(Random& random, double max, double min, const std::string& sign);
+double RandomStart(Random& random, double max, double min, StartSign sign);
 
 // Reseeds, then draws every weight, input-major.
 void InitWeights(NetworkState& net, Random& random);

@@ -7,17 +7,6 @@
 
 namespace vantorelle {
 
-RuleKind RuleKindFromName(const std::string& name)
-{
-    if (name == RuleDelta)
-        return RuleKind::Delta;
-    if (name == RuleGradient)
-        return RuleKind::Gradient;
-    if (name == RuleTarvik)
-        return RuleKind::Tarvik;
-    return RuleKind::None;
-}
-
 namespace {
 
 // The value-unit rule for unit k from weight row `first` on, after rows before

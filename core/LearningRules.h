@@ -12,11 +12,6 @@
 
 namespace vantorelle {
 
-enum class RuleKind { None, Delta, Gradient, Tarvik };
-
-// "Delta", "Gradient", "Tarvik" -> their kinds; any other text -> None.
-RuleKind RuleKindFromName(const std::string& name);
-
 // The unit kind each rule trains: Binary, IntDev, Value (None for None).
 constexpr UnitKind UnitKindForRule(RuleKind rule)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// The network state: one record of everything the program knows about the
-// current network. Free routines in the other core headers read and write it.
+// The network state: the network, its settings and its runs' results, one
+// record of everything the program knows about the current network.
 // Every array is numbered from 1; index 0 exists and is never used.
 
 #include <array>
@@ -67,43 +67,29 @@ struct HistoryRow {
 inline constexpr long MaxSizeValue = 32767;     // limit of every size and of NumResponses
 inline constexpr int MaxHistoryRows = 2000;
 
-struct NetworkState {
-    // Sizes and training data, written by ReadTrainingFile.
+// What a network is: its sizes, the training patterns it learns from, and
+// its units, weights and thresholds. Written by ReadTrainingFile and
+// SizeUnitsAndWeights; the rules change the weights and thresholds.
+struct Network {
     long NumOutputs = 0;
     long NumInputs = 0;
     long NumPatterns = 0;
-    long NumResponses = 0;
+    long NumResponses = 0;  // NumPatterns * NumOutputs
     Matrix InputPatterns;   // pattern x input
     Matrix DesiredOutputs;  // pattern x output
+    // The order the last epoch presented the patterns in.
     std::vector<long> PatternOrder;
     std::string TrainingFileName;
 
-    // Units and weights, sized by SizeUnitsAndWeights.
     std::vector<Unit> InputUnits;
     std::vector<Unit> OutputUnits;
     Matrix Weights;  // input x output
+};
 
-    // Training settings; SetDefaultSettings gives the values a new set-up page starts from.
-    std::string LearningRule;
-    double LearningRate = 0;
-    double MinError = 0;
-    long PrintSweeps = 0;
-    long EpochLimit = 0;
-    int StopAtMaxEpochs = 0;
-    int StopWhenAllHits = 0;
-    bool RandomizeOrder = false;
-    bool FreezeThresholds = false;
-    double WeightMin = 0;
-    double WeightMax = 0;
-    std::string WeightSign;
-    double ThresholdMin = 0;
-    double ThresholdMax = 0;
-    std::string ThresholdSign;
-
-    // Run control and results.
-    int FreshStart = 0;
-    int ContinueFromTests = 0;
-    bool GeneralizeMismatch = false;
+// What runs produced: the epochs trained, the totals of the last response to
+// every pattern and the error history; and whether the next run starts anew.
+struct RunResults {
+    bool FreshStart = false;
     long EpochCount = 0;
     double TotalSSE = 0;
     long Hits = 0;
@@ -112,24 +98,15 @@ struct NetworkState {
     // Records made after the history was full, and so not kept: the views say
     // how many points the history would hold. Never written to a report or workbook.
     long SSERecordsDropped = 0;
-
-    // Chosen on the save-results page.
-    std::string ResultsFilePath;
 };
 
-
-// The default start range and sign of the weights, and of the thresholds.
-void SetDefaultWeightStarts(NetworkState& net);
-void SetDefaultThresholdStarts(NetworkState& net);
-
-// Settings a new training set-up page starts from (rule Delta, weights 0..0.1
-// Both, thresholds 0..0 Both, shuffled order, thresholds trained). The numbers
-// that come from the page's boxes (rate, hit criterion, interval) are set too,
-// to the boxes' default texts, so a state is usable without a page.
-void SetDefaultSettings(NetworkState& net);
+// Everything the program knows about the current network: the network, what
+// its runs are set to and what they produced. Free routines in the other core
+// headers read and write it; those that need only one part take only that.
+struct NetworkState : Network, TrainingSettings, RunResults {};
 
 // Sizes the input units, output units and weights anew from the current sizes,
 // every field zero or empty.
-void SizeUnitsAndWeights(NetworkState& net);
+void SizeUnitsAndWeights(Network& net);
 
 }  // namespace vantorelle

@@ -85,10 +85,10 @@ bool NetworkMatchesPatterns(const NetworkState& net)
 
 Refusal AdoptSettings(NetworkState& net, const SettingsInput& input)
 {
-    net.StopAtMaxEpochs = input.StopAtMaxEpochs ? 1 : 0;
-    net.StopWhenAllHits = input.StopWhenAllHits ? 1 : 0;
+    net.StopAtMaxEpochs = input.StopAtMaxEpochs;
+    net.StopWhenAllHits = input.StopWhenAllHits;
     try {
-        const SettingsCheckResult result = CheckSettings(input, {net.FreshStart == 1, net.EpochCount});
+        const SettingsCheckResult result = CheckSettings(input, {net.FreshStart, net.EpochCount});
         const CheckedSettings& taken = result.taken;
         if (taken.LearningRate)
             net.LearningRate = *taken.LearningRate;
@@ -125,7 +125,7 @@ EpochReport Report(const NetworkState& net, const RunProgress& progress)
     EpochReport report;
     report.Epoch = net.EpochCount;
     report.EpochsOfRun = progress.epochsOfRun;
-    report.EpochsPlanned = net.StopAtMaxEpochs == 1 ? net.EpochLimit - net.EpochCount + progress.epochsOfRun : 0;
+    report.EpochsPlanned = net.StopAtMaxEpochs ? net.EpochLimit - net.EpochCount + progress.epochsOfRun : 0;
     report.TotalSSE = net.TotalSSE;
     report.Hits = net.Hits;
     report.Responses = net.NumResponses;
@@ -150,8 +150,8 @@ void Display(NetworkState& net, RunProgress& progress, RunObserver& observer, do
 
 void RunTraining(NetworkState& net, Random& random, RunObserver& observer, double& lastPrintedSSE)
 {
-    const RuleKind rule = RuleKindFromName(net.LearningRule);
-    if (net.FreshStart == 1)
+    const RuleKind rule = net.LearningRule;
+    if (net.FreshStart)
         net.EpochCount = 0;
     RunProgress progress;
     bool stop = false;
@@ -167,7 +167,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
         net.SSERecordsDropped = 0;
         net.SSEHistory[1] = {0.0, TrainingSetSSE(net)};
     }
-    const bool epochLimitOn = net.StopAtMaxEpochs == 1;
+    const bool epochLimitOn = net.StopAtMaxEpochs;
     observer.RunStarted(Report(net, progress));
 
     while (!stop) {
@@ -190,7 +190,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
 
         if (epochLimitOn && net.EpochCount >= net.EpochLimit)
             stop = true;
-        if (net.Hits == net.NumResponses && net.StopWhenAllHits == 1)
+        if (net.Hits == net.NumResponses && net.StopWhenAllHits)
             stop = true;
         if (!AllFinite(net)) {
             nonFinite = true;
@@ -213,7 +213,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
 
 Refusal BeginFreshStart(NetworkState& net, const SettingsInput& input, Random& random)
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     // Drawing weights for units that are not there would write past them.
     if (!NetworkMatchesPatterns(net))
         return MismatchedSizes();
@@ -224,7 +224,7 @@ Refusal BeginFreshStart(NetworkState& net, const SettingsInput& input, Random& r
 
 Refusal BeginContinue(NetworkState& net, const SettingsInput& input)
 {
-    net.FreshStart = 0;
+    net.FreshStart = false;
     if (!NetworkMatchesPatterns(net))
         return MismatchedSizes();
     return AdoptSettings(net, input);

@@ -377,7 +377,7 @@ bool AdoptTestPatterns(NetworkState& net, NetworkState& read, const std::string&
         return false;
     net.TrainingFileName = fileName;
     AdoptTrainingData(net, read);
-    net.FreshStart = 0;
+    net.FreshStart = false;
     net.EpochCount = 0;
     return true;
 }

@@ -8,18 +8,27 @@
 
 namespace vantorelle {
 
-// Identifier strings of the learning rules and sign rules.
-inline constexpr const char* RuleDelta = "Delta";
-inline constexpr const char* RuleGradient = "Gradient";
-inline constexpr const char* RuleTarvik = "Tarvik";
-inline constexpr const char* SignPos = "Pos";
-inline constexpr const char* SignNeg = "Neg";
-inline constexpr const char* SignBoth = "Both";
+// The learning rules: the delta rule with step units, gradient descent with
+// sigmoid units, and the value units' rule. None until a rule is chosen.
+enum class RuleKind { None, Delta, Gradient, Tarvik };
+
+// A rule's identifier, as reports, workbooks and the trainer's --rule write it:
+// "Delta", "Gradient", "Tarvik"; empty for None. Any other text is None.
+const char* RuleName(RuleKind rule);
+RuleKind RuleKindFromName(std::string_view name);
+
+// The sign rule of a range of start values: all positive, all negative, or
+// either at random. None leaves drawn values as they come.
+enum class StartSign { None, Pos, Neg, Both };
+
+// "Pos", "Neg", "Both"; empty for None. Any other text is None.
+const char* SignName(StartSign sign);
+StartSign StartSignFromName(std::string_view name);
 
 // The defaults every front end starts from. The box defaults are texts in C
 // form, as the set-up page shows them before any locale is applied.
 namespace defaults {
-inline constexpr const char* Rule = RuleDelta;
+inline constexpr RuleKind Rule = RuleKind::Delta;
 inline constexpr const char* EpochsText = "1000";
 inline constexpr long Epochs = 1000;
 inline constexpr const char* PrintSweepsText = "100";
@@ -30,16 +39,43 @@ inline constexpr bool RandomizeOrder = true;
 inline constexpr bool FreezeThresholds = false;
 inline constexpr double WeightMin = 0;
 inline constexpr double WeightMax = 0.1;
-inline constexpr const char* WeightSign = SignBoth;
+inline constexpr StartSign WeightSign = StartSign::Both;
 inline constexpr double ThresholdMin = 0;
 inline constexpr double ThresholdMax = 0;
-inline constexpr const char* ThresholdSign = SignBoth;
+inline constexpr StartSign ThresholdSign = StartSign::Both;
 // Each rule's learning rate, as its option button writes it into the box.
-const char* RateText(std::string_view rule);
-double Rate(std::string_view rule);
+const char* RateText(RuleKind rule);
+double Rate(RuleKind rule);
 // What a refused negative rate is set back to.
 inline constexpr const char* RefusedRateText = "0.10";
 inline constexpr double RefusedRate = 0.1;
 }  // namespace defaults
+
+// What a run is set to. A new record holds zeros and None; SetDefaultSettings
+// gives it the defaults above.
+struct TrainingSettings {
+    RuleKind LearningRule = RuleKind::None;
+    double LearningRate = 0;
+    double MinError = 0;  // the hit criterion: a squared error below it is a hit
+    long PrintSweeps = 0;
+    long EpochLimit = 0;
+    bool StopAtMaxEpochs = false;
+    bool StopWhenAllHits = false;
+    bool RandomizeOrder = false;
+    bool FreezeThresholds = false;
+    double WeightMin = 0;
+    double WeightMax = 0;
+    StartSign WeightSign = StartSign::None;
+    double ThresholdMin = 0;
+    double ThresholdMax = 0;
+    StartSign ThresholdSign = StartSign::None;
+};
+
+// The defaults of the start ranges, and of every setting (the rate the
+// default rule's); the numbers that come from the set-up page's boxes are set
+// to the boxes' default texts, so the settings are usable without a page.
+void SetDefaultWeightStarts(TrainingSettings& settings);
+void SetDefaultThresholdStarts(TrainingSettings& settings);
+void SetDefaultSettings(TrainingSettings& settings);
 
 }  // namespace vantorelle

@@ -77,17 +77,17 @@ void WriteHeader(LineWriter& out, const NetworkState& net, const ReportRequest& 
 
 void WriteGeneral(LineWriter& out, const NetworkState& net, const NumberLocale& locale)
 {
-    out.Line("Learning rule: " + net.LearningRule, 1);
+    out.Line("Learning rule: " + std::string(RuleName(net.LearningRule)), 1);
     out.Line("Learning rate: " + FormatGeneral(net.LearningRate, locale), 1);
     out.Line("Training completed after " + FormatWhole(net.EpochCount) + " epochs", 2);
     out.Line("Settings For Initial Random Weights:", 1);
     out.Line("Maximum value: " + FormatGeneral(net.WeightMax, locale), 1);
     out.Line("Minimum value: " + FormatGeneral(net.WeightMin, locale), 1);
-    out.Line("   Sign value: " + net.WeightSign, 2);
+    out.Line("   Sign value: " + std::string(SignName(net.WeightSign)), 2);
     out.Line("Settings For Initial Random Biases:", 1);
     out.Line("Maximum value: " + FormatGeneral(net.ThresholdMax, locale), 1);
     out.Line("Minimum value: " + FormatGeneral(net.ThresholdMin, locale), 1);
-    out.Line("   Sign value: " + net.ThresholdSign, 2);
+    out.Line("   Sign value: " + std::string(SignName(net.ThresholdSign)), 2);
     out.Line(std::string("Pattern randomization during an epoch: ") + (net.RandomizeOrder ? "True" : "False"), 1);
     out.Line(HeavyRule, 1);
 }

@@ -187,7 +187,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryObserver& progress, const
     progress.StepDone();
 
     label(5, "Learning Rule:");
-    book.SetText({5, 2}, net.LearningRule);
+    book.SetText({5, 2}, RuleName(net.LearningRule));
     label(6, "Learning Rate:");
     book.SetNumber({6, 2}, net.LearningRate);
     label(7, "Sweeps Of Training:");
@@ -206,7 +206,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryObserver& progress, const
     label(13, "Minimum:");
     book.SetNumber({13, 2}, net.WeightMin);
     label(14, "Sign Option:");
-    book.SetText({14, 2}, net.WeightSign);
+    book.SetText({14, 2}, SignName(net.WeightSign));
     progress.StepDone();
 
     label(15, "Bias Start Settings");
@@ -215,7 +215,7 @@ void GeneralInformationSheet(Spreadsheet& book, SummaryObserver& progress, const
     label(17, "Minimum:");
     book.SetNumber({17, 2}, net.ThresholdMin);
     label(18, "Sign Option:");
-    book.SetText({18, 2}, net.ThresholdSign);
+    book.SetText({18, 2}, SignName(net.ThresholdSign));
     progress.StepDone();
 
     const CellRange labels{{1, 1}, {18, 1}};

@@ -86,16 +86,16 @@ void Generalize::fileChosen(const QString& name)
     ui.OutputText_1->setText(QString::number(header.NumOutputs));
     showFileRows(true);
 
-    net.GeneralizeMismatch = header.NumOutputs != net.NumOutputs || header.NumInputs != net.NumInputs;
-    if (net.GeneralizeMismatch)
+    GeneralizeMismatch = header.NumOutputs != net.NumOutputs || header.NumInputs != net.NumInputs;
+    if (GeneralizeMismatch)
         refuse(MismatchMessage);
 }
 
 void Generalize::readNewFile()
 {
     const QString name = ui.File2->fileName();
-    if (name.isEmpty() || net.GeneralizeMismatch) {
-        refuse(net.GeneralizeMismatch ? NotInputMessage : NoFileMessage);
+    if (name.isEmpty() || GeneralizeMismatch) {
+        refuse(GeneralizeMismatch ? NotInputMessage : NoFileMessage);
         return;
     }
     auto read = std::make_unique<NetworkState>();

@@ -6,7 +6,7 @@
 // training on them.
 //
 // A double-click checks a file's header and remembers the verdict in
-// `GeneralizeMismatch`; "Read The New File" reads the selected file only when
+// `GeneralizeMismatch` for this visit of the page; "Read The New File" reads the selected file only when
 // that verdict was a match. The file is read in full into a scratch state and
 // checked again before it replaces anything, so a file chosen with a single
 // click, or changed since its check, never reaches the network with other
@@ -28,6 +28,9 @@ public:
 
     Generalize(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
 
+    // The verdict of the last header checked: its units differ from the network's.
+    bool mismatch() const { return GeneralizeMismatch; }
+
 private:
     void fileChosen(const QString& name);
     void readNewFile();
@@ -37,6 +40,7 @@ private:
     Ui::Generalize ui;
     NetworkState& net;
     Dialogs& dialogs;
+    bool GeneralizeMismatch = false;
 };
 
 }  // namespace vantorelle

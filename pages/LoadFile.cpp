@@ -99,7 +99,7 @@ void LoadFile::fileChosen(const QString& name)
 
 void LoadFile::nextPage()
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     if (!pages.open(QStringLiteral("Perceptron")))
         return;
     close();

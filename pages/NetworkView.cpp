@@ -253,7 +253,7 @@ void NetworkView::describeNetwork()
                             Counted(set.NumPatterns, tr("pattern"), tr("patterns")),
                             Counted(set.NumInputs, tr("input"), tr("inputs")),
                             Counted(set.NumOutputs, tr("output"), tr("outputs")),
-                            QString::fromStdString(set.LearningRule.empty() ? RuleDelta : set.LearningRule));
+                            QString::fromLatin1(RuleName(set.LearningRule == RuleKind::None ? RuleKind::Delta : set.LearningRule)));
     if (shown->hasResults) {
         text += QLatin1Char(' ') + tr("Epoch %1: total SSE %2, misses %3")
                                        .arg(Whole(shown->EpochCount),

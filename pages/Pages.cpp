@@ -4,6 +4,7 @@
 #include "Generalize.h"
 #include "LoadFile.h"
 #include "NetworkView.h"
+#include "PageMemory.h"
 #include "PageRegistry.h"
 #include "Perceptron.h"
 #include "PlotSSEdata.h"
@@ -26,19 +27,19 @@ struct OwnPrinter {
     QtPrinter printer;
 };
 
-void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::shared_ptr<Printer> printer,
-            RandomFactory makeRandom)
+void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs,
+            std::shared_ptr<Printer> printer, RandomFactory makeRandom)
 {
     pages.define(QStringLiteral("LoadFile"), [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
     pages.define(QStringLiteral("Perceptron"), [&, makeRandom] {
-        return std::make_unique<Perceptron>(net, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
+        return std::make_unique<Perceptron>(net, memory, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
     });
     pages.define(QStringLiteral("WeightStart"), [&] { return std::make_unique<WeightStart>(net, dialogs); });
     pages.define(QStringLiteral("BiasStart"), [&] { return std::make_unique<BiasStart>(net, dialogs); });
     // One folder for the workbooks of this run of the program, whichever hub builds them.
     auto workbooks = std::make_shared<DesktopWorkbookViewer>();
     pages.define(QStringLiteral("TestPerceptron"), [&, workbooks] {
-        return std::make_unique<TestPerceptron>(net, dialogs, pages, workbooks.get());
+        return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, workbooks.get());
     });
     pages.define(QStringLiteral("ProbeNetwork"), [&, printer] {
         return std::make_unique<ProbeNetwork>(net, dialogs, *printer);
@@ -51,7 +52,7 @@ void Define(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, std::share
     pages.define(QStringLiteral("NetworkView"), [&, printer, pictureFiles, pictureWidths] {
         return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
     }, PageRegistry::Role::Companion);
-    pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, dialogs); });
+    pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, memory, dialogs); });
 }
 
 }  // namespace
@@ -61,16 +62,18 @@ DialogOwner PageInCharge(const PageRegistry& pages)
     return [&pages]() -> QWidget* { return pages.pageInCharge(); };
 }
 
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer, RandomFactory makeRandom)
+void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,
+                 RandomFactory makeRandom)
 {
     // The caller owns the printer: the pointer only refers to it.
-    Define(pages, net, dialogs, std::shared_ptr<Printer>(std::shared_ptr<Printer>(), &printer), std::move(makeRandom));
+    Define(pages, net, memory, dialogs, std::shared_ptr<Printer>(std::shared_ptr<Printer>(), &printer),
+           std::move(makeRandom));
 }
 
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom)
+void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, RandomFactory makeRandom)
 {
     auto own = std::make_shared<OwnPrinter>(dialogs, PageInCharge(pages));
-    Define(pages, net, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom));
+    Define(pages, net, memory, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom));
 }
 
 }  // namespace vantorelle

@@ -10,6 +10,7 @@
 namespace vantorelle {
 
 struct NetworkState;
+struct PageMemory;
 class Dialogs;
 class PageRegistry;
 class Printer;
@@ -22,10 +23,11 @@ using RandomFactory = std::function<std::unique_ptr<Random>()>;
 // Where the program's boxes open: over the page in charge in the registry.
 DialogOwner PageInCharge(const PageRegistry& pages);
 
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, Printer& printer,
+void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,
                  RandomFactory makeRandom = {});
 // The same for callers that never print (tests of pages without printing):
 // pages that print use a printer of their own, the program's real one.
-void DefinePages(PageRegistry& pages, NetworkState& net, Dialogs& dialogs, RandomFactory makeRandom = {});
+void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs,
+                 RandomFactory makeRandom = {});
 
 }  // namespace vantorelle

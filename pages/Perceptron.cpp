@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
+#include "PageMemory.h"
 #include "PageRegistry.h"
 #include "Response.h"
 #include "SystemTexts.h"
@@ -63,10 +64,11 @@ bool MovesSlider(int key)
 
 }  // namespace
 
-Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, std::unique_ptr<Random> random,
-                       QWidget* parent)
+Perceptron::Perceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages,
+                       std::unique_ptr<Random> random, QWidget* parent)
     : ScrollPage(Design, parent),
       net(net),
+      memory(memory),
       dialogs(dialogs),
       messages(dialogs),
       pages(pages),
@@ -149,7 +151,7 @@ void Perceptron::loadStep()
     ui.StopTraining->setToolTip(tr("Ends the run after the current epoch (Esc)"));
     ui.StopTraining->hide();
 
-    if (net.FreshStart == 1)
+    if (net.FreshStart)
         SizeUnitsAndWeights(net);
     SetDefaultSettings(net);
     ui.OptionDelta_0->setChecked(true);
@@ -167,9 +169,9 @@ void Perceptron::loadStep()
 
 void Perceptron::connectHandlers()
 {
-    connect(ui.OptionDelta_0, &QRadioButton::clicked, this, [this] { chooseRule(RuleDelta); });
-    connect(ui.OptionDelta_1, &QRadioButton::clicked, this, [this] { chooseRule(RuleGradient); });
-    connect(ui.OptionDelta_2, &QRadioButton::clicked, this, [this] { chooseRule(RuleTarvik); });
+    connect(ui.OptionDelta_0, &QRadioButton::clicked, this, [this] { chooseRule(RuleKind::Delta); });
+    connect(ui.OptionDelta_1, &QRadioButton::clicked, this, [this] { chooseRule(RuleKind::Gradient); });
+    connect(ui.OptionDelta_2, &QRadioButton::clicked, this, [this] { chooseRule(RuleKind::Tarvik); });
     connect(ui.OptionRandom, &QRadioButton::clicked, this, [this] { this->net.RandomizeOrder = true; });
     connect(ui.OptionNotRandom, &QRadioButton::clicked, this, [this] { this->net.RandomizeOrder = false; });
     connect(ui.OptionFreeze, &QRadioButton::clicked, this, [this] { this->net.FreezeThresholds = true; });
@@ -230,7 +232,7 @@ void Perceptron::activationStep()
     if (isTraining())
         return;
 
-    if (net.ContinueFromTests == 1) {
+    if (memory.ContinueFromTests) {
         if (NetworkMatchesPatterns(net))
             EvaluateTrainingSet(net);
     } else {
@@ -239,7 +241,7 @@ void Perceptron::activationStep()
     ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
 
-    if (net.FreshStart != 1) {
+    if (!net.FreshStart) {
         setBackground(ui.Picture1_3, QApplication::palette().color(QPalette::Button));
         writeStatus(TrainedLines(net, locale));
     }
@@ -252,15 +254,15 @@ void Perceptron::writeSettingsLines()
     auto number = [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); };
     ui.MaxWtLabel->setText(QStringLiteral("Maximum Weight = ") + number(net.WeightMax));
     ui.MinWtLabel->setText(QStringLiteral("Minimum Weight = ") + number(net.WeightMin));
-    ui.WtSignLabel->setText(QStringLiteral("Weight Sign = ") + QString::fromStdString(net.WeightSign));
+    ui.WtSignLabel->setText(QStringLiteral("Weight Sign = ") + QString::fromLatin1(SignName(net.WeightSign)));
     ui.MaxBiasLabel->setText(QStringLiteral("Maximum Threshold = ") + number(net.ThresholdMax));
     ui.MinBiasLabel->setText(QStringLiteral("Minimum Threshold = ") + number(net.ThresholdMin));
-    ui.BiasSignLabel->setText(QStringLiteral("Threshold Sign = ") + QString::fromStdString(net.ThresholdSign));
+    ui.BiasSignLabel->setText(QStringLiteral("Threshold Sign = ") + QString::fromLatin1(SignName(net.ThresholdSign)));
 }
 
 // handlers
 
-void Perceptron::chooseRule(const char* rule)
+void Perceptron::chooseRule(RuleKind rule)
 {
     net.LearningRule = rule;
     ui.LRateBox->setText(boxText(defaults::RateText(rule)));

@@ -21,6 +21,7 @@
 namespace vantorelle {
 
 struct NetworkState;
+struct PageMemory;
 class Dialogs;
 class PageRegistry;
 
@@ -32,7 +33,7 @@ public:
 
     // random: where start weights and the pattern order come from; none means
     // a generator seeded from the clock.
-    Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, std::unique_ptr<Random> random = {},
+    Perceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages, std::unique_ptr<Random> random = {},
                QWidget* parent = nullptr);
     ~Perceptron() override;
 
@@ -72,7 +73,7 @@ private:
     bool accept(const Refusal& refusal);
     void setRunButtonsVisible(bool visible);
 
-    void chooseRule(const char* rule);
+    void chooseRule(RuleKind rule);
     void lRateSliderMoved(int value);
     void minErrorSliderMoved();
     void stopBoxClicked();
@@ -88,6 +89,7 @@ private:
 
     Ui::Perceptron ui;
     NetworkState& net;
+    PageMemory& memory;
     Dialogs& dialogs;
     DialogMessages messages;
     PageRegistry& pages;

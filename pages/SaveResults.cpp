@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include "PageMemory.h"
 #include "Dialogs.h"
 #include "FileBrowser.h"
 #include "NetworkState.h"
@@ -51,8 +52,8 @@ QString ReportFileName(const QString& typed)
     return typed.endsWith(QStringLiteral(".txt"), Qt::CaseSensitive) ? typed : typed + QStringLiteral(".txt");
 }
 
-SaveResults::SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent)
-    : ScrollPage(Design, parent), net(net), dialogs(dialogs), messages(dialogs)
+SaveResults::SaveResults(NetworkState& net, PageMemory& memory, Dialogs& dialogs, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), memory(memory), dialogs(dialogs), messages(dialogs)
 {
     ui.setupUi(this);
 
@@ -77,8 +78,8 @@ SaveResults::SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
 
     // A file chosen on an earlier visit is still the one "Save The File" writes.
-    if (!net.ResultsFilePath.empty())
-        ui.FileNameLabel->setText(QFileInfo(QFile::decodeName(net.ResultsFilePath.c_str())).fileName());
+    if (!memory.ResultsFilePath.empty())
+        ui.FileNameLabel->setText(QFileInfo(QFile::decodeName(memory.ResultsFilePath.c_str())).fileName());
 
     finishLoad();
 }
@@ -93,7 +94,7 @@ void SaveResults::fileClicked(const QString& name)
     if (name.isEmpty())
         return;
     ui.FileNameLabel->setText(name);
-    net.ResultsFilePath = LocalPath(ui.File1->filePath(name));
+    memory.ResultsFilePath = LocalPath(ui.File1->filePath(name));
 }
 
 std::optional<QString> SaveResults::acceptedName(const QString& typed, const QString& name, const QString& what)
@@ -151,14 +152,14 @@ void SaveResults::createFilename()
     const QString typed = QString::fromStdString(answer.value_or(std::string()));
     if (typed.isEmpty()) {
         // An empty or cancelled answer leaves no file chosen; the label keeps its text.
-        net.ResultsFilePath.clear();
+        memory.ResultsFilePath.clear();
         return;
     }
     const auto name = acceptedName(typed, ReportFileName(typed), QStringLiteral("file"));
     if (!name)
         return;
     ui.FileNameLabel->setText(*name);
-    net.ResultsFilePath = LocalPath(ui.File1->filePath(*name));
+    memory.ResultsFilePath = LocalPath(ui.File1->filePath(*name));
 }
 
 ReportSections SaveResults::sections() const
@@ -171,12 +172,12 @@ ReportSections SaveResults::sections() const
 
 void SaveResults::saveFile()
 {
-    if (net.ResultsFilePath.empty()) {
+    if (memory.ResultsFilePath.empty()) {
         dialogs.Show(ErrorReport("No file has been chosen to save to.\rClick a file in the list or use \"Create A "
                                  "New Filename\" first."));
         return;
     }
-    const QString path = QFile::decodeName(net.ResultsFilePath.c_str());
+    const QString path = QFile::decodeName(memory.ResultsFilePath.c_str());
     // Every existing file is asked about, hidden ones too: nothing is replaced unasked.
     if (QFileInfo(path).isFile()) {
         MessageBoxRequest question{"File already exists -- overwrite it?", "Pre-existing Filename", BoxIcon::Question,
@@ -186,7 +187,7 @@ void SaveResults::saveFile()
     }
 
     ReportRequest request;
-    request.path = net.ResultsFilePath;
+    request.path = memory.ResultsFilePath;
     request.sections = sections();
     reportName = QFileInfo(path).fileName().toStdString();
     const QtSystemTexts system;

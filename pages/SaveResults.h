@@ -2,7 +2,7 @@
 // The save-results page, opened from the testing hub: the user browses to a
 // folder (or creates one), picks a "*.txt" file or types a new name, ticks the
 // sections wanted and writes the text results report. The chosen file stays
-// in the network state's `ResultsFilePath` across visits, so a second visit
+// in the pages' memory (`ResultsFilePath`) across visits, so a second visit
 // can save to it again at once.
 //
 // Names are checked before they become paths: a typed file or folder name
@@ -24,6 +24,7 @@ class QListWidgetItem;
 namespace vantorelle {
 
 struct NetworkState;
+struct PageMemory;
 class Dialogs;
 
 class SaveResults : public ScrollPage, private ReportObserver {
@@ -32,7 +33,7 @@ class SaveResults : public ScrollPage, private ReportObserver {
 public:
     static constexpr DesignSize Design{10635, 9405};
 
-    SaveResults(NetworkState& net, Dialogs& dialogs, QWidget* parent = nullptr);
+    SaveResults(NetworkState& net, PageMemory& memory, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The Check1 box of a section index (0 to 6).
     QCheckBox* check(int index) const;
@@ -52,6 +53,7 @@ private:
 
     Ui::SaveResults ui;
     NetworkState& net;
+    PageMemory& memory;
     Dialogs& dialogs;
     DialogMessages messages;
     // The status line names the file being written, whichever line of the list is selected.

@@ -51,7 +51,7 @@ void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
     PageFonts::set(c.exitButton, PageFonts::exitButton());
 
     // The load step: the sign is "Both" at once, the sliders follow the boxes.
-    settings.sign = SignBoth;
+    settings.sign = StartSign::Both;
     rememberWritten();
     c.signs[0]->setChecked(true);
     placeSliders();
@@ -62,9 +62,9 @@ void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
             box->setText(QString::fromStdString(FormatGeneral(static_cast<double>(value) / 100.0, locale)));
         });
     }
-    const char* signs[3] = {SignBoth, SignPos, SignNeg};
+    const StartSign signs[3] = {StartSign::Both, StartSign::Pos, StartSign::Neg};
     for (int i = 0; i < 3; ++i) {
-        const std::string sign = signs[i];
+        const StartSign sign = signs[i];
         connect(c.signs[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, sign] {
                     settings.sign = sign;
@@ -158,7 +158,7 @@ void StartRangePage::useDefaults()
 {
     settings.min = 0;
     settings.max = kind->defaultMax;
-    settings.sign = SignBoth;
+    settings.sign = StartSign::Both;
     decided = true;
     close();
 }

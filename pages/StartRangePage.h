@@ -33,7 +33,7 @@ public:
     struct Settings {
         double& min;
         double& max;
-        std::string& sign;
+        StartSign& sign;
     };
     struct Controls {
         QLineEdit* maxBox;
@@ -68,12 +68,12 @@ private:
     // What a title-bar close puts back.
     double openedMin;
     double openedMax;
-    std::string openedSign;
+    StartSign openedSign;
     // What this page last wrote (or found), to tell whether another page
     // has changed the settings meanwhile.
     double lastMin;
     double lastMax;
-    std::string lastSign;
+    StartSign lastSign;
     void rememberWritten();
     bool decided = false;  // closed by one of its buttons
 };

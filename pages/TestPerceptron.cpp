@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
+#include "PageMemory.h"
 #include "PageRegistry.h"
 #include "ScrollPage.h"
 #include "WorkbookExport.h"
@@ -31,9 +32,9 @@ void ShowPlain(Dialogs& dialogs, const QString& text)
 
 }  // namespace
 
-TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer,
-                               QWidget* parent)
-    : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
+TestPerceptron::TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages,
+                               WorkbookViewer* viewer, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), memory(memory), dialogs(dialogs), pages(pages)
 {
     ui.setupUi(this);
     for (QWidget* caption : std::initializer_list<QWidget*>{ui.Label5, ui.Label4, ui.Label1, ui.TestList,
@@ -61,7 +62,7 @@ TestPerceptron::TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry
                                                       QList<QWidget*>{ui.TestList, ui.ContinueList, ui.Command2});
 
     // The load step.
-    net.ContinueFromTests = 0;
+    memory.ContinueFromTests = false;
     ui.ExcelProgressBar->hide();
     finishLoad();
 }
@@ -115,13 +116,13 @@ void TestPerceptron::continueChosen(int position)
     case 0:
         // The set-up page under the hub comes back; it holds the user's
         // settings and the generator, so it is not made anew.
-        net.FreshStart = 1;
+        net.FreshStart = true;
         pages.open(QStringLiteral("Perceptron"));
         close();
         break;
     case 1:
-        net.FreshStart = 0;
-        net.ContinueFromTests = 1;
+        net.FreshStart = false;
+        memory.ContinueFromTests = true;
         // The training page becomes active and recomputes at once, even when
         // a probe or graph page was in front more recently.
         pages.open(QStringLiteral("Perceptron"));
@@ -134,7 +135,7 @@ void TestPerceptron::continueChosen(int position)
         close();
         break;
     case 3:
-        net.FreshStart = 0;
+        net.FreshStart = false;
         pages.open(QStringLiteral("Generalize"));
         break;
     default: noMethodSelected(); break;

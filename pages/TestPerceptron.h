@@ -17,6 +17,7 @@ class QListWidget;
 namespace vantorelle {
 
 struct NetworkState;
+struct PageMemory;
 class Dialogs;
 class PageRegistry;
 class WorkbookExport;
@@ -30,7 +31,7 @@ public:
 
     // `viewer` says where workbooks go and opens them; without one the hub
     // uses the desktop's, with a folder of its own.
-    TestPerceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer = nullptr,
+    TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer = nullptr,
                    QWidget* parent = nullptr);
     ~TestPerceptron() override;
 
@@ -48,6 +49,7 @@ private:
 
     Ui::TestPerceptron ui;
     NetworkState& net;
+    PageMemory& memory;
     Dialogs& dialogs;
     PageRegistry& pages;
     std::unique_ptr<WorkbookViewer> ownViewer;

@@ -114,9 +114,9 @@ NetworkSnapshot TakeSnapshot(const NetworkState& net)
     return snapshot;
 }
 
-UnitKind DrawnUnitKind(const std::string& rule)
+UnitKind DrawnUnitKind(RuleKind rule)
 {
-    const UnitKind kind = UnitKindForRule(RuleKindFromName(rule));
+    const UnitKind kind = UnitKindForRule(rule);
     return kind == UnitKind::None ? UnitKind::Binary : kind;
 }
 

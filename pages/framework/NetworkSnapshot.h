@@ -36,7 +36,7 @@ struct SnapshotPatterns {
     long NumResponses = 0;
     Matrix InputPatterns;   // pattern x input
     Matrix DesiredOutputs;  // pattern x output
-    std::string LearningRule;
+    RuleKind LearningRule = RuleKind::None;
     double MinError = 0;
 };
 
@@ -81,6 +81,6 @@ NetworkSnapshot TakeSnapshot(const NetworkState& net);
 
 // The unit kind the pictures draw for a rule: the one the rule trains (Delta:
 // step, Gradient: sigmoid, Tarvik: Gaussian), a step unit for an unknown rule.
-UnitKind DrawnUnitKind(const std::string& rule);
+UnitKind DrawnUnitKind(RuleKind rule);
 
 }  // namespace vantorelle

@@ -3,12 +3,14 @@
 #include "Options.h"
 
 using namespace vantorelle::cli;
+using vantorelle::RuleKind;
+using vantorelle::StartSign;
 
 TEST(Options, DefaultsAndEveryOption)
 {
     ParseResult d = ParseOptions({"and.net"});
     ASSERT_TRUE(d.error.empty()) << d.error;
-    EXPECT_EQ(d.options.rule, "Delta");
+    EXPECT_EQ(d.options.rule, RuleKind::Delta);
     EXPECT_EQ(d.options.epochs.text, "1000");
     EXPECT_EQ(d.options.printEvery.text, "100");
     EXPECT_TRUE(d.options.epochLimit && d.options.hitStop);
@@ -21,7 +23,7 @@ TEST(Options, DefaultsAndEveryOption)
     ASSERT_TRUE(r.error.empty()) << r.error;
     const Options& o = r.options;
     EXPECT_EQ(o.trainingFile, "x.net");
-    EXPECT_EQ(o.rule, "Tarvik");
+    EXPECT_EQ(o.rule, RuleKind::Tarvik);
     EXPECT_EQ(o.rate->text, "0.2");
     EXPECT_EQ(o.epochs.text, "50");
     EXPECT_EQ(o.epochs.value, 50);  // read once, here
@@ -31,9 +33,9 @@ TEST(Options, DefaultsAndEveryOption)
     EXPECT_EQ(o.minError.text, "0.1");
     EXPECT_TRUE(o.fileOrder && o.freezeThresholds && o.quiet);
     EXPECT_EQ(o.weights.min, 0.2);
-    EXPECT_EQ(o.weights.sign, "Pos");
+    EXPECT_EQ(o.weights.sign, StartSign::Pos);
     EXPECT_EQ(o.thresholds.max, 0.2);
-    EXPECT_EQ(o.thresholds.sign, "Neg");
+    EXPECT_EQ(o.thresholds.sign, StartSign::Neg);
     EXPECT_EQ(*o.seed, 17u);
     EXPECT_EQ(o.continueEpochs->text, "20");
     EXPECT_EQ(*o.testFile, "y.net");

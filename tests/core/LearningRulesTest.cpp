@@ -199,6 +199,11 @@ TEST(Rules, NamesAndKinds)
     EXPECT_EQ(RuleKindFromName("Gradient"), RuleKind::Gradient);
     EXPECT_EQ(RuleKindFromName("Tarvik"), RuleKind::Tarvik);
     EXPECT_EQ(RuleKindFromName("delta"), RuleKind::None);  // identifiers compare exactly
+    for (RuleKind rule : {RuleKind::None, RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik})
+        EXPECT_EQ(RuleKindFromName(RuleName(rule)), rule);
+    for (StartSign sign : {StartSign::None, StartSign::Pos, StartSign::Neg, StartSign::Both})
+        EXPECT_EQ(StartSignFromName(SignName(sign)), sign);
+    EXPECT_EQ(StartSignFromName("both"), StartSign::None);
     EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Delta)), "Binary");
     EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Gradient)), "IntDev");
     EXPECT_STREQ(UnitKindName(UnitKindForRule(RuleKind::Tarvik)), "Value");

@@ -32,28 +32,28 @@ using Engine = Fixture;
 
 TEST_F(Settings, DefaultsAreCopiedAndTheRunButtonsHidden)
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     panel.boxes = {"1000", "0.50", "100", "0.02", true, false};
     ASSERT_TRUE(ValidateSettings(net, host));
     EXPECT_EQ(net.LearningRate, 0.5);
     EXPECT_EQ(net.PrintSweeps, 100);
     EXPECT_EQ(net.MinError, 0.02);
     EXPECT_EQ(net.EpochLimit, 1000);
-    EXPECT_EQ(net.StopAtMaxEpochs, 1);
-    EXPECT_EQ(net.StopWhenAllHits, 0);
+    EXPECT_TRUE(net.StopAtMaxEpochs);
+    EXPECT_FALSE(net.StopWhenAllHits);
     EXPECT_TRUE(panel.warnings.empty());
 }
 
 TEST_F(Settings, HalvesRoundToEvenAndAnEmptyHitBoxKeepsTheOldCriterion)
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     net.MinError = 0.3;
     panel.boxes = {"2.5", "1", "4.5", "", true, true};
     ASSERT_TRUE(ValidateSettings(net, host));
     EXPECT_EQ(net.EpochLimit, 2);
     EXPECT_EQ(net.PrintSweeps, 4);
     EXPECT_EQ(net.MinError, 0.3);
-    net.FreshStart = 0;
+    net.FreshStart = false;
     net.EpochCount = 1200;
     panel.boxes.Sweeps = "500";
     ASSERT_TRUE(ValidateSettings(net, host));
@@ -76,7 +76,7 @@ TEST_F(Settings, TheThreeWarningsAndTheirCorrections)
     EXPECT_TRUE(panel.boxes.StopAtMaxEpochs && panel.boxes.StopWhenAllHits);
     EXPECT_EQ(panel.warnings.back(),
               "No stopping method set|At least one box for method of ending training must be checked.");
-    EXPECT_EQ(net.StopAtMaxEpochs, 0);  // copied before the check failed
+    EXPECT_FALSE(net.StopAtMaxEpochs);  // copied before the check failed
 
     panel.boxes = {"10", "-0.2", "100", "0.01", true, true};
     EXPECT_FALSE(ValidateSettings(net, host));
@@ -145,7 +145,7 @@ TEST_F(Settings, AGermanRateWithAPointIsRefusedNotReadAsThree)
 
 TEST_F(Engine, HistoryRowsWithTheRepeatedLastRecord)
 {
-    net.LearningRule = "Gradient";
+    net.LearningRule = RuleKind::Gradient;
     panel.boxes = {"1000", "0.5", "100", "0.01", true, false};
     StartTraining(net, host);
     EXPECT_EQ(net.EpochCount, 1000);
@@ -187,7 +187,7 @@ TEST_F(Engine, EveryEpochDisplayedLeavesBoxThreeOutAtEpochOne)
 
 TEST_F(Engine, FinalDisplayLinesAndColours)
 {
-    net.LearningRule = "Delta";
+    net.LearningRule = RuleKind::Delta;
     panel.boxes = {"1000", "0.5", "100", "0.01", true, true};
     StartTraining(net, host);
     ASSERT_EQ(net.Hits, 4);  // AND is learnable
@@ -271,7 +271,7 @@ TEST_F(Engine, ANewHistoryFromTheCurrentWeights)
     ASSERT_TRUE(StartTraining(net, host));
     const Matrix trained = net.Weights;
     const double sseBefore = TrainingSetSSE(net);
-    net.FreshStart = 0;
+    net.FreshStart = false;
     net.EpochCount = 0;
     panel.boxes.Sweeps = "5";
     ASSERT_TRUE(ContinueTraining(net, host));
@@ -299,9 +299,9 @@ TEST_F(Engine, AllHitsInTheFirstEpochStopAfterOne)
 {
     // Weights 1 and thresholds -1.5 already compute AND; rate 0 keeps them.
     net.WeightMin = net.WeightMax = 1;
-    net.WeightSign = "Pos";
+    net.WeightSign = StartSign::Pos;
     net.ThresholdMin = net.ThresholdMax = -1.5;
-    net.ThresholdSign = "Neg";
+    net.ThresholdSign = StartSign::Neg;
     panel.boxes = {"100", "0", "10", "0.01", true, true};
     StartTraining(net, host);
     EXPECT_EQ(net.EpochCount, 1);
@@ -359,7 +359,7 @@ TEST_F(Engine, NonFiniteWeightsEndTheRunWithAMessage)
 TEST_F(Engine, ValueRuleOverflowIsReportedOncePerRunAndTrainingGoesOn)
 {
     net = vantorelle::testing::MakeNetwork({{1e200}, {1}}, {{1}, {0}});
-    net.LearningRule = "Tarvik";
+    net.LearningRule = RuleKind::Tarvik;
     net.WeightMin = net.WeightMax = 1e-200;
     panel.boxes = {"20", "1e200", "5", "0.01", true, false};
     StartTraining(net, host);
@@ -373,7 +373,7 @@ TEST_F(Engine, ValueRuleOverflowIsReportedOncePerRunAndTrainingGoesOn)
 
 TEST_F(Engine, SameSeedSameBits)
 {
-    for (const char* rule : {"Delta", "Gradient", "Tarvik"}) {
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
         NetworkState a = MakeXor(), b = MakeXor();
         a.LearningRule = b.LearningRule = rule;
         RecordingHost pa, pb;

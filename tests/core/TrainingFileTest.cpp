@@ -84,11 +84,11 @@ TEST(TrainingFile, ReadingLeavesUnitsWeightsSettingsAndResultsAlone)
     NetworkState net = Previous();
     SizeUnitsAndWeights(net);
     net.Weights(1, 1) = 0.25;
-    net.LearningRule = "Gradient";
+    net.LearningRule = RuleKind::Gradient;
     net.EpochCount = 17;
     ASSERT_TRUE(ReadTrainingFile(net, Data("line_breaks_only.net")).ok);
     EXPECT_EQ(net.Weights(1, 1), 0.25);
-    EXPECT_EQ(net.LearningRule, "Gradient");
+    EXPECT_EQ(net.LearningRule, RuleKind::Gradient);
     EXPECT_EQ(net.EpochCount, 17);
     EXPECT_EQ(net.TrainingFileName, "xor.net");  // the caller names the file
 }

@@ -63,7 +63,7 @@ TEST_P(LargestFileTest, ReadTrainedProbedReportedAndExported)
     net.TrainingFileName = "largest.net";
     SizeUnitsAndWeights(net);
     SetDefaultSettings(net);
-    net.LearningRule = sizes.rule;
+    net.LearningRule = RuleKindFromName(sizes.rule);
 
     RecordingHost panel;
     panel.boxes = {"3", "0.1", "1", "0.01", true, false};

@@ -40,10 +40,10 @@ TEST_P(OverflowTest, RunEndsInOrderAndEverythingStillWrites)
     // weights of both signs, at a rate of 1e300: any rule's step overflows.
     NetworkState net = MakeNetwork({{1e300, -1e300}, {1e300, -1e300}, {1, 1}}, {{1, 0}, {0, 1}, {1, 1}});
     net.TrainingFileName = "overflow.net";
-    net.LearningRule = GetParam();
+    net.LearningRule = RuleKindFromName(GetParam());
     net.WeightMin = 1e300;
     net.WeightMax = 1e307;
-    net.WeightSign = "Both";
+    net.WeightSign = StartSign::Both;
     RecordingHost panel;
     panel.boxes = {"50", "1e300", "1", "0.01", true, false};
     MersenneRandom random{7};

@@ -18,6 +18,7 @@
 
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "PrintingQt.h"
 #include "QtDialogs.h"
@@ -91,7 +92,7 @@ protected:
         net.TrainingFileName = "and.net";
         SizeUnitsAndWeights(net);
         SetDefaultSettings(net);
-        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(5); });
+        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(5); });
     }
     void TearDown() override
     {
@@ -126,6 +127,8 @@ protected:
     }
 
     NetworkState net;
+
+    PageMemory memory;
     PageRegistry pages;
     QtDialogs dialogs{PageInCharge(pages)};
     QtSaveFileDialog files{PageInCharge(pages)};

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "Generalize.h"
 #include "HubFixture.h"
 
 namespace vantorelle {
@@ -88,6 +89,7 @@ protected:
     QString previousFolder;
     Matrix weights;
     ScrollPage* page = nullptr;
+    Generalize* generalize() const { return qobject_cast<Generalize*>(page); }
 };
 
 TEST_F(GeneralizeTest, OpensBrowsingTheWorkingFolderWithTheFileRowsHidden)
@@ -106,14 +108,14 @@ TEST_F(GeneralizeTest, OpensBrowsingTheWorkingFolderWithTheFileRowsHidden)
 
 TEST_F(GeneralizeTest, MatchingFileIsShownThenReadKeepingTheWeights)
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     doubleClickFile("six_patterns.net");
     EXPECT_EQ(box(0), QStringLiteral("six_patterns.net"));
     EXPECT_EQ(box(1), QStringLiteral("1"));
     EXPECT_EQ(box(2), QStringLiteral("2"));
     EXPECT_EQ(box(3), QStringLiteral("6"));
     EXPECT_TRUE(control<QWidget>(page, "OutputText_3")->isVisible());
-    EXPECT_FALSE(net.GeneralizeMismatch);
+    EXPECT_FALSE(generalize()->mismatch());
     expectAndStill();  // the check reads nothing into the network
 
     press(page, "ReadNewFile");
@@ -123,7 +125,7 @@ TEST_F(GeneralizeTest, MatchingFileIsShownThenReadKeepingTheWeights)
     EXPECT_EQ(net.NumResponses, 6);
     EXPECT_EQ(net.InputPatterns(5, 1), 0.5);
     EXPECT_EQ(net.DesiredOutputs(6, 1), 1);
-    EXPECT_EQ(net.FreshStart, 0);
+    EXPECT_FALSE(net.FreshStart);
     EXPECT_EQ(net.EpochCount, 0);
     EXPECT_EQ(net.Weights(1, 1), weights(1, 1));
     EXPECT_EQ(net.Weights(2, 1), weights(2, 1));
@@ -134,7 +136,7 @@ TEST_F(GeneralizeTest, MismatchingFileIsRefusedUntilAMatchingOneIsChecked)
 {
     dialogs.expect(Critical(Mismatch));
     doubleClickFile("letters.net");
-    EXPECT_TRUE(net.GeneralizeMismatch);
+    EXPECT_TRUE(generalize()->mismatch());
     EXPECT_EQ(box(2), QStringLiteral("35"));
     dialogs.expect(Critical(NotInput));
     press(page, "ReadNewFile");
@@ -150,7 +152,7 @@ TEST_F(GeneralizeTest, MismatchingFileIsRefusedUntilAMatchingOneIsChecked)
     expectAndStill();
 
     doubleClickFile("or.net");
-    EXPECT_FALSE(net.GeneralizeMismatch);
+    EXPECT_FALSE(generalize()->mismatch());
     press(page, "ReadNewFile");
     ASSERT_TRUE(pageGone());
     EXPECT_EQ(net.TrainingFileName, "or.net");
@@ -175,7 +177,7 @@ TEST_F(GeneralizeTest, UnreadableFilesGetTheReadersMessageAndChangeNothing)
     doubleClickFile("ends_inside_header.net");
     dialogs.verifyDone();
     EXPECT_FALSE(control<QWidget>(page, "OutputText_0")->isVisible());
-    EXPECT_FALSE(net.GeneralizeMismatch);
+    EXPECT_FALSE(generalize()->mismatch());
 
     // A sound header over a file that ends too early: the check passes, the read does not.
     doubleClickFile("ends_inside_patterns.net");

@@ -13,6 +13,7 @@
 #include "CapturingPrinter.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
@@ -30,7 +31,7 @@ protected:
         const ReadResult read = ReadTrainingFile(net, VANTORELLE_EXAMPLES "/and.net");
         ASSERT_TRUE(read.ok) << read.message;
         net.TrainingFileName = "and.net";
-        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(5); });
+        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(5); });
     }
 
     void TearDown() override
@@ -97,6 +98,8 @@ protected:
     }
 
     NetworkState net;
+
+    PageMemory memory;
     ScriptedDialogs dialogs;
     CapturingPrinter printer;
     PageRegistry pages;

@@ -20,6 +20,7 @@
 #include "LoadFile.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "ScriptedDialogs.h"
 #include "TrainingFile.h"
@@ -47,7 +48,7 @@ protected:
         // The page starts in the working folder.
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        DefinePages(pages, net, dialogs);
+        DefinePages(pages, net, memory, dialogs);
         page = pages.open(QStringLiteral("LoadFile"));
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
@@ -122,6 +123,7 @@ protected:
     QTemporaryDir folder;
     QString previousFolder;
     NetworkState net;
+    PageMemory memory;
     ScriptedDialogs dialogs;
     PageRegistry pages;
     ScrollPage* page = nullptr;
@@ -283,9 +285,9 @@ TEST_F(LoadFileTest, DriveThatCannotBeReadShowsAMessageAndKeepsTheFolder)
 TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
 {
     doubleClickFile(QStringLiteral("and.net"));
-    net.FreshStart = 0;
+    net.FreshStart = false;
     QTest::mouseClick(control<QPushButton>(QStringLiteral("NextPage")), Qt::LeftButton);
-    EXPECT_EQ(net.FreshStart, 1);
+    EXPECT_TRUE(net.FreshStart);
     EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("Perceptron")});
     ScrollPage* setUp = pages.find(QStringLiteral("Perceptron"));
     ASSERT_NE(setUp, nullptr);

@@ -33,6 +33,7 @@
 #include "NetworkState.h"
 #include "NetworkView.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
 #include "Random.h"
@@ -191,7 +192,7 @@ protected:
     }
 
     // Trains the file's network as "Start Training" would, with a fixed seed.
-    void train(const char* file, const char* rule, const char* epochs = "1000")
+    void train(const char* file, RuleKind rule, const char* epochs = "1000")
     {
         read(file);
         SizeUnitsAndWeights(net);
@@ -246,6 +247,8 @@ protected:
     }
 
     NetworkState net;
+
+    PageMemory memory;
     ScriptedDialogs dialogs;
     CapturingPrinter printer;
     AnsweringSaveDialog files;
@@ -257,7 +260,7 @@ protected:
 
 TEST_F(NetworkViewTest, TrainedAndAnswersOneAroundOneOneAndZeroAroundTheOrigin)
 {
-    train("and.net", RuleDelta);
+    train("and.net", RuleKind::Delta);
     ASSERT_EQ(net.Hits, net.NumResponses);
     NetworkView* view = openView();
     EXPECT_TRUE(control<QLabel>(view, "FileLabel")
@@ -289,7 +292,7 @@ TEST_F(NetworkViewTest, TrainedAndAnswersOneAroundOneOneAndZeroAroundTheOrigin)
 
 TEST_F(NetworkViewTest, XorUnderTheGaussianRuleShowsItsBandAndTheStepRuleItsMisses)
 {
-    train("xor.net", RuleTarvik);
+    train("xor.net", RuleKind::Tarvik);
     ASSERT_EQ(net.Hits, net.NumResponses) << "the Gaussian unit learns XOR";
     NetworkView* view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
@@ -318,7 +321,7 @@ TEST_F(NetworkViewTest, XorUnderTheGaussianRuleShowsItsBandAndTheStepRuleItsMiss
     // The step rule cannot learn it: the picture rings the patterns it misses.
     view->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    train("xor.net", RuleDelta, "200");
+    train("xor.net", RuleKind::Delta, "200");
     ASSERT_LT(net.Hits, net.NumResponses);
     view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);
@@ -346,15 +349,15 @@ TEST_F(NetworkViewTest, PlaneOnScreenIsShadedAfreshOnlyWhenTheWeightsChange)
     const auto patterns = CopyPatterns(net);
 
     // The screen's table of activations gives the picture of every pixel worked out.
-    for (const char* rule : {RuleDelta, RuleGradient, RuleTarvik}) {
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
         net.LearningRule = rule;
         plane->setSnapshot(std::make_shared<const NetworkSnapshot>(TakeSnapshot(net)));
-        EXPECT_LE(LargestDifference(OnScreen(plane), plane->picture()), 4) << rule;
+        EXPECT_LE(LargestDifference(OnScreen(plane), plane->picture()), 4) << RuleName(rule);
     }
 
     // New weights during a run: shaded afresh, the axes and legend kept.
-    net.LearningRule = RuleDelta;
-    ASSERT_EQ(patterns->LearningRule, RuleDelta);
+    net.LearningRule = RuleKind::Delta;
+    ASSERT_EQ(patterns->LearningRule, RuleKind::Delta);
     plane->setSnapshot(DuringRun(net, patterns));
     ASSERT_TRUE(RepaintsDone(unitBox));
     const QPointF corner = plane->toPixel(1.1, 1.1);
@@ -728,7 +731,7 @@ TEST_F(NetworkViewTest, CurveKeepsEachPixelColumnsHighestAndLowestPoint)
 
 TEST_F(NetworkViewTest, EveryTabFollowsTheFileReadAfterARun)
 {
-    train("and.net", RuleDelta);
+    train("and.net", RuleKind::Delta);
     NetworkView* view = openView();
     auto* tabs = control<QTabWidget>(view, "ViewTabs");
     auto* line = control<QLabel>(view, "FileLabel");
@@ -758,7 +761,7 @@ TEST_F(NetworkViewTest, EveryTabFollowsTheFileReadAfterARun)
     showsNoResults("letters.net's units sized");
 
     // A file of the same sizes: the state cannot tell, the view has seen the results under and.net.
-    train("and.net", RuleDelta);
+    train("and.net", RuleKind::Delta);
     view->activationStep();
     ASSERT_FALSE(curve->points().empty());
     read("or.net");
@@ -775,7 +778,7 @@ TEST_F(NetworkViewTest, EveryTabFollowsTheFileReadAfterARun)
     showsNoResults("or.net read for generalization");
 
     // A run brings results of its own.
-    train("or.net", RuleDelta);
+    train("or.net", RuleKind::Delta);
     view->activationStep();
     EXPECT_FALSE(curve->points().empty());
     EXPECT_TRUE(line->text().startsWith(QStringLiteral("or.net:")));
@@ -844,7 +847,7 @@ TEST_F(NetworkViewTest, PicturesFillTheirFrames)
 
 TEST_F(NetworkViewTest, PrintsAndSavesThePictureOnTheCurrentTab)
 {
-    train("and.net", RuleDelta);
+    train("and.net", RuleKind::Delta);
     NetworkView* view = openView();
     QTest::mouseClick(control<QPushButton>(view, "PrintView"), Qt::LeftButton);
     ASSERT_EQ(printer.documents.size(), 1u);
@@ -900,8 +903,8 @@ protected:
     void SetUp() override
     {
         read("letters.net");
-        net.FreshStart = 1;
-        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(11); });
+        net.FreshStart = true;
+        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(11); });
         NetworkViewTest::SetUp();  // the view with this test's save dialog and widths
         setup = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
         ASSERT_NE(setup, nullptr);
@@ -998,7 +1001,7 @@ TEST_F(NetworkViewRunTest, PlaneFollowsARunOfATwoInputFileLoadedAfterTheViewLook
     pages.open(QStringLiteral("Perceptron"));
     read("and.net");  // loaded meanwhile and sized as the set-up page does; the view has not looked since
     SizeUnitsAndWeights(net);
-    net.FreshStart = 1;
+    net.FreshStart = true;
     control<QLineEdit>(setup, "SweepsBox")->setText(QStringLiteral("100000000"));
     auto* plane = control<DecisionView>(view, "DecisionView");
     startAndStop([&] {
@@ -1020,7 +1023,7 @@ TEST_F(NetworkViewTest, PicturesForTheDocumentation)
     const QString folder = qEnvironmentVariable("VANTORELLE_VIEW_SHOTS");
     if (folder.isEmpty())
         GTEST_SKIP() << "VANTORELLE_VIEW_SHOTS names no folder";
-    auto shoot = [&](const char* file, const char* rule, int tab, const char* name) {
+    auto shoot = [&](const char* file, RuleKind rule, int tab, const char* name) {
         train(file, rule, "2000");
         NetworkView* view = openView();
         control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(tab);
@@ -1028,10 +1031,10 @@ TEST_F(NetworkViewTest, PicturesForTheDocumentation)
         view->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    shoot("letters.net", RuleDelta, 0, "network-view-weights.png");
-    shoot("xor.net", RuleTarvik, 1, "network-view-xor-gaussian.png");
-    shoot("xor.net", RuleDelta, 1, "network-view-xor-step.png");
-    shoot("letters.net", RuleGradient, 2, "network-view-error-curve.png");
+    shoot("letters.net", RuleKind::Delta, 0, "network-view-weights.png");
+    shoot("xor.net", RuleKind::Tarvik, 1, "network-view-xor-gaussian.png");
+    shoot("xor.net", RuleKind::Delta, 1, "network-view-xor-step.png");
+    shoot("letters.net", RuleKind::Gradient, 2, "network-view-error-curve.png");
 }
 
 }  // namespace

@@ -30,6 +30,7 @@
 
 #include "NetworkView.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "QtDialogs.h"
 #include "ThroughputHost.h"
@@ -135,14 +136,15 @@ int main(int argc, char* argv[])
         return 2;
     }
     NetworkState net;
+    PageMemory memory;
     const ReadResult read = ReadTrainingFile(net, argv[1]);
     if (!read.ok) {
         std::fprintf(stderr, "%s\n", read.message.c_str());
         return 1;
     }
     net.TrainingFileName = argv[1];
-    net.FreshStart = 1;
-    const RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 6 ? argv[6] : RuleDelta};
+    net.FreshStart = true;
+    const RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 6 ? RuleKindFromName(argv[6]) : RuleKind::Delta};
     const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 5;
     const std::string tabs = argc > 7 ? argv[7] : "012";
     QString trainer = qEnvironmentVariable("VANTORELLE_TRAINER");
@@ -151,7 +153,7 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
+    DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
     auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;
@@ -186,7 +188,7 @@ int main(int argc, char* argv[])
                                         QString::fromStdString(settings.epochs), QStringLiteral("--print-every"),
                                         QString::fromStdString(settings.printEvery), QStringLiteral("--seed"),
                                         QString::number(settings.seed), QStringLiteral("--no-hit-stop"),
-                                        QStringLiteral("--rule"), QString::fromStdString(settings.rule)});
+                                        QStringLiteral("--rule"), QString::fromLatin1(RuleName(settings.rule))});
                 if (!process.waitForFinished(24 * 3600 * 1000) || process.exitCode() != 0) {
                     std::fprintf(stderr, "the trainer %s did not run: %s\n", qPrintable(trainer),
                                  qPrintable(process.errorString()));
@@ -250,7 +252,7 @@ int main(int argc, char* argv[])
     };
     std::printf("%s, %ld epochs, display every %s, %s rule, %d rounds; medians (vs: of the ratios within a round):\n",
                 argv[1], epochs,
-                settings.printEvery.c_str(), settings.rule.c_str(), rounds);
+                settings.printEvery.c_str(), RuleName(settings.rule), rounds);
     std::printf("%-16s %8s %9s %9s %10s %9s %9s %10s %9s\n", "", "wall s", "vs train", "vs page", "epochs/s",
                 "cpu s", "ui cpu s", "ui ms/ref", "snapshots");
     for (int kind : kinds) {

@@ -14,6 +14,7 @@
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
 #include "Random.h"
@@ -50,7 +51,7 @@ class Tour {
 public:
     explicit Tour(const TourVisitor& visit) : visit(visit)
     {
-        DefinePages(pages, net, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); });
+        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); });
     }
     ~Tour()
     {
@@ -353,6 +354,7 @@ private:
 
     const TourVisitor& visit;
     NetworkState net;
+    PageMemory memory;
     TourDialogs dialogs;
     CapturingPrinter printer;
     PageRegistry pages;

@@ -19,6 +19,7 @@
 
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
 #include "RecordingHost.h"
@@ -52,8 +53,8 @@ protected:
         const ReadResult read = ReadTrainingFile(net, std::string(VANTORELLE_EXAMPLES "/") + file);
         ASSERT_TRUE(read.ok) << read.message;
         net.TrainingFileName = file;
-        net.FreshStart = 1;
-        DefinePages(pages, net, dialogs, [] { return std::make_unique<MersenneRandom>(Seed); });
+        net.FreshStart = true;
+        DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(Seed); });
         page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
@@ -124,6 +125,8 @@ protected:
     }
 
     NetworkState net;
+
+    PageMemory memory;
     ScriptedDialogs dialogs;
     PageRegistry pages;
     Perceptron* page = nullptr;
@@ -164,11 +167,11 @@ TEST_F(PerceptronTest, FreshPageShowsTheDefaults)
     for (const char* name : {"StartTraining", "Command2", "Label3", "Line1", "Line6", "SweepsUpDown"})
         EXPECT_TRUE(control<QWidget>(QString::fromLatin1(name))->isVisible()) << name;
 
-    EXPECT_EQ(net.LearningRule, "Delta");
+    EXPECT_EQ(net.LearningRule, RuleKind::Delta);
     EXPECT_TRUE(net.RandomizeOrder);
     EXPECT_FALSE(net.FreezeThresholds);
     EXPECT_EQ(net.WeightMax, 0.1);
-    EXPECT_EQ(net.ThresholdSign, "Both");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Both);
     // The load step sized the network for the file.
     EXPECT_EQ(net.OutputUnits.size(), 2u);
     EXPECT_EQ(net.Weights.Rows(), 2);
@@ -202,15 +205,15 @@ TEST_F(PerceptronTest, FontsFollowThePageConventions)
 TEST_F(PerceptronTest, RuleChoiceSetsTheRateBoxButNotTheSlider)
 {
     choose("OptionDelta_2");
-    EXPECT_EQ(net.LearningRule, "Tarvik");
+    EXPECT_EQ(net.LearningRule, RuleKind::Tarvik);
     EXPECT_EQ(box("LRateBox")->text(), Local("0.10"));
     EXPECT_EQ(slider("LRateSlider")->value(), 50);
     choose("OptionDelta_1");
-    EXPECT_EQ(net.LearningRule, "Gradient");
+    EXPECT_EQ(net.LearningRule, RuleKind::Gradient);
     EXPECT_EQ(box("LRateBox")->text(), Local("0.50"));
     choose("OptionDelta_2");
     choose("OptionDelta_0");
-    EXPECT_EQ(net.LearningRule, "Delta");
+    EXPECT_EQ(net.LearningRule, RuleKind::Delta);
     EXPECT_EQ(box("LRateBox")->text(), Local("0.50"));
     EXPECT_EQ(slider("LRateSlider")->value(), 50);
 }
@@ -289,16 +292,16 @@ TEST_F(PerceptronTest, OptionsWriteTheSettingsAndTheLinesFollowOnActivation)
 
     net.ThresholdMin = 0.2;
     net.ThresholdMax = 0.7;
-    net.ThresholdSign = "Neg";
+    net.ThresholdSign = StartSign::Neg;
     net.WeightMax = 3;
-    net.WeightSign = "Pos";
+    net.WeightSign = StartSign::Pos;
     choose("OptionDefaultBias");
     EXPECT_EQ(net.ThresholdMin, 0);
     EXPECT_EQ(net.ThresholdMax, 0);
-    EXPECT_EQ(net.ThresholdSign, "Both");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Both);
     choose("OptionDefaultWts");
     EXPECT_EQ(net.WeightMax, 0.1);
-    EXPECT_EQ(net.WeightSign, "Both");
+    EXPECT_EQ(net.WeightSign, StartSign::Both);
 
     // The lines follow at once when the page itself changes the values...
     EXPECT_EQ(label("MaxWtLabel")->text(), QStringLiteral("Maximum Weight = ") + Local("0.1"));
@@ -514,7 +517,7 @@ TEST_F(XorTest, EpochStopEndsARunThatNeverHitsAndContinueAddsItsEpochs)
     type("SweepsBox", QStringLiteral("500"));
     train("Continue");
     EXPECT_EQ(net.EpochCount, 1700);
-    EXPECT_EQ(net.FreshStart, 0);
+    EXPECT_FALSE(net.FreshStart);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, 1700);
     EXPECT_EQ(net.SSERecordCount, 14 + 5 + 1);
     EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: 1700"));
@@ -560,8 +563,8 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     const long hits = net.Hits;
     net.TotalSSE = -1;
     net.Hits = -1;
-    net.FreshStart = 0;
-    net.ContinueFromTests = 1;
+    net.FreshStart = false;
+    memory.ContinueFromTests = true;
     activateAgain();
     EXPECT_EQ(net.TotalSSE, sse);
     EXPECT_EQ(net.Hits, hits);
@@ -745,12 +748,12 @@ TEST_F(RunawayTest, DestroyingThePageMidRunStopsAndJoinsTheRun)
 TEST_F(PerceptronTest, TestRecallOpensTheHubOverThisPage)
 {
     train("StartTraining");
-    net.ContinueFromTests = 1;
+    memory.ContinueFromTests = true;
     press("TestRecall");
     ScrollPage* hub = pages.find(QStringLiteral("TestPerceptron"));
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(hub->windowTitle(), QStringLiteral("Testing The Perceptron -- Tarvik Neural Network Code"));
-    EXPECT_EQ(net.ContinueFromTests, 0);
+    EXPECT_FALSE(memory.ContinueFromTests);
     EXPECT_EQ(pages.activePage(), hub);
     EXPECT_TRUE(page->isVisible());
 }

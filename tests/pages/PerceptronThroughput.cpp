@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "QtDialogs.h"
 #include "ThroughputHost.h"
@@ -27,17 +28,18 @@ int main(int argc, char* argv[])
         return 2;
     }
     NetworkState net;
+    PageMemory memory;
     const ReadResult read = ReadTrainingFile(net, argv[1]);
     if (!read.ok) {
         std::fprintf(stderr, "%s\n", read.message.c_str());
         return 1;
     }
     net.TrainingFileName = argv[1];
-    net.FreshStart = 1;
-    RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 5 ? argv[5] : RuleDelta};
+    net.FreshStart = true;
+    RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 5 ? RuleKindFromName(argv[5]) : RuleKind::Delta};
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
+    DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
     auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;

@@ -18,6 +18,7 @@
 
 #include "FolderList.h"
 #include "NetworkState.h"
+#include "PageMemory.h"
 #include "SaveResults.h"
 #include "ScriptedDialogs.h"
 #include "TrainingFile.h"
@@ -74,7 +75,7 @@ protected:
 
     void openPage()
     {
-        page = std::make_unique<SaveResults>(net, dialogs);
+        page = std::make_unique<SaveResults>(net, memory, dialogs);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
     }
@@ -119,6 +120,7 @@ protected:
     QTemporaryDir folder;
     QString previousFolder;
     NetworkState net;
+    PageMemory memory;
     ScriptedDialogs dialogs;
     std::unique_ptr<SaveResults> page;
 };
@@ -151,22 +153,22 @@ TEST_F(SaveResultsTest, TypedNamesGetTxtUnlessTheyEndInExactlyTxt)
 {
     typeFileName("run1");
     EXPECT_EQ(label(), "run1.txt");
-    EXPECT_EQ(net.ResultsFilePath, inFolder("run1.txt").toStdString());
+    EXPECT_EQ(memory.ResultsFilePath, inFolder("run1.txt").toStdString());
 
     typeFileName("run2.txt");
     EXPECT_EQ(label(), "run2.txt");
 
     typeFileName("RUN1.TXT");
     EXPECT_EQ(label(), "RUN1.TXT.txt");
-    EXPECT_EQ(net.ResultsFilePath, inFolder("RUN1.TXT.txt").toStdString());
+    EXPECT_EQ(memory.ResultsFilePath, inFolder("RUN1.TXT.txt").toStdString());
 
     // An empty or cancelled answer leaves no file chosen; the label keeps its text.
     typeFileName("");
-    EXPECT_TRUE(net.ResultsFilePath.empty());
+    EXPECT_TRUE(memory.ResultsFilePath.empty());
     EXPECT_EQ(label(), "RUN1.TXT.txt");
     typeFileName("again");
     typeFileName(std::nullopt);
-    EXPECT_TRUE(net.ResultsFilePath.empty());
+    EXPECT_TRUE(memory.ResultsFilePath.empty());
 }
 
 TEST_F(SaveResultsTest, NamesThatCannotBeFileNamesAreRefused)
@@ -177,7 +179,7 @@ TEST_F(SaveResultsTest, NamesThatCannotBeFileNamesAreRefused)
         dialogs.expect(ExpectedErrorReport("cannot be the name of a file"));
         typeFileName(bad);
         EXPECT_EQ(label(), "run1.txt") << bad;
-        EXPECT_EQ(net.ResultsFilePath, inFolder("run1.txt").toStdString()) << bad;
+        EXPECT_EQ(memory.ResultsFilePath, inFolder("run1.txt").toStdString()) << bad;
     }
 }
 
@@ -213,7 +215,7 @@ TEST_F(SaveResultsTest, OverwriteQuestionNoWritesNothingYesReplaces)
 {
     clickFile(QStringLiteral("earlier.txt"));
     EXPECT_EQ(label(), "earlier.txt");
-    EXPECT_EQ(net.ResultsFilePath, inFolder("earlier.txt").toStdString());
+    EXPECT_EQ(memory.ResultsFilePath, inFolder("earlier.txt").toStdString());
 
     dialogs.expect({"Pre-existing Filename", "File already exists -- overwrite it?", BoxIcon::Question,
                     BoxButtons::YesNo, Answer::No});
@@ -269,7 +271,7 @@ TEST_F(SaveResultsTest, ANewFolderBecomesCurrentAndTakesTheNextName)
     EXPECT_TRUE(listed().isEmpty());
 
     typeFileName("run1");
-    EXPECT_EQ(net.ResultsFilePath, (made + "/run1.txt").toStdString());
+    EXPECT_EQ(memory.ResultsFilePath, (made + "/run1.txt").toStdString());
     press("SaveFile");
     EXPECT_TRUE(QFileInfo(made + "/run1.txt").isFile());
 }

@@ -14,6 +14,7 @@
 #include "BiasStart.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
+#include "PageMemory.h"
 #include "Pages.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
@@ -32,8 +33,8 @@ protected:
     {
         ASSERT_TRUE(ReadTrainingFile(net, VANTORELLE_EXAMPLES "/and.net").ok);
         net.TrainingFileName = "and.net";
-        net.FreshStart = 1;
-        DefinePages(pages, net, dialogs, [] { return std::make_unique<MersenneRandom>(3); });
+        net.FreshStart = true;
+        DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(3); });
         setUpPage = pages.open(QStringLiteral("Perceptron"));
         ASSERT_NE(setUpPage, nullptr);
     }
@@ -81,6 +82,8 @@ protected:
     QString setUpLine(const char* name) { return control<QLabel>(name, setUpPage)->text(); }
 
     NetworkState net;
+
+    PageMemory memory;
     ScriptedDialogs dialogs;
     PageRegistry pages;
     ScrollPage* setUpPage = nullptr;
@@ -97,12 +100,12 @@ ExpectedBox MinimumAboveMaximumBox(const char* text, Answer answer)
 // the weight start page
 TEST_F(StartPagesTest, WeightPageOpensWithItsStoredContentsAndBothSigns)
 {
-    net.WeightSign = "Neg";
+    net.WeightSign = StartSign::Neg;
     net.WeightMax = 3;
     openWeights();
     EXPECT_EQ(page->windowTitle(), QStringLiteral("Set Parameters For Randomly Choosing Initial Weights"));
     EXPECT_EQ(page->size(), QSize(778, 605));
-    EXPECT_EQ(net.WeightSign, "Both");  // at once, before any button
+    EXPECT_EQ(net.WeightSign, StartSign::Both);  // at once, before any button
     EXPECT_EQ(box("MaxWtBox")->text(), Local("0.10"));
     EXPECT_EQ(box("MinWtBox")->text(), Local("0.00"));
     EXPECT_EQ(slider("MaxWtSlider")->value(), 10);
@@ -120,7 +123,7 @@ TEST_F(StartPagesTest, WeightPageOpensWithItsStoredContentsAndBothSigns)
     EXPECT_FALSE(isOpen("WeightStart"));
     EXPECT_EQ(net.WeightMin, 0);
     EXPECT_EQ(net.WeightMax, 0.1);
-    EXPECT_EQ(net.WeightSign, "Both");
+    EXPECT_EQ(net.WeightSign, StartSign::Both);
     EXPECT_EQ(pages.activePage(), setUpPage);
     EXPECT_EQ(setUpLine("MaxWtLabel"), QStringLiteral("Maximum Weight = ") + Local("0.1"));
     EXPECT_EQ(setUpLine("MinWtLabel"), QStringLiteral("Minimum Weight = 0"));
@@ -169,7 +172,7 @@ TEST_F(StartPagesTest, MinimumAboveMaximumResetsTheRangeButKeepsTheSign)
 {
     openWeights();
     choose("NegWtOption");
-    EXPECT_EQ(net.WeightSign, "Neg");
+    EXPECT_EQ(net.WeightSign, StartSign::Neg);
     slider("MaxWtSlider")->setValue(300);
     type("MinWtBox", Local("0.6"));
     type("MaxWtBox", Local("0.5"));
@@ -189,7 +192,7 @@ TEST_F(StartPagesTest, MinimumAboveMaximumResetsTheRangeButKeepsTheSign)
         EXPECT_EQ(slider("MinWtSlider")->value(), 0);
         EXPECT_EQ(net.WeightMin, 0);
         EXPECT_EQ(net.WeightMax, 0.1);
-        EXPECT_EQ(net.WeightSign, "Neg");
+        EXPECT_EQ(net.WeightSign, StartSign::Neg);
         type("MinWtBox", Local("0.6"));
         type("MaxWtBox", QStringLiteral("-1"));  // a negative maximum is below any minimum
     }
@@ -204,7 +207,7 @@ TEST_F(StartPagesTest, MinimumAboveMaximumResetsTheRangeButKeepsTheSign)
     EXPECT_FALSE(isOpen("WeightStart"));
     EXPECT_EQ(net.WeightMin, 0.4);
     EXPECT_EQ(net.WeightMax, 0.4);
-    EXPECT_EQ(net.WeightSign, "Neg");
+    EXPECT_EQ(net.WeightSign, StartSign::Neg);
 }
 
 TEST_F(StartPagesTest, DefaultSettingsButtonPutsTheDefaultsBack)
@@ -214,7 +217,7 @@ TEST_F(StartPagesTest, DefaultSettingsButtonPutsTheDefaultsBack)
     type("MaxWtBox", QStringLiteral("4"));
     press("ExitButton");
     EXPECT_FALSE(isOpen("WeightStart"));
-    EXPECT_EQ(net.WeightSign, "Both");
+    EXPECT_EQ(net.WeightSign, StartSign::Both);
     EXPECT_EQ(net.WeightMin, 0);
     EXPECT_EQ(net.WeightMax, 0.1);
 }
@@ -234,7 +237,7 @@ TEST_F(StartPagesTest, TextThatIsNoNumberChangesNothing)
     EXPECT_EQ(box("MaxWtBox")->text(), QStringLiteral("big"));
     EXPECT_EQ(net.WeightMin, 0.05);
     EXPECT_EQ(net.WeightMax, 0.2);
-    EXPECT_EQ(net.WeightSign, "Pos");
+    EXPECT_EQ(net.WeightSign, StartSign::Pos);
 
     type("MaxWtBox", Local("0.3"));
     type("MinWtBox", QString());
@@ -248,7 +251,7 @@ TEST_F(StartPagesTest, ClosingFromTheTitleBarCancels)
 {
     net.WeightMin = 0.05;
     net.WeightMax = 0.2;
-    net.WeightSign = "Pos";
+    net.WeightSign = StartSign::Pos;
     openWeights();
     choose("NegWtOption");
     type("MinWtBox", QStringLiteral("-3"));
@@ -258,7 +261,7 @@ TEST_F(StartPagesTest, ClosingFromTheTitleBarCancels)
     EXPECT_TRUE(page->close());
     EXPECT_EQ(net.WeightMin, 0.05);
     EXPECT_EQ(net.WeightMax, 0.2);
-    EXPECT_EQ(net.WeightSign, "Pos");
+    EXPECT_EQ(net.WeightSign, StartSign::Pos);
     EXPECT_FALSE(isOpen("WeightStart"));
 }
 
@@ -268,24 +271,24 @@ TEST_F(StartPagesTest, ClosingFromTheTitleBarKeepsADefaultChosenMeanwhile)
 {
     net.WeightMin = 0.05;
     net.WeightMax = 0.2;
-    net.WeightSign = "Pos";
+    net.WeightSign = StartSign::Pos;
     openWeights();
     choose("NegWtOption");
     SetDefaultWeightStarts(net);  // what the set-up page's default option does
     EXPECT_TRUE(page->close());
     EXPECT_EQ(net.WeightMin, 0);
     EXPECT_EQ(net.WeightMax, 0.1);
-    EXPECT_EQ(net.WeightSign, "Both");
+    EXPECT_EQ(net.WeightSign, StartSign::Both);
 }
 
 // the threshold start page
 TEST_F(StartPagesTest, ThresholdPageDefaultsAndItsSetUpLines)
 {
-    net.ThresholdSign = "Pos";
+    net.ThresholdSign = StartSign::Pos;
     openThresholds();
     EXPECT_EQ(page->windowTitle(), QStringLiteral("Set Parameters For Randomly Choosing Initial Thresholds Or Biases"));
     EXPECT_EQ(page->size(), QSize(769, 582));
-    EXPECT_EQ(net.ThresholdSign, "Both");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Both);
     EXPECT_EQ(box("MaxBiasBox")->text(), Local("0.00"));
     EXPECT_EQ(box("MinBiasBox")->text(), Local("0.00"));
     EXPECT_EQ(slider("MaxBiasSlider")->value(), 0);
@@ -293,15 +296,15 @@ TEST_F(StartPagesTest, ThresholdPageDefaultsAndItsSetUpLines)
     slider("MaxBiasSlider")->setValue(250);
     EXPECT_EQ(box("MaxBiasBox")->text(), Local("2.5"));
     choose("NegBiasOption");
-    EXPECT_EQ(net.ThresholdSign, "Neg");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Neg);
     choose("PosBiasOption");
-    EXPECT_EQ(net.ThresholdSign, "Pos");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Pos);
     choose("BothBiasOption");
     press("UseButton");
     EXPECT_FALSE(isOpen("BiasStart"));
     EXPECT_EQ(net.ThresholdMin, 0);
     EXPECT_EQ(net.ThresholdMax, 2.5);
-    EXPECT_EQ(net.ThresholdSign, "Both");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Both);
     EXPECT_EQ(setUpLine("MaxBiasLabel"), QStringLiteral("Maximum Threshold = ") + Local("2.5"));
     EXPECT_EQ(setUpLine("MinBiasLabel"), QStringLiteral("Minimum Threshold = 0"));
     EXPECT_EQ(setUpLine("BiasSignLabel"), QStringLiteral("Threshold Sign = Both"));
@@ -343,7 +346,7 @@ TEST_F(StartPagesTest, ThresholdRangeChecks)
     press("ExitButton");
     EXPECT_EQ(net.ThresholdMin, 0);
     EXPECT_EQ(net.ThresholdMax, 0);
-    EXPECT_EQ(net.ThresholdSign, "Both");
+    EXPECT_EQ(net.ThresholdSign, StartSign::Both);
 }
 
 }  // namespace

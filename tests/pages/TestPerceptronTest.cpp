@@ -18,10 +18,10 @@ protected:
     void SetUp() override
     {
         HubFixture::SetUp();
-        net.FreshStart = 1;
+        net.FreshStart = true;
         perceptron = open("Perceptron");
         trainByHand();
-        net.ContinueFromTests = 1;
+        memory.ContinueFromTests = true;
         hub = open("TestPerceptron");
         ASSERT_NE(hub, nullptr);
     }
@@ -61,7 +61,7 @@ TEST_F(TestPerceptronTest, OpensWithBothListsAndNothingSelected)
     EXPECT_EQ(control<QLabel>(hub, "Label1")->text(), QStringLiteral("Or...."));
     EXPECT_EQ(control<QPushButton>(hub, "Command2")->text(), QStringLiteral("Exit Program"));
     // A new visit to the hub has not asked to continue yet.
-    EXPECT_EQ(net.ContinueFromTests, 0);
+    EXPECT_FALSE(memory.ContinueFromTests);
     // The form's top-to-bottom order.
     const char* order[] = {"Label5", "TestList", "FeedBackLabel", "ExcelProgressBar", "Line1",
                            "Label4", "ContinueList", "Label1", "Command2"};
@@ -80,7 +80,7 @@ TEST_F(TestPerceptronTest, DoubleClickWithNothingSelectedOnEitherListChangesNoth
     EXPECT_EQ(dialogs.shownBoxes()[0].text, "No method for continuing has been selected!");
     EXPECT_EQ(dialogs.shownBoxes()[0].icon, BoxIcon::None);
     EXPECT_EQ(openPages(), (std::vector<QString>{"Perceptron", "TestPerceptron"}));
-    EXPECT_EQ(net.FreshStart, 1);
+    EXPECT_TRUE(net.FreshStart);
 }
 
 // examining the network
@@ -115,7 +115,7 @@ TEST_F(TestPerceptronTest, WithoutTheirPagesTheSummariesSaySo)
     // A program whose registry knows no save page.
     PageRegistry bare;
     bare.define(QStringLiteral("TestPerceptron"),
-                [&] { return std::make_unique<TestPerceptron>(net, dialogs, bare); });
+                [&] { return std::make_unique<TestPerceptron>(net, memory, dialogs, bare); });
     ScrollPage* lone = bare.open(QStringLiteral("TestPerceptron"));
     ASSERT_NE(lone, nullptr);
     dialogs.expect(PlainNote("not available yet"));
@@ -129,9 +129,9 @@ TEST_F(TestPerceptronTest, WithoutTheirPagesTheSummariesSaySo)
 // going on
 TEST_F(TestPerceptronTest, ResetBringsBackTheSamePageWithAFreshStart)
 {
-    net.FreshStart = 0;
+    net.FreshStart = false;
     doubleClickItem(continueList(), 0);
-    EXPECT_EQ(net.FreshStart, 1);
+    EXPECT_TRUE(net.FreshStart);
     ASSERT_TRUE(hubGone());
     EXPECT_EQ(find("Perceptron"), perceptron);
     EXPECT_EQ(pages.activePage(), perceptron);
@@ -145,8 +145,8 @@ TEST_F(TestPerceptronTest, ContinueMakesTheTrainingPageActiveAndRecomputeEvenAft
     net.TotalSSE = -1;
     net.Hits = -1;
     doubleClickItem(continueList(), 1);
-    EXPECT_EQ(net.FreshStart, 0);
-    EXPECT_EQ(net.ContinueFromTests, 1);
+    EXPECT_FALSE(net.FreshStart);
+    EXPECT_TRUE(memory.ContinueFromTests);
     ASSERT_TRUE(hubGone());
     EXPECT_EQ(pages.activePage(), perceptron);
     // The totals for the current weights, as the engine's evaluation gives them.
@@ -157,7 +157,7 @@ TEST_F(TestPerceptronTest, ContinueMakesTheTrainingPageActiveAndRecomputeEvenAft
     EXPECT_NE(find("PlotSSEdata"), nullptr);
 
     open("TestPerceptron");
-    EXPECT_EQ(net.ContinueFromTests, 0);
+    EXPECT_FALSE(memory.ContinueFromTests);
 }
 
 TEST_F(TestPerceptronTest, NewProblemOpensTheLoadFilePageFirstAndKeepsPagesFromTheHub)
@@ -165,11 +165,11 @@ TEST_F(TestPerceptronTest, NewProblemOpensTheLoadFilePageFirstAndKeepsPagesFromT
     doubleClickItem(testList(), 0);
     pages.open(QStringLiteral("TestPerceptron"));
     QSignalSpy finished(&pages, &PageRegistry::finished);
-    net.FreshStart = 7;
+    net.FreshStart = true;
     doubleClickItem(continueList(), 2);
     ASSERT_TRUE(hubGone());
     EXPECT_TRUE(QTest::qWaitFor([this] { return find("Perceptron") == nullptr; }));
-    EXPECT_EQ(net.FreshStart, 7);  // this choice sets no flag
+    EXPECT_TRUE(net.FreshStart);  // this choice sets no flag; continuing would clear it
     EXPECT_EQ(openPages(), (std::vector<QString>{"ProbeNetwork", "LoadFile"}));
     EXPECT_EQ(pages.activePage(), find("LoadFile"));
     EXPECT_FALSE(control<QWidget>(find("LoadFile"), "NextPage")->isVisible());
@@ -182,16 +182,16 @@ TEST_F(TestPerceptronTest, EnterOnASelectedItemActsAsADoubleClick)
     list->setFocus();
     list->setCurrentRow(1);
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(net.ContinueFromTests, 1);
+    EXPECT_TRUE(memory.ContinueFromTests);
     ASSERT_TRUE(hubGone());
     EXPECT_EQ(pages.activePage(), perceptron);
 }
 
 TEST_F(TestPerceptronTest, TestOnANewProblemOpensTheGeneralizationPageOverTheHub)
 {
-    net.FreshStart = 1;
+    net.FreshStart = true;
     doubleClickItem(continueList(), 3);
-    EXPECT_EQ(net.FreshStart, 0);
+    EXPECT_FALSE(net.FreshStart);
     EXPECT_NE(find("Generalize"), nullptr);
     EXPECT_EQ(pages.activePage(), find("Generalize"));
     EXPECT_EQ(openPages(), (std::vector<QString>{"Perceptron", "TestPerceptron", "Generalize"}));

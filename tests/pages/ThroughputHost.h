@@ -27,7 +27,7 @@ struct RunSettings {
     std::string epochs;
     std::string printEvery;
     std::uint64_t seed = 1;
-    std::string rule = RuleDelta;  // Delta, Gradient or Tarvik
+    RuleKind rule = RuleKind::Delta;
 };
 
 struct AloneRun {
@@ -65,8 +65,8 @@ inline AloneRun TrainAlone(const char* file, const RunSettings& run)
 // that every run makes all its epochs.
 inline void PrepareSetupPage(Perceptron& page, const RunSettings& run)
 {
-    const char* option = run.rule == RuleGradient ? "OptionDelta_1"
-                         : run.rule == RuleTarvik ? "OptionDelta_2"
+    const char* option = run.rule == RuleKind::Gradient ? "OptionDelta_1"
+                         : run.rule == RuleKind::Tarvik ? "OptionDelta_2"
                                                   : "OptionDelta_0";
     page.findChild<QRadioButton*>(QString::fromLatin1(option))->click();
     page.findChild<QLineEdit*>(QStringLiteral("SweepsBox"))->setText(QString::fromStdString(run.epochs));

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "NetworkState.h"
+#include "PageMemory.h"
 #include "PageRegistry.h"
 #include "ScriptedDialogs.h"
 #include "ScrollPage.h"
@@ -88,6 +89,7 @@ protected:
 
     QTemporaryDir scratch;
     NetworkState net;
+    PageMemory memory;
     ScriptedDialogs dialogs;
     PageRegistry pages;
     ScriptedViewer viewer;
@@ -154,7 +156,7 @@ TEST_F(WorkbookExportTest, FromTheHubsList)
 {
     viewer.opens = false;
     pages.define(QStringLiteral("TestPerceptron"),
-                 [this] { return std::make_unique<TestPerceptron>(net, dialogs, pages, &viewer); });
+                 [this] { return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, &viewer); });
     ScrollPage* testing = pages.open(QStringLiteral("TestPerceptron"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(testing));
     const QString book = viewer.where + QStringLiteral("/Book1.xlsx");
