@@ -2,12 +2,14 @@
 // How a front end follows a training run: the engine hands it values after
 // every epoch and at the end, tells it of problems as they happen, and asks
 // it whether to stop. The training page's run thread, the trainer, the
-// network view and the tests are observers; StatusLines.h turns a report
+// network view (through the page's run) and the tests are observers; StatusLines.h turns a report
 // into the lines they show.
 
 #include <string>
 
 namespace vantorelle {
+
+struct NetworkState;
 
 // Where a run stands after an epoch.
 struct EpochReport {
@@ -47,6 +49,10 @@ public:
     // Once after the last epoch (report.Final), before any NonFinite problem.
     virtual void RunEnded(const EpochReport& report) = 0;
     virtual void Problem(const RunProblem& problem) = 0;
+    // After every epoch, just before the stop question: the network is whole
+    // and stays as it is until this returns, so an observer may read it here
+    // (a view copies what it draws). On the run's thread; keep it cheap.
+    virtual void BetweenEpochs(const NetworkState& /*net*/) {}
     // Asked after every epoch, when the network is whole; keep it cheap.
     virtual bool StopRequested() = 0;
 };

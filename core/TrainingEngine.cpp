@@ -196,6 +196,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
             nonFinite = true;
             stop = true;
         }
+        observer.BetweenEpochs(net);
         if (observer.StopRequested())
             stop = true;
     }

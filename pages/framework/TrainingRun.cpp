@@ -17,8 +17,8 @@ namespace vantorelle {
 // user-interface thread while the run waits for them.
 class TrainingRun::Relay : public RunObserver {
 public:
-    Relay(TrainingRun& run, const NetworkState& net, const std::atomic<bool>& stopAsked, const NumberLocale& locale)
-        : run(run), net(net), stopAsked(stopAsked), locale(locale)
+    Relay(TrainingRun& run, const std::atomic<bool>& stopAsked, const NumberLocale& locale)
+        : run(run), stopAsked(stopAsked), locale(locale)
     {
     }
 
@@ -50,13 +50,13 @@ public:
     {
         onPage([this, problem] { run.display.showProblem(problem); });
     }
-    // Asked between two epochs, when the network is whole: the moment to copy it.
-    bool StopRequested() override
+    // The network is whole between two epochs: the moment to copy it.
+    void BetweenEpochs(const NetworkState& net) override
     {
         if (snapshotWanted.load(std::memory_order_acquire))
-            copySnapshot();
-        return stopAsked.load(std::memory_order_relaxed);
+            copySnapshot(net);
     }
+    bool StopRequested() override { return stopAsked.load(std::memory_order_relaxed); }
 
     // On the user-interface thread: what has come since the last look.
     bool takeLines(StatusLines& lines)
@@ -97,7 +97,7 @@ public:
     }
 
 private:
-    void copySnapshot()
+    void copySnapshot(const NetworkState& net)
     {
         std::lock_guard lock(mutex);
         if (patternsWanted.load(std::memory_order_relaxed))
@@ -132,7 +132,6 @@ private:
     }
 
     TrainingRun& run;
-    const NetworkState& net;  // read on the run's thread only
     const std::atomic<bool>& stopAsked;
     const NumberLocale locale;
     std::mutex mutex;
@@ -179,7 +178,7 @@ void TrainingRun::start(NetworkState& net, Random& random, double& lastPrintedSS
     refreshes = 0;
     stopAsked.store(false);
     pageLastPrinted = &lastPrintedSSE;
-    relay = std::make_unique<Relay>(*this, net, stopAsked, locale);
+    relay = std::make_unique<Relay>(*this, stopAsked, locale);
     runNet = &net;
     runPatterns.reset();
     snapshots = 0;

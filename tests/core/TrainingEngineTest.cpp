@@ -160,6 +160,32 @@ TEST_F(Engine, HistoryRowsWithTheRepeatedLastRecord)
     EXPECT_EQ(panel.progressValue, 1000);
 }
 
+// A view copies the network between two epochs: each look must find the
+// epoch just ended whole, its totals those of the report before it.
+TEST_F(Engine, ObserversSeeTheWholeNetworkBetweenEveryTwoEpochs)
+{
+    struct Looker : RecordingHost {
+        std::vector<long> epochsSeen;
+        long lastReported = -1;
+        bool totalsMatched = true;
+        void EpochEnded(const EpochReport& report) override
+        {
+            RecordingHost::EpochEnded(report);
+            lastReported = report.Epoch;
+        }
+        void BetweenEpochs(const NetworkState& seen) override
+        {
+            epochsSeen.push_back(seen.EpochCount);
+            totalsMatched = totalsMatched && seen.EpochCount == lastReported;
+        }
+    } looker;
+    looker.boxes = {"7", "0.5", "3", "0.01", true, false};
+    EngineHost lookingHost{looker, random};
+    StartTraining(net, lookingHost);
+    EXPECT_EQ(looker.epochsSeen, (std::vector<long>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_TRUE(looker.totalsMatched);
+}
+
 TEST_F(Engine, RowOneIsTheUntrainedNetworkUnderTheRulesUnitKind)
 {
     // Thresholds 0, weights drawn: under Binary units the untrained AND net
