@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "PrintingQt.h"
@@ -29,7 +30,7 @@ int main(int argc, char* argv[])
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    if (!pages.open(QStringLiteral("LoadFile")))
+    if (!pages.open(PageNames::LoadFile))
         return 1;
     return QApplication::exec();
 }

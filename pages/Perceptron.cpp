@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Response.h"
 #include "SystemTexts.h"
@@ -180,13 +181,13 @@ void Perceptron::connectHandlers()
         writeSettingsLines();
     });
     connect(ui.OptionNoDefaultWts, &QRadioButton::clicked, this,
-            [this] { this->pages.open(QStringLiteral("WeightStart")); });
+            [this] { this->pages.open(PageNames::WeightStart); });
     connect(ui.OptionDefaultBias, &QRadioButton::clicked, this, [this] {
         SetDefaultThresholdStarts(this->net);
         writeSettingsLines();
     });
     connect(ui.OptionNoDefaultBias, &QRadioButton::clicked, this,
-            [this] { this->pages.open(QStringLiteral("BiasStart")); });
+            [this] { this->pages.open(PageNames::BiasStart); });
     connect(ui.LRateSlider, &QSlider::valueChanged, this, &Perceptron::lRateSliderMoved);
     // The hit criterion follows its slider when the user lets go of it.
     ui.MinErrorSlider->installEventFilter(this);
@@ -306,7 +307,7 @@ void Perceptron::continueTraining()
     }
 }
 
-void Perceptron::testRecall() { pages.open(QStringLiteral("TestPerceptron")); }
+void Perceptron::testRecall() { pages.open(PageNames::TestPerceptron); }
 
 // the engine's view of the page
 
@@ -455,8 +456,8 @@ void Perceptron::closeEvent(QCloseEvent* event)
     event->accept();
     // The start pages only serve this page: they go with it (as if closed
     // from their title bars), once this page has gone.
-    for (const char* name : {"WeightStart", "BiasStart"}) {
-        if (ScrollPage* page = pages.find(QString::fromLatin1(name)))
+    for (PageName name : {PageNames::WeightStart, PageNames::BiasStart}) {
+        if (ScrollPage* page = pages.find(name))
             QTimer::singleShot(0, page, &QWidget::close);
     }
 }

@@ -18,6 +18,7 @@ namespace vantorelle {
 
 struct NetworkState;
 class Dialogs;
+class PageName;
 class PageRegistry;
 class WorkbookExport;
 class WorkbookViewer;
@@ -43,7 +44,7 @@ private:
     void createExcelSummary();
     void saveTextSummary();
     void exitProgram();
-    void closePage(const QString& name);
+    void closePage(PageName name);
     void noMethodSelected();
 
     Ui::TestPerceptron ui;

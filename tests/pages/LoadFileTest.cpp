@@ -19,6 +19,7 @@
 #include "FolderList.h"
 #include "LoadFile.h"
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "ScriptedDialogs.h"
@@ -48,7 +49,7 @@ protected:
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
         DefinePages(pages, net, dialogs);
-        page = pages.open(QStringLiteral("LoadFile"));
+        page = pages.open(PageNames::LoadFile);
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
     }
@@ -287,7 +288,7 @@ TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
     QTest::mouseClick(control<QPushButton>(QStringLiteral("NextPage")), Qt::LeftButton);
     EXPECT_EQ(net.FreshStart, 1);
     EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("Perceptron")});
-    ScrollPage* setUp = pages.find(QStringLiteral("Perceptron"));
+    ScrollPage* setUp = pages.find(PageNames::Perceptron);
     ASSERT_NE(setUp, nullptr);
     EXPECT_EQ(setUp->windowTitle(), QStringLiteral("Perceptron Setup Page -- Tarvik Neural Network Code"));
     EXPECT_TRUE(setUp->isVisible());
@@ -297,7 +298,7 @@ TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
     EXPECT_EQ(net.InputUnits.size(), 3u);
 
     // Coming back later shows the page afresh, in its browsing state.
-    page = pages.open(QStringLiteral("LoadFile"));
+    page = pages.open(PageNames::LoadFile);
     ASSERT_NE(page, nullptr);
     expectRowsShown(false);
     EXPECT_TRUE(box(0).isEmpty());

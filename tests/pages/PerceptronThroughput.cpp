@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "QtDialogs.h"
@@ -38,7 +39,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     PageRegistry pages;
     DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;
     PrepareSetupPage(*page, settings);

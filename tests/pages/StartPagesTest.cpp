@@ -13,6 +13,7 @@
 
 #include "BiasStart.h"
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "Random.h"
@@ -34,7 +35,7 @@ protected:
         net.TrainingFileName = "and.net";
         net.FreshStart = 1;
         DefinePages(pages, net, dialogs, [] { return std::make_unique<MersenneRandom>(3); });
-        setUpPage = pages.open(QStringLiteral("Perceptron"));
+        setUpPage = pages.open(PageNames::Perceptron);
         ASSERT_NE(setUpPage, nullptr);
     }
     void TearDown() override
@@ -50,7 +51,7 @@ protected:
         auto* choice = setUpPage->findChild<QRadioButton*>(QString::fromLatin1(option));
         ASSERT_NE(choice, nullptr);
         QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
-        page = pages.find(QString::fromLatin1(name));
+        page = pages.find(PageName(name));
         ASSERT_NE(page, nullptr);
     }
     void openWeights() { openFrom("OptionNoDefaultWts", "WeightStart"); }
@@ -77,7 +78,7 @@ protected:
         auto* option = control<QRadioButton>(name);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
-    bool isOpen(const char* name) { return pages.find(QString::fromLatin1(name)) != nullptr; }
+    bool isOpen(const char* name) { return pages.find(PageName(name)) != nullptr; }
     QString setUpLine(const char* name) { return control<QLabel>(name, setUpPage)->text(); }
 
     NetworkState net;
