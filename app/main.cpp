@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    if (!pages.open(PageNames::LoadFile))
+    if (!pages.open(vantorelle::PageNames::LoadFile))
         return 1;
     return QApplication::exec();
 }

@@ -73,7 +73,7 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
       pages(pages),
       random(random ? std::move(random) : std::make_unique<MersenneRandom>()),
       locale(SystemNumberLocale()),
-      run(*this)
+      run(*this, pages, this)
 {
     ui.setupUi(this);
     setFonts();
@@ -85,13 +85,9 @@ Perceptron::Perceptron(NetworkState& net, Dialogs& dialogs, PageRegistry& pages,
     finishLoad();
 }
 
-Perceptron::~Perceptron()
-{
-    // A run still going ends with the page (its thread is joined by the run
-    // object, destroyed first); the other pages take input again.
-    if (isTraining())
-        pages.releasePages();
-}
+// A run still going ends with the page: the run object, destroyed first,
+// stops it, joins its thread and lets the other pages take input again.
+Perceptron::~Perceptron() = default;
 
 void Perceptron::setFonts()
 {
@@ -433,7 +429,6 @@ void Perceptron::beginRun()
     ui.StopTraining->setFocus();
     // The other pages take no input under the run; a close request on any
     // page, this one too, stops it, and the page closes once it has ended.
-    pages.holdPagesFor(this, [this] { run.requestStop(); });
     run.start(net, *random, lastPrintedSSE, locale);
 }
 
@@ -446,7 +441,7 @@ void Perceptron::endRun()
         control->setEnabled(true);
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
-    pages.releasePages();
+    // The run lets the other pages take input again once this returns.
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)

@@ -1055,7 +1055,7 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
     control<QLineEdit>(setup, "PrintSweepsBox")->setText(QStringLiteral("10"));
     startAndStop([] {});
     QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
-    ScrollPage* hub = pages.find(PageNames::TestPerceptron;
+    ScrollPage* hub = pages.find(PageNames::TestPerceptron);
     ASSERT_NE(hub, nullptr);
     auto choose = [](QListWidget* list, int row) {
         list->setFocus();
@@ -1063,14 +1063,14 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
         QTest::keyClick(list, Qt::Key_Return);
     };
     choose(control<QListWidget>(hub, "TestList"), 4);
-    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView);
+    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView));
     ASSERT_NE(view, nullptr);
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
     ASSERT_FALSE(curve->points().empty());
 
     choose(control<QListWidget>(hub, "ContinueList"), 2);
-    ScrollPage* load = pages.find(PageNames::LoadFile;
+    ScrollPage* load = pages.find(PageNames::LoadFile);
     ASSERT_NE(load, nullptr);
     auto* files = control<QListWidget>(load, "File1");
     const auto found = files->findItems(QStringLiteral("and.net"), Qt::MatchExactly);
@@ -1082,7 +1082,7 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
     pages.open(PageNames::NetworkView);  // back to the view before going on
     EXPECT_TRUE(curve->points().empty());
     QTest::mouseClick(control<QPushButton>(load, "NextPage"), Qt::LeftButton);
-    ASSERT_NE(pages.find(PageNames::Perceptron, nullptr);
+    ASSERT_NE(pages.find(PageNames::Perceptron), nullptr);
     pages.open(PageNames::NetworkView);
     EXPECT_TRUE(curve->points().empty());
     EXPECT_TRUE(view->currentTitle().endsWith(QStringLiteral("and.net")));
@@ -1093,7 +1093,7 @@ TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
 {
     startAndStop([] {});
     QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
-    ScrollPage* hub = pages.find(PageNames::TestPerceptron;
+    ScrollPage* hub = pages.find(PageNames::TestPerceptron);
     ASSERT_NE(hub, nullptr);
     auto* list = control<QListWidget>(hub, "TestList");
     ASSERT_EQ(list->count(), 5);
@@ -1102,7 +1102,7 @@ TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
     list->setFocus();
     list->setCurrentRow(4);
     QTest::keyClick(list, Qt::Key_Return);
-    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView);
+    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->snapshot()->EpochCount, net.EpochCount);
 }
