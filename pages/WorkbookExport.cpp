@@ -12,7 +12,6 @@
 #include <QUrl>
 
 #include "Dialogs.h"
-#include "PageRegistry.h"
 #include "ScrollPage.h"
 
 namespace vantorelle {

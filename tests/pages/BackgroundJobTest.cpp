@@ -149,23 +149,5 @@ TEST_F(BackgroundJobTest, AJobThatGoesWhileWorkingIsStoppedAndWaitedFor)
     EXPECT_TRUE(other->isEnabled());
 }
 
-TEST_F(BackgroundJobTest, ASecondStartWhileWorkingIsIgnored)
-{
-    BackgroundJob job(pages, owner);
-    Gate gate;
-    std::atomic<int> runs{0};
-    QSignalSpy released(&job, &BackgroundJob::released);
-    auto work = [&] {
-        ++runs;
-        gate.wait();
-    };
-    job.start(work);
-    job.start(work);
-    gate.letGo();
-    ASSERT_TRUE(released.wait(30000));
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(released.count(), 1);
-}
-
 }  // namespace
 }  // namespace vantorelle
