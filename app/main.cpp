@@ -7,6 +7,7 @@
 
 #include "NetworkState.h"
 #include "PageMemory.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "PrintingQt.h"
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
     QObject::connect(&pages, &vantorelle::PageRegistry::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    if (!pages.open(QStringLiteral("LoadFile")))
+    if (!pages.open(vantorelle::PageNames::LoadFile))
         return 1;
     return QApplication::exec();
 }

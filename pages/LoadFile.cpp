@@ -7,6 +7,7 @@
 #include "FileBrowser.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "TrainingFile.h"
 
@@ -100,7 +101,7 @@ void LoadFile::fileChosen(const QString& name)
 void LoadFile::nextPage()
 {
     net.FreshStart = true;
-    if (!pages.open(QStringLiteral("Perceptron")))
+    if (!pages.open(PageNames::Perceptron))
         return;
     close();
 }

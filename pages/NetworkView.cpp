@@ -83,6 +83,12 @@ void NetworkView::setFonts()
     PageFonts::set(ui.FileLabel, PageFonts::box());
     PageFonts::set(ui.CellLabel, PageFonts::box());
     PageFonts::set(ui.DecisionMessage, PageFonts::box());
+    for (QWidget* caption :
+         std::initializer_list<QWidget*>{ui.WidthLabel, ui.ContrastCheck, ui.OutputLabel, ui.LogScaleCheck})
+        PageFonts::set(caption, PageFonts::caption());
+    PageFonts::set(ui.PrintView, PageFonts::button());
+    PageFonts::set(ui.SavePicture, PageFonts::button());
+    PageFonts::set(ui.CloseView, PageFonts::exitButton());
 }
 
 void NetworkView::connectHandlers()

@@ -5,6 +5,7 @@
 #include "LoadFile.h"
 #include "NetworkView.h"
 #include "PageMemory.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Perceptron.h"
 #include "PlotSSEdata.h"
@@ -30,29 +31,29 @@ struct OwnPrinter {
 void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs,
             std::shared_ptr<Printer> printer, RandomFactory makeRandom)
 {
-    pages.define(QStringLiteral("LoadFile"), [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
-    pages.define(QStringLiteral("Perceptron"), [&, makeRandom] {
+    pages.define(PageNames::LoadFile, [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
+    pages.define(PageNames::Perceptron, [&, makeRandom] {
         return std::make_unique<Perceptron>(net, memory, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
     });
-    pages.define(QStringLiteral("WeightStart"), [&] { return std::make_unique<WeightStart>(net, dialogs); });
-    pages.define(QStringLiteral("BiasStart"), [&] { return std::make_unique<BiasStart>(net, dialogs); });
+    pages.define(PageNames::WeightStart, [&] { return std::make_unique<WeightStart>(net, dialogs); });
+    pages.define(PageNames::BiasStart, [&] { return std::make_unique<BiasStart>(net, dialogs); });
     // One folder for the workbooks of this run of the program, whichever hub builds them.
     auto workbooks = std::make_shared<DesktopWorkbookViewer>();
-    pages.define(QStringLiteral("TestPerceptron"), [&, workbooks] {
+    pages.define(PageNames::TestPerceptron, [&, workbooks] {
         return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, workbooks.get());
     });
-    pages.define(QStringLiteral("ProbeNetwork"), [&, printer] {
+    pages.define(PageNames::ProbeNetwork, [&, printer] {
         return std::make_unique<ProbeNetwork>(net, dialogs, *printer);
     });
-    pages.define(QStringLiteral("Generalize"), [&] { return std::make_unique<Generalize>(net, dialogs); });
-    pages.define(QStringLiteral("PlotSSEdata"), [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
+    pages.define(PageNames::Generalize, [&] { return std::make_unique<Generalize>(net, dialogs); });
+    pages.define(PageNames::PlotSSEdata, [&, printer] { return std::make_unique<PlotSSEdata>(net, *printer); });
     // The picture widths chosen stay for the session, across openings of the view.
     auto pictureFiles = std::make_shared<QtSaveFileDialog>(PageInCharge(pages));
     auto pictureWidths = std::make_shared<PictureWidths>();
-    pages.define(QStringLiteral("NetworkView"), [&, printer, pictureFiles, pictureWidths] {
+    pages.define(PageNames::NetworkView, [&, printer, pictureFiles, pictureWidths] {
         return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
     }, PageRegistry::Role::Companion);
-    pages.define(QStringLiteral("SaveResults"), [&] { return std::make_unique<SaveResults>(net, memory, dialogs); });
+    pages.define(PageNames::SaveResults, [&] { return std::make_unique<SaveResults>(net, memory, dialogs); });
 }
 
 }  // namespace

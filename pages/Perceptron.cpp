@@ -12,6 +12,7 @@
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageMemory.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "Response.h"
 #include "SystemTexts.h"
@@ -74,7 +75,7 @@ Perceptron::Perceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, 
       pages(pages),
       random(random ? std::move(random) : std::make_unique<MersenneRandom>()),
       locale(SystemNumberLocale()),
-      run(*this)
+      run(*this, pages, this)
 {
     ui.setupUi(this);
     setFonts();
@@ -86,13 +87,9 @@ Perceptron::Perceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, 
     finishLoad();
 }
 
-Perceptron::~Perceptron()
-{
-    // A run still going ends with the page (its thread is joined by the run
-    // object, destroyed first); the other pages take input again.
-    if (isTraining())
-        pages.releasePages();
-}
+// A run still going ends with the page: the run object, destroyed first,
+// stops it, joins its thread and lets the other pages take input again.
+Perceptron::~Perceptron() = default;
 
 void Perceptron::setFonts()
 {
@@ -182,13 +179,13 @@ void Perceptron::connectHandlers()
         writeSettingsLines();
     });
     connect(ui.OptionNoDefaultWts, &QRadioButton::clicked, this,
-            [this] { this->pages.open(QStringLiteral("WeightStart")); });
+            [this] { this->pages.open(PageNames::WeightStart); });
     connect(ui.OptionDefaultBias, &QRadioButton::clicked, this, [this] {
         SetDefaultThresholdStarts(this->net);
         writeSettingsLines();
     });
     connect(ui.OptionNoDefaultBias, &QRadioButton::clicked, this,
-            [this] { this->pages.open(QStringLiteral("BiasStart")); });
+            [this] { this->pages.open(PageNames::BiasStart); });
     connect(ui.LRateSlider, &QSlider::valueChanged, this, &Perceptron::lRateSliderMoved);
     // The hit criterion follows its slider when the user lets go of it.
     ui.MinErrorSlider->installEventFilter(this);
@@ -308,7 +305,7 @@ void Perceptron::continueTraining()
     }
 }
 
-void Perceptron::testRecall() { pages.open(QStringLiteral("TestPerceptron")); }
+void Perceptron::testRecall() { pages.open(PageNames::TestPerceptron); }
 
 // the engine's view of the page
 
@@ -434,7 +431,6 @@ void Perceptron::beginRun()
     ui.StopTraining->setFocus();
     // The other pages take no input under the run; a close request on any
     // page, this one too, stops it, and the page closes once it has ended.
-    pages.holdPagesFor(this, [this] { run.requestStop(); });
     run.start(net, *random, lastPrintedSSE, locale);
 }
 
@@ -447,7 +443,7 @@ void Perceptron::endRun()
         control->setEnabled(true);
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
-    pages.releasePages();
+    // The run lets the other pages take input again once this returns.
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)
@@ -457,8 +453,8 @@ void Perceptron::closeEvent(QCloseEvent* event)
     event->accept();
     // The start pages only serve this page: they go with it (as if closed
     // from their title bars), once this page has gone.
-    for (const char* name : {"WeightStart", "BiasStart"}) {
-        if (ScrollPage* page = pages.find(QString::fromLatin1(name)))
+    for (PageName name : {PageNames::WeightStart, PageNames::BiasStart}) {
+        if (ScrollPage* page = pages.find(name))
             QTimer::singleShot(0, page, &QWidget::close);
     }
 }

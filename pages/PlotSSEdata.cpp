@@ -114,10 +114,7 @@ void PlotSSEdata::buildChart()
     auto* chart = new QChart;
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setStyleHint(QFont::SansSerif);
-    titleFont.setPointSizeF(14);
-    chart->setTitleFont(titleFont);
+    chart->setTitleFont(PageFonts::chartTitle());
     chart->setTitle(ChartTitle);
     chart->legend()->hide();
     chart->addSeries(series);

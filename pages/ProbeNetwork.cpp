@@ -17,17 +17,6 @@ namespace {
 
 const char* const Crlf = "\r\n";
 
-// Courier, or the metric twin Linux has of it: with only the style hint to go
-// by, the system would take its default monospaced font instead.
-QFont Courier(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(points);
-    return font;
-}
-
 // Whether the units and weights were built for the current pattern set. A
 // new file read on the load-file page changes the sizes before the next
 // training page builds a network for them.
@@ -69,7 +58,7 @@ ProbeNetwork::ProbeNetwork(NetworkState& net, Dialogs& dialogs, Printer& printer
     PageFonts::set(ui.PatternBox, PageFonts::box());
     for (QWidget* button : std::initializer_list<QWidget*>{ui.PatternOK, ui.ClearText, ui.PrintResults, ui.Command2})
         PageFonts::set(button, PageFonts::button());
-    const QFont courier = Courier(9.75);
+    const QFont courier = PageFonts::results();
     ui.ResultsText->setFont(courier);
     ui.ResultsText->setTabStopDistance(QFontMetricsF(courier).horizontalAdvance(QLatin1Char(' ')) * 8);
     ui.PatternLabel->setBuddy(ui.PatternBox);
@@ -145,7 +134,7 @@ void ProbeNetwork::probe()
 void ProbeNetwork::print()
 {
     // The heading is the one line in bold.
-    const QFont courier = Courier(10);
+    const QFont courier = PageFonts::printedResults();
     QFont heading = courier;
     heading.setBold(true);
 

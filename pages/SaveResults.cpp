@@ -21,25 +21,6 @@ namespace {
 // The longest file name the usual Linux file systems take, in bytes.
 constexpr int MaxNameBytes = 255;
 
-QFont msSansSerif(double points, bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont arial(double points, bool bold, bool italic)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -57,14 +38,7 @@ SaveResults::SaveResults(NetworkState& net, PageMemory& memory, Dialogs& dialogs
 {
     ui.setupUi(this);
 
-    // Sizes Designer cannot hold (a quarter or half point) are set here.
-    PageFonts::set(ui.Label1, PageFonts::title());
-    PageFonts::set(ui.DirButton, msSansSerif(8.25, true));
-    PageFonts::set(ui.FileButton, msSansSerif(8.25, true));
-    PageFonts::set(ui.FileNameLabel, arial(10.5, true, true));
-    PageFonts::set(ui.Label3, arial(8.25, false, true));
-    for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
-        PageFonts::set(list, PageFonts::list());
+    setFonts();
     QPalette white = ui.Command2->palette();
     white.setColor(QPalette::Button, Qt::white);
     ui.Command2->setPalette(white);
@@ -82,6 +56,25 @@ SaveResults::SaveResults(NetworkState& net, PageMemory& memory, Dialogs& dialogs
         ui.FileNameLabel->setText(QFileInfo(QFile::decodeName(memory.ResultsFilePath.c_str())).fileName());
 
     finishLoad();
+}
+
+void SaveResults::setFonts()
+{
+    PageFonts::set(ui.Label1, PageFonts::title());
+    PageFonts::set(ui.Label2, PageFonts::listHeading());
+    PageFonts::set(ui.PropertyLabel, PageFonts::listHeading());
+    for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
+        PageFonts::set(list, PageFonts::list());
+    PageFonts::set(ui.DirButton, PageFonts::listButton());
+    PageFonts::set(ui.FileButton, PageFonts::listButton());
+    for (QWidget* check : std::initializer_list<QWidget*>{ui.Check1_0, ui.Check1_1, ui.Check1_2, ui.Check1_3,
+                                                          ui.Check1_4, ui.Check1_5, ui.Check1_6})
+        PageFonts::set(check, PageFonts::caption());
+    PageFonts::set(ui.FileLabel, PageFonts::heading());
+    PageFonts::set(ui.FileNameLabel, PageFonts::fileName());
+    PageFonts::set(ui.Label3, PageFonts::note());
+    PageFonts::set(ui.SaveFile, PageFonts::button());
+    PageFonts::set(ui.Command2, PageFonts::exitButton());
 }
 
 QCheckBox* SaveResults::check(int index) const

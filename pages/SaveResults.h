@@ -39,6 +39,7 @@ public:
     QCheckBox* check(int index) const;
 
 private:
+    void setFonts();
     void fileClicked(const QString& name);
     void createDirectory();
     void createFilename();

@@ -7,6 +7,7 @@
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageMemory.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "ScrollPage.h"
 #include "WorkbookExport.h"
@@ -99,11 +100,11 @@ void TestPerceptron::noMethodSelected() { ShowPlain(dialogs, QStringLiteral("No 
 void TestPerceptron::testChosen(int position)
 {
     switch (position) {
-    case 0: pages.open(QStringLiteral("ProbeNetwork")); break;
+    case 0: pages.open(PageNames::ProbeNetwork); break;
     case 1: createExcelSummary(); break;
     case 2: saveTextSummary(); break;
-    case 3: pages.open(QStringLiteral("PlotSSEdata")); break;
-    case 4: pages.open(QStringLiteral("NetworkView")); break;
+    case 3: pages.open(PageNames::PlotSSEdata); break;
+    case 4: pages.open(PageNames::NetworkView); break;
     default: noMethodSelected(); break;
     }
 }
@@ -117,7 +118,7 @@ void TestPerceptron::continueChosen(int position)
         // The set-up page under the hub comes back; it holds the user's
         // settings and the generator, so it is not made anew.
         net.FreshStart = true;
-        pages.open(QStringLiteral("Perceptron"));
+        pages.open(PageNames::Perceptron);
         close();
         break;
     case 1:
@@ -125,18 +126,18 @@ void TestPerceptron::continueChosen(int position)
         memory.ContinueFromTests = true;
         // The training page becomes active and recomputes at once, even when
         // a probe or graph page was in front more recently.
-        pages.open(QStringLiteral("Perceptron"));
+        pages.open(PageNames::Perceptron);
         close();
         break;
     case 2:
         // The load-file page opens first, so a page is open at every moment.
-        pages.open(QStringLiteral("LoadFile"));
-        closePage(QStringLiteral("Perceptron"));
+        pages.open(PageNames::LoadFile);
+        closePage(PageNames::Perceptron);
         close();
         break;
     case 3:
         net.FreshStart = false;
-        pages.open(QStringLiteral("Generalize"));
+        pages.open(PageNames::Generalize);
         break;
     default: noMethodSelected(); break;
     }
@@ -148,22 +149,22 @@ void TestPerceptron::createExcelSummary() { workbookExport->start(); }
 
 void TestPerceptron::saveTextSummary()
 {
-    if (!pages.isDefined(QStringLiteral("SaveResults"))) {
+    if (!pages.isDefined(PageNames::SaveResults)) {
         ShowPlain(dialogs, QStringLiteral("Saving the summary as a text file is not available yet."));
         return;
     }
-    pages.open(QStringLiteral("SaveResults"));
+    pages.open(PageNames::SaveResults);
 }
 
 void TestPerceptron::exitProgram()
 {
     // Only the set-up page and the hub close; pages opened from the hub stay
     // open, and the program ends when the last of them closes.
-    closePage(QStringLiteral("Perceptron"));
+    closePage(PageNames::Perceptron);
     close();
 }
 
-void TestPerceptron::closePage(const QString& name)
+void TestPerceptron::closePage(PageName name)
 {
     if (ScrollPage* page = pages.find(name))
         page->close();

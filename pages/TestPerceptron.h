@@ -19,6 +19,7 @@ namespace vantorelle {
 struct NetworkState;
 struct PageMemory;
 class Dialogs;
+class PageName;
 class PageRegistry;
 class WorkbookExport;
 class WorkbookViewer;
@@ -44,7 +45,7 @@ private:
     void createExcelSummary();
     void saveTextSummary();
     void exitProgram();
-    void closePage(const QString& name);
+    void closePage(PageName name);
     void noMethodSelected();
 
     Ui::TestPerceptron ui;

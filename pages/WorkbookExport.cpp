@@ -12,7 +12,6 @@
 #include <QUrl>
 
 #include "Dialogs.h"
-#include "PageRegistry.h"
 #include "ScrollPage.h"
 
 namespace vantorelle {
@@ -101,61 +100,51 @@ private:
 
 WorkbookExport::WorkbookExport(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer& viewer,
                                ScrollPage* owner, QLabel* feedback, QProgressBar* bar, QList<QWidget*> busyControls)
-    : QObject(owner), net(net), dialogs(dialogs), pages(pages), viewer(viewer), owner(owner), feedback(feedback),
-      bar(bar), progress(std::make_unique<Progress>(*this))
+    : QObject(owner), net(net), dialogs(dialogs), viewer(viewer), feedback(feedback), bar(bar),
+      progress(std::make_unique<Progress>(*this)), job(pages, owner)
 {
     for (QWidget* control : busyControls)
         busy.append(control);
+    // The job's end comes after every progress update the worker posted.
+    connect(&job, &BackgroundJob::ended, this, &WorkbookExport::done);
+    connect(&job, &BackgroundJob::released, this, [this] { emit finished(result.ok); });
 }
 
-WorkbookExport::~WorkbookExport()
-{
-    if (worker) {
-        worker->wait();
-        pages.releasePages();
-    }
-}
+WorkbookExport::~WorkbookExport() = default;
 
 void WorkbookExport::start()
 {
-    if (worker)
+    if (job.running())
         return;
-    pages.holdPagesFor(owner);
-    for (const auto& control : busy)
-        if (control)
-            control->setEnabled(false);
-
     const std::string folder = QFile::encodeName(viewer.folder()).toStdString();
     const AnalysisMoment when = LocalMoment();
-    worker.reset(QThread::create([this, folder, when] {
+    auto work = [this, folder, when] {
         NewBookInFolder destination(folder);
         result = BuildSpreadsheetSummary(net, when, destination, *progress);
-    }));
-    // Queued after every progress update the worker posted.
-    connect(worker.get(), &QThread::finished, this, &WorkbookExport::done, Qt::QueuedConnection);
-    worker->start();
+    };
+    auto held = [this] {
+        for (const auto& control : busy)
+            if (control)
+                control->setEnabled(false);
+    };
+    job.start(work, {}, held);
 }
 
 void WorkbookExport::done()
 {
-    worker->wait();
-    worker.reset();
     for (const auto& control : busy)
         if (control)
             control->setEnabled(true);
 
     // The pages stay held until the messages are answered: a page whose
     // close was asked for meanwhile closes after them, not under them.
-    const bool ok = result.ok;
-    if (!ok) {
+    if (!result.ok) {
         dialogs.Show(ErrorReport(result.message));
     } else {
         const QString path = QFile::decodeName(result.path.c_str());
         if (!viewer.open(path))
             dialogs.Show(ErrorReport(NoViewerMessage(path).toStdString()));
     }
-    pages.releasePages();
-    emit finished(ok);
 }
 
 }  // namespace vantorelle

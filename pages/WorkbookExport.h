@@ -1,9 +1,10 @@
 #pragma once
-// The spreadsheet summary as the hub runs it: the workbook is built on a
-// worker thread while the hub's FeedBackLabel and ExcelProgressBar follow
-// its progress, the other pages are held (nothing else may touch the network
-// state meanwhile) and the hub's own controls wait; a page whose close is
-// asked for meanwhile closes once the export has ended (it has no stop). At
+// The spreadsheet summary as the hub runs it: the workbook is built as the
+// hub's background job (BackgroundJob.h) while the hub's FeedBackLabel and
+// ExcelProgressBar follow its progress, the other pages are held (nothing
+// else may touch the network state meanwhile) and the hub's own controls
+// wait; a page whose close is asked for meanwhile closes once the export has
+// ended (it has no stop). At
 // the end the workbook is opened with the desktop's program for .xlsx files;
 // when there is none, a message names the file that was written, so nothing
 // is lost.
@@ -14,10 +15,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QThread>
 #include <QWidget>
 #include <memory>
 
+#include "BackgroundJob.h"
 #include "SpreadsheetSummary.h"
 
 class QLabel;
@@ -66,7 +67,7 @@ public:
 
     // Starts an export and returns at once; does nothing while one runs.
     void start();
-    bool running() const { return worker != nullptr; }
+    bool running() const { return job.running(); }
 
 signals:
     // The export has ended and its messages have been answered.
@@ -78,15 +79,14 @@ private:
 
     NetworkState& net;
     Dialogs& dialogs;
-    PageRegistry& pages;
     WorkbookViewer& viewer;
-    ScrollPage* owner;
     QPointer<QLabel> feedback;
     QPointer<QProgressBar> bar;
     QList<QPointer<QWidget>> busy;
-    std::unique_ptr<QThread> worker;
     std::unique_ptr<Progress> progress;
     SummaryResult result;
+    // Last: it waits for the worker before anything the worker uses goes.
+    BackgroundJob job;
 };
 
 // What the user is told when a workbook was written but cannot be shown.

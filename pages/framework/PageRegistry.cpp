@@ -27,17 +27,22 @@ PageRegistry::~PageRegistry()
     }
 }
 
-void PageRegistry::define(const QString& name, Factory factory, Role role)
+void PageRegistry::define(PageName page, Factory factory, Role role)
 {
+    const QString name = page.toString();
     factories[name] = std::move(factory);
     companions.erase(std::remove(companions.begin(), companions.end(), name), companions.end());
     if (role == Role::Companion)
         companions.push_back(name);
 }
 
-bool PageRegistry::isDefined(const QString& name) const { return factories.count(name) != 0; }
+bool PageRegistry::isDefined(PageName name) const { return factories.count(name.toString()) != 0; }
 
-ScrollPage* PageRegistry::open(const QString& name)
+ScrollPage* PageRegistry::open(PageName name) { return openNamed(name.toString()); }
+
+ScrollPage* PageRegistry::find(PageName name) const { return findNamed(name.toString()); }
+
+ScrollPage* PageRegistry::openNamed(const QString& name)
 {
     if (exiting)
         return nullptr;
@@ -46,15 +51,17 @@ ScrollPage* PageRegistry::open(const QString& name)
         // activation step would too: both wait for the job to end.
         if (std::find(opensAfterHold.begin(), opensAfterHold.end(), name) == opensAfterHold.end())
             opensAfterHold.push_back(name);
-        return find(name);
+        return findNamed(name);
     }
-    if (ScrollPage* existing = find(name)) {
+    if (ScrollPage* existing = findNamed(name)) {
         activate(existing);
         return existing;
     }
     auto factory = factories.find(name);
-    if (factory == factories.end())
+    if (factory == factories.end()) {
+        qWarning("No page is called \"%s\".", qPrintable(name));
         return nullptr;
+    }
     ensureFocusTracking();
 
     // Once shown, a page deletes itself when it closes (Qt::WA_DeleteOnClose).
@@ -69,7 +76,7 @@ ScrollPage* PageRegistry::open(const QString& name)
     return page;
 }
 
-ScrollPage* PageRegistry::find(const QString& name) const
+ScrollPage* PageRegistry::findNamed(const QString& name) const
 {
     for (const OpenPage& open : pages) {
         if (open.name == name && open.page)
@@ -162,7 +169,7 @@ void PageRegistry::releasePages()
     std::vector<QString> waiting;
     waiting.swap(opensAfterHold);
     for (const QString& name : waiting)
-        open(name);
+        openNamed(name);
 }
 
 bool PageRegistry::eventFilter(QObject* watched, QEvent* event)

@@ -38,6 +38,19 @@ namespace vantorelle {
 
 class ScrollPage;
 
+// A page's name. It is never made from a string in passing: the program's
+// pages take theirs from the list in PageNames.h, so a misspelt name does not
+// compile instead of opening nothing.
+class PageName {
+public:
+    explicit constexpr PageName(const char* name) : name(name) {}
+    QString toString() const { return QString::fromLatin1(name); }
+    const char* c_str() const { return name; }
+
+private:
+    const char* name;
+};
+
 class PageRegistry : public QObject {
     Q_OBJECT
 
@@ -51,15 +64,15 @@ public:
     enum class Role { Page, Companion };
 
     // Defines (or redefines) how the page called name is created.
-    void define(const QString& name, Factory factory, Role role = Role::Page);
-    bool isDefined(const QString& name) const;
+    void define(PageName name, Factory factory, Role role = Role::Page);
+    bool isDefined(PageName name) const;
 
     // Creates and shows the page if it does not exist, else shows and raises
     // it; either way it becomes the active page. Null if name is not defined.
-    ScrollPage* open(const QString& name);
+    ScrollPage* open(PageName name);
 
     // The open page called name, or null.
-    ScrollPage* find(const QString& name) const;
+    ScrollPage* find(PageName name) const;
     // The names of the open pages, from the one furthest behind to the active one.
     std::vector<QString> openPages() const;
     ScrollPage* activePage() const { return active; }
@@ -77,7 +90,6 @@ public:
     // was asked for meanwhile close, and the pages asked for open.
     void releasePages();
     bool pagesHeld() const { return holding; }
-    ScrollPage* holdingPage() const { return holder; }
 
 signals:
     void finished();
@@ -103,6 +115,8 @@ private:
     // Closes the open pages when all of them are companions; true if it did.
     bool closeLoneCompanions();
     void closeWhenReleased(ScrollPage* page);
+    ScrollPage* openNamed(const QString& name);
+    ScrollPage* findNamed(const QString& name) const;
 
     std::map<QString, Factory> factories;
     std::vector<QString> companions;

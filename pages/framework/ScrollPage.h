@@ -53,7 +53,6 @@ class ScrollPage : public QWidget {
 public:
     explicit ScrollPage(DesignSize design, QWidget* parent = nullptr);
 
-    DesignSize designSize() const { return design; }
     int outerWidthTwips() const;
     int outerHeightTwips() const;
     // Resizes the window to the largest pixel size whose outer size is at most

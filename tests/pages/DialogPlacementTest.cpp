@@ -102,7 +102,7 @@ protected:
 
     ScrollPage* open(const char* name)
     {
-        ScrollPage* page = pages.open(QString::fromLatin1(name));
+        ScrollPage* page = pages.open(PageName(name));
         EXPECT_NE(page, nullptr);
         if (page)
             EXPECT_TRUE(QTest::qWaitForWindowExposed(page));

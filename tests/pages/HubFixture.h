@@ -55,14 +55,14 @@ protected:
 
     ScrollPage* open(const char* name)
     {
-        ScrollPage* page = pages.open(QString::fromLatin1(name));
+        ScrollPage* page = pages.open(PageName(name));
         EXPECT_NE(page, nullptr) << name;
         if (page) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(page)) << name;
         }
         return page;
     }
-    ScrollPage* find(const char* name) const { return pages.find(QString::fromLatin1(name)); }
+    ScrollPage* find(const char* name) const { return pages.find(PageName(name)); }
     std::vector<QString> openPages() const { return pages.openPages(); }
 
     template <typename T>

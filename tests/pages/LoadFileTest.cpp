@@ -19,6 +19,7 @@
 #include "FolderList.h"
 #include "LoadFile.h"
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -49,7 +50,7 @@ protected:
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());
         DefinePages(pages, net, memory, dialogs);
-        page = pages.open(QStringLiteral("LoadFile"));
+        page = pages.open(PageNames::LoadFile);
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
     }
@@ -289,7 +290,7 @@ TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
     QTest::mouseClick(control<QPushButton>(QStringLiteral("NextPage")), Qt::LeftButton);
     EXPECT_TRUE(net.FreshStart);
     EXPECT_EQ(pages.openPages(), std::vector<QString>{QStringLiteral("Perceptron")});
-    ScrollPage* setUp = pages.find(QStringLiteral("Perceptron"));
+    ScrollPage* setUp = pages.find(PageNames::Perceptron);
     ASSERT_NE(setUp, nullptr);
     EXPECT_EQ(setUp->windowTitle(), QStringLiteral("Perceptron Setup Page -- Tarvik Neural Network Code"));
     EXPECT_TRUE(setUp->isVisible());
@@ -299,7 +300,7 @@ TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
     EXPECT_EQ(net.InputUnits.size(), 3u);
 
     // Coming back later shows the page afresh, in its browsing state.
-    page = pages.open(QStringLiteral("LoadFile"));
+    page = pages.open(PageNames::LoadFile);
     ASSERT_NE(page, nullptr);
     expectRowsShown(false);
     EXPECT_TRUE(box(0).isEmpty());

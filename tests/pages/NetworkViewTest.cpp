@@ -32,6 +32,7 @@
 #include "ErrorCurveView.h"
 #include "NetworkState.h"
 #include "NetworkView.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -173,7 +174,7 @@ class NetworkViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        pages.define(QStringLiteral("NetworkView"), [this] {
+        pages.define(PageNames::NetworkView, [this] {
             return std::make_unique<NetworkView>(net, dialogs, pages, printer, files, widths);
         });
     }
@@ -230,7 +231,7 @@ protected:
 
     NetworkView* openView()
     {
-        auto* view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
+        auto* view = static_cast<NetworkView*>(pages.open(PageNames::NetworkView));
         EXPECT_NE(view, nullptr);
         if (view) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
@@ -906,7 +907,7 @@ protected:
         net.FreshStart = true;
         DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(11); });
         NetworkViewTest::SetUp();  // the view with this test's save dialog and widths
-        setup = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+        setup = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
         ASSERT_NE(setup, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(setup));
         run = setup->findChild<TrainingRun*>();
@@ -937,7 +938,7 @@ TEST_F(NetworkViewRunTest, NothingIsCopiedWhileNoViewWatches)
 TEST_F(NetworkViewRunTest, ViewFollowsTheRunWhileHeld)
 {
     NetworkView* view = openView();
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::Perceptron);
     auto* grid = control<WeightsView>(view, "WeightsView");
     PaintCounter paints(grid);
     const long before = view->snapshotsShown();
@@ -967,7 +968,7 @@ TEST_F(NetworkViewRunTest, RunCopiesOnlyWhatTheCurrentTabDraws)
     NetworkView* view = openView();
     auto* tabs = control<QTabWidget>(view, "ViewTabs");
     tabs->setCurrentIndex(2);
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::Perceptron);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
     auto* grid = control<WeightsView>(view, "WeightsView");
     startAndStop([&] {
@@ -998,7 +999,7 @@ TEST_F(NetworkViewRunTest, PlaneFollowsARunOfATwoInputFileLoadedAfterTheViewLook
 {
     NetworkView* view = openView();
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(1);  // letters: no plane, so no weights wanted
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::Perceptron);
     read("and.net");  // loaded meanwhile and sized as the set-up page does; the view has not looked since
     SizeUnitsAndWeights(net);
     net.FreshStart = true;
@@ -1057,7 +1058,7 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
     control<QLineEdit>(setup, "PrintSweepsBox")->setText(QStringLiteral("10"));
     startAndStop([] {});
     QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
-    ScrollPage* hub = pages.find("TestPerceptron");
+    ScrollPage* hub = pages.find(PageNames::TestPerceptron);
     ASSERT_NE(hub, nullptr);
     auto choose = [](QListWidget* list, int row) {
         list->setFocus();
@@ -1065,14 +1066,14 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
         QTest::keyClick(list, Qt::Key_Return);
     };
     choose(control<QListWidget>(hub, "TestList"), 4);
-    auto* view = qobject_cast<NetworkView*>(pages.find("NetworkView"));
+    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView));
     ASSERT_NE(view, nullptr);
     control<QTabWidget>(view, "ViewTabs")->setCurrentIndex(2);
     auto* curve = control<ErrorCurveView>(view, "ErrorCurveView");
     ASSERT_FALSE(curve->points().empty());
 
     choose(control<QListWidget>(hub, "ContinueList"), 2);
-    ScrollPage* load = pages.find("LoadFile");
+    ScrollPage* load = pages.find(PageNames::LoadFile);
     ASSERT_NE(load, nullptr);
     auto* files = control<QListWidget>(load, "File1");
     const auto found = files->findItems(QStringLiteral("and.net"), Qt::MatchExactly);
@@ -1081,11 +1082,11 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, centre);
     ASSERT_EQ(net.TrainingFileName, "and.net");
-    pages.open(QStringLiteral("NetworkView"));  // back to the view before going on
+    pages.open(PageNames::NetworkView);  // back to the view before going on
     EXPECT_TRUE(curve->points().empty());
     QTest::mouseClick(control<QPushButton>(load, "NextPage"), Qt::LeftButton);
-    ASSERT_NE(pages.find("Perceptron"), nullptr);
-    pages.open(QStringLiteral("NetworkView"));
+    ASSERT_NE(pages.find(PageNames::Perceptron), nullptr);
+    pages.open(PageNames::NetworkView);
     EXPECT_TRUE(curve->points().empty());
     EXPECT_TRUE(view->currentTitle().endsWith(QStringLiteral("and.net")));
     EXPECT_FALSE(control<QLabel>(view, "FileLabel")->text().contains(QStringLiteral("Epoch")));
@@ -1095,7 +1096,7 @@ TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
 {
     startAndStop([] {});
     QTest::mouseClick(control<QPushButton>(setup, "TestRecall"), Qt::LeftButton);
-    ScrollPage* hub = pages.find("TestPerceptron");
+    ScrollPage* hub = pages.find(PageNames::TestPerceptron);
     ASSERT_NE(hub, nullptr);
     auto* list = control<QListWidget>(hub, "TestList");
     ASSERT_EQ(list->count(), 5);
@@ -1104,7 +1105,7 @@ TEST_F(NetworkViewRunTest, HubsFifthItemOpensTheView)
     list->setFocus();
     list->setCurrentRow(4);
     QTest::keyClick(list, Qt::Key_Return);
-    auto* view = qobject_cast<NetworkView*>(pages.find("NetworkView"));
+    auto* view = qobject_cast<NetworkView*>(pages.find(PageNames::NetworkView));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->snapshot()->EpochCount, net.EpochCount);
 }

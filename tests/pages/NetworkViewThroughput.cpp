@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "NetworkView.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -154,7 +155,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     PageRegistry pages;
     DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;
     PrepareSetupPage(*page, settings);
@@ -204,10 +205,10 @@ int main(int argc, char* argv[])
             } else {
                 NetworkView* view = nullptr;
                 if (kind > 0) {
-                    view = static_cast<NetworkView*>(pages.open(QStringLiteral("NetworkView")));
+                    view = static_cast<NetworkView*>(pages.open(PageNames::NetworkView));
                     (void)QTest::qWaitForWindowExposed(view);
                     view->findChild<QTabWidget*>(QStringLiteral("ViewTabs"))->setCurrentIndex(kind - 1);
-                    pages.open(QStringLiteral("Perceptron"));
+                    pages.open(PageNames::Perceptron);
                     QCoreApplication::processEvents();
                 }
                 app.costs.clear();

@@ -30,11 +30,11 @@ protected:
     void SetUp() override
     {
         for (const char* name : {"First", "Second", "Third"})
-            pages.define(QString::fromLatin1(name), [this, name] {
+            pages.define(PageName(name), [this, name] {
                 return std::make_unique<CountingPage>(loads[QString::fromLatin1(name)]);
             });
     }
-    CountingPage* open(const char* name) { return static_cast<CountingPage*>(pages.open(QString::fromLatin1(name))); }
+    CountingPage* open(const char* name) { return static_cast<CountingPage*>(pages.open(PageName(name))); }
     static void deleteClosedPages() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     PageRegistry pages;
@@ -51,7 +51,7 @@ TEST_F(PageRegistryTest, OpeningTwiceShowsTheSamePage)
     EXPECT_EQ(open("First"), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(loads["First"], 1);
-    EXPECT_EQ(pages.open(QStringLiteral("Nowhere")), nullptr);
+    EXPECT_EQ(pages.open(PageName("Nowhere")), nullptr);
 }
 
 TEST_F(PageRegistryTest, ClosedPageIsDestroyedAndStartsAfreshWhenOpenedAgain)
@@ -59,7 +59,7 @@ TEST_F(PageRegistryTest, ClosedPageIsDestroyedAndStartsAfreshWhenOpenedAgain)
     open("First");
     QPointer<CountingPage> second = open("Second");
     second->close();
-    EXPECT_EQ(pages.find(QStringLiteral("Second")), nullptr);
+    EXPECT_EQ(pages.find(PageName("Second")), nullptr);
     deleteClosedPages();
     EXPECT_TRUE(second.isNull());
     CountingPage* again = open("Second");
@@ -129,7 +129,7 @@ TEST_F(PageRegistryTest, ExitClosesEveryPageAtOnce)
     EXPECT_EQ(second->activations, 1);
     deleteClosedPages();
     EXPECT_TRUE(first.isNull() && second.isNull());
-    EXPECT_EQ(pages.open(QStringLiteral("First")), nullptr);
+    EXPECT_EQ(pages.open(PageName("First")), nullptr);
 }
 
 TEST_F(PageRegistryTest, PageDeletedWithoutClosingIsForgotten)
@@ -179,7 +179,7 @@ TEST_F(PageRegistryTest, HeldPagesTakeNoInputAndOpenLater)
     EXPECT_FALSE(pages.pagesHeld());
     EXPECT_TRUE(first->isEnabled());
     EXPECT_EQ(loads[QStringLiteral("Third")], 1);
-    ASSERT_NE(pages.find(QStringLiteral("Third")), nullptr);
+    ASSERT_NE(pages.find(PageName("Third")), nullptr);
     EXPECT_EQ(pages.pageInCharge(), pages.activePage());
     EXPECT_TRUE(first->close());
 }
@@ -202,7 +202,7 @@ TEST_F(PageRegistryTest, ACloseDuringAHoldStopsTheJobAndClosesWhenItEnds)
     pages.releasePages();
     EXPECT_TRUE(QTest::qWaitFor([this] { return pages.openPages() == std::vector<QString>{QStringLiteral("Third")}; }));
     // The stop belonged to that job: closes after it ask nothing.
-    pages.holdPagesFor(pages.find(QStringLiteral("Third")));
+    pages.holdPagesFor(pages.find(PageName("Third")));
     pages.releasePages();
     EXPECT_EQ(stops, 2);
 }
@@ -210,7 +210,7 @@ TEST_F(PageRegistryTest, ACloseDuringAHoldStopsTheJobAndClosesWhenItEnds)
 // companions
 TEST_F(PageRegistryTest, CompanionsCloseWithTheLastOtherPage)
 {
-    pages.define(QStringLiteral("View"), [this] { return std::make_unique<CountingPage>(loads["View"]); },
+    pages.define(PageName("View"), [this] { return std::make_unique<CountingPage>(loads["View"]); },
                  PageRegistry::Role::Companion);
     QSignalSpy finished(&pages, &PageRegistry::finished);
     CountingPage* first = open("First");

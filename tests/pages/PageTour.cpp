@@ -13,6 +13,7 @@
 #include "CapturingPrinter.h"
 #include "Dialogs.h"
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -62,7 +63,7 @@ public:
     TourResult take()
     {
         TourResult result;
-        pages.open(QStringLiteral("LoadFile"));  // the program starts on it
+        pages.open(PageNames::LoadFile);  // the program starts on it
         result.finished = firstFile() && startPages() && hub() && networkViews();
         result.failure = failure;
         result.unexpectedBoxes = dialogs.boxes;
@@ -81,7 +82,7 @@ private:
     {
         ScrollPage* page = nullptr;
         const bool shown = QTest::qWaitFor([&] {
-            page = pages.find(QString::fromLatin1(name));
+            page = pages.find(PageName(name));
             return page && page->isVisible();
         }, StepTimeoutMs);
         if (!shown || !QTest::qWaitForWindowExposed(page)) {
@@ -194,14 +195,14 @@ private:
 
     bool startPage(const char* option, const char* name, const char* shot, const char* caption)
     {
-        Perceptron* setUp = static_cast<Perceptron*>(pages.find(QStringLiteral("Perceptron")));
+        Perceptron* setUp = static_cast<Perceptron*>(pages.find(PageNames::Perceptron));
         if (!press(setUp, option))
             return false;
         ScrollPage* start = open(name);
         if (!start)
             return false;
         show(shot, caption, start);
-        return press(start, "ExitButton") && waitFor([&] { return !pages.find(QString::fromLatin1(name)); },
+        return press(start, "ExitButton") && waitFor([&] { return !pages.find(PageName(name)); },
                                                      QStringLiteral("%1 stayed open").arg(name));
     }
 
@@ -222,8 +223,9 @@ private:
     void closePage(ScrollPage* page)
     {
         const QString name = page->objectName();
+        const QByteArray latin = name.toLatin1();
         page->close();
-        waitFor([&] { return !pages.find(name); }, QStringLiteral("%1 stayed open").arg(name));
+        waitFor([&] { return !pages.find(PageName(latin.constData())); }, QStringLiteral("%1 stayed open").arg(name));
     }
 
     bool probe()
@@ -283,7 +285,7 @@ private:
 
     bool hub()
     {
-        auto* setUp = pages.find(QStringLiteral("Perceptron"));
+        auto* setUp = pages.find(PageNames::Perceptron);
         if (!press(setUp, "TestRecall"))
             return false;
         ScrollPage* testing = open("TestPerceptron");

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -55,7 +56,7 @@ protected:
         net.TrainingFileName = file;
         net.FreshStart = true;
         DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(Seed); });
-        page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+        page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
         ASSERT_NE(page, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
     }
@@ -118,8 +119,8 @@ protected:
     // Shows the page again as the active page, as coming back to it does.
     void activateAgain()
     {
-        pages.open(QStringLiteral("WeightStart"));
-        pages.find(QStringLiteral("WeightStart"))->close();
+        pages.open(PageNames::WeightStart);
+        pages.find(PageNames::WeightStart)->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(pages.activePage(), page);
     }
@@ -609,9 +610,9 @@ protected:
 TEST_F(RunawayTest, StopTrainingEndsTheRunWithItsFinalDisplayAndNothingFreezes)
 {
     choose("OptionNoDefaultWts");  // another page is open during the run
-    QWidget* weights = pages.find(QStringLiteral("WeightStart"));
+    QWidget* weights = pages.find(PageNames::WeightStart);
     ASSERT_NE(weights, nullptr);
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::Perceptron);
 
     QElapsedTimer clock;
     clock.start();
@@ -648,7 +649,7 @@ TEST_F(RunawayTest, StopTrainingEndsTheRunWithItsFinalDisplayAndNothingFreezes)
     EXPECT_TRUE(box("SweepsBox")->isEnabled());
     EXPECT_FALSE(button("StopTraining")->isVisible());
     EXPECT_TRUE(weights->isEnabled());
-    EXPECT_EQ(pages.find(QStringLiteral("WeightStart")), weights);
+    EXPECT_EQ(pages.find(PageNames::WeightStart), weights);
 }
 
 TEST_F(RunawayTest, EscapeStopsAContinuedRun)
@@ -678,7 +679,7 @@ TEST_F(RunawayTest, ClosingTheWindowStopsTheRunFirst)
     press("StartTraining");
     ASSERT_TRUE(shownEpochsReach(1));
     EXPECT_FALSE(page->close());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pages.find(QStringLiteral("Perceptron")) == nullptr; }, RunTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pages.find(PageNames::Perceptron) == nullptr; }, RunTimeoutMs));
     EXPECT_GT(net.EpochCount, 0);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -691,19 +692,19 @@ TEST_F(RunawayTest, ClosingTheWindowStopsTheRunFirst)
 TEST_F(RunawayTest, ClosingAnotherPageStopsTheRunAndClosesItAfter)
 {
     choose("OptionNoDefaultWts");
-    QPointer<ScrollPage> view = pages.open(QStringLiteral("NetworkView"));
+    QPointer<ScrollPage> view = pages.open(PageNames::NetworkView);
     ASSERT_NE(view, nullptr);
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::Perceptron);
     press("StartTraining");
     ASSERT_TRUE(shownEpochsReach(1));
 
     EXPECT_FALSE(view->close());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("NetworkView")) == nullptr; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(PageNames::NetworkView) == nullptr; }));
     EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
     EXPECT_TRUE(button("Continue")->isVisible());
     // The pages nobody closed stay, and take input again.
-    ScrollPage* weights = pages.find(QStringLiteral("WeightStart"));
+    ScrollPage* weights = pages.find(PageNames::WeightStart);
     ASSERT_NE(weights, nullptr);
     EXPECT_TRUE(weights->isEnabled());
 
@@ -712,16 +713,16 @@ TEST_F(RunawayTest, ClosingAnotherPageStopsTheRunAndClosesItAfter)
     ASSERT_TRUE(shownEpochsReach(net.EpochCount + 1));
     EXPECT_FALSE(weights->close());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("WeightStart")) == nullptr; }));
-    EXPECT_EQ(pages.find(QStringLiteral("Perceptron")), page);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(PageNames::WeightStart) == nullptr; }));
+    EXPECT_EQ(pages.find(PageNames::Perceptron), page);
 }
 
 // The network view is no page of its own: it never stays alone, without a
 // way back to training.
 TEST_F(RunawayTest, ClosingTheSetUpPageTakesTheViewWithIt)
 {
-    pages.open(QStringLiteral("NetworkView"));
-    pages.open(QStringLiteral("Perceptron"));
+    pages.open(PageNames::NetworkView);
+    pages.open(PageNames::Perceptron);
     QSignalSpy finished(&pages, &PageRegistry::finished);
     press("StartTraining");
     ASSERT_TRUE(shownEpochsReach(1));
@@ -750,7 +751,7 @@ TEST_F(PerceptronTest, TestRecallOpensTheHubOverThisPage)
     train("StartTraining");
     memory.ContinueFromTests = true;
     press("TestRecall");
-    ScrollPage* hub = pages.find(QStringLiteral("TestPerceptron"));
+    ScrollPage* hub = pages.find(PageNames::TestPerceptron);
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(hub->windowTitle(), QStringLiteral("Testing The Perceptron -- Tarvik Neural Network Code"));
     EXPECT_FALSE(memory.ContinueFromTests);
@@ -762,8 +763,8 @@ TEST_F(PerceptronTest, ClosingThePageTakesItsStartPagesWithIt)
 {
     choose("OptionNoDefaultWts");
     choose("OptionNoDefaultBias");
-    ASSERT_NE(pages.find(QStringLiteral("WeightStart")), nullptr);
-    ASSERT_NE(pages.find(QStringLiteral("BiasStart")), nullptr);
+    ASSERT_NE(pages.find(PageNames::WeightStart), nullptr);
+    ASSERT_NE(pages.find(PageNames::BiasStart), nullptr);
     QSignalSpy finished(&pages, &PageRegistry::finished);
     EXPECT_TRUE(page->close());
     page = nullptr;

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     PageRegistry pages;
     DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
+    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
     if (!QTest::qWaitForWindowExposed(page))
         return 1;
     PrepareSetupPage(*page, settings);

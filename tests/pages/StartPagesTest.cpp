@@ -13,6 +13,7 @@
 
 #include "BiasStart.h"
 #include "NetworkState.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
@@ -35,7 +36,7 @@ protected:
         net.TrainingFileName = "and.net";
         net.FreshStart = true;
         DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(3); });
-        setUpPage = pages.open(QStringLiteral("Perceptron"));
+        setUpPage = pages.open(PageNames::Perceptron);
         ASSERT_NE(setUpPage, nullptr);
     }
     void TearDown() override
@@ -51,7 +52,7 @@ protected:
         auto* choice = setUpPage->findChild<QRadioButton*>(QString::fromLatin1(option));
         ASSERT_NE(choice, nullptr);
         QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
-        page = pages.find(QString::fromLatin1(name));
+        page = pages.find(PageName(name));
         ASSERT_NE(page, nullptr);
     }
     void openWeights() { openFrom("OptionNoDefaultWts", "WeightStart"); }
@@ -78,7 +79,7 @@ protected:
         auto* option = control<QRadioButton>(name);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
-    bool isOpen(const char* name) { return pages.find(QString::fromLatin1(name)) != nullptr; }
+    bool isOpen(const char* name) { return pages.find(PageName(name)) != nullptr; }
     QString setUpLine(const char* name) { return control<QLabel>(name, setUpPage)->text(); }
 
     NetworkState net;

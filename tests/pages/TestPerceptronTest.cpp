@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "HubFixture.h"
+#include "PageNames.h"
 #include "Response.h"
 #include "TestPerceptron.h"
 
@@ -102,7 +103,7 @@ TEST_F(TestPerceptronTest, ProbeAndGraphOpenOncePageEachOverTheHub)
 
 TEST_F(TestPerceptronTest, TextSummaryOpensTheSavePageOverTheHub)
 {
-    if (!pages.isDefined(QStringLiteral("SaveResults")))
+    if (!pages.isDefined(PageNames::SaveResults))
         GTEST_SKIP() << "this build defines no save-results page";
     doubleClickItem(testList(), 2);
     EXPECT_NE(find("SaveResults"), nullptr);
@@ -114,9 +115,9 @@ TEST_F(TestPerceptronTest, WithoutTheirPagesTheSummariesSaySo)
 {
     // A program whose registry knows no save page.
     PageRegistry bare;
-    bare.define(QStringLiteral("TestPerceptron"),
+    bare.define(PageNames::TestPerceptron,
                 [&] { return std::make_unique<TestPerceptron>(net, memory, dialogs, bare); });
-    ScrollPage* lone = bare.open(QStringLiteral("TestPerceptron"));
+    ScrollPage* lone = bare.open(PageNames::TestPerceptron);
     ASSERT_NE(lone, nullptr);
     dialogs.expect(PlainNote("not available yet"));
     doubleClickItem(control<QListWidget>(lone, "TestList"), 2);
@@ -141,7 +142,7 @@ TEST_F(TestPerceptronTest, ResetBringsBackTheSamePageWithAFreshStart)
 TEST_F(TestPerceptronTest, ContinueMakesTheTrainingPageActiveAndRecomputeEvenAfterAProbe)
 {
     doubleClickItem(testList(), 3);  // the graph page was active more recently than the training page
-    pages.open(QStringLiteral("TestPerceptron"));
+    pages.open(PageNames::TestPerceptron);
     net.TotalSSE = -1;
     net.Hits = -1;
     doubleClickItem(continueList(), 1);
@@ -163,7 +164,7 @@ TEST_F(TestPerceptronTest, ContinueMakesTheTrainingPageActiveAndRecomputeEvenAft
 TEST_F(TestPerceptronTest, NewProblemOpensTheLoadFilePageFirstAndKeepsPagesFromTheHub)
 {
     doubleClickItem(testList(), 0);
-    pages.open(QStringLiteral("TestPerceptron"));
+    pages.open(PageNames::TestPerceptron);
     QSignalSpy finished(&pages, &PageRegistry::finished);
     net.FreshStart = true;
     doubleClickItem(continueList(), 2);
@@ -200,7 +201,7 @@ TEST_F(TestPerceptronTest, TestOnANewProblemOpensTheGeneralizationPageOverTheHub
 TEST_F(TestPerceptronTest, ExitProgramClosesTheSetUpPageAndTheHubOnly)
 {
     doubleClickItem(testList(), 3);
-    pages.open(QStringLiteral("TestPerceptron"));
+    pages.open(PageNames::TestPerceptron);
     QSignalSpy finished(&pages, &PageRegistry::finished);
     press(hub, "Command2");
     ASSERT_TRUE(hubGone());

@@ -14,6 +14,7 @@
 
 #include "NetworkState.h"
 #include "PageMemory.h"
+#include "PageNames.h"
 #include "PageRegistry.h"
 #include "ScriptedDialogs.h"
 #include "ScrollPage.h"
@@ -62,10 +63,10 @@ protected:
         SizeUnitsAndWeights(net);
         SetDefaultSettings(net);
         viewer.where = scratch.filePath(QStringLiteral("workbooks"));
-        pages.define(QStringLiteral("Hub"), [] { return std::make_unique<ExportingPage>(); });
-        pages.define(QStringLiteral("Other"), [] { return std::make_unique<ExportingPage>(); });
-        other = pages.open(QStringLiteral("Other"));
-        hub = static_cast<ExportingPage*>(pages.open(QStringLiteral("Hub")));
+        pages.define(PageName("Hub"), [] { return std::make_unique<ExportingPage>(); });
+        pages.define(PageName("Other"), [] { return std::make_unique<ExportingPage>(); });
+        other = pages.open(PageName("Other"));
+        hub = static_cast<ExportingPage*>(pages.open(PageName("Hub")));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(hub));
         run = std::make_unique<WorkbookExport>(net, dialogs, pages, viewer, hub, hub->feedback, hub->bar,
                                                QList<QWidget*>{hub->list});
@@ -112,7 +113,7 @@ TEST_F(WorkbookExportTest, HoldsTheOtherPagesThenOpensTheNewBook)
     EXPECT_TRUE(ended.first().first().toBool());
 
     EXPECT_FALSE(pages.pagesHeld());
-    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(QStringLiteral("Other")) == nullptr; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(PageName("Other")) == nullptr; }));
     other = nullptr;
     EXPECT_TRUE(hub->list->isEnabled());
     const QString first = viewer.where + QStringLiteral("/Book1.xlsx");
@@ -155,9 +156,9 @@ TEST_F(WorkbookExportTest, AFolderThatCannotBeWrittenIsNamed)
 TEST_F(WorkbookExportTest, FromTheHubsList)
 {
     viewer.opens = false;
-    pages.define(QStringLiteral("TestPerceptron"),
+    pages.define(PageNames::TestPerceptron,
                  [this] { return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, &viewer); });
-    ScrollPage* testing = pages.open(QStringLiteral("TestPerceptron"));
+    ScrollPage* testing = pages.open(PageNames::TestPerceptron);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(testing));
     const QString book = viewer.where + QStringLiteral("/Book1.xlsx");
     dialogs.expect(ExpectedErrorReport(book.toStdString() + "\", but no program"));

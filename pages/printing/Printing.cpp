@@ -138,16 +138,6 @@ void PrintDocument::addPicture(const QImage& picture)
     items.push_back(std::move(item));
 }
 
-QString PrintDocument::plainText() const
-{
-    QString text;
-    for (const PrintItem& item : items) {
-        if (item.kind == PrintItem::Kind::Text)
-            text += item.text + QLatin1Char('\n');
-    }
-    return text;
-}
-
 bool PaintDocument(QPagedPaintDevice& device, const PrintDocument& document)
 {
     QPainter painter;

@@ -6,7 +6,9 @@
 // The page does the settings check on the user-interface thread (it shows
 // message boxes and corrects boxes), then hands the network to start(). From
 // then until finished() the run's thread owns the network state and the
-// page's random generator; the page and the registry keep everyone else away.
+// page's random generator; the run is the page's background job
+// (BackgroundJob.h), so the registry keeps everyone else away meanwhile and a
+// close request on any page stops it after the current epoch.
 //
 // What the engine reports reaches the page on the user-interface thread:
 // the latest status lines and the epoch count at most RefreshIntervalMs
@@ -26,9 +28,9 @@
 #include <QTimer>
 #include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
+#include "BackgroundJob.h"
 #include "NetworkSnapshot.h"
 #include "NumberFormat.h"
 #include "Random.h"
@@ -38,6 +40,8 @@
 namespace vantorelle {
 
 struct NetworkState;
+class PageRegistry;
+class ScrollPage;
 
 // The page side of a run, called on the user-interface thread only.
 class RunDisplay {
@@ -62,7 +66,8 @@ class TrainingRun : public QObject {
 public:
     static constexpr int RefreshIntervalMs = 33;
 
-    explicit TrainingRun(RunDisplay& display, QObject* parent = nullptr);
+    // `owner` is the page the run is shown on, usually the display itself.
+    TrainingRun(RunDisplay& display, PageRegistry& pages, ScrollPage* owner);
     // Stops a run that is still going and waits for its thread.
     ~TrainingRun() override;
 
@@ -96,6 +101,7 @@ signals:
 private:
     class Relay;
 
+    void beforeFirstEpoch(NetworkState& net);
     void refresh();
     void runEnded();
     void handOutSnapshot(NetworkSnapshot snapshot);
@@ -103,8 +109,8 @@ private:
     RunDisplay& display;
     QTimer refreshTimer;
     std::unique_ptr<Relay> relay;
-    std::thread worker;
     double* pageLastPrinted = nullptr;
+    double runLastPrinted = 0;  // written by the run's thread, read once it is joined
     std::atomic<bool> stopAsked{false};
     bool active = false;
     long refreshes = 0;
@@ -116,6 +122,8 @@ private:
     std::shared_ptr<const SnapshotPatterns> runPatterns;  // shared by the run's snapshots
     const NetworkState* runNet = nullptr;
     long snapshots = 0;
+    // Last: it joins the run's thread before anything the run uses goes.
+    BackgroundJob job;
 };
 
 }  // namespace vantorelle

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "NetworkState.h"
+#include "ScrollPage.h"
 #include "TrainingEngine.h"
 #include "TrainingTexts.h"
 
@@ -147,26 +148,30 @@ private:
     bool snapshotReady = false;
 };
 
-TrainingRun::TrainingRun(RunDisplay& display, QObject* parent) : QObject(parent), display(display)
+TrainingRun::TrainingRun(RunDisplay& display, PageRegistry& pages, ScrollPage* owner)
+    : QObject(owner), display(display), job(pages, owner)
 {
-    // See the header: views of the network find a page's run among its children.
-    if (!parent) {
-        if (auto* page = dynamic_cast<QObject*>(&display))
-            setParent(page);
-    }
+    // The owner is the parent: see the header, views of the network find a
+    // page's run among its children.
     refreshTimer.setInterval(RefreshIntervalMs);
     // A coarse timer may fire up to 5% early; the interval is a promise
     // (no more than about 30 displays a second), so keep it precise.
     refreshTimer.setTimerType(Qt::PreciseTimer);
     connect(&refreshTimer, &QTimer::timeout, this, &TrainingRun::refresh);
+    connect(&job, &BackgroundJob::ended, this, [this] {
+        if (pageLastPrinted)
+            *pageLastPrinted = runLastPrinted;
+        runEnded();
+    });
 }
 
 TrainingRun::~TrainingRun()
 {
-    if (worker.joinable()) {
+    // The job joins the run's thread; a thread waiting for the page must not
+    // wait for it any longer.
+    if (job.running()) {
         requestStop();
         relay->abandon();
-        worker.join();
     }
 }
 
@@ -182,32 +187,31 @@ void TrainingRun::start(NetworkState& net, Random& random, double& lastPrintedSS
     runNet = &net;
     runPatterns.reset();
     snapshots = 0;
+    runLastPrinted = lastPrintedSSE;
+    auto work = [this, &net, &random] {
+        try {
+            RunTraining(net, random, *relay, runLastPrinted);
+        } catch (const std::bad_alloc&) {
+            relay->Problem({RunProblem::Kind::Failed, text::OutOfMemoryMessage()});
+        } catch (const std::exception& error) {
+            relay->Problem({RunProblem::Kind::Failed, text::GeneralErrorMessage(error.what())});
+        }
+    };
+    job.start(work, [this] { requestStop(); }, [this, &net] { beforeFirstEpoch(net); });
+}
+
+void TrainingRun::beforeFirstEpoch(NetworkState& net)
+{
+    // The views that follow the page's runs have just been told, and the
+    // state is still this thread's: the parts no run changes are copied
+    // here, once, and the run starts from this picture.
     if (watched()) {
-        // The state is still this thread's: the parts no run changes are
-        // copied here, once, and the run starts from this picture.
         NetworkSnapshot first = TakeSnapshot(net);
         runPatterns = first.patterns;
         handOutSnapshot(std::move(first));
         relay->wantSnapshot(false, wantedParts());
     }
     refreshTimer.start();
-    worker = std::thread([this, &net, &random, lastPrinted = lastPrintedSSE]() mutable {
-        try {
-            RunTraining(net, random, *relay, lastPrinted);
-        } catch (const std::bad_alloc&) {
-            relay->Problem({RunProblem::Kind::Failed, text::OutOfMemoryMessage()});
-        } catch (const std::exception& error) {
-            relay->Problem({RunProblem::Kind::Failed, text::GeneralErrorMessage(error.what())});
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, lastPrinted] {
-                if (pageLastPrinted)
-                    *pageLastPrinted = lastPrinted;
-                runEnded();
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 void TrainingRun::refresh()
@@ -234,8 +238,6 @@ void TrainingRun::refresh()
 
 void TrainingRun::runEnded()
 {
-    if (worker.joinable())
-        worker.join();
     refreshTimer.stop();
     refresh();
     active = false;

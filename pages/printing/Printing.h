@@ -38,8 +38,6 @@ struct PrintDocument {
     // Adds every line of text (lines end in CRLF, LF or CR) in one font.
     void addLines(const QString& text, const QFont& font);
     void addPicture(const QImage& picture);
-    // The text of every text item, one line each, for tests and messages.
-    QString plainText() const;
 };
 
 // What became of a document handed to a printer.
