@@ -5,7 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ExcelStuff.h"
 #include "ReportTestSupport.h"
 #include "Response.h"

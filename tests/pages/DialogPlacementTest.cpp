@@ -20,6 +20,7 @@
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "PrintingQt.h"
+#include "QStringPrinter.h"
 #include "QtDialogs.h"
 #include "Random.h"
 #include "ScrollPage.h"
@@ -27,8 +28,6 @@
 
 namespace vantorelle {
 namespace {
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // Answers the modal boxes as they come up, noting where each one stood.
 class BoxAnswerer : public QObject {

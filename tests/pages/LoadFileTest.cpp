@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "FolderList.h"
+#include "ListClicks.h"
 #include "LoadFile.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
@@ -75,11 +76,7 @@ protected:
     void doubleClick(QListWidget* list, QListWidgetItem* item)
     {
         ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        // QTest's double-click on a widget sends no press before it; a real one comes after a click.
-        const QPoint centre = list->visualItemRect(item).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        qt_testing::DoubleClickItem(*item);
     }
     void doubleClickFile(const QString& name)
     {

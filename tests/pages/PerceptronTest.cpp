@@ -21,6 +21,7 @@
 #include "PageRegistry.h"
 #include "Pages.h"
 #include "Perceptron.h"
+#include "QStringPrinter.h"
 #include "RecordingHost.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
@@ -30,8 +31,6 @@
 #include "UpDown.h"
 
 namespace vantorelle {
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 

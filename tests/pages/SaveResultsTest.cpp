@@ -17,14 +17,14 @@
 #include <iterator>
 
 #include "FolderList.h"
+#include "NetworkBuilders.h"
 #include "NetworkState.h"
+#include "QStringPrinter.h"
 #include "SaveResults.h"
 #include "ScriptedDialogs.h"
 #include "TrainingFile.h"
 
 namespace vantorelle {
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -42,7 +42,7 @@ void WriteAll(const QString& path, const std::string& bytes)
 
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
-class SaveResultsTest : public testing::Test {
+class SaveResultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -50,12 +50,7 @@ protected:
         const ReadResult read = ReadTrainingFile(net, VANTORELLE_EXAMPLES "/and.net");
         ASSERT_TRUE(read.ok) << read.message;
         net.TrainingFileName = "and.net";
-        SizeUnitsAndWeights(net);
-        SetDefaultSettings(net);
-        net.OutputUnits[1].UnitType = UnitKind::IntDev;
-        net.OutputUnits[1].Threshold = -3;
-        net.Weights(1, 1) = 2;
-        net.Weights(2, 1) = 2;
+        testing::GiveAndTrainedWeights(net);
         WriteAll(folder.filePath(QStringLiteral("earlier.txt")), "earlier report");
         WriteAll(folder.filePath(QStringLiteral("and.net")), "1 2 1\n");
 

@@ -1,8 +1,10 @@
 // The uninstaller's windows driven with the scripted platform: what is started,
 // shown and ended, and the status line at each of those moments.
 
+#include "ListClicks.h"
 #include "LocateLists.h"
 #include "Program.h"
+#include "QStringPrinter.h"
 #include "ScriptedPlatform.h"
 #include "Start.h"
 #include "Uninstall.h"
@@ -18,10 +20,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-QT_BEGIN_NAMESPACE
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace uninstaller {
 namespace {
@@ -74,11 +72,7 @@ void DoubleClick(QListWidget* list, int row)
 {
     QListWidgetItem* item = list->item(row);
     ASSERT_NE(item, nullptr);
-    list->scrollToItem(item);
-    // QTest's double-click sends no press of its own; a real one follows a click.
-    const QPoint centre = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    qt_testing::DoubleClickItem(*item);
 }
 
 int RowOfFolder(FolderBox* list, const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
-// Recorders, a scratch folder and failing file operations for the report tests.
+// Recorders, a scratch folder, failing file operations and a report fixture
+// for the tests of reports and workbooks.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "NetworkBuilders.h"
 #include "ReportFiles.h"
 #include "ResultsReport.h"
 #include "SpreadsheetSummary.h"
@@ -119,6 +121,25 @@ public:
     }
 
     std::filesystem::path folder;
+};
+
+// A report of the AND network into a scratch folder, with the sections
+// written by default and a fixed moment, its stages and messages recorded.
+class AndReportTest : public ::testing::Test {
+protected:
+    AndReportTest() : net(MakeAnd())
+    {
+        net.TrainingFileName = "and.net";
+        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
+    }
+
+    bool WriteReport(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
+
+    ScratchFolder scratch;
+    NetworkState net;
+    ReportRequest request;
+    RecordingStatus status;
+    RecordingMessages messages;
 };
 
 inline std::string ReadBytes(const std::string& path)
