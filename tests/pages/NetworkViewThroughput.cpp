@@ -30,7 +30,6 @@
 
 #include "NetworkView.h"
 #include "PageRegistry.h"
-#include "Pages.h"
 #include "QtDialogs.h"
 #include "ThroughputHost.h"
 #include "TrainingRun.h"
@@ -135,13 +134,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     NetworkState net;
-    const ReadResult read = ReadTrainingFile(net, argv[1]);
-    if (!read.ok) {
-        std::fprintf(stderr, "%s\n", read.message.c_str());
+    if (!ReadNetworkToTime(net, argv[1]))
         return 1;
-    }
-    net.TrainingFileName = argv[1];
-    net.FreshStart = 1;
     const RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 6 ? argv[6] : RuleDelta};
     const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 5;
     const std::string tabs = argc > 7 ? argv[7] : "012";
@@ -151,11 +145,9 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
-    if (!QTest::qWaitForWindowExposed(page))
+    Perceptron* page = OpenPreparedSetupPage(pages, net, dialogs, settings);
+    if (!page)
         return 1;
-    PrepareSetupPage(*page, settings);
     auto* run = page->findChild<TrainingRun*>();
     TrainOnPage(*page);  // warms the caches and the kernels' choice
 

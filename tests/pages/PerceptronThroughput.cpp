@@ -13,7 +13,6 @@
 #include <cstdlib>
 
 #include "PageRegistry.h"
-#include "Pages.h"
 #include "QtDialogs.h"
 #include "ThroughputHost.h"
 
@@ -27,21 +26,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     NetworkState net;
-    const ReadResult read = ReadTrainingFile(net, argv[1]);
-    if (!read.ok) {
-        std::fprintf(stderr, "%s\n", read.message.c_str());
+    if (!ReadNetworkToTime(net, argv[1]))
         return 1;
-    }
-    net.TrainingFileName = argv[1];
-    net.FreshStart = 1;
     RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 5 ? argv[5] : RuleDelta};
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(QStringLiteral("Perceptron")));
-    if (!QTest::qWaitForWindowExposed(page))
+    Perceptron* page = OpenPreparedSetupPage(pages, net, dialogs, settings);
+    if (!page)
         return 1;
-    PrepareSetupPage(*page, settings);
 
     // A run goes on on its own thread; the window's event loop runs meanwhile.
     QElapsedTimer clock;

@@ -25,10 +25,21 @@ struct RecordingStatus : ReportObserver {
     void StageReached(ReportStage stage) override { stages.push_back(stage); }
 };
 
-// Counts a workbook summary's steps.
-struct StepCounter : SummaryObserver {
+// A workbook summary's progress as its bar and feedback line would show it.
+struct RecordingProgress : SummaryObserver {
+    std::vector<std::string> feedback;
+    int maximum = -1;
     int advances = 0;
+    bool visible = false;
+    void Feedback(const std::string& text) override { feedback.push_back(text); }
+    void StepsPlanned(int max) override
+    {
+        maximum = max;
+        advances = 0;
+        visible = true;
+    }
     void StepDone() override { ++advances; }
+    void StepsEnded() override { visible = false; }
 };
 
 struct RecordingMessages : Messages {
