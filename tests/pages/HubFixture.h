@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "CapturingPrinter.h"
+#include "FindControl.h"
 #include "ListClicks.h"
 #include "NetworkBuilders.h"
 #include "NetworkState.h"
@@ -63,9 +64,7 @@ protected:
     template <typename T>
     static T* control(QWidget* page, const char* name)
     {
-        T* found = page ? page->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
     static void press(QWidget* page, const char* name)
     {

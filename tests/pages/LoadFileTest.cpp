@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FindControl.h"
 #include "FolderList.h"
 #include "ListClicks.h"
 #include "LoadFile.h"
@@ -65,9 +66,7 @@ protected:
     template <typename T>
     T* control(const QString& name)
     {
-        T* found = page->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
     QListWidget* files() { return control<QListWidget>(QStringLiteral("File1")); }
     QListWidget* folders() { return control<QListWidget>(QStringLiteral("Dir1")); }

@@ -31,6 +31,7 @@
 #include "CapturingPrinter.h"
 #include "DecisionView.h"
 #include "ErrorCurveView.h"
+#include "FindControl.h"
 #include "ListClicks.h"
 #include "NetworkState.h"
 #include "NetworkView.h"
@@ -230,9 +231,7 @@ protected:
     template <typename T>
     static T* control(QWidget* page, const char* name)
     {
-        T* found = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
 
     NetworkState net;

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "FindControl.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
 #include "Pages.h"
@@ -68,9 +69,7 @@ protected:
     template <typename T>
     T* control(const QString& name, QWidget* in = nullptr)
     {
-        T* found = (in ? in : page)->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return qt_testing::FindControl<T>(in ? in : page, name);
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(QString::fromLatin1(name)); }
     QLabel* label(const char* name) { return control<QLabel>(QString::fromLatin1(name)); }

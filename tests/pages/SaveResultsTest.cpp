@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "FindControl.h"
 #include "FolderList.h"
 #include "NetworkBuilders.h"
 #include "NetworkState.h"
@@ -77,9 +78,7 @@ protected:
     template <typename T>
     T* control(const char* name)
     {
-        T* found = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page.get(), name);
     }
     QString label() { return control<QLabel>("FileNameLabel")->text(); }
     QColor labelColour() { return control<QLabel>("FileNameLabel")->palette().color(QPalette::Window); }
