@@ -345,14 +345,6 @@ void XlsxWorkbook::SetColumnWidth(CellRange range, double characters)
     ActiveSheet().widths.push_back(Width{range, characters});
 }
 
-std::vector<std::string> XlsxWorkbook::SheetNames() const
-{
-    std::vector<std::string> result;
-    for (const auto& sheet : sheets)
-        result.push_back(sheet->name);
-    return result;
-}
-
 namespace {
 
 // Writes a sheet row by row: in each row the cells that hold values and the

@@ -42,9 +42,6 @@ public:
     void SetBold(CellRange range, bool bold) override;
     void SetColumnWidth(CellRange range, double characters) override;
 
-    // The sheet names, left to right.
-    std::vector<std::string> SheetNames() const;
-
     // Writes the workbook to path (replacing a file there) with the active
     // sheet shown first. Answers an empty text on success, else what failed.
     std::string Save(const std::string& path) const;

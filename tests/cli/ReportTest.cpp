@@ -3,15 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <regex>
 #include <sstream>
 #include <string>
 
-#include "../export/ReportTestSupport.h"
-#include "../export/SpecialFiles.h"
+#include "ReportTestSupport.h"
+#include "ShellCommand.h"
+#include "SpecialFiles.h"
 #include "Trainer.h"
 
 using namespace vantorelle;
@@ -28,23 +26,13 @@ namespace {
 std::string Example(const std::string& name) { return std::string(VANTORELLE_EXAMPLES) + "/" + name; }
 std::string Data(const std::string& name) { return std::string(VANTORELLE_TEST_DATA) + "/" + name; }
 
-struct Outcome {
-    int code;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = vantorelle::testing::ShellOutcome;
 
 // Runs the real program with LC_ALL set (Qt reads it whether or not the C
 // library has that locale generated).
 Outcome Program(const std::string& locale, const std::string& arguments)
 {
-    const std::string command = "env LC_ALL='" + locale + "' " + VANTORELLE_TRAIN + " " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), n);
-    const int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), output};
+    return vantorelle::testing::RunThroughShell("env LC_ALL='" + locale + "' " + VANTORELLE_TRAIN + " " + arguments);
 }
 
 // The date and time change from run to run; everything else must not.

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "../export/ReportTestSupport.h"
+#include "ReportTestSupport.h"
 #include "RunningProgram.h"
+#include "ShellCommand.h"
 #include "Trainer.h"
 
 using namespace vantorelle::cli;
@@ -39,14 +38,8 @@ Outcome Train(std::vector<std::string> args)
 // Runs the real program through the shell; answers its exit code and output.
 Outcome Shell(const std::string& commandLine)
 {
-    std::string command = commandLine + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), n);
-    int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), output, ""};
+    vantorelle::testing::ShellOutcome outcome = vantorelle::testing::RunThroughShell(commandLine);
+    return {outcome.code, std::move(outcome.output), ""};
 }
 
 Outcome Program(const std::string& arguments) { return Shell(std::string(VANTORELLE_TRAIN) + " " + arguments); }

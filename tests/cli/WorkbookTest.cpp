@@ -3,35 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
-
-#include "../export/ReportTestSupport.h"
-#include "../export/WorkbookDump.h"
+#include "ReportTestSupport.h"
+#include "ShellCommand.h"
+#include "WorkbookDump.h"
 
 using vantorelle::testing::DumpWorkbook;
 using vantorelle::testing::ReadBytes;
+using vantorelle::testing::RunThroughShell;
 using vantorelle::testing::ScratchFolder;
+using vantorelle::testing::ShellOutcome;
 using vantorelle::testing::WriteBytes;
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string output;  // stdout and stderr together
-};
+using Outcome = ShellOutcome;
 
 Outcome Trainer(const std::string& arguments)
 {
-    const std::string command = std::string(VANTORELLE_TRAIN) + " " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        output.append(buffer.data(), n);
-    const int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), output};
+    return RunThroughShell(std::string(VANTORELLE_TRAIN) + " " + arguments);
 }
 
 const std::string And = std::string(VANTORELLE_EXAMPLES) + "/and.net";

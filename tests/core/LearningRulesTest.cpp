@@ -7,9 +7,11 @@
 #include "NetworkBuilders.h"
 #include "Response.h"
 #include "TrainingEngine.h"
+#include "UnitSteps.h"
 
 using namespace vantorelle;
 using vantorelle::testing::MakeNetwork;
+using vantorelle::testing::StepUnitByRule;
 
 namespace {
 
@@ -175,14 +177,8 @@ TEST(Rules, BatchedSweepMatchesThePerUnitRulesBitForBit)
         }
         ComputeResponse(a, 1);
         NetworkState b = a;
-        for (long k = 1; k <= 4; ++k) {
-            if (rule == RuleKind::Delta)
-                DeltaRule(a, k);
-            else if (rule == RuleKind::Gradient)
-                GradientRule(a, k);
-            else
-                ValueUnitRule(a, k);
-        }
+        for (long k = 1; k <= 4; ++k)
+            StepUnitByRule(a, rule, k);
         SweepWorkspace work;
         ApplyRuleToAllOutputs(b, rule, work);
         for (long i = 1; i <= 5; ++i)

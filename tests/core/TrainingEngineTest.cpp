@@ -7,12 +7,14 @@
 #include "RecordingHost.h"
 #include "Response.h"
 #include "TrainingEngine.h"
+#include "UnitSteps.h"
 
 using namespace vantorelle;
 using vantorelle::testing::MakeAnd;
 using vantorelle::testing::MakeXor;
 using vantorelle::testing::EngineHost;
 using vantorelle::testing::RecordingHost;
+using vantorelle::testing::StepUnitByRule;
 
 namespace {
 
@@ -467,14 +469,8 @@ TEST(Sweep, MatchesThePlainRulesBitForBit)
             for (int epoch = 0; epoch < 3; ++epoch) {
                 for (long j = 1; j <= patterns; ++j) {
                     ComputeResponse(plain, plain.PatternOrder[j]);
-                    for (long k = 1; k <= outputs; ++k) {
-                        if (rule == RuleKind::Delta)
-                            DeltaRule(plain, k);
-                        else if (rule == RuleKind::Gradient)
-                            GradientRule(plain, k);
-                        else
-                            ValueUnitRule(plain, k);
-                    }
+                    for (long k = 1; k <= outputs; ++k)
+                        StepUnitByRule(plain, rule, k);
                 }
                 SweepWorkspace work;
                 TrainingSweep(swept, rule, work);

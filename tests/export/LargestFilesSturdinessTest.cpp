@@ -89,7 +89,7 @@ TEST_P(LargestFileTest, ReadTrainedProbedReportedAndExported)
     EXPECT_GT(ReadBytes(request.path).size(), static_cast<std::size_t>(2 * sizes.inputs * sizes.patterns));
 
     ReplaceWorkbookFile book(scratch.Path("largest.xlsx"));
-    StepCounter progress;
+    RecordingProgress progress;
     const SummaryResult summary = BuildSpreadsheetSummary(net, AnalysisMoment{}, book, progress);
     ASSERT_TRUE(summary.ok) << summary.message;
     EXPECT_EQ(progress.advances, SummaryAdvances);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "RecordingHost.h"
 #include "ReportTestSupport.h"
 #include "Response.h"

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ReportTestSupport.h"
 
 using namespace vantorelle;
@@ -16,19 +16,12 @@ namespace {
 
 const std::string Earlier = "an earlier report\r\r\n";
 
-class ReportWritingTest : public ::testing::Test {
+class ReportWritingTest : public AndReportTest {
 protected:
-    ReportWritingTest() : net(MakeAnd())
-    {
-        net.TrainingFileName = "and.net";
-        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
-    }
-
-    bool Write(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
     bool Write()
     {
         SystemReportFiles files;
-        return Write(files);
+        return WriteReport(files);
     }
 
     // The label was left saying the file was not saved, and one message named the file and the reason.
@@ -42,12 +35,6 @@ protected:
         EXPECT_NE(text.find(reason), std::string::npos) << text;
         EXPECT_EQ(text.find("earlier file") != std::string::npos, earlierKept) << text;
     }
-
-    ScratchFolder scratch;
-    NetworkState net;
-    ReportRequest request;
-    RecordingStatus status;
-    RecordingMessages messages;
 };
 
 }  // namespace
@@ -84,7 +71,7 @@ TEST_F(ReportWritingTest, AReadOnlyFileIsNotReplaced)
     WriteBytes(request.path, Earlier);
     ASSERT_EQ(::chmod(request.path.c_str(), 0444), 0);
     AsItsOwner files;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     ExpectNotSaved("Permission denied.", true);
     EXPECT_EQ(ReadBytes(request.path), Earlier);
     EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
@@ -126,7 +113,7 @@ TEST_F(ReportWritingTest, PermissionDeniedWhenCreating)
     WriteBytes(request.path, Earlier);
     FaultyFiles files;
     files.createError = EACCES;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     ExpectNotSaved("Permission denied.", true);
     EXPECT_EQ(ReadBytes(request.path), Earlier);
 }
@@ -136,7 +123,7 @@ TEST_F(ReportWritingTest, FullDiskDuringTheWriteLeavesTheEarlierFileAndNoPartial
     WriteBytes(request.path, Earlier);
     FaultyFiles files;
     files.writeError = ENOSPC;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     ExpectNotSaved("The disk is full.", true);
     EXPECT_EQ(ReadBytes(request.path), Earlier);
     EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
@@ -153,7 +140,7 @@ TEST_F(ReportWritingTest, FullDiskPartWayThroughALargeReport)
     FaultyFiles files;
     files.writeError = ENOSPC;
     files.writesBeforeFailure = 3;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     EXPECT_EQ(files.writes, 4);
     ExpectNotSaved("The disk is full.", false);
     EXPECT_TRUE(scratch.Names().empty());
@@ -169,7 +156,7 @@ TEST_F(ReportWritingTest, FailureOnClosingLeavesTheEarlierFile)
     WriteBytes(request.path, Earlier);
     FaultyFiles files;
     files.closeError = EIO;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     ExpectNotSaved("Input/output error.", true);
     EXPECT_EQ(ReadBytes(request.path), Earlier);
     EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
@@ -180,7 +167,7 @@ TEST_F(ReportWritingTest, FailedRenameLeavesTheEarlierFileAndRemovesTheNewOne)
     WriteBytes(request.path, Earlier);
     FaultyFiles files;
     files.replaceError = EACCES;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     ExpectNotSaved("Permission denied.", true);
     EXPECT_EQ(ReadBytes(request.path), Earlier);
     EXPECT_EQ(scratch.Names(), std::vector<std::string>{"run1.txt"});
@@ -202,7 +189,7 @@ TEST_F(ReportWritingTest, ASaveAfterAFailureWorks)
 {
     FaultyFiles files;
     files.replaceError = EXDEV;
-    EXPECT_FALSE(Write(files));
+    EXPECT_FALSE(WriteReport(files));
     messages.errors.clear();
     EXPECT_TRUE(Write());
     EXPECT_TRUE(messages.errors.empty());

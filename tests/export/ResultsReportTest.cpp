@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ReportTestSupport.h"
 #include "Response.h"
 

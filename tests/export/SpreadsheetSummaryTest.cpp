@@ -5,7 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ExcelStuff.h"
 #include "ReportTestSupport.h"
 #include "Response.h"
@@ -18,22 +18,6 @@ namespace {
 
 const std::vector<std::string> TabOrder{"General Information", "Network Responses", "Errors", "Connection Weights",
                                         "SSE Data", "Desired Outputs", "Inputs", "Sheet1"};
-
-struct RecordingProgress : SummaryObserver {
-    std::vector<std::string> feedback;
-    int maximum = -1;
-    int advances = 0;
-    bool visible = false;
-    void Feedback(const std::string& text) override { feedback.push_back(text); }
-    void StepsPlanned(int max) override
-    {
-        maximum = max;
-        advances = 0;
-        visible = true;
-    }
-    void StepDone() override { ++advances; }
-    void StepsEnded() override { visible = false; }
-};
 
 const AnalysisMoment Moment{{2026, 12, 9}, {14, 5, 30}};
 

@@ -13,7 +13,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ReportTestSupport.h"
 #include "SpecialFiles.h"
 #include "SpreadsheetSummary.h"
@@ -24,19 +24,13 @@ namespace {
 
 const std::string Earlier = "an earlier report\r\r\n";
 
-class TargetKindsTest : public ::testing::Test {
+class TargetKindsTest : public AndReportTest {
 protected:
-    TargetKindsTest() : net(MakeAnd())
-    {
-        net.TrainingFileName = "and.net";
-        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
-    }
-
     // Writes the report to `path`, through the real file operations unless given others.
     bool WriteTo(const std::string& path, ReportFiles& files)
     {
         request.path = path;
-        return WriteResultsReport(net, request, status, messages, files);
+        return WriteReport(files);
     }
     bool WriteTo(const std::string& path)
     {
@@ -69,12 +63,6 @@ protected:
         EXPECT_EQ(status.stages.back(), ReportStage::NotSaved);
         messages.errors.clear();
     }
-
-    ScratchFolder scratch;
-    NetworkState net;
-    ReportRequest request;
-    RecordingStatus status;
-    RecordingMessages messages;
 };
 
 }  // namespace

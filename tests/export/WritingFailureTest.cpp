@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "../core/NetworkBuilders.h"
+#include "NetworkBuilders.h"
 #include "ReportTestSupport.h"
 #include "SpreadsheetSummary.h"
 
@@ -45,16 +45,8 @@ public:
 
 const std::string Earlier = "an earlier file";
 
-class WritingFailureTest : public ::testing::Test {
+class WritingFailureTest : public AndReportTest {
 protected:
-    WritingFailureTest() : net(MakeAnd())
-    {
-        net.TrainingFileName = "and.net";
-        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
-    }
-
-    bool WriteReport(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
-
     SummaryResult ReplaceWorkbook(ReportFiles& files)
     {
         ReplaceWorkbookFile destination(scratch.Path("summary.xlsx"), files);
@@ -72,12 +64,6 @@ protected:
         EXPECT_NE(messages.errors[0].find(reason), std::string::npos) << messages.errors[0];
         EXPECT_EQ(status.stages.back(), ReportStage::NotSaved);
     }
-
-    ScratchFolder scratch;
-    NetworkState net;
-    ReportRequest request;
-    RecordingStatus status;
-    RecordingMessages messages;
 };
 
 }  // namespace

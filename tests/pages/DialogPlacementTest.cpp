@@ -21,6 +21,7 @@
 #include "PageMemory.h"
 #include "Pages.h"
 #include "PrintingQt.h"
+#include "QStringPrinter.h"
 #include "QtDialogs.h"
 #include "Random.h"
 #include "ScrollPage.h"
@@ -28,8 +29,6 @@
 
 namespace vantorelle {
 namespace {
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // Answers the modal boxes as they come up, noting where each one stood.
 class BoxAnswerer : public QObject {

@@ -11,10 +11,14 @@
 #include <QTest>
 
 #include "CapturingPrinter.h"
+#include "FindControl.h"
+#include "ListClicks.h"
+#include "NetworkBuilders.h"
 #include "NetworkState.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
+#include "QStringPrinter.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
 #include "ScrollPage.h"
@@ -22,9 +26,7 @@
 
 namespace vantorelle {
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
-class HubFixture : public testing::Test {
+class HubFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -44,12 +46,7 @@ protected:
     // The network as training would leave it.
     void trainByHand()
     {
-        SizeUnitsAndWeights(net);
-        SetDefaultSettings(net);
-        net.OutputUnits[1].UnitType = UnitKind::IntDev;
-        net.OutputUnits[1].Threshold = -3;
-        net.Weights(1, 1) = 2;
-        net.Weights(2, 1) = 2;
+        testing::GiveAndTrainedWeights(net);
         net.EpochCount = 40;
     }
 
@@ -68,9 +65,7 @@ protected:
     template <typename T>
     static T* control(QWidget* page, const char* name)
     {
-        T* found = page ? page->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
     static void press(QWidget* page, const char* name)
     {
@@ -79,16 +74,13 @@ protected:
     }
     static void typeInto(QWidget* page, const char* name, const QString& text);
 
-    // A double-click on a list's item as a user makes it: a click, then the double-click.
+    // A double-click on a list's item as a user makes it.
     static void doubleClickItem(QListWidget* list, int row)
     {
         ASSERT_NE(list, nullptr);
         QListWidgetItem* item = list->item(row);
         ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        const QPoint centre = list->visualItemRect(item).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        qt_testing::DoubleClickItem(*item);
     }
     // A double-click alone, which selects nothing: the list acts on what is selected.
     static void doubleClickSelection(QListWidget* list)

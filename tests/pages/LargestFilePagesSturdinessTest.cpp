@@ -24,7 +24,7 @@ void PrintTo(const Largest& s, std::ostream* out)
     *out << s.patterns << " patterns, " << s.inputs << " inputs, " << s.outputs << " outputs";
 }
 
-class LargestFilePagesTest : public HubFixture, public testing::WithParamInterface<Largest> {
+class LargestFilePagesTest : public HubFixture, public ::testing::WithParamInterface<Largest> {
 protected:
     void SetUp() override
     {
@@ -99,7 +99,7 @@ TEST_P(LargestFilePagesTest, LastPatternProbedHistoryGraphedAndPrinted)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, LargestFilePagesTest,
-                         testing::Values(Largest{1, 2, 32767}, Largest{10, 784, 3276}));
+                         ::testing::Values(Largest{1, 2, 32767}, Largest{10, 784, 3276}));
 
 }  // namespace
 }  // namespace vantorelle

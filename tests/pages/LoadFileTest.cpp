@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FindControl.h"
 #include "FolderList.h"
+#include "ListClicks.h"
 #include "LoadFile.h"
 #include "NetworkState.h"
 #include "PageNames.h"
@@ -66,9 +68,7 @@ protected:
     template <typename T>
     T* control(const QString& name)
     {
-        T* found = page->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
     QListWidget* files() { return control<QListWidget>(QStringLiteral("File1")); }
     QListWidget* folders() { return control<QListWidget>(QStringLiteral("Dir1")); }
@@ -77,11 +77,7 @@ protected:
     void doubleClick(QListWidget* list, QListWidgetItem* item)
     {
         ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        // QTest's double-click on a widget sends no press before it; a real one comes after a click.
-        const QPoint centre = list->visualItemRect(item).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        qt_testing::DoubleClickItem(*item);
     }
     void doubleClickFile(const QString& name)
     {

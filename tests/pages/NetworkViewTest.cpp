@@ -27,9 +27,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "AnsweringSaveDialog.h"
 #include "CapturingPrinter.h"
 #include "DecisionView.h"
 #include "ErrorCurveView.h"
+#include "FindControl.h"
+#include "ListClicks.h"
 #include "NetworkState.h"
 #include "NetworkView.h"
 #include "PageNames.h"
@@ -37,6 +40,7 @@
 #include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
+#include "QStringPrinter.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
 #include "TrainingEngine.h"
@@ -47,20 +51,7 @@
 
 namespace vantorelle {
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace {
-
-class AnsweringSaveDialog : public SaveFileDialog {
-public:
-    std::optional<QString> saveFileName(const SaveFileRequest& request) override
-    {
-        asked.push_back(request);
-        return answer;
-    }
-    std::optional<QString> answer;
-    std::vector<SaveFileRequest> asked;
-};
 
 // Counts the paint events a widget gets, and keeps the region of the last.
 class PaintCounter : public QObject {
@@ -242,9 +233,7 @@ protected:
     template <typename T>
     static T* control(QWidget* page, const char* name)
     {
-        T* found = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page, name);
     }
 
     NetworkState net;
@@ -252,7 +241,7 @@ protected:
     PageMemory memory;
     ScriptedDialogs dialogs;
     CapturingPrinter printer;
-    AnsweringSaveDialog files;
+    testing::AnsweringSaveDialog files;
     PictureWidths widths;
     PageRegistry pages;
 };
@@ -1078,9 +1067,7 @@ TEST_F(NetworkViewRunTest, ANewProblemChosenOnTheHubLeavesNoOldCurve)
     auto* files = control<QListWidget>(load, "File1");
     const auto found = files->findItems(QStringLiteral("and.net"), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
-    const QPoint centre = files->visualItemRect(found.first()).center();
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, centre);
+    qt_testing::DoubleClickItem(*found.first());
     ASSERT_EQ(net.TrainingFileName, "and.net");
     pages.open(PageNames::NetworkView);  // back to the view before going on
     EXPECT_TRUE(curve->points().empty());

@@ -138,13 +138,8 @@ int main(int argc, char* argv[])
     }
     NetworkState net;
     PageMemory memory;
-    const ReadResult read = ReadTrainingFile(net, argv[1]);
-    if (!read.ok) {
-        std::fprintf(stderr, "%s\n", read.message.c_str());
+    if (!ReadNetworkToTime(net, argv[1]))
         return 1;
-    }
-    net.TrainingFileName = argv[1];
-    net.FreshStart = true;
     const RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 6 ? RuleKindFromName(argv[6]) : RuleKind::Delta};
     const int rounds = argc > 5 ? std::max(1, std::atoi(argv[5])) : 5;
     const std::string tabs = argc > 7 ? argv[7] : "012";
@@ -154,11 +149,9 @@ int main(int argc, char* argv[])
 
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
-    if (!QTest::qWaitForWindowExposed(page))
+    Perceptron* page = OpenPreparedSetupPage(pages, net, memory, dialogs, settings);
+    if (!page)
         return 1;
-    PrepareSetupPage(*page, settings);
     auto* run = page->findChild<TrainingRun*>();
     TrainOnPage(*page);  // warms the caches and the kernels' choice
 

@@ -12,6 +12,7 @@
 
 #include "CapturingPrinter.h"
 #include "Dialogs.h"
+#include "ListClicks.h"
 #include "NetworkState.h"
 #include "PageNames.h"
 #include "PageRegistry.h"
@@ -122,10 +123,7 @@ private:
         const auto found = widget->findItems(text, Qt::MatchExactly);
         if (found.isEmpty())
             return fail(QStringLiteral("no item \"%1\" in %2").arg(text, QString::fromLatin1(list)));
-        widget->scrollToItem(found.first());
-        const QPoint centre = widget->visualItemRect(found.first()).center();
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, centre);
+        qt_testing::DoubleClickItem(*found.first());
         return true;
     }
 

@@ -17,12 +17,14 @@
 #include <QTimer>
 #include <functional>
 
+#include "FindControl.h"
 #include "NetworkState.h"
 #include "PageNames.h"
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
+#include "QStringPrinter.h"
 #include "RecordingHost.h"
 #include "Random.h"
 #include "ScriptedDialogs.h"
@@ -32,8 +34,6 @@
 #include "UpDown.h"
 
 namespace vantorelle {
-
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -71,9 +71,7 @@ protected:
     template <typename T>
     T* control(const QString& name, QWidget* in = nullptr)
     {
-        T* found = (in ? in : page)->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return qt_testing::FindControl<T>(in ? in : page, name);
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(QString::fromLatin1(name)); }
     QLabel* label(const char* name) { return control<QLabel>(QString::fromLatin1(name)); }

@@ -30,21 +30,14 @@ int main(int argc, char* argv[])
     }
     NetworkState net;
     PageMemory memory;
-    const ReadResult read = ReadTrainingFile(net, argv[1]);
-    if (!read.ok) {
-        std::fprintf(stderr, "%s\n", read.message.c_str());
+    if (!ReadNetworkToTime(net, argv[1]))
         return 1;
-    }
-    net.TrainingFileName = argv[1];
-    net.FreshStart = true;
     RunSettings settings{argv[2], argv[3], std::strtoull(argv[4], nullptr, 10), argc > 5 ? RuleKindFromName(argv[5]) : RuleKind::Delta};
     QtDialogs dialogs;
     PageRegistry pages;
-    DefinePages(pages, net, memory, dialogs, [seed = settings.seed] { return std::make_unique<MersenneRandom>(seed); });
-    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
-    if (!QTest::qWaitForWindowExposed(page))
+    Perceptron* page = OpenPreparedSetupPage(pages, net, memory, dialogs, settings);
+    if (!page)
         return 1;
-    PrepareSetupPage(*page, settings);
 
     // A run goes on on its own thread; the window's event loop runs meanwhile.
     QElapsedTimer clock;

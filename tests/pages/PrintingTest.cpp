@@ -13,22 +13,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "AnsweringSaveDialog.h"
 #include "PrintingQt.h"
 #include "ScriptedDialogs.h"
 
 namespace vantorelle {
 namespace {
 
-class AnsweringSaveDialog : public SaveFileDialog {
-public:
-    std::optional<QString> saveFileName(const SaveFileRequest& request) override
-    {
-        asked.push_back(request);
-        return answer;
-    }
-    std::optional<QString> answer;
-    std::vector<SaveFileRequest> asked;
-};
+using testing::AnsweringSaveDialog;
 
 ExpectedBox NoPrinterQuestion(Answer answer)
 {
@@ -53,7 +45,7 @@ std::optional<QString> Poppler(const QString& tool, const QStringList& arguments
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class PrintingTest : public testing::Test {
+class PrintingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

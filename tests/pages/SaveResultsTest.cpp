@@ -16,16 +16,17 @@
 #include <fstream>
 #include <iterator>
 
+#include "FindControl.h"
 #include "FolderList.h"
+#include "NetworkBuilders.h"
 #include "NetworkState.h"
 #include "PageMemory.h"
+#include "QStringPrinter.h"
 #include "SaveResults.h"
 #include "ScriptedDialogs.h"
 #include "TrainingFile.h"
 
 namespace vantorelle {
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
@@ -43,7 +44,7 @@ void WriteAll(const QString& path, const std::string& bytes)
 
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
 
-class SaveResultsTest : public testing::Test {
+class SaveResultsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -51,12 +52,7 @@ protected:
         const ReadResult read = ReadTrainingFile(net, VANTORELLE_EXAMPLES "/and.net");
         ASSERT_TRUE(read.ok) << read.message;
         net.TrainingFileName = "and.net";
-        SizeUnitsAndWeights(net);
-        SetDefaultSettings(net);
-        net.OutputUnits[1].UnitType = UnitKind::IntDev;
-        net.OutputUnits[1].Threshold = -3;
-        net.Weights(1, 1) = 2;
-        net.Weights(2, 1) = 2;
+        testing::GiveAndTrainedWeights(net);
         WriteAll(folder.filePath(QStringLiteral("earlier.txt")), "earlier report");
         WriteAll(folder.filePath(QStringLiteral("and.net")), "1 2 1\n");
 
@@ -83,9 +79,7 @@ protected:
     template <typename T>
     T* control(const char* name)
     {
-        T* found = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(page.get(), name);
     }
     QString label() { return control<QLabel>("FileNameLabel")->text(); }
     QColor labelColour() { return control<QLabel>("FileNameLabel")->palette().color(QPalette::Window); }

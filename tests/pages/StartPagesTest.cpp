@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "BiasStart.h"
+#include "FindControl.h"
 #include "NetworkState.h"
 #include "PageNames.h"
 #include "PageRegistry.h"
@@ -61,9 +62,7 @@ protected:
     template <typename T>
     T* control(const char* name, QWidget* in = nullptr)
     {
-        T* found = (in ? in : page)->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return qt_testing::FindControl<T>(in ? in : page, name);
     }
     QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
     QSlider* slider(const char* name) { return control<QSlider>(name); }

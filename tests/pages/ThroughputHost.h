@@ -14,6 +14,10 @@
 #include <string>
 
 #include "NetworkState.h"
+#include "PageMemory.h"
+#include "PageNames.h"
+#include "PageRegistry.h"
+#include "Pages.h"
 #include "Perceptron.h"
 #include "Random.h"
 #include "TrainingEngine.h"
@@ -72,6 +76,32 @@ inline void PrepareSetupPage(Perceptron& page, const RunSettings& run)
     page.findChild<QLineEdit*>(QStringLiteral("SweepsBox"))->setText(QString::fromStdString(run.epochs));
     page.findChild<QLineEdit*>(QStringLiteral("PrintSweepsBox"))->setText(QString::fromStdString(run.printEvery));
     page.findChild<QCheckBox*>(QStringLiteral("Check1_1"))->setChecked(false);
+}
+
+// Reads the network to train, for a fresh start; says on stderr why not.
+inline bool ReadNetworkToTime(NetworkState& net, const char* path)
+{
+    const ReadResult read = ReadTrainingFile(net, path);
+    if (!read.ok) {
+        std::fprintf(stderr, "%s\n", read.message.c_str());
+        return false;
+    }
+    net.TrainingFileName = path;
+    net.FreshStart = true;
+    return true;
+}
+
+// Opens the set-up page of a program whose draws come from the run's seed,
+// shown and made ready for the run; null when it never came on screen.
+inline Perceptron* OpenPreparedSetupPage(PageRegistry& pages, NetworkState& net, PageMemory& memory,
+                                         Dialogs& dialogs, const RunSettings& run)
+{
+    DefinePages(pages, net, memory, dialogs, [seed = run.seed] { return std::make_unique<MersenneRandom>(seed); });
+    auto* page = static_cast<Perceptron*>(pages.open(PageNames::Perceptron));
+    if (!QTest::qWaitForWindowExposed(page))
+        return nullptr;
+    PrepareSetupPage(*page, run);
+    return page;
 }
 
 // Starts a fresh run on the page and lets the event loop run until it ends.

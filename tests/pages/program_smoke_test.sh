@@ -8,17 +8,7 @@
 # Exit status 77 (skipped) when xvfb-run, xdotool or ImageMagick is missing.
 set -u
 
-if [ "${1:-}" != "--inside" ]; then
-    for tool in xvfb-run xdotool import; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "skipped: $tool is not installed"
-            exit 77
-        fi
-    done
-    mkdir -p "$3"
-    exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" sh "$0" --inside "$@"
-fi
-shift
+. "$(dirname "$0")/../support/on_virtual_screen.sh"
 program=$1
 examples=$2
 out=$3

@@ -1,8 +1,11 @@
 // The uninstaller's windows driven with the scripted platform: what is started,
 // shown and ended, and the status line at each of those moments.
 
+#include "FindControl.h"
+#include "ListClicks.h"
 #include "LocateLists.h"
 #include "Program.h"
+#include "QStringPrinter.h"
 #include "ScriptedPlatform.h"
 #include "Start.h"
 #include "Uninstall.h"
@@ -18,10 +21,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-QT_BEGIN_NAMESPACE
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace uninstaller {
 namespace {
@@ -61,24 +60,11 @@ QStringList VisibleWindows()
     return names;
 }
 
-template <typename T>
-T* Control(QWidget* window, const char* name)
-{
-    T* control = window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
-    if (!control)
-        ADD_FAILURE() << "no control " << name;
-    return control;
-}
-
 void DoubleClick(QListWidget* list, int row)
 {
     QListWidgetItem* item = list->item(row);
     ASSERT_NE(item, nullptr);
-    list->scrollToItem(item);
-    // QTest's double-click sends no press of its own; a real one follows a click.
-    const QPoint centre = list->visualItemRect(item).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    qt_testing::DoubleClickItem(*item);
 }
 
 int RowOfFolder(FolderBox* list, const QString& path)
@@ -112,7 +98,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void clickYes() { QTest::mouseClick(Control<QPushButton>(start, "Yes"), Qt::LeftButton); }
+    void clickYes() { QTest::mouseClick(qt_testing::FindControl<QPushButton>(start, "Yes"), Qt::LeftButton); }
 
     bool waitForEnd() { return QTest::qWaitFor([this] { return platform.ends > 0; }, 30000); }
 
@@ -126,11 +112,11 @@ protected:
 TEST_F(UninstallFlow, CancelEndsWithNoOtherWindow)
 {
     EXPECT_EQ(start->windowTitle(), "Uninstall");
-    EXPECT_EQ(Control<QLabel>(start, "Label1")->text(), "Uninstall Vantorelle?");
-    EXPECT_EQ(Control<QPushButton>(start, "Yes")->text(), "Yes");
+    EXPECT_EQ(qt_testing::FindControl<QLabel>(start, "Label1")->text(), "Uninstall Vantorelle?");
+    EXPECT_EQ(qt_testing::FindControl<QPushButton>(start, "Yes")->text(), "Yes");
     EXPECT_EQ(state.locatePageFlag, 0);
 
-    QTest::mouseClick(Control<QPushButton>(start, "Cancel"), Qt::LeftButton);
+    QTest::mouseClick(qt_testing::FindControl<QPushButton>(start, "Cancel"), Qt::LeftButton);
 
     EXPECT_EQ(platform.ends, 1);
     EXPECT_TRUE(platform.messages.empty());
@@ -196,7 +182,7 @@ TEST_F(UninstallFlow, UninstallerFoundOnlyByTheTreeSearchRunsOnceTheUserSaysWhic
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(progress->isVisible());
     EXPECT_EQ(progress->windowTitle(), "Uninstalling Vantorelle");
-    EXPECT_EQ(Control<QLabel>(progress, "Label1")->text(), "Uninstalling Vantorelle ....");
+    EXPECT_EQ(qt_testing::FindControl<QLabel>(progress, "Label1")->text(), "Uninstalling Vantorelle ....");
     EXPECT_EQ(StatusLine(), Checking);
     EXPECT_TRUE(progress->searching());
     EXPECT_TRUE(QTest::qWaitFor([this] { return start.isNull(); }, 30000)) << "the confirmation window stayed";
@@ -359,9 +345,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([] { return Window("NotFound") != nullptr; }, 30000));
         page = Window("NotFound");
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
-        folders = Control<FolderBox>(page, "Dir1");
-        files = Control<FileBox>(page, "File1");
-        text = Control<QLineEdit>(page, "ExecutableText");
+        folders = qt_testing::FindControl<FolderBox>(page, "Dir1");
+        files = qt_testing::FindControl<FileBox>(page, "File1");
+        text = qt_testing::FindControl<QLineEdit>(page, "ExecutableText");
     }
 
     void TearDown() override
@@ -382,11 +368,11 @@ protected:
 TEST_F(LocatePage, OpensInTheCurrentFolderAndHidesTheProgressWindow)
 {
     EXPECT_EQ(page->windowTitle(), "Executable Not Found");
-    EXPECT_EQ(Control<QLabel>(page, "Label1")->text(),
+    EXPECT_EQ(qt_testing::FindControl<QLabel>(page, "Label1")->text(),
               "The executable file \"ST6UNST.EXE\" could not be found.  Please indicate its location.  "
               "(It is normally found in the \"Windows\" directory.)");
-    EXPECT_EQ(Control<QLabel>(page, "Label2")->text(), "If unable to find file please press continue.");
-    EXPECT_EQ(Control<QPushButton>(page, "Continue")->text(), "Continue");
+    EXPECT_EQ(qt_testing::FindControl<QLabel>(page, "Label2")->text(), "If unable to find file please press continue.");
+    EXPECT_EQ(qt_testing::FindControl<QPushButton>(page, "Continue")->text(), "Continue");
     EXPECT_EQ(text->text(), "File not found.");
     EXPECT_EQ(VisibleWindows(), QStringList{"NotFound"});
     EXPECT_EQ(folders->path(), startFolder);
@@ -443,7 +429,7 @@ TEST_F(LocatePage, UninstallerOfAnotherUserIsRefusedAndThePageStays)
     EXPECT_EQ(platform.ends, 0);
 
     // The user can still give up as before.
-    QTest::mouseClick(Control<QPushButton>(page, "Continue"), Qt::LeftButton);
+    QTest::mouseClick(qt_testing::FindControl<QPushButton>(page, "Continue"), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].text, NotLocated);
     EXPECT_TRUE(platform.starts.empty());
@@ -451,7 +437,7 @@ TEST_F(LocatePage, UninstallerOfAnotherUserIsRefusedAndThePageStays)
 
 TEST_F(LocatePage, ContinueGivesTheNotLocatedMessageAndEnds)
 {
-    QTest::mouseClick(Control<QPushButton>(page, "Continue"), Qt::LeftButton);
+    QTest::mouseClick(qt_testing::FindControl<QPushButton>(page, "Continue"), Qt::LeftButton);
 
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text, NotLocated);

@@ -1,5 +1,6 @@
 #pragma once
-// Recorders, a scratch folder and failing file operations for the report tests.
+// Recorders, a scratch folder, failing file operations and a report fixture
+// for the tests of reports and workbooks.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "NetworkBuilders.h"
 #include "ReportFiles.h"
 #include "ResultsReport.h"
 #include "SpreadsheetSummary.h"
@@ -23,10 +25,21 @@ struct RecordingStatus : ReportObserver {
     void StageReached(ReportStage stage) override { stages.push_back(stage); }
 };
 
-// Counts a workbook summary's steps.
-struct StepCounter : SummaryObserver {
+// A workbook summary's progress as its bar and feedback line would show it.
+struct RecordingProgress : SummaryObserver {
+    std::vector<std::string> feedback;
+    int maximum = -1;
     int advances = 0;
+    bool visible = false;
+    void Feedback(const std::string& text) override { feedback.push_back(text); }
+    void StepsPlanned(int max) override
+    {
+        maximum = max;
+        advances = 0;
+        visible = true;
+    }
     void StepDone() override { ++advances; }
+    void StepsEnded() override { visible = false; }
 };
 
 struct RecordingMessages : Messages {
@@ -119,6 +132,25 @@ public:
     }
 
     std::filesystem::path folder;
+};
+
+// A report of the AND network into a scratch folder, with the sections
+// written by default and a fixed moment, its stages and messages recorded.
+class AndReportTest : public ::testing::Test {
+protected:
+    AndReportTest() : net(MakeAnd())
+    {
+        net.TrainingFileName = "and.net";
+        request = {scratch.Path("run1.txt"), DefaultReportSections, "3/7/25", "4:05:06 PM", {}};
+    }
+
+    bool WriteReport(ReportFiles& files) { return WriteResultsReport(net, request, status, messages, files); }
+
+    ScratchFolder scratch;
+    NetworkState net;
+    ReportRequest request;
+    RecordingStatus status;
+    RecordingMessages messages;
 };
 
 inline std::string ReadBytes(const std::string& path)

@@ -31,6 +31,18 @@ inline NetworkState MakeNetwork(const std::vector<std::vector<double>>& inputs,
     return net;
 }
 
+// The weights training leaves on a network read from the AND example: a
+// step unit with threshold -3 and weights 2 and 2, default settings.
+inline void GiveAndTrainedWeights(NetworkState& net)
+{
+    SizeUnitsAndWeights(net);
+    SetDefaultSettings(net);
+    net.OutputUnits[1].UnitType = UnitKind::IntDev;
+    net.OutputUnits[1].Threshold = -3;
+    net.Weights(1, 1) = 2;
+    net.Weights(2, 1) = 2;
+}
+
 inline NetworkState MakeAnd() { return MakeNetwork({{0, 0}, {0, 1}, {1, 0}, {1, 1}}, {{0}, {0}, {0}, {1}}); }
 inline NetworkState MakeXor() { return MakeNetwork({{0, 0}, {0, 1}, {1, 0}, {1, 1}}, {{0}, {1}, {1}, {0}}); }
 
