@@ -29,7 +29,9 @@ def fail(message):
     failures.append(message)
 
 
-def wait_for(what, probe, timeout=30):
+# Generous: a sanitizer build on a loaded machine can take tens of seconds to
+# bring a page up; a real fault shows as the wait running out all the same.
+def wait_for(what, probe, timeout=120):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
         found = probe()
@@ -108,7 +110,7 @@ def finish(code):
 
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
 proc = subprocess.Popen([program], cwd=folder, env=env)
-app = wait_for("application called Vantorelle on the AT-SPI bus", find_app, timeout=60)
+app = wait_for("application called Vantorelle on the AT-SPI bus", find_app)
 
 load_caption = "Perceptron -- Load File -- Tarvik Neural Net Code"
 load = wait_for("load-file page", lambda: window(app, load_caption))
