@@ -50,11 +50,16 @@ RuleOutcome StepUnit(NetworkState& net, long k)
 
 }  // namespace
 
-void DeltaRule(NetworkState& net, long k) { StepUnit<RuleKind::Delta>(net, k); }
-
-void GradientRule(NetworkState& net, long k) { StepUnit<RuleKind::Gradient>(net, k); }
-
-RuleOutcome ValueUnitRule(NetworkState& net, long k) { return StepUnit<RuleKind::Tarvik>(net, k); }
+RuleOutcome StepOutputUnit(NetworkState& net, RuleKind rule, long k)
+{
+    switch (rule) {
+    case RuleKind::Delta: return StepUnit<RuleKind::Delta>(net, k);
+    case RuleKind::Gradient: return StepUnit<RuleKind::Gradient>(net, k);
+    case RuleKind::Tarvik: return StepUnit<RuleKind::Tarvik>(net, k);
+    case RuleKind::None: break;
+    }
+    return RuleOutcome::Updated;
+}
 
 namespace {
 
@@ -181,7 +186,7 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspa
     // The value rule overflowed before touching any weight of some unit.
     RuleOutcome outcome = RuleOutcome::Updated;
     for (long k = 1; k <= net.NumOutputs; ++k)
-        if (ValueUnitRule(net, k) == RuleOutcome::Overflow)
+        if (StepOutputUnit(net, RuleKind::Tarvik, k) == RuleOutcome::Overflow)
             outcome = RuleOutcome::Overflow;
     if (guard)
         guard->weightBound = LargestWeightMagnitude(net);

@@ -61,11 +61,11 @@ private:
 // What a rule reports back; only the value-unit rule ever says Overflow.
 enum class RuleOutcome { Updated, Overflow };
 
-void DeltaRule(NetworkState& net, long k);
-void GradientRule(NetworkState& net, long k);
-// On overflow it stops updating unit k for this pattern (weights already
-// changed stay changed) and answers Overflow; the caller tells the user.
-RuleOutcome ValueUnitRule(NetworkState& net, long k);
+// The rule's step for output unit k alone, from its fields as the last
+// response left them. Under the value rule an overflow stops updating unit k
+// for this pattern (weights already changed stay changed) and answers
+// Overflow; the caller tells the user. The others always answer Updated.
+RuleOutcome StepOutputUnit(NetworkState& net, RuleKind rule, long k);
 
 // Bounds that let a caller applying the value-unit rule pattern after pattern
 // skip its overflow checks while no weight can possibly overflow.

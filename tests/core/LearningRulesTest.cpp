@@ -7,11 +7,9 @@
 #include "NetworkBuilders.h"
 #include "Response.h"
 #include "TrainingEngine.h"
-#include "UnitSteps.h"
 
 using namespace vantorelle;
 using vantorelle::testing::MakeNetwork;
-using vantorelle::testing::StepUnitByRule;
 
 namespace {
 
@@ -44,7 +42,7 @@ TEST(DeltaRule, StepsByRateTimesErrorTimesInput)
     net.OutputUnits[1].Threshold = -0.25;  // net input -0.25: answers 0, error 1
     ComputeResponse(net, 1);
     ASSERT_EQ(net.OutputUnits[1].Error, 1);
-    DeltaRule(net, 1);
+    StepOutputUnit(net, RuleKind::Delta, 1);
     EXPECT_EQ(net.Weights(1, 1), 0.5);
     EXPECT_EQ(net.Weights(2, 1), 0);
     EXPECT_EQ(net.OutputUnits[1].Threshold, 0.25);
@@ -55,7 +53,7 @@ TEST(DeltaRule, NoErrorNoChange)
     NetworkState net = OneUnit({1, 1}, 1, UnitKind::Binary, 0.5);
     net.Weights(1, 1) = 0.3;
     ComputeResponse(net, 1);
-    DeltaRule(net, 1);
+    StepOutputUnit(net, RuleKind::Delta, 1);
     EXPECT_EQ(net.Weights(1, 1), 0.3);
     EXPECT_EQ(net.OutputUnits[1].Threshold, 0);
 }
@@ -66,7 +64,7 @@ TEST(GradientRule, UsesTheSigmoidDerivative)
 {
     NetworkState net = OneUnit({1}, 1, UnitKind::IntDev, 1);
     ComputeResponse(net, 1);  // net 0: a = 0.5, d = 0.25, e = 0.5
-    GradientRule(net, 1);
+    StepOutputUnit(net, RuleKind::Gradient, 1);
     EXPECT_EQ(net.Weights(1, 1), 0.125);
     EXPECT_EQ(net.OutputUnits[1].Threshold, 0.125);
 }
@@ -81,7 +79,7 @@ TEST(GradientRule, StepIsMinusHalfTheGradientOfTheSquaredError)
     net.OutputUnits[1].Threshold = 0.1;
     NetworkState before = net;
     ComputeResponse(net, 1);
-    GradientRule(net, 1);
+    StepOutputUnit(net, RuleKind::Gradient, 1);
     const double h = 1e-6;
     double largest = 0;
     for (long i = 0; i <= 3; ++i) {
@@ -104,7 +102,7 @@ TEST(ValueUnitRule, FollowsTheGaussianGradientWhenTheTargetIsZero)
     net.OutputUnits[1].Threshold = -0.1;
     NetworkState before = net;
     ComputeResponse(net, 1);
-    ASSERT_EQ(ValueUnitRule(net, 1), RuleOutcome::Updated);
+    ASSERT_EQ(StepOutputUnit(net, RuleKind::Tarvik, 1), RuleOutcome::Updated);
     const double h = 1e-6;
     double largest = 0;
     for (long i = 0; i <= 2; ++i) {
@@ -122,7 +120,7 @@ TEST(ValueUnitRule, ZeroNetInputDoesNotLearn)
     NetworkState net = OneUnit({1, 1}, 0.3, UnitKind::Value, 0.5);
     ComputeResponse(net, 1);
     ASSERT_EQ(net.OutputUnits[1].NetInput, 0);
-    ValueUnitRule(net, 1);
+    StepOutputUnit(net, RuleKind::Tarvik, 1);
     EXPECT_EQ(net.Weights(1, 1), 0);
     EXPECT_EQ(net.OutputUnits[1].Threshold, 0);
 }
@@ -133,7 +131,7 @@ TEST(ValueUnitRule, OverflowStopsTheUnitPartWay)
     net.OutputUnits[1].Threshold = 0.5;
     ComputeResponse(net, 1);
     NetworkState fast = net;
-    EXPECT_EQ(ValueUnitRule(net, 1), RuleOutcome::Overflow);
+    EXPECT_EQ(StepOutputUnit(net, RuleKind::Tarvik, 1), RuleOutcome::Overflow);
     EXPECT_NE(net.Weights(1, 1), 0);   // first weight already changed
     EXPECT_EQ(net.Weights(2, 1), 0);   // the overflowing one is not stored
     EXPECT_EQ(net.Weights(3, 1), 0);   // nor anything after it
@@ -178,7 +176,7 @@ TEST(Rules, BatchedSweepMatchesThePerUnitRulesBitForBit)
         ComputeResponse(a, 1);
         NetworkState b = a;
         for (long k = 1; k <= 4; ++k)
-            StepUnitByRule(a, rule, k);
+            StepOutputUnit(a, rule, k);
         SweepWorkspace work;
         ApplyRuleToAllOutputs(b, rule, work);
         for (long i = 1; i <= 5; ++i)
@@ -226,7 +224,7 @@ TEST(Rules, GuardedValueSweepMatchesThePlainRule)
         for (long p = 1; p <= 4; ++p) {
             ComputeResponse(plain, p);
             for (long k = 1; k <= 2; ++k)
-                overflowed = (ValueUnitRule(plain, k) == RuleOutcome::Overflow) || overflowed;
+                overflowed = (StepOutputUnit(plain, RuleKind::Tarvik, k) == RuleOutcome::Overflow) || overflowed;
         }
         SweepWorkspace work;
         EXPECT_EQ(TrainingSweep(swept, RuleKind::Tarvik, work) == RuleOutcome::Overflow, overflowed);

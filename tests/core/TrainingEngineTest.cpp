@@ -7,14 +7,12 @@
 #include "RecordingHost.h"
 #include "Response.h"
 #include "TrainingEngine.h"
-#include "UnitSteps.h"
 
 using namespace vantorelle;
 using vantorelle::testing::MakeAnd;
 using vantorelle::testing::MakeXor;
 using vantorelle::testing::EngineHost;
 using vantorelle::testing::RecordingHost;
-using vantorelle::testing::StepUnitByRule;
 
 namespace {
 
@@ -470,7 +468,7 @@ TEST(Sweep, MatchesThePlainRulesBitForBit)
                 for (long j = 1; j <= patterns; ++j) {
                     ComputeResponse(plain, plain.PatternOrder[j]);
                     for (long k = 1; k <= outputs; ++k)
-                        StepUnitByRule(plain, rule, k);
+                        StepOutputUnit(plain, rule, k);
                 }
                 SweepWorkspace work;
                 TrainingSweep(swept, rule, work);
