@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorelle"));
+    // Lets a Wayland desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantorelle.vantorelle"));
     // The registry decides when the program ends: after its last page, or at "Exit".
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -24,7 +24,7 @@ PACKAGES=(
   # looking at the program: virtual display, screenshots, PDF and workbook checks
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3-openpyxl
   # installing: the menu entry and AppStream validators, the manual page
-  # renderer and the icon renderer the install test uses
+  # renderer the install test uses, and the icon renderer the build uses
   desktop-file-utils appstream groff-base librsvg2-bin
   # the screen-reader test: a D-Bus session and the AT-SPI registry and client
   dbus at-spi2-core python3-pyatspi
