@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: it owns the one network state, the dialogs and the
 // page registry, and starts on the load-file page. It reads no command line,
 // environment or settings of its own; QApplication keeps Qt's own options

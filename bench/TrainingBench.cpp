@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Epochs per second of the training engine (shuffle, sweep with the rule,
 // measurement: what one epoch of a run costs) on three workloads and each
 // rule, against the same epoch written as plain scalar loops (the yardstick)

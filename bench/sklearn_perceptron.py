@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """scikit-learn's Perceptron on training files, for the engine's benchmark.
 
 For each file: one pass per epoch over the patterns in file order, updates on

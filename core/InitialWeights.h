@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random start values for weights and thresholds, from a range and a sign rule.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three learning rules. Each changes the weights into output unit k and
 // its threshold after ComputeResponse, from the unit's fields as they stand.

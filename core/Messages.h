@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the core talks to the user when something needs saying at once: the
 // message boxes of a page, the error stream of the trainer, a test's record.

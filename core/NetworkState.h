@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The network state: the network, its settings and its runs' results, one
 // record of everything the program knows about the current network.

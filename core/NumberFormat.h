@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every number format the program shows or writes, in one place. Locale
 // separators come in as parameters; nothing here reads the environment.

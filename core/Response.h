@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the network does with one pattern, and how far that is from the
 // desired output. Call ComputeResponse before reading a unit's Activation,

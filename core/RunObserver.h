@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a front end follows a training run: the engine hands it values after
 // every epoch and at the end, tells it of problems as they happen, and asks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings check a run passes before its first epoch, as a pure
 // function of values: what the user entered and where the network stands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check every range of start values passes before it is used, on the
 // weight and threshold start pages and on the trainer's command line alike:

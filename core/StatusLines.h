@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five status lines a run shows, made in one place for the training
 // page, the trainer and the tests: "Epochs: ", "Total SSE: ", "Change in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The training engine: the settings check, then online training epoch after
 // epoch until a stop condition holds, with progress told to a RunObserver

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a ".net" training file: four header numbers (outputs, an ignored
 // value, inputs, patterns), then every pattern's inputs, then every pattern's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a run is set to: the learning rule, its rate, the stop conditions,
 // the presentation order and the start ranges, with every default defined

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the training engine's messages, for the front ends and the
 // tests. A message's lines are separated by "\r".

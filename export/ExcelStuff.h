@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The label blocks of the spreadsheet summary: a header row of column
 // labels, a column of row labels, and the row labels of the weights sheet.

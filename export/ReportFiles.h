@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few file operations a report needs, behind an interface so that tests
 // can make any one of them fail (tests run as root, which ignores folder

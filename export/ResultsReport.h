@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text results report: a fixed header and up to seven sections chosen by
 // the save-results page's Check1 boxes, written as 8-bit text with TAB

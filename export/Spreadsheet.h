@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the spreadsheet summary needs of a spreadsheet: a workbook whose
 // active sheet takes values cell by cell, ranges of it take formats and

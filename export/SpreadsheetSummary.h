@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spreadsheet summary of a trained network: a workbook of seven named
 // sheets (inputs, desired outputs, error history, weights, errors, responses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a report or workbook reaches the file the user named without ever
 // replacing what it should not. A plain file (or none yet) is replaced the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reader takes a path, not bytes: each fuzz input is written to an
 // in-memory file that the reader opens by its /proc path, so no disk is

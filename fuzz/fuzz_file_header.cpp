@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes ReadTrainingFileHeader, the check the generalization page runs on a
 // double-click, and holds it to the full reader: a file the reader accepts
 // has a header the check accepts with the same sizes, and a header the check

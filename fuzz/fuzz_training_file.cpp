@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes ReadTrainingFile: whatever the bytes, it either reads a file whose
 // sizes and values the rest of the program can trust, or refuses it with a
 // message and leaves the previous network state exactly as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for SECONDS seconds on one core.
 #   fuzz/run.sh BUILD_DIR SECONDS
 # Seeds: every .net file in examples/ and tests/data/. What a target finds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The threshold start page: the range of magnitudes and the sign rule from
 // which the starting thresholds (biases) of a new run are drawn.

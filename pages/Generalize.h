@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The generalization page: the user replaces the pattern set of the trained
 // network with the patterns of another file that has the same numbers of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up page: the user browses drives and folders, double-clicks a
 // training file, sees its name and sizes, and moves on to the training set-up

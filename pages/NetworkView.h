@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watching the network learn: three pictures of it on tabs, its weights (each
 // output unit's as a picture so many cells wide, with its threshold), its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pages remember of one another and across visits, apart from the
 // network itself: how the set-up page comes back from the testing hub, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name of every page of the program, in the order a user meets them. The
 // registry takes a page's name only as a PageName, so every definition, open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Defines every page of the program in a registry: how each is created, with
 // the network state, the dialogs and the printer it works with.

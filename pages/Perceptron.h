@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The training set-up page: the user chooses the rule and the settings,
 // starts a run, continues it and watches the five status lines. The page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The SSE graph page: the learning curve of the current network, one bar per
 // row of `SSEHistory` (the total SSE when the row was recorded) over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The probe page: the user presents single patterns of the current pattern
 // set to the trained network and reads, for each, its inputs, the network's

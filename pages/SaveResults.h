@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save-results page, opened from the testing hub: the user browses to a
 // folder (or creates one), picks a "*.txt" file or types a new name, ticks the

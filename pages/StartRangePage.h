@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the weight and threshold start pages share: a maximum and a minimum
 // box, each with a slider, three sign options and two buttons, writing one

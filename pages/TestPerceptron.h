@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The testing hub, opened by "Test Recall" over the training page. Its two
 // lists are acted on by a double-click: `TestList` examines the trained

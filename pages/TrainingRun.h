@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A training run on a thread of its own, so that the window stays fully live
 // while the engine works: it repaints, takes Stop and answers whoever asks it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The weight start page: the range of magnitudes and the sign rule from
 // which the starting weights of a new run are drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spreadsheet summary as the hub runs it: the workbook is built as the
 // hub's background job (BackgroundJob.h) while the hub's FeedBackLabel and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program takes from the user's system: the number separators, and
 // the date and time texts a report carries. One adapter for the pages and the

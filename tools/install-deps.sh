@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the build, the tests, the benchmarks and the
 # screenshot tools need. Does nothing when all of them are already present,
 # so `make` can call it on every run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the generated example training files: letters.net (26 letters on a
 5x7 grid, one output per letter) and clusters.net (a larger, linearly
 separable set drawn from a fixed seed, so the file is the same every time)."""

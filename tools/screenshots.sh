@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of every page of the desktop program on a
 # virtual screen: it builds and runs page_screenshots, which walks through the
 # pages as a user does (and.net under the gradient rule, both start pages,

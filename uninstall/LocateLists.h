@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three small lists of the locate page. Linux has no drive letters: the
 // drive list offers the mounted volumes by their root folders.

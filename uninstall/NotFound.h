@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The locate page, shown when the uninstaller was found neither in the Windows
 // folder nor by the tree search. Moving into a folder that holds

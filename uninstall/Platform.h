@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the uninstaller asks of the system, behind one small interface:
 // the program passes a SystemPlatform, tests a scripted one that records what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values that live for the whole run of the uninstaller, its three
 // messages, and the two things every window may end with: starting the outside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tree search as the windows use it: the first match's full path, or the
 // empty text when there is none or the search failed in any way. A whole disk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a file found on disk is one this program may start: nobody but us
 // and root may have put it there or be able to change it before it runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The confirmation window the program opens with: "Yes" goes on to the
 // progress window, "Cancel" ends the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The uninstaller's platform layer on Linux. An installation keeps this
 // program in PREFIX/bin with the installation log "ST6UNST.LOG" beside it, and

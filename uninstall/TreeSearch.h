@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The directory-tree search for one file name, written for a whole disk:
 // - symbolic links to folders are never followed, and a folder reached twice

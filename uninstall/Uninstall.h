@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress window: checks for the installation log, looks for the
 // uninstaller in the Windows folder and then in the trees of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // uninstall-vantorelle: confirms, finds the installation log and the
 // installer's uninstaller "ST6UNST.EXE", starts it on the log and ends.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inner loops of training, compiled once for each vector instruction set
 // (SSE2, AVX2, AVX-512) and chosen at run time. Every kernel sums each net

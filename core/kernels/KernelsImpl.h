@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernels of KernelSet.h, written once with the compiler's vector types
 // and included by one file per instruction set, which first defines
 // KERNEL_VECTOR_BYTES (16, 32 or 64) and KERNEL_SET_NAME. Everything here has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sweep and the measurement of small networks (a few patterns, inputs
 // and outputs, such as the logic gates) as plain loops with the unit kind and

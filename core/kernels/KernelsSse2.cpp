@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The training kernels built for SSE2; see KernelsImpl.h.
 #include <utility>
 

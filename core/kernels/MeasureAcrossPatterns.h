@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The measurement of a large network through the kernel tables: the net
 // inputs of all patterns summed side by side first (each still in input

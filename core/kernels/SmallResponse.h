@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The response to one pattern as plain loops, for small networks, where a
 // call into the kernel tables costs more than the arithmetic. Output by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step rule's sweep for large networks whose responses are mostly right.
 // The rule changes no weight where its step is zero, so an output's net

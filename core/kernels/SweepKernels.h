@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kernel set this machine runs (the widest of AVX-512, AVX2, SSE2 it
 // supports, chosen once at run time) and the per-pattern loops over the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scratch memory of one training run. The run owns one and hands it to the
 // sweep, the rules and the measurement, so nothing is allocated per pattern

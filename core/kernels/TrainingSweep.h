@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One training epoch's pass over the patterns: each pattern's response, then
 // the rule's step for every output, in PatternOrder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drive list: the system's mounted volumes by their root folders (Linux
 // has no drive letters: "/", "/home", "/media/stick", ...).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drive, folder and file lists of a page on which the user picks a
 // training file, working together: choosing a drive lists its root folder,

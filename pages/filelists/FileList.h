@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list: the ordinary files of one folder whose names match a pattern
 // such as "*.net". The match ignores letter case ("AND.NET" is a training file

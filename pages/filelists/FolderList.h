@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder list: the current folder's ancestors from the root down (the way
 // up), the current folder itself, then its subfolders. Double-clicking a line

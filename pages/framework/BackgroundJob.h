@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page's long job on the network state (a training run, a workbook export)
 // on a thread of its own, so that the window stays live while it works. Every

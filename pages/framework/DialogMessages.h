@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core's messages as a page's message boxes: a warning with its own
 // title, an exclamation icon and OK; an error as the program's error report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes and input boxes behind a small interface, so that pages never
 // open a QMessageBox themselves: the program passes a QtDialogs, tests a

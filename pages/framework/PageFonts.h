@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts of every page, and the one place they are set: the forms carry
 // none, each page sets its controls' fonts from here. Arial throughout

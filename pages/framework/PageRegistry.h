@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Single-instance pages. Each page is defined once by name with a factory;
 // open() creates it (its constructor is its load step) when it does not exist,

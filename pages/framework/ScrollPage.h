@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every page: a window laid out at a fixed design size that never
 // rearranges or rescales its controls. When the window is smaller than its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page lengths are twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
 // Qt's pixels are device-independent, so 15 twips per pixel holds on any screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An up-down spinner bound to a text box: each click on an arrow (or the Up
 // and Down keys in the box) moves the whole number in the box one step and

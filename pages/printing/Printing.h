@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing and the clipboard behind a small interface, so that pages never
 // open a QPrinter or touch the clipboard themselves: the program passes a

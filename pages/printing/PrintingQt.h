@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's printing: Qt Print Support on the system's default printer,
 // the "Save As" dialog of QFileDialog, and the system clipboard.

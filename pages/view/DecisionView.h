@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input plane of a network with exactly two inputs, over the patterns'
 // range and a margin: shaded by one output unit's activation under the kind

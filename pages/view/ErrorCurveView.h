@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The error curve: the total SSE recorded in the history, over the epochs at
 // which it was recorded, on a linear or a logarithmic scale. During a run the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of the pictures of a network (its weights, its decisions, its
 // error curve): a widget that draws one NetworkSnapshot and can draw the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A copy of what the pictures of a network show: its weights, thresholds and
 // error history, and the patterns they are drawn against. Views of the

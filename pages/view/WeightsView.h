@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each output unit's input weights as a grid of coloured cells, a thin white
 // line between neighbours, laid out as a picture so many cells wide (a 5 x 7

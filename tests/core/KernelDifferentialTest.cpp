@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kernel set this machine runs, against training written the plain way:
 // after many epochs on random networks the weights, thresholds, units, error
 // history, hits and overflow reports must be the same bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not ordinary files, reached when a listed training file is
 // replaced between the listing and the double-click: the reader and the
 // header check refuse them at once with a message, and nothing is changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The largest training files allowed, 32767 patterns of one output and 3276
 // patterns of ten outputs with 784 inputs (32767 and 32760 responses),
 // generated here: read, trained for a few epochs, probed, reported and

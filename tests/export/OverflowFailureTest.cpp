@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A learning rate so large that the weights overflow, under each rule: the
 // run ends in order with its message, the network still answers a probe,
 // and the report and the workbook are written, the workbook readable by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the report reaches the disk: replacing an earlier file, and what a
 // failure leaves behind (nothing new, the earlier file untouched).
 

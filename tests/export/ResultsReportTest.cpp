@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the report holds, byte for byte, for a network small enough to work
 // out by hand.
 

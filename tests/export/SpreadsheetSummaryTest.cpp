@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spreadsheet summary, written to a file and read back with openpyxl.
 
 #include <gtest/gtest.h>

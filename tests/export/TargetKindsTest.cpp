@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a report or workbook does to each kind of thing its name may stand
 // for: a symbolic link (also dangling, also a chain) is followed and the file
 // it leads to replaced, the link kept; a named pipe or a character device is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reports and workbooks whose writing fails: on a real full disk (/dev/full),
 // and with a create, flush or rename failure or a read-only target injected
 // through the file operations. Each failure names the file and the reason,

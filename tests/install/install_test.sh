@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 #   install_test.sh CMAKE BUILD_DIR WITH_GUI(0|1)
 # Installs BUILD_DIR into a fresh temporary prefix, checks the installed
 # layout, validates the desktop entry, the AppStream file and the manual page,

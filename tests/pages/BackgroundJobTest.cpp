@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page's background job: the work runs off the interface thread, the other
 // pages are held until it has ended, a close request stops it and closes
 // afterwards, its end comes after everything it posted, and a job that goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's real message, input and file boxes open: centred on
 // the page that asked, also after an earlier box has closed and no window has
 // the focus any more.

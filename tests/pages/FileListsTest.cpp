@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive, folder and file lists that the load-file and save-results pages share.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Training files that change between the listing and the double-click (or
 // between the generalization page's check and its read): removed, or
 // replaced by a named pipe or a folder. Each is refused at once with a

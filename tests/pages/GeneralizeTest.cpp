@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generalization page: the header check on a double-click, the refusals
 // of "Read The New File", and a successful read that keeps the weights.
 

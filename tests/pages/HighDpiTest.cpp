@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every page at twice the scale, as on a high-density screen: on each view of
 // the page tour every caption, button and option text fits the control that
 // shows it (word-wrapped labels by their height), and each page's heading is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the hub and the pages it opens share: the program's pages
 // over a small trained network (logical AND, two inputs, one sigmoid output

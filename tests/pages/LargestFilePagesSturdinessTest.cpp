@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The probe and graph pages over the largest files allowed (32767 patterns
 // of one output, 3276 patterns of 784 inputs and ten outputs), generated
 // here: the last pattern is probed, the one after it refused, the full

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load-file page, driven as a user would: controls found by name, lists
 // double-clicked, buttons clicked.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network view: the decision plane of trained AND and XOR networks read
 // pixel by pixel where the answer is known, the weights grid of a known
 // matrix, the refusal for three inputs, the error curve's scales, printing

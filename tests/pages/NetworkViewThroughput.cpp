@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What watching costs a run: the same fresh run (same file, seed, epochs)
 // made by the headless trainer, by the engine alone in this process, on the
 // set-up page with no view, and on the set-up page with the network view open

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of the save page and the network view, which their pages set
 // from the one list of page fonts: every caption, check box and button keeps
 // its family, size and style.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every page the program names can be opened by that name, and is the page
 // the name says: a name in the list without a definition behind it (or the
 // other way round) would open nothing where a user expects a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-instance pages: creation, reuse, closing, activation of the page
 // behind, the end of the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures: walks through every page (PageTour) and saves
 // each view as the program draws it, a PNG named after the view, into the
 // folder given. Run it from a folder holding the example files; it is meant

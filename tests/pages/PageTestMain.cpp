@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main() of the page tests: pages need a QApplication, and the tests run
 // without a screen unless a platform was chosen. gtest_discover_tests runs this
 // binary at build time, before ctest's environment applies, hence the setenv.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A walk through every page a user sees, made the way a user makes it: read
 // and.net, train, open both start pages, then every item of the testing hub;

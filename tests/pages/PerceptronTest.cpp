@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The training set-up page, driven as a user would: controls found by name,
 // options and boxes clicked, runs started, continued and stopped.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Epochs per second of a run on the training page with its window shown, for
 // comparison with the headless trainer on the same file and settings:
 //

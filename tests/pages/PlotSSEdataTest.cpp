@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SSE graph page: one bar per history row, labelled with the epoch
 // counts (a repeated last epoch included), thinned labels for long
 // histories, round axis steps, the note on a full history, and printing

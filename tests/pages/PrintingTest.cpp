@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's printer on a machine without a printer: the offer to save a
 // PDF instead, its refusals, and the PDF itself read back with poppler's tools.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The probe page: the text blocks byte for byte, their order, the guard on
 // the pattern number, clearing and printing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save-results page, driven as a user would: names typed into scripted
 // input boxes, files clicked, buttons pressed; the written report read back.
 

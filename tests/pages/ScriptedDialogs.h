@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs for tests: each expected box, in order, with the answer to give.
 // A test fails on a box nobody expected, on an expected box that never came

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted dialogs must catch every way a test's expectations of message
 // boxes can go wrong, or the page tests that rely on them prove nothing.
 

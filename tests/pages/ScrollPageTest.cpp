@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrolling layout on a small page built in code: a label, a hidden label,
 // a line and a group box holding an option, at a design size of 6000 by 4005
 // twips outside (392 by 240 pixels of client area).

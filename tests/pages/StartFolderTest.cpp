@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the load-file page's lists start: the working folder, or the
 // installed examples when that folder holds no training file.
 

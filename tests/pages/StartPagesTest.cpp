@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weight and threshold start pages, opened from the set-up page as a
 // user opens them, with their range checks and their messages.
 

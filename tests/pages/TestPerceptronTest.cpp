@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The testing hub: its lists, the flags each choice leaves and the pages it
 // opens and closes, driven by double-clicks as a user would.
 

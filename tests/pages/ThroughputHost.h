@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the throughput tools share: the engine with nothing shown (as the
 // headless trainer runs it, the baseline every measurement is held against),

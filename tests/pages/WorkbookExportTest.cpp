@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook export as a page runs it: on a worker thread with the page's
 // label and bar following it, other pages held meanwhile, and the written
 // workbook opened with a scripted viewer (present or missing).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The desktop program as a screen reader sees it, through the AT-SPI tree.
 
     accessibility_test.py PROGRAM FOLDER [--examples-only]

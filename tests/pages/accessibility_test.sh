@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs accessibility_test.py on a virtual screen in a D-Bus session of its own.
 #   accessibility_test.sh PROGRAM FOLDER [--examples-only]
 # FOLDER is copied (its training files) to a fresh folder the program starts in;

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a virtual screen, as a user would from examples/:
 # the load-file page must come up with its caption, a double-click on and.net
 # must offer the way on, the set-up page must follow, and "Exit" must end the

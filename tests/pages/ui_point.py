@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints where a control of a Designer form lies in its page's window.
 
     ui_point.py FORM.ui NAME [center|top]

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the trainer's text results reports against the reference model.
 
     check_reports.py VANTORELLE_TRAIN EXAMPLES_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A "Save As" dialog for tests: every request is recorded, and each is
 // answered with the same path (or, left empty, as if the user cancelled).

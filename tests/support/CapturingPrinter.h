@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer for tests: it keeps every document it is given and every picture
 // put on the clipboard, and answers with the outcome the test chose.

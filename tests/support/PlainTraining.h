@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Training written the plain way, one unit and one weight at a time, with no
 // kernels and nothing shared with the engine's code: the reference the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An observer that records everything a run tells it, and a small driver
 // that feeds the engine settings from box texts as the set-up page would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recorders, a scratch folder, failing file operations and a report fixture
 // for the tests of reports and workbooks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a command line through the shell and collects what it printed, for
 // the tests of the real programs.

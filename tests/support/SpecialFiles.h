@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Named pipes, device nodes and sockets for the tests of where a report may
 // be written, and a reader that drains a pipe while a report goes into it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared helpers that every other test trusts to report its failures.
 
 #include <gtest/gtest.h>

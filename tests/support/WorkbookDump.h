@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a written workbook back through dump_workbook.py (openpyxl, a reader
 // independent of libxlsxwriter) into maps a test can look things up in.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what an .xlsx workbook holds, one fact a line, tab-separated, as
 openpyxl (a reader independent of the writer) sees it:
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced, with the script's own arguments, first thing in a test that drives
 # a real program on a virtual X screen:
 #   . "$(dirname "$0")/../support/on_virtual_screen.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check that comes before any start, on real folders under a private
 // temporary folder (itself inside the sticky /tmp, which must pass). Files and
 // folders of another user need chown: those cases are skipped unless the tests

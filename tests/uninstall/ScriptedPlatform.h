@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform layer for the uninstaller's tests: folders and files are names in
 // a set, the tree search answers what it was told (and can be held back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform layer: starting the stand-in uninstaller on paths that a
 // shell would take apart, the existence test, the run check as this user, and
 // the message and question boxes.

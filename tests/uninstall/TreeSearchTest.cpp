@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real tree search on a temporary tree and, one level deep, on "/".
 // The tests run as root, which reads any folder whatever its permissions, so
 // the unreadable folder is made unreadable twice: chmod 000 for ordinary users,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The uninstaller's windows driven with the scripted platform: what is started,
 // shown and ended, and the status line at each of those moments.
 

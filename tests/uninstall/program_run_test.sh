@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real uninstall-vantorelle on a virtual screen, twice.
 # 1. From an installation laid out as the program expects, under a prefix
 #    whose name a shell would take apart:

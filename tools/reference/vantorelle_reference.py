@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reference model of Vantorelle's training core and text results report.
 
 A second, independent and deliberately plain account of what the program must

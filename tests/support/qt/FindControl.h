@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds a window's control by its object name, as the tests of any window
 // drive it. A missing control fails the test where it was looked for, not

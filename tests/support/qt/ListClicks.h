@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A double-click on a list's item as a user makes it, for the tests of any
 // window with a QListWidget.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets googletest print a QString as its text in a failure message, instead
 // of the bytes of each character. It must stand in Qt's own namespace (the
