@@ -57,11 +57,20 @@ int main(int argc, char** argv)
         return ExitOk;
     }
     CatchStopSignals();
+    // A reader that leaves early ("| head") must not cost the report the user
+    // asked for: a failed write only stops the printing.
+    std::signal(SIGPIPE, SIG_IGN);
     const int code = RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
     std::cout.flush();
-    // A stopped run ends as the shell expects of a program a signal stopped,
-    // unless something failed on the way, which matters more.
-    if (code == ExitOk && stopSignal != 0)
+    // Something that failed on the way matters more than lost progress lines,
+    // and those more than how the run was stopped.
+    if (code != ExitOk)
+        return code;
+    if (!std::cout) {
+        std::cerr << "vantorelle-train: standard output could not be written; the run went on to its end\n";
+        return ExitOutputError;
+    }
+    if (stopSignal != 0)
         return 128 + stopSignal;
     return code;
 }
