@@ -291,6 +291,11 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return fail("no training file given");
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
+    // Standard input is read once, for training; a workbook is no text for a terminal.
+    if (o.testFile == "-")
+        return fail("--test \"-\": only the training file can be read from standard input");
+    if (o.workbookFile == "-")
+        return fail("--xlsx \"-\": the workbook cannot be written to standard output");
     return fail(SettingsRefusal(o));
 }
 

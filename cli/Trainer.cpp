@@ -11,6 +11,7 @@
 #include "ResultsReport.h"
 #include "Response.h"
 #include "SettingsProblems.h"
+#include "StandardStreams.h"
 #include "StatusLines.h"
 #include "SpreadsheetSummary.h"
 #include "TargetWriter.h"
@@ -232,6 +233,10 @@ int WriteReport(NetworkState& net, const Options& options, const SystemTexts& te
     request.time = texts.Time();
     request.locale = texts.Numbers();
     ConsoleReportObserver observer(out, FileBaseName(request.path), options.quiet);
+    if (IsStandardStream(request.path)) {
+        StandardOutputFiles standardOutput;
+        return WriteResultsReport(net, request, observer, messages, standardOutput) ? ExitOk : ExitDataError;
+    }
     return WriteResultsReport(net, request, observer, messages) ? ExitOk : ExitDataError;
 }
 
@@ -260,11 +265,12 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         texts = &systemTexts;
     const NumberLocale locale = texts->Numbers();
 
-    if (std::string why = UnreadableFile(options.trainingFile); !why.empty()) {
+    if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
+        !why.empty()) {
         err << "vantorelle-train: the training file \"" << options.trainingFile << "\" " << why << '\n';
         return ExitDataError;
     }
-    if (options.reportFile) {
+    if (options.reportFile && !IsStandardStream(*options.reportFile)) {
         if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
             err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
             return ExitDataError;
@@ -277,7 +283,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         }
     }
     NetworkState net;
-    ReadResult read = ReadTrainingFile(net, options.trainingFile);
+    ReadResult read = ReadNamedTrainingFile(net, options.trainingFile);
     if (!read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
@@ -293,7 +299,9 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
-    ConsoleObserver console(options.quiet, out, err, stopFlag, locale);
+    // With the report on standard output, nothing else may go there.
+    std::ostream& progress = options.reportFile && IsStandardStream(*options.reportFile) ? err : out;
+    ConsoleObserver console(options.quiet, progress, err, stopFlag, locale);
     // The options passed the settings check before the file was read; a
     // refusal here would be the network's own.
     for (bool continuing : {false, true}) {
@@ -308,15 +316,15 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         }
     }
     if (options.testFile) {
-        if (int code = TestOnSecondFile(net, *options.testFile, out, err, locale); code != ExitOk)
+        if (int code = TestOnSecondFile(net, *options.testFile, progress, err, locale); code != ExitOk)
             return code;
     }
     ErrorStream messages(err);
     int code = ExitOk;
     if (options.reportFile)
-        code = WriteReport(net, options, *texts, messages, out);
+        code = WriteReport(net, options, *texts, messages, progress);
     if (options.workbookFile) {
-        const int written = WriteWorkbook(net, *options.workbookFile, messages, out, options.quiet);
+        const int written = WriteWorkbook(net, *options.workbookFile, messages, progress, options.quiet);
         if (code == ExitOk)
             code = written;
     }

@@ -188,6 +188,10 @@ TEST(Options, AttachedValuesShortFormsAndTheEndOfOptions)
     EXPECT_EQ(ParseOptions({"a.net", "-o"}).error, "-o needs a file name");
     EXPECT_EQ(ParseOptions({"a.net", "--test", "-q"}).error, "--test needs a training file, but \"-q\" is an option");
     EXPECT_EQ(ParseOptions({"a.net", "--sections=all"}).error, "--sections needs --report FILE");
+    EXPECT_EQ(ParseOptions({"-", "--test", "-"}).error,
+              "--test \"-\": only the training file can be read from standard input");
+    EXPECT_EQ(ParseOptions({"a.net", "--xlsx", "-"}).error,
+              "--xlsx \"-\": the workbook cannot be written to standard output");
 }
 
 // Every option the parser knows is in --help, with its short form where it has one.
