@@ -5,16 +5,28 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace vantorelle::cli {
 
 ReadResult ReadNamedTrainingFile(NetworkState& net, const std::string& path, FileRole role)
 {
-    if (!IsStandardStream(path))
-        return ReadTrainingFile(net, path, role);
     // A pipe has no length to check the header against beforehand.
-    return ReadTrainingFile(net, std::cin, path, static_cast<std::uintmax_t>(-1), role);
+    constexpr auto UnknownSize = static_cast<std::uintmax_t>(-1);
+    if (IsStandardStream(path))
+        return ReadTrainingFile(net, std::cin, path, UnknownSize, role);
+    // Opened here so that messages name the file as it was typed
+    // ("sub/short.net"), which in a script says which of several it was.
+    std::error_code error;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, error))
+        file.open(path, std::ios::binary);
+    if (!file.is_open())
+        return ReadTrainingFile(net, path, role);  // the reader says why, as on the pages
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return ReadTrainingFile(net, file, path, error ? UnknownSize : size, role);
 }
 
 namespace {

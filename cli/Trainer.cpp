@@ -22,10 +22,11 @@ namespace vantorelle::cli {
 
 namespace {
 
-// Message boxes become lines on the error stream ("\r" separates lines).
+// Message boxes become lines on the error stream ("\r" separates lines),
+// the first one saying which program speaks, as in a pipeline of several.
 std::string Lines(std::string_view text)
 {
-    std::string s(text);
+    std::string s = ProgramPrefix + std::string(text);
     for (char& c : s)
         if (c == '\r')
             c = '\n';
@@ -169,16 +170,16 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
         return ExitOk;
     const std::string& path = *options.testFile;
     if (std::string why = UnreadableFile(path); !why.empty()) {
-        err << "vantorelle-train: --test \"" << path << "\": the test file " << why << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": the test file " << why << '\n';
         return ExitDataError;
     }
     NetworkState probe;
-    if (ReadResult read = ReadTrainingFile(probe, path, FileRole::Test); !read.ok) {
+    if (ReadResult read = ReadNamedTrainingFile(probe, path, FileRole::Test); !read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
     if (!SameUnits(probe, net)) {
-        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
         return ExitDataError;
     }
     return ExitOk;
@@ -191,12 +192,12 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& o
                      const NumberLocale& locale)
 {
     NetworkState read;
-    if (ReadResult result = ReadTrainingFile(read, path, FileRole::Test); !result.ok) {
+    if (ReadResult result = ReadNamedTrainingFile(read, path, FileRole::Test); !result.ok) {
         err << Lines(result.message) << '\n';
         return ExitDataError;
     }
     if (!AdoptTestPatterns(net, read, FileBaseName(path))) {
-        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(read, net) << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": " << TestSizesMessage(read, net) << '\n';
         return ExitDataError;
     }
     EvaluateTrainingSet(net);
@@ -267,18 +268,18 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
         !why.empty()) {
-        err << "vantorelle-train: the training file \"" << options.trainingFile << "\" " << why << '\n';
+        err << ProgramPrefix << "the training file \"" << options.trainingFile << "\" " << why << '\n';
         return ExitDataError;
     }
     if (options.reportFile && !IsStandardStream(*options.reportFile)) {
         if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
-            err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
+            err << ProgramPrefix << "--report \"" << *options.reportFile << "\": " << why << '\n';
             return ExitDataError;
         }
     }
     if (options.workbookFile) {
         if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
-            err << "vantorelle-train: --xlsx \"" << *options.workbookFile << "\": " << why << '\n';
+            err << ProgramPrefix << "--xlsx \"" << *options.workbookFile << "\": " << why << '\n';
             return ExitDataError;
         }
     }
@@ -291,7 +292,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     if (int code = CheckFiles(options, net, err); code != ExitOk)
         return code;
     if (std::string warning = HitCriterionWarning(options); !warning.empty())
-        err << "vantorelle-train: " << warning << '\n';
+        err << ProgramPrefix << warning << '\n';
     net.TrainingFileName = FileBaseName(options.trainingFile);
     net.FreshStart = true;
     SizeUnitsAndWeights(net);
@@ -311,7 +312,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         const Refusal refusal = continuing ? ContinueTraining(net, input, *random, console, console.LastPrintedSSE)
                                            : StartTraining(net, input, *random, console, console.LastPrintedSSE);
         if (refusal) {
-            err << "vantorelle-train: " << ProblemLine(options, continuing, *refusal) << '\n';
+            err << ProgramPrefix << ProblemLine(options, continuing, *refusal) << '\n';
             return ExitUsageError;
         }
     }

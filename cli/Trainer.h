@@ -16,6 +16,9 @@ namespace vantorelle::cli {
 // command line or the settings; nothing was trained. ExitOutputError:
 // standard output could not be written (a closed pipe, a full disk); the run
 // went on to its end and wrote its files.
+// What every message of the trainer's on standard error begins with.
+inline constexpr const char* ProgramPrefix = "vantorelle-train: ";
+
 enum ExitCode { ExitOk = 0, ExitDataError = 1, ExitUsageError = 2, ExitOutputError = 3 };
 
 // Trains as the options say, then writes the report when one is asked for.

@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     ParseResult parsed = ParseOptions(args);
     if (!parsed.error.empty()) {
-        std::cerr << "vantorelle-train: " << parsed.error << "\n(try --help)\n";
+        std::cerr << ProgramPrefix << parsed.error << "\n(try --help)\n";
         return ExitUsageError;
     }
     if (parsed.options.help) {
@@ -53,7 +53,10 @@ int main(int argc, char** argv)
         return ExitOk;
     }
     if (parsed.options.version) {
-        std::cout << "vantorelle-train " << VANTORELLE_VERSION << '\n';
+        std::cout << "vantorelle-train (Vantorelle) " << VANTORELLE_VERSION << "\n"
+                  << "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                  << "This is free software: you are free to change and redistribute it.\n"
+                  << "There is NO WARRANTY, to the extent permitted by law.\n";
         return ExitOk;
     }
     CatchStopSignals();
@@ -67,7 +70,7 @@ int main(int argc, char** argv)
     if (code != ExitOk)
         return code;
     if (!std::cout) {
-        std::cerr << "vantorelle-train: standard output could not be written; the run went on to its end\n";
+        std::cerr << ProgramPrefix << "standard output could not be written; the run went on to its end\n";
         return ExitOutputError;
     }
     if (stopSignal != 0)

@@ -74,7 +74,7 @@ TEST(StandardStreams, TheTrainingFileFromAPipe)
     const auto shortPipe = RunThroughShell("printf '1 0 2 3 0 1' | " + train + "-");
     EXPECT_EQ(shortPipe.code, 1);
     EXPECT_EQ(shortPipe.output,
-              "The training file \"-\" cannot be used: the file ends before all input values are read.\n");
+              "vantorelle-train: The training file \"-\" cannot be used: the file ends before all input values are read.\n");
 }
 
 // "-o -": standard output carries the report alone, so that it can be piped
