@@ -8,6 +8,7 @@
 #include <string>
 
 #include "Random.h"
+#include "ReadWarnings.h"
 #include "ResultsReport.h"
 #include "Response.h"
 #include "SettingsProblems.h"
@@ -33,6 +34,12 @@ std::string Lines(std::string_view text)
     while (!s.empty() && s.back() == '\n')
         s.pop_back();
     return s;
+}
+
+void Warn(const ReadResult& read, const std::string& path, FileRole role, std::ostream& err)
+{
+    for (const std::string& warning : ReadWarnings(read, path, role))
+        err << ProgramPrefix << warning << '\n';
 }
 
 // Message boxes of the report and the workbook, on the error stream.
@@ -174,10 +181,12 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
         return ExitDataError;
     }
     NetworkState probe;
-    if (ReadResult read = ReadNamedTrainingFile(probe, path, FileRole::Test); !read.ok) {
+    const ReadResult read = ReadNamedTrainingFile(probe, path, FileRole::Test);
+    if (!read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
+    Warn(read, path, FileRole::Test, err);
     if (!SameUnits(probe, net)) {
         err << ProgramPrefix << "--test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
         return ExitDataError;
@@ -289,6 +298,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
+    Warn(read, options.trainingFile, FileRole::Training, err);
     if (int code = CheckFiles(options, net, err); code != ExitOk)
         return code;
     if (std::string warning = HitCriterionWarning(options); !warning.empty())

@@ -234,3 +234,24 @@ TEST(Trainer, VersionNamesThePackageAndTheLicence)
         EXPECT_NE(version.out.find("\nLicense GPL-3.0-or-later"), std::string::npos) << version.out;
     }
 }
+
+// A file written with decimal commas trains on shifted values; it is read as
+// always, but not without a word on standard error.
+TEST(Trainer, FilesReadOtherwiseThanMeantAreWarnedAbout)
+{
+    ScratchFolder scratch;
+    const std::string commas = scratch.Path("commas.net");
+    vantorelle::testing::WriteBytes(commas, "1,0,2,2\n0,5 0,25\n0,75 1\n1\n0\n");
+    const std::string empty = scratch.Path("empty.net");
+    vantorelle::testing::WriteBytes(empty, "1,0,2,1\n0,,1,,,\n1\n");
+
+    Outcome r = Train({commas, "--seed", "1", "--epochs", "2", "-q", "--test", empty});
+    EXPECT_EQ(r.code, ExitOk);
+    EXPECT_EQ(r.err, "vantorelle-train: warning: the training file \"" + commas +
+                         "\" has more values than its header asks for; the rest are ignored (numbers take a \".\" "
+                         "decimal point)\n"
+                         "vantorelle-train: warning: the test file \"" + empty +
+                         "\" has 3 empty fields (\",,\"), read as no value at all\n");
+    EXPECT_NE(r.out.find("Epochs: 2\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Train({Example("and.net"), "--seed", "1", "--epochs", "2", "-q"}).err, "");
+}
