@@ -328,8 +328,8 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
   --test FILE.net               then measure the network on a second file with
                                 the same numbers of inputs and outputs
   -o, --report FILE             then write the results report to FILE (replacing
-                                it only once it is complete); - for standard
-                                output
+                                it only once it is complete); with -, to standard
+                                output, and the progress to standard error
   --sections LIST               what the report holds: a comma list of general,
                                 responses, errors, weights, inputs, outputs,
                                 history; or all; or none (header only)
@@ -359,11 +359,15 @@ Ctrl-C (SIGINT) or SIGTERM ends the run after the current epoch with the final
 status block, then tests and writes the report as asked (but does not
 continue); a second one ends the program at once.
 
-Exit status: 0 done; 1 a file that cannot be used: a training or test file
-that cannot be read or does not fit, or a report or workbook that cannot be
-written (found before training where it can be); 2 a bad command line or
-settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
-signal's number).
+Exit status (when more than one applies, the lowest):
+  0    done: none of the below
+  1    a file that cannot be used: a training or test file that cannot be
+       read or does not fit, or a report or workbook that cannot be written
+       (found before training where it can be, as a missing folder is)
+  2    a bad command line or settings; nothing was trained
+  3    standard output could not be written (a closed pipe, a full disk);
+       the run went on to its end and wrote its files
+  130  ended by Ctrl-C (SIGINT); 143 by SIGTERM (128 + the signal's number)
 )";
     auto number = [](double value) { return FormatGeneral(value, NumberLocale{}); };
     auto range = [&](double min, double max, StartSign sign) {
