@@ -194,6 +194,31 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
     return ExitOk;
 }
 
+// The training file can be read and the report and workbook can be written,
+// as far as that can be known before reading and training: a long run whose
+// files could never be written is spared. Answers the exit code, ExitOk to go on.
+int CheckNamedFiles(const Options& options, std::ostream& err)
+{
+    if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
+        !why.empty()) {
+        err << ProgramPrefix << "the training file \"" << options.trainingFile << "\" " << why << '\n';
+        return ExitDataError;
+    }
+    if (options.reportFile && !IsStandardStream(*options.reportFile)) {
+        if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
+            err << ProgramPrefix << "--report \"" << *options.reportFile << "\": " << why << '\n';
+            return ExitDataError;
+        }
+    }
+    if (options.workbookFile) {
+        if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
+            err << ProgramPrefix << "--xlsx \"" << *options.workbookFile << "\": " << why << '\n';
+            return ExitDataError;
+        }
+    }
+    return ExitOk;
+}
+
 // Replaces the patterns by a second file's, as generalization testing does,
 // and prints how the trained network does on them. The file was checked
 // before training; it is read again here in case it changed meanwhile.
@@ -275,23 +300,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         texts = &systemTexts;
     const NumberLocale locale = texts->Numbers();
 
-    if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
-        !why.empty()) {
-        err << ProgramPrefix << "the training file \"" << options.trainingFile << "\" " << why << '\n';
-        return ExitDataError;
-    }
-    if (options.reportFile && !IsStandardStream(*options.reportFile)) {
-        if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
-            err << ProgramPrefix << "--report \"" << *options.reportFile << "\": " << why << '\n';
-            return ExitDataError;
-        }
-    }
-    if (options.workbookFile) {
-        if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
-            err << ProgramPrefix << "--xlsx \"" << *options.workbookFile << "\": " << why << '\n';
-            return ExitDataError;
-        }
-    }
+    if (int code = CheckNamedFiles(options, err); code != ExitOk)
+        return code;
     NetworkState net;
     ReadResult read = ReadNamedTrainingFile(net, options.trainingFile);
     if (!read.ok) {
