@@ -30,11 +30,12 @@ struct Ending {
     std::string errors;
 };
 
-Ending RunInto(const ScratchFolder& scratch, const std::string& sink)
+Ending RunInto(const ScratchFolder& scratch, const std::string& sink, const std::string& report = {})
 {
     const std::string status = scratch.Path("status");
     const std::string errors = scratch.Path("errors");
-    RunThroughShell("{ " + LongRun(scratch.Path("r.txt")) + " 2>" + errors + "; echo $? >" + status + "; } " + sink);
+    RunThroughShell("{ " + LongRun(report.empty() ? scratch.Path("r.txt") : report) + " 2>" + errors + "; echo $? >" +
+                    status + "; } " + sink);
     return {ReadBytes(status), ReadBytes(errors)};
 }
 
@@ -49,6 +50,17 @@ TEST(StandardStreams, AClosedPipeStillGetsTheReportWrittenAndExitsThree)
     EXPECT_EQ(ending.status, "3\n");
     EXPECT_EQ(ending.errors, "vantorelle-train: standard output could not be written; the run went on to its end\n");
     EXPECT_NE(ReadBytes(scratch.Path("r.txt")).find("Training completed after 4000 epochs\r"), std::string::npos);
+}
+
+// When more than one status applies, the lowest: a report that could not be
+// written matters more than progress lines lost.
+TEST(StandardStreams, AFailedReportOutranksAFailedStandardOutput)
+{
+    ScratchFolder scratch;
+    const Ending ending = RunInto(scratch, "| head -c 1 >/dev/null", "/dev/full");
+    EXPECT_EQ(ending.status, "1\n");
+    EXPECT_EQ(ending.errors.find("vantorelle-train: The report could not be saved as \"/dev/full\".\n"), 0u)
+        << ending.errors;
 }
 
 TEST(StandardStreams, AFullDiskIsNotASilentSuccess)
