@@ -41,11 +41,14 @@ std::optional<std::string> Canonical(const std::string& value, const std::vector
 std::optional<double> Number(const std::string& text) { return ParseBoxNumber(text, NumberLocale{}); }
 
 // An option's value that is itself an option ("--report --quiet") is a value
-// forgotten; a file of such a name can still be given as "./--quiet".
+// forgotten; a file of such a name can still be given as "./--quiet" or as
+// "--report=--quiet".
 bool LooksLikeOption(const std::string& value)
 {
-    return value == "-h" || (value.size() > 2 && value.compare(0, 2, "--") == 0 && std::isalpha(
-                                                                                      static_cast<unsigned char>(value[2])));
+    for (const char* shortForm : {"-h", "-V", "-q", "-o"})
+        if (value == shortForm)
+            return true;
+    return value.size() > 2 && value.compare(0, 2, "--") == 0 && std::isalpha(static_cast<unsigned char>(value[2]));
 }
 
 // What a handler says about a value it refuses (empty when it takes it); the
@@ -129,8 +132,8 @@ struct OptionEntry {
 
 const OptionEntry OptionTable[] = {
     {"--help", "-h", nullptr, [](Options& o, const std::string&) { o.help = true; return Why{}; }},
-    {"--version", nullptr, nullptr, [](Options& o, const std::string&) { o.version = true; return Why{}; }},
-    {"--quiet", nullptr, nullptr, [](Options& o, const std::string&) { o.quiet = true; return Why{}; }},
+    {"--version", "-V", nullptr, [](Options& o, const std::string&) { o.version = true; return Why{}; }},
+    {"--quiet", "-q", nullptr, [](Options& o, const std::string&) { o.quiet = true; return Why{}; }},
     {"--no-epoch-limit", nullptr, nullptr, [](Options& o, const std::string&) { o.epochLimit = false; return Why{}; }},
     {"--no-hit-stop", nullptr, nullptr, [](Options& o, const std::string&) { o.hitStop = false; return Why{}; }},
     {"--file-order", nullptr, nullptr, [](Options& o, const std::string&) { o.fileOrder = true; return Why{}; }},
@@ -164,7 +167,7 @@ const OptionEntry OptionTable[] = {
     {"--continue", nullptr, "a number of epochs",
      [](Options& o, const std::string& v) { return WholeBoxNumber(v, o.continueEpochs); }},
     {"--test", nullptr, "a training file", [](Options& o, const std::string& v) { return FileName(v, o.testFile); }},
-    {"--report", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
+    {"--report", "-o", "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
     {"--xlsx", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.workbookFile); }},
     {"--sections", nullptr, "a list",
      [](Options& o, const std::string& v) {
@@ -213,6 +216,40 @@ std::optional<ReportSections> ParseSections(const std::string& list)
     }
 }
 
+namespace {
+
+// A long option with its value attached ("--epochs=50"): the name and the
+// value; the whole argument and no value otherwise.
+std::pair<std::string, std::optional<std::string>> SplitAttached(const std::string& arg)
+{
+    const auto equals = arg.find('=');
+    if (arg.compare(0, 2, "--") != 0 || equals == std::string::npos)
+        return {arg, std::nullopt};
+    return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+// The value an option takes: attached to it, or the next argument (which
+// `n` then steps over). Empty `why` when there is one.
+std::optional<std::string> ValueOf(const OptionEntry& entry, const std::string& name,
+                                   const std::optional<std::string>& attached, const std::vector<std::string>& args,
+                                   std::size_t& n, std::string& why)
+{
+    if (attached)
+        return attached;
+    if (n + 1 >= args.size()) {
+        why = name + " needs " + entry.value;
+        return std::nullopt;
+    }
+    const std::string& value = args[++n];
+    if (LooksLikeOption(value)) {
+        why = name + " needs " + entry.value + ", but " + Quoted(value) + " is an option";
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
 ParseResult ParseOptions(const std::vector<std::string>& args)
 {
     ParseResult result;
@@ -222,22 +259,26 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return result;
     };
     bool sectionsGiven = false;
+    bool optionsEnded = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
-        if (const OptionEntry* entry = FindOption(arg)) {
-            std::string value;
-            if (entry->value) {
-                if (n + 1 >= args.size())
-                    return fail(arg + " needs " + entry->value);
-                value = args[++n];
-                if (LooksLikeOption(value))
-                    return fail(arg + " needs " + entry->value + ", but " + Quoted(value) + " is an option");
-            }
-            if (Why why = entry->apply(o, value); !why.empty())
-                return fail(arg + " " + Quoted(value) + ": " + why);
-            sectionsGiven = sectionsGiven || arg == "--sections";
-        } else if (arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
-            return fail("unknown option " + arg);
+        const auto [name, attached] = optionsEnded ? std::pair{std::string(), std::optional<std::string>()}
+                                                   : SplitAttached(arg);
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (const OptionEntry* entry = optionsEnded ? nullptr : FindOption(name)) {
+            if (!entry->value && attached)
+                return fail(name + " takes no value, but was given " + Quoted(*attached));
+            std::string why;
+            const std::optional<std::string> value =
+                entry->value ? ValueOf(*entry, name, attached, args, n, why) : std::string();
+            if (!value)
+                return fail(why);
+            if (Why refused = entry->apply(o, *value); !refused.empty())
+                return fail(name + " " + Quoted(*value) + ": " + refused);
+            sectionsGiven = sectionsGiven || entry->name == std::string("--sections");
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
+            return fail("unknown option " + name);
         } else if (o.trainingFile.empty()) {
             o.trainingFile = arg;
         } else {
@@ -250,6 +291,11 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return fail("no training file given");
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
+    // Standard input is read once, for training; a workbook is no text for a terminal.
+    if (o.testFile == "-")
+        return fail("--test \"-\": only the training file can be read from standard input");
+    if (o.workbookFile == "-")
+        return fail("--xlsx \"-\": the workbook cannot be written to standard output");
     return fail(SettingsRefusal(o));
 }
 
@@ -281,16 +327,23 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
   --continue N                  then continue training for N further epochs
   --test FILE.net               then measure the network on a second file with
                                 the same numbers of inputs and outputs
-  --report FILE                 then write the results report to FILE (replacing
-                                it only once it is complete)
+  -o, --report FILE             then write the results report to FILE (replacing
+                                it only once it is complete); with -, to standard
+                                output, and the progress to standard error
   --sections LIST               what the report holds: a comma list of general,
                                 responses, errors, weights, inputs, outputs,
                                 history; or all; or none (header only)
                                 (general,responses,errors,weights)
   --xlsx FILE                   then write the spreadsheet summary workbook to
                                 FILE (replacing it only once it is complete)
-  --quiet                       print only the final status block
-  --help, --version
+  -q, --quiet                   print only the final status block
+  -h, --help                    show this help
+  -V, --version                 show the version and the licence
+  --                            what follows is the training file, even if it
+                                begins with "-"
+
+An option's value may follow it as the next argument or after "=" ("--epochs
+50" or "--epochs=50"). TRAINING.net may be - for standard input.
 
 Numbers, the report's date and time follow the system's locale (LC_ALL, LANG);
 numbers on the command line are written with a "." decimal point.
@@ -306,11 +359,15 @@ Ctrl-C (SIGINT) or SIGTERM ends the run after the current epoch with the final
 status block, then tests and writes the report as asked (but does not
 continue); a second one ends the program at once.
 
-Exit status: 0 done; 1 a file that cannot be used: a training or test file
-that cannot be read or does not fit, or a report or workbook that cannot be
-written (found before training where it can be); 2 a bad command line or
-settings (nothing trained); 130 after Ctrl-C, 143 after SIGTERM (128 + the
-signal's number).
+Exit status (when more than one applies, the lowest):
+  0    done: none of the below
+  1    a file that cannot be used: a training or test file that cannot be
+       read or does not fit, or a report or workbook that cannot be written
+       (found before training where it can be, as a missing folder is)
+  2    a bad command line or settings; nothing was trained
+  3    standard output could not be written (a closed pipe, a full disk);
+       the run went on to its end and wrote its files
+  130  ended by Ctrl-C (SIGINT); 143 by SIGTERM (128 + the signal's number)
 )";
     auto number = [](double value) { return FormatGeneral(value, NumberLocale{}); };
     auto range = [&](double min, double max, StartSign sign) {

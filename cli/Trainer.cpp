@@ -8,9 +8,11 @@
 #include <string>
 
 #include "Random.h"
+#include "ReadWarnings.h"
 #include "ResultsReport.h"
 #include "Response.h"
 #include "SettingsProblems.h"
+#include "StandardStreams.h"
 #include "StatusLines.h"
 #include "SpreadsheetSummary.h"
 #include "TargetWriter.h"
@@ -21,16 +23,23 @@ namespace vantorelle::cli {
 
 namespace {
 
-// Message boxes become lines on the error stream ("\r" separates lines).
+// Message boxes become lines on the error stream ("\r" separates lines),
+// the first one saying which program speaks, as in a pipeline of several.
 std::string Lines(std::string_view text)
 {
-    std::string s(text);
+    std::string s = ProgramPrefix + std::string(text);
     for (char& c : s)
         if (c == '\r')
             c = '\n';
     while (!s.empty() && s.back() == '\n')
         s.pop_back();
     return s;
+}
+
+void Warn(const ReadResult& read, const std::string& path, FileRole role, std::ostream& err)
+{
+    for (const std::string& warning : ReadWarnings(read, path, role))
+        err << ProgramPrefix << warning << '\n';
 }
 
 // Message boxes of the report and the workbook, on the error stream.
@@ -168,17 +177,44 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
         return ExitOk;
     const std::string& path = *options.testFile;
     if (std::string why = UnreadableFile(path); !why.empty()) {
-        err << "vantorelle-train: --test \"" << path << "\": the test file " << why << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": the test file " << why << '\n';
         return ExitDataError;
     }
     NetworkState probe;
-    if (ReadResult read = ReadTrainingFile(probe, path, FileRole::Test); !read.ok) {
+    const ReadResult read = ReadNamedTrainingFile(probe, path, FileRole::Test);
+    if (!read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
+    Warn(read, path, FileRole::Test, err);
     if (!SameUnits(probe, net)) {
-        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": " << TestSizesMessage(probe, net) << '\n';
         return ExitDataError;
+    }
+    return ExitOk;
+}
+
+// The training file can be read and the report and workbook can be written,
+// as far as that can be known before reading and training: a long run whose
+// files could never be written is spared. Answers the exit code, ExitOk to go on.
+int CheckNamedFiles(const Options& options, std::ostream& err)
+{
+    if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
+        !why.empty()) {
+        err << ProgramPrefix << "the training file \"" << options.trainingFile << "\" " << why << '\n';
+        return ExitDataError;
+    }
+    if (options.reportFile && !IsStandardStream(*options.reportFile)) {
+        if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
+            err << ProgramPrefix << "--report \"" << *options.reportFile << "\": " << why << '\n';
+            return ExitDataError;
+        }
+    }
+    if (options.workbookFile) {
+        if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
+            err << ProgramPrefix << "--xlsx \"" << *options.workbookFile << "\": " << why << '\n';
+            return ExitDataError;
+        }
     }
     return ExitOk;
 }
@@ -190,12 +226,12 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& o
                      const NumberLocale& locale)
 {
     NetworkState read;
-    if (ReadResult result = ReadTrainingFile(read, path, FileRole::Test); !result.ok) {
+    if (ReadResult result = ReadNamedTrainingFile(read, path, FileRole::Test); !result.ok) {
         err << Lines(result.message) << '\n';
         return ExitDataError;
     }
     if (!AdoptTestPatterns(net, read, FileBaseName(path))) {
-        err << "vantorelle-train: --test \"" << path << "\": " << TestSizesMessage(read, net) << '\n';
+        err << ProgramPrefix << "--test \"" << path << "\": " << TestSizesMessage(read, net) << '\n';
         return ExitDataError;
     }
     EvaluateTrainingSet(net);
@@ -232,6 +268,10 @@ int WriteReport(NetworkState& net, const Options& options, const SystemTexts& te
     request.time = texts.Time();
     request.locale = texts.Numbers();
     ConsoleReportObserver observer(out, FileBaseName(request.path), options.quiet);
+    if (IsStandardStream(request.path)) {
+        StandardOutputFiles standardOutput;
+        return WriteResultsReport(net, request, observer, messages, standardOutput) ? ExitOk : ExitDataError;
+    }
     return WriteResultsReport(net, request, observer, messages) ? ExitOk : ExitDataError;
 }
 
@@ -260,32 +300,19 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         texts = &systemTexts;
     const NumberLocale locale = texts->Numbers();
 
-    if (std::string why = UnreadableFile(options.trainingFile); !why.empty()) {
-        err << "vantorelle-train: the training file \"" << options.trainingFile << "\" " << why << '\n';
-        return ExitDataError;
-    }
-    if (options.reportFile) {
-        if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
-            err << "vantorelle-train: --report \"" << *options.reportFile << "\": " << why << '\n';
-            return ExitDataError;
-        }
-    }
-    if (options.workbookFile) {
-        if (std::string why = UnwritableReport(*options.workbookFile); !why.empty()) {
-            err << "vantorelle-train: --xlsx \"" << *options.workbookFile << "\": " << why << '\n';
-            return ExitDataError;
-        }
-    }
+    if (int code = CheckNamedFiles(options, err); code != ExitOk)
+        return code;
     NetworkState net;
-    ReadResult read = ReadTrainingFile(net, options.trainingFile);
+    ReadResult read = ReadNamedTrainingFile(net, options.trainingFile);
     if (!read.ok) {
         err << Lines(read.message) << '\n';
         return ExitDataError;
     }
+    Warn(read, options.trainingFile, FileRole::Training, err);
     if (int code = CheckFiles(options, net, err); code != ExitOk)
         return code;
     if (std::string warning = HitCriterionWarning(options); !warning.empty())
-        err << "vantorelle-train: " << warning << '\n';
+        err << ProgramPrefix << warning << '\n';
     net.TrainingFileName = FileBaseName(options.trainingFile);
     net.FreshStart = true;
     SizeUnitsAndWeights(net);
@@ -293,7 +320,9 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
-    ConsoleObserver console(options.quiet, out, err, stopFlag, locale);
+    // With the report on standard output, nothing else may go there.
+    std::ostream& progress = options.reportFile && IsStandardStream(*options.reportFile) ? err : out;
+    ConsoleObserver console(options.quiet, progress, err, stopFlag, locale);
     // The options passed the settings check before the file was read; a
     // refusal here would be the network's own.
     for (bool continuing : {false, true}) {
@@ -303,20 +332,20 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         const Refusal refusal = continuing ? ContinueTraining(net, input, *random, console, console.LastPrintedSSE)
                                            : StartTraining(net, input, *random, console, console.LastPrintedSSE);
         if (refusal) {
-            err << "vantorelle-train: " << ProblemLine(options, continuing, *refusal) << '\n';
+            err << ProgramPrefix << ProblemLine(options, continuing, *refusal) << '\n';
             return ExitUsageError;
         }
     }
     if (options.testFile) {
-        if (int code = TestOnSecondFile(net, *options.testFile, out, err, locale); code != ExitOk)
+        if (int code = TestOnSecondFile(net, *options.testFile, progress, err, locale); code != ExitOk)
             return code;
     }
     ErrorStream messages(err);
     int code = ExitOk;
     if (options.reportFile)
-        code = WriteReport(net, options, *texts, messages, out);
+        code = WriteReport(net, options, *texts, messages, progress);
     if (options.workbookFile) {
-        const int written = WriteWorkbook(net, *options.workbookFile, messages, out, options.quiet);
+        const int written = WriteWorkbook(net, *options.workbookFile, messages, progress, options.quiet);
         if (code == ExitOk)
             code = written;
     }

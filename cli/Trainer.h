@@ -13,8 +13,13 @@ namespace vantorelle::cli {
 // ExitDataError: a file that cannot be used (a training or test file that
 // cannot be read or does not fit, a report or workbook that cannot be
 // written), whether found before training or after it. ExitUsageError: the
-// command line or the settings; nothing was trained.
-enum ExitCode { ExitOk = 0, ExitDataError = 1, ExitUsageError = 2 };
+// command line or the settings; nothing was trained. ExitOutputError:
+// standard output could not be written (a closed pipe, a full disk); the run
+// went on to its end and wrote its files.
+// What every message of the trainer's on standard error begins with.
+inline constexpr const char* ProgramPrefix = "vantorelle-train: ";
+
+enum ExitCode { ExitOk = 0, ExitDataError = 1, ExitUsageError = 2, ExitOutputError = 3 };
 
 // Trains as the options say, then writes the report when one is asked for.
 // `stopFlag`, when set, ends the run after the current epoch (Ctrl-C).

@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     ParseResult parsed = ParseOptions(args);
     if (!parsed.error.empty()) {
-        std::cerr << "vantorelle-train: " << parsed.error << "\n(try --help)\n";
+        std::cerr << ProgramPrefix << parsed.error << "\n(try --help)\n";
         return ExitUsageError;
     }
     if (parsed.options.help) {
@@ -53,15 +53,27 @@ int main(int argc, char** argv)
         return ExitOk;
     }
     if (parsed.options.version) {
-        std::cout << "vantorelle-train " << VANTORELLE_VERSION << '\n';
+        std::cout << "vantorelle-train (Vantorelle) " << VANTORELLE_VERSION << "\n"
+                  << "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                  << "This is free software: you are free to change and redistribute it.\n"
+                  << "There is NO WARRANTY, to the extent permitted by law.\n";
         return ExitOk;
     }
     CatchStopSignals();
+    // A reader that leaves early ("| head") must not cost the report the user
+    // asked for: a failed write only stops the printing.
+    std::signal(SIGPIPE, SIG_IGN);
     const int code = RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
     std::cout.flush();
-    // A stopped run ends as the shell expects of a program a signal stopped,
-    // unless something failed on the way, which matters more.
-    if (code == ExitOk && stopSignal != 0)
+    // Something that failed on the way matters more than lost progress lines,
+    // and those more than how the run was stopped.
+    if (code != ExitOk)
+        return code;
+    if (!std::cout) {
+        std::cerr << ProgramPrefix << "standard output could not be written; the run went on to its end\n";
+        return ExitOutputError;
+    }
+    if (stopSignal != 0)
         return 128 + stopSignal;
     return code;
 }

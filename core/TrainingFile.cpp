@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrainingFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <cstdio>
@@ -69,6 +70,16 @@ public:
         }
         return !readFailed;
     }
+    // Whether another token follows, looking no further than the block at
+    // hand (or the next one when this one is used up), so that a long tail
+    // is never fetched just to answer.
+    bool TokenAhead()
+    {
+        if (next == filled && !Fill())
+            return false;
+        return std::any_of(block.get() + next, block.get() + filled, [](char c) { return !IsSeparator(c); });
+    }
+    long EmptyFields() const { return emptyFields; }
     bool ReadFailed() const { return readFailed; }
     bool TooLong() const { return tooLong; }
     const char* Begin() const { return token.data(); }
@@ -99,6 +110,12 @@ private:
     {
         ++next;
         ++offset;
+        if (c == ',') {
+            emptyFields += commaOpen ? 1 : 0;
+            commaOpen = true;
+        } else if (c != ' ' && c != '\t') {
+            commaOpen = false;
+        }
         if (c == '\n') {
             ++line;
             lineStart = offset;
@@ -137,6 +154,8 @@ private:
     long long lineStart = 0;
     long line = 1;
     long count = 0;
+    bool commaOpen = false;  // a comma seen, and since then only blanks
+    long emptyFields = 0;
 };
 
 class Reader {
@@ -188,6 +207,8 @@ public:
     }
 
     void Fail(const std::string& why) { error = subject + " cannot be used: " + why; }
+    bool ValuesLeftOver() { return tokens.TokenAhead(); }
+    long EmptyFields() const { return tokens.EmptyFields(); }
 
 private:
     std::string name;
@@ -351,6 +372,8 @@ ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::
     fresh.NumResponses = static_cast<long>(responses);
     AdoptTrainingData(net, fresh);
     result.ok = true;
+    result.valuesLeftOver = reader.ValuesLeftOver();
+    result.emptyFields = reader.EmptyFields();
     return result;
 }
 

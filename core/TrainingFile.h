@@ -15,6 +15,14 @@ namespace vantorelle {
 struct ReadResult {
     bool ok = false;
     std::string message;  // why the file was refused; empty on success
+    // Not faults, but signs that the file may not hold what its author meant
+    // (a file written with decimal commas, "0,5", reads as shifted values):
+    // whether values follow the last one the header asks for (those are
+    // ignored; only the rest of the block at hand is looked at, so a long
+    // tail is not fetched to find out), and how many empty fields ("0,,1",
+    // commas with only blanks between them) the values read contain.
+    bool valuesLeftOver = false;
+    long emptyFields = 0;
 };
 
 // What a file is read as, for its messages: "The training file ..." or

@@ -154,3 +154,51 @@ TEST(Options, ReportAndSections)
               std::string::npos);
     EXPECT_NE(ParseOptions({"a.net", "--report"}).error.find("--report needs a file name"), std::string::npos);
 }
+
+// The forms people type from other programs: an attached value, the short
+// switches, and "--" before a file whose name begins with "-".
+TEST(Options, AttachedValuesShortFormsAndTheEndOfOptions)
+{
+    ParseResult attached = ParseOptions({"a.net", "--epochs=50", "--weights=0.1,0.2,Pos", "--report=--odd name",
+                                         "--rule=tarvik", "-q", "--sections=all"});
+    ASSERT_EQ(attached.error, "");
+    EXPECT_EQ(attached.options.epochs.text, "50");
+    EXPECT_EQ(attached.options.weights.max, 0.2);
+    EXPECT_EQ(*attached.options.reportFile, "--odd name");  // attached, so plainly a value
+    EXPECT_EQ(attached.options.rule, RuleKind::Tarvik);
+    EXPECT_TRUE(attached.options.quiet);
+    EXPECT_EQ(attached.options.sections, (vantorelle::ReportSections{true, true, true, true, true, true, true}));
+
+    ParseResult shortReport = ParseOptions({"-o", "r.txt", "a.net", "--sections", "general"});
+    ASSERT_EQ(shortReport.error, "");
+    EXPECT_EQ(*shortReport.options.reportFile, "r.txt");
+    EXPECT_TRUE(ParseOptions({"-V"}).options.version);
+    EXPECT_TRUE(ParseOptions({"-h"}).options.help);
+
+    ParseResult ended = ParseOptions({"--quiet", "--", "-odd.net"});
+    ASSERT_EQ(ended.error, "");
+    EXPECT_EQ(ended.options.trainingFile, "-odd.net");
+    EXPECT_EQ(ParseOptions({"--", "a.net", "--quiet"}).error, "more than one training file: a.net and --quiet");
+    EXPECT_EQ(ParseOptions({"-"}).options.trainingFile, "-");
+
+    EXPECT_EQ(ParseOptions({"a.net", "--epochs="}).error, "--epochs \"\": not a number");
+    EXPECT_EQ(ParseOptions({"a.net", "--rate=fast"}).error, "--rate \"fast\": not a number");
+    EXPECT_EQ(ParseOptions({"a.net", "--quiet=yes"}).error, "--quiet takes no value, but was given \"yes\"");
+    EXPECT_EQ(ParseOptions({"a.net", "--bogus=1"}).error, "unknown option --bogus");
+    EXPECT_EQ(ParseOptions({"a.net", "-o"}).error, "-o needs a file name");
+    EXPECT_EQ(ParseOptions({"a.net", "--test", "-q"}).error, "--test needs a training file, but \"-q\" is an option");
+    EXPECT_EQ(ParseOptions({"a.net", "--sections=all"}).error, "--sections needs --report FILE");
+    EXPECT_EQ(ParseOptions({"-", "--test", "-"}).error,
+              "--test \"-\": only the training file can be read from standard input");
+    EXPECT_EQ(ParseOptions({"a.net", "--xlsx", "-"}).error,
+              "--xlsx \"-\": the workbook cannot be written to standard output");
+}
+
+// Every option the parser knows is in --help, with its short form where it has one.
+TEST(Options, HelpListsEveryFormTheParserTakes)
+{
+    const std::string usage = UsageText();
+    for (const char* form : {"-h, --help", "-V, --version", "-q, --quiet", "-o, --report FILE", "--xlsx FILE",
+                             "--sections LIST", "--continue N", "--seed N", "--test FILE", "--", "--epochs=50"})
+        EXPECT_NE(usage.find(form), std::string::npos) << form;
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -141,7 +142,8 @@ TEST(Trainer, FileRefusalsComeBeforeAnyTrainingAndExitOne)
     // A test file that is there but no training file: the reader's message, said of the test file.
     Outcome bad = Shell(train + "--test " + std::string(VANTORELLE_TEST_DATA) + "/other_program_header.net");
     EXPECT_EQ(bad.code, ExitDataError);
-    EXPECT_EQ(bad.out.find("The test file \"other_program_header.net\" cannot be used: "), 0u) << bad.out;
+    const std::string testFile = std::string(VANTORELLE_TEST_DATA) + "/other_program_header.net";
+    EXPECT_EQ(bad.out.find("vantorelle-train: The test file \"" + testFile + "\" cannot be used: "), 0u) << bad.out;
 }
 
 // A criterion no response can meet still trains to the epoch limit, as the
@@ -202,4 +204,54 @@ TEST(Trainer, StopSignalsEndARunawayRunWithTheFinalBlockAndTheReport)
         const std::string text = ReadBytes(report);
         EXPECT_NE(text.find("Training completed after " + epochs + " epochs\r"), std::string::npos) << text;
     }
+}
+
+// In a script that trains on many files, a message must say which program
+// speaks and which file it means, as it was typed, not only its last part.
+TEST(Trainer, ErrorsNameTheProgramAndTheFileAsTyped)
+{
+    ScratchFolder scratch;
+    std::filesystem::create_directory(scratch.Path("sub"));
+    vantorelle::testing::WriteBytes(scratch.Path("sub/short.net"), "1 0 2 3\n0 0 0 1\n");
+    const std::string inFolder = "cd " + scratch.folder.string() + " && " + VANTORELLE_TRAIN + " ";
+    const std::string ending = " cannot be used: the file ends before all input values are read.\n";
+
+    EXPECT_EQ(Shell(inFolder + "sub/short.net").out, "vantorelle-train: The training file \"sub/short.net\"" + ending);
+    EXPECT_EQ(Shell(inFolder + Example("and.net") + " --test sub/short.net").out,
+              "vantorelle-train: The test file \"sub/short.net\"" + ending);
+    // A report that fails only at the end: the writer's two lines, the first one the program's.
+    Outcome full = Shell(inFolder + Example("and.net") + " --seed 1 -q --report /dev/full 2>&1 >/dev/null");
+    EXPECT_EQ(full.code, ExitDataError);
+    EXPECT_EQ(full.out.find("vantorelle-train: The report could not be saved as \"/dev/full\".\n"), 0u) << full.out;
+}
+
+TEST(Trainer, VersionNamesThePackageAndTheLicence)
+{
+    for (const char* option : {"--version", "-V"}) {
+        Outcome version = Program(option);
+        EXPECT_EQ(version.code, 0);
+        EXPECT_EQ(version.out.find("vantorelle-train (Vantorelle) "), 0u) << version.out;
+        EXPECT_NE(version.out.find("\nLicense GPL-3.0-or-later"), std::string::npos) << version.out;
+    }
+}
+
+// A file written with decimal commas trains on shifted values; it is read as
+// always, but not without a word on standard error.
+TEST(Trainer, FilesReadOtherwiseThanMeantAreWarnedAbout)
+{
+    ScratchFolder scratch;
+    const std::string commas = scratch.Path("commas.net");
+    vantorelle::testing::WriteBytes(commas, "1,0,2,2\n0,5 0,25\n0,75 1\n1\n0\n");
+    const std::string empty = scratch.Path("empty.net");
+    vantorelle::testing::WriteBytes(empty, "1,0,2,1\n0,,1,,,\n1\n");
+
+    Outcome r = Train({commas, "--seed", "1", "--epochs", "2", "-q", "--test", empty});
+    EXPECT_EQ(r.code, ExitOk);
+    EXPECT_EQ(r.err, "vantorelle-train: warning: the training file \"" + commas +
+                         "\" has more values than its header asks for; the rest are ignored (numbers take a \".\" "
+                         "decimal point)\n"
+                         "vantorelle-train: warning: the test file \"" + empty +
+                         "\" has 3 empty fields (\",,\"), read as no value at all\n");
+    EXPECT_NE(r.out.find("Epochs: 2\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Train({Example("and.net"), "--seed", "1", "--epochs", "2", "-q"}).err, "");
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "TrainingFile.h"
 
@@ -156,4 +158,37 @@ TEST(TrainingFile, NumberGrammar)
     for (const char* bad : {"", "+", ".", "e5", "1e", "1e+", "1.2.3", "--1", "nan", "inf", "infinity", "0x10",
                             "1e400", "-1e309", "1,5", "1d0", "12a"})
         EXPECT_EQ(parse(bad), -99.0) << bad;
+}
+
+// --- files read, but not as their author may have meant ---
+
+// A file written with decimal commas reads as twice as many values, shifted;
+// the header's count is all that is used, as always, but the reader says so.
+TEST(TrainingFile, ValuesLeftOverAndEmptyFieldsAreToldNotRefused)
+{
+    struct Case {
+        const char* text;
+        bool leftOver;
+        long emptyFields;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"1 0 2 2\n0 0\n1 1\n0\n1\n", false, 0},
+             {"1 0 2 2\n0 0\n1 1\n0\n1\n \r\n", false, 0},  // blank lines at the end are no values
+             {"1,0,2,2\n0,5 0,25\n0,75 1\n1\n0\n", true, 0},
+             {"1 0 2 2\n0 0\n1 1\n0\n1\nx", true, 0},
+             {"1,0,2,1\n0,,1\n1\n", false, 1},
+             {"1, 0 ,\t, 2 ,1\n0 , , ,1,\n1\n", false, 3},
+             {"1,0,2,1,\n,0,1,\n1,\n", false, 0},  // a comma at a line's end and the next one's start
+         }) {
+        SCOPED_TRACE(c.text);
+        std::istringstream source(c.text);
+        NetworkState net;
+        const ReadResult r = ReadTrainingFile(net, source, "x.net", std::string(c.text).size());
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(r.valuesLeftOver, c.leftOver);
+        EXPECT_EQ(r.emptyFields, c.emptyFields);
+    }
+    NetworkState net;
+    EXPECT_TRUE(ReadTrainingFile(net, Data("ignored_value_and_trailing_numbers.net")).valuesLeftOver);
+    EXPECT_EQ(net.InputPatterns(1, 1), 0);  // and read as before
 }
