@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command-line options of vantorelle-train. Everything the command line can
 // get wrong is found here, before any file is read or any epoch is run.

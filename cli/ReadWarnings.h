@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the trainer tells the user about a training or test file it accepted
 // but may not read as its author meant: values beyond the header's count,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's side of the engine's settings check: the options become the
 // check's input as numbers, read once, and a problem is told as the option

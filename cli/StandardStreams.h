@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "-" in place of a file name, as in other command-line tools: the training
 // file read from standard input, the report written to standard output.

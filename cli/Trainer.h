@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless trainer: the same engine, settings check, warnings and status
 // lines as the training page, printed to streams.

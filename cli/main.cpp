@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorelle-train: trains a perceptron from the command line, for scripts,
 // teaching labs and benchmarks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --help, the README and the manual page tell the same options and the same
 // exit statuses: a script's author reads whichever is at hand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's --report and --sections: golden reports of deterministic
 // runs, the system's locale, and what a bad path or list gives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program started beside a test, its output (stdout and stderr together)
 // read as it comes, so that a test can wait for what the program says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer as one command of a pipeline: standard output that fails,
 // standard input as the training file, the report on standard output.
 

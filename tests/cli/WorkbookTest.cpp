@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trainer's --xlsx: the same workbook as the hub's export, written to the
 // named file only once it is complete, and a clear refusal of a bad path.
 
