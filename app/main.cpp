@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: it owns the one network state, the dialogs and the
-// page registry, and starts on the load-file page. It reads no command line,
-// environment or settings of its own; QApplication keeps Qt's own options
-// such as -platform.
+// page registry, and starts on the load-file page. Of its command line it
+// answers only --help and --version, on the terminal and without a window;
+// QApplication keeps Qt's own options such as -platform. It reads no
+// environment or settings of its own.
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "NetworkState.h"
 #include "PageMemory.h"
@@ -15,8 +18,37 @@
 #include "QtDialogs.h"
 #include "ScrollPage.h"
 
+namespace {
+
+// Answers --help or --version when that is the whole command line; false otherwise.
+bool AnsweredOnTheTerminal(int argc, char* argv[])
+{
+    if (argc != 2)
+        return false;
+    const char* option = argv[1];
+    if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+        std::fputs("Usage: Vantorelle\n"
+                   "Opens the window in which a one-layer perceptron learns from a \".net\" training file.\n"
+                   "Options (besides Qt's own, such as -platform):\n"
+                   "  -h, --help     print this text and exit\n"
+                   "  -V, --version  print the version and exit\n"
+                   "See also: vantorelle-train(1), uninstall-vantorelle(1).\n",
+                   stdout);
+        return true;
+    }
+    if (std::strcmp(option, "--version") == 0 || std::strcmp(option, "-V") == 0) {
+        std::fputs("Vantorelle " VANTORELLE_VERSION "\nLicense GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n", stdout);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    if (AnsweredOnTheTerminal(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantorelle"));
     // Lets a Wayland desktop match the windows to the menu entry and its icon.

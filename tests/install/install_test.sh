@@ -86,8 +86,23 @@ if [ "$help_options" != "$man_options" ]; then
     fail "the manual page and --help differ in their options:"
     diff <(echo "$help_options") <(echo "$man_options") | sed 's/^/    /'
 fi
-version=$("$prefix/bin/vantorelle-train" --version | awk '{print $2}')
+# The version is the last word of --version's first line.
+version=$("$prefix/bin/vantorelle-train" --version | head -1 | awk '{print $NF}')
 grep -q "\"Vantorelle $version\"" "$man_page" || fail "manual page is not for version $version"
+
+# The desktop programs answer --help and --version on the terminal, with no
+# screen to open a window on.
+if [ "$gui" = 1 ]; then
+    for program in Vantorelle uninstall-vantorelle; do
+        for option in --help -h --version -V; do
+            said=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/$program" "$option" 2>&1)
+            status=$?
+            [ "$status" -eq 0 ] || fail "$program $option exit status $status: $said"
+            echo "$said" | grep -q "$program" || fail "$program $option does not name the program: $said"
+        done
+    done
+    "$prefix/bin/Vantorelle" --version | grep -qx "Vantorelle $version" || fail "Vantorelle --version is not $version"
+fi
 
 # The installed trainer on an installed example, from a folder of its own.
 cd "$work" || exit 1
