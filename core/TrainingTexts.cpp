@@ -39,4 +39,16 @@ std::string MismatchedSizesMessage()
            "Please read the training file again from the first page.\r";
 }
 
+std::vector<std::string> ReadNotes(bool valuesLeftOver, long emptyFields)
+{
+    std::vector<std::string> notes;
+    if (valuesLeftOver)
+        notes.push_back("has more values than its header asks for; the rest are ignored (numbers take a \".\" "
+                        "decimal point)");
+    if (emptyFields > 0)
+        notes.push_back("has " + std::to_string(emptyFields) + " empty field" + (emptyFields == 1 ? "" : "s") +
+                        " (\",,\"), read as no value at all");
+    return notes;
+}
+
 }  // namespace vantorelle::text

@@ -4,6 +4,7 @@
 // tests. A message's lines are separated by "\r".
 
 #include <string>
+#include <vector>
 
 namespace vantorelle::text {
 
@@ -33,5 +34,11 @@ std::string NonFiniteMessage(long epoch);
 std::string TrainingFileLabel(const std::string& fileName);
 // Why a network whose sizes do not match its patterns cannot be trained.
 std::string MismatchedSizesMessage();
+
+// What is said of a file that was read but perhaps not as its author meant,
+// each to follow the file's name: values beyond the header's count (decimal
+// commas, "0,5", are the usual cause: every number becomes two), and empty
+// fields. None for a file read cleanly.
+std::vector<std::string> ReadNotes(bool valuesLeftOver, long emptyFields);
 
 }  // namespace vantorelle::text

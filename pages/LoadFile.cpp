@@ -11,6 +11,7 @@
 #include "PageNames.h"
 #include "PageRegistry.h"
 #include "TrainingFile.h"
+#include "TrainingTexts.h"
 
 namespace vantorelle {
 
@@ -97,6 +98,25 @@ void LoadFile::fileChosen(const QString& name)
     ui.OutputText_2->setText(QString::number(net.NumInputs));
     ui.OutputText_1->setText(QString::number(net.NumOutputs));
     showFileRows(true);
+    tellReadNotes(name, result);
+}
+
+void LoadFile::tellReadNotes(const QString& name, const ReadResult& result)
+{
+    // Read as it stands, but perhaps not as meant: said once, over the rows
+    // that show what was read.
+    const std::vector<std::string> notes = text::ReadNotes(result.valuesLeftOver, result.emptyFields);
+    if (notes.empty())
+        return;
+    QString text;
+    for (const std::string& note : notes)
+        text += QStringLiteral("The file \"%1\" %2.\r").arg(name, QString::fromStdString(note));
+    MessageBoxRequest box;
+    box.text = text.toStdString();
+    box.title = ProgramTitle;
+    box.icon = BoxIcon::Exclamation;
+    box.buttons = BoxButtons::OK;
+    dialogs.Show(box);
 }
 
 void LoadFile::nextPage()

@@ -5,6 +5,7 @@
 // page.
 
 #include "ScrollPage.h"
+#include "TrainingFile.h"
 #include "ui_LoadFile.h"
 
 namespace vantorelle {
@@ -28,6 +29,8 @@ public:
 
 private:
     void fileChosen(const QString& name);
+    // A file read that may not hold what its author meant (see ReadNotes).
+    void tellReadNotes(const QString& name, const ReadResult& result);
     void nextPage();
     void showFileRows(bool shown);
 

@@ -221,6 +221,31 @@ TEST_F(LoadFileTest, BadFileShowsTheReadersMessageAndOffersNoWayOn)
     EXPECT_EQ(net.NumPatterns, 0);
 }
 
+// A file with decimal commas trains on shifted values unless the user hears
+// of it; the file is still read, and the rows show what was read.
+TEST_F(LoadFileTest, FileReadOtherwiseThanMeantIsToldOnceAndStillRead)
+{
+    QFile commas(folder.filePath(QStringLiteral("more/commas.net")));
+    ASSERT_TRUE(commas.open(QIODevice::WriteOnly));
+    commas.write("1,0,2,2\n0,5 0,,25\n0,75 1\n1\n0\n");
+    commas.close();
+    doubleClick(folders(), folderLine(folder.filePath(QStringLiteral("more"))));
+    const std::string text =
+        "The file \"commas.net\" has more values than its header asks for; the rest are ignored (numbers take a "
+        "\".\" decimal point).\rThe file \"commas.net\" has 1 empty field (\",,\"), read as no value at all.\r";
+    dialogs.expect({ProgramTitle, text, BoxIcon::Exclamation, BoxButtons::OK, Answer::OK});
+    doubleClickFile(QStringLiteral("commas.net"));
+    ASSERT_EQ(dialogs.shownBoxes().size(), 1u);
+    EXPECT_EQ(dialogs.shownBoxes()[0].text, text);
+    expectRowsShown(true);
+    EXPECT_EQ(net.NumPatterns, 2);
+
+    // A file read cleanly brings no box.
+    doubleClick(folders(), folderLine(QDir(folder.path()).absolutePath()));
+    doubleClickFile(QStringLiteral("and.net"));
+    EXPECT_EQ(dialogs.shownBoxes().size(), 1u);
+}
+
 TEST_F(LoadFileTest, BadFileAfterAGoodOneKeepsTheGoodOne)
 {
     doubleClickFile(QStringLiteral("and.net"));
