@@ -53,7 +53,7 @@ fuzz: deps
 	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
 
 # Installs the three programs, the sample files, the menu entry, its icon, the
-# AppStream file and the trainer's manual page under PREFIX.
+# AppStream file and the manual pages under PREFIX.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
