@@ -32,15 +32,17 @@ fail() {
     exit 1
 }
 
-# The first visible window with exactly this caption, waited for up to 20 s.
+# The deadlines below are generous on purpose: each loop ends as soon as its
+# condition holds, and a sanitizer build on a busy machine can be slow.
+# The first visible window with exactly this caption, waited for up to 120 s.
 window_named() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+    timeout 120 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
 # Mapped is not yet painted: wait until the window shows more than its
 # background (its caption text and buttons bring many colours).
 wait_painted() {
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 600); do
         colours=$(import -window "$1" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
         [ "${colours:-0}" -gt 4 ] && return 0
         sleep 0.2
@@ -64,7 +66,7 @@ start_and_click_yes() {
 
 # Waits for the program to end by itself, with exit status 0.
 wait_for_end() {
-    for _ in $(seq 1 40); do
+    for _ in $(seq 1 240); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.5
     done
@@ -91,7 +93,7 @@ echo "installation log" > "$prefix/bin/ST6UNST.LOG"
 
 start_and_click_yes "$prefix/bin/uninstall-vantorelle" start
 wait_for_end "after Yes"
-for _ in $(seq 1 40); do
+for _ in $(seq 1 240); do
     [ -f "$ST6UNST_RECORD" ] && break
     sleep 0.5
 done
