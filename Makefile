@@ -6,13 +6,18 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz install clean
+.PHONY: all deps test-deps build run test test-asan bench fuzz install uninstall clean
 
 all: build
 
+# What the programs need to build; `make test` adds the test tools.
 deps:
-	@tools/install-deps.sh
+	@tools/install-deps.sh build
+test-deps:
+	@tools/install-deps.sh test
 
+# The tests are built when GoogleTest is there (after `make test` once);
+# `make run` and `make install` alone never need it.
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
@@ -23,21 +28,24 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	cd examples && ../$(BUILD)/app/Vantorelle
 
-test: build
+test: deps test-deps $(BUILD)/CMakeCache.txt
+	cmake -S . -B $(BUILD) -DVANTORELLE_BUILD_TESTS=ON
+	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # Every test, the page tests offscreen and the real programs on a virtual
 # screen included, built under AddressSanitizer and UndefinedBehaviorSanitizer;
 # LeakSanitizer is on (a leak fails the test that made it), apart from the
 # system libraries' own leaks listed in tests/sanitizer/lsan.supp.
-test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON
+test-asan: deps test-deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON \
+	      -DVANTORELLE_BUILD_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS)
 
 # Engine speed against plain loops and, with scikit-learn installed, its Perceptron.
 bench: deps
-	@tools/install-deps.sh --bench
+	@tools/install-deps.sh bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantorelle_bench
 	$(BENCH_BUILD)/bench/vantorelle_bench --folder $(BENCH_BUILD)
@@ -48,15 +56,24 @@ bench: deps
 # $(FUZZ_BUILD)/artifacts/.
 SECONDS ?= 60
 fuzz: deps
+	@tools/install-deps.sh fuzz
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
 
 # Installs the three programs, the sample files, the menu entry, its icon, the
-# AppStream file and the manual pages under PREFIX.
+# AppStream file and the manual pages under PREFIX, with the installation log
+# (PREFIX/bin/ST6UNST.LOG) and the program that removes what it lists
+# (PREFIX/lib/vantorelle/ST6UNST.EXE). `make uninstall` runs that program:
+# it removes the files this installation wrote and nothing else.
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@test -x "$(PREFIX)/lib/vantorelle/ST6UNST.EXE" || \
+	  { echo "No Vantorelle installation with an uninstaller in $(PREFIX)"; exit 1; }
+	"$(PREFIX)/lib/vantorelle/ST6UNST.EXE" --text -n "$(PREFIX)/bin/ST6UNST.LOG"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs every Debian package the build, the tests, the benchmarks and the
-# screenshot tools need. Does nothing when all of them are already present,
-# so `make` can call it on every run.
+# Installs the Debian packages a build, the tests, the benchmarks or the fuzz
+# targets need. Does nothing when all of them are already present, so `make`
+# can call it on every run.
 set -euo pipefail
 
-PACKAGES=(
-  # build
+# What each command needs, so `make run` and `make install` pull no test tools:
+#   install-deps.sh [build|test|bench|fuzz]   (build when none is given)
+# Each set includes the build set.
+BUILD_PACKAGES=(
+  # compilers and build tools
   build-essential cmake ninja-build pkgconf
   # desktop program (Charts needs the OpenGL development files too)
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
@@ -14,27 +17,37 @@ PACKAGES=(
   qt6-svg-dev
   # workbook
   libxlsxwriter-dev
-  # `make fuzz`: libFuzzer and the sanitizer runtimes come with Debian's clang
-  clang libclang-rt-14-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # the reference model the report test compares with
-  python3
   # fonts: Liberation Sans stands in for Arial
   fonts-liberation
+  # the menu icon's PNG sizes are rendered from its SVG at build time
+  librsvg2-bin
+)
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev
+  # the reference model the report test compares with
+  python3
   # looking at the program: virtual display, screenshots, PDF and workbook checks
   xvfb xauth xdotool x11-utils imagemagick poppler-utils python3-openpyxl
-  # installing: the menu entry and AppStream validators, the manual page
-  # renderer the install test uses, and the icon renderer the build uses
-  desktop-file-utils appstream groff-base librsvg2-bin
+  # the install test: the menu entry and AppStream validators and the manual
+  # page renderer
+  desktop-file-utils appstream groff-base
   # the screen-reader test: a D-Bus session and the AT-SPI registry and client
   dbus at-spi2-core python3-pyatspi
 )
-# `--bench`: also scikit-learn, which `make bench` compares the engine with
-# (Debian's, run by /usr/bin/python3); `make test` never needs it.
-if [ "${1:-}" = "--bench" ]; then
-  PACKAGES+=(python3-sklearn python3-numpy)
-fi
+# scikit-learn is Debian's, run by /usr/bin/python3, which the benchmark
+# compares the engine with.
+BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy)
+# libFuzzer and the sanitizer runtimes come with Debian's clang.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+PACKAGES=("${BUILD_PACKAGES[@]}")
+case "${1:-build}" in
+  build) ;;
+  test) PACKAGES+=("${TEST_PACKAGES[@]}") ;;
+  bench) PACKAGES+=("${BENCH_PACKAGES[@]}") ;;
+  fuzz) PACKAGES+=("${FUZZ_PACKAGES[@]}") ;;
+  *) echo "usage: $0 [build|test|bench|fuzz]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -28,7 +28,8 @@ if [ "$gui" = 1 ]; then
                "share/applications/$app_id.desktop"
                "share/icons/hicolor/scalable/apps/$app_id.svg"
                "share/metainfo/$app_id.metainfo.xml"
-               share/man/man1/Vantorelle.1 share/man/man1/uninstall-vantorelle.1)
+               share/man/man1/Vantorelle.1 share/man/man1/uninstall-vantorelle.1
+               bin/ST6UNST.LOG lib/vantorelle/ST6UNST.EXE)
     for size in 16 22 24 32 48 64 128 256; do
         expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
     done
@@ -36,7 +37,7 @@ fi
 for f in "${expected[@]}"; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
-for f in bin/vantorelle-train bin/Vantorelle bin/uninstall-vantorelle; do
+for f in bin/vantorelle-train bin/Vantorelle bin/uninstall-vantorelle lib/vantorelle/ST6UNST.EXE; do
     [ -e "$prefix/$f" ] || continue
     [ -x "$prefix/$f" ] || fail "not executable: $f"
     # An installed program must not reach back into the build tree.
