@@ -119,44 +119,94 @@ void UpdateThresholds(NetworkState& net, const double* c)
 
 namespace {
 
-// The value rule with its overflow checks, from coefficients already known
-// to be finite: a row is computed aside and stored only when every value in
-// it is finite; at the first row that is not, each unit finishes on its own.
-RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, double* fresh, OverflowGuard* guard)
+double LargestThresholdMagnitude(const NetworkState& net)
+{
+    double largest = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        largest = std::max(largest, std::fabs(net.OutputUnits[k].Threshold));
+    return largest;
+}
+
+// Each unit on its own from weight row `first` on, the rows before it already
+// updated: a unit stops at its first weight or threshold that would not be
+// finite (the per-unit rule's order), the others go on. Walked row by row, as
+// the matrix is stored: after an overflow this runs for every pattern while
+// training goes on, and column by column it would be several times slower.
+// `stopped` holds a flag per unit, set for the units stopped already;
+// `largest` grows to the largest magnitude written.
+RuleOutcome UnitsAloneFromRow(NetworkState& net, const double* c, long first, unsigned char* stopped, double& largest)
+{
+    for (long i = first; i <= net.NumInputs; ++i) {
+        const double x = net.InputUnits[i].Activation;
+        double* w = net.Weights.Row(i);
+        for (long k = 1; k <= net.NumOutputs; ++k) {
+            if (stopped[k])
+                continue;
+            const double value = c[k] * x + w[k];
+            if (!std::isfinite(value)) {
+                stopped[k] = 1;
+                continue;
+            }
+            w[k] = value;
+            largest = std::max(largest, std::fabs(value));
+        }
+    }
+    RuleOutcome outcome = RuleOutcome::Updated;
+    for (long k = 1; k <= net.NumOutputs; ++k) {
+        if (!stopped[k] && !net.FreezeThresholds) {
+            const double t = c[k] + net.OutputUnits[k].Threshold;
+            if (std::isfinite(t))
+                net.OutputUnits[k].Threshold = t;
+            else
+                stopped[k] = 1;
+        }
+        if (stopped[k])
+            outcome = RuleOutcome::Overflow;
+    }
+    return outcome;
+}
+
+// The value rule with its overflow checks. A row is computed aside and stored
+// when every value in it is finite; from the first row that is not, each unit
+// finishes on its own. `stopped` starts with the units whose coefficient is
+// not finite (they change nothing).
+RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, SweepWorkspace& work, OverflowGuard* guard)
 {
     const long numOutputs = net.NumOutputs;
-    RuleOutcome outcome = RuleOutcome::Updated;
-    for (long i = 1; i <= net.NumInputs; ++i) {
+    unsigned char* stopped = work.unitStopped.data();
+    double* fresh = work.row.data();
+    bool anyStopped = false;
+    for (long k = 1; k <= numOutputs; ++k) {
+        stopped[k] = !std::isfinite(c[k]);
+        anyStopped = anyStopped || stopped[k];
+    }
+    double largest = 0;  // of the weights written
+    long i = 1;
+    for (; i <= net.NumInputs && !anyStopped; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
         bool rowFinite = true;
+        double rowLargest = 0;
         for (long k = 1; k <= numOutputs; ++k) {
             fresh[k] = c[k] * x + w[k];
             rowFinite = rowFinite && std::isfinite(fresh[k]);
+            rowLargest = std::max(rowLargest, std::fabs(fresh[k]));
         }
-        if (rowFinite) {
-            std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
-            continue;
-        }
-        for (long k = 1; k <= numOutputs; ++k)
-            if (ValueUnitRuleFromRow(net, k, c[k], i) == RuleOutcome::Overflow)
-                outcome = RuleOutcome::Overflow;
-        if (guard)
-            guard->weightBound = LargestWeightMagnitude(net);
-        return outcome;
+        if (!rowFinite)
+            break;
+        std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
+        largest = std::max(largest, rowLargest);
     }
-    if (!net.FreezeThresholds) {
-        for (long k = 1; k <= numOutputs; ++k) {
-            const double t = c[k] + net.OutputUnits[k].Threshold;
-            if (!std::isfinite(t)) {
-                outcome = RuleOutcome::Overflow;
-                continue;
-            }
-            net.OutputUnits[k].Threshold = t;
-        }
+    // Every weight rewritten so far; the units left go on alone from row i
+    // (past the last row they only step their thresholds).
+    const bool wholeMatrixWritten = !anyStopped && i > net.NumInputs;
+    const RuleOutcome outcome = UnitsAloneFromRow(net, c, i, stopped, largest);
+    if (guard) {
+        // When every weight was written, their largest magnitude is known;
+        // else the weights a stopped unit kept are within the old bound.
+        const double kept = wholeMatrixWritten ? 0 : guard->weightBound;
+        guard->weightBound = std::max({largest, kept, LargestThresholdMagnitude(net)});
     }
-    if (guard)
-        guard->weightBound = LargestWeightMagnitude(net);
     return outcome;
 }
 
@@ -181,17 +231,10 @@ RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspa
         UpdateThresholds(net, c);
         return RuleOutcome::Updated;
     }
-    case StepKind::Checked: return CheckedValueSteps(net, c, work.row.data(), guard);
+    case StepKind::Checked:
     case StepKind::NonFinite: break;
     }
-    // The value rule overflowed before touching any weight of some unit.
-    RuleOutcome outcome = RuleOutcome::Updated;
-    for (long k = 1; k <= net.NumOutputs; ++k)
-        if (StepOutputUnit(net, RuleKind::Tarvik, k) == RuleOutcome::Overflow)
-            outcome = RuleOutcome::Overflow;
-    if (guard)
-        guard->weightBound = LargestWeightMagnitude(net);
-    return outcome;
+    return CheckedValueSteps(net, c, work, guard);
 }
 
 }  // namespace vantorelle

@@ -24,6 +24,7 @@ struct SweepWorkspace {
     std::vector<double> coefficient;  // the rule's step per output, [1..NumOutputs]
     std::vector<double> sum;          // weighted input sums per output, [1..NumOutputs]
     std::vector<double> row;          // a weight row computed aside, [1..NumOutputs]
+    std::vector<unsigned char> unitStopped;  // the value rule's units stopped by an overflow
 
     // InputPatterns transposed in the kernels' blocked layout (KernelSet.h),
     // pattern p in column p - 1, the columns past NumPatterns zero.
@@ -83,6 +84,7 @@ struct SweepWorkspace {
             coefficient.assign(n, 0.0);
             sum.assign(n, 0.0);
             row.assign(n, 0.0);
+            unitStopped.assign(n, 0);
         }
     }
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "LearningRules.h"
@@ -185,6 +187,62 @@ TEST(Rules, BatchedSweepMatchesThePerUnitRulesBitForBit)
                 EXPECT_EQ(a.Weights(i, k), b.Weights(i, k));
         for (long k = 1; k <= 4; ++k)
             EXPECT_EQ(a.OutputUnits[k].Threshold, b.OutputUnits[k].Threshold);
+    }
+}
+
+// After an overflow the run goes on and the checked path runs for every
+// pattern: it must still give the per-unit rule's bits, unit by unit, wherever
+// each unit stops (at a weight row, at its threshold, or at once for a
+// coefficient that is not finite), and the guard must stay an upper bound.
+TEST(ValueUnitRule, CheckedStepsAfterOverflowMatchThePerUnitRule)
+{
+    const double big = 1e306;
+    // Units whose threshold is near 1e303 take steps near 1e306: they stop at
+    // the row whose input is 1e3 and must then keep the rows after it, whose
+    // small inputs would give finite values; units with weights near 1e306
+    // get coefficients that are not finite and change nothing.
+    std::vector<std::vector<double>> in = {{1, 1e3, 1, 1, 0}, {0.5, -3, -2e3, 1, 0}, {1, 1, 1, 1, 1}};
+    std::vector<std::vector<double>> out = {{1, 0, 1, 0, 1, 0}, {0, 1, 0, 1, 0, 1}, {1, 1, 0, 0, 1, 1}};
+    for (bool frozen : {false, true}) {
+        NetworkState perUnit = MakeNetwork(in, out);
+        perUnit.LearningRate = 1e3;
+        perUnit.FreezeThresholds = frozen;
+        for (long k = 1; k <= 6; ++k) {
+            perUnit.OutputUnits[k].UnitType = UnitKind::Value;
+            perUnit.OutputUnits[k].Threshold = k % 2 ? 1e303 : -0.25 * k;
+            for (long i = 1; i <= 5; ++i)
+                perUnit.Weights(i, k) = (k % 3 == 0 ? big : 1e-3) * (i % 2 ? 1 : -1) / k;
+        }
+        NetworkState batched = perUnit;
+        SweepWorkspace work;
+        OverflowGuard guard = MakeOverflowGuard(batched, LargestInputMagnitude(batched));
+        int overflows = 0;
+        for (int round = 0; round < 4; ++round) {
+            for (long p = 1; p <= 3; ++p) {
+                ComputeResponse(perUnit, p);
+                ComputeResponse(batched, p);
+                RuleOutcome expected = RuleOutcome::Updated;
+                for (long k = 1; k <= 6; ++k)
+                    if (StepOutputUnit(perUnit, RuleKind::Tarvik, k) == RuleOutcome::Overflow)
+                        expected = RuleOutcome::Overflow;
+                ASSERT_EQ(ApplyRuleToAllOutputs(batched, RuleKind::Tarvik, work, &guard), expected)
+                    << "round " << round << " pattern " << p;
+                overflows += expected == RuleOutcome::Overflow;
+                double largest = 0;
+                for (long k = 1; k <= 6; ++k) {
+                    for (long i = 1; i <= 5; ++i) {
+                        ASSERT_EQ(std::bit_cast<std::uint64_t>(batched.Weights(i, k)),
+                                  std::bit_cast<std::uint64_t>(perUnit.Weights(i, k)))
+                            << "weight " << i << "," << k << " round " << round << " pattern " << p;
+                        largest = std::max(largest, std::fabs(batched.Weights(i, k)));
+                    }
+                    ASSERT_EQ(batched.OutputUnits[k].Threshold, perUnit.OutputUnits[k].Threshold) << "unit " << k;
+                    largest = std::max(largest, std::fabs(batched.OutputUnits[k].Threshold));
+                }
+                ASSERT_GE(guard.weightBound, largest);
+            }
+        }
+        EXPECT_GE(overflows, 6) << "the case should overflow on most patterns";
     }
 }
 
