@@ -15,11 +15,19 @@ namespace {
 // On Linux, Qt gives a combo box its current choice as its name and expects
 // a visible label to say what the box is for; the pages show none beside
 // their drive list. So the list answers to its own accessible name and keeps
-// the choice as its value; like Qt's combo box it has the pop-up list as its
-// one child and opens it on request.
-class AccessibleDriveList : public QAccessibleWidget {
+// the choice as its value and as its (read-only) text, where screen readers
+// on Linux read what a box shows; like Qt's combo box it has the pop-up list
+// as its one child and opens it on request.
+class AccessibleDriveList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleDriveList(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -51,6 +59,25 @@ public:
         } else {
             box()->showPopup();
         }
+    }
+
+    // The text: the chosen root, which cannot be edited or selected.
+    QString text(int start, int end) const override { return box()->currentText().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(box()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
     }
 
 private:

@@ -186,6 +186,10 @@ TEST_F(KeyboardTest, TheDriveBoxIsNamedDriveWithTheChosenRootAsItsValueAndNoCapt
         EXPECT_EQ(drive->role(), QAccessible::ComboBox) << name;
         EXPECT_EQ(drive->text(QAccessible::Name), QStringLiteral("Drive")) << name;
         EXPECT_EQ(drive->text(QAccessible::Value), drives.front()->currentText()) << name;
+        ASSERT_NE(drive->textInterface(), nullptr) << name;  // where Linux screen readers read the choice
+        EXPECT_EQ(drive->textInterface()->text(0, drive->textInterface()->characterCount()),
+                  drives.front()->currentText())
+            << name;
         ASSERT_EQ(drive->childCount(), 1) << name;  // the list of drives, for a reader to go through
         EXPECT_EQ(drive->child(0)->object(), drives.front()->view()) << name;
         for (const QLabel* label : page->findChildren<QLabel*>())

@@ -119,8 +119,13 @@ load = wait_for("load-file page", lambda: window(app, load_caption))
 lists = {n.name: n for n in by_role(load, pyatspi.ROLE_LIST)}
 file_caption = 'Use "Double Clicks" To Choose The File To Train The Network'
 check_names(load, pyatspi.ROLE_LIST, ["Folders", file_caption])
-# Qt would name a combo box by its current choice ("/"); the drive box says what it is for.
+# Qt would name a combo box by its current choice ("/"); the drive box says
+# what it is for, and shows its drive as its text.
 check_names(load, pyatspi.ROLE_COMBO_BOX, ["Drive"])
+for drive in [n for n in by_role(load, pyatspi.ROLE_COMBO_BOX) if n.name == "Drive"]:
+    shown = drive.queryText().getText(0, -1)
+    if not shown.startswith("/"):
+        fail(f"the drive box shows {shown!r}, not a drive")
 files = lists.get(file_caption)
 shown = [files.getChildAtIndex(i).name for i in range(files.childCount)] if files else []
 wanted = sorted(f for f in os.listdir(folder) if f.lower().endswith(".net"))
