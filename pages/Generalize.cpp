@@ -47,6 +47,7 @@ Generalize::Generalize(NetworkState& net, Dialogs& dialogs, QWidget* parent)
     connect(ui.File2, &FileList::fileChosen, this, &Generalize::fileChosen);
     connect(ui.ReadNewFile, &QPushButton::clicked, this, &Generalize::readNewFile);
     connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(ui.Command2);  // nothing is read, as with "Exit This Form"
 
     // The load step; `GeneralizeMismatch` keeps the verdict of the last check.
     showFileRows(false);

@@ -107,6 +107,7 @@ void NetworkView::connectHandlers()
     connect(ui.PrintView, &QPushButton::clicked, this, &NetworkView::print);
     connect(ui.SavePicture, &QPushButton::clicked, this, &NetworkView::savePicture);
     connect(ui.CloseView, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(ui.CloseView);  // the view only shows the network; the picture width is kept per file
 }
 
 bool NetworkView::eventFilter(QObject* watched, QEvent* event)

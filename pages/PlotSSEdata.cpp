@@ -88,6 +88,7 @@ PlotSSEdata::PlotSSEdata(const NetworkState& net, Printer& printer, QWidget* par
 
     connect(ui.PrintThisGraph, &QPushButton::clicked, this, &PlotSSEdata::print);
     connect(ui.CloseThisForm, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(ui.CloseThisForm);  // the graph is drawn afresh from the history when opened again
     finishLoad();
 }
 

@@ -75,8 +75,26 @@ ProbeNetwork::ProbeNetwork(NetworkState& net, Dialogs& dialogs, Printer& printer
     connect(ui.ClearText, &QPushButton::clicked, ui.ResultsText, &QPlainTextEdit::clear);
     connect(ui.PrintResults, &QPushButton::clicked, this, &ProbeNetwork::print);
     connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape([this] { escape(); });
 
     finishLoad();
+}
+
+void ProbeNetwork::escape()
+{
+    // The results live only in the window: Escape, unlike "Close Form", asks
+    // before it throws them away, and No (the default) keeps the page.
+    if (!ui.ResultsText->document()->isEmpty()) {
+        MessageBoxRequest box;
+        box.title = ProgramTitle;
+        box.icon = BoxIcon::Question;
+        box.buttons = BoxButtons::YesNo;
+        box.defaultButton = 1;
+        box.text = "Close the page? The probe results in its window will be lost.";
+        if (dialogs.Show(box) != Answer::Yes)
+            return;
+    }
+    close();
 }
 
 QString ProbeNetwork::resultsText() const

@@ -30,6 +30,7 @@ public:
 private:
     void probe();
     void print();
+    void escape();
     // The pattern named by the text typed, or nothing (after saying why).
     std::optional<long> patternNumber(const QString& typed);
 

@@ -51,6 +51,7 @@ SaveResults::SaveResults(NetworkState& net, PageMemory& memory, Dialogs& dialogs
     connect(ui.FileButton, &QPushButton::clicked, this, &SaveResults::createFilename);
     connect(ui.SaveFile, &QPushButton::clicked, this, &SaveResults::saveFile);
     connect(ui.Command2, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(ui.Command2);  // reports are on disk, and the chosen file is remembered
 
     // A file chosen on an earlier visit is still the one "Save The File" writes.
     if (!memory.ResultsFilePath.empty())

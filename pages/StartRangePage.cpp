@@ -74,6 +74,9 @@ void StartRangePage::setUp(const Controls& c, const StartRangeKind& k)
     }
     connect(c.useButton, &QPushButton::clicked, this, &StartRangePage::useSettings);
     connect(c.exitButton, &QPushButton::clicked, this, &StartRangePage::useDefaults);
+    // Escape cancels, as the window frame's close does: the range and sign in
+    // force when the page opened stay ("Use Default Settings" would replace them).
+    closeOnEscape([this] { close(); });
 }
 
 void StartRangePage::placeSliders()

@@ -53,6 +53,9 @@ TestPerceptron::TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& d
         list->installEventFilter(this);
     }
     connect(ui.Command2, &QPushButton::clicked, this, &TestPerceptron::exitProgram);
+    // Escape closes the hub alone, as its window frame does: the training page
+    // under it stays ("Exit Program" closes that too, and may end the program).
+    closeOnEscape([this] { close(); });
 
     // The workbook is built on a worker thread; the lists and "Exit Program" wait for it.
     if (!viewer) {

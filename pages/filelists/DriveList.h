@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drive list: the system's mounted volumes by their root folders (Linux
-// has no drive letters: "/", "/home", "/media/stick", ...).
+// has no drive letters: "/", "/home", "/media/stick", ...). Screen readers
+// know it by its accessible name (the forms call it "Drive"), with the chosen
+// root as its value.
 
 #include <QComboBox>
 

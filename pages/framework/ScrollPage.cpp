@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QShortcut>
 #include <algorithm>
 
 #include "PageFonts.h"
@@ -78,6 +79,20 @@ void ScrollPage::finishLoad()
     fitOnScreen();
     if (outerWidthTwips() < design.outerWidth || outerHeightTwips() < design.outerHeight)
         layoutStep();
+}
+
+void ScrollPage::closeOnEscape(QAbstractButton* closer)
+{
+    closeOnEscape([closer] { closer->click(); });
+}
+
+void ScrollPage::closeOnEscape(std::function<void()> wayOut)
+{
+    // A shortcut works wherever the focus is on the page; a key handler here
+    // would depend on every control passing Escape on.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    connect(escape, &QShortcut::activated, this, std::move(wayOut));
 }
 
 void ScrollPage::fitOnScreen()

@@ -26,14 +26,18 @@
 // A page opens at its design size, or smaller when the screen's working area
 // is smaller; scrolling back to a direction's origin happens by itself when
 // the window grows enough to hide that direction's bar. Enter presses the
-// focused push button, as Space does.
+// focused push button, as Space does. Escape does nothing unless the page
+// gives it its own way out (closeOnEscape): a page whose only way out ends
+// the program leaves it so, as Escape must never end the program.
 //
 // The outer size of a window is taken as its client size plus the design's
 // frame (120 twips wide, 405 high), whatever the window manager draws around
 // it, so the bars appear exactly when the client area is smaller than designed.
 
 #include <QWidget>
+#include <functional>
 
+class QAbstractButton;
 class QScrollBar;
 
 namespace vantorelle {
@@ -78,6 +82,11 @@ signals:
 protected:
     // The common end of every page's load step; call it once, after setupUi.
     void finishLoad();
+
+    // Escape, wherever the focus is on the page, presses the button that
+    // closes it, or runs the page's own way out.
+    void closeOnEscape(QAbstractButton* closer);
+    void closeOnEscape(std::function<void()> wayOut);
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

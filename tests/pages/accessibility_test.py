@@ -7,7 +7,8 @@
 Run inside a virtual X screen and a D-Bus session of its own (see
 CMakeLists.txt). Starts PROGRAM in FOLDER with Qt's AT-SPI bridge on, and
 checks that the load-file page lists FOLDER's training files and that every
-list, text box, slider and spinner carries its caption as its name. Without
+list, text box, slider and spinner carries its caption as its name (the
+drive box, which has no caption, is named "Drive"). Without
 --examples-only it then reads xor.net, moves to the set-up page, checks its
 names, starts a run that never ends and reads the status lines in the
 middle of it (each answer must come within a second), stops it and checks
@@ -118,8 +119,13 @@ load = wait_for("load-file page", lambda: window(app, load_caption))
 lists = {n.name: n for n in by_role(load, pyatspi.ROLE_LIST)}
 file_caption = 'Use "Double Clicks" To Choose The File To Train The Network'
 check_names(load, pyatspi.ROLE_LIST, ["Folders", file_caption])
-# (On Linux Qt names a combo box by its current choice, so the drive list is
-# announced by its drive.)
+# Qt would name a combo box by its current choice ("/"); the drive box says
+# what it is for, and shows its drive as its text.
+check_names(load, pyatspi.ROLE_COMBO_BOX, ["Drive"])
+for drive in [n for n in by_role(load, pyatspi.ROLE_COMBO_BOX) if n.name == "Drive"]:
+    shown = drive.queryText().getText(0, -1)
+    if not shown.startswith("/"):
+        fail(f"the drive box shows {shown!r}, not a drive")
 files = lists.get(file_caption)
 shown = [files.getChildAtIndex(i).name for i in range(files.childCount)] if files else []
 wanted = sorted(f for f in os.listdir(folder) if f.lower().endswith(".net"))
