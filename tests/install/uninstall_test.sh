@@ -10,6 +10,7 @@
 set -u
 
 . "$(dirname "$0")/../support/on_virtual_screen.sh"
+. "$(dirname "$0")/../support/x_windows.sh"
 cmake=$1
 build=$2
 out=$3
@@ -22,20 +23,6 @@ fail() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     rm -rf "$work"
     exit 1
-}
-
-# Each loop ends as soon as its condition holds; the limits are for a busy
-# machine or a sanitizer build.
-window_named() {
-    timeout 120 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-wait_painted() {
-    for _ in $(seq 1 600); do
-        colours=$(import -window "$1" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
-        [ "${colours:-0}" -gt 4 ] && return 0
-        sleep 0.2
-    done
-    return 1
 }
 
 prefix="$work/prefix with blanks"

@@ -18,6 +18,7 @@
 set -u
 
 . "$(dirname "$0")/../support/on_virtual_screen.sh"
+. "$(dirname "$0")/../support/x_windows.sh"
 program=$1
 stand_in=$2
 out=$3
@@ -30,24 +31,6 @@ fail() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     rm -rf "$work"
     exit 1
-}
-
-# The deadlines below are generous on purpose: each loop ends as soon as its
-# condition holds, and a sanitizer build on a busy machine can be slow.
-# The first visible window with exactly this caption, waited for up to 120 s.
-window_named() {
-    timeout 120 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-# Mapped is not yet painted: wait until the window shows more than its
-# background (its caption text and buttons bring many colours).
-wait_painted() {
-    for _ in $(seq 1 600); do
-        colours=$(import -window "$1" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)
-        [ "${colours:-0}" -gt 4 ] && return 0
-        sleep 0.2
-    done
-    return 1
 }
 
 # Starts PROGRAM from the current folder and clicks "Yes", the button at
