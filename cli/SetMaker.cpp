@@ -49,7 +49,10 @@ bool Imported(const SetOptions& set, MadeSet& made, std::ostream& err)
     }
     const CsvImport read = IsStandardStream(path) ? ImportCsv(std::cin, path, set.csv) : ImportCsvFile(path, set.csv);
     if (!read.ok) {
-        err << ProgramPrefix << read.message << '\n';
+        err << ProgramPrefix << read.message;
+        if (read.otherDecimalMark)
+            err << " (--decimal " << (set.csv.decimal == DecimalMark::Point ? "comma" : "point") << ')';
+        err << '\n';
         return false;
     }
     made.set = read.set;
@@ -69,7 +72,7 @@ bool Imported(const SetOptions& set, MadeSet& made, std::ostream& err)
 std::string Summary(const std::string& path, const TrainingSet& set)
 {
     auto count = [](long n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); };
-    return "Wrote " + Quoted(path) + ": " + count(set.NumPatterns(), "pattern") + " of " +
+    return "Wrote " + (IsStandardStream(path) ? std::string("standard output") : Quoted(path)) + ": " + count(set.NumPatterns(), "pattern") + " of " +
            count(set.NumInputs(), "input") + " and " + count(set.NumOutputs(), "output");
 }
 

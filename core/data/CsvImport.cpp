@@ -231,7 +231,8 @@ bool CsvReader::Number(const std::string* cell, long column, double& value)
         return true;
     }
     std::string why = Cell(column) + ", \"" + Shortened(*cell) + "\", is not a number";
-    if (IsNumber(*cell, comma ? PointNumbers : CommaNumbers))
+    result.otherDecimalMark = IsNumber(*cell, comma ? PointNumbers : CommaNumbers);
+    if (result.otherDecimalMark)
         why += comma ? " with a decimal comma; it has a decimal point, but decimal commas were chosen"
                      : " with a decimal point; it has a decimal comma, but decimal points were chosen";
     Fail(why + ".");

@@ -43,6 +43,9 @@ struct CsvImport {
     // The class column's values in the order they first appear: output
     // (outputs.size() + n + 1) stands for classNames[n].
     std::vector<std::string> classNames;
+    // Refused for a cell that is a number in the other decimal form ("1,5"
+    // with decimal points chosen): a front end can name its own switch.
+    bool otherDecimalMark = false;
 };
 
 // Reads the CSV text from `source`, naming it `name` in messages ("The CSV

@@ -170,6 +170,8 @@ TEST(CsvImport, EveryKindOfBadFileIsNamedByRowAndColumn)
     for (const Case& c : cases)
         EXPECT_EQ(Why(Import(c.file, two)), c.why) << c.file;
 
+    EXPECT_TRUE(Import("1;2;3\n4;\"1,5\";6\n", two).otherDecimalMark);
+    EXPECT_FALSE(Import("1,2,3\n4,five,6\n", two).otherDecimalMark);
     CsvOptions comma = two;
     comma.decimal = DecimalMark::Comma;
     EXPECT_EQ(Why(Import("1;2;3\n4;1.5;6\n", comma)),
