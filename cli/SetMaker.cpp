@@ -57,7 +57,7 @@ bool Imported(const SetOptions& set, MadeSet& made, std::ostream& err)
     }
     made.set = read.set;
     if (read.headerRow)
-        made.note = "row 1 read as a header";
+        made.note = "the first row read as a header";
     if (!read.classNames.empty()) {
         const std::size_t first = set.csv.outputs.size() + 1;
         std::string classes = "outputs " + std::to_string(first) + " to " +

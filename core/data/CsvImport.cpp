@@ -95,6 +95,11 @@ private:
         if (result.message.empty())
             result.message = subject + " cannot be used: " + why;
     }
+    bool Refuse(const std::string& why)
+    {
+        Fail(why);
+        return false;
+    }
     bool Failed() const { return !result.message.empty(); }
     std::string Cell(long column) const { return "row " + std::to_string(rowLine) + ", column " + std::to_string(column); }
     CsvImport Finish();
@@ -132,16 +137,16 @@ bool CsvReader::PlanColumns()
 {
     const auto& o = options;
     if (o.inputs.empty())
-        return Fail("no input columns are chosen."), false;
+        return Refuse("no input columns are chosen.");
     if (o.outputs.empty() && !o.classColumn)
-        return Fail("no output columns and no class column are chosen."), false;
+        return Refuse("no output columns and no class column are chosen.");
     auto use = [&](long column, ColumnUse::Kind kind, long slot) {
         if (column < 1)
-            return Fail("column " + std::to_string(column) + " does not exist; columns are numbered from 1."), false;
+            return Refuse("column " + std::to_string(column) + " does not exist; columns are numbered from 1.");
         if (static_cast<std::size_t>(column) >= uses.size())
             uses.resize(static_cast<std::size_t>(column) + 1);
         if (uses[static_cast<std::size_t>(column)].kind != ColumnUse::Unused)
-            return Fail("column " + std::to_string(column) + " is chosen twice."), false;
+            return Refuse("column " + std::to_string(column) + " is chosen twice.");
         uses[static_cast<std::size_t>(column)] = {kind, slot};
         return true;
     };
@@ -157,7 +162,7 @@ bool CsvReader::PlanColumns()
     // Sizes beyond the training file's limits are refused before a row is read.
     const FileHeader widths{std::max(1L, static_cast<long>(o.outputs.size())), static_cast<long>(o.inputs.size()), 1};
     if (std::string problem = SizeLimitProblem(widths); !problem.empty())
-        return Fail(problem), false;
+        return Refuse(problem);
     cells.resize(uses.size());
     return true;
 }

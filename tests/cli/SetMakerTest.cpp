@@ -175,7 +175,7 @@ TEST(SetMaker, ImportedClassesAreListedAndTheSetReadsBack)
     const Outcome r = Make({"--import", scratch.Path("iris.csv"), "--inputs", "1-2", "--class", "3", "--decimal",
                             "comma", "-o", scratch.Path("iris.net")});
     ASSERT_EQ(r.code, ExitOk) << r.err;
-    EXPECT_NE(r.out.find("3 patterns of 2 inputs and 3 outputs; row 1 read as a header; outputs 1 to 3 stand for "
+    EXPECT_NE(r.out.find("3 patterns of 2 inputs and 3 outputs; the first row read as a header; outputs 1 to 3 stand for "
                          "the classes \"setosa\", \"versicolor\", \"virginica\"."),
               std::string::npos)
         << r.out;
@@ -224,6 +224,6 @@ TEST(SetMaker, StandardInputAndOutputInAPipeline)
         " | " + Program("- --seed 1 -q --file-order"));
     EXPECT_EQ(r.code, 0) << r.output;
     EXPECT_NE(r.output.find("Epochs: "), std::string::npos) << r.output;
-    EXPECT_EQ(ReadBytes(scratch.Path("err")), "Wrote standard output: 2 patterns of 1 input and 1 output; row 1 read "
-                                              "as a header.\n");
+    EXPECT_EQ(ReadBytes(scratch.Path("err")), "Wrote standard output: 2 patterns of 1 input and 1 output; the first "
+                                              "row read as a header.\n");
 }
