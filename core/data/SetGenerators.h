@@ -17,6 +17,9 @@ namespace vantorelle {
 
 enum class LogicFunction { And, Or, Nand, Xor };
 
+// Past 14 inputs the patterns (2^inputs) exceed the training file's limit,
+// and LogicProblem says so in the reader's words; this bound only keeps the
+// count itself from overflowing.
 inline constexpr long MaxLogicInputs = 16;
 
 // Every combination of 0 and 1 on `inputs` inputs in counting order (the
@@ -39,7 +42,8 @@ struct CloudParams {
     // Separable clouds are cut off at a radius that leaves each one a line
     // parting it from all the others, so without noise the step rule can get
     // every pattern right. Overlapping clouds have their centres `spread`
-    // from the middle and are not cut off: no line parts them.
+    // from the middle and are not cut off, so for all but the smallest sets
+    // no line parts them.
     bool separable = true;
 };
 TrainingSet CloudSet(const CloudParams& params, Random& random);
