@@ -366,9 +366,9 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
 Making a training set instead of training (written to -o FILE.net, - for
 standard output; nothing trains):
   --make SET                    and, or, nand, xor, parity (KEY inputs: 2, 3
-                                for parity), clouds (classes 2, points 50 per
-                                class, spread 0.3, noise 0, separable yes) or
-                                letters (letters A-Z, copies 1, noise 0), with
+                                for parity), clouds (classes {classes}, points {points} per
+                                class, spread {spread}, noise {noise}, separable yes) or
+                                letters (letters A-Z, copies {copies}, noise {noise}), with
                                 :KEY=VALUE,... (clouds:classes=3,noise=0.1)
   --import FILE.csv             read the patterns from a CSV file (- for
                                 standard input)
@@ -428,6 +428,15 @@ Exit status (when more than one applies, the lowest):
         {"{thresholds}", range(defaults::ThresholdMin, defaults::ThresholdMax, defaults::ThresholdSign)},
     };
     for (const auto& [field, value] : fields)
+        usage.replace(usage.find(field), std::string(field).size(), value);
+    // The generators' own defaults, for --make.
+    const CloudParams clouds;
+    const std::pair<const char*, std::string> setFields[] = {
+        {"{classes}", std::to_string(clouds.classes)}, {"{points}", std::to_string(clouds.perClass)},
+        {"{spread}", number(clouds.spread)},           {"{noise}", number(clouds.noise)},
+        {"{copies}", std::to_string(LetterParams{}.copies)}, {"{noise}", number(LetterParams{}.noise)},
+    };
+    for (const auto& [field, value] : setFields)
         usage.replace(usage.find(field), std::string(field).size(), value);
     return usage;
 }
