@@ -178,6 +178,20 @@ const OptionEntry OptionTable[] = {
          o.sections = *sections;
          return Why{};
      }},
+    // Making a training set instead of training.
+    {"--make", nullptr, "a set", [](Options& o, const std::string& v) { return ParseMakeSpec(v, o.set.make); }},
+    {"--import", nullptr, "a CSV file", [](Options& o, const std::string& v) { return FileName(v, o.set.importFile); }},
+    {"--inputs", nullptr, "a column list", [](Options& o, const std::string& v) { return ParseColumns(v, o.set.csv.inputs); }},
+    {"--outputs", nullptr, "a column list",
+     [](Options& o, const std::string& v) { return ParseColumns(v, o.set.csv.outputs); }},
+    {"--class", nullptr, "a column", [](Options& o, const std::string& v) { return ParseClassColumn(v, o.set.csv.classColumn); }},
+    {"--delimiter", nullptr, "a character",
+     [](Options& o, const std::string& v) { return ParseDelimiter(v, o.set.csv.delimiter); }},
+    {"--header", nullptr, nullptr, [](Options& o, const std::string&) { o.set.csv.header = HeaderRow::Present; return Why{}; }},
+    {"--no-header", nullptr, nullptr, [](Options& o, const std::string&) { o.set.csv.header = HeaderRow::Absent; return Why{}; }},
+    {"--decimal", nullptr, "point or comma", [](Options& o, const std::string& v) { return ParseDecimal(v, o.set.csv.decimal); }},
+    {"--split", nullptr, "a percentage", [](Options& o, const std::string& v) { return ParseSplit(v, o.set.splitPercent); }},
+    {"--held-out", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.set.heldOutFile); }},
 };
 
 const OptionEntry* FindOption(const std::string& arg)
@@ -261,6 +275,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     };
     bool sectionsGiven = false;
     bool optionsEnded = false;
+    std::vector<std::string> given;  // the options as typed, for the set options' checks
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
         const auto [name, attached] = optionsEnded ? std::pair{std::string(), std::optional<std::string>()}
@@ -278,6 +293,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             if (Why refused = entry->apply(o, *value); !refused.empty())
                 return fail(name + " " + Quoted(*value) + ": " + refused);
             sectionsGiven = sectionsGiven || entry->name == std::string("--sections");
+            given.push_back(name);
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
             return fail("unknown option " + name);
         } else if (o.trainingFile.empty()) {
@@ -288,6 +304,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     }
     if (o.help || o.version)
         return result;
+    if (std::string refusal = SetOptionsRefusal(o, given); !refusal.empty() || o.set.Making())
+        return fail(refusal);
     if (o.trainingFile.empty())
         return fail("no training file given");
     if (sectionsGiven && !o.reportFile)
@@ -310,6 +328,8 @@ NumberOption RateOf(const Options& options)
 std::string UsageText()
 {
     std::string usage = R"(Usage: vantorelle-train TRAINING.net [options]
+       vantorelle-train --make SET [--split P --held-out FILE.net] -o FILE.net
+       vantorelle-train --import FILE.csv --inputs LIST --outputs LIST -o FILE.net
 
 Trains a one-layer perceptron on a ".net" training file and prints its progress.
 
@@ -343,6 +363,28 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
   --                            what follows is the training file, even if it
                                 begins with "-"
 
+Making a training set instead of training (written to -o FILE.net, - for
+standard output; nothing trains):
+  --make SET                    and, or, nand, xor, parity (KEY inputs: 2, 3
+                                for parity), clouds (classes {classes}, points {points} per
+                                class, spread {spread}, noise {noise}, separable yes) or
+                                letters (letters A-Z, copies {copies}, noise {noise}), with
+                                :KEY=VALUE,... (clouds:classes=3,noise=0.1)
+  --import FILE.csv             read the patterns from a CSV file (- for
+                                standard input)
+  --inputs LIST                 its input columns (1-4 or 1,3,5-7)
+  --outputs LIST                its desired-output columns
+  --class COLUMN                a class column: one output per class (1 for
+                                the row's class, 0 for the others)
+  --delimiter C                 the CSV delimiter, one character or tab
+                                (guessed from the first row: , ; tab |)
+  --header, --no-header         whether row 1 is a header (guessed: it is when
+                                a chosen cell there is not a number)
+  --decimal point|comma         the CSV numbers' decimal mark (point)
+  --split PERCENT               hold that share of the patterns (drawn with
+                                --seed) out of FILE.net ...
+  --held-out FILE.net           ... and write them to this file, for --test
+
 An option's value may follow it as the next argument or after "=" ("--epochs
 50" or "--epochs=50"). TRAINING.net may be - for standard input.
 
@@ -364,8 +406,9 @@ Exit status (when more than one applies, the lowest):
   0    done: none of the below
   1    a file that cannot be used: a training or test file that cannot be
        read or does not fit, or a report or workbook that cannot be written
-       (found before training where it can be, as a missing folder is)
-  2    a bad command line or settings; nothing was trained
+       (found before training where it can be, as a missing folder is); a
+       CSV file that cannot be imported, a set file that cannot be written
+  2    a bad command line or settings; nothing was trained or written
   3    standard output could not be written (a closed pipe, a full disk);
        the run went on to its end and wrote its files
   130  ended by Ctrl-C (SIGINT); 143 by SIGTERM (128 + the signal's number)
@@ -385,6 +428,15 @@ Exit status (when more than one applies, the lowest):
         {"{thresholds}", range(defaults::ThresholdMin, defaults::ThresholdMax, defaults::ThresholdSign)},
     };
     for (const auto& [field, value] : fields)
+        usage.replace(usage.find(field), std::string(field).size(), value);
+    // The generators' own defaults, for --make.
+    const CloudParams clouds;
+    const std::pair<const char*, std::string> setFields[] = {
+        {"{classes}", std::to_string(clouds.classes)}, {"{points}", std::to_string(clouds.perClass)},
+        {"{spread}", number(clouds.spread)},           {"{noise}", number(clouds.noise)},
+        {"{copies}", std::to_string(LetterParams{}.copies)}, {"{noise}", number(LetterParams{}.noise)},
+    };
+    for (const auto& [field, value] : setFields)
         usage.replace(usage.find(field), std::string(field).size(), value);
     return usage;
 }

@@ -10,6 +10,7 @@
 
 #include "NetworkState.h"
 #include "ResultsReport.h"
+#include "SetOptions.h"
 
 namespace vantorelle::cli {
 
@@ -46,6 +47,7 @@ struct Options {
     std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
     ReportSections sections = DefaultReportSections;
     bool quiet = false;
+    SetOptions set;  // --make, --import: a training set is made instead of trained on
     bool help = false;
     bool version = false;
 };

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "Options.h"
+#include "SetMaker.h"
 #include "Trainer.h"
 
 namespace {
@@ -64,7 +65,8 @@ int main(int argc, char** argv)
     // A reader that leaves early ("| head") must not cost the report the user
     // asked for: a failed write only stops the printing.
     std::signal(SIGPIPE, SIG_IGN);
-    const int code = RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
+    const int code = parsed.options.set.Making() ? RunSetMaker(parsed.options, std::cout, std::cerr)
+                                                 : RunTrainer(parsed.options, std::cout, std::cerr, &interrupted);
     std::cout.flush();
     // Something that failed on the way matters more than lost progress lines,
     // and those more than how the run was stopped.

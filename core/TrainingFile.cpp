@@ -198,8 +198,7 @@ public:
             return false;
         }
         if (value < 1 || value > MaxSizeValue) {
-            Fail(std::string(what) + " must be from 1 to " + std::to_string(MaxSizeValue) + ", not " +
-                 tokens.Token() + ".");
+            Fail(SizeRangeProblem(what, tokens.Token()));
             return false;
         }
         size = static_cast<long>(value);
@@ -217,6 +216,32 @@ private:
 };
 
 }  // namespace
+
+std::string SizeRangeProblem(const std::string& what, const std::string& text)
+{
+    return what + " must be from 1 to " + std::to_string(MaxSizeValue) + ", not " + text + ".";
+}
+
+std::string SizeLimitProblem(const FileHeader& sizes)
+{
+    const std::pair<const char*, long> each[] = {{"the number of outputs", sizes.NumOutputs},
+                                                 {"the number of inputs", sizes.NumInputs},
+                                                 {"the number of patterns", sizes.NumPatterns}};
+    for (const auto& [what, size] : each)
+        if (size < 1 || size > MaxSizeValue)
+            return SizeRangeProblem(what, std::to_string(size));
+    const long long responses = static_cast<long long>(sizes.NumOutputs) * sizes.NumPatterns;
+    if (responses > MaxSizeValue)
+        return std::to_string(sizes.NumOutputs) + " outputs times " + std::to_string(sizes.NumPatterns) +
+               " patterns make " + std::to_string(responses) + " responses; at most " +
+               std::to_string(MaxSizeValue) + " are allowed.";
+    const long long values = static_cast<long long>(sizes.NumPatterns) * (sizes.NumInputs + sizes.NumOutputs);
+    const long long weights = static_cast<long long>(sizes.NumInputs) * sizes.NumOutputs;
+    if (values + weights > MaxStoredValues)
+        return std::to_string(sizes.NumPatterns) + " patterns of " + std::to_string(sizes.NumInputs) +
+               " inputs would need more memory than this program allows.";
+    return {};
+}
 
 bool ParseFileNumber(const char* begin, const char* end, double& value)
 {
@@ -324,22 +349,13 @@ ReadResult ReadTrainingFile(NetworkState& net, std::istream& source, const std::
     fresh.NumInputs = header.NumInputs;
     fresh.NumPatterns = header.NumPatterns;
     const long long responses = static_cast<long long>(fresh.NumOutputs) * fresh.NumPatterns;
-    if (responses > MaxSizeValue) {
-        reader.Fail(std::to_string(fresh.NumOutputs) + " outputs times " + std::to_string(fresh.NumPatterns) +
-                    " patterns make " + std::to_string(responses) + " responses; at most " +
-                    std::to_string(MaxSizeValue) + " are allowed.");
+    if (std::string problem = SizeLimitProblem(header); !problem.empty()) {
+        reader.Fail(problem);
         result.message = reader.error;
         return result;
     }
     const long long values =
         static_cast<long long>(fresh.NumPatterns) * (fresh.NumInputs + fresh.NumOutputs);
-    const long long weights = static_cast<long long>(fresh.NumInputs) * fresh.NumOutputs;
-    if (values + weights > MaxStoredValues) {
-        reader.Fail(std::to_string(fresh.NumPatterns) + " patterns of " + std::to_string(fresh.NumInputs) +
-                    " inputs would need more memory than this program allows.");
-        result.message = reader.error;
-        return result;
-    }
     // Every value takes at least one character and one separator: a file too
     // short for its header is refused before the arrays are allocated.
     if (size < static_cast<std::uintmax_t>(values)) {

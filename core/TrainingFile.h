@@ -62,6 +62,17 @@ struct FileHeader {
     long NumPatterns = 0;
 };
 
+// Why a file of these sizes cannot be read, in the reader's words ("the
+// number of patterns must be from 1 to 32767, not 40000."); empty when it
+// can. Each size from 1 to MaxSizeValue, outputs times patterns at most
+// MaxSizeValue, and the values within the memory the program allows. Whoever
+// writes a training file checks with this, so that it never writes one the
+// reader refuses.
+std::string SizeLimitProblem(const FileHeader& sizes);
+
+// "WHAT must be from 1 to 32767, not TEXT.": a size beyond the limits.
+std::string SizeRangeProblem(const std::string& what, const std::string& text);
+
 // Reads only the four header numbers of the file at path, with the same
 // checks and messages as ReadTrainingFile; the rest of the file may be bad.
 ReadResult ReadTrainingFileHeader(const std::string& path, FileHeader& header);

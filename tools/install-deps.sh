@@ -17,6 +17,8 @@ BUILD_PACKAGES=(
   qt6-svg-dev
   # workbook
   libxlsxwriter-dev
+  # CSV import of training sets
+  libcsv-dev
   # fonts: Liberation Sans stands in for Arial
   fonts-liberation
   # the menu icon's PNG sizes are rendered from its SVG at build time

@@ -67,8 +67,12 @@ TEST(Documentation, ReadmeAndManualPageGiveTheExitStatusesOfHelp)
 
 TEST(Documentation, ReadmeListsTheOptionsOfHelpAndTheManualPageDescribesEach)
 {
-    const std::vector<std::string> options = Block(UsageText(), "  --rule");
+    // The training options, then those that make a training set.
+    std::vector<std::string> options = Block(UsageText(), "  --rule");
     ASSERT_GE(options.size(), 20u);
+    const std::vector<std::string> setOptions = Block(UsageText(), "  --make");
+    ASSERT_GE(setOptions.size(), 10u);
+    options.insert(options.end(), setOptions.begin(), setOptions.end());
     const std::string readme = Source("README.md");
     const std::string manual = Source("data/vantorelle-train.1.in");
     std::set<std::string> names;
@@ -81,6 +85,7 @@ TEST(Documentation, ReadmeListsTheOptionsOfHelpAndTheManualPageDescribesEach)
             names.insert((*it)[2]);
     }
     EXPECT_TRUE(names.count("-o") && names.count("--xlsx") && names.count("-V"));
+    EXPECT_TRUE(names.count("--make") && names.count("--no-header") && names.count("--held-out"));
     for (std::string option : names) {
         std::string roff;
         for (char c : option)

@@ -200,6 +200,9 @@ TEST(Options, HelpListsEveryFormTheParserTakes)
 {
     const std::string usage = UsageText();
     for (const char* form : {"-h, --help", "-V, --version", "-q, --quiet", "-o, --report FILE", "--xlsx FILE",
-                             "--sections LIST", "--continue N", "--seed N", "--test FILE", "--", "--epochs=50"})
+                             "--sections LIST", "--continue N", "--seed N", "--test FILE", "--", "--epochs=50",
+                             "--make SET", "--import FILE.csv", "--inputs LIST", "--outputs LIST", "--class COLUMN",
+                             "--delimiter C", "--header, --no-header", "--decimal point|comma", "--split PERCENT",
+                             "--held-out FILE.net"})
         EXPECT_NE(usage.find(form), std::string::npos) << form;
 }
