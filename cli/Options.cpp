@@ -170,6 +170,8 @@ const OptionEntry OptionTable[] = {
     {"--test", nullptr, "a training file", [](Options& o, const std::string& v) { return FileName(v, o.testFile); }},
     {"--report", "-o", "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
     {"--xlsx", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.workbookFile); }},
+    {"--save", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.saveFile); }},
+    {"--load", nullptr, "a saved network", [](Options& o, const std::string& v) { return FileName(v, o.loadFile); }},
     {"--sections", nullptr, "a list",
      [](Options& o, const std::string& v) {
          const auto sections = ParseSections(v);
@@ -179,6 +181,18 @@ const OptionEntry OptionTable[] = {
          return Why{};
      }},
 };
+
+// What a saved network brings with it: with --load these would contradict it.
+constexpr const char* SavedSettingOptions[] = {
+    "--rule", "--rate", "--epochs", "--no-epoch-limit", "--no-hit-stop", "--print-every", "--min-error",
+    "--file-order", "--freeze-thresholds", "--weights", "--thresholds", "--seed",
+};
+
+bool IsSavedSetting(const std::string& name)
+{
+    return std::any_of(std::begin(SavedSettingOptions), std::end(SavedSettingOptions),
+                       [&](const char* saved) { return name == saved; });
+}
 
 const OptionEntry* FindOption(const std::string& arg)
 {
@@ -260,6 +274,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return result;
     };
     bool sectionsGiven = false;
+    std::optional<std::string> savedSettingGiven;
     bool optionsEnded = false;
     for (std::size_t n = 0; n < args.size(); ++n) {
         const std::string& arg = args[n];
@@ -278,6 +293,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             if (Why refused = entry->apply(o, *value); !refused.empty())
                 return fail(name + " " + Quoted(*value) + ": " + refused);
             sectionsGiven = sectionsGiven || entry->name == std::string("--sections");
+            if (IsSavedSetting(entry->name) && !savedSettingGiven)
+                savedSettingGiven = entry->name;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
             return fail("unknown option " + name);
         } else if (o.trainingFile.empty()) {
@@ -288,8 +305,18 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     }
     if (o.help || o.version)
         return result;
-    if (o.trainingFile.empty())
+    if (o.loadFile) {
+        // The saved network brings its patterns, settings and generator.
+        if (!o.trainingFile.empty())
+            return fail("--load takes the patterns from the saved network: no training file (" + o.trainingFile +
+                        ") goes with it");
+        if (savedSettingGiven)
+            return fail(*savedSettingGiven + " cannot go with --load: the saved network's settings are used");
+        if (*o.loadFile == "-")
+            return fail("--load \"-\": only the training file can be read from standard input");
+    } else if (o.trainingFile.empty()) {
         return fail("no training file given");
+    }
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
     // Standard input is read once, for training; a workbook is no text for a terminal.
@@ -297,6 +324,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return fail("--test \"-\": only the training file can be read from standard input");
     if (o.workbookFile == "-")
         return fail("--xlsx \"-\": the workbook cannot be written to standard output");
+    if (o.saveFile == "-")
+        return fail("--save \"-\": the saved network cannot be written to standard output");
     return fail(SettingsRefusal(o));
 }
 
@@ -310,6 +339,7 @@ NumberOption RateOf(const Options& options)
 std::string UsageText()
 {
     std::string usage = R"(Usage: vantorelle-train TRAINING.net [options]
+       vantorelle-train --load SAVED.vnet [options]
 
 Trains a one-layer perceptron on a ".net" training file and prints its progress.
 
@@ -337,6 +367,11 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
                                 (general,responses,errors,weights)
   --xlsx FILE                   then write the spreadsheet summary workbook to
                                 FILE (replacing it only once it is complete)
+  --save FILE.vnet              after training, save the network with its
+                                patterns, settings and random state to FILE
+  --load FILE.vnet              start from a saved network instead of a training
+                                file, with its settings (then --continue, --test,
+                                --report, --xlsx, --save work on it)
   -q, --quiet                   print only the final status block
   -h, --help                    show this help
   -V, --version                 show the version and the licence
