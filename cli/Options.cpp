@@ -397,8 +397,9 @@ continue); a second one ends the program at once.
 
 Exit status (when more than one applies, the lowest):
   0    done: none of the below
-  1    a file that cannot be used: a training or test file that cannot be
-       read or does not fit, or a report or workbook that cannot be written
+  1    a file that cannot be used: a training, test or saved-network file
+       that cannot be read or does not fit, or a report, workbook or saved
+       network that cannot be written
        (found before training where it can be, as a missing folder is)
   2    a bad command line or settings; nothing was trained
   3    standard output could not be written (a closed pipe, a full disk);

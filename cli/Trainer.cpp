@@ -341,16 +341,6 @@ SettingsInput SavedInput(const NetworkState& net, const Options& options)
     return input;
 }
 
-std::string ColourName(StatusColour colour)
-{
-    switch (colour) {
-    case StatusColour::Green: return "green";
-    case StatusColour::Red: return "red";
-    case StatusColour::Unchanged: break;
-    }
-    return {};
-}
-
 // The set-up page's boxes as these options would fill them, and the final block.
 void KeepPage(SavedNetwork& saved, const Options& options, const StatusLines& lines, bool loaded)
 {
@@ -363,9 +353,7 @@ void KeepPage(SavedNetwork& saved, const Options& options, const StatusLines& li
     }
     if (options.continueEpochs)
         page.epochsBox = options.continueEpochs->text;
-    page.statusLines = {lines.Epochs, lines.TotalSSE, lines.Change, lines.Hits, lines.Misses};
-    page.changeColour = ColourName(lines.ChangeColour);
-    page.hitsColour = ColourName(lines.HitsColour);
+    KeepStatusLines(page, lines);
 }
 
 int SaveNetwork(SavedNetwork& saved, const Random& random, const std::string& path, std::ostream& err,
@@ -395,11 +383,13 @@ int ReadTraining(NetworkState& net, const Options& options, std::ostream& err)
 
 // Trains as the options say: a fresh run and the --continue run, or for a
 // loaded network only the --continue run. Answers the exit code.
-int Train(NetworkState& net, const Options& options, Random& random, ConsoleObserver& console,
+int Train(SavedNetwork& saved, const Options& options, Random& random, ConsoleObserver& console,
           const std::atomic<bool>* stopFlag, std::ostream& err, const NumberLocale& locale)
 {
+    NetworkState& net = saved.net;
     if (options.loadFile && !options.continueEpochs) {
-        console.Show(TrainedLines(net, locale));
+        // A loaded network shows the block it was saved with.
+        console.Show(ShowsStatus(saved.page) ? SavedStatusLines(saved.page) : TrainedLines(net, locale));
         return ExitOk;
     }
     // The options passed the settings check before the file was read; a
@@ -458,7 +448,7 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     std::ostream& progress = options.reportFile && IsStandardStream(*options.reportFile) ? err : out;
     ConsoleObserver console(options.quiet, progress, err, stopFlag, locale);
     console.LastPrintedSSE = saved->lastDisplayedSSE;
-    if (int code = Train(net, options, *random, console, stopFlag, err, locale); code != ExitOk)
+    if (int code = Train(*saved, options, *random, console, stopFlag, err, locale); code != ExitOk)
         return code;
     int code = ExitOk;
     // Saved before --test puts the second file's patterns in place.

@@ -421,7 +421,47 @@ void ReadAll(const Json& root, SavedNetwork& saved)
     ReadPage(in, root, saved.page);
 }
 
+constexpr const char* GreenName = "green";
+constexpr const char* RedName = "red";
+
+std::string ColourName(StatusColour colour)
+{
+    switch (colour) {
+    case StatusColour::Green: return GreenName;
+    case StatusColour::Red: return RedName;
+    case StatusColour::Unchanged: break;
+    }
+    return {};
+}
+
+StatusColour ColourFromName(const std::string& name)
+{
+    if (name == GreenName)
+        return StatusColour::Green;
+    if (name == RedName)
+        return StatusColour::Red;
+    return StatusColour::Unchanged;
+}
+
 }  // namespace
+
+void KeepStatusLines(SavedPage& page, const StatusLines& lines)
+{
+    page.statusLines = {lines.Epochs, lines.TotalSSE, lines.Change, lines.Hits, lines.Misses};
+    page.changeColour = ColourName(lines.ChangeColour);
+    page.hitsColour = ColourName(lines.HitsColour);
+}
+
+StatusLines SavedStatusLines(const SavedPage& page)
+{
+    const auto& l = page.statusLines;
+    return {l[0], l[1], l[2], l[3], l[4], ColourFromName(page.changeColour), ColourFromName(page.hitsColour)};
+}
+
+bool ShowsStatus(const SavedPage& page)
+{
+    return std::any_of(page.statusLines.begin(), page.statusLines.end(), [](const std::string& l) { return !l.empty(); });
+}
 
 std::string WriteSavedNetwork(const SavedNetwork& saved)
 {

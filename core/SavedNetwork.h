@@ -18,6 +18,7 @@
 
 #include "NetworkState.h"
 #include "Random.h"
+#include "StatusLines.h"
 
 namespace vantorelle {
 
@@ -36,6 +37,12 @@ struct SavedPage {
     std::string changeColour;  // "green", "red" or empty
     std::string hitsColour;
 };
+
+// The five lines and their colours as a page keeps them, and back.
+void KeepStatusLines(SavedPage& page, const StatusLines& lines);
+StatusLines SavedStatusLines(const SavedPage& page);
+// Whether the page showed any status line at all.
+bool ShowsStatus(const SavedPage& page);
 
 struct SavedNetwork {
     NetworkState net;

@@ -28,25 +28,6 @@ namespace {
 const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 
-// How a saved network names the two status colours.
-QString ColourName(const QColor& colour)
-{
-    if (colour == Green)
-        return QStringLiteral("green");
-    if (colour == Red)
-        return QStringLiteral("red");
-    return {};
-}
-
-StatusColour ColourFromName(const std::string& name)
-{
-    if (name == "green")
-        return StatusColour::Green;
-    if (name == "red")
-        return StatusColour::Red;
-    return StatusColour::Unchanged;
-}
-
 // A seed as typed: blanks around it allowed, nothing else but digits.
 std::optional<std::uint64_t> SeedOf(const QString& text, bool& valid)
 {
@@ -520,10 +501,14 @@ SavedNetwork Perceptron::saved(const std::string& note) const
     page.printEveryBox = ui.PrintSweepsBox->text().toStdString();
     page.rateBox = ui.LRateBox->text().toStdString();
     page.minErrorBox = ui.MinErrorBox->text().toStdString();
-    for (int i = 1; i <= 5; ++i)
-        page.statusLines[static_cast<std::size_t>(i - 1)] = statusBox(i)->isVisible() ? statusBox(i)->text().toStdString() : "";
-    page.changeColour = ColourName(ui.Picture1_3->palette().color(QPalette::Window)).toStdString();
-    page.hitsColour = ColourName(ui.Picture1_4->palette().color(QPalette::Window)).toStdString();
+    // What the boxes show, and the two colours a run gives them (none before one).
+    auto shown = [this](int i) { return statusBox(i)->isHidden() ? std::string() : statusBox(i)->text().toStdString(); };
+    auto colour = [](const QLabel* box) {
+        const QColor background = box->palette().color(QPalette::Window);
+        return background == Green ? StatusColour::Green : background == Red ? StatusColour::Red : StatusColour::Unchanged;
+    };
+    const StatusLines lines{shown(1), shown(2), shown(3), shown(4), shown(5), colour(ui.Picture1_3), colour(ui.Picture1_4)};
+    KeepStatusLines(page, lines);
     return out;
 }
 
@@ -574,14 +559,10 @@ void Perceptron::restore(const SavedNetwork& saved)
     writeSettingsLines();
 
     clearStatusBoxes();
-    const auto& lines = saved.page.statusLines;
-    const bool shown = std::any_of(lines.begin(), lines.end(), [](const std::string& line) { return !line.empty(); });
-    if (shown) {
+    if (ShowsStatus(saved.page)) {
         for (int i = 1; i <= 5; ++i)
             statusBox(i)->show();
-        StatusLines status{lines[0], lines[1], lines[2], lines[3], lines[4], ColourFromName(saved.page.changeColour),
-                           ColourFromName(saved.page.hitsColour)};
-        writeStatus(status);
+        writeStatus(SavedStatusLines(saved.page));
     }
     setRunButtonsVisible(net.EpochCount > 0);
     ui.RunSeedLabel->setText(saved.random ? QStringLiteral("Seed Of This Run = %1").arg(saved.random->seed)
