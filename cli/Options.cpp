@@ -2,6 +2,7 @@
 #include "Options.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 
 #include "NumberFormat.h"
@@ -160,9 +161,12 @@ const OptionEntry OptionTable[] = {
      [](Options& o, const std::string& v) { return Range(v, o.thresholds, ThresholdRange); }},
     {"--seed", nullptr, "a whole number",
      [](Options& o, const std::string& v) {
-         if (v.empty() || v.size() > 19 || !std::all_of(v.begin(), v.end(), [](unsigned char c) { return std::isdigit(c); }))
-             return Why("not a whole number from 0 to 9999999999999999999");
-         o.seed = std::stoull(v);
+         // Every seed the window's box takes: the generator's whole 64-bit range.
+         std::uint64_t seed = 0;
+         const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), seed);
+         if (v.empty() || error != std::errc() || end != v.data() + v.size())
+             return Why("not a whole number from 0 to 18446744073709551615");
+         o.seed = seed;
          return Why{};
      }},
     {"--continue", nullptr, "a number of epochs",

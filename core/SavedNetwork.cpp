@@ -306,13 +306,14 @@ void ReadPatterns(const Reader& in, const Json& root, NetworkState& net)
                "\"sizes.patterns\"", "\"sizes.inputs\"", net.InputPatterns);
     ReadMatrix(in.At(root, "", "desiredOutputs"), "desiredOutputs", net.NumPatterns, net.NumOutputs,
                "\"sizes.patterns\"", "\"sizes.outputs\"", net.DesiredOutputs);
+    // Zeros before the first epoch has put the patterns in an order.
     const Json& order = Reader::List(in.At(root, "", "patternOrder"), "patternOrder", net.NumPatterns,
                                      "\"sizes.patterns\"");
     net.PatternOrder.assign(static_cast<std::size_t>(net.NumPatterns) + 1, 0);
     for (long i = 1; i <= net.NumPatterns; ++i)
         net.PatternOrder[static_cast<std::size_t>(i)] =
             Reader::Whole(order[static_cast<std::size_t>(i - 1)], Index("patternOrder", static_cast<std::size_t>(i - 1)),
-                          1, net.NumPatterns);
+                          0, net.NumPatterns);
 }
 
 void ReadUnits(const Reader& in, const Json& root, NetworkState& net)
