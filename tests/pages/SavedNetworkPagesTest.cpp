@@ -39,11 +39,6 @@ namespace vantorelle {
 
 namespace {
 
-class AnsweringOpenDialog : public OpenFileDialog {
-public:
-    std::optional<QString> openFileName(const SaveFileRequest&) override { return answer; }
-    std::optional<QString> answer;
-};
 
 // One moment and the system's numbers, for the page's report and the trainer's alike.
 struct FixedTexts : SystemTexts {
@@ -158,7 +153,7 @@ protected:
     ScriptedDialogs dialogs;
     CapturingPrinter printer;
     testing::AnsweringSaveDialog saveDialog;
-    AnsweringOpenDialog openDialog;
+    testing::AnsweringOpenDialog openDialog;
     PageRegistry pages;
     Perceptron* page = nullptr;
     testing::ScratchFolder folder;
