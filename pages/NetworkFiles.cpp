@@ -81,8 +81,9 @@ bool NetworkFiles::save()
 
 bool NetworkFiles::open()
 {
-    const std::optional<QString> path =
-        openDialog.openFileName({QStringLiteral("Open A Saved Network"), suggestedPath(net.TrainingFileName), Filter});
+    // No name is offered that may not exist: the last file, or the current folder.
+    const QString offered = lastFile.empty() ? QDir::currentPath() : QString::fromStdString(lastFile);
+    const std::optional<QString> path = openDialog.openFileName({QStringLiteral("Open A Saved Network"), offered, Filter});
     if (!path)
         return false;
     const std::string file = QDir::toNativeSeparators(*path).toStdString();
