@@ -114,21 +114,14 @@ TEST(SavedNetworkTrainer, ABadSavedNetworkIsNamedAndNothingIsWritten)
     const std::string text = ReadBytes(good);
     const std::string bad = folder.Path("bad.vnet");
     const std::string report = folder.Path("r.txt");
-    struct Case {
-        std::string text;
-        const char* said;
-    };
-    std::string newer = text;
-    newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 9");
-    for (const Case& c : {Case{text.substr(0, text.size() / 2), "cut short"}, Case{newer, "version 9"}}) {
-        WriteBytes(bad, c.text);
-        const Outcome r = Train({"--load", bad, "--continue", "5", "--report", report});
-        EXPECT_EQ(r.code, ExitDataError);
-        EXPECT_NE(r.err.find("\"bad.vnet\" cannot be opened as a saved network"), std::string::npos) << r.err;
-        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
-        EXPECT_EQ(r.out, "");
-        EXPECT_FALSE(std::filesystem::exists(report));
-    }
+    // The message names the fault; the core's tests go through every kind.
+    WriteBytes(bad, text.substr(0, text.size() / 2));
+    const Outcome r = Train({"--load", bad, "--continue", "5", "--report", report});
+    EXPECT_EQ(r.code, ExitDataError);
+    EXPECT_NE(r.err.find("\"bad.vnet\" cannot be opened as a saved network: it is not JSON text, or it is cut short"),
+              std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(std::filesystem::exists(report));
     const Outcome missing = Train({"--load", folder.Path("none.vnet")});
     EXPECT_EQ(missing.code, ExitDataError);
     EXPECT_NE(missing.err.find("the saved network does not exist"), std::string::npos) << missing.err;

@@ -176,25 +176,6 @@ TEST(SavedNetworkRandom, ARestoredGeneratorDrawsWhatTheOriginalWouldHave)
     EXPECT_FALSE(restored.Restore({1, "12 13 not a state"}));
 }
 
-TEST(SavedNetworkRandom, AChosenSeedRepeatsAndTheClockComesBackWithout)
-{
-    MersenneRandom clock;
-    clock.UseSeed(42);
-    clock.Reseed();  // a chosen seed is not replaced by the clock's
-    const double first = clock.Next();
-    clock.UseSeed(42);
-    EXPECT_EQ(Bits(clock.Next()), Bits(first));
-    EXPECT_EQ(Bits(MersenneRandom(42).Next()), Bits(first));
-    clock.UseSeed(std::nullopt);
-    clock.Reseed();
-    EXPECT_NE(clock.State()->seed, 42u);
-    // A generator made with a fixed seed keeps its one sequence after a chosen one is cleared.
-    MersenneRandom fixed(8);
-    fixed.UseSeed(std::nullopt);
-    fixed.Reseed();
-    EXPECT_EQ(Bits(fixed.Next()), Bits(MersenneRandom(8).Next()));
-}
-
 // --- bad files ---
 
 namespace {

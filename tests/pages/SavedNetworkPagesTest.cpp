@@ -246,7 +246,7 @@ TEST_F(SavedNetworkPagesTest, ABadFileIsToldAndTheOpenNetworkStaysAsItWas)
     train("StartTraining");
     const NetworkState trained = net;
 
-    // A good file of another network, then spoiled in the ways a hand or a disk spoils one.
+    // A good file of another network, then spoiled.
     const std::string good = folder.Path("or.vnet");
     SavedNetwork other;
     ASSERT_TRUE(ReadTrainingFile(other.net, VANTORELLE_EXAMPLES "/or.net").ok);
@@ -254,31 +254,23 @@ TEST_F(SavedNetworkPagesTest, ABadFileIsToldAndTheOpenNetworkStaysAsItWas)
     SizeUnitsAndWeights(other.net);
     other.net.EpochCount = 3;
     const std::string text = WriteSavedNetwork(other);
-    struct Spoiled {
-        std::string text;
-        const char* said;
-    };
+    // One kind of bad file stands for all here: the core's tests go through each.
     std::string newer = text;
     newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 2");
-    std::string sizes = text;
-    sizes.replace(sizes.find("\"patterns\": 4"), 13, "\"patterns\": 5");
-    for (const Spoiled& s : {Spoiled{text.substr(0, 200), "cut short"}, Spoiled{newer, "version 2"},
-                             Spoiled{sizes, "\"inputPatterns\" has 4 entries"}}) {
-        testing::WriteBytes(good, s.text);
-        openDialog.answer = QString::fromStdString(good);
-        ScrollPage* hub = openHub();
-        ASSERT_NE(hub, nullptr);
-        const QStringList before = shown();
-        dialogs.expect(ExpectedErrorReport(s.said));
-        qt_testing::DoubleClickItem(*control<QListWidget>("ContinueList", hub)->item(4));
-        dialogs.verifyDone();
-        EXPECT_EQ(net.Weights(1, 1), trained.Weights(1, 1));
-        EXPECT_EQ(net.Weights(2, 1), trained.Weights(2, 1));
-        EXPECT_EQ(net.EpochCount, trained.EpochCount);
-        EXPECT_EQ(net.TrainingFileName, "and.net");
-        EXPECT_EQ(shown(), before);
-        hub->close();
-    }
+    testing::WriteBytes(good, newer);
+    openDialog.answer = QString::fromStdString(good);
+    ScrollPage* hub = openHub();
+    ASSERT_NE(hub, nullptr);
+    const QStringList before = shown();
+    dialogs.expect(ExpectedErrorReport("version 2"));
+    qt_testing::DoubleClickItem(*control<QListWidget>("ContinueList", hub)->item(4));
+    dialogs.verifyDone();
+    EXPECT_EQ(net.Weights(1, 1), trained.Weights(1, 1));
+    EXPECT_EQ(net.Weights(2, 1), trained.Weights(2, 1));
+    EXPECT_EQ(net.EpochCount, trained.EpochCount);
+    EXPECT_EQ(net.TrainingFileName, "and.net");
+    EXPECT_EQ(shown(), before);
+    hub->close();
 
     // The same file whole opens from the load-file page, which then gives way to the set-up page.
     testing::WriteBytes(good, text);
