@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for SECONDS seconds on one core.
 #   fuzz/run.sh BUILD_DIR SECONDS
-# Seeds: every .net file in examples/ and tests/data/. What a target finds
+# Seeds: every .net file in examples/ and tests/data/ (a saved network for
+# the saved-network reader). What a target finds
 # is kept in BUILD_DIR/corpus/<target>, so later runs start from it; a crash,
 # leak, hang (over 10 s) or allocation over 1 GB stops the run and leaves the
 # input in BUILD_DIR/artifacts/ (turn it into a file under tests/data/ with a
@@ -16,14 +17,24 @@ seeds="$build/seeds"
 rm -rf "$seeds"
 mkdir -p "$seeds" "$build/artifacts"
 cp examples/*.net tests/data/*.net "$seeds"/
+# The saved-network reader starts from a real saved network (and.net, 20
+# epochs with seed 1, as the trainer's --save writes it).
+saved_seeds="$build/seeds-saved"
+rm -rf "$saved_seeds"
+mkdir -p "$saved_seeds"
+cp fuzz/saved_network_seed.vnet "$saved_seeds"/
 
 status=0
-for target in fuzz_training_file fuzz_file_header; do
+for target in fuzz_training_file fuzz_file_header fuzz_saved_network; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   echo "== $target for $seconds s"
-  if ! "$build/$target" "$corpus" "$seeds" \
-      -dict=fuzz/training_file.dict \
+  if [ "$target" = fuzz_saved_network ]; then
+    set -- "$saved_seeds"
+  else
+    set -- "$seeds" -dict=fuzz/training_file.dict
+  fi
+  if ! "$build/$target" "$corpus" "$@" \
       -max_total_time="$seconds" -timeout=10 \
       -rss_limit_mb=2048 -malloc_limit_mb=1024 \
       -max_len=8192 -print_final_stats=1 \

@@ -514,7 +514,7 @@ SavedNetwork Perceptron::saved(const std::string& note) const
 
 void Perceptron::restore(const SavedNetwork& saved)
 {
-    static_cast<NetworkState&>(net) = saved.net;
+    net = saved.net;
     if (saved.random)
         random->Restore(*saved.random);
     lastPrintedSSE = saved.lastDisplayedSSE;
