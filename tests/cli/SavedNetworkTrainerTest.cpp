@@ -106,7 +106,7 @@ TEST(SavedNetworkTrainer, SettingsAndATrainingFileCannotGoWithLoad)
               std::string::npos);
 }
 
-TEST(SavedNetworkTrainer, ABadSavedNetworkIsNamedAndNothingIsWritten)
+TEST(SavedNetworkTrainer, ABadSavedNetworkOrAPlaceThatCannotTakeOneIsNamedAndNothingIsWritten)
 {
     ScratchFolder folder;
     const std::string good = folder.Path("good.vnet");
@@ -122,6 +122,10 @@ TEST(SavedNetworkTrainer, ABadSavedNetworkIsNamedAndNothingIsWritten)
               std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(std::filesystem::exists(report));
+    const Outcome nowhere = Train({Example("and.net"), "--save", folder.Path("no/such/folder/a.vnet")});
+    EXPECT_EQ(nowhere.code, ExitDataError);
+    EXPECT_EQ(nowhere.out, "");  // refused before training
+    EXPECT_NE(nowhere.err.find("--save \""), std::string::npos) << nowhere.err;
     const Outcome missing = Train({"--load", folder.Path("none.vnet")});
     EXPECT_EQ(missing.code, ExitDataError);
     EXPECT_NE(missing.err.find("the saved network does not exist"), std::string::npos) << missing.err;
