@@ -159,9 +159,7 @@ std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 // can name exactly what is missing or wrong.
 class Reader {
 public:
-    explicit Reader(const Json& root) : root(root) {}
-
-    const Json& At(const Json& parent, const std::string& parentPath, const char* key) const
+    static const Json& At(const Json& parent, const std::string& parentPath, const char* key)
     {
         const std::string path = Join(parentPath, key);
         if (!parent.is_object() || !parent.contains(key))
@@ -230,8 +228,6 @@ public:
                                                                std::to_string(count)};
         return value;
     }
-
-    const Json& root;
 };
 
 std::string Index(const std::string& path, std::size_t i) { return path + "[" + std::to_string(i) + "]"; }
@@ -405,7 +401,7 @@ void ReadRandom(const Reader& in, const Json& root, SavedNetwork& saved)
 
 void ReadAll(const Json& root, SavedNetwork& saved)
 {
-    const Reader in(root);
+    const Reader in;
     if (!root.is_object() || !root.contains("format") || root["format"] != FormatName)
         throw Refused{SavedNetworkFault::NotSaved, std::string("it does not begin with \"format\": \"") + FormatName + "\""};
     const long version = Reader::Whole(in.At(root, "", "version"), "version", 1, LONG_MAX);
