@@ -2,6 +2,7 @@
 #include "Options.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 
 #include "NumberFormat.h"
@@ -160,9 +161,12 @@ const OptionEntry OptionTable[] = {
      [](Options& o, const std::string& v) { return Range(v, o.thresholds, ThresholdRange); }},
     {"--seed", nullptr, "a whole number",
      [](Options& o, const std::string& v) {
-         if (v.empty() || v.size() > 19 || !std::all_of(v.begin(), v.end(), [](unsigned char c) { return std::isdigit(c); }))
-             return Why("not a whole number from 0 to 9999999999999999999");
-         o.seed = std::stoull(v);
+         // Every seed the window's box takes: the generator's whole 64-bit range.
+         std::uint64_t seed = 0;
+         const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), seed);
+         if (v.empty() || error != std::errc() || end != v.data() + v.size())
+             return Why("not a whole number from 0 to 18446744073709551615");
+         o.seed = seed;
          return Why{};
      }},
     {"--continue", nullptr, "a number of epochs",
@@ -170,6 +174,8 @@ const OptionEntry OptionTable[] = {
     {"--test", nullptr, "a training file", [](Options& o, const std::string& v) { return FileName(v, o.testFile); }},
     {"--report", "-o", "a file name", [](Options& o, const std::string& v) { return FileName(v, o.reportFile); }},
     {"--xlsx", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.workbookFile); }},
+    {"--save", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.saveFile); }},
+    {"--load", nullptr, "a saved network", [](Options& o, const std::string& v) { return FileName(v, o.loadFile); }},
     {"--sections", nullptr, "a list",
      [](Options& o, const std::string& v) {
          const auto sections = ParseSections(v);
@@ -193,6 +199,18 @@ const OptionEntry OptionTable[] = {
     {"--split", nullptr, "a percentage", [](Options& o, const std::string& v) { return ParseSplit(v, o.set.splitPercent); }},
     {"--held-out", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.set.heldOutFile); }},
 };
+
+// What a saved network brings with it: with --load these would contradict it.
+constexpr const char* SavedSettingOptions[] = {
+    "--rule", "--rate", "--epochs", "--no-epoch-limit", "--no-hit-stop", "--print-every", "--min-error",
+    "--file-order", "--freeze-thresholds", "--weights", "--thresholds", "--seed",
+};
+
+bool IsSavedSetting(const std::string& name)
+{
+    return std::any_of(std::begin(SavedSettingOptions), std::end(SavedSettingOptions),
+                       [&](const char* saved) { return name == saved; });
+}
 
 const OptionEntry* FindOption(const std::string& arg)
 {
@@ -274,6 +292,7 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return result;
     };
     bool sectionsGiven = false;
+    std::optional<std::string> savedSettingGiven;
     bool optionsEnded = false;
     std::vector<std::string> given;  // the options as typed, for the set options' checks
     for (std::size_t n = 0; n < args.size(); ++n) {
@@ -294,6 +313,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
                 return fail(name + " " + Quoted(*value) + ": " + refused);
             sectionsGiven = sectionsGiven || entry->name == std::string("--sections");
             given.push_back(name);
+            if (IsSavedSetting(entry->name) && !savedSettingGiven)
+                savedSettingGiven = entry->name;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !Number(arg)) {
             return fail("unknown option " + name);
         } else if (o.trainingFile.empty()) {
@@ -306,8 +327,18 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return result;
     if (std::string refusal = SetOptionsRefusal(o, given); !refusal.empty() || o.set.Making())
         return fail(refusal);
-    if (o.trainingFile.empty())
+    if (o.loadFile) {
+        // The saved network brings its patterns, settings and generator.
+        if (!o.trainingFile.empty())
+            return fail("--load takes the patterns from the saved network: no training file (" + o.trainingFile +
+                        ") goes with it");
+        if (savedSettingGiven)
+            return fail(*savedSettingGiven + " cannot go with --load: the saved network's settings are used");
+        if (*o.loadFile == "-")
+            return fail("--load \"-\": only the training file can be read from standard input");
+    } else if (o.trainingFile.empty()) {
         return fail("no training file given");
+    }
     if (sectionsGiven && !o.reportFile)
         return fail("--sections needs --report FILE");
     // Standard input is read once, for training; a workbook is no text for a terminal.
@@ -315,6 +346,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         return fail("--test \"-\": only the training file can be read from standard input");
     if (o.workbookFile == "-")
         return fail("--xlsx \"-\": the workbook cannot be written to standard output");
+    if (o.saveFile == "-")
+        return fail("--save \"-\": the saved network cannot be written to standard output");
     return fail(SettingsRefusal(o));
 }
 
@@ -330,6 +363,7 @@ std::string UsageText()
     std::string usage = R"(Usage: vantorelle-train TRAINING.net [options]
        vantorelle-train --make SET [--split P --held-out FILE.net] -o FILE.net
        vantorelle-train --import FILE.csv --inputs LIST --outputs LIST -o FILE.net
+       vantorelle-train --load SAVED.vnet [options]
 
 Trains a one-layer perceptron on a ".net" training file and prints its progress.
 
@@ -357,6 +391,11 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
                                 (general,responses,errors,weights)
   --xlsx FILE                   then write the spreadsheet summary workbook to
                                 FILE (replacing it only once it is complete)
+  --save FILE.vnet              after training, save the network with its
+                                patterns, settings and random state to FILE
+  --load FILE.vnet              start from a saved network instead of a training
+                                file, with its settings (then --continue, --test,
+                                --report, --xlsx, --save work on it)
   -q, --quiet                   print only the final status block
   -h, --help                    show this help
   -V, --version                 show the version and the licence
@@ -404,10 +443,11 @@ continue); a second one ends the program at once.
 
 Exit status (when more than one applies, the lowest):
   0    done: none of the below
-  1    a file that cannot be used: a training or test file that cannot be
-       read or does not fit, or a report or workbook that cannot be written
-       (found before training where it can be, as a missing folder is); a
-       CSV file that cannot be imported, a set file that cannot be written
+  1    a file that cannot be used: a training, test or saved-network file
+       that cannot be read or does not fit, or a report, workbook or saved
+       network that cannot be written (found before training where it can
+       be, as a missing folder is); a CSV file that cannot be imported, a
+       set file that cannot be written
   2    a bad command line or settings; nothing was trained or written
   3    standard output could not be written (a closed pipe, a full disk);
        the run went on to its end and wrote its files

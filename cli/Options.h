@@ -45,6 +45,8 @@ struct Options {
     std::optional<std::string> testFile;
     std::optional<std::string> reportFile;
     std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
+    std::optional<std::string> saveFile;      // --save: the saved network, after the run
+    std::optional<std::string> loadFile;      // --load: a saved network in place of a training file
     ReportSections sections = DefaultReportSections;
     bool quiet = false;
     SetOptions set;  // --make, --import: a training set is made instead of trained on

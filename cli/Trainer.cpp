@@ -12,7 +12,9 @@
 #include "Random.h"
 #include "ReadWarnings.h"
 #include "ResultsReport.h"
+#include "SavedNetworkFile.h"
 #include "Response.h"
+#include "SavedNetwork.h"
 #include "SettingsProblems.h"
 #include "StandardStreams.h"
 #include "StatusLines.h"
@@ -76,11 +78,22 @@ public:
         if (report.Display && !quiet)
             Print(StatusLinesFor(report, locale));
     }
-    void RunEnded(const EpochReport& report) override { Print(StatusLinesFor(report, locale)); }
+    void RunEnded(const EpochReport& report) override
+    {
+        LastLines = StatusLinesFor(report, locale);
+        Print(LastLines);
+    }
+    // The final block of a network that is not trained here (a loaded one).
+    void Show(const StatusLines& lines)
+    {
+        LastLines = lines;
+        Print(lines);
+    }
     void Problem(const RunProblem& problem) override { err << Lines(problem.message) << '\n'; }
     bool StopRequested() override { return stopFlag && stopFlag->load(std::memory_order_relaxed); }
 
     double LastPrintedSSE = 0;
+    StatusLines LastLines;  // the last final block, which a saved network keeps
 
 private:
     void Print(const StatusLines& lines)
@@ -144,10 +157,21 @@ int CheckFiles(const Options& options, const NetworkState& net, std::ostream& er
 // files could never be written is spared. Answers the exit code, ExitOk to go on.
 int CheckNamedFiles(const Options& options, std::ostream& err)
 {
-    if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
-        !why.empty()) {
+    if (options.loadFile) {
+        if (std::string why = UnreadableFile(*options.loadFile); !why.empty()) {
+            err << ProgramPrefix << "--load \"" << *options.loadFile << "\": the saved network " << why << '\n';
+            return ExitDataError;
+        }
+    } else if (std::string why = IsStandardStream(options.trainingFile) ? "" : UnreadableFile(options.trainingFile);
+               !why.empty()) {
         err << ProgramPrefix << "the training file \"" << options.trainingFile << "\" " << why << '\n';
         return ExitDataError;
+    }
+    if (options.saveFile) {
+        if (std::string why = UnwritableReport(*options.saveFile); !why.empty()) {
+            err << ProgramPrefix << "--save \"" << *options.saveFile << "\": " << why << '\n';
+            return ExitDataError;
+        }
     }
     if (options.reportFile && !IsStandardStream(*options.reportFile)) {
         if (std::string why = UnwritableReport(*options.reportFile); !why.empty()) {
@@ -235,6 +259,101 @@ int WriteWorkbook(NetworkState& net, const std::string& path, Messages& messages
     return ExitOk;
 }
 
+// A saved network in place of a training file: its patterns, settings and
+// the generator where the saved run left it.
+int LoadSaved(SavedNetwork& saved, const std::string& path, Random& random, std::ostream& err)
+{
+    if (const auto problem = ReadSavedNetworkFile(path, saved)) {
+        err << ProgramPrefix << "--load: " << SavedNetworkMessage(path, *problem) << '\n';
+        return ExitDataError;
+    }
+    if (saved.random)
+        random.Restore(*saved.random);
+    return ExitOk;
+}
+
+// A loaded network goes on with its own settings; only the epochs are --continue's.
+SettingsInput SavedInput(const NetworkState& net, const Options& options)
+{
+    SettingsInput input;
+    input.Epochs = EnteredNumber::Of(options.continueEpochs->value);
+    input.LearningRate = EnteredNumber::Of(net.LearningRate);
+    input.PrintSweeps = EnteredNumber::Of(net.PrintSweeps);
+    input.MinError = EnteredNumber::Of(net.MinError);
+    input.StopAtMaxEpochs = net.StopAtMaxEpochs;
+    input.StopWhenAllHits = net.StopWhenAllHits;
+    return input;
+}
+
+// The set-up page's boxes as these options would fill them, and the final block.
+void KeepPage(SavedNetwork& saved, const Options& options, const StatusLines& lines, bool loaded)
+{
+    SavedPage& page = saved.page;
+    if (!loaded) {
+        page.epochsBox = options.epochs.text;
+        page.printEveryBox = options.printEvery.text;
+        page.rateBox = RateOf(options).text;
+        page.minErrorBox = options.minError.text;
+    }
+    if (options.continueEpochs)
+        page.epochsBox = options.continueEpochs->text;
+    KeepStatusLines(page, lines);
+}
+
+int SaveNetwork(SavedNetwork& saved, const Random& random, const std::string& path, std::ostream& err,
+                std::ostream& out, bool quiet)
+{
+    saved.random = random.State();
+    if (std::string failure = WriteSavedNetworkFile(saved, path); !failure.empty()) {
+        err << Lines(failure) << '\n';
+        return ExitDataError;
+    }
+    if (!quiet)
+        out << "Saved the network as " << path << '\n';
+    return ExitOk;
+}
+
+// Reads the training file into a fresh network; answers the exit code.
+int ReadTraining(NetworkState& net, const Options& options, std::ostream& err)
+{
+    ReadResult read = ReadNamedTrainingFile(net, options.trainingFile);
+    if (!read.ok) {
+        err << Lines(read.message) << '\n';
+        return ExitDataError;
+    }
+    Warn(read, options.trainingFile, FileRole::Training, err);
+    return ExitOk;
+}
+
+// Trains as the options say: a fresh run and the --continue run, or for a
+// loaded network only the --continue run. Answers the exit code.
+int Train(SavedNetwork& saved, const Options& options, Random& random, ConsoleObserver& console,
+          const std::atomic<bool>* stopFlag, std::ostream& err, const NumberLocale& locale)
+{
+    NetworkState& net = saved.net;
+    if (options.loadFile && !options.continueEpochs) {
+        // A loaded network shows the block it was saved with.
+        console.Show(ShowsStatus(saved.page) ? SavedStatusLines(saved.page) : TrainedLines(net, locale));
+        return ExitOk;
+    }
+    // The options passed the settings check before the file was read; a
+    // refusal here would be the network's own.
+    for (bool continuing : {false, true}) {
+        if (continuing && (!options.continueEpochs || (stopFlag && stopFlag->load())))
+            break;
+        if (!continuing && options.loadFile)
+            continue;
+        const SettingsInput input = options.loadFile ? SavedInput(net, options) : InputFor(options, continuing);
+        const Refusal refusal = continuing ? ContinueTraining(net, input, random, console, console.LastPrintedSSE)
+                                           : StartTraining(net, input, random, console, console.LastPrintedSSE);
+        if (refusal) {
+            err << ProgramPrefix << ProblemLine(options, continuing, *refusal) << '\n';
+            return ExitUsageError;
+        }
+    }
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, const std::atomic<bool>* stopFlag,
@@ -247,48 +366,51 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
 
     if (int code = CheckNamedFiles(options, err); code != ExitOk)
         return code;
-    NetworkState net;
-    ReadResult read = ReadNamedTrainingFile(net, options.trainingFile);
-    if (!read.ok) {
-        err << Lines(read.message) << '\n';
-        return ExitDataError;
-    }
-    Warn(read, options.trainingFile, FileRole::Training, err);
-    if (int code = CheckFiles(options, net, err); code != ExitOk)
-        return code;
-    if (std::string warning = HitCriterionWarning(options); !warning.empty())
-        err << ProgramPrefix << warning << '\n';
-    net.TrainingFileName = FileBaseName(options.trainingFile);
-    net.FreshStart = true;
-    SizeUnitsAndWeights(net);
-    ApplySettings(net, options);
-
+    // The network and everything a saved one keeps with it.
+    auto saved = std::make_unique<SavedNetwork>();
+    NetworkState& net = saved->net;
     std::unique_ptr<Random> random =
         options.seed ? std::make_unique<MersenneRandom>(*options.seed) : std::make_unique<MersenneRandom>();
+    if (options.loadFile) {
+        if (int code = LoadSaved(*saved, *options.loadFile, *random, err); code != ExitOk)
+            return code;
+    } else if (int code = ReadTraining(net, options, err); code != ExitOk) {
+        return code;
+    }
+    if (int code = CheckFiles(options, net, err); code != ExitOk)
+        return code;
+    if (!options.loadFile) {
+        if (std::string warning = HitCriterionWarning(options); !warning.empty())
+            err << ProgramPrefix << warning << '\n';
+        net.TrainingFileName = FileBaseName(options.trainingFile);
+        net.FreshStart = true;
+        SizeUnitsAndWeights(net);
+        ApplySettings(net, options);
+    }
+
     // With the report on standard output, nothing else may go there.
     std::ostream& progress = options.reportFile && IsStandardStream(*options.reportFile) ? err : out;
     ConsoleObserver console(options.quiet, progress, err, stopFlag, locale);
-    // The options passed the settings check before the file was read; a
-    // refusal here would be the network's own.
-    for (bool continuing : {false, true}) {
-        if (continuing && (!options.continueEpochs || (stopFlag && stopFlag->load())))
-            break;
-        const SettingsInput input = InputFor(options, continuing);
-        const Refusal refusal = continuing ? ContinueTraining(net, input, *random, console, console.LastPrintedSSE)
-                                           : StartTraining(net, input, *random, console, console.LastPrintedSSE);
-        if (refusal) {
-            err << ProgramPrefix << ProblemLine(options, continuing, *refusal) << '\n';
-            return ExitUsageError;
-        }
+    console.LastPrintedSSE = saved->lastDisplayedSSE;
+    if (int code = Train(*saved, options, *random, console, stopFlag, err, locale); code != ExitOk)
+        return code;
+    int code = ExitOk;
+    // Saved before --test puts the second file's patterns in place.
+    if (options.saveFile) {
+        saved->lastDisplayedSSE = console.LastPrintedSSE;
+        KeepPage(*saved, options, console.LastLines, options.loadFile.has_value());
+        code = SaveNetwork(*saved, *random, *options.saveFile, err, progress, options.quiet);
     }
     if (options.testFile) {
-        if (int code = TestOnSecondFile(net, *options.testFile, progress, err, locale); code != ExitOk)
-            return code;
+        if (int tested = TestOnSecondFile(net, *options.testFile, progress, err, locale); tested != ExitOk)
+            return tested;
     }
     ErrorStream messages(err);
-    int code = ExitOk;
-    if (options.reportFile)
-        code = WriteReport(net, options, *texts, messages, progress);
+    if (options.reportFile) {
+        const int written = WriteReport(net, options, *texts, messages, progress);
+        if (code == ExitOk)
+            code = written;
+    }
     if (options.workbookFile) {
         const int written = WriteWorkbook(net, *options.workbookFile, messages, progress, options.quiet);
         if (code == ExitOk)

@@ -2,6 +2,7 @@
 #include "Random.h"
 
 #include <chrono>
+#include <sstream>
 
 namespace vantorelle {
 
@@ -12,9 +13,9 @@ std::uint64_t ClockSeed()
 }
 }  // namespace
 
-MersenneRandom::MersenneRandom() : engine(ClockSeed()), fixedSeed(false) {}
+MersenneRandom::MersenneRandom() : seed(ClockSeed()), fixedSeed(false), madeFixed(false) { engine.seed(seed); }
 
-MersenneRandom::MersenneRandom(std::uint64_t seed) : engine(seed), fixedSeed(true) {}
+MersenneRandom::MersenneRandom(std::uint64_t seed) : engine(seed), seed(seed), fixedSeed(true), madeFixed(true) {}
 
 double MersenneRandom::Next()
 {
@@ -24,8 +25,39 @@ double MersenneRandom::Next()
 
 void MersenneRandom::Reseed()
 {
-    if (!fixedSeed)
-        engine.seed(ClockSeed());
+    if (fixedSeed)
+        return;
+    seed = ClockSeed();
+    engine.seed(seed);
+}
+
+std::optional<RandomState> MersenneRandom::State() const
+{
+    std::ostringstream text;
+    text << engine;
+    return RandomState{seed, text.str()};
+}
+
+bool MersenneRandom::Restore(const RandomState& state)
+{
+    std::istringstream text(state.engine);
+    std::mt19937_64 read;
+    text >> read;
+    // Anything after the state's numbers means the text was not one.
+    if (text.fail() || !(text >> std::ws).eof())
+        return false;
+    engine = read;
+    seed = state.seed;
+    return true;
+}
+
+void MersenneRandom::UseSeed(std::optional<std::uint64_t> chosen)
+{
+    fixedSeed = chosen || madeFixed;
+    if (!chosen)
+        return;
+    seed = *chosen;
+    engine.seed(seed);
 }
 
 }  // namespace vantorelle

@@ -3,7 +3,8 @@
 # Runs each fuzz target for SECONDS seconds on one core.
 #   fuzz/run.sh BUILD_DIR SECONDS
 # Seeds: every .net file in examples/ and tests/data/ (for the CSV import,
-# fuzz/csv_seeds/, whose first two bytes choose its options). What a target finds
+# fuzz/csv_seeds/, whose first two bytes choose its options; a saved network
+# for the saved-network reader). What a target finds
 # is kept in BUILD_DIR/corpus/<target>, so later runs start from it; a crash,
 # leak, hang (over 10 s) or allocation over 1 GB stops the run and leaves the
 # input in BUILD_DIR/artifacts/ (turn it into a file under tests/data/ with a
@@ -17,18 +18,25 @@ seeds="$build/seeds"
 rm -rf "$seeds"
 mkdir -p "$seeds" "$build/artifacts"
 cp examples/*.net tests/data/*.net "$seeds"/
+# The saved-network reader starts from a real saved network (and.net, 20
+# epochs with seed 1, as the trainer's --save writes it).
+saved_seeds="$build/seeds-saved"
+rm -rf "$saved_seeds"
+mkdir -p "$saved_seeds"
+cp fuzz/saved_network_seed.vnet "$saved_seeds"/
 
 status=0
-for target in fuzz_training_file fuzz_file_header fuzz_csv_import; do
+for target in fuzz_training_file fuzz_file_header fuzz_csv_import fuzz_saved_network; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
-  targetSeeds=$seeds dict=fuzz/training_file.dict
-  if [ "$target" = fuzz_csv_import ]; then
-    targetSeeds=fuzz/csv_seeds dict=fuzz/csv.dict
-  fi
   echo "== $target for $seconds s"
-  if ! "$build/$target" "$corpus" "$targetSeeds" \
-      -dict="$dict" \
+  # Each target's seeds, and the words its input is made of.
+  case $target in
+    fuzz_csv_import) set -- fuzz/csv_seeds -dict=fuzz/csv.dict ;;
+    fuzz_saved_network) set -- "$saved_seeds" ;;
+    *) set -- "$seeds" -dict=fuzz/training_file.dict ;;
+  esac
+  if ! "$build/$target" "$corpus" "$@" \
       -max_total_time="$seconds" -timeout=10 \
       -rss_limit_mb=2048 -malloc_limit_mb=1024 \
       -max_len=8192 -print_final_stats=1 \

@@ -6,6 +6,7 @@
 
 #include "Dialogs.h"
 #include "FileBrowser.h"
+#include "NetworkFiles.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageNames.h"
@@ -15,8 +16,8 @@
 
 namespace vantorelle {
 
-LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent)
-    : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
+LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, NetworkFiles* files, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages), files(files)
 {
     ui.setupUi(this);
 
@@ -28,6 +29,7 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
     for (QLineEdit* box : {ui.OutputText_0, ui.OutputText_1, ui.OutputText_2, ui.OutputText_3})
         PageFonts::set(box, PageFonts::box());
     PageFonts::set(ui.NextPage, PageFonts::button());
+    PageFonts::set(ui.OpenSavedNetwork, PageFonts::button());
     PageFonts::set(ui.Command2, PageFonts::exitButton());
     for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
         PageFonts::set(list, PageFonts::list());
@@ -42,6 +44,11 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWi
     connect(ui.File1, &FileList::fileChosen, this, &LoadFile::fileChosen);
     connect(ui.NextPage, &QPushButton::clicked, this, &LoadFile::nextPage);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
+    ui.OpenSavedNetwork->setVisible(files != nullptr);
+    connect(ui.OpenSavedNetwork, &QPushButton::clicked, this, [this] {
+        if (this->files->open())
+            close();
+    });
 
     // Browsing state: the file rows and the way on appear after a file is read.
     showFileRows(false);

@@ -2,7 +2,7 @@
 #pragma once
 // The start-up page: the user browses drives and folders, double-clicks a
 // training file, sees its name and sizes, and moves on to the training set-up
-// page.
+// page; or opens a network saved earlier.
 
 #include "ScrollPage.h"
 #include "TrainingFile.h"
@@ -12,6 +12,7 @@ namespace vantorelle {
 
 struct NetworkState;
 class Dialogs;
+class NetworkFiles;
 class PageRegistry;
 
 class LoadFile : public ScrollPage {
@@ -20,7 +21,9 @@ class LoadFile : public ScrollPage {
 public:
     static constexpr DesignSize Design{10785, 9540};
 
-    LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, QWidget* parent = nullptr);
+    // `files` opens saved networks; without it the page has no button for that.
+    LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, NetworkFiles* files = nullptr,
+             QWidget* parent = nullptr);
 
     // The folder the lists start on: shownFolder, unless it holds no ".net"
     // file and the installed examples (../share/vantorelle/examples beside
@@ -38,6 +41,7 @@ private:
     NetworkState& net;
     Dialogs& dialogs;
     PageRegistry& pages;
+    NetworkFiles* files;
 };
 
 }  // namespace vantorelle

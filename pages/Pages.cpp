@@ -4,6 +4,7 @@
 #include "BiasStart.h"
 #include "Generalize.h"
 #include "LoadFile.h"
+#include "NetworkFiles.h"
 #include "NetworkView.h"
 #include "PageMemory.h"
 #include "PageNames.h"
@@ -29,10 +30,26 @@ struct OwnPrinter {
     QtPrinter printer;
 };
 
+// The saved-network files with the file dialogs they ask: the callers' or the program's own.
+struct OwnNetworkFiles {
+    OwnNetworkFiles(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, NetworkFileDialogs given)
+        : saveDialog(PageInCharge(pages)),
+          openDialog(PageInCharge(pages)),
+          files(net, dialogs, pages, given.save ? *given.save : saveDialog, given.open ? *given.open : openDialog)
+    {
+    }
+    QtSaveFileDialog saveDialog;
+    QtOpenFileDialog openDialog;
+    NetworkFiles files;
+};
+
 void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs,
-            std::shared_ptr<Printer> printer, RandomFactory makeRandom)
+            std::shared_ptr<Printer> printer, RandomFactory makeRandom, NetworkFileDialogs fileDialogs)
 {
-    pages.define(PageNames::LoadFile, [&] { return std::make_unique<LoadFile>(net, dialogs, pages); });
+    auto networkFiles = std::make_shared<OwnNetworkFiles>(net, dialogs, pages, fileDialogs);
+    pages.define(PageNames::LoadFile, [&, networkFiles] {
+        return std::make_unique<LoadFile>(net, dialogs, pages, &networkFiles->files);
+    });
     pages.define(PageNames::Perceptron, [&, makeRandom] {
         return std::make_unique<Perceptron>(net, memory, dialogs, pages, makeRandom ? makeRandom() : std::make_unique<MersenneRandom>());
     });
@@ -40,8 +57,8 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
     pages.define(PageNames::BiasStart, [&] { return std::make_unique<BiasStart>(net, dialogs); });
     // One folder for the workbooks of this run of the program, whichever hub builds them.
     auto workbooks = std::make_shared<DesktopWorkbookViewer>();
-    pages.define(PageNames::TestPerceptron, [&, workbooks] {
-        return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, workbooks.get());
+    pages.define(PageNames::TestPerceptron, [&, workbooks, networkFiles] {
+        return std::make_unique<TestPerceptron>(net, memory, dialogs, pages, workbooks.get(), &networkFiles->files);
     });
     pages.define(PageNames::ProbeNetwork, [&, printer] {
         return std::make_unique<ProbeNetwork>(net, dialogs, *printer);
@@ -65,17 +82,17 @@ DialogOwner PageInCharge(const PageRegistry& pages)
 }
 
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,
-                 RandomFactory makeRandom)
+                 RandomFactory makeRandom, NetworkFileDialogs fileDialogs)
 {
     // The caller owns the printer: the pointer only refers to it.
     Define(pages, net, memory, dialogs, std::shared_ptr<Printer>(std::shared_ptr<Printer>(), &printer),
-           std::move(makeRandom));
+           std::move(makeRandom), fileDialogs);
 }
 
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, RandomFactory makeRandom)
 {
     auto own = std::make_shared<OwnPrinter>(dialogs, PageInCharge(pages));
-    Define(pages, net, memory, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom));
+    Define(pages, net, memory, dialogs, std::shared_ptr<Printer>(own, &own->printer), std::move(makeRandom), {});
 }
 
 }  // namespace vantorelle

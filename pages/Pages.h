@@ -16,6 +16,8 @@ class Dialogs;
 class PageRegistry;
 class Printer;
 class Random;
+class SaveFileDialog;
+class OpenFileDialog;
 
 // Makes the random generator of a new training page; the program's gives one
 // seeded from the clock, tests give fixed seeds.
@@ -24,8 +26,15 @@ using RandomFactory = std::function<std::unique_ptr<Random>()>;
 // Where the program's boxes open: over the page in charge in the registry.
 DialogOwner PageInCharge(const PageRegistry& pages);
 
+// The file dialogs of "Save The Trained Network" and "Open A Saved Network";
+// none: the program's own. Tests answer them.
+struct NetworkFileDialogs {
+    SaveFileDialog* save = nullptr;
+    OpenFileDialog* open = nullptr;
+};
+
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,
-                 RandomFactory makeRandom = {});
+                 RandomFactory makeRandom = {}, NetworkFileDialogs fileDialogs = {});
 // The same for callers that never print (tests of pages without printing):
 // pages that print use a printer of their own, the program's real one.
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs,

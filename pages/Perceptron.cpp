@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -26,6 +27,19 @@ namespace {
 
 const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
+
+// A seed as typed: blanks around it allowed, nothing else but digits.
+std::optional<std::uint64_t> SeedOf(const QString& text, bool& valid)
+{
+    const QString trimmed = text.trimmed();
+    valid = true;
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const qulonglong seed = trimmed.toULongLong(&ok);
+    valid = ok && !trimmed.startsWith(QLatin1Char('+'));
+    return valid ? std::optional<std::uint64_t>(seed) : std::nullopt;
+}
 
 // A slider's integer as its box shows it: divided by 100, shortest form.
 QString SliderText(int value, const NumberLocale& locale)
@@ -103,9 +117,9 @@ void Perceptron::setFonts()
              ui.OptionNotRandom, ui.OptionNoFreeze, ui.OptionFreeze, ui.OptionDefaultWts, ui.OptionNoDefaultWts,
              ui.OptionDefaultBias, ui.OptionNoDefaultBias, ui.MaxSweepsLabel, ui.PrintSweepsLabel, ui.RateLabel,
              ui.MinErrorLabel, ui.MaxWtLabel, ui.MinWtLabel, ui.WtSignLabel, ui.MaxBiasLabel, ui.MinBiasLabel,
-             ui.BiasSignLabel})
+             ui.BiasSignLabel, ui.SeedLabel, ui.RunSeedLabel})
         PageFonts::set(choice, PageFonts::caption());
-    for (QWidget* box : std::initializer_list<QWidget*>{ui.SweepsBox, ui.PrintSweepsBox, ui.LRateBox, ui.MinErrorBox,
+    for (QWidget* box : std::initializer_list<QWidget*>{ui.SweepsBox, ui.PrintSweepsBox, ui.LRateBox, ui.MinErrorBox, ui.SeedBox,
                                                         ui.Picture1_1, ui.Picture1_2, ui.Picture1_3, ui.Picture1_4,
                                                         ui.Picture1_5})
         PageFonts::set(box, PageFonts::box());
@@ -123,6 +137,7 @@ void Perceptron::setAccessibleNames()
     // (what a screen reader should announce); the status lines are labels, so
     // their text is read as it is.
     ui.EpochProgress->setAccessibleName(tr("Epochs of this run"));
+    ui.SeedBox->setPlaceholderText(tr("from the clock"));
 }
 
 void Perceptron::loadStep()
@@ -291,11 +306,36 @@ void Perceptron::startTraining()
     // there is no status to show, so the page looks as before its first run,
     // even when the settings check refuses.
     clearStatusBoxes();
+    if (!takeSeed())
+        return;
     // New weights are drawn even when the check refuses the run: neither
     // continuing nor testing them means anything, so those buttons go.
     setRunButtonsVisible(false);
-    if (accept(BeginFreshStart(net, settingsInput(), *random)))
+    const Refusal refusal = BeginFreshStart(net, settingsInput(), *random);
+    // The weights were drawn from this seed, whatever the check says.
+    showRunSeed();
+    if (accept(refusal))
         beginRun();
+}
+
+bool Perceptron::takeSeed()
+{
+    bool valid = true;
+    const std::optional<std::uint64_t> seed = SeedOf(ui.SeedBox->text(), valid);
+    if (!valid) {
+        messages.Warning(ProgramTitle, "The random seed must be a whole number from 0 to 18446744073709551615, or "
+                                       "empty for a seed from the clock.");
+        ui.SeedBox->setFocus();
+        return false;
+    }
+    random->UseSeed(seed);
+    return true;
+}
+
+void Perceptron::showRunSeed()
+{
+    const std::optional<RandomState> state = random->State();
+    ui.RunSeedLabel->setText(state ? QStringLiteral("Seed Of This Run = %1").arg(state->seed) : QString());
 }
 
 void Perceptron::continueTraining()
@@ -420,7 +460,7 @@ std::vector<QWidget*> Perceptron::inputControls() const
     return {ui.Frame1,       ui.ConvergenceFrame, ui.Frame3,         ui.Frame4,         ui.Frame5,
             ui.Frame6,       ui.SweepsBox,        ui.SweepsUpDown,   ui.PrintSweepsBox, ui.PrintSweepsUpDown,
             ui.LRateBox,     ui.LRateSlider,      ui.MinErrorBox,    ui.MinErrorSlider, ui.StartTraining,
-            ui.Continue,     ui.TestRecall,       ui.Command2};
+            ui.Continue,     ui.TestRecall,       ui.Command2,       ui.SeedBox};
 }
 
 void Perceptron::beginRun()
@@ -445,6 +485,88 @@ void Perceptron::endRun()
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
     // The run lets the other pages take input again once this returns.
+}
+
+// saved networks
+
+SavedNetwork Perceptron::saved(const std::string& note) const
+{
+    SavedNetwork out;
+    out.net = net;
+    out.note = note;
+    out.random = random->State();
+    out.lastDisplayedSSE = lastPrintedSSE;
+    SavedPage& page = out.page;
+    page.epochsBox = ui.SweepsBox->text().toStdString();
+    page.printEveryBox = ui.PrintSweepsBox->text().toStdString();
+    page.rateBox = ui.LRateBox->text().toStdString();
+    page.minErrorBox = ui.MinErrorBox->text().toStdString();
+    // What the boxes show, and the two colours a run gives them (none before one).
+    auto shown = [this](int i) { return statusBox(i)->isHidden() ? std::string() : statusBox(i)->text().toStdString(); };
+    auto colour = [](const QLabel* box) {
+        const QColor background = box->palette().color(QPalette::Window);
+        return background == Green ? StatusColour::Green : background == Red ? StatusColour::Red : StatusColour::Unchanged;
+    };
+    const StatusLines lines{shown(1), shown(2), shown(3), shown(4), shown(5), colour(ui.Picture1_3), colour(ui.Picture1_4)};
+    KeepStatusLines(page, lines);
+    return out;
+}
+
+void Perceptron::restore(const SavedNetwork& saved)
+{
+    net = saved.net;
+    if (saved.random)
+        random->Restore(*saved.random);
+    lastPrintedSSE = saved.lastDisplayedSSE;
+
+    const RuleKind rule = net.LearningRule == RuleKind::None ? defaults::Rule : net.LearningRule;
+    ui.OptionDelta_0->setChecked(rule == RuleKind::Delta);
+    ui.OptionDelta_1->setChecked(rule == RuleKind::Gradient);
+    ui.OptionDelta_2->setChecked(rule == RuleKind::Tarvik);
+    ui.Check1_0->setChecked(net.StopAtMaxEpochs);
+    ui.Check1_1->setChecked(net.StopWhenAllHits);
+    (net.RandomizeOrder ? ui.OptionRandom : ui.OptionNotRandom)->setChecked(true);
+    (net.FreezeThresholds ? ui.OptionFreeze : ui.OptionNoFreeze)->setChecked(true);
+    // The start options are not kept apart from their ranges: the default
+    // ranges read as the default choice.
+    const bool defaultWeights = net.WeightMin == defaults::WeightMin && net.WeightMax == defaults::WeightMax &&
+                                net.WeightSign == defaults::WeightSign;
+    const bool defaultThresholds = net.ThresholdMin == defaults::ThresholdMin &&
+                                   net.ThresholdMax == defaults::ThresholdMax &&
+                                   net.ThresholdSign == defaults::ThresholdSign;
+    (defaultWeights ? ui.OptionDefaultWts : ui.OptionNoDefaultWts)->setChecked(true);
+    (defaultThresholds ? ui.OptionDefaultBias : ui.OptionNoDefaultBias)->setChecked(true);
+
+    // A box written by the trainer holds a C-form number; shown in the user's form.
+    auto boxFor = [this](const std::string& text) {
+        if (ParseBoxNumber(text, locale) || !ParseBoxNumber(text, NumberLocale{}))
+            return QString::fromStdString(text);
+        return boxText(text);
+    };
+    ui.SweepsBox->setText(boxFor(saved.page.epochsBox));
+    ui.PrintSweepsBox->setText(boxFor(saved.page.printEveryBox));
+    ui.LRateBox->setText(boxFor(saved.page.rateBox));
+    ui.MinErrorBox->setText(boxFor(saved.page.minErrorBox));
+    {
+        // Moving the sliders to their boxes must leave the boxes as they are.
+        const QSignalBlocker blockRate(ui.LRateSlider);
+        if (auto position = SliderPosition(ui.LRateBox, locale))
+            ui.LRateSlider->setValue(*position);
+        if (auto position = SliderPosition(ui.MinErrorBox, locale))
+            ui.MinErrorSlider->setValue(*position);
+    }
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    writeSettingsLines();
+
+    clearStatusBoxes();
+    if (ShowsStatus(saved.page)) {
+        for (int i = 1; i <= 5; ++i)
+            statusBox(i)->show();
+        writeStatus(SavedStatusLines(saved.page));
+    }
+    setRunButtonsVisible(net.EpochCount > 0);
+    ui.RunSeedLabel->setText(saved.random ? QStringLiteral("Seed Of This Run = %1").arg(saved.random->seed)
+                                          : QString());
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)

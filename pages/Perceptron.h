@@ -14,6 +14,7 @@
 
 #include "DialogMessages.h"
 #include "Random.h"
+#include "SavedNetwork.h"
 #include "ScrollPage.h"
 #include "TrainingEngine.h"
 #include "TrainingRun.h"
@@ -44,6 +45,13 @@ public:
     // How often the current or last run has refreshed the page.
     long refreshCount() const { return run.refreshCount(); }
 
+    // The network with what this page keeps of it (the generator's state, the
+    // boxes, the status lines), and the note the user gave it.
+    SavedNetwork saved(const std::string& note) const;
+    // Puts a saved network in place, the page as it was when saved; the next
+    // "Continue Training" goes on from the saved weights and generator.
+    void restore(const SavedNetwork& saved);
+
     // RunDisplay
     void runStarted(long epochsPlanned) override;
     void showStatus(const StatusLines& lines) override;
@@ -73,6 +81,10 @@ private:
     // whether the run may go ahead.
     bool accept(const Refusal& refusal);
     void setRunButtonsVisible(bool visible);
+    // Takes the seed box into the generator; false, with a message, when it
+    // holds no whole number.
+    bool takeSeed();
+    void showRunSeed();
 
     void chooseRule(RuleKind rule);
     void lRateSliderMoved(int value);

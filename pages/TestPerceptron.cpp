@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "Dialogs.h"
+#include "NetworkFiles.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageMemory.h"
@@ -35,8 +36,8 @@ void ShowPlain(Dialogs& dialogs, const QString& text)
 }  // namespace
 
 TestPerceptron::TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages,
-                               WorkbookViewer* viewer, QWidget* parent)
-    : ScrollPage(Design, parent), net(net), memory(memory), dialogs(dialogs), pages(pages)
+                               WorkbookViewer* viewer, NetworkFiles* files, QWidget* parent)
+    : ScrollPage(Design, parent), net(net), memory(memory), dialogs(dialogs), pages(pages), files(files)
 {
     ui.setupUi(this);
     for (QWidget* caption : std::initializer_list<QWidget*>{ui.Label5, ui.Label4, ui.Label1, ui.TestList,
@@ -109,6 +110,12 @@ void TestPerceptron::testChosen(int position)
     case 2: saveTextSummary(); break;
     case 3: pages.open(PageNames::PlotSSEdata); break;
     case 4: pages.open(PageNames::NetworkView); break;
+    case 5:
+        if (files)
+            files->save();
+        else
+            ShowPlain(dialogs, QStringLiteral("Saving the network is not available here."));
+        break;
     default: noMethodSelected(); break;
     }
 }
@@ -142,6 +149,14 @@ void TestPerceptron::continueChosen(int position)
     case 3:
         net.FreshStart = false;
         pages.open(PageNames::Generalize);
+        break;
+    case 4:
+        if (!files) {
+            ShowPlain(dialogs, QStringLiteral("Opening a saved network is not available here."));
+        } else if (files->open()) {
+            // As after "Keep Current Weights And Continue Training": the set-up page takes over.
+            close();
+        }
         break;
     default: noMethodSelected(); break;
     }

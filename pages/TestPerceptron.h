@@ -3,8 +3,8 @@
 // The testing hub, opened by "Test Recall" over the training page. Its two
 // lists are acted on by a double-click: `TestList` examines the trained
 // network (probe, workbook, text report, SSE graph, the network's weights
-// and decisions), `ContinueList` goes on from it (train again, continue, a
-// new problem, or test on another file).
+// and decisions, saving it), `ContinueList` goes on from it (train again,
+// continue, a new problem, test on another file, or open a saved network).
 // The hub keeps no data of its own: it sets `FreshStart` and
 // `ContinueFromTests` and chooses which page comes next.
 
@@ -20,6 +20,7 @@ namespace vantorelle {
 struct NetworkState;
 struct PageMemory;
 class Dialogs;
+class NetworkFiles;
 class PageName;
 class PageRegistry;
 class WorkbookExport;
@@ -33,8 +34,9 @@ public:
 
     // `viewer` says where workbooks go and opens them; without one the hub
     // uses the desktop's, with a folder of its own.
+    // `files` saves and opens networks; without it those items say they are not available.
     TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& dialogs, PageRegistry& pages, WorkbookViewer* viewer = nullptr,
-                   QWidget* parent = nullptr);
+                   NetworkFiles* files = nullptr, QWidget* parent = nullptr);
     ~TestPerceptron() override;
 
 protected:
@@ -56,6 +58,7 @@ private:
     PageRegistry& pages;
     std::unique_ptr<WorkbookViewer> ownViewer;
     std::unique_ptr<WorkbookExport> workbookExport;
+    NetworkFiles* files;
 };
 
 }  // namespace vantorelle

@@ -11,6 +11,8 @@ set -euo pipefail
 BUILD_PACKAGES=(
   # compilers and build tools
   build-essential cmake ninja-build pkgconf
+  # the saved-network files' JSON (header-only)
+  nlohmann-json3-dev
   # desktop program (Charts needs the OpenGL development files too)
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   # the network view's pictures saved as SVG

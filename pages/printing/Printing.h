@@ -70,6 +70,14 @@ public:
     virtual std::optional<QString> saveFileName(const SaveFileRequest& request) = 0;
 };
 
+// The "Open" dialog, likewise: the full path of an existing file chosen, or
+// nothing when the user cancelled (the request's fields mean the same).
+class OpenFileDialog {
+public:
+    virtual ~OpenFileDialog() = default;
+    virtual std::optional<QString> openFileName(const SaveFileRequest& request) = 0;
+};
+
 // Draws the document on a printer or PDF writer whose painting has not
 // begun, breaking pages as needed. False when painting cannot start there.
 bool PaintDocument(QPagedPaintDevice& device, const PrintDocument& document);

@@ -41,6 +41,15 @@ std::optional<QString> QtSaveFileDialog::saveFileName(const SaveFileRequest& req
     return path;
 }
 
+std::optional<QString> QtOpenFileDialog::openFileName(const SaveFileRequest& request)
+{
+    const QString path =
+        QFileDialog::getOpenFileName(DialogParent(owner), request.title, request.suggestedPath, request.filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 QtPrinter::QtPrinter(Dialogs& dialogs, SaveFileDialog& files, DefaultPrinter defaultPrinter)
     : dialogs(dialogs), files(files), defaultPrinter(std::move(defaultPrinter))
 {

@@ -31,6 +31,16 @@ private:
     DialogOwner owner;
 };
 
+class QtOpenFileDialog : public OpenFileDialog {
+public:
+    explicit QtOpenFileDialog(DialogOwner owner = {}) : owner(std::move(owner)) {}
+
+    std::optional<QString> openFileName(const SaveFileRequest& request) override;
+
+private:
+    DialogOwner owner;
+};
+
 class QtPrinter : public Printer {
 public:
     // Where the default printer comes from; tests give a machine without one.

@@ -82,7 +82,9 @@ QString ButtonOverrun(const QAbstractButton* button)
     }
     const QRect room = button->style()->subElementRect(contents, &option, button);
     const QFontMetrics metrics(button->font());
-    const QSize needed(metrics.horizontalAdvance(Drawn(button->text())) + indicator, metrics.height());
+    // A caption may be set on two lines; each line must fit.
+    const QSize text = metrics.size(0, Drawn(button->text()));
+    const QSize needed(text.width() + indicator, text.height());
     return Overrun(needed, room.size());
 }
 

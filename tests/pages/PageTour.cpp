@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "AnsweringSaveDialog.h"
 #include "CapturingPrinter.h"
 #include "Dialogs.h"
 #include "ListClicks.h"
@@ -20,6 +21,8 @@
 #include "PageMemory.h"
 #include "Pages.h"
 #include "Perceptron.h"
+#include "Printing.h"
+#include "SavedNetwork.h"
 #include "Random.h"
 #include "ScrollPage.h"
 
@@ -31,30 +34,45 @@ namespace {
 constexpr unsigned TourSeed = 1;
 constexpr int StepTimeoutMs = 120000;
 
+// The note the tour saves letters.net with, and the file it saves it in.
+constexpr const char* TourNote = "Class 3B: letters under the gradient rule.";
+const QString TourSavedNetwork = QStringLiteral("letters.vnet");
+
 // Answers every box with its first button and keeps it, so the tour can say
-// which came; the save page's name box gets "run1".
+// which came; the save page's name box gets "run1", the saved network its
+// note, and the messages that saving and opening it give are expected.
 class TourDialogs : public Dialogs {
 public:
     Answer Show(const MessageBoxRequest& box) override
     {
-        boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.text));
+        const bool expected = box.icon == BoxIcon::Information &&
+                              (box.text.rfind("The network has been saved", 0) == 0 ||
+                               box.text.rfind("The note saved with this network", 0) == 0);
+        if (!expected)
+            boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.text));
         return AnswersOf(box.buttons).front();
     }
     std::optional<std::string> Input(const InputBoxRequest& box) override
     {
         if (box.title == "Name File")
             return std::string("run1");
+        if (box.prompt.rfind("A note", 0) == 0)
+            return std::string(TourNote);
         boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.prompt));
         return std::nullopt;
     }
     std::vector<QString> boxes;
 };
 
+
 class Tour {
 public:
     explicit Tour(const TourVisitor& visit) : visit(visit)
     {
-        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); });
+        savedNetworkFile.answer = TourSavedNetwork;
+        openNetworkFile.answer = TourSavedNetwork;
+        DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); },
+                    {&savedNetworkFile, &openNetworkFile});
     }
     ~Tour()
     {
@@ -341,12 +359,29 @@ private:
         return setUp && train(setUp, rule, interval) && press(setUp, "TestRecall");
     }
 
+    // Saves the trained network from the hub, opens it again from there and
+    // shows the set-up page it comes back on; then back to the hub.
+    bool saveAndOpen()
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, "TestList", QStringLiteral("Save The Trained Network")) ||
+            !doubleClick(testing, "ContinueList", QStringLiteral("Open A Saved Network")))
+            return false;
+        auto* setUp = static_cast<Perceptron*>(open("Perceptron"));
+        if (!setUp || !waitFor([&] { return pages.find(PageNames::TestPerceptron) == nullptr; },
+                               QStringLiteral("the saved network did not open")))
+            return false;
+        show("saved-network-page", "The set-up page with a saved network of letters.net opened", setUp);
+        return press(setUp, "TestRecall");
+    }
+
     bool networkViews()
     {
         return trainAnew("letters.net", "OptionDelta_1", "10") &&
                viewTab(0, "network-view-weights", "The weights of letters.net after training") &&
                ownContrast("network-view-letters", "Each unit on its own contrast: the letters it has learned") &&
                viewTab(2, "network-view-error-curve", "The error curve of letters.net under the gradient rule") &&
+               saveAndOpen() &&
                trainAnew("xor.net", "OptionDelta_2", "10") &&
                viewTab(1, "network-view-xor-gaussian", "XOR learned by the Gaussian unit: the band") &&
                trainAgain("OptionDelta_0", "10") &&
@@ -358,6 +393,8 @@ private:
     PageMemory memory;
     TourDialogs dialogs;
     CapturingPrinter printer;
+    testing::AnsweringSaveDialog savedNetworkFile;
+    testing::AnsweringOpenDialog openNetworkFile;
     PageRegistry pages;
     QString failure;
 };

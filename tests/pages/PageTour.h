@@ -2,8 +2,9 @@
 #pragma once
 // A walk through every page a user sees, made the way a user makes it: read
 // and.net, train, open both start pages, then every item of the testing hub;
-// then letters.net under the gradient rule and xor.net under the Gaussian and
-// the step rules for the network view. Controls are found by their names and
+// then letters.net under the gradient rule (saved and opened again as a
+// saved network) and xor.net under the Gaussian and the step rules for the
+// network view. Controls are found by their names and
 // worked with mouse and keys, as the page tests do.
 //
 // At each view worth a picture the tour hands the page's window to a visitor:
@@ -11,7 +12,7 @@
 // random generator is seeded, so the same build gives the same pictures.
 //
 // The tour runs in the current folder, which must hold the example files and
-// may be written (the save page saves run1.txt there).
+// may be written (the save page saves run1.txt there, the hub letters.vnet).
 
 #include <functional>
 #include <vector>

@@ -51,10 +51,11 @@ TEST_F(TestPerceptronTest, OpensWithBothListsAndNothingSelected)
     EXPECT_EQ(hub->size(), QSize(733, 623));
     EXPECT_EQ(items(testList()), (QStringList{"Probe Network Responses To Selected Patterns", "Create A Summary In Excel",
                                               "Save Summary As A Text File", "Plot SSE By Sweeps",
-                                              "View The Network's Weights And Decisions"}));
+                                              "View The Network's Weights And Decisions", "Save The Trained Network"}));
     EXPECT_EQ(items(continueList()),
               (QStringList{"Reset Weights And Train Again", "Keep Current Weights And Continue Training",
-                           "Train A New Network On A New Problem", "Test Current Network On A New Problem"}));
+                           "Train A New Network On A New Problem", "Test Current Network On A New Problem",
+                           "Open A Saved Network"}));
     EXPECT_TRUE(testList()->selectedItems().isEmpty());
     EXPECT_TRUE(continueList()->selectedItems().isEmpty());
     EXPECT_TRUE(control<QLabel>(hub, "FeedBackLabel")->isVisible());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A "Save As" dialog for tests: every request is recorded, and each is
-// answered with the same path (or, left empty, as if the user cancelled).
+// "Save As" and "Open" dialogs for tests: every request is recorded, and each
+// is answered with the same path (or, left empty, as if the user cancelled).
 
 #include <optional>
 #include <vector>
@@ -13,6 +13,17 @@ namespace vantorelle::testing {
 class AnsweringSaveDialog : public SaveFileDialog {
 public:
     std::optional<QString> saveFileName(const SaveFileRequest& request) override
+    {
+        asked.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<SaveFileRequest> asked;
+};
+
+class AnsweringOpenDialog : public OpenFileDialog {
+public:
+    std::optional<QString> openFileName(const SaveFileRequest& request) override
     {
         asked.push_back(request);
         return answer;
