@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One pattern of a stepped run, as it was presented: what each output unit
-// computed and the rule's step, with the weights before the step. The weights
-// after it are the network's when an observer is told of it.
+// computed, the rule's step, and the weights before and after it.
 
 #include <vector>
 
@@ -33,6 +32,8 @@ struct PatternStep {
     std::vector<OutputUnitStep> Outputs;  // [1..NumOutputs]
     Matrix WeightsBefore;
     std::vector<double> ThresholdsBefore;  // [1..NumOutputs]
+    Matrix WeightsAfter;
+    std::vector<double> ThresholdsAfter;  // [1..NumOutputs]
 };
 
 }  // namespace vantorelle

@@ -101,8 +101,8 @@ std::string StepNumber(double value, const NumberLocale& locale)
     return value < 0 ? Minus + shown : shown;
 }
 
-std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const NetworkState& after,
-                                         const NumberLocale& locale, long weightLines)
+std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const NumberLocale& locale,
+                                         long weightLines)
 {
     const OutputUnitStep& u = step.Outputs[k];
     const long inputs = static_cast<long>(step.Inputs.size()) - 1;
@@ -129,7 +129,7 @@ std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const 
     long changed = 0;
     for (long i = 1; i <= inputs; ++i) {
         const double before = step.WeightsBefore(i, k);
-        const double now = after.Weights(i, k);
+        const double now = step.WeightsAfter(i, k);
         changed += before != now;
         if (i <= weightLines)
             lines.push_back("\u0394w" + Subscript(i) + " = c \u00b7 x" + Subscript(i) + " = " +
@@ -144,7 +144,7 @@ std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const 
         lines.push_back("\u03b8 is frozen: " + StepNumber(step.ThresholdsBefore[k], locale));
     else
         lines.push_back("\u0394\u03b8 = c = " + StepNumber(u.Coefficient, locale) + ":  \u03b8 " +
-                        Change(step.ThresholdsBefore[k], after.OutputUnits[k].Threshold, locale));
+                        Change(step.ThresholdsBefore[k], step.ThresholdsAfter[k], locale));
     return lines;
 }
 

@@ -14,11 +14,10 @@
 
 namespace vantorelle {
 
-// `after`: the network once the step was taken. Up to `weightLines` weights
-// get a line each; past that, one line says how many changed (the step
-// panel's table shows them all).
-std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const NetworkState& after,
-                                         const NumberLocale& locale, long weightLines = 8);
+// Up to `weightLines` weights get a line each; past that, one line says how
+// many changed (the step panel's table shows them all).
+std::vector<std::string> ExplainUnitStep(const PatternStep& step, long k, const NumberLocale& locale,
+                                         long weightLines = 8);
 
 // A number as the explanation writes it: 4 significant digits, the locale's
 // decimal separator, "−" for minus.

@@ -36,6 +36,7 @@ RuleOutcome SteppedSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work,
     step.Inputs.assign(static_cast<std::size_t>(net.NumInputs) + 1, 0.0);
     step.Outputs.assign(static_cast<std::size_t>(net.NumOutputs) + 1, {});
     step.ThresholdsBefore.assign(static_cast<std::size_t>(net.NumOutputs) + 1, 0.0);
+    step.ThresholdsAfter = step.ThresholdsBefore;
 
     work.Fit(net);
     // What an earlier whole sweep left for the measurement holds no longer.
@@ -56,6 +57,9 @@ RuleOutcome SteppedSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work,
             for (long k = 1; k <= net.NumOutputs; ++k)
                 step.Outputs[k].Overflowed = work.unitStopped[k] != 0;
         }
+        step.WeightsAfter = net.Weights;
+        for (long k = 1; k <= net.NumOutputs; ++k)
+            step.ThresholdsAfter[k] = net.OutputUnits[k].Threshold;
         observer.PatternPresented(step, net);
     }
     return outcome;

@@ -48,6 +48,9 @@ public:
             const double threshold = step.FrozenThresholds ? step.ThresholdsBefore[k]
                                                            : u.Coefficient + step.ThresholdsBefore[k];
             ASSERT_EQ(Bits(net.OutputUnits[k].Threshold), Bits(threshold)) << "threshold " << k;
+            ASSERT_EQ(Bits(step.ThresholdsAfter[k]), Bits(threshold)) << "threshold after " << k;
+            for (long i = 1; i <= net.NumInputs; ++i)
+                ASSERT_EQ(Bits(step.WeightsAfter(i, k)), Bits(net.Weights(i, k)));
             EXPECT_EQ(u.Error, u.Target - u.Activation);
         }
     }
@@ -159,7 +162,6 @@ TEST(Stepping, ThePositionsRunThroughEachEpochInOrder)
 // The explanation writes the rule's own formula with the run's numbers.
 TEST(StepExplanation, EachRuleShowsItsFormulaWithTheNumbersUsed)
 {
-    NetworkState net = MakeNetwork({{1, 0}}, {{1}});
     PatternStep step;
     step.LearningRate = 0.5;
     step.Inputs = {0, 1, 0};
@@ -168,14 +170,15 @@ TEST(StepExplanation, EachRuleShowsItsFormulaWithTheNumbersUsed)
     step.WeightsBefore = Matrix(2, 1);
     step.WeightsBefore(1, 1) = -0.75;
     step.WeightsBefore(2, 1) = 0.5;
-    net.Weights = step.WeightsBefore;
+    step.WeightsAfter = step.WeightsBefore;
+    step.ThresholdsAfter = step.ThresholdsBefore;
 
     // The step rule: net -0.5, a 0, e 1, c 0.5; w1 -0.75 -> -0.25; w2 stays.
     step.Rule = RuleKind::Delta;
     step.Outputs[1] = {-0.5, 0, 1, 1, 0.5, false};
-    net.Weights(1, 1) = -0.25;
-    net.OutputUnits[1].Threshold = 0.75;
-    const std::vector<std::string> delta = ExplainUnitStep(step, 1, net, NumberLocale{});
+    step.WeightsAfter(1, 1) = -0.25;
+    step.ThresholdsAfter[1] = 0.75;
+    const std::vector<std::string> delta = ExplainUnitStep(step, 1, NumberLocale{});
     const std::vector<std::string> expected = {
         "net = \u03a3 x\u1d62 \u00b7 w\u1d62 + \u03b8 = 1 \u00b7 (\u22120.75) + 0 \u00b7 0.5 + 0.25 = \u22120.5",
         "a = 1 if net \u2265 0, else 0: a = 0",
@@ -191,14 +194,14 @@ TEST(StepExplanation, EachRuleShowsItsFormulaWithTheNumbersUsed)
     // coefficient lines end in the coefficient the run used.
     step.Rule = RuleKind::Gradient;
     step.Outputs[1] = {-0.5, 0.3775, 1, 0.6225, 0.5 * ((1 - 0.3775) * 0.3775) * 0.6225, false};
-    std::vector<std::string> gradient = ExplainUnitStep(step, 1, net, NumberLocale{","});
+    std::vector<std::string> gradient = ExplainUnitStep(step, 1, NumberLocale{","});
     EXPECT_EQ(gradient[3], "(1 \u2212 a) \u00b7 a = (1 \u2212 0,3775) \u00b7 0,3775 = 0,235  (the sigmoid's slope)");
     EXPECT_EQ(gradient[4], "c = \u03b7 \u00b7 (1 \u2212 a) \u00b7 a \u00b7 e = 0,5 \u00b7 0,235 \u00b7 0,6225 = 0,07314");
 
     step.Rule = RuleKind::Tarvik;
     step.FrozenThresholds = true;
     step.Outputs[1] = {-0.5, 0.4559, 1, 0.5441, 0, true};
-    const std::vector<std::string> value = ExplainUnitStep(step, 1, net, NumberLocale{}, 1);
+    const std::vector<std::string> value = ExplainUnitStep(step, 1, NumberLocale{}, 1);
     EXPECT_EQ(value[1], "a = e^(\u2212\u03c0 \u00b7 net\u00b2) = e^(\u2212\u03c0 \u00b7 (\u22120.5)\u00b2) = 0.4559");
     EXPECT_EQ(value[3], "g = \u22122\u03c0 \u00b7 net \u00b7 a = \u22122\u03c0 \u00b7 (\u22120.5) \u00b7 0.4559 = 1.432");
     EXPECT_NE(value[6].find("Overflow"), std::string::npos);
