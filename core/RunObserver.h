@@ -11,6 +11,7 @@
 namespace vantorelle {
 
 struct NetworkState;
+struct PatternStep;
 
 // Where a run stands after an epoch.
 struct EpochReport {
@@ -56,6 +57,15 @@ public:
     virtual void BetweenEpochs(const NetworkState& /*net*/) {}
     // Asked after every epoch, when the network is whole; keep it cheap.
     virtual bool StopRequested() = 0;
+
+    // Stepping. Asked at the start of every epoch: when true, the epoch
+    // presents its patterns one at a time (the same bits as a whole sweep)
+    // and PatternPresented follows each, after the rule's step. The observer
+    // may hold the run there (a step button, a slow speed); StopRequested is
+    // asked after it, and a stop there ends the run mid-epoch with the
+    // network whole.
+    virtual bool WantsPatternSteps() { return false; }
+    virtual void PatternPresented(const PatternStep& /*step*/, const NetworkState& /*net*/) {}
 };
 
 }  // namespace vantorelle

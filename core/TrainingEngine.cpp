@@ -7,6 +7,7 @@
 
 #include "InitialWeights.h"
 #include "Response.h"
+#include "kernels/SteppedSweep.h"
 #include "kernels/TrainingSweep.h"
 
 namespace vantorelle {
@@ -177,7 +178,9 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
         progress.epochsSinceDisplay = progress.epochsSinceDisplay + 1;
         progress.epochsOfRun = progress.epochsOfRun + 1;
         ShufflePatterns(net, random);
-        if (TrainingSweep(net, rule, work) == RuleOutcome::Overflow && !overflowReported) {
+        const RuleOutcome outcome =
+            observer.WantsPatternSteps() ? SteppedSweep(net, rule, work, observer) : TrainingSweep(net, rule, work);
+        if (outcome == RuleOutcome::Overflow && !overflowReported) {
             // Once per run: the rule skips each overflowing update and training goes on.
             overflowReported = true;
             observer.Problem({RunProblem::Kind::Overflow, text::OverflowMessage()});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Perceptron.h"
 
+#include "StepPanel.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -209,6 +211,7 @@ void Perceptron::connectHandlers()
     connect(ui.Check1_1, &QCheckBox::clicked, this, &Perceptron::stopBoxClicked);
     connect(ui.StartTraining, &QPushButton::clicked, this, &Perceptron::startTraining);
     connect(ui.Continue, &QPushButton::clicked, this, &Perceptron::continueTraining);
+    connect(ui.StepThroughButton, &QPushButton::clicked, this, &Perceptron::openStepPanel);
     connect(ui.StopTraining, &QPushButton::clicked, this, &Perceptron::requestStop);
     connect(ui.TestRecall, &QPushButton::clicked, this, &Perceptron::testRecall);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
@@ -347,6 +350,30 @@ void Perceptron::continueTraining()
 }
 
 void Perceptron::testRecall() { pages.open(PageNames::TestPerceptron); }
+
+void Perceptron::startSteppedRun()
+{
+    if (run.running())
+        return;
+    if (!ui.Continue->isHidden() && ui.Continue->isEnabled())
+        continueTraining();
+    else
+        startTraining();
+}
+
+StepPanel* Perceptron::openStepPanel()
+{
+    if (!stepPanel) {
+        stepPanel = new StepPanel(*this, run, locale, this);
+        stepPanel->setAttribute(Qt::WA_DeleteOnClose);
+        // Beside the page, where the page's own boxes stay in sight.
+        stepPanel->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    stepPanel->show();
+    stepPanel->raise();
+    stepPanel->activateWindow();
+    return stepPanel;
+}
 
 // the engine's view of the page
 

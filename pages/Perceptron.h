@@ -10,6 +10,7 @@
 // the run after the current epoch, with the usual final display, and the
 // page closes then.
 
+#include <QPointer>
 #include <memory>
 
 #include "DialogMessages.h"
@@ -26,6 +27,7 @@ struct NetworkState;
 struct PageMemory;
 class Dialogs;
 class PageRegistry;
+class StepPanel;
 
 class Perceptron : public ScrollPage, public RunDisplay {
     Q_OBJECT
@@ -42,6 +44,11 @@ public:
     void activationStep() override;
 
     bool isTraining() const { return run.running(); }
+    // For the step panel: "Continue Training" when the page offers it, else
+    // "Start Training", with the settings check either one makes.
+    void startSteppedRun();
+    // The step panel, opened by "Step Through Training...".
+    StepPanel* openStepPanel();
     // How often the current or last run has refreshed the page.
     long refreshCount() const { return run.refreshCount(); }
 
@@ -115,6 +122,7 @@ private:
     // Declared last, so it is destroyed first: a run still going is stopped
     // and its thread joined before the generator and the widgets go.
     TrainingRun run;
+    QPointer<StepPanel> stepPanel;
 };
 
 }  // namespace vantorelle

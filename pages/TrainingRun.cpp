@@ -6,8 +6,10 @@
 #include <functional>
 #include <mutex>
 #include <new>
+#include <utility>
 
 #include "NetworkState.h"
+#include "PatternStep.h"
 #include "ScrollPage.h"
 #include "TrainingEngine.h"
 #include "TrainingTexts.h"
@@ -20,7 +22,7 @@ namespace vantorelle {
 class TrainingRun::Relay : public RunObserver {
 public:
     Relay(TrainingRun& run, const std::atomic<bool>& stopAsked, const NumberLocale& locale)
-        : run(run), stopAsked(stopAsked), locale(locale)
+        : run(run), stopAsked(stopAsked), locale(locale), control(run.stepping)
     {
     }
 
@@ -57,8 +59,28 @@ public:
     {
         if (snapshotWanted.load(std::memory_order_acquire))
             copySnapshot(net);
+        control.betweenEpochs(stopAsked);
     }
     bool StopRequested() override { return stopAsked.load(std::memory_order_relaxed); }
+
+    // Stepping: each step goes to the step panel, and to the views, whose
+    // picture then moves pattern by pattern, before the run waits.
+    bool WantsPatternSteps() override { return !stopAsked.load(std::memory_order_relaxed) && control.wantsSteps(); }
+    void PatternPresented(const PatternStep& step, const NetworkState& net) override
+    {
+        {
+            std::lock_guard lock(mutex);
+            latestStep = std::make_shared<const PatternStep>(step);
+        }
+        if (watchedDuringRun.load(std::memory_order_acquire))
+            copySnapshot(net);
+        control.afterPattern(step.Position == net.NumPatterns, stopAsked);
+    }
+    std::shared_ptr<const PatternStep> takeStep()
+    {
+        std::lock_guard lock(mutex);
+        return std::exchange(latestStep, nullptr);
+    }
 
     // On the user-interface thread: what has come since the last look.
     bool takeLines(StatusLines& lines)
@@ -85,6 +107,7 @@ public:
     // Asks for one copy of the given parts at the end of the next epoch.
     void wantSnapshot(bool withPatterns, unsigned parts)
     {
+        watchedDuringRun.store(true, std::memory_order_release);
         patternsWanted.store(withPatterns, std::memory_order_relaxed);
         partsWanted.store(parts, std::memory_order_relaxed);
         snapshotWanted.store(true, std::memory_order_release);
@@ -147,6 +170,9 @@ private:
     std::atomic<unsigned> partsWanted{SnapshotParts::All};
     NetworkSnapshot pending;
     bool snapshotReady = false;
+    StepControl& control;
+    std::shared_ptr<const PatternStep> latestStep;
+    std::atomic<bool> watchedDuringRun{false};
 };
 
 TrainingRun::TrainingRun(RunDisplay& display, PageRegistry& pages, ScrollPage* owner)
@@ -223,6 +249,8 @@ void TrainingRun::refresh()
     if (relay->takeLines(lines))
         display.showStatus(lines);
     display.showProgress(relay->epochsSoFar());
+    if (std::shared_ptr<const PatternStep> step = relay->takeStep())
+        emit patternStepped(step);
     ++refreshes;
     if (!watched())
         return;

@@ -37,10 +37,12 @@
 #include "Random.h"
 #include "RunObserver.h"
 #include "StatusLines.h"
+#include "StepControl.h"
 
 namespace vantorelle {
 
 struct NetworkState;
+struct PatternStep;
 class PageRegistry;
 class ScrollPage;
 
@@ -76,8 +78,15 @@ public:
     // `random` and showing numbers in `locale`. lastPrintedSSE, the page's,
     // is brought up to date when the run ends, before finished().
     void start(NetworkState& net, Random& random, double& lastPrintedSSE, const NumberLocale& locale);
-    // Ends the run after the current epoch, with the usual final display.
-    void requestStop() { stopAsked.store(true, std::memory_order_relaxed); }
+    // Ends the run after the current epoch, with the usual final display
+    // (a paused run goes on to it at once).
+    void requestStop()
+    {
+        stopAsked.store(true, std::memory_order_relaxed);
+        stepping.wake();
+    }
+    // The pace of this page's runs (the step panel sets it); kept across runs.
+    StepControl& stepControl() { return stepping; }
     bool running() const { return active; }
     // How often the page has been refreshed during the current or last run.
     long refreshCount() const { return refreshes; }
@@ -98,6 +107,9 @@ signals:
     // On the user-interface thread: when a watched run starts, at most once a
     // refresh during it, and when it has ended (before finished()).
     void snapshotTaken(std::shared_ptr<const NetworkSnapshot> snapshot);
+    // On the user-interface thread, while a run is stepped: the latest
+    // pattern step, at most one a refresh.
+    void patternStepped(std::shared_ptr<const PatternStep> step);
 
 private:
     class Relay;
@@ -113,6 +125,7 @@ private:
     double* pageLastPrinted = nullptr;
     double runLastPrinted = 0;  // written by the run's thread, read once it is joined
     std::atomic<bool> stopAsked{false};
+    StepControl stepping;
     bool active = false;
     long refreshes = 0;
     struct Watcher {
