@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "FindControl.h"
+#include "NetworkView.h"
 #include "NetworkState.h"
 #include "PageMemory.h"
 #include "PageNames.h"
@@ -22,6 +23,7 @@
 #include "ScriptedDialogs.h"
 #include "StepExplanation.h"
 #include "StepPanel.h"
+#include "TrainingRun.h"
 #include "SystemTexts.h"
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
@@ -61,6 +63,7 @@ protected:
         return qt_testing::FindControl<QAbstractButton>(in, QString::fromLatin1(name));
     }
     void press(const char* name) { QTest::mouseClick(button(name, panel), Qt::LeftButton); }
+    TrainingRun& run() { return *page->findChild<TrainingRun*>(); }
     // Waits until the panel shows the step at `position` of epoch `epoch`.
     bool shows(long epoch, long position)
     {
@@ -157,6 +160,55 @@ TEST_F(StepPanelTest, StopOrClosingThePanelEndsAHeldRun)
     panel->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page->isTraining(); }, WaitMs));
     EXPECT_GE(net.EpochCount, 2);  // it went on, at full speed, to its stop
+}
+
+// The network view moves with every step: its picture is the network as the
+// step left it, not as the epoch will.
+TEST_F(StepPanelTest, TheNetworkViewFollowsEachStep)
+{
+    auto* view = static_cast<NetworkView*>(pages.open(PageNames::NetworkView));
+    ASSERT_NE(view, nullptr);
+    pages.open(PageNames::Perceptron);
+    press("StepPatternButton");
+    for (long position = 1; position <= 3; ++position) {
+        if (position > 1)
+            press("StepPatternButton");
+        ASSERT_TRUE(shows(1, position));
+        const PatternStep& step = *panel->shownStep();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const NetworkSnapshot* seen = view->snapshot();
+                return seen && seen->duringRun && !seen->Weights.Empty() &&
+                       seen->Weights(1, 1) == step.WeightsAfter(1, 1) &&
+                       seen->Weights(2, 1) == step.WeightsAfter(2, 1) &&
+                       seen->Thresholds[1] == step.ThresholdsAfter[1];
+            },
+            WaitMs))
+            << "position " << position;
+    }
+    press("RunButton");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->isTraining(); }, WaitMs));
+}
+
+// At the slowest speed the run waits a second a pattern on its own thread:
+// the page goes on refreshing, the steps come one by one, and Pause and Stop
+// answer at once.
+TEST_F(StepPanelTest, TheSlowestSpeedLeavesTheWindowLive)
+{
+    auto* speed = qt_testing::FindControl<QSlider>(panel, QStringLiteral("SpeedSlider"));
+    speed->setValue(speed->maximum());
+    EXPECT_EQ(run().stepControl().patternsPerSecond(), 1);
+    press("RunButton");
+    ASSERT_TRUE(shows(1, 1));
+    const long refreshes = page->refreshCount();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->refreshCount() >= refreshes + 5; }, WaitMs));
+    ASSERT_TRUE(shows(1, 2));
+    press("PauseButton");
+    EXPECT_TRUE(run().stepControl().paused());
+    EXPECT_FALSE(button("PauseButton", panel)->isEnabled());
+    QTest::mouseClick(button("StopTraining", page), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->isTraining(); }, WaitMs));
+    EXPECT_EQ(net.EpochCount, 1);
 }
 
 }  // namespace vantorelle
