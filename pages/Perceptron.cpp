@@ -119,7 +119,7 @@ void Perceptron::setFonts()
              ui.OptionNotRandom, ui.OptionNoFreeze, ui.OptionFreeze, ui.OptionDefaultWts, ui.OptionNoDefaultWts,
              ui.OptionDefaultBias, ui.OptionNoDefaultBias, ui.MaxSweepsLabel, ui.PrintSweepsLabel, ui.RateLabel,
              ui.MinErrorLabel, ui.MaxWtLabel, ui.MinWtLabel, ui.WtSignLabel, ui.MaxBiasLabel, ui.MinBiasLabel,
-             ui.BiasSignLabel, ui.SeedLabel, ui.RunSeedLabel})
+             ui.BiasSignLabel, ui.SeedLabel, ui.RunSeedLabel, ui.StepThroughButton})
         PageFonts::set(choice, PageFonts::caption());
     for (QWidget* box : std::initializer_list<QWidget*>{ui.SweepsBox, ui.PrintSweepsBox, ui.LRateBox, ui.MinErrorBox, ui.SeedBox,
                                                         ui.Picture1_1, ui.Picture1_2, ui.Picture1_3, ui.Picture1_4,
