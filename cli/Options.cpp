@@ -184,6 +184,33 @@ const OptionEntry OptionTable[] = {
          o.sections = *sections;
          return Why{};
      }},
+    // The same run from many seeds.
+    {"--seeds", nullptr, "a range of seeds",
+     [](Options& o, const std::string& v) {
+         const std::size_t dash = v.find('-');
+         std::uint64_t first = 0, last = 0;
+         auto whole = [](std::string_view text, std::uint64_t& n) {
+             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+             return !text.empty() && error == std::errc() && end == text.data() + text.size();
+         };
+         if (dash == std::string::npos || !whole(std::string_view(v).substr(0, dash), first) ||
+             !whole(std::string_view(v).substr(dash + 1), last))
+             return Why("not a range of seeds such as 1-100");
+         if (last < first || last - first >= MostSeeds)
+             return Why("not a range of 1 to " + std::to_string(MostSeeds) + " seeds, the first no larger than the last");
+         o.seeds = SeedRange{first, last};
+         return Why{};
+     }},
+    {"--seeds-csv", nullptr, "a file name", [](Options& o, const std::string& v) { return FileName(v, o.seedsCsv); }},
+    {"--threads", nullptr, "a number of threads",
+     [](Options& o, const std::string& v) {
+         unsigned n = 0;
+         const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), n);
+         if (v.empty() || error != std::errc() || end != v.data() + v.size() || n < 1 || n > 256)
+             return Why("not a whole number from 1 to 256");
+         o.threads = n;
+         return Why{};
+     }},
     // Making a training set instead of training.
     {"--make", nullptr, "a set", [](Options& o, const std::string& v) { return ParseMakeSpec(v, o.set.make); }},
     {"--import", nullptr, "a CSV file", [](Options& o, const std::string& v) { return FileName(v, o.set.importFile); }},
@@ -281,6 +308,28 @@ std::optional<std::string> ValueOf(const OptionEntry& entry, const std::string& 
     return value;
 }
 
+// What --seeds, --seeds-csv and --threads need, and what they cannot go with:
+// the runs are summed up in a table, one line a seed.
+std::string SeedsRefusal(const Options& o, const std::vector<std::string>& given)
+{
+    if (!o.seeds) {
+        for (const char* name : {"--seeds-csv", "--threads"})
+            if (std::find(given.begin(), given.end(), name) != given.end())
+                return std::string(name) + " needs --seeds FIRST-LAST";
+        return {};
+    }
+    static const char* const oneRunOnly[] = {"--seed", "--load", "--save", "--continue", "--test",
+                                             "--report", "-o", "--xlsx", "--sections"};
+    for (const std::string& name : given)
+        for (const char* single : oneRunOnly)
+            if (name == single)
+                return name + " cannot go with --seeds: the runs are summed up in a table, one line a seed" +
+                       " (--seeds-csv FILE keeps it)";
+    if (o.seedsCsv && *o.seedsCsv == "-")
+        return "--seeds-csv \"-\": the table goes to standard output anyway";
+    return {};
+}
+
 }  // namespace
 
 ParseResult ParseOptions(const std::vector<std::string>& args)
@@ -326,6 +375,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     if (o.help || o.version)
         return result;
     if (std::string refusal = SetOptionsRefusal(o, given); !refusal.empty() || o.set.Making())
+        return fail(refusal);
+    if (std::string refusal = SeedsRefusal(o, given); !refusal.empty())
         return fail(refusal);
     if (o.loadFile) {
         // The saved network brings its patterns, settings and generator.
@@ -423,6 +474,14 @@ standard output; nothing trains):
   --split PERCENT               hold that share of the patterns (drawn with
                                 --seed) out of FILE.net ...
   --held-out FILE.net           ... and write them to this file, for --test
+
+The same run from many seeds, on every core (a table, one line a seed, then
+the median epochs to all hits; not with --seed, --load, --save, --continue,
+--test, --report, --xlsx):
+  --seeds FIRST-LAST            train once from each seed of the range (at most
+                                100000 seeds); each line is the run --seed gives
+  --seeds-csv FILE              also write the table as CSV, numbers exact
+  --threads N                   how many runs go at once (every core)
 
 An option's value may follow it as the next argument or after "=" ("--epochs
 50" or "--epochs=50"). TRAINING.net may be - for standard input.

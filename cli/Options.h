@@ -27,6 +27,13 @@ struct NumberOption {
     std::string text;
 };
 
+// --seeds FIRST-LAST: the same run from each seed of a range.
+struct SeedRange {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+};
+inline constexpr std::uint64_t MostSeeds = 100000;
+
 struct Options {
     std::string trainingFile;
     RuleKind rule = defaults::Rule;
@@ -47,6 +54,9 @@ struct Options {
     std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
     std::optional<std::string> saveFile;      // --save: the saved network, after the run
     std::optional<std::string> loadFile;      // --load: a saved network in place of a training file
+    std::optional<SeedRange> seeds;           // --seeds: a table of runs, one a seed
+    std::optional<std::string> seedsCsv;      // --seeds-csv: that table as CSV
+    std::optional<unsigned> threads;          // --threads: how many run at once
     ReportSections sections = DefaultReportSections;
     bool quiet = false;
     SetOptions set;  // --make, --import: a training set is made instead of trained on

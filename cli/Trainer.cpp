@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Trainer.h"
 
+#include "SeedTable.h"
+
 #include <unistd.h>
 
 #include <cctype>
@@ -387,6 +389,9 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         SizeUnitsAndWeights(net);
         ApplySettings(net, options);
     }
+
+    if (options.seeds)
+        return RunSeedTable(net, options, out, err, stopFlag, locale);
 
     // With the report on standard output, nothing else may go there.
     std::ostream& progress = options.reportFile && IsStandardStream(*options.reportFile) ? err : out;

@@ -73,6 +73,9 @@ TEST(Documentation, ReadmeListsTheOptionsOfHelpAndTheManualPageDescribesEach)
     const std::vector<std::string> setOptions = Block(UsageText(), "  --make");
     ASSERT_GE(setOptions.size(), 10u);
     options.insert(options.end(), setOptions.begin(), setOptions.end());
+    const std::vector<std::string> seedOptions = Block(UsageText(), "  --seeds");
+    ASSERT_EQ(seedOptions.size(), 4u);
+    options.insert(options.end(), seedOptions.begin(), seedOptions.end());
     const std::string readme = Source("README.md");
     const std::string manual = Source("data/vantorelle-train.1.in");
     std::set<std::string> names;
@@ -86,6 +89,7 @@ TEST(Documentation, ReadmeListsTheOptionsOfHelpAndTheManualPageDescribesEach)
     }
     EXPECT_TRUE(names.count("-o") && names.count("--xlsx") && names.count("-V"));
     EXPECT_TRUE(names.count("--make") && names.count("--no-header") && names.count("--held-out"));
+    EXPECT_TRUE(names.count("--seeds") && names.count("--seeds-csv") && names.count("--threads"));
     for (std::string option : names) {
         std::string roff;
         for (char c : option)

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vantorelle-train --seeds: each line the run --seed gives, the CSV exact, and
+// the options it cannot go with refused before anything runs.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "Options.h"
+#include "ReportTestSupport.h"
+#include "Trainer.h"
+#include "TrainingSet.h"
+
+using namespace vantorelle;
+using namespace vantorelle::cli;
+using vantorelle::testing::ReadBytes;
+using vantorelle::testing::ScratchFolder;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome Train(std::vector<std::string> args)
+{
+    ParseResult parsed = ParseOptions(args);
+    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
+    std::ostringstream out, err;
+    const int code = RunTrainer(parsed.options, out, err, nullptr);
+    return {code, out.str(), err.str()};
+}
+
+std::string Example(const char* name) { return std::string(VANTORELLE_EXAMPLES "/") + name; }
+
+// The epoch count of a single run's final block.
+long EpochsOf(const std::string& output)
+{
+    std::smatch match;
+    EXPECT_TRUE(std::regex_search(output, match, std::regex(R"(Epochs: (\d+)\s*\n[^]*$)"))) << output;
+    return std::stol(match[1]);
+}
+
+}  // namespace
+
+TEST(SeedTable, EachLineIsTheRunItsSeedGivesAndTheCsvIsExact)
+{
+    ScratchFolder folder;
+    const std::string csv = folder.Path("seeds.csv");
+    const Outcome table = Train({Example("letters.net"), "--rule", "Gradient", "--rate", "2", "--epochs", "300",
+                                 "--seeds", "1-8", "--threads", "3", "--seeds-csv", csv});
+    ASSERT_EQ(table.code, ExitOk) << table.err;
+    const std::string text = ReadBytes(csv);
+    std::istringstream rows(text);
+    std::string line;
+    std::getline(rows, line);
+    EXPECT_EQ(line, "seed,epochs,all_hits,total_sse,hits,responses");
+    long reached = 0;
+    for (int seed = 1; seed <= 8; ++seed) {
+        ASSERT_TRUE(std::getline(rows, line)) << text;
+        std::smatch cells;
+        ASSERT_TRUE(std::regex_match(line, cells, std::regex(R"((\d+),(\d+),(yes|no),([^,]+),(\d+),676)"))) << line;
+        EXPECT_EQ(cells[1], std::to_string(seed));
+        const Outcome single = Train({Example("letters.net"), "--rule", "Gradient", "--rate", "2", "--epochs", "300",
+                                      "--seed", std::to_string(seed), "--quiet"});
+        EXPECT_EQ(std::stol(cells[2]), EpochsOf(single.out)) << "seed " << seed;
+        reached += cells[3] == "yes";
+        // Exact: the text reads back to a double that writes the same text.
+        EXPECT_EQ(ExactNumberText(std::stod(cells[4])), cells[4].str());
+    }
+    EXPECT_FALSE(std::getline(rows, line));
+    EXPECT_NE(table.out.find("All hits in " + std::to_string(reached) + " of 8 runs"), std::string::npos)
+        << table.out;
+}
+
+TEST(SeedTable, WhatCannotGoWithSeedsIsRefusedBeforeAnythingRuns)
+{
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"and.net", "--seeds", "1-5", "--seed", "3"}, "--seed cannot go with --seeds"},
+        {{"and.net", "--seeds", "1-5", "--report", "r.txt"}, "--report cannot go with --seeds"},
+        {{"and.net", "--seeds", "1-5", "--continue", "10"}, "--continue cannot go with --seeds"},
+        {{"and.net", "--seeds", "5-1"}, "--seeds \"5-1\": not a range of 1 to 100000 seeds"},
+        {{"and.net", "--seeds", "1-100001"}, "--seeds \"1-100001\": not a range of 1 to 100000 seeds"},
+        {{"and.net", "--seeds", "7"}, "--seeds \"7\": not a range of seeds such as 1-100"},
+        {{"and.net", "--threads", "2"}, "--threads needs --seeds FIRST-LAST"},
+        {{"and.net", "--seeds", "1-2", "--threads", "0"}, "--threads \"0\": not a whole number from 1 to 256"},
+    };
+    for (const auto& [args, message] : refused) {
+        const ParseResult parsed = ParseOptions(args);
+        EXPECT_NE(parsed.error.find(message), std::string::npos) << message << " | " << parsed.error;
+    }
+    const ParseResult fine = ParseOptions({"and.net", "--seeds=1-100000", "--threads=2"});
+    EXPECT_TRUE(fine.error.empty()) << fine.error;
+}
