@@ -136,6 +136,7 @@ const OptionEntry OptionTable[] = {
     {"--help", "-h", nullptr, [](Options& o, const std::string&) { o.help = true; return Why{}; }},
     {"--version", "-V", nullptr, [](Options& o, const std::string&) { o.version = true; return Why{}; }},
     {"--quiet", "-q", nullptr, [](Options& o, const std::string&) { o.quiet = true; return Why{}; }},
+    {"--confusion", nullptr, nullptr, [](Options& o, const std::string&) { o.confusion = true; return Why{}; }},
     {"--no-epoch-limit", nullptr, nullptr, [](Options& o, const std::string&) { o.epochLimit = false; return Why{}; }},
     {"--no-hit-stop", nullptr, nullptr, [](Options& o, const std::string&) { o.hitStop = false; return Why{}; }},
     {"--file-order", nullptr, nullptr, [](Options& o, const std::string&) { o.fileOrder = true; return Why{}; }},
@@ -319,7 +320,7 @@ std::string SeedsRefusal(const Options& o, const std::vector<std::string>& given
         return {};
     }
     static const char* const oneRunOnly[] = {"--seed", "--load", "--save", "--continue", "--test",
-                                             "--report", "-o", "--xlsx", "--sections"};
+                                             "--report", "-o", "--xlsx", "--sections", "--confusion"};
     for (const std::string& name : given)
         for (const char* single : oneRunOnly)
             if (name == single)
@@ -447,6 +448,10 @@ Trains a one-layer perceptron on a ".net" training file and prints its progress.
   --load FILE.vnet              start from a saved network instead of a training
                                 file, with its settings (then --continue, --test,
                                 --report, --xlsx, --save work on it)
+  --confusion                   then print each output unit's hits and misses
+                                and, for one-hot outputs, the class-by-class
+                                table and the accuracy (after --test, for the
+                                test file too)
   -q, --quiet                   print only the final status block
   -h, --help                    show this help
   -V, --version                 show the version and the licence

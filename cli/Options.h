@@ -54,6 +54,7 @@ struct Options {
     std::optional<std::string> workbookFile;  // --xlsx: the spreadsheet summary
     std::optional<std::string> saveFile;      // --save: the saved network, after the run
     std::optional<std::string> loadFile;      // --load: a saved network in place of a training file
+    bool confusion = false;                   // --confusion: hits by unit, and the class table
     std::optional<SeedRange> seeds;           // --seeds: a table of runs, one a seed
     std::optional<std::string> seedsCsv;      // --seeds-csv: that table as CSV
     std::optional<unsigned> threads;          // --threads: how many run at once

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Trainer.h"
 
-#include "SeedTable.h"
-
 #include <unistd.h>
 
 #include <cctype>
@@ -10,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "Confusion.h"
 #include "FileChecks.h"
 #include "Random.h"
 #include "ReadWarnings.h"
@@ -17,6 +16,7 @@
 #include "SavedNetworkFile.h"
 #include "Response.h"
 #include "SavedNetwork.h"
+#include "SeedTable.h"
 #include "SettingsProblems.h"
 #include "StandardStreams.h"
 #include "StatusLines.h"
@@ -193,8 +193,16 @@ int CheckNamedFiles(const Options& options, std::ostream& err)
 // Replaces the patterns by a second file's, as generalization testing does,
 // and prints how the trained network does on them. The file was checked
 // before training; it is read again here in case it changed meanwhile.
+void PrintConfusion(const NetworkState& net, const char* title, std::ostream& out, const NumberLocale& locale)
+{
+    out << title << '\n';
+    for (const std::string& line : ConfusionLines(ConfusionOf(net), locale))
+        out << line << '\n';
+    out << '\n';
+}
+
 int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& out, std::ostream& err,
-                     const NumberLocale& locale)
+                     const NumberLocale& locale, bool confusion)
 {
     NetworkState read;
     if (ReadResult result = ReadNamedTrainingFile(read, path, FileRole::Test); !result.ok) {
@@ -208,6 +216,10 @@ int TestOnSecondFile(NetworkState& net, const std::string& path, std::ostream& o
     EvaluateTrainingSet(net);
     const StatusLines lines = ResultLines(net, locale);
     out << "Test file: " << path << '\n' << lines.TotalSSE << '\n' << lines.Hits << '\n' << lines.Misses << '\n';
+    if (confusion) {
+        out << '\n';
+        PrintConfusion(net, "Test file, unit by unit:", out, locale);
+    }
     return ExitOk;
 }
 
@@ -399,6 +411,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
     console.LastPrintedSSE = saved->lastDisplayedSSE;
     if (int code = Train(*saved, options, *random, console, stopFlag, err, locale); code != ExitOk)
         return code;
+    if (options.confusion)
+        PrintConfusion(net, "Training file, unit by unit:", progress, locale);
     int code = ExitOk;
     // Saved before --test puts the second file's patterns in place.
     if (options.saveFile) {
@@ -407,7 +421,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         code = SaveNetwork(*saved, *random, *options.saveFile, err, progress, options.quiet);
     }
     if (options.testFile) {
-        if (int tested = TestOnSecondFile(net, *options.testFile, progress, err, locale); tested != ExitOk)
+        if (int tested = TestOnSecondFile(net, *options.testFile, progress, err, locale, options.confusion);
+            tested != ExitOk)
             return tested;
     }
     ErrorStream messages(err);
