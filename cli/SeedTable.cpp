@@ -44,19 +44,6 @@ std::string CsvText(const std::vector<SeedOutcome>& outcomes)
     return text;
 }
 
-// Without the hit stop a run goes on past its first epoch of all hits, so
-// its epochs say nothing of when it got there.
-std::string SummaryLine(const SeedSummary& summary, bool hitStop, const NumberLocale& locale)
-{
-    std::string line = std::string(hitStop ? "All hits in " : "All hits at the end in ") +
-                       std::to_string(summary.Reached) + " of " + std::to_string(summary.Runs) +
-                       (summary.Runs == 1 ? " run" : " runs");
-    if (summary.Reached == 0 || !hitStop)
-        return line + "\n";
-    return line + "; epochs to all hits: median " + FormatGeneral(summary.MedianEpochs, locale) + ", fewest " +
-           std::to_string(summary.FewestEpochs) + ", most " + std::to_string(summary.MostEpochs) + "\n";
-}
-
 int WriteCsv(const std::string& path, const std::string& text, std::ostream& err)
 {
     SystemReportFiles files;
@@ -112,7 +99,7 @@ int RunSeedTable(const NetworkState& start, const Options& options, std::ostream
         }
         out << '\n';
     }
-    out << SummaryLine(Summarize(outcomes), options.hitStop, locale) << std::flush;
+    out << SummaryText(Summarize(outcomes), options.hitStop, locale) << "\n" << std::flush;
     if (options.seedsCsv)
         return WriteCsv(*options.seedsCsv, CsvText(outcomes), err);
     return ExitOk;

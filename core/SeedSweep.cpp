@@ -5,6 +5,7 @@
 #include <mutex>
 #include <thread>
 
+#include "NumberFormat.h"
 #include "Random.h"
 #include "RunObserver.h"
 #include "TrainingEngine.h"
@@ -103,6 +104,17 @@ SeedSummary Summarize(const std::vector<SeedOutcome>& outcomes)
     summary.FewestEpochs = epochs.front();
     summary.MostEpochs = epochs.back();
     return summary;
+}
+
+std::string SummaryText(const SeedSummary& summary, bool hitStop, const NumberLocale& locale)
+{
+    std::string line = std::string(hitStop ? "All hits in " : "All hits at the end in ") +
+                       std::to_string(summary.Reached) + " of " + std::to_string(summary.Runs) +
+                       (summary.Runs == 1 ? " run" : " runs");
+    if (summary.Reached == 0 || !hitStop)
+        return line;
+    return line + "; epochs to all hits: median " + FormatGeneral(summary.MedianEpochs, locale) + ", fewest " +
+           std::to_string(summary.FewestEpochs) + ", most " + std::to_string(summary.MostEpochs);
 }
 
 }  // namespace vantorelle

@@ -9,9 +9,11 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "NetworkState.h"
+#include "NumberFormat.h"
 #include "SettingsCheck.h"
 
 namespace vantorelle {
@@ -51,5 +53,11 @@ std::vector<SeedOutcome> RunSeeds(const NetworkState& start, const SettingsInput
                                   const std::function<void(const SeedOutcome&)>& finished = {});
 
 SeedSummary Summarize(const std::vector<SeedOutcome>& outcomes);
+
+// "All hits in 87 of 100 runs; epochs to all hits: median 12, fewest 5, most
+// 40". Without the hit stop a run goes on past its first epoch of all hits,
+// so its epochs say nothing of when it got there, and the line says only how
+// many ended with all hits.
+std::string SummaryText(const SeedSummary& summary, bool hitStop, const NumberLocale& locale);
 
 }  // namespace vantorelle

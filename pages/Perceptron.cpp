@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Perceptron.h"
 
+#include "SeedsPanel.h"
 #include "StepPanel.h"
 
 #include <QApplication>
@@ -119,7 +120,7 @@ void Perceptron::setFonts()
              ui.OptionNotRandom, ui.OptionNoFreeze, ui.OptionFreeze, ui.OptionDefaultWts, ui.OptionNoDefaultWts,
              ui.OptionDefaultBias, ui.OptionNoDefaultBias, ui.MaxSweepsLabel, ui.PrintSweepsLabel, ui.RateLabel,
              ui.MinErrorLabel, ui.MaxWtLabel, ui.MinWtLabel, ui.WtSignLabel, ui.MaxBiasLabel, ui.MinBiasLabel,
-             ui.BiasSignLabel, ui.SeedLabel, ui.RunSeedLabel, ui.StepThroughButton})
+             ui.BiasSignLabel, ui.SeedLabel, ui.RunSeedLabel, ui.StepThroughButton, ui.SeedsButton})
         PageFonts::set(choice, PageFonts::caption());
     for (QWidget* box : std::initializer_list<QWidget*>{ui.SweepsBox, ui.PrintSweepsBox, ui.LRateBox, ui.MinErrorBox, ui.SeedBox,
                                                         ui.Picture1_1, ui.Picture1_2, ui.Picture1_3, ui.Picture1_4,
@@ -212,6 +213,7 @@ void Perceptron::connectHandlers()
     connect(ui.StartTraining, &QPushButton::clicked, this, &Perceptron::startTraining);
     connect(ui.Continue, &QPushButton::clicked, this, &Perceptron::continueTraining);
     connect(ui.StepThroughButton, &QPushButton::clicked, this, &Perceptron::openStepPanel);
+    connect(ui.SeedsButton, &QPushButton::clicked, this, &Perceptron::openSeedsPanel);
     connect(ui.StopTraining, &QPushButton::clicked, this, &Perceptron::requestStop);
     connect(ui.TestRecall, &QPushButton::clicked, this, &Perceptron::testRecall);
     connect(ui.Command2, &QPushButton::clicked, this, [this] { this->pages.exitProgram(); });
@@ -359,6 +361,19 @@ void Perceptron::startSteppedRun()
         continueTraining();
     else
         startTraining();
+}
+
+SeedsPanel* Perceptron::openSeedsPanel()
+{
+    if (!seedsPanel) {
+        seedsPanel = new SeedsPanel(*this, locale, this);
+        seedsPanel->setAttribute(Qt::WA_DeleteOnClose);
+        seedsPanel->move(frameGeometry().topRight() + QPoint(8, 40));
+    }
+    seedsPanel->show();
+    seedsPanel->raise();
+    seedsPanel->activateWindow();
+    return seedsPanel;
 }
 
 StepPanel* Perceptron::openStepPanel()

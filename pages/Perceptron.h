@@ -27,6 +27,7 @@ struct NetworkState;
 struct PageMemory;
 class Dialogs;
 class PageRegistry;
+class SeedsPanel;
 class StepPanel;
 
 class Perceptron : public ScrollPage, public RunDisplay {
@@ -49,6 +50,12 @@ public:
     void startSteppedRun();
     // The step panel, opened by "Step Through Training...".
     StepPanel* openStepPanel();
+    // The many-seeds window, opened by "Run With Many Seeds...".
+    SeedsPanel* openSeedsPanel();
+    // What the many-seeds window copies: the network as the page holds it
+    // (read it only while the page is not training) and the settings boxes.
+    const NetworkState& network() const { return net; }
+    SettingsInput runSettings() const { return settingsInput(); }
     // How often the current or last run has refreshed the page.
     long refreshCount() const { return run.refreshCount(); }
 
@@ -123,6 +130,7 @@ private:
     // and its thread joined before the generator and the widgets go.
     TrainingRun run;
     QPointer<StepPanel> stepPanel;
+    QPointer<SeedsPanel> seedsPanel;
 };
 
 }  // namespace vantorelle
