@@ -53,6 +53,8 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     ui.SetView->setModel(setTable);
     ui.SetView->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     ui.SetView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tab leaves the table for the next control; the arrows move between cells.
+    ui.SetView->setTabKeyNavigation(false);
     ui.Spread->setText(QString::fromStdString(InLocaleForm("0.3", locale)));
     ui.Noise->setText(QStringLiteral("0"));
 
