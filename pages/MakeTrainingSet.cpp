@@ -51,7 +51,15 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     PageFonts::set(ui.Title, PageFonts::title());
 
     ui.SetView->setModel(setTable);
+    // Full-precision values are long: one line each, wide enough for 17 digits
+    // with sign, point and exponent, and the rest elided rather than wrapped.
+    ui.SetView->setWordWrap(false);
+    ui.SetView->setTextElideMode(Qt::ElideRight);
     ui.SetView->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    ui.SetView->horizontalHeader()->setDefaultSectionSize(
+        ui.SetView->fontMetrics().horizontalAdvance(QStringLiteral("-0.12345678901234567")) + 12);
+    ui.SetView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui.SetView->verticalHeader()->setDefaultSectionSize(ui.SetView->fontMetrics().height() + 8);
     ui.SetView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Tab leaves the table for the next control; the arrows move between cells.
     ui.SetView->setTabKeyNavigation(false);
