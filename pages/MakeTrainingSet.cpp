@@ -265,7 +265,16 @@ void MakeTrainingSet::copySelection()
     QApplication::clipboard()->setText(setTable->copy(top, left, bottom, right));
 }
 
-void MakeTrainingSet::refuse(const QString& message) { dialogs.Show(ErrorReport(message.toStdString())); }
+void MakeTrainingSet::refuse(const QString& message)
+{
+    // A box over a cell's editor takes its focus, and the editor offers its
+    // text once more as it loses it: one message for one refusal.
+    if (refusing)
+        return;
+    refusing = true;
+    dialogs.Show(ErrorReport(message.toStdString()));
+    refusing = false;
+}
 
 std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
 {

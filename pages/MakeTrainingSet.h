@@ -62,6 +62,7 @@ private:
     const NumberLocale locale;
     SetTable* setTable;
     std::string lastFile;
+    bool refusing = false;  // a refusal's box is up
     QPoint keptCell{-1, -1};  // column and row of the current cell across a reset
 };
 
