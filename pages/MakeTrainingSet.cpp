@@ -50,6 +50,32 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     ui.setupUi(this);
     PageFonts::set(ui.Title, PageFonts::title());
 
+    setUpTable();
+    ui.Spread->setText(QString::fromStdString(InLocaleForm("0.3", locale)));
+    ui.Noise->setText(QStringLiteral("0"));
+
+    // The page opens on the patterns in use, so a file read a moment ago can be edited.
+    if (net.NumPatterns > 0)
+        setTable->setGridNow(GridOf(SetOf(net)));
+    if (!net.TrainingFileName.empty())
+        lastFile = QDir::current().filePath(QString::fromStdString(net.TrainingFileName)).toStdString();
+
+    connectUndo();
+    connectTableButtons();
+
+    connect(ui.SetKind, &QComboBox::currentIndexChanged, this, &MakeTrainingSet::showGeneratorFields);
+    connect(ui.Generate, &QPushButton::clicked, this, &MakeTrainingSet::generate);
+    connect(ui.SaveSet, &QPushButton::clicked, this, [this] { save(true); });
+    connect(ui.SaveAndTrain, &QPushButton::clicked, this, &MakeTrainingSet::saveAndTrain);
+    connect(ui.CloseSet, &QPushButton::clicked, this, &QWidget::close);
+
+    showGeneratorFields();
+    showSizes();
+    finishLoad();
+}
+
+void MakeTrainingSet::setUpTable()
+{
     ui.SetView->setModel(setTable);
     // Full-precision values are long: one line each, wide enough for 17 digits
     // with sign, point and exponent, and the rest elided rather than wrapped.
@@ -63,15 +89,10 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     ui.SetView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Tab leaves the table for the next control; the arrows move between cells.
     ui.SetView->setTabKeyNavigation(false);
-    ui.Spread->setText(QString::fromStdString(InLocaleForm("0.3", locale)));
-    ui.Noise->setText(QStringLiteral("0"));
+}
 
-    // The page opens on the patterns in use, so a file read a moment ago can be edited.
-    if (net.NumPatterns > 0)
-        setTable->setGridNow(GridOf(SetOf(net)));
-    if (!net.TrainingFileName.empty())
-        lastFile = QDir::current().filePath(QString::fromStdString(net.TrainingFileName)).toStdString();
-
+void MakeTrainingSet::connectUndo()
+{
     // The shortcuts work wherever the focus is on the page, the table included.
     auto shortcut = [this](QList<QKeySequence> keys, auto slot) {
         auto* action = new QAction(this);
@@ -101,8 +122,13 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
             [this](const QString& what) { ui.RedoEdit->setToolTip(QStringLiteral("Redo: ") + what); });
     ui.UndoEdit->setEnabled(false);
     ui.RedoEdit->setEnabled(false);
+}
 
-    connect(ui.AddRow, &QPushButton::clicked, this, [this] { setTable->addRow(anchor().isValid() ? anchor().row() : setTable->rowCount() - 1); });
+void MakeTrainingSet::connectTableButtons()
+{
+    connect(ui.AddRow, &QPushButton::clicked, this, [this] {
+        setTable->addRow(anchor().isValid() ? anchor().row() : setTable->rowCount() - 1);
+    });
     connect(ui.DuplicateRows, &QPushButton::clicked, this, [this] { setTable->duplicateRows(selectedRows()); });
     connect(ui.DeleteRows, &QPushButton::clicked, this, [this] { setTable->deleteRows(selectedRows()); });
     connect(ui.PasteCells, &QPushButton::clicked, this, &MakeTrainingSet::pasteClipboard);
@@ -136,16 +162,6 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
                                                  std::min(keptCell.x(), setTable->columnCount() - 1));
         ui.SetView->setCurrentIndex(cell);
     });
-
-    connect(ui.SetKind, &QComboBox::currentIndexChanged, this, &MakeTrainingSet::showGeneratorFields);
-    connect(ui.Generate, &QPushButton::clicked, this, &MakeTrainingSet::generate);
-    connect(ui.SaveSet, &QPushButton::clicked, this, [this] { save(true); });
-    connect(ui.SaveAndTrain, &QPushButton::clicked, this, &MakeTrainingSet::saveAndTrain);
-    connect(ui.CloseSet, &QPushButton::clicked, this, &QWidget::close);
-
-    showGeneratorFields();
-    showSizes();
-    finishLoad();
 }
 
 MakeTrainingSet::~MakeTrainingSet() = default;
@@ -276,13 +292,8 @@ void MakeTrainingSet::refuse(const QString& message)
     refusing = false;
 }
 
-std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
+std::optional<long> MakeTrainingSet::heldOutCount(long patterns)
 {
-    const TrainingSet set = SetFromGrid(setTable->grid());
-    if (std::string problem = SetProblem(set); !problem.empty()) {
-        refuse(QStringLiteral("The table cannot be saved as a training file: %1").arg(QString::fromStdString(problem)));
-        return std::nullopt;
-    }
     const QString percentText = ui.HoldOutPercent->text().trimmed();
     const std::optional<double> percent =
         percentText.isEmpty() ? 0.0 : ParseBoxNumber(percentText.toStdString(), locale);
@@ -290,13 +301,28 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
         refuse(QStringLiteral("Hold out (%): \"%1\" is not a share from 0 to below 100.").arg(percentText));
         return std::nullopt;
     }
-    const long heldOut = *percent > 0 ? HeldOutCount(set.NumPatterns(), *percent) : 0;
-    if (*percent > 0 && (heldOut < 1 || heldOut >= set.NumPatterns())) {
+    if (*percent == 0)
+        return 0;
+    const long heldOut = HeldOutCount(patterns, *percent);
+    if (heldOut < 1 || heldOut >= patterns) {
         refuse(QStringLiteral("Hold out (%): %1% of %2 leaves %3.")
-                   .arg(percentText, Plural(set.NumPatterns(), QStringLiteral("pattern")),
+                   .arg(percentText, Plural(patterns, QStringLiteral("pattern")),
                         heldOut < 1 ? QStringLiteral("none to hold out") : QStringLiteral("none to train on")));
         return std::nullopt;
     }
+    return heldOut;
+}
+
+std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
+{
+    const TrainingSet set = SetFromGrid(setTable->grid());
+    if (std::string problem = SetProblem(set); !problem.empty()) {
+        refuse(QStringLiteral("The table cannot be saved as a training file: %1").arg(QString::fromStdString(problem)));
+        return std::nullopt;
+    }
+    const std::optional<long> heldOut = heldOutCount(set.NumPatterns());
+    if (!heldOut)
+        return std::nullopt;
 
     const QString offered = lastFile.empty() ? QDir::current().filePath(QStringLiteral("set.net"))
                                              : QString::fromStdString(lastFile);
@@ -310,7 +336,7 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
     const QString testFile = trainingFile.dir().filePath(trainingFile.completeBaseName() + QStringLiteral("-test.net"));
 
     std::vector<TrainingSet> parts{set};
-    if (heldOut > 0) {
+    if (*heldOut > 0) {
         if (QFileInfo::exists(testFile)) {
             MessageBoxRequest ask;
             ask.title = ProgramTitle;
@@ -321,7 +347,7 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
                 return std::nullopt;
         }
         MersenneRandom random(static_cast<std::uint64_t>(ui.Seed->value()));
-        SplitSets split = SplitSet(set, heldOut, random);
+        SplitSets split = SplitSet(set, *heldOut, random);
         parts = {std::move(split.kept), std::move(split.heldOut)};
     }
     std::vector<TrainingSetFile> files{{QDir::toNativeSeparators(*chosen).toStdString(), &parts[0]}};

@@ -40,6 +40,9 @@ public:
     SetTable& table() { return *setTable; }
 
 private:
+    void setUpTable();
+    void connectUndo();
+    void connectTableButtons();
     void showSizes();
     void showGeneratorFields();
     void generate();
@@ -49,6 +52,8 @@ private:
     std::vector<int> selectedRows() const;
     void pasteClipboard();
     void copySelection();
+    // The patterns the hold-out box asks for, or nothing when it is refused.
+    std::optional<long> heldOutCount(long patterns);
     // Saves the table, split when asked; the training file's path, or nothing.
     std::optional<std::string> save(bool tellSaved);
     void saveAndTrain();

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -263,6 +264,33 @@ TEST_F(MakeTrainingSetTest, ABadCellIsRefusedNamingItsRowAndColumnAndNothingChan
     click("PasteCells");
     dialogs.verifyDone();
     EXPECT_EQ(page->table().undoStack().count(), 1);
+}
+
+TEST_F(MakeTrainingSetTest, ASetBeyondTheTrainingFilesLimitsIsRefusedInTheReadersWordsAndNothingIsWritten)
+{
+    openPage();
+    saveDialog.answer = path("refused.net");
+    // No pattern left.
+    click("DeleteRows");
+    ASSERT_TRUE(grid().rows.empty());
+    dialogs.expect(ExpectedErrorReport("cannot be saved as a training file: the number of patterns"));
+    click("SaveSet");
+    dialogs.verifyDone();
+    click("UndoEdit");
+    // Two outputs times 16384 patterns: one response past the limit.
+    click("AddOutput");
+    QString rows;
+    for (int n = 0; n < 16384; ++n)
+        rows += QStringLiteral("0\t1\t0\t1\n");
+    QApplication::clipboard()->setText(rows);
+    clickCell(0, 0);
+    click("PasteCells");
+    ASSERT_EQ(grid().rows.size(), 16384u);
+    dialogs.expect(ExpectedErrorReport("2 outputs times 16384 patterns make 32768 responses"));
+    click("SaveSet");
+    dialogs.verifyDone();
+    EXPECT_TRUE(saveDialog.asked.empty());
+    EXPECT_FALSE(QFileInfo::exists(path("refused.net")));
 }
 
 // generate, split, save, train
