@@ -34,6 +34,7 @@
 #include "QStringPrinter.h"
 #include "Pages.h"
 #include "Random.h"
+#include "SameSet.h"
 #include "ScriptedDialogs.h"
 #include "SetGenerators.h"
 #include "SetTable.h"
@@ -44,21 +45,7 @@ namespace vantorelle {
 
 namespace {
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// Every value of both sets, bit for bit (-0 apart from 0).
-void ExpectSameSet(const TrainingSet& got, const TrainingSet& want)
-{
-    ASSERT_EQ(got.NumPatterns(), want.NumPatterns());
-    ASSERT_EQ(got.NumInputs(), want.NumInputs());
-    ASSERT_EQ(got.NumOutputs(), want.NumOutputs());
-    for (long p = 1; p <= want.NumPatterns(); ++p) {
-        for (long i = 1; i <= want.NumInputs(); ++i)
-            EXPECT_TRUE(SameBits(got.InputPatterns(p, i), want.InputPatterns(p, i))) << "pattern " << p << " input " << i;
-        for (long o = 1; o <= want.NumOutputs(); ++o)
-            EXPECT_TRUE(SameBits(got.DesiredOutputs(p, o), want.DesiredOutputs(p, o))) << "pattern " << p << " output " << o;
-    }
-}
+using testing::ExpectSameSet;
 
 TrainingSet ReadBack(const QString& path)
 {
