@@ -7,39 +7,38 @@
 
 namespace vantorelle {
 
-std::string WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files, ReportFiles& system)
-{
-    std::vector<std::unique_ptr<TargetWriter>> writers;
-    // The writers not yet finished remove their new files as they go.
-    auto fail = [&](const std::string& path, int error) {
-        const std::string place = writers.empty() ? path : writers.back()->Place();
-        writers.clear();
-        return "The training set could not be saved as \"" + path + "\".\r" + FileErrorReason(place, error) +
-               "\rNo file has been changed.";
-    };
-    for (const TrainingSetFile& file : files) {
-        writers.push_back(std::make_unique<TargetWriter>(system, file.path));
-        if (int error = writers.back()->Open())
-            return fail(file.path, error);
-        const std::string text = TrainingFileText(*file.set);
-        if (int error = system.Write(writers.back()->Handle(), text.data(), text.size()))
-            return fail(file.path, error);
-    }
-    for (std::size_t n = 0; n < writers.size(); ++n)
-        if (int error = writers[n]->Finish()) {
-            // Files renamed already stay: the rename is the last step and rarely fails alone.
-            const std::string path = files[n].path;
-            const std::string place = writers[n]->Place();
-            writers.clear();
-            return "The training set could not be saved as \"" + path + "\".\r" + FileErrorReason(place, error);
-        }
-    return {};
-}
-
-std::string WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files)
+std::optional<SetFileFailure> WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files)
 {
     SystemReportFiles system;
-    return WriteTrainingSetFiles(files, system);
+    // Writers not finished remove their new files when they go.
+    std::vector<std::unique_ptr<TargetWriter>> writers;
+    auto fail = [&](std::size_t file, int error, bool earlierReplaced) {
+        SetFileFailure failure{file, writers[file]->Place(), error, earlierReplaced};
+        writers.clear();
+        return failure;
+    };
+    for (std::size_t n = 0; n < files.size(); ++n) {
+        ReportFiles& written = files[n].files ? *files[n].files : system;
+        writers.push_back(std::make_unique<TargetWriter>(written, files[n].path));
+        if (int error = writers.back()->Open())
+            return fail(n, error, false);
+        const std::string text = TrainingFileText(*files[n].set);
+        if (int error = written.Write(writers.back()->Handle(), text.data(), text.size()))
+            return fail(n, error, false);
+    }
+    for (std::size_t n = 0; n < writers.size(); ++n)
+        if (int error = writers[n]->Finish())
+            return fail(n, error, n > 0);
+    return std::nullopt;
+}
+
+std::string SetFileFailureMessage(const std::vector<TrainingSetFile>& files, const SetFileFailure& failure)
+{
+    std::string text = "The training set could not be saved as \"" + files[failure.file].path + "\".\r" +
+                       FileErrorReason(failure.place, failure.error);
+    if (!failure.earlierReplaced)
+        text += "\rNo file has been changed.";
+    return text;
 }
 
 }  // namespace vantorelle

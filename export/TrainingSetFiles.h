@@ -6,6 +6,7 @@
 // target, so a failure on the way leaves every earlier file as it was and
 // never a training file without the test file cut from the same set.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,23 @@ namespace vantorelle {
 struct TrainingSetFile {
     std::string path;
     const TrainingSet* set = nullptr;  // must have passed SetProblem
+    ReportFiles* files = nullptr;      // how it is written; none: the system's
 };
 
-// Writes every set to its path; answers nothing on success, otherwise the
-// message for the user ("\r" separates its lines) naming the file and why.
-std::string WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files, ReportFiles& system);
-std::string WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files);
+// Which file could not be written, where its links led and why (an errno value).
+struct SetFileFailure {
+    std::size_t file = 0;
+    std::string place;
+    int error = 0;
+    // Whether files before it were already renamed over their targets (the
+    // last step, which rarely fails alone); otherwise nothing has changed.
+    bool earlierReplaced = false;
+};
+
+// Writes every set to its path; nothing on success.
+std::optional<SetFileFailure> WriteTrainingSetFiles(const std::vector<TrainingSetFile>& files);
+
+// A failure as a message for the user ("\r" separates its lines).
+std::string SetFileFailureMessage(const std::vector<TrainingSetFile>& files, const SetFileFailure& failure);
 
 }  // namespace vantorelle

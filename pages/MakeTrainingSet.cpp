@@ -353,8 +353,8 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
     std::vector<TrainingSetFile> files{{QDir::toNativeSeparators(*chosen).toStdString(), &parts[0]}};
     if (parts.size() > 1)
         files.push_back({QDir::toNativeSeparators(testFile).toStdString(), &parts[1]});
-    if (std::string failure = WriteTrainingSetFiles(files); !failure.empty()) {
-        dialogs.Show(ErrorReport(failure));
+    if (const std::optional<SetFileFailure> failure = WriteTrainingSetFiles(files)) {
+        dialogs.Show(ErrorReport(SetFileFailureMessage(files, *failure)));
         return std::nullopt;
     }
     lastFile = files[0].path;

@@ -35,7 +35,7 @@ protected:
 
 TEST_F(TrainingSetFilesTest, BothFilesAreWrittenAsTheReaderReadsThem)
 {
-    ASSERT_EQ(WriteTrainingSetFiles(both()), "");
+    ASSERT_FALSE(WriteTrainingSetFiles(both()));
     for (const auto& [name, set] : {std::pair{"train.net", &kept}, std::pair{"train-test.net", &heldOut}}) {
         NetworkState read;
         ASSERT_TRUE(ReadTrainingFile(read, folder.Path(name)).ok);
@@ -52,7 +52,14 @@ TEST_F(TrainingSetFilesTest, AFailureOnTheSecondFileLeavesTheEarlierFilesOfBothN
         FaultyFiles files;
         files.writeError = ENOSPC;
         files.writesBeforeFailure = failingWrite;
-        const std::string message = WriteTrainingSetFiles(both(), files);
+        std::vector<TrainingSetFile> targets = both();
+        for (TrainingSetFile& target : targets)
+            target.files = &files;
+        const std::optional<SetFileFailure> failure = WriteTrainingSetFiles(targets);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->file, static_cast<std::size_t>(failingWrite));
+        EXPECT_EQ(failure->error, ENOSPC);
+        const std::string message = SetFileFailureMessage(targets, *failure);
         const std::string failed = failingWrite == 0 ? "train.net" : "train-test.net";
         EXPECT_NE(message.find("could not be saved as \"" + folder.Path(failed) + "\""), std::string::npos) << message;
         EXPECT_NE(message.find("No file has been changed."), std::string::npos) << message;
