@@ -68,6 +68,8 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     connect(ui.SaveSet, &QPushButton::clicked, this, [this] { save(true); });
     connect(ui.SaveAndTrain, &QPushButton::clicked, this, &MakeTrainingSet::saveAndTrain);
     connect(ui.CloseSet, &QPushButton::clicked, this, &QWidget::close);
+    // A cell's editor takes Escape first, to cancel what was typed in it.
+    closeOnEscape(ui.CloseSet);
 
     showGeneratorFields();
     showSizes();

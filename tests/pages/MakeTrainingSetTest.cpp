@@ -221,6 +221,21 @@ TEST_F(MakeTrainingSetTest, SpreadsheetCellsPasteFromTheClickedCellAddingRowsAnd
     EXPECT_EQ(grid().rows, (std::vector<std::vector<double>>{{0, 0, 0, 0}}));
 }
 
+TEST_F(MakeTrainingSetTest, EscapeCancelsATypedCellFirstThenClosesThePage)
+{
+    openPage();
+    clickCell(0, 0);
+    QTest::keyClick(view, Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view->indexWidget(view->currentIndex()) != nullptr; }, 120000));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+    QTest::keyClick(page->windowHandle(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return view->indexWidget(view->currentIndex()) == nullptr; }, 120000));
+    EXPECT_EQ(grid().rows[0][0], 0.0);
+    EXPECT_NE(pages.find(PageNames::MakeTrainingSet), nullptr);
+    QTest::keyClick(page->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(PageNames::MakeTrainingSet) == nullptr; }, 120000));
+}
+
 // bad input
 
 TEST_F(MakeTrainingSetTest, ABadCellIsRefusedNamingItsRowAndColumnAndNothingChanges)
