@@ -336,6 +336,28 @@ TEST_F(MakeTrainingSetTest, GeneratedCloudsSplitIntoTwoFilesThatAreTheCoresSetAn
     EXPECT_EQ(saveDialog.asked.size(), 1u);
 }
 
+TEST_F(MakeTrainingSetTest, GeneratorParametersThatCannotMakeASetAreRefusedAndTheTableStays)
+{
+    openPage();
+    auto* kind = control<QComboBox>("SetKind");
+    kind->setCurrentIndex(kind->findText(QStringLiteral("Gaussian Clouds")));
+    auto* spread = control<QLineEdit>("Spread");
+    spread->selectAll();
+    QTest::keyClicks(spread, QStringLiteral("wide"));
+    dialogs.expect(ExpectedErrorReport("The Gaussian Clouds set cannot be made: the spread, \"wide\", is not a number."));
+    click("Generate");
+    dialogs.verifyDone();
+    kind->setCurrentIndex(kind->findText(QStringLiteral("Letters")));
+    EXPECT_FALSE(spread->isEnabled());
+    auto* noise = control<QLineEdit>("Noise");
+    noise->selectAll();
+    QTest::keyClicks(noise, local("1.5"));
+    dialogs.expect(ExpectedErrorReport("The Letters set cannot be made: the noise"));
+    click("Generate");
+    dialogs.verifyDone();
+    EXPECT_EQ(page->table().undoStack().count(), 0);
+}
+
 TEST_F(MakeTrainingSetTest, ParityFromTheLoadFilePageIsSavedAndOpensOnTheSetUpPage)
 {
     ASSERT_TRUE(pages.open(PageNames::LoadFile));
