@@ -9,7 +9,7 @@
 #include "NumberFormat.h"
 #include "Random.h"
 #include "StandardStreams.h"
-#include "TargetWriter.h"
+#include "TrainingSetFiles.h"
 #include "Trainer.h"
 #include "TrainingSet.h"
 
@@ -76,49 +76,12 @@ std::string Summary(const std::string& path, const TrainingSet& set)
            count(set.NumInputs(), "input") + " and " + count(set.NumOutputs(), "output");
 }
 
-// Where a set file goes and what it is written with.
-struct SetTarget {
-    std::string path;
-    const char* option;
-    std::unique_ptr<ReportFiles> files;
-    std::unique_ptr<TargetWriter> writer;
-};
-
-SetTarget TargetFor(const std::string& path, const char* option)
+// Standard output ("-") is written in place; files the safe way.
+std::unique_ptr<ReportFiles> FilesFor(const std::string& path)
 {
-    SetTarget target{path, option, nullptr, nullptr};
     if (IsStandardStream(path))
-        target.files = std::make_unique<StandardOutputFiles>();
-    else
-        target.files = std::make_unique<SystemReportFiles>();
-    target.writer = std::make_unique<TargetWriter>(*target.files, path);
-    return target;
-}
-
-bool Failed(const SetTarget& target, int error, std::ostream& err)
-{
-    if (error == 0)
-        return false;
-    err << ProgramPrefix << target.option << " " << Quoted(target.path) << ": " << FileErrorReason(target.path, error)
-        << '\n';
-    return true;
-}
-
-// Writes every file beside its target before any is renamed over its
-// target, so a failure on the way leaves all of them as they were.
-bool WriteAll(std::vector<SetTarget>& targets, const std::vector<std::string>& texts, std::ostream& err)
-{
-    for (std::size_t n = 0; n < targets.size(); ++n) {
-        TargetWriter& writer = *targets[n].writer;
-        if (Failed(targets[n], writer.Open(), err))
-            return false;
-        if (Failed(targets[n], targets[n].files->Write(writer.Handle(), texts[n].data(), texts[n].size()), err))
-            return false;
-    }
-    for (SetTarget& target : targets)
-        if (Failed(target, target.writer->Finish(), err))
-            return false;
-    return true;
+        return std::make_unique<StandardOutputFiles>();
+    return std::make_unique<SystemReportFiles>();
 }
 
 }  // namespace
@@ -163,20 +126,24 @@ int RunSetMaker(const Options& options, std::ostream& out, std::ostream& err)
         SplitSets split = SplitSet(parts[0], heldOut, random);
         parts = {std::move(split.kept), std::move(split.heldOut)};
     }
-    std::vector<SetTarget> targets;
-    targets.push_back(TargetFor(o.setFile, "-o"));
-    if (o.heldOutFile)
-        targets.push_back(TargetFor(*o.heldOutFile, "--held-out"));
-    std::vector<std::string> texts;
-    for (const TrainingSet& part : parts)
-        texts.push_back(TrainingFileText(part));
-    if (!WriteAll(targets, texts, err))
+    const std::vector<std::string> paths{o.setFile, o.heldOutFile.value_or("")};
+    const char* const optionNames[] = {"-o", "--held-out"};
+    std::vector<std::unique_ptr<ReportFiles>> files;
+    std::vector<TrainingSetFile> targets;
+    for (std::size_t n = 0; n < parts.size(); ++n) {
+        files.push_back(FilesFor(paths[n]));
+        targets.push_back({paths[n], &parts[n], files.back().get()});
+    }
+    if (const std::optional<SetFileFailure> failure = WriteTrainingSetFiles(targets)) {
+        err << ProgramPrefix << optionNames[failure->file] << " " << Quoted(paths[failure->file]) << ": "
+            << FileErrorReason(paths[failure->file], failure->error) << '\n';
         return ExitDataError;
+    }
     if (!options.quiet) {
         // With the set on standard output, nothing else may go there.
         std::ostream& progress = IsStandardStream(o.setFile) ? err : out;
         for (std::size_t n = 0; n < parts.size(); ++n)
-            progress << Summary(targets[n].path, parts[n]) << (n == 0 && !made.note.empty() ? "; " + made.note : "")
+            progress << Summary(paths[n], parts[n]) << (n == 0 && !made.note.empty() ? "; " + made.note : "")
                      << ".\n";
         const bool drawn = o.splitPercent || (o.make && (o.make->kind == MakeSpec::Clouds ||
                                                          (o.make->kind == MakeSpec::Letters && o.make->letters.noise > 0)));

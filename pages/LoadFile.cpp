@@ -30,6 +30,7 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Net
         PageFonts::set(box, PageFonts::box());
     PageFonts::set(ui.NextPage, PageFonts::button());
     PageFonts::set(ui.OpenSavedNetwork, PageFonts::button());
+    PageFonts::set(ui.MakeTrainingSet, PageFonts::button());
     PageFonts::set(ui.Command2, PageFonts::exitButton());
     for (QWidget* list : std::initializer_list<QWidget*>{ui.Drive1, ui.Dir1, ui.File1})
         PageFonts::set(list, PageFonts::list());
@@ -49,6 +50,10 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Net
         if (this->files->open())
             close();
     });
+
+    // The set page opens on what was read here; this page stays under it.
+    ui.MakeTrainingSet->setVisible(pages.isDefined(PageNames::MakeTrainingSet));
+    connect(ui.MakeTrainingSet, &QPushButton::clicked, this, [this] { this->pages.open(PageNames::MakeTrainingSet); });
 
     // Browsing state: the file rows and the way on appear after a file is read.
     showFileRows(false);

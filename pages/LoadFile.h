@@ -2,7 +2,7 @@
 #pragma once
 // The start-up page: the user browses drives and folders, double-clicks a
 // training file, sees its name and sizes, and moves on to the training set-up
-// page; or opens a network saved earlier.
+// page; or opens a network saved earlier, or makes or edits a training set.
 
 #include "ScrollPage.h"
 #include "TrainingFile.h"

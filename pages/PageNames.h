@@ -20,8 +20,10 @@ inline constexpr PageName Generalize{"Generalize"};
 inline constexpr PageName PlotSSEdata{"PlotSSEdata"};
 inline constexpr PageName NetworkView{"NetworkView"};
 inline constexpr PageName SaveResults{"SaveResults"};
+inline constexpr PageName MakeTrainingSet{"MakeTrainingSet"};
 
 inline constexpr std::array All{LoadFile,       Perceptron,  WeightStart, BiasStart,   TestPerceptron,
-                                ProbeNetwork,   Generalize,  PlotSSEdata, NetworkView, SaveResults};
+                                ProbeNetwork,   Generalize,  PlotSSEdata, NetworkView, SaveResults,
+                                MakeTrainingSet};
 
 }  // namespace vantorelle::PageNames

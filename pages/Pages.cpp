@@ -4,6 +4,7 @@
 #include "BiasStart.h"
 #include "Generalize.h"
 #include "LoadFile.h"
+#include "MakeTrainingSet.h"
 #include "NetworkFiles.h"
 #include "NetworkView.h"
 #include "PageMemory.h"
@@ -72,6 +73,12 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
         return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
     }, PageRegistry::Role::Companion);
     pages.define(PageNames::SaveResults, [&] { return std::make_unique<SaveResults>(net, memory, dialogs); });
+    // The set files' dialog, the callers' or the program's own.
+    auto setFiles = std::make_shared<QtSaveFileDialog>(PageInCharge(pages));
+    SaveFileDialog* setDialog = fileDialogs.saveSet ? fileDialogs.saveSet : setFiles.get();
+    pages.define(PageNames::MakeTrainingSet, [&, setFiles, setDialog] {
+        return std::make_unique<MakeTrainingSet>(net, dialogs, pages, *setDialog);
+    });
 }
 
 }  // namespace

@@ -26,11 +26,12 @@ using RandomFactory = std::function<std::unique_ptr<Random>()>;
 // Where the program's boxes open: over the page in charge in the registry.
 DialogOwner PageInCharge(const PageRegistry& pages);
 
-// The file dialogs of "Save The Trained Network" and "Open A Saved Network";
-// none: the program's own. Tests answer them.
+// The file dialogs of "Save The Trained Network", "Open A Saved Network" and
+// the training-set page's saving; none: the program's own. Tests answer them.
 struct NetworkFileDialogs {
     SaveFileDialog* save = nullptr;
     OpenFileDialog* open = nullptr;
+    SaveFileDialog* saveSet = nullptr;
 };
 
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,

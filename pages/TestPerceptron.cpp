@@ -158,6 +158,10 @@ void TestPerceptron::continueChosen(int position)
             close();
         }
         break;
+    case 5:
+        // The set in use is the table's start; the hub stays until a set is trained on.
+        pages.open(PageNames::MakeTrainingSet);
+        break;
     default: noMethodSelected(); break;
     }
 }

@@ -4,7 +4,8 @@
 // lists are acted on by a double-click: `TestList` examines the trained
 // network (probe, workbook, text report, SSE graph, the network's weights
 // and decisions, saving it), `ContinueList` goes on from it (train again,
-// continue, a new problem, test on another file, or open a saved network).
+// continue, a new problem, test on another file, open a saved network, or
+// make or edit a training set).
 // The hub keeps no data of its own: it sets `FreshStart` and
 // `ContinueFromTests` and chooses which page comes next.
 

@@ -39,6 +39,8 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         {QStringLiteral("Perceptron"), {{{"Frame1", "Line4", "Line6"}}, {{"Frame3", "Frame5"}}}},
         // The file's half, then the sections' half.
         {QStringLiteral("SaveResults"), {{{"Drive1", "Dir1", "File1"}}, {{"Check1_1", "Check1_6"}}}},
+        // The buttons over the table and the table, then the column beside them.
+        {QStringLiteral("MakeTrainingSet"), {{{"AddRow", "SetView"}}, {{"GenerateFrame", "CloseSet"}}}},
     };
     return units;
 }

@@ -2,6 +2,8 @@
 #include "PageTour.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,7 +86,7 @@ public:
     {
         TourResult result;
         pages.open(PageNames::LoadFile);  // the program starts on it
-        result.finished = firstFile() && startPages() && hub() && networkViews();
+        result.finished = firstFile() && startPages() && hub() && networkViews() && trainingSet();
         result.failure = failure;
         result.unexpectedBoxes = dialogs.boxes;
         return result;
@@ -386,6 +388,25 @@ private:
                viewTab(1, "network-view-xor-gaussian", "XOR learned by the Gaussian unit: the band") &&
                trainAgain("OptionDelta_0", "10") &&
                viewTab(1, "network-view-xor-step", "XOR under the step rule: a pattern is always missed");
+    }
+
+    // The training-set page from the hub, with two clouds generated; then closed.
+    bool trainingSet()
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, "ContinueList", QStringLiteral("Make Or Edit A Training Set")))
+            return false;
+        ScrollPage* page = open("MakeTrainingSet");
+        auto* kind = page ? control<QComboBox>(page, "SetKind") : nullptr;
+        auto* points = page ? control<QSpinBox>(page, "PerClass") : nullptr;
+        if (!kind || !points)
+            return false;
+        kind->setCurrentIndex(kind->findText(QStringLiteral("Gaussian Clouds")));
+        points->setValue(20);
+        if (!press(page, "Generate"))
+            return false;
+        show("make-training-set-page", "The training-set page with 40 points in two clouds", page);
+        return press(page, "CloseSet");
     }
 
     const TourVisitor& visit;

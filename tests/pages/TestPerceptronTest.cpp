@@ -55,7 +55,7 @@ TEST_F(TestPerceptronTest, OpensWithBothListsAndNothingSelected)
     EXPECT_EQ(items(continueList()),
               (QStringList{"Reset Weights And Train Again", "Keep Current Weights And Continue Training",
                            "Train A New Network On A New Problem", "Test Current Network On A New Problem",
-                           "Open A Saved Network"}));
+                           "Open A Saved Network", "Make Or Edit A Training Set"}));
     EXPECT_TRUE(testList()->selectedItems().isEmpty());
     EXPECT_TRUE(continueList()->selectedItems().isEmpty());
     EXPECT_TRUE(control<QLabel>(hub, "FeedBackLabel")->isVisible());

@@ -12,14 +12,14 @@
 #include <set>
 #include <sstream>
 
+#include "SameSet.h"
 #include "TrainingFile.h"
 #include "TrainingSet.h"
 
 using namespace vantorelle;
+using vantorelle::testing::ExpectSameSet;
 
 namespace {
-
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Reads the text as the program reads a ".net" file.
 TrainingSet ReadBack(const std::string& text, ReadResult& result)
@@ -30,18 +30,6 @@ TrainingSet ReadBack(const std::string& text, ReadResult& result)
     return SetOf(net);
 }
 
-void ExpectSameSet(const TrainingSet& a, const TrainingSet& b)
-{
-    ASSERT_EQ(a.NumPatterns(), b.NumPatterns());
-    ASSERT_EQ(a.NumInputs(), b.NumInputs());
-    ASSERT_EQ(a.NumOutputs(), b.NumOutputs());
-    for (long p = 1; p <= a.NumPatterns(); ++p) {
-        for (long i = 1; i <= a.NumInputs(); ++i)
-            EXPECT_TRUE(SameBits(a.InputPatterns(p, i), b.InputPatterns(p, i))) << p << "," << i;
-        for (long k = 1; k <= a.NumOutputs(); ++k)
-            EXPECT_TRUE(SameBits(a.DesiredOutputs(p, k), b.DesiredOutputs(p, k))) << p << "," << k;
-    }
-}
 
 // A uniform-ish spread of doubles over many magnitudes, from a fixed sequence.
 double Awkward(unsigned n)

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SetTableCommands.h"
+
+namespace vantorelle {
+
+CellEdit::CellEdit(SetTable& table, int row, int column, double before, double after)
+    : QUndoCommand(QStringLiteral("Edit %1 of row %2").arg(table.columnName(column)).arg(row + 1)),
+      table(table), row(row), column(column), before(before), after(after)
+{
+}
+
+void CellEdit::undo() { table.setCellNow(row, column, before); }
+void CellEdit::redo() { table.setCellNow(row, column, after); }
+
+GridChange::GridChange(SetTable& table, SetGrid before, SetGrid after, const QString& what)
+    : QUndoCommand(what), table(table), before(std::move(before)), after(std::move(after))
+{
+}
+
+void GridChange::undo() { table.setGridNow(before); }
+void GridChange::redo() { table.setGridNow(after); }
+
+}  // namespace vantorelle
