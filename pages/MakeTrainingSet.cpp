@@ -166,7 +166,13 @@ void MakeTrainingSet::connectTableButtons()
     });
 }
 
-MakeTrainingSet::~MakeTrainingSet() = default;
+MakeTrainingSet::~MakeTrainingSet()
+{
+    // The table is a child and goes after this page's members; its undo
+    // stack says so to the buttons as it clears, and the lambdas reading this
+    // page must not hear it.
+    QObject::disconnect(&setTable->undoStack(), nullptr, nullptr, nullptr);
+}
 
 void MakeTrainingSet::showSizes()
 {
