@@ -213,7 +213,7 @@ const OptionEntry OptionTable[] = {
          return Why{};
      }},
     // Making a training set instead of training.
-    {"--make", nullptr, "a set", [](Options& o, const std::string& v) { return ParseMakeSpec(v, o.set.make); }},
+    {"--make", nullptr, "a set", [](Options& o, const std::string& v) { return ParseMakeRecipe(v, o.set.make); }},
     {"--import", nullptr, "a CSV file", [](Options& o, const std::string& v) { return FileName(v, o.set.importFile); }},
     {"--inputs", nullptr, "a column list", [](Options& o, const std::string& v) { return ParseColumns(v, o.set.csv.inputs); }},
     {"--outputs", nullptr, "a column list",

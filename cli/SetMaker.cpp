@@ -25,15 +25,15 @@ struct MadeSet {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-TrainingSet Generate(const MakeSpec& spec, Random& random)
+TrainingSet Generate(const MakeRecipe& recipe, Random& random)
 {
-    switch (spec.kind) {
-    case MakeSpec::Logic:
-        return LogicSet(spec.function, spec.inputs);
-    case MakeSpec::Clouds:
-        return CloudSet(spec.clouds, random);
-    case MakeSpec::Letters:
-        return LetterSet(spec.letters, random);
+    switch (recipe.kind) {
+    case MakeRecipe::Logic:
+        return LogicSet(recipe.function, recipe.inputs);
+    case MakeRecipe::Clouds:
+        return CloudSet(recipe.clouds, random);
+    case MakeRecipe::Letters:
+        return LetterSet(recipe.letters, random);
     }
     return {};
 }
@@ -145,8 +145,8 @@ int RunSetMaker(const Options& options, std::ostream& out, std::ostream& err)
         for (std::size_t n = 0; n < parts.size(); ++n)
             progress << Summary(paths[n], parts[n]) << (n == 0 && !made.note.empty() ? "; " + made.note : "")
                      << ".\n";
-        const bool drawn = o.splitPercent || (o.make && (o.make->kind == MakeSpec::Clouds ||
-                                                         (o.make->kind == MakeSpec::Letters && o.make->letters.noise > 0)));
+        const bool drawn = o.splitPercent || (o.make && (o.make->kind == MakeRecipe::Clouds ||
+                                                         (o.make->kind == MakeRecipe::Letters && o.make->letters.noise > 0)));
         if (drawn && !seeded)
             progress << "--seed " << seed << " makes the same again.\n";
     }

@@ -48,78 +48,78 @@ std::string YesNo(const std::string& key, const std::string& value, bool& out)
     return {};
 }
 
-// One KEY=VALUE of a --make value, for the set `spec` makes.
-std::string ApplyKey(MakeSpec& spec, const std::string& key, const std::string& value)
+// One KEY=VALUE of a --make value, for the set `recipe` makes.
+std::string ApplyKey(MakeRecipe& recipe, const std::string& key, const std::string& value)
 {
-    switch (spec.kind) {
-    case MakeSpec::Logic:
+    switch (recipe.kind) {
+    case MakeRecipe::Logic:
         if (key == "inputs")
-            return WholeValue(key, value, spec.inputs);
+            return WholeValue(key, value, recipe.inputs);
         return "unknown key " + key + " (inputs)";
-    case MakeSpec::Clouds:
+    case MakeRecipe::Clouds:
         if (key == "classes")
-            return WholeValue(key, value, spec.clouds.classes);
+            return WholeValue(key, value, recipe.clouds.classes);
         if (key == "points")
-            return WholeValue(key, value, spec.clouds.perClass);
+            return WholeValue(key, value, recipe.clouds.perClass);
         if (key == "spread")
-            return ShareValue(key, value, spec.clouds.spread);
+            return ShareValue(key, value, recipe.clouds.spread);
         if (key == "noise")
-            return ShareValue(key, value, spec.clouds.noise);
+            return ShareValue(key, value, recipe.clouds.noise);
         if (key == "separable")
-            return YesNo(key, value, spec.clouds.separable);
+            return YesNo(key, value, recipe.clouds.separable);
         return "unknown key " + key + " (classes, points, spread, noise, separable)";
-    case MakeSpec::Letters:
+    case MakeRecipe::Letters:
         if (key == "letters") {
             std::string letters = value;
             std::transform(letters.begin(), letters.end(), letters.begin(),
                            [](unsigned char c) { return std::toupper(c); });
-            spec.letters.letters = letters;
+            recipe.letters.letters = letters;
             return {};
         }
         if (key == "copies")
-            return WholeValue(key, value, spec.letters.copies);
+            return WholeValue(key, value, recipe.letters.copies);
         if (key == "noise")
-            return ShareValue(key, value, spec.letters.noise);
+            return ShareValue(key, value, recipe.letters.noise);
         return "unknown key " + key + " (letters, copies, noise)";
     }
     return {};
 }
 
-bool StartsSet(const MakeSpec& spec, const std::string& name, MakeSpec& out)
+bool StartsSet(const MakeRecipe& recipe, const std::string& name, MakeRecipe& out)
 {
     static const std::pair<const char*, LogicFunction> logic[] = {
         {"and", LogicFunction::And}, {"or", LogicFunction::Or}, {"nand", LogicFunction::Nand},
         {"xor", LogicFunction::Xor}};
-    out = spec;
+    out = recipe;
     for (const auto& [word, function] : logic)
         if (name == word) {
-            out.kind = MakeSpec::Logic;
+            out.kind = MakeRecipe::Logic;
             out.function = function;
             return true;
         }
     if (name == "parity") {
-        out.kind = MakeSpec::Logic;
+        out.kind = MakeRecipe::Logic;
         out.function = LogicFunction::Xor;
         out.inputs = 3;
         return true;
     }
     if (name == "clouds" || name == "letters") {
-        out.kind = name == "clouds" ? MakeSpec::Clouds : MakeSpec::Letters;
+        out.kind = name == "clouds" ? MakeRecipe::Clouds : MakeRecipe::Letters;
         return true;
     }
     return false;
 }
 
 // What the generator says of the parameters, with the sets' size limits.
-std::string SpecProblem(const MakeSpec& spec)
+std::string RecipeProblem(const MakeRecipe& recipe)
 {
-    switch (spec.kind) {
-    case MakeSpec::Logic:
-        return LogicProblem(spec.inputs);
-    case MakeSpec::Clouds:
-        return CloudProblem(spec.clouds);
-    case MakeSpec::Letters:
-        return LetterProblem(spec.letters);
+    switch (recipe.kind) {
+    case MakeRecipe::Logic:
+        return LogicProblem(recipe.inputs);
+    case MakeRecipe::Clouds:
+        return CloudProblem(recipe.clouds);
+    case MakeRecipe::Letters:
+        return LetterProblem(recipe.letters);
     }
     return {};
 }
@@ -133,12 +133,12 @@ std::string WithoutFinalStop(std::string text)
 
 }  // namespace
 
-std::string ParseMakeSpec(const std::string& text, std::optional<MakeSpec>& spec)
+std::string ParseMakeRecipe(const std::string& text, std::optional<MakeRecipe>& recipe)
 {
     const auto colon = text.find(':');
     const std::string name = Lower(text.substr(0, colon));
-    MakeSpec made;
-    if (!StartsSet(MakeSpec{}, name, made))
+    MakeRecipe made;
+    if (!StartsSet(MakeRecipe{}, name, made))
         return "not one of and, or, nand, xor, parity, clouds, letters";
     if (colon != std::string::npos) {
         std::size_t start = colon + 1;
@@ -155,9 +155,9 @@ std::string ParseMakeSpec(const std::string& text, std::optional<MakeSpec>& spec
             start = comma + 1;
         }
     }
-    if (std::string problem = SpecProblem(made); !problem.empty())
+    if (std::string problem = RecipeProblem(made); !problem.empty())
         return WithoutFinalStop(problem);
-    spec = made;
+    recipe = made;
     return {};
 }
 

@@ -17,7 +17,7 @@ namespace vantorelle::cli {
 struct Options;
 
 // What --make asks for: NAME[:KEY=VALUE,...].
-struct MakeSpec {
+struct MakeRecipe {
     enum Kind { Logic, Clouds, Letters } kind = Logic;
     LogicFunction function = LogicFunction::And;
     long inputs = 2;
@@ -26,7 +26,7 @@ struct MakeSpec {
 };
 
 struct SetOptions {
-    std::optional<MakeSpec> make;
+    std::optional<MakeRecipe> make;
     std::optional<std::string> importFile;
     CsvOptions csv;  // --inputs, --outputs, --class, --delimiter, --header, --decimal
     std::optional<double> splitPercent;
@@ -36,7 +36,7 @@ struct SetOptions {
 };
 
 // Reads a --make value; empty when it is understood, otherwise why not.
-std::string ParseMakeSpec(const std::string& text, std::optional<MakeSpec>& spec);
+std::string ParseMakeRecipe(const std::string& text, std::optional<MakeRecipe>& recipe);
 std::string ParseColumns(const std::string& text, std::vector<long>& columns);
 std::string ParseClassColumn(const std::string& text, std::optional<long>& column);
 std::string ParseDelimiter(const std::string& text, char& delimiter);

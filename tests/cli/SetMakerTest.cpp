@@ -57,14 +57,14 @@ std::string Program(const std::string& arguments)
 }  // namespace
 
 // options
-TEST(SetOptions, MakeSpecsAndCsvChoicesAreRead)
+TEST(SetOptions, MakeRecipesAndCsvChoicesAreRead)
 {
     ParseResult r = ParseOptions({"--make", "Clouds:classes=3,points=10,spread=0.2,noise=0.1,separable=no", "-o",
                                   "c.net", "--seed", "4"});
     ASSERT_EQ(r.error, "");
     ASSERT_TRUE(r.options.set.make);
     const CloudParams& clouds = r.options.set.make->clouds;
-    EXPECT_EQ(r.options.set.make->kind, MakeSpec::Clouds);
+    EXPECT_EQ(r.options.set.make->kind, MakeRecipe::Clouds);
     EXPECT_EQ(clouds.classes, 3);
     EXPECT_EQ(clouds.perClass, 10);
     EXPECT_EQ(clouds.spread, 0.2);
