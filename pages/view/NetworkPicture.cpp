@@ -68,6 +68,40 @@ double luminance(const QColor& colour)
     return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
 }
 
+namespace {
+// Okabe and Ito, "Color Universal Design" (2008), with black (the ink) and
+// yellow (faint on white) late, so that the first few series are the clearest.
+struct Series {
+    int r, g, b;
+    Qt::PenStyle line;
+    MarkerShape marker;
+};
+constexpr std::array<Series, 8> SeriesTable{{
+    {0, 114, 178, Qt::SolidLine, MarkerShape::Circle},               // blue
+    {230, 159, 0, Qt::DashLine, MarkerShape::Square},                // orange
+    {0, 158, 115, Qt::DotLine, MarkerShape::Triangle},               // bluish green
+    {204, 121, 167, Qt::DashDotLine, MarkerShape::Diamond},          // reddish purple
+    {86, 180, 233, Qt::DashDotDotLine, MarkerShape::Cross},          // sky blue
+    {213, 94, 0, Qt::SolidLine, MarkerShape::Plus},                  // vermillion
+    {0, 0, 0, Qt::DashLine, MarkerShape::Star},                      // black
+    {240, 228, 66, Qt::DotLine, MarkerShape::InvertedTriangle},      // yellow
+}};
+const Series& seriesAt(int index)
+{
+    const int n = static_cast<int>(SeriesTable.size());
+    return SeriesTable[static_cast<std::size_t>(((index % n) + n) % n)];
+}
+}  // namespace
+
+int seriesCount() { return static_cast<int>(SeriesTable.size()); }
+QColor seriesColour(int index)
+{
+    const Series& s = seriesAt(index);
+    return QColor(s.r, s.g, s.b);
+}
+Qt::PenStyle seriesLineStyle(int index) { return seriesAt(index).line; }
+MarkerShape seriesMarker(int index) { return seriesAt(index).marker; }
+
 }  // namespace ViewPalette
 
 std::vector<double> NiceTicks(double lo, double hi, int maxCount, double smallestStep)

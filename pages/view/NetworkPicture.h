@@ -44,6 +44,17 @@ QColor missRing();     // the ring around a pattern the network misses
 QColor curve();        // the error curve
 // Relative luminance (0 black .. 1 white), as a grey-scale print sees a colour.
 double luminance(const QColor& colour);
+
+// Lines and markers that must be told apart (several runs' curves on one
+// graph, classes of points): Okabe and Ito's eight colours, which stay apart
+// for the three common colour-vision deficiencies, each with its own line
+// style and marker shape so that a grey-scale print or a colour-blind eye
+// still tells them apart. Index i wraps around after seriesCount().
+enum class MarkerShape { Circle, Square, Triangle, Diamond, Cross, Plus, Star, InvertedTriangle };
+int seriesCount();
+QColor seriesColour(int index);
+Qt::PenStyle seriesLineStyle(int index);
+MarkerShape seriesMarker(int index);
 }  // namespace ViewPalette
 
 // Round values from lo to hi for an axis, at most about maxCount of them:
