@@ -309,12 +309,12 @@ std::optional<std::string> ValueOf(const OptionEntry& entry, const std::string& 
     return value;
 }
 
-// What --seeds, --seeds-csv and --threads need, and what they cannot go with:
+// What --seeds and --seeds-csv need, and what they cannot go with:
 // the runs are summed up in a table, one line a seed.
 std::string SeedsRefusal(const Options& o, const std::vector<std::string>& given)
 {
     if (!o.seeds) {
-        for (const char* name : {"--seeds-csv", "--threads"})
+        for (const char* name : {"--seeds-csv"})
             if (std::find(given.begin(), given.end(), name) != given.end())
                 return std::string(name) + " needs --seeds FIRST-LAST";
         return {};
@@ -486,7 +486,9 @@ the median epochs to all hits; not with --seed, --load, --save, --continue,
   --seeds FIRST-LAST            train once from each seed of the range (at most
                                 100000 seeds); each line is the run --seed gives
   --seeds-csv FILE              also write the table as CSV, numbers exact
-  --threads N                   how many runs go at once (every core)
+  --threads N                   how many threads: with --seeds, runs at once;
+                                else a large run's shares of its outputs
+                                (chosen from the work and the cores)
 
 An option's value may follow it as the next argument or after "=" ("--epochs
 50" or "--epochs=50"). TRAINING.net may be - for standard input.

@@ -57,7 +57,7 @@ struct Options {
     bool confusion = false;                   // --confusion: hits by unit, and the class table
     std::optional<SeedRange> seeds;           // --seeds: a table of runs, one a seed
     std::optional<std::string> seedsCsv;      // --seeds-csv: that table as CSV
-    std::optional<unsigned> threads;          // --threads: how many run at once
+    std::optional<unsigned> threads;          // --threads: runs at once, or one run's threads
     ReportSections sections = DefaultReportSections;
     bool quiet = false;
     SetOptions set;  // --make, --import: a training set is made instead of trained on

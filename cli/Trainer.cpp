@@ -13,6 +13,7 @@
 #include "Random.h"
 #include "ReadWarnings.h"
 #include "ResultsReport.h"
+#include "RunThreads.h"
 #include "SavedNetworkFile.h"
 #include "Response.h"
 #include "SavedNetwork.h"
@@ -402,6 +403,8 @@ int RunTrainer(const Options& options, std::ostream& out, std::ostream& err, con
         ApplySettings(net, options);
     }
 
+    // A fixed count of threads for the run's outputs; none, the engine's choice.
+    SetRunThreads(options.threads && !options.seeds ? static_cast<int>(*options.threads) : 0);
     if (options.seeds)
         return RunSeedTable(net, options, out, err, stopFlag, locale);
 

@@ -2,12 +2,14 @@
 #include "SeedSweep.h"
 
 #include <algorithm>
+#include <climits>
 #include <mutex>
 #include <thread>
 
 #include "NumberFormat.h"
 #include "Random.h"
 #include "RunObserver.h"
+#include "RunThreads.h"
 #include "TrainingEngine.h"
 
 namespace vantorelle {
@@ -67,7 +69,10 @@ std::vector<SeedOutcome> RunSeeds(const NetworkState& start, const SettingsInput
         outcomes[i].Seed = seeds[i];
     std::atomic<std::size_t> next{0};
     std::mutex telling;
+    // The runs themselves keep every core busy: each stays on its thread.
+    const int threadsPerRun = threads > 1 ? 1 : INT_MAX;
     auto work = [&] {
+        RunThreadsOnThisThread oneRunsThreads(threadsPerRun);
         for (std::size_t i = next++; i < seeds.size() && !stop.load(); i = next++) {
             outcomes[i] = RunOne(start, input, seeds[i], stop);
             if (finished) {

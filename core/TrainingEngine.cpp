@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "InitialWeights.h"
+#include "RunThreads.h"
 #include "Response.h"
+#include "kernels/OutputShares.h"
 #include "kernels/SteppedSweep.h"
 #include "kernels/TrainingSweep.h"
 
@@ -160,6 +162,11 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     bool overflowReported = false;
     bool nonFinite = false;
     SweepWorkspace work;  // the run's scratch memory
+    // Large networks train their outputs in shares on several threads; an
+    // epoch stepped pattern by pattern goes on this thread alone, after
+    // which the shares are made afresh from the network.
+    const int threads = ChooseRunThreads(net.NumPatterns, net.NumInputs, net.NumOutputs);
+    std::optional<OutputShares> shares;
 
     // Row 1 describes the network before training, under the rule's own unit
     // kind (not the kind a previous run left behind).
@@ -178,14 +185,24 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
         progress.epochsSinceDisplay = progress.epochsSinceDisplay + 1;
         progress.epochsOfRun = progress.epochsOfRun + 1;
         ShufflePatterns(net, random);
-        const RuleOutcome outcome =
-            observer.WantsPatternSteps() ? SteppedSweep(net, rule, work, observer) : TrainingSweep(net, rule, work);
+        RuleOutcome outcome = RuleOutcome::Updated;
+        if (observer.WantsPatternSteps()) {
+            shares.reset();
+            outcome = SteppedSweep(net, rule, work, observer);
+            EvaluateTrainingSet(net, work);
+        } else if (threads > 1) {
+            if (!shares)
+                shares.emplace(net, threads);
+            outcome = shares->Epoch(net, rule);  // the measurement included
+        } else {
+            outcome = TrainingSweep(net, rule, work);
+            EvaluateTrainingSet(net, work);
+        }
         if (outcome == RuleOutcome::Overflow && !overflowReported) {
             // Once per run: the rule skips each overflowing update and training goes on.
             overflowReported = true;
             observer.Problem({RunProblem::Kind::Overflow, text::OverflowMessage()});
         }
-        EvaluateTrainingSet(net, work);
 
         if (progress.epochsSinceDisplay == net.PrintSweeps)
             Display(net, progress, observer, lastPrintedSSE);

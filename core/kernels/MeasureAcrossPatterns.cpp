@@ -57,10 +57,10 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
 }
 
 // Output k's errors over every pattern, from its sums (pattern p at
-// sum[p - 1]): squared errors added to sse[p], hits counted, and the unit
-// left describing the last pattern.
+// sum[p - 1], which then holds the pattern's squared error): hits counted,
+// and the unit left describing the last pattern.
 template <typename ActivationFunction>
-long MeasureOutput(NetworkState& net, long k, const double* sum, double* sse, ActivationFunction activation)
+long MeasureOutput(NetworkState& net, long k, double* sum, ActivationFunction activation)
 {
     const long patterns = net.NumPatterns;
     const long desiredStride = net.NumOutputs + 1;
@@ -68,13 +68,14 @@ long MeasureOutput(NetworkState& net, long k, const double* sum, double* sse, Ac
     const double minError = net.MinError;
     Unit& unit = net.OutputUnits[k];
     const double threshold = unit.Threshold;
+    const double lastSum = sum[patterns - 1];
     long hits = 0;
     for (long p = 1; p <= patterns; ++p) {
         const double e = d[p * desiredStride] - activation(threshold + sum[p - 1]);
         hits += e * e < minError;
-        sse[p] = sse[p] + e * e;
+        sum[p - 1] = e * e;
     }
-    unit.NetInput = threshold + sum[patterns - 1];
+    unit.NetInput = threshold + lastSum;
     unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
     unit.Error = d[patterns * desiredStride] - unit.Activation;
     unit.Target = d[patterns * desiredStride];
@@ -82,42 +83,60 @@ long MeasureOutput(NetworkState& net, long k, const double* sum, double* sse, Ac
 }
 
 // MeasureOutput with output k's activation function compiled in.
-long MeasureOutputOfItsKind(NetworkState& net, long k, const double* sum, double* sse)
+long MeasureOutputOfItsKind(NetworkState& net, long k, double* sum)
 {
     const Unit& unit = net.OutputUnits[k];
     switch (unit.UnitType) {
-    case UnitKind::Binary: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::Binary>{});
-    case UnitKind::IntDev: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::IntDev>{});
-    case UnitKind::Value: return MeasureOutput(net, k, sum, sse, ActivationOf<UnitKind::Value>{});
+    case UnitKind::Binary: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::Binary>{});
+    case UnitKind::IntDev: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::IntDev>{});
+    case UnitKind::Value: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::Value>{});
     case UnitKind::None: break;
     }
     // An unset kind keeps the activation the unit had, for every pattern.
     const double kept = unit.Activation;
-    return MeasureOutput(net, k, sum, sse, [kept](double) { return kept; });
+    return MeasureOutput(net, k, sum, [kept](double) { return kept; });
 }
 
 }  // namespace
 
-void MeasureAcrossPatterns(NetworkState& net, SweepWorkspace& work)
+long MeasureSquaredErrors(NetworkState& net, SweepWorkspace& work)
 {
     work.BindPatterns(net);
     SumAllPatterns(net, work);
     work.sumsFromSweep = false;
-
-    // Output by output (its kind and threshold at hand, its sums in a row),
-    // each pattern's squared errors still added in output order.
-    const long patterns = net.NumPatterns;
-    work.patternSSE.assign(static_cast<std::size_t>(patterns) + 1, 0.0);
-    double* sse = work.patternSSE.data();
+    // Output by output: its kind and threshold at hand, its sums in a row.
     long hits = 0;
     for (long k = 1; k <= net.NumOutputs; ++k)
-        hits += MeasureOutputOfItsKind(net, k, work.patternSums.data() + (k - 1) * work.patternColumns, sse);
+        hits += MeasureOutputOfItsKind(net, k, work.patternSums.data() + (k - 1) * work.patternColumns);
+    return hits;
+}
+
+void AddSquaredErrors(const double* rows, long outputs, long stride, long patterns, double* sse)
+{
+    for (long k = 0; k < outputs; ++k) {
+        const double* squared = rows + k * stride;
+        for (long p = 1; p <= patterns; ++p)
+            sse[p] = sse[p] + squared[p - 1];
+    }
+}
+
+double SumInFileOrder(const double* sse, long patterns)
+{
     double total = 0;
     for (long p = 1; p <= patterns; ++p)
         total = total + sse[p];
+    return total;
+}
+
+void MeasureAcrossPatterns(NetworkState& net, SweepWorkspace& work)
+{
+    const long hits = MeasureSquaredErrors(net, work);
+    const long patterns = net.NumPatterns;
+    work.patternSSE.assign(static_cast<std::size_t>(patterns) + 1, 0.0);
+    AddSquaredErrors(work.patternSums.data(), net.NumOutputs, work.patternColumns, patterns, work.patternSSE.data());
     PresentInputs(net, patterns);
     net.Hits = hits;
-    net.TotalSSE = total;
+    net.TotalSSE = SumInFileOrder(work.patternSSE.data(), patterns);
 }
 
 }  // namespace vantorelle

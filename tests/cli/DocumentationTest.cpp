@@ -74,7 +74,7 @@ TEST(Documentation, ReadmeListsTheOptionsOfHelpAndTheManualPageDescribesEach)
     ASSERT_GE(setOptions.size(), 10u);
     options.insert(options.end(), setOptions.begin(), setOptions.end());
     const std::vector<std::string> seedOptions = Block(UsageText(), "  --seeds");
-    ASSERT_EQ(seedOptions.size(), 4u);
+    ASSERT_GE(seedOptions.size(), 4u);
     options.insert(options.end(), seedOptions.begin(), seedOptions.end());
     const std::string readme = Source("README.md");
     const std::string manual = Source("data/vantorelle-train.1.in");

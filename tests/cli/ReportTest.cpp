@@ -16,6 +16,7 @@
 using namespace vantorelle;
 using namespace vantorelle::cli;
 using vantorelle::testing::BoundSocket;
+using vantorelle::testing::MaskDateAndTime;
 using vantorelle::testing::KindAt;
 using vantorelle::testing::MakeDeviceLike;
 using vantorelle::testing::ReadBytes;
@@ -34,19 +35,6 @@ using Outcome = vantorelle::testing::ShellOutcome;
 Outcome Program(const std::string& locale, const std::string& arguments)
 {
     return vantorelle::testing::RunThroughShell("env LC_ALL='" + locale + "' " + VANTORELLE_TRAIN + " " + arguments);
-}
-
-// The date and time change from run to run; everything else must not.
-std::string MaskDateAndTime(std::string report)
-{
-    for (const std::string label : {"Date Of Analysis: ", "Time Of Analysis: "}) {
-        const auto start = report.find(label);
-        if (start == std::string::npos)
-            continue;
-        const auto from = start + label.size();
-        report.replace(from, report.find('\r', from) - from, label[0] == 'D' ? "DATE" : "TIME");
-    }
-    return report;
 }
 
 std::string LineAfter(const std::string& report, const std::string& label)

@@ -14,6 +14,7 @@
 
 using namespace vantorelle;
 using namespace vantorelle::cli;
+using vantorelle::testing::MaskDateAndTime;
 using vantorelle::testing::ReadBytes;
 using vantorelle::testing::ScratchFolder;
 
@@ -85,7 +86,7 @@ TEST(SeedTable, WhatCannotGoWithSeedsIsRefusedBeforeAnythingRuns)
         {{"and.net", "--seeds", "5-1"}, "--seeds \"5-1\": not a range of 1 to 100000 seeds"},
         {{"and.net", "--seeds", "1-100001"}, "--seeds \"1-100001\": not a range of 1 to 100000 seeds"},
         {{"and.net", "--seeds", "7"}, "--seeds \"7\": not a range of seeds such as 1-100"},
-        {{"and.net", "--threads", "2"}, "--threads needs --seeds FIRST-LAST"},
+        {{"and.net", "--seeds-csv", "s.csv"}, "--seeds-csv needs --seeds FIRST-LAST"},
         {{"and.net", "--seeds", "1-2", "--threads", "0"}, "--threads \"0\": not a whole number from 1 to 256"},
     };
     for (const auto& [args, message] : refused) {
@@ -94,4 +95,30 @@ TEST(SeedTable, WhatCannotGoWithSeedsIsRefusedBeforeAnythingRuns)
     }
     const ParseResult fine = ParseOptions({"and.net", "--seeds=1-100000", "--threads=2"});
     EXPECT_TRUE(fine.error.empty()) << fine.error;
+    const ParseResult alone = ParseOptions({"and.net", "--threads=2"});
+    EXPECT_TRUE(alone.error.empty()) << alone.error;
+}
+
+// Without --seeds, --threads splits one run's outputs: the report is the
+// one thread's, byte for byte, under each rule (the value rule's overflow
+// message included, at a rate that overflows).
+TEST(SeedTable, ThreadsOfOneRunLeaveItsReportAsOneThreadWritesIt)
+{
+    ScratchFolder folder;
+    const std::pair<const char*, const char*> runs[] = {{"Delta", "0.5"}, {"Gradient", "2"}, {"Tarvik", "1e150"}};
+    for (const auto& [rule, rate] : runs) {
+        std::string reports[2];
+        std::string outputs[2];
+        const char* threads[] = {"1", "3"};
+        for (int t = 0; t < 2; ++t) {
+            const std::string report = folder.Path(std::string(rule) + ".txt");
+            const Outcome run = Train({Example("letters.net"), "--rule", rule, "--rate", rate, "--epochs", "40",
+                                       "--seed", "5", "--threads", threads[t], "--report", report});
+            ASSERT_EQ(run.code, ExitOk) << run.err;
+            reports[t] = MaskDateAndTime(ReadBytes(report));
+            outputs[t] = run.out + run.err;
+        }
+        EXPECT_EQ(reports[0], reports[1]) << rule;
+        EXPECT_EQ(outputs[0], outputs[1]) << rule;
+    }
 }

@@ -11,6 +11,7 @@
 
 #include "PlainTraining.h"
 #include "Random.h"
+#include "RunThreads.h"
 #include "Response.h"
 #include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
@@ -358,4 +359,111 @@ TEST(KernelDifferential, SweepSeesChangesMadeAfterTheMeasurement)
             ExpectSameBits(engine, reference);
         }
     }
+}
+
+namespace {
+
+struct RecordingObserver : RunObserver {
+    std::vector<EpochReport> reports;
+    std::vector<std::string> problems;
+    void EpochEnded(const EpochReport& report) override { reports.push_back(report); }
+    void RunEnded(const EpochReport& report) override { reports.push_back(report); }
+    void Problem(const RunProblem& problem) override { problems.push_back(problem.message); }
+    bool StopRequested() override { return false; }
+};
+
+struct FixedThreads {
+    explicit FixedThreads(int count) { SetRunThreads(count); }
+    ~FixedThreads() { SetRunThreads(0); }
+};
+
+// A whole run of `epochs` epochs from `start` on `threads` threads.
+NetworkState TrainOn(int threads, NetworkState net, RuleKind rule, std::uint64_t seed, int epochs,
+                     RecordingObserver& seen)
+{
+    FixedThreads fixed(threads);
+    net.LearningRule = rule;
+    net.StopAtMaxEpochs = true;
+    net.EpochLimit = epochs;
+    net.StopWhenAllHits = false;
+    net.PrintSweeps = 3;
+    MersenneRandom random(static_cast<std::uint32_t>(seed));
+    double lastPrinted = 0;
+    RunTraining(net, random, seen, lastPrinted);
+    return net;
+}
+
+void ExpectSameRun(const NetworkState& a, const RecordingObserver& seenA, const NetworkState& b,
+                   const RecordingObserver& seenB)
+{
+    ExpectSameBits(a, b);
+    ASSERT_EQ(a.EpochCount, b.EpochCount);
+    ASSERT_EQ(a.SSERecordCount, b.SSERecordCount);
+    for (int r = 1; r <= a.SSERecordCount; ++r)
+        ASSERT_EQ(Bits(a.SSEHistory[r].SSE), Bits(b.SSEHistory[r].SSE)) << "history row " << r;
+    ASSERT_EQ(seenA.problems, seenB.problems);
+    ASSERT_EQ(seenA.reports.size(), seenB.reports.size());
+    for (std::size_t r = 0; r < seenA.reports.size(); ++r) {
+        ASSERT_EQ(Bits(seenA.reports[r].TotalSSE), Bits(seenB.reports[r].TotalSSE)) << "report " << r;
+        ASSERT_EQ(seenA.reports[r].Hits, seenB.reports[r].Hits) << "report " << r;
+        ASSERT_EQ(Bits(seenA.reports[r].Change), Bits(seenB.reports[r].Change)) << "report " << r;
+    }
+}
+
+}  // namespace
+
+// A run with its outputs in shares on two, three and seven threads (more than
+// the machine's cores, more than some networks' outputs) trains what one
+// thread trains: weights, units, totals, history, displays and messages, bit
+// for bit, on every path (side by side, overflow, non-finite stop).
+TEST(OutputShares, AnyThreadCountGivesTheOneThreadRunBitForBit)
+{
+    std::mt19937_64 gen(2027);
+    std::vector<Case> cases = {
+        {120, 40, 9, RuleKind::Delta, Inputs::Sparse, false, true, true, false, 0.5},
+        {120, 40, 9, RuleKind::Gradient, Inputs::Mixed, false, true, false, false, 0.5},
+        {90, 30, 5, RuleKind::Tarvik, Inputs::Mixed, false, true, false, false, 0.1},
+        {90, 30, 5, RuleKind::Tarvik, Inputs::Large, false, false, false, false, 1e150},
+        {70, 12, 3, RuleKind::Delta, Inputs::Large, true, true, false, false, 0.5},
+    };
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik})
+        for (int r = 0; r < 3; ++r)
+            cases.push_back(RandomCase(gen, rule));
+    int overflows = 0, nonFiniteStops = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        std::mt19937_64 build(i);
+        const NetworkState start = Build(c, build);
+        RecordingObserver one;
+        const NetworkState alone = TrainOn(1, start, c.rule, i, 14, one);
+        overflows += !one.problems.empty();
+        nonFiniteStops += alone.EpochCount < 14;
+        for (int threads : {2, 3, 7}) {
+            SCOPED_TRACE(::testing::Message() << "case " << i << " threads " << threads << " shape " << c.patterns
+                                              << "x" << c.inputs << "x" << c.outputs);
+            RecordingObserver split;
+            const NetworkState shared = TrainOn(threads, start, c.rule, i, 14, split);
+            ExpectSameRun(alone, one, shared, split);
+            if (::testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+    EXPECT_GT(overflows, 0) << "no case took the value rule's overflow path";
+    EXPECT_GT(nonFiniteStops, 0) << "no case ended on numbers that stopped being finite";
+}
+
+// The engine's own choice: one thread for small networks; for large ones no
+// more threads than outputs or than a limit set on this thread.
+TEST(OutputShares, SmallNetworksStayOnOneThreadAndLimitsHold)
+{
+    EXPECT_EQ(ChooseRunThreads(26, 35, 26), 1);  // the letters
+    EXPECT_EQ(ChooseRunThreads(4, 2, 1), 1);
+    EXPECT_EQ(ChooseRunThreads(100000, 1000, 1), 1);  // one output cannot be shared
+    {
+        RunThreadsOnThisThread limit(1);
+        EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 1);
+    }
+    FixedThreads fixed(7);
+    EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 7);
+    EXPECT_EQ(ChooseRunThreads(3000, 784, 3), 3);
 }

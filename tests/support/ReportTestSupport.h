@@ -166,4 +166,17 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
     out << bytes;
 }
 
+// The date and time change from run to run; everything else must not.
+inline std::string MaskDateAndTime(std::string report)
+{
+    for (const std::string label : {"Date Of Analysis: ", "Time Of Analysis: "}) {
+        const auto start = report.find(label);
+        if (start == std::string::npos)
+            continue;
+        const auto from = start + label.size();
+        report.replace(from, report.find('\r', from) - from, label[0] == 'D' ? "DATE" : "TIME");
+    }
+    return report;
+}
+
 }  // namespace vantorelle::testing
