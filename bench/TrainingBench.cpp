@@ -20,12 +20,12 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "InitialWeights.h"
 #include "PlainTraining.h"
 #include "Random.h"
+#include "RunThreads.h"
 #include "Response.h"
 #include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
@@ -252,104 +252,35 @@ std::map<std::string, double> SklearnRates(const std::string& script, const std:
     return rates;
 }
 
-// The second core on L: the sigmoid rule's sweep (the same kernel calls as
-// the engine's, patterns in file order) over all outputs on this thread,
-// against the outputs split in two halves, each half's weights packed in a
-// matrix of its own (halves sharing cache lines would fight over them) and
-// swept on its own thread. Wall time, since two threads are the point; the
-// weights must come out the same. Answers the medians in ms per sweep.
-struct SplitTiming {
-    double oneThread = 0;
-    double twoThreads = 0;
-    bool same = false;
+// Every core: whole epochs of a run (sweep and measurement) as the engine
+// runs them, its outputs on one thread against the engine's own choice of
+// threads. Wall time, since more threads are the point.
+class QuietObserver : public RunObserver {
+public:
+    void EpochEnded(const EpochReport&) override {}
+    void RunEnded(const EpochReport&) override {}
+    void Problem(const RunProblem&) override {}
+    bool StopRequested() override { return false; }
 };
 
-// w: rows 0..inputs of `cols` outputs, stride cols + 1; thresholds [1..cols];
-// column k of w is output first + k - 1 of the network.
-void SigmoidSweepColumns(const NetworkState& net, double* w, double* thresholds, long first, long cols,
-                         const KernelSet& kernels)
+double RunWallSeconds(const NetworkState& start, RuleKind rule, int epochs, int threads)
 {
-    const long n = net.NumPatterns;
-    const long inputs = net.NumInputs;
-    const long stride = cols + 1;
-    std::vector<double> c(static_cast<std::size_t>(stride)), sum(static_cast<std::size_t>(stride));
-    const ActivationOf<UnitKind::IntDev> activation;
-    const RuleStep<RuleKind::Gradient> step(net.LearningRate);
-    kernels.sumNetInputs(w, stride, inputs, cols, net.InputPatterns.Row(1), sum.data());
-    for (long p = 1; p <= n; ++p) {
-        const double* desired = net.DesiredOutputs.Row(p) + first - 1;
-        for (long k = 1; k <= cols; ++k) {
-            const double netInput = thresholds[k] + sum[static_cast<std::size_t>(k)];
-            const double a = activation(netInput);
-            c[static_cast<std::size_t>(k)] = step(netInput, a, desired[k] - a, desired[k]);
-        }
-        if (p < n) {
-            kernels.updateAndSumNext(w, stride, inputs, cols, c.data(), net.InputPatterns.Row(p),
-                                     net.InputPatterns.Row(p + 1), sum.data());
-        } else {
-            const double* x = net.InputPatterns.Row(p);
-            for (long i = 1; i <= inputs; ++i)
-                for (long k = 1; k <= cols; ++k)
-                    w[i * stride + k] = c[static_cast<std::size_t>(k)] * x[i] + w[i * stride + k];
-        }
-        for (long k = 1; k <= cols; ++k)
-            thresholds[k] = c[static_cast<std::size_t>(k)] + thresholds[k];
-    }
-}
-
-struct Packed {
-    std::vector<double> weights, thresholds;
-};
-
-Packed Pack(const NetworkState& net, long first, long cols)
-{
-    Packed packed;
-    packed.weights.assign(static_cast<std::size_t>((net.NumInputs + 1) * (cols + 1)), 0.0);
-    packed.thresholds.assign(static_cast<std::size_t>(cols + 1), 0.0);
-    for (long k = 1; k <= cols; ++k) {
-        packed.thresholds[static_cast<std::size_t>(k)] = net.OutputUnits[first + k - 1].Threshold;
-        for (long i = 1; i <= net.NumInputs; ++i)
-            packed.weights[static_cast<std::size_t>(i * (cols + 1) + k)] = net.Weights(i, first + k - 1);
-    }
-    return packed;
-}
-
-SplitTiming SecondCoreProbe(const NetworkState& start, int repeats)
-{
-    const KernelSet& kernels = DefaultKernels();
-    const long outputs = start.NumOutputs;
-    const long half = outputs / 2;
-    std::vector<double> one, two;
-    SplitTiming timing;
-    timing.same = true;
-    for (int r = 0; r < repeats; ++r) {
-        Packed all = Pack(start, 1, outputs);
-        Packed low = Pack(start, 1, half);
-        Packed high = Pack(start, half + 1, outputs - half);
-        auto t0 = std::chrono::steady_clock::now();
-        SigmoidSweepColumns(start, all.weights.data(), all.thresholds.data(), 1, outputs, kernels);
-        auto t1 = std::chrono::steady_clock::now();
-        std::thread helper([&] {
-            SigmoidSweepColumns(start, high.weights.data(), high.thresholds.data(), half + 1, outputs - half,
-                                kernels);
-        });
-        SigmoidSweepColumns(start, low.weights.data(), low.thresholds.data(), 1, half, kernels);
-        helper.join();
-        auto t2 = std::chrono::steady_clock::now();
-        one.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
-        two.push_back(std::chrono::duration<double, std::milli>(t2 - t1).count());
-        for (long i = 1; i <= start.NumInputs; ++i)
-            for (long k = 1; k <= outputs; ++k) {
-                const Packed& part = k <= half ? low : high;
-                const long cols = k <= half ? half : outputs - half;
-                const long column = k <= half ? k : k - half;
-                timing.same = timing.same && all.weights[static_cast<std::size_t>(i * (outputs + 1) + k)] ==
-                                                 part.weights[static_cast<std::size_t>(i * (cols + 1) + column)];
-            }
-    }
-    timing.oneThread = Median(one);
-    timing.twoThreads = Median(two);
-    return timing;
+    NetworkState net = start;
+    net.LearningRule = rule;
+    net.FreshStart = false;
+    net.StopAtMaxEpochs = true;
+    net.EpochLimit = net.EpochCount + epochs;
+    net.StopWhenAllHits = false;
+    net.PrintSweeps = 1000000;
+    SetRunThreads(threads);
+    MersenneRandom random(2);
+    QuietObserver quiet;
+    double lastPrinted = 0;
+    const auto begin = std::chrono::steady_clock::now();
+    RunTraining(net, random, quiet, lastPrinted);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    SetRunThreads(0);
+    return seconds;
 }
 
 }  // namespace
@@ -433,14 +364,23 @@ int main(int argc, char** argv)
                     engineRate[RuleKind::Delta] / sk, engineRate[RuleKind::Gradient] / sk,
                     engineRate[RuleKind::Tarvik] / sk);
     }
-    {
-        // Seed 1, file order, ten warm-up epochs of the sigmoid rule, as above.
-        const NetworkState start = Warm(Load(large), RuleKind::Gradient, workloads[0].warmup);
-        const SplitTiming split = SecondCoreProbe(start, repeats);
-        std::printf("\nSecond core, L sigmoid sweep (wall ms, median of %d): one thread %.2f, outputs split over two "
-                    "threads %.2f (%.2fx)%s\n",
-                    repeats, split.oneThread, split.twoThreads, split.oneThread / split.twoThreads,
-                    split.same ? "" : "  DIFFERENT WEIGHTS");
+    const int allThreads = ChooseRunThreads(3000, 784, 10);
+    std::printf("\nEvery core (wall epochs per second, median of %d; the engine's choice of threads, %d on L here):\n",
+                repeats, allThreads);
+    std::printf("%-17s %-9s %12s %12s %8s %8s\n", "workload", "rule", "one thread", "all threads", "threads", "ratio");
+    for (const Workload& w : workloads) {
+        const NetworkState loaded = Load(w.file);
+        const int threads = ChooseRunThreads(loaded.NumPatterns, loaded.NumInputs, loaded.NumOutputs);
+        for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik}) {
+            const NetworkState start = Warm(loaded, rule, w.warmup);
+            const int epochs = std::max(
+                3, EpochsFor(w.seconds / repeats, [&] { return RunWallSeconds(start, rule, 1, 1); }));
+            const double one = Rate(repeats, epochs, [&] { return RunWallSeconds(start, rule, epochs, 1); });
+            const double all = Rate(repeats, epochs, [&] { return RunWallSeconds(start, rule, epochs, 0); });
+            std::printf("%-17s %-9s %12s %12s %8d %8.2f\n", w.name, RuleName(rule), Human(one).c_str(),
+                        Human(all).c_str(), threads, all / one);
+            std::fflush(stdout);
+        }
     }
     if (!sklearnFound)
         std::printf("\nscikit-learn not found (tools/install-deps.sh --bench installs it): no comparison.\n");
