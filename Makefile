@@ -5,6 +5,10 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= 2
 CMAKE_FLAGS ?=
+# A new build folder is made for Ninja (tools/install-deps.sh installs it):
+# it keeps both cores busy across targets where make waits for each target's
+# link; a folder made before keeps its generator.
+generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
 .PHONY: all deps test-deps build run test test-asan bench fuzz install uninstall clean
 
@@ -19,7 +23,7 @@ test-deps:
 # The tests are built when GoogleTest is there (after `make test` once);
 # `make run` and `make install` alone never need it.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(call generator,$(BUILD)) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -38,7 +42,7 @@ test: deps test-deps $(BUILD)/CMakeCache.txt
 # LeakSanitizer is on (a leak fails the test that made it), apart from the
 # system libraries' own leaks listed in tests/sanitizer/lsan.supp.
 test-asan: deps test-deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON \
+	cmake -S . -B $(ASAN_BUILD) $(call generator,$(ASAN_BUILD)) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON \
 	      -DVANTORELLE_BUILD_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS)
@@ -46,7 +50,7 @@ test-asan: deps test-deps
 # Engine speed against plain loops and, with scikit-learn installed, its Perceptron.
 bench: deps
 	@tools/install-deps.sh bench
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_BUILD_BENCH=ON
+	cmake -S . -B $(BENCH_BUILD) $(call generator,$(BENCH_BUILD)) -DCMAKE_BUILD_TYPE=Release -DVANTORELLE_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target vantorelle_bench
 	$(BENCH_BUILD)/bench/vantorelle_bench --folder $(BENCH_BUILD)
 
