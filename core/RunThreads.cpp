@@ -28,7 +28,8 @@ int ChooseRunThreads(long patterns, long inputs, long outputs)
         const double work = static_cast<double>(patterns) * static_cast<double>(inputs) * static_cast<double>(outputs);
         const long cores = std::max(1u, std::thread::hardware_concurrency());
         count = 1;
-        while (count < cores && work / static_cast<double>(count + 1) >= SplitWorthWork / 2.0)
+        while (count < cores && work / static_cast<double>(count + 1) >= SplitWorthWork / 2.0 &&
+               outputs / (count + 1) >= OutputsPerShare)
             ++count;
     }
     return static_cast<int>(std::clamp<long>(std::min<long>(count, limitHere), 1, outputs));

@@ -30,10 +30,18 @@ private:
 // Multiply-adds of one epoch's response sums (patterns x inputs x outputs)
 // from which a second thread pays for its joins.
 inline constexpr long SplitWorthWork = 600000;
+// Outputs a share needs for the split to pay. Each pattern's net inputs are
+// summed input after input, a chain of additions as long as the inputs
+// whatever the outputs, and a share with few outputs waits on that chain as
+// long as the whole network does: on 3000 patterns x 784 inputs, half of 10
+// outputs took 80% of the time of all 10, half of 26 took 60%, half of 64
+// took 45% (one epoch's sweep and measurement, processor time).
+inline constexpr long OutputsPerShare = 8;
 
 // The threads a run on a network of these sizes uses: the fixed count, or
-// one per core while each has at least SplitWorthWork / 2 of the epoch;
-// never more than the outputs, never more than this thread's limit.
+// one per core while each has at least SplitWorthWork / 2 of the epoch and
+// OutputsPerShare outputs; never more than the outputs, never more than this
+// thread's limit.
 int ChooseRunThreads(long patterns, long inputs, long outputs);
 
 }  // namespace vantorelle

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <random>
+#include <thread>
 
 #include "PlainTraining.h"
 #include "Random.h"
@@ -459,9 +460,12 @@ TEST(OutputShares, SmallNetworksStayOnOneThreadAndLimitsHold)
     EXPECT_EQ(ChooseRunThreads(26, 35, 26), 1);  // the letters
     EXPECT_EQ(ChooseRunThreads(4, 2, 1), 1);
     EXPECT_EQ(ChooseRunThreads(100000, 1000, 1), 1);  // one output cannot be shared
+    EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 1);     // too few outputs to share
+    if (std::thread::hardware_concurrency() >= 2)
+        EXPECT_EQ(ChooseRunThreads(3000, 784, 64), 2);
     {
         RunThreadsOnThisThread limit(1);
-        EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 1);
+        EXPECT_EQ(ChooseRunThreads(3000, 784, 64), 1);
     }
     FixedThreads fixed(7);
     EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 7);
