@@ -31,6 +31,8 @@
 #include "TrainingEngine.h"
 #include "TrainingFile.h"
 
+#include "FannPeer.h"
+
 using namespace vantorelle;
 
 namespace {
@@ -207,6 +209,21 @@ double EngineSeconds(const NetworkState& start, RuleKind rule, int epochs, const
     return seconds;
 }
 
+// Seconds for `epochs` measurements of the training set alone.
+double MeasureSeconds(const NetworkState& start, int epochs)
+{
+    NetworkState net = start;
+    SweepWorkspace work;
+    EvaluateTrainingSet(net, work);  // binds the patterns
+    const auto begin = Clock::now();
+    for (int e = 0; e < epochs; ++e) {
+        work.sumsFromSweep = false;
+        work.measured = false;
+        EvaluateTrainingSet(net, work);
+    }
+    return std::chrono::duration<double>(Clock::now() - begin).count();
+}
+
 // The same epochs as plain scalar loops.
 double PlainSeconds(const NetworkState& start, RuleKind rule, int epochs)
 {
@@ -365,6 +382,7 @@ int main(int argc, char** argv)
     // shared machine drifts within a run.
     const std::string sklearnScript = std::string(VANTORELLE_BENCH_DIR) + "/sklearn_perceptron.py";
     bool sklearnFound = false;
+    bool fannFound = false;
 
     std::printf("%-17s %-9s %12s %12s %12s %12s %10s\n", "workload", "rule", "engine", "SSE2 only", "plain loop",
                 "engine/plain", "ms/epoch");
@@ -395,6 +413,18 @@ int main(int argc, char** argv)
         }
         std::printf("%-17s %-9s %12s %12s %12s %12.2f  (Tarvik / Delta)\n", "", "", "", "", "",
                     engineRate[RuleKind::Tarvik] / engineRate[RuleKind::Delta]);
+        {
+            // The floor: an epoch's measurement alone, which every epoch pays.
+            const NetworkState start = Warm(loaded, RuleKind::Delta, w.warmup);
+            const double floor = Rate(repeats, 20, [&] { return MeasureSeconds(start, 20); });
+            std::printf("%-17s floor (the measurement alone) %s; step rule at %.0f%% of it\n", "",
+                        Human(floor).c_str(), 100.0 * engineRate[RuleKind::Delta] / floor);
+        }
+        if (const auto fann = bench::FannEpochsPerSecond(loaded, w.seconds / repeats, repeats)) {
+            std::printf("%-17s FANN (sigmoid, incremental) %s; engine / FANN: Gradient %.2f\n", "", Human(*fann).c_str(),
+                        engineRate[RuleKind::Gradient] / *fann);
+            fannFound = true;
+        }
         if (!compare)
             continue;
         const std::map<std::string, double> after = SklearnRates(sklearnScript, {w.file}, quick);
@@ -424,7 +454,9 @@ int main(int argc, char** argv)
             std::fflush(stdout);
         }
     }
+    if (!fannFound)
+        std::printf("\nFANN not found (tools/install-deps.sh bench installs it): no comparison.\n");
     if (!sklearnFound)
-        std::printf("\nscikit-learn not found (tools/install-deps.sh --bench installs it): no comparison.\n");
+        std::printf("\nscikit-learn not found (tools/install-deps.sh bench installs it): no comparison.\n");
     return 0;
 }

@@ -38,9 +38,9 @@ TEST_PACKAGES=(
   # the screen-reader test: a D-Bus session and the AT-SPI registry and client
   dbus at-spi2-core python3-pyatspi
 )
-# scikit-learn is Debian's, run by /usr/bin/python3, which the benchmark
-# compares the engine with.
-BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy)
+# What the benchmark compares the engine with: scikit-learn (Debian's, run by
+# /usr/bin/python3) and FANN, the sigmoid rule's peer.
+BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy libfann-dev)
 # libFuzzer and the sanitizer runtimes come with Debian's clang.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
