@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <random>
@@ -13,6 +14,7 @@
 #include "PlainTraining.h"
 #include "Random.h"
 #include "RunThreads.h"
+#include "WorkerCrew.h"
 #include "Response.h"
 #include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
@@ -470,4 +472,23 @@ TEST(OutputShares, SmallNetworksStayOnOneThreadAndLimitsHold)
     FixedThreads fixed(7);
     EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 7);
     EXPECT_EQ(ChooseRunThreads(3000, 784, 3), 3);
+}
+
+// A share that fails (memory, say) ends the round with its exception on the
+// caller's thread, after every other share has returned; the crew serves the
+// next round as before.
+TEST(OutputShares, AShareThatThrowsReachesTheCallerAndTheCrewGoesOn)
+{
+    WorkerCrew crew(3);
+    std::atomic<int> finished{0};
+    EXPECT_THROW(crew.Run([&](int share) {
+        if (share == 2)
+            throw std::bad_alloc();
+        ++finished;
+    }),
+                 std::bad_alloc);
+    EXPECT_EQ(finished.load(), 2);
+    std::vector<int> seen(3, 0);
+    crew.Run([&](int share) { seen[static_cast<std::size_t>(share)] += 1; });
+    EXPECT_EQ(seen, std::vector<int>({1, 1, 1}));
 }
