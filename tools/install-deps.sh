@@ -15,6 +15,8 @@ BUILD_PACKAGES=(
   nlohmann-json3-dev
   # desktop program (Charts needs the OpenGL development files too)
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # the window's translations: lupdate and lrelease, and Qt's own texts in each language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the network view's pictures saved as SVG
   qt6-svg-dev
   # workbook
