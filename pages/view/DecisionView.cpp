@@ -139,27 +139,59 @@ QPointF DecisionView::toPixel(double x1, double x2) const
                    plot.top() + (top - x2) / (top - bottom) * plot.height());
 }
 
-double DecisionView::activationAt(double x1, double x2) const
+double PlaneUnit::activationAt(double x1, double x2) const
 {
-    const long k = shownUnit;
     // The response's sums, in its order: the inputs in turn, then the threshold.
     double net = 0;
-    net = x1 * shown->Weights(1, k) + net;
-    net = x2 * shown->Weights(2, k) + net;
-    net = shown->Thresholds[static_cast<std::size_t>(k)] + net;
-    return Activation(DrawnUnitKind(shown->patterns->LearningRule), net, 0.0);
+    net = x1 * w1 + net;
+    net = x2 * w2 + net;
+    net = threshold + net;
+    return Activation(kind, net, 0.0);
+}
+
+std::vector<double> PlaneUnit::boundaryLevels() const
+{
+    if (kind == UnitKind::Value) {
+        // exp(-pi x^2) = 1/2 where |x| = sqrt(ln 2 / pi).
+        const double edge = std::sqrt(std::log(2.0) / Pi());
+        return {-edge, edge};
+    }
+    return {0.0};
+}
+
+std::optional<QLineF> PlaneUnit::boundaryLine(double level, const PlaneRange& range) const
+{
+    // Where w1 x1 + w2 x2 + threshold = level, across the plane's range.
+    QLineF line;
+    if (std::fabs(w2) >= std::fabs(w1) && w2 != 0)
+        line = QLineF(range.left, (level - threshold - w1 * range.left) / w2, range.right,
+                      (level - threshold - w1 * range.right) / w2);
+    else if (w1 != 0)
+        line = QLineF((level - threshold - w2 * range.bottom) / w1, range.bottom,
+                      (level - threshold - w2 * range.top) / w1, range.top);
+    else
+        return std::nullopt;  // no weights: the answer is the same everywhere
+    if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2()) || !std::isfinite(line.y2()))
+        return std::nullopt;
+    return line;
+}
+
+PlaneUnit PlaneUnitOf(const NetworkSnapshot& snapshot, long k)
+{
+    return {DrawnUnitKind(snapshot.patterns->LearningRule), snapshot.Weights(1, k), snapshot.Weights(2, k),
+            snapshot.Thresholds[static_cast<std::size_t>(k)]};
+}
+
+double DecisionView::activationAt(double x1, double x2) const
+{
+    return PlaneUnitOf(*shown, shownUnit).activationAt(x1, x2);
 }
 
 std::vector<double> DecisionView::boundaryLevels() const
 {
     if (!shown || !shown->patterns)
         return {};
-    if (DrawnUnitKind(shown->patterns->LearningRule) == UnitKind::Value) {
-        // exp(-pi x^2) = 1/2 where |x| = sqrt(ln 2 / pi).
-        const double edge = std::sqrt(std::log(2.0) / Pi());
-        return {-edge, edge};
-    }
-    return {0.0};
+    return PlaneUnit{DrawnUnitKind(shown->patterns->LearningRule)}.boundaryLevels();
 }
 
 namespace {
@@ -331,25 +363,16 @@ void DecisionView::drawAxes(QPainter& painter) const
 
 void DecisionView::drawBoundary(QPainter& painter) const
 {
-    const long k = shownUnit;
-    const double w1 = shown->Weights(1, k);
-    const double w2 = shown->Weights(2, k);
-    const double threshold = shown->Thresholds[static_cast<std::size_t>(k)];
+    const PlaneUnit unit = PlaneUnitOf(*shown, shownUnit);
     painter.save();
     painter.setClipRect(plotRect());
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (double level : boundaryLevels()) {
-        // Where w1 x1 + w2 x2 + threshold = level, across the plane's range.
-        QPointF from, to;
-        if (std::fabs(w2) >= std::fabs(w1) && w2 != 0) {
-            from = toPixel(left, (level - threshold - w1 * left) / w2);
-            to = toPixel(right, (level - threshold - w1 * right) / w2);
-        } else if (w1 != 0) {
-            from = toPixel((level - threshold - w2 * bottom) / w1, bottom);
-            to = toPixel((level - threshold - w2 * top) / w1, top);
-        } else {
-            continue;  // no weights: the answer is the same everywhere
-        }
+    for (double level : unit.boundaryLevels()) {
+        const std::optional<QLineF> line = unit.boundaryLine(level, {left, right, bottom, top});
+        if (!line)
+            continue;
+        const QPointF from = toPixel(line->x1(), line->y1());
+        const QPointF to = toPixel(line->x2(), line->y2());
         if (!std::isfinite(from.x()) || !std::isfinite(from.y()) || !std::isfinite(to.x()) || !std::isfinite(to.y()))
             continue;
         // White under black, to show on light and dark shades alike.
