@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPainter>
+#include <QTabBar>
 
 #include "Dialogs.h"
 #include "NetworkState.h"
@@ -85,6 +86,7 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
     setUpTable();
     setUpDrawing();
     ui.ImportTabLayout->addWidget(importPanel);
+    connect(importPanel, &CsvImportPanel::columnsShown, this, &MakeTrainingSet::orderTabs);
     connect(importPanel, &CsvImportPanel::imported, this, [this](const QString& csv) {
         newName = UnusedName(QFileInfo(csv).completeBaseName());
         lastFile.clear();
@@ -111,6 +113,7 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
 
     showGeneratorFields();
     showSizes();
+    orderTabs();
     finishLoad();
 }
 
@@ -187,6 +190,25 @@ void MakeTrainingSet::showNetworkUnderPoints()
             units.clear();
     }
     setDrawing->setUnits(std::move(units));
+}
+
+void MakeTrainingSet::orderTabs()
+{
+    // Tab reads the page as it is laid out: the tabs and what the current one
+    // shows, then the side column. The column boxes of a CSV file come and
+    // go, so the order is set again each time they do.
+    std::vector<QWidget*> order{ui.SetTabs->findChild<QTabBar*>(), ui.AddRow, ui.DuplicateRows, ui.DeleteRows,
+                                ui.PasteCells, ui.UndoEdit, ui.RedoEdit, ui.AddInput, ui.AddOutput,
+                                ui.DuplicateColumn, ui.DeleteColumn, ui.SetView, ui.DrawClass, setDrawing};
+    for (QWidget* stop : importPanel->tabStops())
+        order.push_back(stop);
+    for (QWidget* stop : std::initializer_list<QWidget*>{ui.SetKind, ui.LogicInputs, ui.Classes, ui.PerClass,
+                                                         ui.Spread, ui.Noise, ui.Separable, ui.Letters, ui.Copies,
+                                                         ui.Seed, ui.Generate, ui.HoldOutPercent, ui.SaveSet,
+                                                         ui.SaveAndTrain, ui.CloseSet})
+        order.push_back(stop);
+    for (std::size_t n = 1; n < order.size(); ++n)
+        QWidget::setTabOrder(order[n - 1], order[n]);
 }
 
 void MakeTrainingSet::activationStep() { showNetworkUnderPoints(); }

@@ -56,6 +56,7 @@ private:
     void setUpDrawing();
     void showDrawClasses();
     void showNetworkUnderPoints();
+    void orderTabs();
     void connectUndo();
     void connectTableButtons();
     void showSizes();

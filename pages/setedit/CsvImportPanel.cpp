@@ -79,6 +79,8 @@ CsvImportPanel::CsvImportPanel(Dialogs& dialogs, OpenFileDialog& openDialog, Set
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
     grid->setTabKeyNavigation(false);
+    // Tab goes to the column boxes inside it: the cells only show the file.
+    grid->setFocusPolicy(Qt::ClickFocus);
     grid->setAccessibleName(tr("The file's first rows, and what each column is for"));
     importButton->setEnabled(false);
 
@@ -202,6 +204,17 @@ void CsvImportPanel::showPreview(bool keepUses)
     grid->resizeColumnsToContents();
     importButton->setEnabled(true);
     showHeaderRow();
+    emit columnsShown();
+}
+
+std::vector<QWidget*> CsvImportPanel::tabStops() const
+{
+    std::vector<QWidget*> stops{openButton, delimiterBox, headerBox, decimalBox};
+    for (int c = 0; c < grid->columnCount(); ++c)
+        if (QComboBox* box = useBox(c))
+            stops.push_back(box);
+    stops.push_back(importButton);
+    return stops;
 }
 
 QComboBox* CsvImportPanel::useBox(int column) const { return qobject_cast<QComboBox*>(grid->cellWidget(0, column)); }

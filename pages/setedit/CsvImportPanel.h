@@ -49,9 +49,14 @@ public:
     // Reads the whole file into the table; false (and the reader's message) when it cannot.
     bool import();
 
+    // The panel's controls in reading order, for the page's Tab order.
+    std::vector<QWidget*> tabStops() const;
+
 signals:
     // A set was read from the file at path into the table.
     void imported(const QString& path);
+    // The column boxes were made anew (another file or delimiter).
+    void columnsShown();
 
 private:
     void chooseFile();
