@@ -17,7 +17,7 @@ namespace {
 constexpr int PlotLeft = 56;
 constexpr int PlotTop = 10;
 constexpr int BelowPlot = 44;
-constexpr int KeyWidth = 230;
+constexpr int KeyWidth = 190;
 constexpr qreal PointRadius = 6;
 constexpr qreal HitRadius = 10;
 constexpr double RangeMargin = 0.15;
