@@ -189,7 +189,7 @@ void MakeTrainingSet::showNetworkUnderPoints()
         if (!started)
             units.clear();
     }
-    setDrawing->setUnits(std::move(units));
+    setDrawing->setUnits(std::move(units), net.MinError);
 }
 
 void MakeTrainingSet::orderTabs()

@@ -95,9 +95,10 @@ QString SetDrawing::className(int index) const
     return tr("class %1 (output %1 is 1)").arg(index + 1);
 }
 
-void SetDrawing::setUnits(std::vector<PlaneUnit> given)
+void SetDrawing::setUnits(std::vector<PlaneUnit> given, double minError)
 {
     units = std::move(given);
+    hitCriterion = minError;
     if (static_cast<long>(units.size()) != table.grid().outputs)
         units.clear();
     update();
@@ -109,6 +110,18 @@ bool SetDrawing::showsNetwork() const
 }
 
 int SetDrawing::shadedUnit() const { return table.grid().outputs == 1 ? 0 : chosenClass; }
+
+bool SetDrawing::missed(int row) const
+{
+    if (!showsNetwork())
+        return false;
+    const SetGrid& grid = table.grid();
+    const std::vector<double>& values = grid.rows[static_cast<std::size_t>(row)];
+    const int k = shadedUnit();
+    const double error = values[static_cast<std::size_t>(grid.inputs + k)] -
+                         units[static_cast<std::size_t>(k)].activationAt(values[0], values[1]);
+    return !(error * error < hitCriterion);
+}
 
 void SetDrawing::setChanged(bool replaced)
 {
@@ -405,6 +418,11 @@ void SetDrawing::drawPoints(QPainter& painter) const
         const std::vector<double>& values = grid.rows[static_cast<std::size_t>(row)];
         const QPointF at = toPixel(values[0], values[1]);
         const int kind = classOf(row);
+        if (missed(row)) {
+            painter.setPen(QPen(ViewPalette::missRing(), 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(at, HitRadius + 1, HitRadius + 1);
+        }
         painter.setPen(QPen(ViewPalette::ink(), 1.2));
         painter.setBrush(ViewPalette::seriesColour(kind));
         painter.drawPath(ViewPalette::markerPath(ViewPalette::seriesMarker(kind), at, PointRadius));
@@ -445,6 +463,10 @@ void SetDrawing::drawKey(QPainter& painter) const
         line(tr("Shade: the network's output %1, a %2; the line is where its answer changes.")
                  .arg(shadedUnit() + 1)
                  .arg(UnitKindText(unit.kind)));
+        painter.setPen(QPen(ViewPalette::missRing(), 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(x + 8, y + metrics.height() / 2.0), PointRadius + 1, PointRadius + 1);
+        line(tr("ringed: missed by it"), 24);
     } else {
         line(tr("Train a network on this set (two inputs, %1) and its answer shows under the points.")
                  .arg(table.grid().outputs == 1 ? tr("one output") : tr("%1 outputs").arg(table.grid().outputs)));

@@ -51,12 +51,15 @@ public:
     // "desired output 1", "class 2 (output 2 is 1)".
     QString className(int index) const;
 
-    // The network's output units shaded under the points, one per output;
-    // empty: no network fits.
-    void setUnits(std::vector<PlaneUnit> units);
+    // The network's output units shaded under the points, one per output,
+    // and its hit criterion (a squared error below it is a hit); no units:
+    // no network fits.
+    void setUnits(std::vector<PlaneUnit> units, double minError = 0);
     bool showsNetwork() const;
     // The unit shaded: the chosen class's output, output 1 for one output.
     int shadedUnit() const;
+    // Whether the shaded unit misses the point of a row (its squared error is not below the criterion).
+    bool missed(int row) const;
 
     const PlaneRange& range() const { return plane; }
     QRect plotRect() const;
@@ -93,6 +96,7 @@ private:
     NumberLocale locale;
     PlaneRange plane;
     std::vector<PlaneUnit> units;
+    double hitCriterion = 0;
     int chosenClass = 1;
     int knownClasses = 0;
     int selected = -1;

@@ -165,6 +165,7 @@ TEST_F(DrawAndImportTest, TheCurrentNetworksAnswerShowsUnderThePointsWhenItFits)
     ASSERT_TRUE(ReadTrainingFile(net, VANTORELLE_EXAMPLES "/and.net").ok);
     net.TrainingFileName = "and.net";
     net.LearningRule = RuleKind::Delta;
+    net.MinError = 0.01;
     SizeUnitsAndWeights(net);
     // A step unit that answers 1 where x1 + x2 > 1.5.
     net.Weights(1, 1) = 1;
@@ -177,6 +178,17 @@ TEST_F(DrawAndImportTest, TheCurrentNetworksAnswerShowsUnderThePointsWhenItFits)
     auto colourAt = [&](double x1, double x2) { return picture.pixelColor((plane->toPixel(x1, x2) * ratio).toPoint()); };
     EXPECT_EQ(colourAt(0.5, 0.2), ViewPalette::shade(0));
     EXPECT_EQ(colourAt(0.95, 0.9), ViewPalette::shade(1));
+    // AND's four patterns: (1, 1) is the unit's only 1 and it answers so; all hits.
+    for (int r = 0; r < 4; ++r)
+        EXPECT_FALSE(plane->missed(r)) << r;
+    // A point dragged from (1, 1) to (0.9, 0.3) keeps desired output 1 where the unit answers 0: a miss.
+    plane->setUnits({PlaneUnit{UnitKind::Binary, 1, 1, -1.5}}, 0.01);
+    QTest::mousePress(plane, Qt::LeftButton, {}, pixel(1, 1));
+    QTest::mouseMove(plane, pixel(0.9, 0.3));
+    QTest::mouseRelease(plane, Qt::LeftButton, {}, pixel(0.9, 0.3));
+    EXPECT_EQ(row(3)[2], 1.0);
+    EXPECT_TRUE(plane->missed(3));
+    EXPECT_FALSE(plane->missed(2));
 
     // A third output no longer fits the network: the plane shows the points only.
     click("AddOutput");
