@@ -181,12 +181,7 @@ QRect SetDrawing::plotRect() const
     return QRect(PlotLeft, PlotTop, side, side);
 }
 
-QPointF SetDrawing::toPixel(double x1, double x2) const
-{
-    const QRect plot = plotRect();
-    return QPointF(plot.left() + (x1 - plane.left) / (plane.right - plane.left) * plot.width(),
-                   plot.top() + (plane.top - x2) / (plane.top - plane.bottom) * plot.height());
-}
+QPointF SetDrawing::toPixel(double x1, double x2) const { return PlanePixel(plotRect(), plane, x1, x2); }
 
 namespace {
 
@@ -364,48 +359,13 @@ void SetDrawing::paintEvent(QPaintEvent*)
 
 void SetDrawing::drawAxes(QPainter& painter) const
 {
-    const QRect plot = plotRect();
-    const QFontMetrics metrics(font());
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(ViewPalette::ink());
-    auto text = [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); };
-    for (double x : NiceTicks(plane.left, plane.right, 6)) {
-        const int px = static_cast<int>(std::lround(toPixel(x, 0).x()));
-        painter.drawLine(px, plot.bottom(), px, plot.bottom() + 4);
-        painter.drawText(QRect(px - 40, plot.bottom() + 5, 80, metrics.height()), Qt::AlignHCenter, text(x));
-    }
-    for (double y : NiceTicks(plane.bottom, plane.top, 6)) {
-        const int py = static_cast<int>(std::lround(toPixel(0, y).y()));
-        painter.drawLine(plot.left() - 4, py, plot.left(), py);
-        painter.drawText(QRect(0, py - metrics.height() / 2, plot.left() - 7, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, text(y));
-    }
-    painter.drawText(QRect(plot.left(), plot.bottom() + 6 + metrics.height(), plot.width(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 1"));
-    painter.save();
-    painter.translate(12, plot.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 2"));
-    painter.restore();
+    DrawPlaneAxes(painter, plotRect(), plane,
+                  [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); });
 }
 
 void SetDrawing::drawNetwork(QPainter& painter) const
 {
-    const PlaneUnit& unit = units[static_cast<std::size_t>(shadedUnit())];
-    painter.save();
-    painter.setClipRect(plotRect());
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    for (double level : unit.boundaryLevels()) {
-        if (const std::optional<QLineF> line = unit.boundaryLine(level, plane)) {
-            const QLineF onScreen(toPixel(line->x1(), line->y1()), toPixel(line->x2(), line->y2()));
-            painter.setPen(QPen(Qt::white, 4));
-            painter.drawLine(onScreen);
-            painter.setPen(QPen(ViewPalette::ink(), 2));
-            painter.drawLine(onScreen);
-        }
-    }
-    painter.restore();
+    DrawPlaneBoundary(painter, plotRect(), plane, units[static_cast<std::size_t>(shadedUnit())]);
 }
 
 void SetDrawing::drawPoints(QPainter& painter) const

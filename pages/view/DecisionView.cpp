@@ -132,11 +132,15 @@ void DecisionView::computeRange()
     widen(lo2, hi2, bottom, top);
 }
 
+QPointF PlanePixel(const QRect& plot, const PlaneRange& range, double x1, double x2)
+{
+    return QPointF(plot.left() + (x1 - range.left) / (range.right - range.left) * plot.width(),
+                   plot.top() + (range.top - x2) / (range.top - range.bottom) * plot.height());
+}
+
 QPointF DecisionView::toPixel(double x1, double x2) const
 {
-    const QRect plot = plotRect();
-    return QPointF(plot.left() + (x1 - left) / (right - left) * plot.width(),
-                   plot.top() + (top - x2) / (top - bottom) * plot.height());
+    return PlanePixel(plotRect(), {left, right, bottom, top}, x1, x2);
 }
 
 double PlaneUnit::activationAt(double x1, double x2) const
@@ -333,55 +337,63 @@ void DecisionView::drawLayers(QPainter& painter, unsigned layers) const
     drawLegend(painter, layers);
 }
 
-void DecisionView::drawAxes(QPainter& painter) const
+void DrawPlaneAxes(QPainter& painter, const QRect& plot, const PlaneRange& range,
+                   const std::function<QString(double)>& number)
 {
-    const QRect plot = plotRect();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ViewPalette::ink());
     painter.setBrush(Qt::NoBrush);
-    const QFontMetrics metrics(font());
-    for (double x : NiceTicks(left, right, 6)) {
-        const int px = static_cast<int>(std::lround(toPixel(x, 0).x()));
+    const QFontMetrics metrics(painter.font());
+    for (double x : NiceTicks(range.left, range.right, 6)) {
+        const int px = static_cast<int>(std::lround(PlanePixel(plot, range, x, 0).x()));
         painter.drawLine(px, plot.bottom(), px, plot.bottom() + 4);
         painter.drawText(QRect(px - 40, plot.bottom() + 5, 80, metrics.height()), Qt::AlignHCenter, number(x));
     }
-    for (double y : NiceTicks(bottom, top, 6)) {
-        const int py = static_cast<int>(std::lround(toPixel(0, y).y()));
+    for (double y : NiceTicks(range.bottom, range.top, 6)) {
+        const int py = static_cast<int>(std::lround(PlanePixel(plot, range, 0, y).y()));
         painter.drawLine(plot.left() - 4, py, plot.left(), py);
         painter.drawText(QRect(0, py - metrics.height() / 2, plot.left() - 7, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, number(y));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + 6 + metrics.height(), plot.width(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 1"));
+                     Qt::AlignHCenter, DecisionView::tr("Input 1"));
     painter.save();
     painter.translate(12, plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 2"));
+                     Qt::AlignHCenter, DecisionView::tr("Input 2"));
     painter.restore();
 }
 
-void DecisionView::drawBoundary(QPainter& painter) const
+void DecisionView::drawAxes(QPainter& painter) const
 {
-    const PlaneUnit unit = PlaneUnitOf(*shown, shownUnit);
+    DrawPlaneAxes(painter, plotRect(), {left, right, bottom, top}, [this](double value) { return number(value); });
+}
+
+void DrawPlaneBoundary(QPainter& painter, const QRect& plot, const PlaneRange& range, const PlaneUnit& unit)
+{
     painter.save();
-    painter.setClipRect(plotRect());
+    painter.setClipRect(plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (double level : unit.boundaryLevels()) {
-        const std::optional<QLineF> line = unit.boundaryLine(level, {left, right, bottom, top});
+        const std::optional<QLineF> line = unit.boundaryLine(level, range);
         if (!line)
             continue;
-        const QPointF from = toPixel(line->x1(), line->y1());
-        const QPointF to = toPixel(line->x2(), line->y2());
+        const QPointF from = PlanePixel(plot, range, line->x1(), line->y1());
+        const QPointF to = PlanePixel(plot, range, line->x2(), line->y2());
         if (!std::isfinite(from.x()) || !std::isfinite(from.y()) || !std::isfinite(to.x()) || !std::isfinite(to.y()))
             continue;
-        // White under black, to show on light and dark shades alike.
         painter.setPen(QPen(Qt::white, 4));
         painter.drawLine(from, to);
         painter.setPen(QPen(ViewPalette::ink(), 2));
         painter.drawLine(from, to);
     }
     painter.restore();
+}
+
+void DecisionView::drawBoundary(QPainter& painter) const
+{
+    DrawPlaneBoundary(painter, plotRect(), {left, right, bottom, top}, PlaneUnitOf(*shown, shownUnit));
 }
 
 void DecisionView::drawPatterns(QPainter& painter) const

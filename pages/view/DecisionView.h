@@ -22,6 +22,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRect>
+#include <functional>
 #include <optional>
 
 #include "NetworkPicture.h"
@@ -50,6 +51,16 @@ struct PlaneUnit {
 
 // Output unit k (from 1) of a snapshot with weights.
 PlaneUnit PlaneUnitOf(const NetworkSnapshot& snapshot, long k);
+
+// Where a point of the plane (input 1, input 2) lies when the range fills plot.
+QPointF PlanePixel(const QRect& plot, const PlaneRange& range, double x1, double x2);
+// The ticks, their numbers (written by number) and the names of the two inputs
+// around plot, in the painter's font.
+void DrawPlaneAxes(QPainter& painter, const QRect& plot, const PlaneRange& range,
+                   const std::function<QString(double)>& number);
+// The unit's boundary (two band edges for a Gaussian unit) across plot, in
+// black over white so that it shows on light and dark shades alike.
+void DrawPlaneBoundary(QPainter& painter, const QRect& plot, const PlaneRange& range, const PlaneUnit& unit);
 
 class DecisionView : public NetworkPicture {
     Q_OBJECT
