@@ -253,6 +253,28 @@ TEST_F(DrawAndImportTest, PreviewChoicesGiveTheCoresSetWhichSavesAndReadsBackBit
     EXPECT_EQ(grid().rows, (std::vector<std::vector<double>>{{0, 0, 0}}));
 }
 
+TEST_F(DrawAndImportTest, TheExampleMeasurementsImportWithTheGuessedColumnsAndSplitSeventyThirty)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/beetles.csv"), path("beetles.csv")));
+    openTab("ImportTab");
+    openCsv("beetles.csv");
+    click("ImportCsv");
+    ASSERT_EQ(grid().rows.size(), 90u);
+    EXPECT_EQ(grid().inputs, 4);
+    EXPECT_EQ(grid().outputs, 3);
+    auto* percent = control<QLineEdit>("HoldOutPercent");
+    percent->selectAll();
+    QTest::keyClicks(percent, QStringLiteral("30"));
+    saveDialog.answer = path("beetles.net");
+    dialogs.expect({ProgramTitle, "The 27 patterns held out are in", BoxIcon::Information});
+    click("SaveSet");
+    dialogs.verifyDone();
+    MersenneRandom random(1);  // the page's seed
+    const SplitSets split = SplitSet(SetFromGrid(grid()), 27, random);
+    ExpectSameSet(ReadBack(path("beetles.net")), split.kept);
+    ExpectSameSet(ReadBack(path("beetles-test.net")), split.heldOut);
+}
+
 TEST_F(DrawAndImportTest, AHeaderRowAndDelimiterCanBeChosenByHand)
 {
     writeFile("plain.txt", "1|2|3\n4|5|6\n");
