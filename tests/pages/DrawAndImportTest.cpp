@@ -203,6 +203,35 @@ TEST_F(DrawAndImportTest, TheCurrentNetworksAnswerShowsUnderThePointsWhenItFits)
     EXPECT_EQ(grid().rows.size(), patterns);
 }
 
+// the name the save dialog offers
+
+TEST_F(DrawAndImportTest, TheSaveDialogOffersTheReadFilesNameOrAnUnusedNewOneInTheCurrentFolder)
+{
+    const QString previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    net.TrainingFileName = "and.net";
+    openPage();
+    EXPECT_EQ(page->offeredPath(), QDir(folder.path()).absoluteFilePath(QStringLiteral("and.net")));
+    // A generated set is named after what it is, and never after a file already there.
+    writeFile("xor.net", "");
+    writeFile("xor-2.net", "");
+    auto* kind = control<QComboBox>("SetKind");
+    kind->setCurrentIndex(kind->findText(QStringLiteral("XOR")));
+    click("Generate");
+    EXPECT_EQ(page->offeredPath(), QDir(folder.path()).absoluteFilePath(QStringLiteral("xor-3.net")));
+    kind->setCurrentIndex(kind->findText(QStringLiteral("Parity")));
+    click("Generate");
+    EXPECT_EQ(QFileInfo(page->offeredPath()).fileName(), QStringLiteral("parity3.net"));
+    // Once saved, the file saved is offered again.
+    saveDialog.answer = path("mine.net");
+    dialogs.expect({ProgramTitle, "mine.net", BoxIcon::Information});
+    click("SaveSet");
+    dialogs.verifyDone();
+    EXPECT_EQ(saveDialog.asked.back().suggestedPath, QDir(folder.path()).absoluteFilePath(QStringLiteral("parity3.net")));
+    EXPECT_EQ(page->offeredPath(), path("mine.net"));
+    QDir::setCurrent(previousFolder);
+}
+
 // importing a CSV file
 
 TEST_F(DrawAndImportTest, PreviewChoicesGiveTheCoresSetWhichSavesAndReadsBackBitForBit)
