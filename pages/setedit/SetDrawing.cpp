@@ -125,11 +125,11 @@ bool SetDrawing::missed(int row) const
 
 void SetDrawing::setChanged(bool replaced)
 {
-    const int classes = classCount();
-    if (classes != knownClasses) {
-        knownClasses = classes;
-        chosenClass = std::clamp(chosenClass, 0, classes - 1);
-        units.clear();  // the network no longer fits
+    const QPoint shape(static_cast<int>(table.grid().inputs), static_cast<int>(table.grid().outputs));
+    if (shape != knownShape) {
+        knownShape = shape;
+        chosenClass = std::clamp(chosenClass, 0, classCount() - 1);
+        units.clear();  // the network may no longer fit
         emit classesChanged();
     }
     const int rows = table.rowCount();

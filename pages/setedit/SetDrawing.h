@@ -21,6 +21,7 @@
 // the set is replaced by something other than the drawing.
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 #include <vector>
 
@@ -71,7 +72,8 @@ public:
     int selectedPoint() const { return selected; }
 
 signals:
-    // The number of classes changed (a set with other outputs came).
+    // The set's inputs or outputs changed in number: the classes may be others,
+    // and a network that fitted may no longer (nor one that did not, now).
     void classesChanged();
 
 protected:
@@ -98,7 +100,7 @@ private:
     std::vector<PlaneUnit> units;
     double hitCriterion = 0;
     int chosenClass = 1;
-    int knownClasses = 0;
+    QPoint knownShape{-1, -1};  // inputs and outputs the classes were made for
     int selected = -1;
     // A drag: the point held, its drag number, whether it has moved yet.
     int dragged = -1;

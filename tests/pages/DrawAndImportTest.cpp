@@ -190,11 +190,17 @@ TEST_F(DrawAndImportTest, TheCurrentNetworksAnswerShowsUnderThePointsWhenItFits)
     EXPECT_TRUE(plane->missed(3));
     EXPECT_FALSE(plane->missed(2));
 
-    // A third output no longer fits the network: the plane shows the points only.
+    // A second output no longer fits the network: the plane shows the points
+    // only, and the classes are one-hot ones.
     click("AddOutput");
     EXPECT_FALSE(plane->showsNetwork());
+    EXPECT_EQ(control<QComboBox>("DrawClass")->itemText(1), QStringLiteral("class 2 (output 2 is 1)"));
     picture = plane->grab().toImage();
     EXPECT_EQ(colourAt(0.95, 0.9), QColor(Qt::white));
+    click("UndoEdit");
+    EXPECT_TRUE(plane->showsNetwork());
+    EXPECT_EQ(control<QComboBox>("DrawClass")->itemText(1), QStringLiteral("desired output 1"));
+    click("RedoEdit");
     // A third input leaves nothing to draw on, and clicks add nothing.
     click("AddInput");
     EXPECT_FALSE(plane->refusal().isEmpty());
