@@ -40,7 +40,7 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         // The file's half, then the sections' half.
         {QStringLiteral("SaveResults"), {{{"Drive1", "Dir1", "File1"}}, {{"Check1_1", "Check1_6"}}}},
         // The buttons over the table and the table, then the column beside them.
-        {QStringLiteral("MakeTrainingSet"), {{{"AddRow", "SetView"}}, {{"GenerateFrame", "CloseSet"}}}},
+        {QStringLiteral("MakeTrainingSet"), {{{"SetTabs"}}, {{"GenerateFrame", "CloseSet"}}}},
     };
     return units;
 }
@@ -88,7 +88,7 @@ TEST(TabOrderTest, TabReachesEveryEnabledControlOfEveryPageInReadingOrderAndCome
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net"})
+    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net", "beetles.csv"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + name, folder.filePath(name)));
     const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(folder.path());
