@@ -3,10 +3,11 @@ BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
+WEB_BUILD   ?= build-web
 JOBS        ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps build run test test-asan bench fuzz install uninstall clean
+.PHONY: all deps test-deps build run test test-asan bench fuzz web web-serve install uninstall clean
 
 all: build
 
@@ -61,6 +62,23 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
 
+# The page in web/dist: the core compiled to WebAssembly by Debian's
+# emscripten, and the page's own files; any static host serves the folder.
+# Debian's emscripten finds its JavaScript parser among Debian's node modules,
+# which a node from elsewhere does not search unless told. npm ci installs the
+# browser tests' locked packages (the page itself uses none).
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+web:
+	@tools/install-deps.sh web
+	$(EMSCRIPTEN_ENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
+	cd web && npm ci --no-audit --no-fund
+	node web/tools/assemble.mjs $(WEB_BUILD) web/dist
+
+PORT ?= 8000
+web-serve: web
+	node web/tools/serve.mjs web/dist $(PORT)
+
 # Installs the three programs, the sample files, the menu entry, its icon, the
 # AppStream file and the manual pages under PREFIX, with the installation log
 # (PREFIX/bin/ST6UNST.LOG) and the program that removes what it lists
@@ -76,4 +94,4 @@ uninstall:
 	"$(PREFIX)/lib/vantorelle/ST6UNST.EXE" --text -n "$(PREFIX)/bin/ST6UNST.LOG"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) web/dist web/node_modules

@@ -7,7 +7,9 @@
 #include <emscripten/emscripten.h>
 
 #include "ResultsReport.h"
+#include "NumberFormat.h"
 #include "Session.h"
+#include "TrainingSettings.h"
 
 using namespace emscripten;
 
@@ -69,6 +71,26 @@ std::string DefaultSections()
     return sections.dump();
 }
 
+// The set-up page's boxes as they open, from the defaults every front end shares.
+std::string Defaults()
+{
+    return nlohmann::json{{"epochs", defaults::EpochsText},
+                          {"printEvery", defaults::PrintSweepsText},
+                          {"minError", defaults::MinErrorText},
+                          {"rule", RuleName(defaults::Rule)},
+                          {"rates",
+                           {{"Delta", defaults::RateText(RuleKind::Delta)},
+                            {"Gradient", defaults::RateText(RuleKind::Gradient)},
+                            {"Tarvik", defaults::RateText(RuleKind::Tarvik)}}},
+                          {"weights", {{"min", FormatGeneral(defaults::WeightMin, {})},
+                                       {"max", FormatGeneral(defaults::WeightMax, {})},
+                                       {"sign", SignName(defaults::WeightSign)}}},
+                          {"thresholds", {{"min", FormatGeneral(defaults::ThresholdMin, {})},
+                                          {"max", FormatGeneral(defaults::ThresholdMax, {})},
+                                          {"sign", SignName(defaults::ThresholdSign)}}}}
+        .dump();
+}
+
 }  // namespace
 }  // namespace vantorelle::web
 
@@ -104,4 +126,5 @@ EMSCRIPTEN_BINDINGS(vantorelle_engine)
     function("report", &Report);
     function("savedNetwork", &SavedNetworkText);
     function("defaultSections", &DefaultSections);
+    function("defaults", &Defaults);
 }
