@@ -100,13 +100,18 @@ async function refreshPictures() {
     const values = await engine.call('plane', unit, low, high, PlaneCells);
     drawPlane($('plane'), values, PlaneCells, low, high, picture.patterns, unit);
   } else {
-    drawWeights($('weights'), picture.weights, picture.thresholds, Number($('pictureWidth').value));
+    redrawWeights();
   }
   setButtons();
 }
 $('planeUnit').addEventListener('change', refreshPictures);
-$('pictureWidth').addEventListener('input', () => state.picture &&
-  drawWeights($('weights'), state.picture.weights, state.picture.thresholds, Number($('pictureWidth').value)));
+function redrawWeights() {
+  if (state.picture)
+    drawWeights($('weights'), state.picture.weights, state.picture.thresholds, Number($('pictureWidth').value),
+      $('ownContrast').checked);
+}
+$('pictureWidth').addEventListener('input', redrawWeights);
+$('ownContrast').addEventListener('change', redrawWeights);
 
 // The picture width that lays a unit's weights out as the file's picture: the
 // largest divisor of the inputs not above their square root (5 for 5 x 7 letters).

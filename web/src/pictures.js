@@ -87,7 +87,9 @@ export function drawPlane(canvas, values, cells, low, high, patterns, unit) {
 
 // Each output unit's weights as a grid `width` cells wide, its threshold in
 // a cell of its own to the right; one colour scale for all.
-export function drawWeights(canvas, weights, thresholds, width) {
+// With `ownContrast` each unit runs from its own lowest weight to its highest,
+// so the shape it learned shows even where most of its weights are negative.
+export function drawWeights(canvas, weights, thresholds, width, ownContrast = false) {
   const units = weights.length;
   const inputs = units ? weights[0].length : 0;
   const columns = Math.max(1, Math.min(width, inputs));
@@ -102,18 +104,23 @@ export function drawWeights(canvas, weights, thresholds, width) {
     for (const v of weights[k]) largest = Math.max(largest, Math.abs(v));
     largest = Math.max(largest, Math.abs(thresholds[k]));
   }
+  let scale = (v) => v / largest;
   const fill = (v, x, y) => {
-    const [r, g, b] = divergingColour(v / largest);
+    const [r, g, b] = divergingColour(scale(v));
     ctx.fillStyle = `rgb(${r},${g},${b})`;
     ctx.fillRect(x, y, cell - 1, cell - 1);
   };
   for (let k = 0; k < units; ++k) {
     const ox = (k % perRow) * blockW, oy = Math.floor(k / perRow) * blockH;
+    if (ownContrast) {
+      const low = Math.min(...weights[k]), high = Math.max(...weights[k]);
+      scale = (v) => (high > low ? ((v - low) / (high - low)) * 2 - 1 : 0);
+    }
     ctx.fillStyle = '#333';
     ctx.fillText(`Unit ${k + 1}`, ox, oy + 11);
     weights[k].forEach((v, i) => fill(v, ox + (i % columns) * cell, oy + 14 + Math.floor(i / columns) * cell));
     fill(thresholds[k], ox + (columns + 0.5) * cell, oy + 14);
   }
   canvas.setAttribute('aria-label',
-    `Weights of ${units} output units, ${inputs} inputs each, in grids ${columns} cells wide; largest magnitude ${largest.toPrecision(3)}`);
+    `Weights of ${units} output units, ${inputs} inputs each, in grids ${columns} cells wide${ownContrast ? ', each unit on its own contrast' : ''}; largest magnitude ${largest.toPrecision(3)}`);
 }
