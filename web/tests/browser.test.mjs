@@ -182,6 +182,10 @@ describe('a person at a phone or a desk', () => {
       await openSample(page, file);
       await fill(page, { seed: '3' });
       await trainToEnd(page);
+      if (file === 'letters.net') {
+        await page.click('#ownContrast');
+        assert.match(await page.$eval('#weights', (c) => c.getAttribute('aria-label')), /own contrast/);
+      }
       const shot = await page.screenshot({ fullPage: true, path: folder ? join(folder, `web-${size}.png`) : undefined });
       assert.ok(shot.length > 10_000);
       await page.close();
