@@ -199,8 +199,9 @@ async function train(op) {
     return;
   }
   showStatus(answer.status);
-  $('runState').textContent = `Training ended. ${answer.status.lines.filter(Boolean).join('. ')}`;
+  // Said once the pictures and buttons show the trained network.
   await refreshPictures();
+  $('runState').textContent = `Training ended. ${answer.status.lines.filter(Boolean).join('. ')}`;
   $('startTraining').focus();
 }
 function stop() { engine.stop(); }
@@ -232,7 +233,9 @@ $('testInput').addEventListener('change', async () => {
   }
   state.fileName = answer.name;
   $('fileInfo').textContent = `${answer.name} (test file): ${answer.sizes.patterns} patterns in place of the training patterns.`;
-  $('testResult').textContent = `Test file: ${answer.name}\n` + answer.status.lines.filter(Boolean).join('\n');
+  // As the trainer prints a test: the total SSE, hit and miss lines.
+  const [, sse, , hits, misses] = answer.status.lines;
+  $('testResult').textContent = [`Test file: ${answer.name}`, sse, hits, misses].join('\n');
   await refreshPictures();
 });
 

@@ -192,3 +192,54 @@ describe('a person at a phone or a desk', () => {
     }
   });
 });
+
+describe('files from the trainer and second files', () => {
+  test('a network the trainer saved opens in the page with its status lines and report', async () => {
+    const { page, downloads } = await openPage(session);
+    const desk = await train(Examples, 'xor.net', ['--quiet', '--rule', 'Gradient', '--seed', '21', '--save',
+      join(downloads, 'xor.vnet'), '-o', join(downloads, 'trainer.txt')]);
+    assert.equal(desk.code ?? 0, 0, desk.stderr);
+    await openLocalFile(page, join(downloads, 'xor.vnet'));
+    await page.waitForFunction(() => document.getElementById('fileInfo').textContent.startsWith('xor.net:'),
+      { timeout: Patience });
+    assert.deepEqual(await statusLines(page), lastBlock(desk.stdout));
+    assert.equal(await page.$eval('input[name=rule]:checked', (r) => r.value), 'Gradient');
+    await page.click('#downloadReport');
+    const web = await downloaded(downloads, 'xor-report.txt');
+    assert.equal(withoutMoment(web), withoutMoment(await downloaded(downloads, 'trainer.txt')));
+    await page.close();
+  });
+
+  test('testing on a second file gives the trainer\'s totals', async () => {
+    const { page } = await openPage(session);
+    await openSample(page, 'and.net');
+    await fill(page, { seed: '7' });
+    await trainToEnd(page);
+    const input = await page.$('#testInput');
+    await input.uploadFile(join(Examples, 'or.net'));
+    await page.waitForFunction(() => document.getElementById('testResult').textContent.startsWith('Test file: or.net'),
+      { timeout: Patience });
+    const desk = await train(Examples, 'and.net', ['--quiet', '--seed', '7', '--test', 'or.net']);
+    assert.equal(desk.code ?? 0, 0, desk.stderr);
+    const deskLines = desk.stdout.split('\n');
+    const from = deskLines.indexOf('Test file: or.net');
+    assert.ok(from >= 0, desk.stdout);
+    const webLines = (await page.$eval('#testResult', (e) => e.textContent)).split('\n').map((l) => l.trim());
+    assert.deepEqual(webLines, deskLines.slice(from, from + 4).map((l) => l.trim()));
+    await page.close();
+  });
+});
+
+test('a refused setting shows the engine\'s message and the box takes its correction', async () => {
+  const { page } = await openPage(session);
+  await openSample(page, 'and.net');
+  await fill(page, { rate: '-2' });
+  await page.click('#startTraining');
+  await page.waitForSelector('#message:not([hidden])', { timeout: Patience });
+  assert.notEqual(await page.$eval('#messageText', (e) => e.textContent), '');
+  assert.equal(await page.$eval('#rate', (e) => e.value), '0.10');
+  assert.equal(await page.$eval('#statusEpochs', (e) => e.textContent), '');
+  await page.click('#messageOk');
+  assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+  await page.close();
+});
