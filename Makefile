@@ -66,13 +66,14 @@ fuzz: deps
 # emscripten, and the page's own files; any static host serves the folder.
 # Debian's emscripten finds its JavaScript parser among Debian's node modules,
 # which a node from elsewhere does not search unless told. npm ci installs the
-# browser tests' locked packages (the page itself uses none).
+# browser tests' locked packages (the page itself uses none), again only when
+# the lock file changed.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 web:
 	@tools/install-deps.sh web
 	$(EMSCRIPTEN_ENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
-	cd web && npm ci --no-audit --no-fund
+	test web/node_modules/.package-lock.json -nt web/package-lock.json || (cd web && npm ci --no-audit --no-fund)
 	node web/tools/assemble.mjs $(WEB_BUILD) web/dist
 
 PORT ?= 8000
