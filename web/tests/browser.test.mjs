@@ -243,3 +243,27 @@ test('a refused setting shows the engine\'s message and the box takes its correc
   assert.equal(await page.$eval('#message', (e) => e.hidden), true);
   await page.close();
 });
+
+test('Continue Training goes on as the trainer\'s --continue does', async () => {
+  const { page, downloads } = await openPage(session);
+  await openSample(page, 'xor.net');
+  await chooseRule(page, 'Gradient');
+  await fill(page, { seed: '13', epochs: '40', printEvery: '10', stopWhenAllHits: false });
+  await trainToEnd(page);
+  await fill(page, { epochs: '25' });
+  await page.$eval('#runState', (e) => { e.textContent = ''; });
+  await page.click('#continueTraining');
+  await page.waitForFunction(() => document.getElementById('runState').textContent.startsWith('Training ended'),
+    { timeout: Patience });
+  assert.equal(await page.$eval('#statusEpochs', (e) => e.textContent.trim()), 'Epochs: 65');
+  await checkAllSections(page);
+  await page.click('#downloadReport');
+  const web = await downloaded(downloads, 'xor-report.txt');
+  const desk = await train(Examples, 'xor.net', ['--quiet', '--rule', 'Gradient', '--seed', '13', '--epochs', '40',
+    '--print-every', '10', '--no-hit-stop', '--continue', '25', '--sections', AllSections.join(','),
+    '-o', join(downloads, 'trainer.txt')]);
+  assert.equal(desk.code ?? 0, 0, desk.stderr);
+  assert.deepEqual(await statusLines(page), lastBlock(desk.stdout));
+  assert.equal(withoutMoment(web), withoutMoment(await downloaded(downloads, 'trainer.txt')));
+  await page.close();
+});
