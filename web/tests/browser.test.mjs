@@ -175,12 +175,13 @@ describe('a person at a phone or a desk', () => {
   test('screenshots of a trained network at phone and desktop sizes', async () => {
     const folder = process.env.VANTORELLE_SCREENSHOTS;
     if (folder) await mkdir(folder, { recursive: true });
-    for (const [size, viewport, file] of [
-      ['phone', { width: 390, height: 844, isMobile: true }, 'letters.net'],
-      ['desktop', { width: 1280, height: 900 }, 'and.net']]) {
+    for (const [size, viewport, file, rule] of [
+      ['phone', { width: 390, height: 844, isMobile: true }, 'letters.net', 'Delta'],
+      ['desktop', { width: 1280, height: 900 }, 'xor.net', 'Tarvik']]) {
       const { page } = await openPage(session, viewport);
       await openSample(page, file);
-      await fill(page, { seed: '3' });
+      await chooseRule(page, rule);
+      await fill(page, { seed: '3', printEvery: '5' });
       await trainToEnd(page);
       if (file === 'letters.net') {
         await page.click('#ownContrast');
