@@ -268,3 +268,29 @@ test('Continue Training goes on as the trainer\'s --continue does', async () => 
   assert.equal(withoutMoment(web), withoutMoment(await downloaded(downloads, 'trainer.txt')));
   await page.close();
 });
+
+describe('bad set-ups and saved networks get their messages', () => {
+  test('a saved network that is no JSON gets the trainer\'s message', async () => {
+    const { page, downloads } = await openPage(session);
+    await writeFile(join(downloads, 'cut.vnet'), '{"format": "vantorelle-network", "version": 1, "net');
+    const desk = await train(downloads, '--load', ['cut.vnet']);
+    assert.notEqual(desk.code, 0);
+    await openLocalFile(page, join(downloads, 'cut.vnet'));
+    await page.waitForSelector('#message:not([hidden])', { timeout: Patience });
+    assert.equal(await page.$eval('#messageText', (e) => e.textContent),
+      desk.stderr.trim().replace(/^vantorelle-train: --load: /, ''));
+    await page.close();
+  });
+
+  test('a rate that is no number is refused and nothing trains', async () => {
+    const { page } = await openPage(session);
+    await openSample(page, 'and.net');
+    await fill(page, { rate: 'fast' });
+    await page.click('#startTraining');
+    await page.waitForSelector('#message:not([hidden])', { timeout: Patience });
+    assert.match(await page.$eval('#messageText', (e) => e.textContent), /fast/);
+    assert.equal(await page.$eval('#statusEpochs', (e) => e.textContent), '');
+    assert.equal(await page.$eval('#startTraining', (b) => b.disabled), false);
+    await page.close();
+  });
+});
