@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -47,8 +48,6 @@ public:
     std::string Report(const nlohmann::json& request);
     // The saved-network text with the page's boxes and status lines.
     std::string SavedNetworkText(const nlohmann::json& setup);
-
-    bool HasNetwork() const { return loaded; }
 
 private:
     nlohmann::json Run(const nlohmann::json& setup, bool fresh);

@@ -121,7 +121,7 @@ function pictureWidthFor(inputs) {
   return best;
 }
 
-async function opened(answer, name) {
+async function opened(answer) {
   if (!answer.ok) {
     showMessage(answer.message, 'File');
     return;
@@ -148,7 +148,7 @@ async function openFile(file) {
   if (!file) return;
   if (/\.vnet$/i.test(file.name)) {
     const bytes = new Uint8Array(await file.arrayBuffer());
-    await opened(await engine.call('openSavedNetwork', file.name, bytes), file.name);
+    await opened(await engine.call('openSavedNetwork', file.name, bytes));
     return;
   }
   const head = new Uint8Array(await file.slice(0, HeaderBytes).arrayBuffer());
@@ -158,7 +158,7 @@ async function openFile(file) {
     return;
   }
   const bytes = new Uint8Array(await file.arrayBuffer());
-  await opened(await engine.call('openTrainingFile', file.name, bytes), file.name);
+  await opened(await engine.call('openTrainingFile', file.name, bytes));
 }
 
 $('openFile').addEventListener('click', () => $('fileInput').click());
@@ -167,7 +167,7 @@ $('openSample').addEventListener('click', async () => {
   const name = $('sample').value;
   const response = await fetch(`examples/${name}`);
   const bytes = new Uint8Array(await response.arrayBuffer());
-  await opened(await engine.call('openTrainingFile', name, bytes), name);
+  await opened(await engine.call('openTrainingFile', name, bytes));
 });
 const dropBox = $('fileSection');
 dropBox.addEventListener('dragover', (e) => { e.preventDefault(); dropBox.classList.add('dragging'); });

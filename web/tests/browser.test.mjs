@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built page in headless Chromium, against the trainer on the same files.
 import assert from 'node:assert/strict';
-import { mkdir, writeFile } from 'node:fs/promises';
+import { mkdir, readFile, writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
@@ -293,4 +293,21 @@ describe('bad set-ups and saved networks get their messages', () => {
     assert.equal(await page.$eval('#startTraining', (b) => b.disabled), false);
     await page.close();
   });
+});
+
+test('a file dropped on the file box opens as one chosen with the button', async () => {
+  const { page } = await openPage(session);
+  const text = await readFile(join(Examples, 'or.net'), 'latin1');
+  await page.evaluate((contents) => {
+    const carried = new DataTransfer();
+    carried.items.add(new File([contents], 'or.net'));
+    document.getElementById('fileSection').dispatchEvent(
+      new DragEvent('drop', { dataTransfer: carried, bubbles: true, cancelable: true }));
+  }, text);
+  await page.waitForFunction(() => document.getElementById('fileInfo').textContent.startsWith('or.net:'),
+    { timeout: Patience });
+  assert.equal(await page.$eval('#fileInfo', (e) => e.textContent),
+    'or.net: 1 output units, 2 input units, 4 patterns.');
+  assert.equal(await page.$eval('#startTraining', (b) => b.disabled), false);
+  await page.close();
 });

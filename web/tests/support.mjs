@@ -60,7 +60,7 @@ export async function openLocalFile(page, path) {
   await input.uploadFile(path);
 }
 
-// Sets boxes by id and radio groups by name; then Start and wait for the end.
+// Sets boxes and check boxes by id, as a script would (no input events).
 export async function fill(page, values) {
   for (const [id, value] of Object.entries(values)) {
     await page.$eval(`#${id}`, (box, v) => {
@@ -72,6 +72,7 @@ export async function fill(page, values) {
 export async function chooseRule(page, rule) {
   await page.click(`input[name=rule][value=${rule}]`);
 }
+// Start Training, then wait until the page says the run has ended.
 export async function trainToEnd(page) {
   await page.$eval('#runState', (e) => { e.textContent = ''; });
   await page.click('#startTraining');
