@@ -37,12 +37,13 @@ test: deps test-deps $(BUILD)/CMakeCache.txt
 # Every test, the page tests offscreen and the real programs on a virtual
 # screen included, built under AddressSanitizer and UndefinedBehaviorSanitizer;
 # LeakSanitizer is on (a leak fails the test that made it), apart from the
-# system libraries' own leaks listed in tests/sanitizer/lsan.supp.
+# system libraries' own leaks listed in tests/sanitizer/lsan.supp. The browser
+# tests (label web) run in `make test` only: the page is the same either way.
 test-asan: deps test-deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON \
 	      -DVANTORELLE_BUILD_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS) -LE web
 
 # Engine speed against plain loops and, with scikit-learn installed, its Perceptron.
 bench: deps
