@@ -45,9 +45,9 @@ BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # The page: CMake, Ninja and the JSON headers, Debian's emscripten (its
-# compilers and prebuilt C and C++
-# libraries), node for npm and the tests, and Debian's chromium, which the
-# browser tests drive (no browser is downloaded).
+# compilers and prebuilt C and C++ libraries), node for npm and the tests, and
+# Debian's chromium, which the browser tests drive (no browser is downloaded).
+# Not the build set: the page needs no Qt.
 WEB_PACKAGES=(cmake ninja-build nlohmann-json3-dev emscripten chromium)
 # A node of another origin (with its own npm) may be there already; Debian's
 # would conflict with it.
