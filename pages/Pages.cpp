@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Pages.h"
 
+#include <QCoreApplication>
+
 #include "BiasStart.h"
 #include "Generalize.h"
+#include "Lessons.h"
 #include "LoadFile.h"
 #include "MakeTrainingSet.h"
 #include "NetworkFiles.h"
@@ -78,6 +81,10 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
     SaveFileDialog* setDialog = fileDialogs.saveSet ? fileDialogs.saveSet : setFiles.get();
     pages.define(PageNames::MakeTrainingSet, [&, setFiles, setDialog] {
         return std::make_unique<MakeTrainingSet>(net, dialogs, pages, *setDialog);
+    });
+    pages.define(PageNames::Lessons, [&] {
+        return std::make_unique<Lessons>(net, dialogs, pages,
+                                         Lessons::installedFolder(QCoreApplication::applicationDirPath()));
     });
 }
 
