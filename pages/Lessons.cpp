@@ -277,7 +277,7 @@ void Lessons::act()
         pages.open(PageNames::PlotSSEdata);
         break;
     case LessonAction::TestHeldOut:
-        if (net.EpochCount == 0 || net.FreshStart) {
+        if (net.EpochCount == 0) {
             tell(tr("Train the network first: the held-out patterns test what it has learned."));
             break;
         }

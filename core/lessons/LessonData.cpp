@@ -103,6 +103,8 @@ std::string UseTrainingSet(NetworkState& net, const TrainingSet& set, const std:
     AdoptTrainingData(net, *std::get<std::unique_ptr<NetworkState>>(read));
     net.TrainingFileName = name;
     net.FreshStart = true;
+    // No epoch has been trained on this set yet: testing it means nothing until one has.
+    net.EpochCount = 0;
     return {};
 }
 

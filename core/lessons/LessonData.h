@@ -25,7 +25,7 @@ struct LessonSets {
 std::variant<LessonSets, std::string> MakeLessonSets(const LessonData& data, const std::string& folder);
 
 // Puts `set` into the network as its training patterns, named `name`, ready
-// for a fresh start. Empty on success, else why (the reader's words).
+// for a fresh start, with no epoch trained on it. Empty on success, else why (the reader's words).
 std::string UseTrainingSet(NetworkState& net, const TrainingSet& set, const std::string& name);
 
 // Puts `set` in place of the network's patterns for testing, the weights
