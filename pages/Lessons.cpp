@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "Dialogs.h"
 #include "NetworkState.h"
@@ -46,6 +47,20 @@ QString Lessons::installedFolder(const QString& programFolder)
 {
     // Installed beside the examples, which the lessons' files name as ../examples.
     return QDir::cleanPath(programFolder + QStringLiteral("/../share/vantorelle/lessons"));
+}
+
+void Lessons::showEvent(QShowEvent* event)
+{
+    ScrollPage::showEvent(event);
+    if (placed)
+        return;
+    placed = true;
+    // At the screen's right edge, where the set-up page it works with (at the
+    // left, as the pages open) stays in sight beside it.
+    if (const QScreen* shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        move(std::max(room.left(), room.right() - frameGeometry().width() + 1), room.top());
+    }
 }
 
 void Lessons::setFonts()
@@ -107,7 +122,8 @@ void Lessons::lessonChosen()
         return;
     }
     ui.LessonTitle->setText(QString::fromStdString(entry.lesson->title));
-    ui.StepCount->setText(tr("%n step(s)", nullptr, static_cast<int>(entry.lesson->steps.size())));
+    const int steps = static_cast<int>(entry.lesson->steps.size());
+    ui.StepCount->setText(steps == 1 ? tr("1 step") : tr("%1 steps").arg(steps));
     ui.StepText->setPlainText(QString::fromStdString(entry.lesson->summary));
 }
 
@@ -203,7 +219,7 @@ void Lessons::showStep()
     ui.QuestionText->setVisible(asks);
     ui.ShowAnswer->setVisible(asks);
     ui.ShowAnswer->setEnabled(true);
-    ui.AnswerText->setText(QString::fromStdString(s.answer));
+    ui.AnswerText->setPlainText(QString::fromStdString(s.answer));
     ui.AnswerText->hide();
     ui.ActionButton->setVisible(s.action != LessonAction::None);
     ui.ActionButton->setText(actionCaption(s));

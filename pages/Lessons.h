@@ -49,6 +49,9 @@ public:
     // file or its training set cannot be read.
     bool startLesson(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // One file of the lessons folder: its lesson, or why it cannot be read.
     struct Entry {

@@ -102,6 +102,39 @@ QColor seriesColour(int index)
 Qt::PenStyle seriesLineStyle(int index) { return seriesAt(index).line; }
 MarkerShape seriesMarker(int index) { return seriesAt(index).marker; }
 
+void drawMarker(QPainter& painter, MarkerShape shape, QPointF at, qreal radius)
+{
+    const qreal r = radius;
+    // Shapes of equal area look equal in size: the square and diamond are drawn a little smaller.
+    const qreal side = r * 0.886;
+    auto polygon = [&](std::initializer_list<QPointF> points) {
+        QPolygonF shapePoints;
+        for (const QPointF& p : points)
+            shapePoints << at + p;
+        painter.drawPolygon(shapePoints);
+    };
+    switch (shape) {
+    case MarkerShape::Circle: painter.drawEllipse(at, r, r); break;
+    case MarkerShape::Square: painter.drawRect(QRectF(at.x() - side, at.y() - side, 2 * side, 2 * side)); break;
+    case MarkerShape::Triangle: polygon({{0, -r}, {r * 0.866, r * 0.5}, {-r * 0.866, r * 0.5}}); break;
+    case MarkerShape::InvertedTriangle: polygon({{0, r}, {r * 0.866, -r * 0.5}, {-r * 0.866, -r * 0.5}}); break;
+    case MarkerShape::Diamond: polygon({{0, -r}, {r, 0}, {0, r}, {-r, 0}}); break;
+    case MarkerShape::Cross:
+        painter.drawLine(at + QPointF(-side, -side), at + QPointF(side, side));
+        painter.drawLine(at + QPointF(-side, side), at + QPointF(side, -side));
+        break;
+    case MarkerShape::Plus:
+        painter.drawLine(at + QPointF(-r, 0), at + QPointF(r, 0));
+        painter.drawLine(at + QPointF(0, -r), at + QPointF(0, r));
+        break;
+    case MarkerShape::Star:
+        painter.drawLine(at + QPointF(-r, 0), at + QPointF(r, 0));
+        painter.drawLine(at + QPointF(-side, -side), at + QPointF(side, side));
+        painter.drawLine(at + QPointF(-side, side), at + QPointF(side, -side));
+        break;
+    }
+}
+
 }  // namespace ViewPalette
 
 std::vector<double> NiceTicks(double lo, double hi, int maxCount, double smallestStep)

@@ -55,6 +55,11 @@ int seriesCount();
 QColor seriesColour(int index);
 Qt::PenStyle seriesLineStyle(int index);
 MarkerShape seriesMarker(int index);
+
+// Draws a marker of `shape` centred on `at`, `radius` from its centre to its
+// outermost point, with the painter's pen and brush (the open shapes, the
+// cross, plus and star, take the pen only).
+void drawMarker(QPainter& painter, MarkerShape shape, QPointF at, qreal radius);
 }  // namespace ViewPalette
 
 // Round values from lo to hi for an axis, at most about maxCount of them:

@@ -174,12 +174,12 @@ TEST_P(EveryLesson, StartsWithItsSetAndSettingsAndWalksToItsEnd)
         ASSERT_EQ(f.page->currentStep(), i);
         EXPECT_EQ(f.control<QLabel>("StepCount")->text(), QStringLiteral("Step %1 of %2").arg(i + 1).arg(count));
         EXPECT_EQ(f.control<QTextBrowser>("StepText")->toPlainText().toStdString(), step.text);
-        QLabel* answer = f.control<QLabel>("AnswerText");
+        QTextBrowser* answer = f.control<QTextBrowser>("AnswerText");
         EXPECT_FALSE(answer->isVisible());
         if (!step.question.empty()) {
             f.click("ShowAnswer");
             EXPECT_TRUE(answer->isVisible());
-            EXPECT_EQ(answer->text().toStdString(), step.answer);
+            EXPECT_EQ(answer->toPlainText().toStdString(), step.answer);
         }
         EXPECT_EQ(f.control<QPushButton>("ActionButton")->isVisible(), step.action != LessonAction::None);
         if (step.action != LessonAction::None) {
