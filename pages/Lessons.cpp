@@ -170,6 +170,7 @@ bool Lessons::putInPlace(int index, bool reloadData)
             return false;
         }
         sets = std::move(std::get<LessonSets>(made));
+        heldOutInPlace = false;
         if (const std::string problem = UseTrainingSet(net, sets.training, sets.name); !problem.empty()) {
             tell(QString::fromStdString(problem));
             return false;
@@ -196,10 +197,12 @@ void Lessons::goToStep(int index)
     // Going forward, the step reached brings what it changes; going back, the
     // step left took its changes with it.
     const LessonStep& changing = lesson.steps[static_cast<std::size_t>(index > step ? index : step)];
+    // Held-out patterns in place of the training set go when the student goes back.
+    const bool reload = changing.data.has_value() || (index < step && heldOutInPlace);
     const int from = step;
     step = index;
-    if (changing.data || !changing.settings.empty()) {
-        if (!putInPlace(index, changing.data.has_value()))
+    if (reload || !changing.settings.empty()) {
+        if (!putInPlace(index, reload))
             step = from;
         pages.open(PageNames::Lessons);
     }
@@ -301,6 +304,7 @@ void Lessons::act()
             tell(tr("The held-out patterns do not fit the network."));
             break;
         }
+        heldOutInPlace = true;
         pages.open(PageNames::TestPerceptron);
         break;
     }

@@ -83,6 +83,7 @@ private:
     int started = -1;
     int step = 0;
     LessonSets sets;  // of the lesson started, as the current step has them
+    bool heldOutInPlace = false;  // the held-out patterns replace the training set
     bool placed = false;  // moved beside the other pages once
 };
 

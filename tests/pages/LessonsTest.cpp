@@ -233,6 +233,28 @@ TEST(LessonsTest, GoingBackPutsTheEarlierStepsSetAndSettingsInPlaceAgain)
     EXPECT_EQ(rateBox(), QStringLiteral("5"));
 }
 
+TEST(LessonsTest, GoingBackFromTheHeldOutTestPutsTheTrainingSetBack)
+{
+    LessonsFixture f(QStringLiteral(VANTORELLE_LESSONS));
+    ASSERT_NE(f.openFromLoadFile(), nullptr);
+    const auto files = LessonFiles();
+    const int index = static_cast<int>(std::find(files.begin(), files.end(), "07-generalization.json") - files.begin());
+    ASSERT_TRUE(f.page->startLesson(index));
+    const long training = f.net.NumPatterns;
+    f.click("NextStep");
+    f.click("ActionButton");  // train
+    ASSERT_TRUE(f.runEnded());
+    f.pages.open(PageNames::Lessons);
+    f.click("NextStep");
+    f.click("NextStep");
+    f.click("ActionButton");  // the held-out patterns
+    EXPECT_LT(f.net.NumPatterns, training);
+    f.pages.open(PageNames::Lessons);
+    f.click("PreviousStep");
+    EXPECT_EQ(f.net.NumPatterns, training);
+    EXPECT_EQ(f.net.EpochCount, 0);
+}
+
 TEST(LessonsTest, ABrokenLessonFileIsListedAndSaysWhichFileAndWhatIsWrong)
 {
     QTemporaryDir folder;
