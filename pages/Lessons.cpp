@@ -138,6 +138,10 @@ bool Lessons::startLesson(int index)
     }
     if (pages.pagesHeld())
         return false;
+    // Each lesson starts from the set-up page's defaults: what an earlier
+    // lesson (or the student) set there must not carry over into this one.
+    if (ScrollPage* setUp = pages.find(PageNames::Perceptron))
+        setUp->close();
     started = index;
     if (!putInPlace(0, true)) {
         started = -1;

@@ -233,6 +233,25 @@ TEST(LessonsTest, GoingBackPutsTheEarlierStepsSetAndSettingsInPlaceAgain)
     EXPECT_EQ(rateBox(), QStringLiteral("5"));
 }
 
+TEST(LessonsTest, ALessonStartsFromTheDefaultsNotFromWhatTheLessonBeforeSet)
+{
+    LessonsFixture f(QStringLiteral(VANTORELLE_LESSONS));
+    ASSERT_NE(f.openFromLoadFile(), nullptr);
+    const auto files = LessonFiles();
+    auto indexOf = [&files](const char* file) {
+        return static_cast<int>(std::find(files.begin(), files.end(), file) - files.begin());
+    };
+    ASSERT_TRUE(f.page->startLesson(indexOf("04-threshold.json")));
+    f.click("NextStep");
+    f.click("NextStep");  // the thresholds frozen
+    ASSERT_TRUE(f.net.FreezeThresholds);
+
+    ASSERT_TRUE(f.page->startLesson(indexOf("05-sigmoid-vs-step.json")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(f.net.FreezeThresholds);
+    EXPECT_TRUE(qt_testing::FindControl<QRadioButton>(f.setUp(), "OptionNoFreeze")->isChecked());
+}
+
 TEST(LessonsTest, GoingBackFromTheHeldOutTestPutsTheTrainingSetBack)
 {
     LessonsFixture f(QStringLiteral(VANTORELLE_LESSONS));
