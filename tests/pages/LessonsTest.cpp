@@ -227,7 +227,7 @@ TEST(LessonsTest, GoingBackPutsTheEarlierStepsSetAndSettingsInPlaceAgain)
     EXPECT_EQ(f.net.DesiredOutputs(2, 1), 1);  // XOR of 0, 1
     f.click("PreviousStep");
     EXPECT_EQ(f.net.LearningRule, RuleKind::Gradient);
-    EXPECT_EQ(rateBox(), QStringLiteral("50"));
+    EXPECT_EQ(rateBox(), QStringLiteral("500"));
     EXPECT_EQ(f.net.DesiredOutputs(2, 1), 0);
     f.click("PreviousStep");
     EXPECT_EQ(rateBox(), QStringLiteral("5"));
