@@ -10,7 +10,9 @@
 // people notice side by side (about 2.3), so lines and markers stay apart at
 // a glance even before their styles and shapes help. The diverging palette
 // must grow lighter all the way from its negative end to its positive end
-// for every eye, so that dark always means negative and light positive.
+// for every eye, so that dark always means negative and light positive; and
+// the ring around a missed pattern must stand as far apart from every shade
+// of the plane as the series colours from one another.
 
 #include <gtest/gtest.h>
 
@@ -125,7 +127,7 @@ TEST(PaletteVisionTest, SeriesDifferInMarkerShapeAndFromTheirNeighboursInLineSty
     EXPECT_EQ(ViewPalette::seriesColour(-1), ViewPalette::seriesColour(n - 1));
 }
 
-TEST(PaletteVisionTest, TheDivergingPaletteAndThePlanesShadeGrowLighterAllTheWayForEveryEye)
+TEST(PaletteVisionTest, TheDivergingPaletteAndThePlanesShadeGrowLighterAllTheWayAndTheMissRingStandsOutOnThem)
 {
     constexpr int Steps = 80;
     for (const Eye& eye : Eyes) {
@@ -138,6 +140,12 @@ TEST(PaletteVisionTest, TheDivergingPaletteAndThePlanesShadeGrowLighterAllTheWay
             EXPECT_GT(shade, lastShade) << eye.name << " at " << t;
             lastDiverging = diverging;
             lastShade = shade;
+        }
+        // The ring around a missed pattern stands out on every shade of the plane.
+        for (int i = 0; i <= Steps; ++i) {
+            const QColor under = ViewPalette::shade(static_cast<double>(i) / Steps);
+            EXPECT_GE(Difference(ViewPalette::missRing(), under, eye), MinimumDifference)
+                << eye.name << ": the miss ring on the shade of " << static_cast<double>(i) / Steps;
         }
         // The two ends far apart in lightness, not merely in order.
         EXPECT_GT(Seen(ViewPalette::diverging(1), eye).L - Seen(ViewPalette::diverging(-1), eye).L, 60) << eye.name;
