@@ -54,6 +54,10 @@ LoadFile::LoadFile(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, Net
     // The set page opens on what was read here; this page stays under it.
     ui.MakeTrainingSet->setVisible(pages.isDefined(PageNames::MakeTrainingSet));
     connect(ui.MakeTrainingSet, &QPushButton::clicked, this, [this] { this->pages.open(PageNames::MakeTrainingSet); });
+    // The lessons put their own sets in place; this page stays under them.
+    PageFonts::set(ui.LessonsButton, PageFonts::button());
+    ui.LessonsButton->setVisible(pages.isDefined(PageNames::Lessons));
+    connect(ui.LessonsButton, &QPushButton::clicked, this, [this] { this->pages.open(PageNames::Lessons); });
 
     // Browsing state: the file rows and the way on appear after a file is read.
     showFileRows(false);

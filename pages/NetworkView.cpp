@@ -308,6 +308,12 @@ void NetworkView::widthChosen(int width)
 
 void NetworkView::unitChosen(int unit) { ui.DecisionView->setUnit(unit); }
 
+void NetworkView::showTab(Tab tab)
+{
+    QWidget* page = tab == Tab::Weights ? ui.WeightsTab : tab == Tab::Decisions ? ui.DecisionsTab : ui.ErrorCurveTab;
+    ui.ViewTabs->setCurrentWidget(page);
+}
+
 NetworkPicture* NetworkView::currentPicture() const
 {
     switch (ui.ViewTabs->currentIndex()) {

@@ -62,6 +62,10 @@ public:
 
     void activationStep() override;
 
+    enum class Tab { Weights, Decisions, ErrorCurve };
+    // Brings a tab to the front, as a click on it would.
+    void showTab(Tab tab);
+
     // The picture on the current tab, and its title as printed.
     NetworkPicture* currentPicture() const;
     QString currentTitle() const;

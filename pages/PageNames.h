@@ -21,9 +21,10 @@ inline constexpr PageName PlotSSEdata{"PlotSSEdata"};
 inline constexpr PageName NetworkView{"NetworkView"};
 inline constexpr PageName SaveResults{"SaveResults"};
 inline constexpr PageName MakeTrainingSet{"MakeTrainingSet"};
+inline constexpr PageName Lessons{"Lessons"};
 
 inline constexpr std::array All{LoadFile,       Perceptron,  WeightStart, BiasStart,   TestPerceptron,
                                 ProbeNetwork,   Generalize,  PlotSSEdata, NetworkView, SaveResults,
-                                MakeTrainingSet};
+                                MakeTrainingSet, Lessons};
 
 }  // namespace vantorelle::PageNames

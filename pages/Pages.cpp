@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Pages.h"
 
+#include <QCoreApplication>
+
 #include "BiasStart.h"
 #include "Generalize.h"
+#include "Lessons.h"
 #include "LoadFile.h"
 #include "MakeTrainingSet.h"
 #include "NetworkFiles.h"
@@ -80,6 +83,10 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
     OpenFileDialog* csvDialog = fileDialogs.openSet ? fileDialogs.openSet : csvFiles.get();
     pages.define(PageNames::MakeTrainingSet, [&, setFiles, setDialog, csvFiles, csvDialog] {
         return std::make_unique<MakeTrainingSet>(net, dialogs, pages, *setDialog, *csvDialog);
+    });
+    pages.define(PageNames::Lessons, [&] {
+        return std::make_unique<Lessons>(net, dialogs, pages,
+                                         Lessons::installedFolder(QCoreApplication::applicationDirPath()));
     });
 }
 

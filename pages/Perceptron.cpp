@@ -14,6 +14,7 @@
 #include <climits>
 
 #include "Dialogs.h"
+#include "Lesson.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "PageMemory.h"
@@ -609,6 +610,57 @@ void Perceptron::restore(const SavedNetwork& saved)
     setRunButtonsVisible(net.EpochCount > 0);
     ui.RunSeedLabel->setText(saved.random ? QStringLiteral("Seed Of This Run = %1").arg(saved.random->seed)
                                           : QString());
+}
+
+void Perceptron::applySettings(const LessonSettings& settings)
+{
+    if (run.running())
+        return;
+    if (settings.rule) {
+        net.LearningRule = *settings.rule;
+        ui.OptionDelta_0->setChecked(*settings.rule == RuleKind::Delta);
+        ui.OptionDelta_1->setChecked(*settings.rule == RuleKind::Gradient);
+        ui.OptionDelta_2->setChecked(*settings.rule == RuleKind::Tarvik);
+        ui.LRateBox->setText(boxText(defaults::RateText(*settings.rule)));
+    }
+    auto number = [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); };
+    if (settings.rate)
+        ui.LRateBox->setText(number(*settings.rate));
+    if (settings.epochs)
+        ui.SweepsBox->setText(QString::number(*settings.epochs));
+    if (settings.printEvery)
+        ui.PrintSweepsBox->setText(QString::number(*settings.printEvery));
+    if (settings.minError)
+        ui.MinErrorBox->setText(number(*settings.minError));
+    if (settings.stopAtMaxEpochs)
+        ui.Check1_0->setChecked(*settings.stopAtMaxEpochs);
+    if (settings.stopWhenAllHits)
+        ui.Check1_1->setChecked(*settings.stopWhenAllHits);
+    if (settings.randomOrder) {
+        net.RandomizeOrder = *settings.randomOrder;
+        (net.RandomizeOrder ? ui.OptionRandom : ui.OptionNotRandom)->setChecked(true);
+    }
+    if (settings.freezeThresholds) {
+        net.FreezeThresholds = *settings.freezeThresholds;
+        (net.FreezeThresholds ? ui.OptionFreeze : ui.OptionNoFreeze)->setChecked(true);
+    }
+    if (settings.seed)
+        ui.SeedBox->setText(QString::number(*settings.seed));
+    {
+        // Moving the sliders to their boxes must leave the boxes as they are.
+        const QSignalBlocker blockRate(ui.LRateSlider);
+        if (auto position = SliderPosition(ui.LRateBox, locale))
+            ui.LRateSlider->setValue(*position);
+        if (auto position = SliderPosition(ui.MinErrorBox, locale))
+            ui.MinErrorSlider->setValue(*position);
+    }
+    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    writeSettingsLines();
+    if (net.FreshStart) {
+        clearStatusBoxes();
+        setRunButtonsVisible(false);
+        ui.RunSeedLabel->clear();
+    }
 }
 
 void Perceptron::closeEvent(QCloseEvent* event)

@@ -23,6 +23,7 @@
 
 namespace vantorelle {
 
+struct LessonSettings;
 struct NetworkState;
 struct PageMemory;
 class Dialogs;
@@ -50,6 +51,11 @@ public:
     void startSteppedRun();
     // The step panel, opened by "Step Through Training...".
     StepPanel* openStepPanel();
+    // "Start Training", as its button does it.
+    void startTraining();
+    // A lesson's settings in the page's boxes and options, the rest left as
+    // they are; the page then looks as before a first run on a new file.
+    void applySettings(const LessonSettings& settings);
     // The many-seeds window, opened by "Run With Many Seeds...".
     SeedsPanel* openSeedsPanel();
     // What the many-seeds window copies: the network as the page holds it
@@ -104,7 +110,6 @@ private:
     void lRateSliderMoved(int value);
     void minErrorSliderMoved();
     void stopBoxClicked();
-    void startTraining();
     void continueTraining();
     void testRecall();
 

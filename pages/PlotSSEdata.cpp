@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "ErrorCurveView.h"
+#include "HistoryTable.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
 #include "Printing.h"
@@ -80,6 +81,12 @@ PlotSSEdata::PlotSSEdata(const NetworkState& net, Printer& printer, QWidget* par
     PageFonts::set(ui.Label1, PageFonts::caption());
     PageFonts::set(ui.PrintThisGraph, PageFonts::button());
     PageFonts::set(ui.CloseThisForm, PageFonts::exitButton());
+    // The bars as a screen reader reads them: a table of epoch and SSE, the
+    // rows the graph was drawn from when the page opened. Made before the
+    // name is set, which may already ask for the chart's accessible interface.
+    const std::vector<HistoryRow> drawn(net.SSEHistory.begin() + 1,
+                                        net.SSEHistory.begin() + 1 + std::clamp(net.SSERecordCount, 0, MaxHistoryRows));
+    readAsHistoryTable(ui.SSEgraph, [drawn] { return drawn; }, [] { return SystemNumberLocale(); });
     ui.SSEgraph->setAccessibleName(ChartTitle);
 
     ui.SSEgraph->hide();

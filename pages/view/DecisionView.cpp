@@ -21,6 +21,17 @@ constexpr int BelowPlot = 46;
 constexpr int LegendWidth = 230;
 constexpr int MarkerRadius = 7;
 constexpr int MissRadius = 12;
+
+// The two classes of pattern differ in shape as well as in fill, so that
+// they stay apart on any print and for any eye: desired 1 a filled square,
+// desired 0 an open circle.
+void drawPatternMarker(QPainter& painter, bool one, QPointF at, qreal radius)
+{
+    painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
+    painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
+    ViewPalette::drawMarker(painter, ViewPalette::seriesMarker(one ? 1 : 0), at, radius);
+}
+
 // Room around the patterns, as a share of their spread on each input.
 constexpr double RangeMargin = 0.15;
 
@@ -414,10 +425,7 @@ void DecisionView::drawPatterns(QPainter& painter) const
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(at, MissRadius, MissRadius);
         }
-        const bool one = desired >= 0.5;
-        painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
-        painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
-        painter.drawEllipse(at, MarkerRadius, MarkerRadius);
+        drawPatternMarker(painter, desired >= 0.5, at, MarkerRadius);
     }
     painter.restore();
 }
@@ -469,9 +477,7 @@ void DecisionView::drawLegend(QPainter& painter, unsigned layers) const
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(at, MissRadius - 2, MissRadius - 2);
         } else if (ground) {
-            painter.setPen(QPen(one ? Qt::white : ViewPalette::ink(), 2));
-            painter.setBrush(one ? ViewPalette::ink() : QColor(Qt::white));
-            painter.drawEllipse(at, MarkerRadius - 1, MarkerRadius - 1);
+            drawPatternMarker(painter, one, at, MarkerRadius - 1);
         }
         painter.setPen(ViewPalette::ink());
         line(text, 2 * MissRadius + 6);

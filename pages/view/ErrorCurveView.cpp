@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "HistoryTable.h"
+
 namespace vantorelle {
 
 namespace {
@@ -36,7 +38,11 @@ double RoundNumberAbove(double value)
 
 }  // namespace
 
-ErrorCurveView::ErrorCurveView(QWidget* parent) : NetworkPicture(parent) {}
+ErrorCurveView::ErrorCurveView(QWidget* parent) : NetworkPicture(parent)
+{
+    // A screen reader reads the points the curve joins as a table.
+    readAsHistoryTable(this, [this] { return points(); }, [this] { return locale; });
+}
 
 void ErrorCurveView::setLogScale(bool on)
 {

@@ -60,7 +60,10 @@ QColor shade(double activation)
 }
 
 QColor ink() { return QColor(0, 0, 0); }
-QColor missRing() { return QColor(204, 0, 122); }
+// Okabe and Ito's vermillion (series 5): it stays apart from every shade of
+// the plane for every eye, where a magenta merged with the dark blue end for
+// eyes without red cones.
+QColor missRing() { return seriesColour(5); }
 QColor curve() { return QColor(23, 45, 122); }
 
 double luminance(const QColor& colour)
@@ -151,6 +154,11 @@ QPainterPath markerPath(MarkerShape shape, QPointF centre, qreal radius)
     }
     path.addEllipse(centre, radius, radius);
     return path;
+}
+
+void drawMarker(QPainter& painter, MarkerShape shape, QPointF at, qreal radius)
+{
+    painter.drawPath(markerPath(shape, at, radius));
 }
 
 }  // namespace ViewPalette

@@ -59,6 +59,8 @@ MarkerShape seriesMarker(int index);
 // A marker's outline, centred on centre and reaching about radius from it,
 // so that every shape covers much the same area.
 QPainterPath markerPath(MarkerShape shape, QPointF centre, qreal radius);
+// That outline drawn with the painter's pen and brush.
+void drawMarker(QPainter& painter, MarkerShape shape, QPointF at, qreal radius);
 }  // namespace ViewPalette
 
 // Round values from lo to hi for an axis, at most about maxCount of them:

@@ -41,6 +41,8 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         {QStringLiteral("SaveResults"), {{{"Drive1", "Dir1", "File1"}}, {{"Check1_1", "Check1_6"}}}},
         // The buttons over the table and the table, then the column beside them.
         {QStringLiteral("MakeTrainingSet"), {{{"SetTabs"}}, {{"GenerateFrame", "CloseSet"}}}},
+        // The list of lessons with its button, then the lesson's column.
+        {QStringLiteral("Lessons"), {{{"LessonList", "StartLesson"}}}},
     };
     return units;
 }
@@ -104,7 +106,7 @@ TEST(TabOrderTest, TabReachesEveryEnabledControlOfEveryPageInReadingOrderAndCome
     for (const char* shot : {"load-file-page", "setup-page", "training-page", "weight-start-page",
                              "threshold-start-page", "testing-hub", "probe-page", "sse-graph-page",
                              "save-results-page", "generalization-page", "network-view-weights",
-                             "network-view-xor-gaussian", "network-view-error-curve"})
+                             "network-view-xor-gaussian", "network-view-error-curve", "lessons-page"})
         EXPECT_NE(std::find(views.begin(), views.end(), QString::fromLatin1(shot)), views.end()) << shot;
 }
 

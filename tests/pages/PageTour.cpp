@@ -17,6 +17,7 @@
 #include "AnsweringSaveDialog.h"
 #include "CapturingPrinter.h"
 #include "Dialogs.h"
+#include "Lessons.h"
 #include "ListClicks.h"
 #include "NetworkState.h"
 #include "PageNames.h"
@@ -77,6 +78,10 @@ public:
         openNetworkFile.answer = TourSavedNetwork;
         DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); },
                     {&savedNetworkFile, &openNetworkFile, nullptr, &csvFile});
+        // The installed program finds its lessons beside itself; the tour takes the source tree's.
+        pages.define(PageNames::Lessons, [this] {
+            return std::make_unique<Lessons>(net, dialogs, pages, QStringLiteral(VANTORELLE_LESSONS));
+        });
     }
     ~Tour()
     {
@@ -88,7 +93,7 @@ public:
     {
         TourResult result;
         pages.open(PageNames::LoadFile);  // the program starts on it
-        result.finished = firstFile() && startPages() && hub() && networkViews() && trainingSet();
+        result.finished = firstFile() && startPages() && hub() && networkViews() && trainingSet() && lessons();
         result.failure = failure;
         result.unexpectedBoxes = dialogs.boxes;
         return result;
@@ -448,6 +453,28 @@ private:
             return false;
         show("make-training-set-import", "The preview of beetles.csv: four measurements and the species", page);
         tabs->setCurrentIndex(0);
+        return true;
+    }
+
+    // The lessons from the load-file page: the Gaussian unit's lesson started,
+    // its first answer shown.
+    bool lessons()
+    {
+        pages.open(PageNames::LoadFile);
+        ScrollPage* load = open("LoadFile");
+        if (!load || !press(load, "LessonsButton"))
+            return false;
+        ScrollPage* page = open("Lessons");
+        auto* list = page ? control<QListWidget>(page, "LessonList") : nullptr;
+        if (!list)
+            return false;
+        const auto found = list->findItems(QStringLiteral("6. A Gaussian unit solves XOR"), Qt::MatchExactly);
+        if (found.isEmpty())
+            return fail(QStringLiteral("no Gaussian lesson in the list"));
+        list->setCurrentItem(found.first());
+        if (!press(page, "StartLesson") || !press(page, "ShowAnswer"))
+            return false;
+        show("lessons-page", "A lesson: the Gaussian unit and XOR, its first answer shown", page);
         return true;
     }
 

@@ -12,7 +12,7 @@ drive box, which has no caption, is named "Drive"). Without
 --examples-only it then reads xor.net, moves to the set-up page, checks its
 names, starts a run that never ends and reads the status lines in the
 middle of it (each answer must come within a second), stops it and checks
-the testing hub's lists.
+the testing hub's lists, and reads the SSE graph as a table of epoch and SSE.
 """
 import os
 import subprocess
@@ -189,4 +189,47 @@ hub = wait_for("testing hub", lambda: window(app, "Testing The Perceptron -- Tar
 check_names(hub, pyatspi.ROLE_LIST, [
     "Choose A Method For Examining Network Performance By Double-Clicking One Of The List Items Below:",
     "Choose A Method For Continuing Training By Double-Clicking One Of The List Items Below:"])
+
+
+def tables(node):
+    """The tables below node, without walking into their cells."""
+    if node.getRole() == pyatspi.ROLE_TABLE:
+        return [node]
+    found = []
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            found += tables(child)
+    return found
+
+
+# The SSE graph, opened from the hub: its bars read as a table of epoch and
+# total SSE, the epochs rising row by row.
+hub_caption = "Testing The Perceptron -- Tarvik Neural Network Code"
+subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + hub_caption + "$",
+                "windowfocus", "--sync"], check=False, timeout=30)
+examine = [n for n in by_role(hub, pyatspi.ROLE_LIST) if n.name.startswith("Choose A Method For Examining")][0]
+plot = [examine.getChildAtIndex(i) for i in range(examine.childCount)
+        if examine.getChildAtIndex(i).name == "Plot SSE By Sweeps"][0]
+extents = plot.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
+subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "--repeat", "2", "--delay", "60", "1"],
+               check=True)
+graph = wait_for("SSE graph page", lambda: window(app, "Graph of SSE as a function of sweeps of training"))
+found = wait_for("a table on the SSE graph page", lambda: tables(graph))
+table = found[0].queryTable()
+if table.nColumns != 2 or table.nRows < 2:
+    fail(f"the SSE table has {table.nRows} rows and {table.nColumns} columns")
+elif [table.getColumnDescription(c) for c in range(2)] != ["Epoch", "Total SSE"]:
+    fail(f"the SSE table's columns are {[table.getColumnDescription(c) for c in range(2)]}")
+else:
+    rows = [(table.getAccessibleAt(r, 0).name, table.getAccessibleAt(r, 1).name) for r in range(min(table.nRows, 5))]
+    print(f"the SSE graph reads as a table of {table.nRows} rows, starting {rows}")
+    try:
+        epochs = [float(e) for e, _ in rows]
+        [float(v) for _, v in rows]
+        if epochs != sorted(epochs):
+            fail(f"the SSE table's epochs do not rise: {epochs}")
+    except ValueError:
+        fail(f"the SSE table's cells are not numbers: {rows}")
 finish(1 if failures else 0)
