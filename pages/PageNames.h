@@ -21,9 +21,11 @@ inline constexpr PageName PlotSSEdata{"PlotSSEdata"};
 inline constexpr PageName NetworkView{"NetworkView"};
 inline constexpr PageName SaveResults{"SaveResults"};
 inline constexpr PageName MakeTrainingSet{"MakeTrainingSet"};
+inline constexpr PageName CompareRuns{"CompareRuns"};
+inline constexpr PageName ConfusionTables{"ConfusionTables"};
 
 inline constexpr std::array All{LoadFile,       Perceptron,  WeightStart, BiasStart,   TestPerceptron,
                                 ProbeNetwork,   Generalize,  PlotSSEdata, NetworkView, SaveResults,
-                                MakeTrainingSet};
+                                MakeTrainingSet, CompareRuns, ConfusionTables};
 
 }  // namespace vantorelle::PageNames
