@@ -40,7 +40,7 @@ class CompareRuns : public ScrollPage {
     Q_OBJECT
 
 public:
-    static constexpr DesignSize Design{1000 * 15 + FrameWidthTwips, 648 * 15 + FrameHeightTwips};
+    static constexpr DesignSize Design{1180 * 15 + FrameWidthTwips, 648 * 15 + FrameHeightTwips};
 
     // `files` saves a run as a saved network; without it that button says it is not available.
     CompareRuns(const NetworkState& net, KeptRuns& runs, Dialogs& dialogs, NetworkFiles* files,
