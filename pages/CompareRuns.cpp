@@ -24,8 +24,8 @@ namespace vantorelle {
 
 namespace {
 
-constexpr int PlaneWidth = 380;
-constexpr int PlaneHeight = 400;
+constexpr int PlaneWidth = 540;
+constexpr int PlaneHeight = 330;
 // The ground of a row whose values differ: a pale orange that stays apart
 // from white in grey scale too, besides the bold text and the mark.
 const QColor DiffersGround(255, 226, 186);
