@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileConfusions.h"
 
+#include "TrainingEngine.h"
+
 namespace vantorelle {
 
 Confusion ConfusionWithWeights(const Network& patterns, const NetworkState& weights)
@@ -16,6 +18,8 @@ Confusion ConfusionWithWeights(const Network& patterns, const NetworkState& weig
 
 std::vector<FileConfusion> TrainingAndTestConfusions(const NetworkState& current, const Network* trainedOn)
 {
+    if (!NetworkMatchesPatterns(current))
+        return {};  // units or weights not sized for these patterns: nothing to count
     const bool fits = trainedOn && trainedOn->NumInputs == current.NumInputs &&
                       trainedOn->NumOutputs == current.NumOutputs && trainedOn->NumPatterns > 0;
     if (!fits)

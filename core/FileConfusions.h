@@ -27,7 +27,8 @@ Confusion ConfusionWithWeights(const Network& patterns, const NetworkState& weig
 // The counts of `current` on the patterns of `trainedOn` (the training file)
 // and, when `current` holds another file's patterns of the same sizes, on
 // those too. Without `trainedOn`, or when its sizes no longer fit, the
-// current patterns count as the training file's.
+// current patterns count as the training file's. None when `current` has no
+// units and weights sized for its patterns (a file read, never trained).
 std::vector<FileConfusion> TrainingAndTestConfusions(const NetworkState& current, const Network* trainedOn);
 
 // Each file's counts under a line naming it, as the report and the window write them.

@@ -19,6 +19,7 @@
 #include "PageFonts.h"
 #include "RunCurvesView.h"
 #include "SystemTexts.h"
+#include "TrainingEngine.h"
 
 namespace vantorelle {
 
@@ -63,6 +64,15 @@ CompareRuns::CompareRuns(const NetworkState& net, KeptRuns& runs, Dialogs& dialo
     PageFonts::set(ui.CloseCompare, PageFonts::exitButton());
     buildTabs();
     ui.RunsList->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    // The column of runs and its buttons, then the tabs and what they hold.
+    // (From the tab bar on: the form's own order already leads from the
+    // column's last button to the tab widget, whose focus goes to its bar.)
+    QWidget* chain[] = {ui.CompareTabs->tabBar(), logScale,         sideBySide,          planesScroll,
+                        confusions,               ui.RunsList,      ui.SaveRunButton,    ui.RemoveRunButton,
+                        ui.CloseCompare};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 
     connect(&runs, &KeptRuns::changed, this, &CompareRuns::listRuns);
     connect(ui.RunsList, &QListWidget::itemChanged, this, &CompareRuns::itemChanged);
@@ -109,14 +119,15 @@ void CompareRuns::buildTabs()
 
     auto* planesTab = new QWidget;
     auto* planesTabLayout = new QVBoxLayout(planesTab);
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
+    planesScroll = new QScrollArea;
+    planesScroll->setWidgetResizable(true);
+    planesScroll->setAccessibleName(tr("Decision planes of the chosen runs"));
     planesRow = new QWidget;
     planesLayout = new QHBoxLayout(planesRow);
-    scroll->setWidget(planesRow);
+    planesScroll->setWidget(planesRow);
     planesHint = new QLabel;
     planesHint->setWordWrap(true);
-    planesTabLayout->addWidget(scroll, 1);
+    planesTabLayout->addWidget(planesScroll, 1);
     planesTabLayout->addWidget(planesHint);
     ui.CompareTabs->addTab(planesTab, tr("&Decision Planes"));
 
@@ -294,7 +305,7 @@ void CompareRuns::showConfusions(const std::vector<KeptRuns::Run>& chosen)
         const NetworkState& trained = run->Saved.net;
         std::vector<FileConfusion> files{{trained.TrainingFileName, true, ConfusionOf(trained)}};
         // The run's weights on the file the network now holds, when it is another of the same sizes.
-        if (net.TrainingFileName != trained.TrainingFileName && net.NumPatterns > 0 &&
+        if (net.TrainingFileName != trained.TrainingFileName && NetworkMatchesPatterns(net) &&
             net.NumInputs == trained.NumInputs && net.NumOutputs == trained.NumOutputs)
             files.push_back({net.TrainingFileName, false, ConfusionWithWeights(net, trained)});
         if (!lines.empty())

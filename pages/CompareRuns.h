@@ -27,6 +27,7 @@ class QCheckBox;
 class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 class QTableWidget;
 
 namespace vantorelle {
@@ -84,6 +85,7 @@ private:
     QCheckBox* logScale = nullptr;
     QLabel* curvesHint = nullptr;
     QTableWidget* sideBySide = nullptr;
+    QScrollArea* planesScroll = nullptr;
     QWidget* planesRow = nullptr;
     QHBoxLayout* planesLayout = nullptr;
     QLabel* planesHint = nullptr;

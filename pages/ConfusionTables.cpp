@@ -38,11 +38,12 @@ void ConfusionTables::activationStep() { showTables(); }
 
 void ConfusionTables::showTables()
 {
-    if (net.NumPatterns == 0 || net.OutputUnits.size() <= static_cast<std::size_t>(net.NumOutputs)) {
+    const std::vector<FileConfusion> files = CurrentConfusions(net, memory.Runs);
+    if (files.empty()) {
         ui.TablesText->setPlainText(tr("No network yet: read a training file and train it first."));
         return;
     }
-    const std::vector<std::string> lines = FileConfusionLines(CurrentConfusions(net, memory.Runs), SystemNumberLocale());
+    const std::vector<std::string> lines = FileConfusionLines(files, SystemNumberLocale());
     QString text;
     for (const std::string& line : lines)
         text += QString::fromStdString(line) + QLatin1Char('\n');

@@ -11,6 +11,18 @@ KeptRuns::Run KeptRuns::keep(KeptRun run, const NumberLocale& locale)
     if (run.Name.empty())
         run.Name = DefaultRunName(run, kept, locale);
     list.push_back(std::make_shared<KeptRun>(std::move(run)));
+    auto bytes = [](const Run& kept) {
+        const NetworkState& net = kept->Saved.net;
+        return static_cast<std::size_t>(net.NumPatterns) *
+               static_cast<std::size_t>(net.NumInputs + net.NumOutputs) * sizeof(double);
+    };
+    std::size_t total = 0;
+    for (const Run& kept : list)
+        total += bytes(kept);
+    while (list.size() > 1 && (list.size() > static_cast<std::size_t>(MaxRuns) || total > MaxPatternBytes)) {
+        total -= bytes(list.front());
+        list.erase(list.begin());
+    }
     emit changed();
     return list.back();
 }

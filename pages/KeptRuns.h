@@ -18,12 +18,17 @@ class KeptRuns : public QObject {
     Q_OBJECT
 
 public:
+    // Each run holds its patterns: past these, the oldest runs go first
+    // (the newest always stays), so a sitting on a large file stays small.
+    static constexpr int MaxRuns = 40;
+    static constexpr std::size_t MaxPatternBytes = std::size_t{256} << 20;
+
     using Run = std::shared_ptr<KeptRun>;
 
     const std::vector<Run>& runs() const { return list; }
     int count() const { return static_cast<int>(list.size()); }
     // Adds a run; one without a name is named "Run n: ...", n counting every
-    // run kept this sitting.
+    // run kept this sitting. Drops the oldest past MaxRuns or MaxPatternBytes.
     Run keep(KeptRun run, const NumberLocale& locale);
     void rename(const Run& run, const std::string& name);
     void remove(const Run& run);

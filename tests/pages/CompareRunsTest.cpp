@@ -127,6 +127,29 @@ TEST_F(CompareRunsTest, EachFinishedRunIsKeptAsTheNetworkItLeftWithEveryEpochsEr
     EXPECT_EQ(continued.Trace.EpochsToAllHits, first.Trace.EpochsToAllHits);
 }
 
+TEST(KeptRuns, PastTheLimitTheOldestRunsGoAndTheNamesCountOn)
+{
+    KeptRuns runs;
+    KeptRun run;
+    run.Saved.net.NumPatterns = 4;
+    run.Saved.net.NumInputs = 2;
+    run.Saved.net.NumOutputs = 1;
+    int told = 0;
+    QObject::connect(&runs, &KeptRuns::changed, [&] { ++told; });
+    for (int n = 1; n <= KeptRuns::MaxRuns + 5; ++n)
+        runs.keep(run, NumberLocale{});
+    EXPECT_EQ(told, KeptRuns::MaxRuns + 5);
+    ASSERT_EQ(runs.count(), KeptRuns::MaxRuns);
+    EXPECT_EQ(runs.runs().front()->Name.rfind("Run 6: ", 0), 0u);
+    EXPECT_EQ(runs.latest()->Name.rfind("Run 45: ", 0), 0u);
+    // A run too large for the limit alone still stays: it is the newest.
+    KeptRun huge = run;
+    huge.Saved.net.NumPatterns = static_cast<long>(KeptRuns::MaxPatternBytes / (3 * sizeof(double))) + 1;
+    runs.keep(huge, NumberLocale{});
+    ASSERT_EQ(runs.count(), 1);
+    EXPECT_EQ(runs.latest()->Saved.net.NumPatterns, huge.Saved.net.NumPatterns);
+}
+
 // comparing
 
 TEST_F(CompareRunsTest, TheOverlaidCurvesAreEachRunsPointsNamedByRuleRateAndSeed)

@@ -41,6 +41,8 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         {QStringLiteral("SaveResults"), {{{"Drive1", "Dir1", "File1"}}, {{"Check1_1", "Check1_6"}}}},
         // The buttons over the table and the table, then the column beside them.
         {QStringLiteral("MakeTrainingSet"), {{{"AddRow", "SetView"}}, {{"GenerateFrame", "CloseSet"}}}},
+        // The column of kept runs with its buttons, then the tabs beside it.
+        {QStringLiteral("CompareRuns"), {{{"RunsList", "CloseCompare"}}, {{"CompareTabs"}}}},
     };
     return units;
 }
