@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SeedTable.h"
 
-#include <cmath>
 #include <cstdio>
-#include <memory>
 
 #include "FileChecks.h"
 #include "ReportFiles.h"
 #include "SeedSweep.h"
+#include "SeedsCsv.h"
 #include "SettingsProblems.h"
-#include "TargetWriter.h"
 #include "Trainer.h"
-#include "TrainingSet.h"
 
 namespace vantorelle::cli {
 
@@ -20,43 +17,6 @@ namespace {
 std::string Column(const std::string& text, std::size_t width)
 {
     return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
-}
-
-// A total SSE in the CSV: exact when finite, else as the report writes it.
-std::string CsvNumber(double value)
-{
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    return ExactNumberText(value);
-}
-
-std::string CsvText(const std::vector<SeedOutcome>& outcomes)
-{
-    std::string text = "seed,epochs,all_hits,total_sse,hits,responses\n";
-    for (const SeedOutcome& o : outcomes) {
-        if (!o.Ran)
-            continue;
-        text += std::to_string(o.Seed) + "," + std::to_string(o.Epochs) + "," + (o.AllHits ? "yes" : "no") + "," +
-                CsvNumber(o.TotalSSE) + "," + std::to_string(o.Hits) + "," + std::to_string(o.Responses) + "\n";
-    }
-    return text;
-}
-
-int WriteCsv(const std::string& path, const std::string& text, std::ostream& err)
-{
-    SystemReportFiles files;
-    TargetWriter target(files, path);
-    int error = target.Open();
-    if (error == 0)
-        error = files.Write(target.Handle(), text.data(), text.size());
-    if (error == 0)
-        error = target.Finish();
-    if (error == 0)
-        return ExitOk;
-    err << ProgramPrefix << "--seeds-csv \"" << path << "\": " << FileErrorReason(target.Place(), error) << '\n';
-    return ExitDataError;
 }
 
 }  // namespace
@@ -100,8 +60,13 @@ int RunSeedTable(const NetworkState& start, const Options& options, std::ostream
         out << '\n';
     }
     out << SummaryText(Summarize(outcomes), options.hitStop, locale) << "\n" << std::flush;
-    if (options.seedsCsv)
-        return WriteCsv(*options.seedsCsv, CsvText(outcomes), err);
+    if (options.seedsCsv) {
+        SystemReportFiles files;
+        if (const std::string why = WriteSeedsCsv(*options.seedsCsv, outcomes, files); !why.empty()) {
+            err << ProgramPrefix << "--seeds-csv \"" << *options.seedsCsv << "\": " << why << '\n';
+            return ExitDataError;
+        }
+    }
     return ExitOk;
 }
 

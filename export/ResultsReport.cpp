@@ -177,7 +177,16 @@ void WriteHistory(LineWriter& out, const NetworkState& net, const NumberLocale& 
     out.Line(HeavyRule, 1);
 }
 
-void WriteReport(LineWriter& out, NetworkState& net, const ReportRequest& request)
+// Only when asked for: the default report ends with the sections above.
+void WriteConfusions(LineWriter& out, const std::vector<FileConfusion>& files, const NumberLocale& locale)
+{
+    Heading(out, "Confusion tables and accuracy:");
+    for (const std::string& line : FileConfusionLines(files, locale))
+        out.Line(line, 0);
+    out.Line(HeavyRule, 1);
+}
+
+void WriteReport(LineWriter& out, NetworkState& net, const ReportRequest& request, const ReportExtras& extras)
 {
     const NumberLocale& locale = request.locale;
     const ReportSections& on = request.sections;
@@ -198,6 +207,8 @@ void WriteReport(LineWriter& out, NetworkState& net, const ReportRequest& reques
         WriteDesired(out, net, locale);
     if (on[HistorySection])
         WriteHistory(out, net, locale);
+    if (!extras.confusions.empty())
+        WriteConfusions(out, extras.confusions, locale);
     out.Flush();
 }
 
@@ -228,7 +239,7 @@ std::string ReportFailureMessage(const std::string& path, int error, bool existe
 }
 
 bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
-                        ReportFiles& files)
+                        ReportFiles& files, const ReportExtras& extras)
 {
     observer.StageReached(ReportStage::Saving);
     const bool existed = files.Exists(request.path);
@@ -243,7 +254,7 @@ bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportO
     if (int error = target.Open())
         return fail(error);
     LineWriter out(files, target.Handle());
-    WriteReport(out, net, request);
+    WriteReport(out, net, request, extras);
     if (out.error != 0)
         return fail(out.error);
     if (int error = target.Finish())
@@ -252,10 +263,11 @@ bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportO
     return true;
 }
 
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages)
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
+                        const ReportExtras& extras)
 {
     SystemReportFiles files;
-    return WriteResultsReport(net, request, observer, messages, files);
+    return WriteResultsReport(net, request, observer, messages, files, extras);
 }
 
 }  // namespace vantorelle

@@ -10,7 +10,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "FileConfusions.h"
 #include "NetworkState.h"
 #include "NumberFormat.h"
 #include "ReportFiles.h"
@@ -56,6 +58,12 @@ struct ReportRequest {
     NumberLocale locale;       // the system's separators
 };
 
+// What the user may add after the sections: the confusion tables (none by
+// default, and then the report is the same bytes as without this).
+struct ReportExtras {
+    std::vector<FileConfusion> confusions;
+};
+
 // Writes the report of `net` to request.path and answers whether it was
 // saved. Recomputes Hits and TotalSSE over all patterns and leaves the output
 // units holding the last pattern's response.
@@ -67,8 +75,9 @@ struct ReportRequest {
 // TargetWriter.h). On failure `messages` gets one error naming the file and
 // the reason, and the observer hears it was not saved.
 bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
-                        ReportFiles& files);
-bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages);
+                        ReportFiles& files, const ReportExtras& extras = {});
+bool WriteResultsReport(NetworkState& net, const ReportRequest& request, ReportObserver& observer, Messages& messages,
+                        const ReportExtras& extras = {});
 
 // The status caption of a stage for the file selected as `name`: name " being
 // saved...", " has not been saved!" or " has been saved!"; and its

@@ -52,6 +52,11 @@ public:
     // active sheet (so sheets added one after another end up in reverse order).
     virtual void AddSheet() = 0;
     virtual void RenameActiveSheet(const std::string& name) = 0;
+    // Adds a worksheet after the last one and makes it the active sheet.
+    virtual void AppendSheet() = 0;
+    // Makes the sheet of that name the active one; throws SpreadsheetError
+    // when there is none.
+    virtual void ActivateSheet(const std::string& name) = 0;
 
     // Values of cells of the active sheet. An empty text leaves the cell blank.
     virtual void SetText(CellRef cell, const std::string& text) = 0;

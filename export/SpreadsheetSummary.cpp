@@ -343,7 +343,7 @@ AnalysisMoment LocalMoment()
 }
 
 SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& when, WorkbookDestination& destination,
-                                      SummaryObserver& progress)
+                                      SummaryObserver& progress, const WorkbookExtras& extras)
 {
     progress.Feedback(text::SummaryPatience);
     SummaryResult result;
@@ -362,6 +362,10 @@ SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& w
         ErrorsSheet(book, progress, net);
         NetworkResponsesSheet(book, progress, net);
         GeneralInformationSheet(book, progress, net, when);
+        if (!extras.Empty()) {
+            AppendExtraSheets(book, extras);
+            book.ActivateSheet("General Information");  // the sheet the workbook opens on
+        }
 
         result.path = destination.Save(book);
         result.ok = true;

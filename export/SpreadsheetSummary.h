@@ -20,6 +20,7 @@
 #include <string>
 
 #include "NetworkState.h"
+#include "ExtraSheets.h"
 #include "ReportFiles.h"
 #include "Spreadsheet.h"
 #include "XlsxWorkbook.h"
@@ -104,8 +105,9 @@ struct SummaryResult {
 
 inline constexpr int SummaryAdvances = 29;
 
+// `extras`: sheets after the summary's own (ExtraSheets.h); none by default.
 SummaryResult BuildSpreadsheetSummary(NetworkState& net, const AnalysisMoment& when, WorkbookDestination& destination,
-                                      SummaryObserver& progress);
+                                      SummaryObserver& progress, const WorkbookExtras& extras = {});
 
 namespace text {
 inline constexpr const char* SummaryPatience = "Please be patient while the spreadsheet is built...";

@@ -230,7 +230,7 @@ XlsxWorkbook::XlsxWorkbook()
 
 XlsxWorkbook::~XlsxWorkbook() = default;
 
-void XlsxWorkbook::AddSheet()
+std::unique_ptr<XlsxWorkbook::Sheet> XlsxWorkbook::NewSheet() const
 {
     // A name no other sheet has, until the caller renames it.
     std::string name;
@@ -241,7 +241,29 @@ void XlsxWorkbook::AddSheet()
     }
     auto sheet = std::make_unique<Sheet>();
     sheet->name = name;
-    sheets.insert(sheets.begin() + static_cast<std::ptrdiff_t>(active), std::move(sheet));
+    return sheet;
+}
+
+void XlsxWorkbook::AddSheet()
+{
+    sheets.insert(sheets.begin() + static_cast<std::ptrdiff_t>(active), NewSheet());
+}
+
+void XlsxWorkbook::AppendSheet()
+{
+    sheets.push_back(NewSheet());
+    active = sheets.size() - 1;
+}
+
+void XlsxWorkbook::ActivateSheet(const std::string& name)
+{
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        if (sheets[s]->name == name) {
+            active = s;
+            return;
+        }
+    }
+    throw SpreadsheetError("There is no sheet \"" + name + "\".");
 }
 
 void XlsxWorkbook::RenameActiveSheet(const std::string& name)

@@ -31,6 +31,8 @@ public:
 
     void AddSheet() override;
     void RenameActiveSheet(const std::string& name) override;
+    void AppendSheet() override;
+    void ActivateSheet(const std::string& name) override;
     void SetText(CellRef cell, const std::string& text) override;
     void SetNumber(CellRef cell, double value) override;
     void SetInteger(CellRef cell, long long value) override;
@@ -49,6 +51,7 @@ public:
 
 private:
     struct Sheet;
+    std::unique_ptr<Sheet> NewSheet() const;
     void CheckRange(const CellRange& range) const;
     Sheet& ActiveSheet() { return *sheets[active]; }
     void Store(CellRef cell, int kind, double number, std::uint32_t text);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Dialogs.h"
+#include "KeptRun.h"
 #include "NetworkState.h"
 #include "PageNames.h"
 #include "PageRegistry.h"
@@ -55,14 +56,30 @@ bool NetworkFiles::save()
         Tell(dialogs, "There is no trained network to save yet: train one first.", BoxIcon::Information);
         return false;
     }
+    return askAndWrite(net.TrainingFileName, {}, [setUp](const std::string& note) { return setUp->saved(note); });
+}
+
+bool NetworkFiles::saveRun(const KeptRun& run)
+{
+    return askAndWrite(run.Saved.net.TrainingFileName, run.Name, [&run](const std::string& note) {
+        SavedNetwork saved = run.Saved;
+        saved.note = note;
+        return saved;
+    });
+}
+
+bool NetworkFiles::askAndWrite(const std::string& trainingFile, const std::string& offeredNote,
+                               const std::function<SavedNetwork(const std::string& note)>& network)
+{
     InputBoxRequest ask;
     ask.title = ProgramTitle;
     ask.prompt = "A note to keep with the network (who trained it, on what, why), or none:";
+    ask.defaultText = offeredNote;
     const std::optional<std::string> note = dialogs.Input(ask);
     if (!note)
         return false;
     const std::optional<QString> path =
-        saveDialog.saveFileName({QStringLiteral("Save The Trained Network"), suggestedPath(net.TrainingFileName), Filter});
+        saveDialog.saveFileName({QStringLiteral("Save The Trained Network"), suggestedPath(trainingFile), Filter});
     if (!path)
         return false;
     QString chosen = *path;
@@ -70,7 +87,7 @@ bool NetworkFiles::save()
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QString::fromLatin1(SavedNetworkExtension);
     const std::string file = QDir::toNativeSeparators(chosen).toStdString();
-    if (std::string failure = WriteSavedNetworkFile(setUp->saved(*note), file); !failure.empty()) {
+    if (std::string failure = WriteSavedNetworkFile(network(*note), file); !failure.empty()) {
         dialogs.Show(ErrorReport(failure));
         return false;
     }

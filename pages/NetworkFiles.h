@@ -6,13 +6,16 @@
 // whole and only then puts it in place, on the set-up page as it was saved.
 // A file that cannot be read is told in a message box and changes nothing.
 
+#include <functional>
 #include <string>
 
 class QString;
 
 namespace vantorelle {
 
+struct KeptRun;
 struct NetworkState;
+struct SavedNetwork;
 class Dialogs;
 class OpenFileDialog;
 class PageRegistry;
@@ -26,10 +29,14 @@ public:
     // False when nothing was saved: no trained network, cancelled, or a
     // failure the user has been told of.
     bool save();
+    // The same for a kept run, as it was when it ended; its name is the note offered.
+    bool saveRun(const KeptRun& run);
     // False when nothing was opened; true once the set-up page shows the saved network.
     bool open();
 
 private:
+    bool askAndWrite(const std::string& trainingFile, const std::string& offeredNote,
+                     const std::function<SavedNetwork(const std::string& note)>& network);
     QString suggestedPath(const std::string& name) const;
 
     NetworkState& net;

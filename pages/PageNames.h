@@ -22,9 +22,11 @@ inline constexpr PageName NetworkView{"NetworkView"};
 inline constexpr PageName SaveResults{"SaveResults"};
 inline constexpr PageName MakeTrainingSet{"MakeTrainingSet"};
 inline constexpr PageName Lessons{"Lessons"};
+inline constexpr PageName CompareRuns{"CompareRuns"};
+inline constexpr PageName ConfusionTables{"ConfusionTables"};
 
-inline constexpr std::array All{LoadFile,       Perceptron,  WeightStart, BiasStart,   TestPerceptron,
-                                ProbeNetwork,   Generalize,  PlotSSEdata, NetworkView, SaveResults,
-                                MakeTrainingSet, Lessons};
+inline constexpr std::array All{LoadFile,        Perceptron,  WeightStart,    BiasStart,      TestPerceptron,
+                                ProbeNetwork,    Generalize,  PlotSSEdata,    NetworkView,    SaveResults,
+                                MakeTrainingSet, Lessons,     CompareRuns,    ConfusionTables};
 
 }  // namespace vantorelle::PageNames

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 
 #include "BiasStart.h"
+#include "CompareRuns.h"
+#include "ConfusionTables.h"
 #include "Generalize.h"
 #include "Lessons.h"
 #include "LoadFile.h"
@@ -76,6 +78,12 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
         return std::make_unique<NetworkView>(net, dialogs, pages, *printer, *pictureFiles, *pictureWidths);
     }, PageRegistry::Role::Companion);
     pages.define(PageNames::SaveResults, [&] { return std::make_unique<SaveResults>(net, memory, dialogs); });
+    pages.define(PageNames::CompareRuns, [&, networkFiles] {
+        return std::make_unique<CompareRuns>(net, memory.Runs, dialogs, &networkFiles->files);
+    }, PageRegistry::Role::Companion);
+    pages.define(PageNames::ConfusionTables, [&] {
+        return std::make_unique<ConfusionTables>(net, memory, pages);
+    }, PageRegistry::Role::Companion);
     // The set files' dialog, the callers' or the program's own.
     auto setFiles = std::make_shared<QtSaveFileDialog>(PageInCharge(pages));
     SaveFileDialog* setDialog = fileDialogs.saveSet ? fileDialogs.saveSet : setFiles.get();

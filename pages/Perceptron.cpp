@@ -522,12 +522,43 @@ void Perceptron::requestStop() { run.requestStop(); }
 
 void Perceptron::endRun()
 {
+    keepRun();
     ui.StopTraining->hide();
     for (QWidget* control : inputControls())
         control->setEnabled(true);
     if (ui.Continue->isVisible())
         ui.Continue->setFocus();
     // The run lets the other pages take input again once this returns.
+}
+
+void Perceptron::keepRun()
+{
+    const RunTrace latest = run.lastTrace();
+    const std::vector<HistoryRow> points = latest.Curve.Points();
+    if (points.empty())
+        return;
+    const double first = points.front().Epochs;
+    if (first == 1) {
+        // A fresh start: the history's first row is the network before training.
+        trace = RunTrace{};
+        trace.Curve.Add(0, net.SSEHistory[1].SSE);
+    } else {
+        const std::vector<HistoryRow> before = trace.Curve.Points();
+        if (before.empty() || before.back().Epochs != first - 1) {
+            // Continued from a network this page did not train epoch by
+            // epoch (a saved one, say): its recorded history stands in.
+            trace = RunTrace{};
+            for (int r = 1; r <= net.SSERecordCount && r <= MaxHistoryRows; ++r)
+                if (net.SSEHistory[static_cast<std::size_t>(r)].Epochs < first)
+                    trace.Curve.Add(net.SSEHistory[static_cast<std::size_t>(r)].Epochs,
+                                    net.SSEHistory[static_cast<std::size_t>(r)].SSE);
+        }
+    }
+    trace.Append(latest);
+    KeptRun kept;
+    kept.Saved = saved({});
+    kept.Trace = trace;
+    memory.Runs.keep(std::move(kept), locale);
 }
 
 // saved networks
@@ -558,6 +589,7 @@ SavedNetwork Perceptron::saved(const std::string& note) const
 void Perceptron::restore(const SavedNetwork& saved)
 {
     net = saved.net;
+    trace = RunTrace{};
     if (saved.random)
         random->Restore(*saved.random);
     lastPrintedSSE = saved.lastDisplayedSSE;

@@ -62,6 +62,7 @@ public:
     // (read it only while the page is not training) and the settings boxes.
     const NetworkState& network() const { return net; }
     SettingsInput runSettings() const { return settingsInput(); }
+    PageMemory& pageMemory() { return memory; }
     // How often the current or last run has refreshed the page.
     long refreshCount() const { return run.refreshCount(); }
 
@@ -116,6 +117,8 @@ private:
     // A run from the check that let it go ahead to its end.
     void beginRun();
     void endRun();
+    // Puts the run that has just ended in this sitting's kept runs.
+    void keepRun();
     void requestStop();
     std::vector<QWidget*> inputControls() const;
 
@@ -130,6 +133,8 @@ private:
     // The total SSE of the last progress display, which the next display's
     // change is measured from: 0 when the page is created, kept across runs.
     double lastPrintedSSE = 0;
+    // Every epoch's SSE since the last fresh start, across continued runs.
+    RunTrace trace;
 
     // Declared last, so it is destroyed first: a run still going is stopped
     // and its thread joined before the generator and the widgets go.

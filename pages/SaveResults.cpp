@@ -189,7 +189,10 @@ void SaveResults::saveFile()
     request.date = system.Date();
     request.time = system.Time();
     request.locale = system.Numbers();
-    if (!WriteResultsReport(net, request, *this, messages))
+    ReportExtras extras;
+    if (memory.ConfusionInResults)
+        extras.confusions = CurrentConfusions(net, memory.Runs);
+    if (!WriteResultsReport(net, request, *this, messages, extras))
         return;
 
     // Show the new file in the list when it was written to the listed folder.

@@ -2,13 +2,19 @@
 #include "SeedsPanel.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QShortcut>
 #include <QTimer>
 #include <charconv>
 #include <limits>
 
+#include "PageMemory.h"
 #include "Perceptron.h"
+#include "PrintingQt.h"
+#include "ReportFiles.h"
+#include "SeedsCsv.h"
 
 namespace vantorelle {
 
@@ -41,6 +47,7 @@ SeedsPanel::SeedsPanel(Perceptron& page, const NumberLocale& locale, QWidget* pa
     connect(ui.RunSeedsButton, &QPushButton::clicked, this, &SeedsPanel::runSeeds);
     connect(ui.StopSeedsButton, &QPushButton::clicked, this, &SeedsPanel::stopSeeds);
     connect(ui.CloseSeedsButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui.ExportCsvButton, &QPushButton::clicked, this, &SeedsPanel::askAndExportCsv);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     auto* progress = new QTimer(this);
     progress->setInterval(ProgressIntervalMs);
@@ -91,6 +98,7 @@ void SeedsPanel::runSeeds()
     ui.SeedsProgress->setValue(0);
     ui.SummaryLabel->setText(tr("Running %1 seeds on %2 threads...").arg(count).arg(SeedThreads(static_cast<long>(count))));
     ui.RunSeedsButton->setEnabled(false);
+    ui.ExportCsvButton->setEnabled(false);
     ui.StopSeedsButton->setEnabled(true);
     ui.StopSeedsButton->setFocus();
     worker = std::jthread([this, start = std::move(start), input, seeds = std::move(seeds)] {
@@ -143,6 +151,32 @@ void SeedsPanel::showOutcomes()
     if (stop.load())
         summary += tr(" (stopped: %1 of %2 seeds ran)").arg(row).arg(shown.size());
     ui.SummaryLabel->setText(summary);
+    ui.ExportCsvButton->setEnabled(row > 0);
+    // The workbook's "Seeds" sheet shows the last table.
+    PageMemory& memory = page.pageMemory();
+    memory.SeedRun = shown;
+    memory.SeedRunSummary = summary.toStdString();
+}
+
+QString SeedsPanel::exportCsv(const QString& path) const
+{
+    SystemReportFiles files;
+    const std::string why = WriteSeedsCsv(QFile::encodeName(path).toStdString(), shown, files);
+    return QString::fromStdString(why);
+}
+
+void SeedsPanel::askAndExportCsv()
+{
+    QtSaveFileDialog dialog([this]() -> QWidget* { return this; });
+    const std::optional<QString> path = dialog.saveFileName(
+        {tr("Export The Seeds As CSV"), QDir::current().filePath(QStringLiteral("seeds.csv")),
+         tr("CSV files (*.csv);;All files (*)")});
+    if (!path)
+        return;
+    const QString why = exportCsv(*path);
+    const QString outcome = why.isEmpty() ? tr("The table has been written to %1.").arg(*path)
+                                          : tr("The table could not be written to %1: %2").arg(*path, why);
+    ui.SummaryLabel->setText(QString::fromStdString(page.pageMemory().SeedRunSummary) + QLatin1Char('\n') + outcome);
 }
 
 void SeedsPanel::closeEvent(QCloseEvent* event)

@@ -34,6 +34,9 @@ public:
     bool running() const { return worker.joinable(); }
     // The runs of the last sweep, in the seeds' order (empty while one goes).
     const std::vector<SeedOutcome>& outcomes() const { return shown; }
+    // Writes the shown lines as CSV (the trainer's --seeds-csv columns);
+    // answers "" or why the file could not be written.
+    QString exportCsv(const QString& path) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,6 +47,7 @@ private:
     void runEnded();
     void showOutcomes();
     void finish();
+    void askAndExportCsv();
 
     Ui::SeedsPanel ui;
     Perceptron& page;

@@ -67,6 +67,15 @@ TestPerceptron::TestPerceptron(NetworkState& net, PageMemory& memory, Dialogs& d
                                                       ui.ExcelProgressBar,
                                                       QList<QWidget*>{ui.TestList, ui.ContinueList, ui.Command2});
 
+    workbookExport->setExtras([this] {
+        WorkbookExtras extras;
+        if (this->memory.ConfusionInResults)
+            extras.Confusions = CurrentConfusions(this->net, this->memory.Runs);
+        extras.Seeds = this->memory.SeedRun;
+        extras.SeedsSummary = this->memory.SeedRunSummary;
+        return extras;
+    });
+
     // The load step.
     memory.ContinueFromTests = false;
     ui.ExcelProgressBar->hide();
@@ -116,6 +125,9 @@ void TestPerceptron::testChosen(int position)
         else
             ShowPlain(dialogs, QStringLiteral("Saving the network is not available here."));
         break;
+    // Our own items, after the list's first six.
+    case 6: pages.open(PageNames::CompareRuns); break;
+    case 7: pages.open(PageNames::ConfusionTables); break;
     default: noMethodSelected(); break;
     }
 }

@@ -34,6 +34,7 @@ public:
     void EpochEnded(const EpochReport& report) override
     {
         epochs.store(report.EpochsOfRun, std::memory_order_relaxed);
+        trace.EpochEnded(report);
         if (!report.Display)
             return;
         StatusLines lines = StatusLinesFor(report, locale);
@@ -93,6 +94,8 @@ public:
         return true;
     }
     long epochsSoFar() const { return epochs.load(std::memory_order_relaxed); }
+    // The run's thread writes it; read it only once the run has ended.
+    const RunTrace& runTrace() const { return trace; }
     // The copy made since the last look, if any.
     bool takeSnapshot(NetworkSnapshot& snapshot)
     {
@@ -173,6 +176,7 @@ private:
     StepControl& control;
     std::shared_ptr<const PatternStep> latestStep;
     std::atomic<bool> watchedDuringRun{false};
+    RunTrace trace;
 };
 
 TrainingRun::TrainingRun(RunDisplay& display, PageRegistry& pages, ScrollPage* owner)
@@ -279,6 +283,13 @@ void TrainingRun::runEnded()
     runNet = nullptr;
     runPatterns.reset();
     emit finished();
+}
+
+RunTrace TrainingRun::lastTrace() const
+{
+    if (!relay || active)
+        return {};
+    return relay->runTrace();
 }
 
 void TrainingRun::watch(QObject* watcher, unsigned parts)

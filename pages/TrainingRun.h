@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "BackgroundJob.h"
+#include "KeptRun.h"
 #include "NetworkSnapshot.h"
 #include "NumberFormat.h"
 #include "Random.h"
@@ -90,6 +91,9 @@ public:
     bool running() const { return active; }
     // How often the page has been refreshed during the current or last run.
     long refreshCount() const { return refreshes; }
+    // The SSE of every epoch of the last run and its first epoch of all hits;
+    // empty while a run goes on.
+    RunTrace lastTrace() const;
 
     // Makes runs copy snapshots with the given parts for as long as watcher
     // lives (or until unwatch); watching again changes the parts. Connect to

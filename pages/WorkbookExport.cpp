@@ -119,9 +119,11 @@ void WorkbookExport::start()
         return;
     const std::string folder = QFile::encodeName(viewer.folder()).toStdString();
     const AnalysisMoment when = LocalMoment();
-    auto work = [this, folder, when] {
+    // Worked out here, before the worker has the network state.
+    WorkbookExtras extras = extrasFor ? extrasFor() : WorkbookExtras{};
+    auto work = [this, folder, when, extras = std::move(extras)] {
         NewBookInFolder destination(folder);
-        result = BuildSpreadsheetSummary(net, when, destination, *progress);
+        result = BuildSpreadsheetSummary(net, when, destination, *progress, extras);
     };
     auto held = [this] {
         for (const auto& control : busy)

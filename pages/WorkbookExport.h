@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "BackgroundJob.h"
@@ -68,6 +69,8 @@ public:
 
     // Starts an export and returns at once; does nothing while one runs.
     void start();
+    // The sheets after the summary's own, asked for at each start (none when unset).
+    void setExtras(std::function<WorkbookExtras()> extras) { extrasFor = std::move(extras); }
     bool running() const { return job.running(); }
 
 signals:
@@ -76,6 +79,7 @@ signals:
 
 private:
     class Progress;
+    std::function<WorkbookExtras()> extrasFor;
     void done();
 
     NetworkState& net;

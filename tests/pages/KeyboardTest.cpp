@@ -43,6 +43,8 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         {QStringLiteral("MakeTrainingSet"), {{{"SetTabs"}}, {{"GenerateFrame", "CloseSet"}}}},
         // The list of lessons with its button, then the lesson's column.
         {QStringLiteral("Lessons"), {{{"LessonList", "StartLesson"}}}},
+        // The column of kept runs with its buttons, then the tabs beside it.
+        {QStringLiteral("CompareRuns"), {{{"RunsList", "CloseCompare"}}, {{"CompareTabs"}}}},
     };
     return units;
 }

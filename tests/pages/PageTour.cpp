@@ -24,6 +24,7 @@
 #include "PageRegistry.h"
 #include "PageMemory.h"
 #include "Pages.h"
+#include "CompareRuns.h"
 #include "Perceptron.h"
 #include "Printing.h"
 #include "SavedNetwork.h"
@@ -93,7 +94,8 @@ public:
     {
         TourResult result;
         pages.open(PageNames::LoadFile);  // the program starts on it
-        result.finished = firstFile() && startPages() && hub() && networkViews() && trainingSet() && lessons();
+        result.finished = firstFile() && startPages() && hub() && networkViews() && comparisons() && trainingSet() &&
+                          lessons();
         result.failure = failure;
         result.unexpectedBoxes = dialogs.boxes;
         return result;
@@ -395,6 +397,70 @@ private:
                viewTab(1, "network-view-xor-gaussian", "XOR learned by the Gaussian unit: the band") &&
                trainAgain("OptionDelta_0", "10") &&
                viewTab(1, "network-view-xor-step", "XOR under the step rule: a pattern is always missed");
+    }
+
+    // The compare page from the hub on the tab given, with the runs given ticked.
+    bool compareTab(int tab, const std::vector<KeptRuns::Run>& chosen, const char* shot, const char* caption)
+    {
+        auto* page = static_cast<CompareRuns*>(hubItem("TestList", "Compare Kept Runs", "CompareRuns"));
+        auto* tabs = page ? control<QTabWidget>(page, "CompareTabs") : nullptr;
+        if (!tabs)
+            return false;
+        page->choose(chosen);
+        tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        show(shot, caption, page);
+        return true;
+    }
+
+    // The newest `count` kept runs.
+    std::vector<KeptRuns::Run> newest(std::size_t count) const
+    {
+        const std::vector<KeptRuns::Run>& all = memory.Runs.runs();
+        return {all.size() > count ? all.end() - static_cast<std::ptrdiff_t>(count) : all.begin(), all.end()};
+    }
+
+    // A run on the set-up page at a rate and seed typed into its boxes.
+    bool trainAtRate(Perceptron* setUp, const char* rate)
+    {
+        if (!typeInto(setUp, "LRateBox", QString::fromLatin1(rate)) || !typeInto(setUp, "SeedBox", QStringLiteral("1")) ||
+            !press(setUp, "StartTraining"))
+            return false;
+        return waitFor([&] { return !setUp->isTraining(); }, QStringLiteral("the run did not end"));
+    }
+
+    // The letters under the step rule at three rates, from one seed.
+    bool lettersAtRates()
+    {
+        ScrollPage* testing = open("TestPerceptron");
+        if (!testing || !doubleClick(testing, "ContinueList", QStringLiteral("Train A New Network On A New Problem")))
+            return false;
+        Perceptron* setUp = readAndGoOn("letters.net", false);
+        if (!setUp || !press(setUp, "OptionDelta_0") || !typeInto(setUp, "PrintSweepsBox", QStringLiteral("1")))
+            return false;
+        for (const char* rate : {"0.1", "0.5", "2"})
+            if (!trainAtRate(setUp, rate))
+                return false;
+        return press(setUp, "TestRecall");
+    }
+
+    // XOR under the Gaussian and the step rule (the network views' last two
+    // runs), then the letters at three rates; the confusion tables of the last.
+    bool comparisons()
+    {
+        if (!compareTab(0, newest(2), "compare-xor-curves", "XOR under the Gaussian and the step rules: the curves") ||
+            !compareTab(1, newest(2), "compare-xor-settings", "The two XOR runs' settings side by side") ||
+            !compareTab(2, newest(2), "compare-xor-planes", "The two XOR runs' decision planes side by side") ||
+            !lettersAtRates() ||
+            !compareTab(0, newest(3), "compare-letters-curves", "The letters under the step rule at rates 0.1, 0.5 and 2"))
+            return false;
+        closePage(open("CompareRuns"));
+        ScrollPage* tables = hubItem("TestList", "Confusion Tables And Accuracy", "ConfusionTables");
+        if (!tables)
+            return false;
+        show("confusion-tables", "The confusion tables of the letters at rate 2", tables);
+        closePage(tables);
+        return true;
     }
 
     // The training-set page from the hub, with two clouds generated; then closed.

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <bit>
+#include <fstream>
+#include <sstream>
 
 #include "FindControl.h"
 #include "NetworkState.h"
@@ -22,6 +24,7 @@
 #include "Perceptron.h"
 #include "QStringPrinter.h"
 #include "RecordingHost.h"
+#include "ReportTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "SeedsPanel.h"
 #include "SystemTexts.h"
@@ -99,6 +102,39 @@ TEST_F(SeedsPanelTest, EachLineIsTheRunItsSeedGives)
     }
     EXPECT_EQ(net.EpochCount, 0);  // the page's own network did not train
     EXPECT_TRUE(control<QLabel>("SummaryLabel")->text().startsWith(QStringLiteral("All hits in 8 of 8 runs; epochs")));
+}
+
+TEST_F(SeedsPanelTest, TheTableIsExportedAsCsvAndKeptForTheWorkbook)
+{
+    open("and.net");
+    run(4, "11");
+    ASSERT_TRUE(ended());
+    testing::ScratchFolder scratch;
+    const QString path = QString::fromStdString(scratch.Path("seeds.csv"));
+    EXPECT_EQ(panel->exportCsv(path), QString());
+    std::ifstream in(path.toStdString());
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "seed,epochs,all_hits,total_sse,hits,responses");
+    for (const SeedOutcome& o : panel->outcomes()) {
+        ASSERT_TRUE(std::getline(in, line));
+        std::istringstream fields(line);
+        std::string seed, epochs, allHits, sse;
+        std::getline(fields, seed, ',');
+        std::getline(fields, epochs, ',');
+        std::getline(fields, allHits, ',');
+        std::getline(fields, sse, ',');
+        EXPECT_EQ(seed, std::to_string(o.Seed));
+        EXPECT_EQ(epochs, std::to_string(o.Epochs));
+        EXPECT_EQ(allHits, o.AllHits ? "yes" : "no");
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(std::stod(sse)), std::bit_cast<std::uint64_t>(o.TotalSSE)) << line;
+    }
+    EXPECT_FALSE(std::getline(in, line));
+    // The workbook's "Seeds" sheet is made from these.
+    ASSERT_EQ(memory.SeedRun.size(), 4u);
+    EXPECT_EQ(memory.SeedRun[3].Seed, 14u);
+    EXPECT_EQ(memory.SeedRunSummary, control<QLabel>("SummaryLabel")->text().toStdString());
+    EXPECT_NE(panel->exportCsv(QString::fromStdString(scratch.Path("missing/seeds.csv"))), QString());
 }
 
 // XOR never reaches all hits, so every run goes to the epoch limit: long

@@ -51,7 +51,8 @@ TEST_F(TestPerceptronTest, OpensWithBothListsAndNothingSelected)
     EXPECT_EQ(hub->size(), QSize(733, 623));
     EXPECT_EQ(items(testList()), (QStringList{"Probe Network Responses To Selected Patterns", "Create A Summary In Excel",
                                               "Save Summary As A Text File", "Plot SSE By Sweeps",
-                                              "View The Network's Weights And Decisions", "Save The Trained Network"}));
+                                              "View The Network's Weights And Decisions", "Save The Trained Network",
+                                              "Compare Kept Runs", "Confusion Tables And Accuracy"}));
     EXPECT_EQ(items(continueList()),
               (QStringList{"Reset Weights And Train Again", "Keep Current Weights And Continue Training",
                            "Train A New Network On A New Problem", "Test Current Network On A New Problem",
@@ -100,6 +101,17 @@ TEST_F(TestPerceptronTest, ProbeAndGraphOpenOncePageEachOverTheHub)
     const std::vector<QString> open = openPages();
     EXPECT_EQ(std::count(open.begin(), open.end(), QStringLiteral("ProbeNetwork")), 1);
     EXPECT_EQ(open.size(), 4u);
+    EXPECT_NE(find("TestPerceptron"), nullptr);
+}
+
+TEST_F(TestPerceptronTest, TheComparePageAndTheConfusionTablesOpenFromTheLastItems)
+{
+    doubleClickItem(testList(), 6);
+    ASSERT_NE(find("CompareRuns"), nullptr);
+    EXPECT_EQ(pages.activePage(), find("CompareRuns"));
+    doubleClickItem(testList(), 7);
+    ASSERT_NE(find("ConfusionTables"), nullptr);
+    EXPECT_EQ(pages.activePage(), find("ConfusionTables"));
     EXPECT_NE(find("TestPerceptron"), nullptr);
 }
 
