@@ -60,7 +60,8 @@ void PutOn(QWidget* control)
 }
 
 // A window opened over the watched one is polished just before it first
-// shows, when its form is complete: its controls get their texts then.
+// shows, when its form is complete: its controls get their texts then, and
+// it gets its own Shift+F1 (a shortcut holds only in its own window).
 class HelpKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -71,11 +72,30 @@ protected:
         if (event->type() == QEvent::ChildPolished) {
             auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
             if (child && child->isWindow())
-                ApplyHelp(child);
+                KeepHelpApplied(child);
         }
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Whether window holds the control, the array or the list item an entry names.
+bool Holds(const QWidget* window, const QString& control)
+{
+    for (const QWidget* candidate : window->findChildren<const QWidget*>()) {
+        if (candidate->window() != window)
+            continue;
+        const QString name = candidate->objectName();
+        if (name == control || ArrayName(name) == control)
+            return true;
+        if (const auto* list = qobject_cast<const QListWidget*>(candidate)) {
+            for (int row = 0; row < list->count(); ++row) {
+                if (Element(name, row) == control)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -92,9 +112,13 @@ void ApplyHelp(QWidget* window)
 void KeepHelpApplied(QWidget* window)
 {
     ApplyHelp(window);
+    const QString shortcutName = QStringLiteral("WhatsThisShortcut");
+    // Already watched (a window polished again after a change of parent).
+    if (window->findChild<QShortcut*>(shortcutName, Qt::FindDirectChildrenOnly))
+        return;
     window->installEventFilter(new HelpKeeper(window));
     auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window);
-    whatsThis->setObjectName(QStringLiteral("WhatsThisShortcut"));
+    whatsThis->setObjectName(shortcutName);
     QObject::connect(whatsThis, &QShortcut::activated, window, [] {
         if (!QWhatsThis::inWhatsThisMode())
             QWhatsThis::enterWhatsThisMode();
@@ -107,24 +131,7 @@ std::vector<QString> StaleEntries(const QWidget* window, const QString& pageName
     std::vector<QString> stale;
     for (const HelpText& entry : AllTexts()) {
         const QString control = QString::fromLatin1(entry.control);
-        if (page != QLatin1String(entry.page))
-            continue;
-        bool found = false;
-        for (const QWidget* candidate : window->findChildren<const QWidget*>()) {
-            const QString name = candidate->objectName();
-            if (name == control || ArrayName(name) == control) {
-                found = true;
-                break;
-            }
-            // A list's item rows.
-            if (const auto* list = qobject_cast<const QListWidget*>(candidate)) {
-                for (int row = 0; row < list->count() && !found; ++row)
-                    found = Element(name, row) == control;
-                if (found)
-                    break;
-            }
-        }
-        if (!found)
+        if (page == QLatin1String(entry.page) && !Holds(window, control))
             stale.push_back(QString::fromLatin1(entry.page) + QLatin1Char('/') + control);
     }
     return stale;

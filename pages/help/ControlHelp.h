@@ -23,8 +23,8 @@ namespace vantorelle::help {
 // tabs included), each under the objectName of the window it sits in.
 void ApplyHelp(QWidget* window);
 
-// Applies it now, again to every window opened over this one later (a
-// panel the page opens), and gives the window its Shift+F1.
+// Applies it now and gives the window its Shift+F1; every window opened over
+// this one later (a panel the page opens) gets the same when it first shows.
 void KeepHelpApplied(QWidget* window);
 
 // The controls the table names under page (by default window's own name)

@@ -25,14 +25,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -210,20 +207,12 @@ TEST_F(HelpCoverageTest, EveryPageAndWindowOpensWithHelpOnEveryControlAndNoHelpF
 
 TEST(HelpAlongTheTourTest, EveryViewOfTheTourShowsHelpOnEveryControl)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + name, folder.filePath(name)));
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-
     int views = 0;
-    const TourResult tour = TakePageTour([&](const TourView& view) {
+    const TourResult tour = TakePageTourInScratchFolder([&](const TourView& view) {
         ++views;
         const std::vector<std::string> missing = MissingHelp(view.page, Shown::Now);
         EXPECT_TRUE(missing.empty()) << view.shot.toStdString() << ": controls without help:" << Lines(missing);
     });
-    QDir::setCurrent(previousFolder);
     EXPECT_TRUE(tour.finished) << tour.failure.toStdString();
     EXPECT_GE(views, 10);
 }

@@ -160,6 +160,14 @@ TEST(ControlHelpTest, AWindowOpenedLaterOverAPageGetsItsOwnTexts)
     EXPECT_TRUE(close->whatsThis().isEmpty());
     panel->show();
     EXPECT_EQ(close->whatsThis(), help::WhatsThisOf(*Find(QStringLiteral("StepPanel"), QStringLiteral("CloseButton"))));
+
+    // Shift+F1 in the panel itself: the page's shortcut holds only in the page's window.
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel));
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 }
 
 TEST(ControlHelpTest, ShiftF1AsksWhatsThisOnThePage)
