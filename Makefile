@@ -3,6 +3,7 @@ BUILD       ?= build
 ASAN_BUILD  ?= build-asan
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
+WEB_BUILD   ?= build-web
 JOBS        ?= 2
 CMAKE_FLAGS ?=
 # A new build folder is made for Ninja (tools/install-deps.sh installs it):
@@ -10,7 +11,7 @@ CMAKE_FLAGS ?=
 # link; a folder made before keeps its generator.
 generator = $(if $(wildcard $(1)/CMakeCache.txt),,-G Ninja)
 
-.PHONY: all deps test-deps build run test test-asan bench fuzz install uninstall clean
+.PHONY: all deps test-deps build run test test-asan bench fuzz web web-serve install uninstall clean
 
 all: build
 
@@ -40,12 +41,13 @@ test: deps test-deps $(BUILD)/CMakeCache.txt
 # Every test, the page tests offscreen and the real programs on a virtual
 # screen included, built under AddressSanitizer and UndefinedBehaviorSanitizer;
 # LeakSanitizer is on (a leak fails the test that made it), apart from the
-# system libraries' own leaks listed in tests/sanitizer/lsan.supp.
+# system libraries' own leaks listed in tests/sanitizer/lsan.supp. The browser
+# tests (label web) run in `make test` only: the page is the same either way.
 test-asan: deps test-deps
 	cmake -S . -B $(ASAN_BUILD) $(call generator,$(ASAN_BUILD)) -DCMAKE_BUILD_TYPE=Debug -DVANTORELLE_SANITIZE=ON -DVANTORELLE_BUILD_GUI=ON \
 	      -DVANTORELLE_BUILD_TESTS=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp ctest --output-on-failure -j$(JOBS) -LE web
 
 # Engine speed against plain loops and, with scikit-learn installed, its Perceptron.
 bench: deps
@@ -65,6 +67,24 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS)
 
+# The page in web/dist: the core compiled to WebAssembly by Debian's
+# emscripten, and the page's own files; any static host serves the folder.
+# Debian's emscripten finds its JavaScript parser among Debian's node modules,
+# which a node from elsewhere does not search unless told. npm ci installs the
+# browser tests' locked packages (the page itself uses none), again only when
+# the lock file changed.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+web:
+	@tools/install-deps.sh web
+	$(EMSCRIPTEN_ENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j$(JOBS)
+	test web/node_modules/.package-lock.json -nt web/package-lock.json || (cd web && npm ci --no-audit --no-fund)
+	node web/tools/assemble.mjs $(WEB_BUILD) web/dist
+
+PORT ?= 8000
+web-serve: web
+	node web/tools/serve.mjs web/dist $(PORT)
+
 # Installs the three programs, the sample files, the menu entry, its icon, the
 # AppStream file and the manual pages under PREFIX, with the installation log
 # (PREFIX/bin/ST6UNST.LOG) and the program that removes what it lists
@@ -80,4 +100,4 @@ uninstall:
 	"$(PREFIX)/lib/vantorelle/ST6UNST.EXE" --text -n "$(PREFIX)/bin/ST6UNST.LOG"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(WEB_BUILD) web/dist web/node_modules

@@ -245,6 +245,14 @@ std::optional<double> ParseNumberText(std::string_view text, const NumberLocale&
     if (pos != text.size())
         return std::nullopt;
 
+#if defined(__EMSCRIPTEN__)
+    // The browser build's C++ library has no floating-point from_chars. Its C
+    // library's strtod rounds correctly as well, and a page never changes the
+    // "C" locale; the text is a checked number by now.
+    const double value = std::strtod(plain.c_str(), nullptr);  // underflow gives 0 or a subnormal
+    if (std::isinf(value))
+        return std::nullopt;
+#else
     double value = 0;
     auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range) {
@@ -254,6 +262,7 @@ std::optional<double> ParseNumberText(std::string_view text, const NumberLocale&
     } else if (ec != std::errc() || end != plain.data() + plain.size()) {
         return std::nullopt;
     }
+#endif
     return negative ? -value : value;
 }
 

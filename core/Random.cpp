@@ -41,7 +41,7 @@ std::optional<RandomState> MersenneRandom::State() const
 bool MersenneRandom::Restore(const RandomState& state)
 {
     std::istringstream text(state.engine);
-    std::mt19937_64 read;
+    MersenneTwister64 read;
     text >> read;
     // Anything after the state's numbers means the text was not one.
     if (text.fail() || !(text >> std::ws).eof())

@@ -4,8 +4,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
+
+#include "MersenneTwister64.h"
 
 namespace vantorelle {
 
@@ -48,7 +49,7 @@ public:
     void UseSeed(std::optional<std::uint64_t> seed) override;
 
 private:
-    std::mt19937_64 engine;
+    MersenneTwister64 engine;
     std::uint64_t seed;
     bool fixedSeed;
     bool madeFixed;

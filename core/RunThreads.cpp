@@ -11,7 +11,29 @@ namespace vantorelle {
 namespace {
 std::atomic<int> fixedCount{0};
 thread_local int limitHere = INT_MAX;
+std::optional<RunPlan> fixedPlan;  // set by tests before runs start
+
+long Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+double Work(long patterns, long inputs, long outputs)
+{
+    return static_cast<double>(patterns) * static_cast<double>(inputs) * static_cast<double>(outputs);
+}
 }  // namespace
+
+void FixRunPlan(std::optional<RunPlan> plan) { fixedPlan = plan; }
+
+RunPlan PlanRun(long patterns, long inputs, long outputs)
+{
+    if (fixedPlan)
+        return *fixedPlan;
+    const int shares = ChooseRunThreads(patterns, inputs, outputs);
+    if (shares > 1 || patterns < 1 || inputs < 1 || outputs < 1)
+        return {shares, false};
+    const long threads = fixedCount > 0 ? fixedCount.load()
+                                        : (Work(patterns, inputs, outputs) >= SplitWorthWork ? Cores() : 1);
+    return {1, std::min<long>(threads, limitHere) >= 2};
+}
 
 void SetRunThreads(int count) { fixedCount = std::max(0, count); }
 int FixedRunThreads() { return fixedCount; }
@@ -23,16 +45,19 @@ int ChooseRunThreads(long patterns, long inputs, long outputs)
 {
     if (patterns < 1 || inputs < 1 || outputs < 2)
         return 1;
-    long count = fixedCount;
+    long count = std::min<long>(fixedCount, limitHere);
     if (count == 0) {
-        const double work = static_cast<double>(patterns) * static_cast<double>(inputs) * static_cast<double>(outputs);
-        const long cores = std::max(1u, std::thread::hardware_concurrency());
+        const double work = Work(patterns, inputs, outputs);
+        const long most = std::min(Cores(), static_cast<long>(limitHere));
         count = 1;
-        while (count < cores && work / static_cast<double>(count + 1) >= SplitWorthWork / 2.0 &&
-               outputs / (count + 1) >= OutputsPerShare)
+        while (count < most && work / static_cast<double>(count + 1) >= SplitWorthWork / 2.0)
             ++count;
     }
-    return static_cast<int>(std::clamp<long>(std::min<long>(count, limitHere), 1, outputs));
+    // Shares with too few outputs each wait on the inputs' chain as the
+    // whole network would; the plan then measures aside instead.
+    while (count > 1 && outputs / count < OutputsPerShare)
+        --count;
+    return static_cast<int>(std::max(1L, count));
 }
 
 }  // namespace vantorelle

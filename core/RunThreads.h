@@ -1,13 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How many threads one training run splits its output units over. In a
-// one-layer network each output unit learns from the same patterns in the
-// same order independently of the others, so shares of the outputs can go
-// through an epoch on threads of their own and give the very bits one thread
-// gives; what costs is joining them once per epoch, which pays only when an
-// epoch is large.
+// How a training run uses more than one thread, in one of two ways that
+// both give the very bits of one thread:
+//  - Output shares. In a one-layer network each output unit learns from the
+//    same patterns in the same order independently of the others, so shares
+//    of the outputs go through an epoch on threads of their own, joined once
+//    per epoch.
+//  - The measurement aside. An epoch's measurement of the training set reads
+//    the weights its sweep left, and the next epoch's sweep starts from the
+//    same weights: the two run side by side, the sweep ahead of what the run
+//    has decided; when the measurement says the run stops, the sweep done
+//    ahead is thrown away and the random order it drew is taken back.
+// Joining costs, so both pay only when an epoch is large.
+
+#include <optional>
 
 namespace vantorelle {
+
+struct RunPlan {
+    int shares = 1;             // threads sharing the outputs
+    bool measureAside = false;  // measure on a second thread while the next sweep goes on
+    bool operator==(const RunPlan&) const = default;
+};
 
 // The count the user fixed for every run of this program (the trainer's
 // --threads); 0, the default, leaves the choice to ChooseRunThreads.
@@ -30,6 +44,10 @@ private:
 // Multiply-adds of one epoch's response sums (patterns x inputs x outputs)
 // from which a second thread pays for its joins.
 inline constexpr long SplitWorthWork = 600000;
+// The plan fixed for every run of this program (tests), or nothing for the
+// count or choice above.
+void FixRunPlan(std::optional<RunPlan> plan);
+
 // Outputs a share needs for the split to pay. Each pattern's net inputs are
 // summed input after input, a chain of additions as long as the inputs
 // whatever the outputs, and a share with few outputs waits on that chain as
@@ -38,10 +56,16 @@ inline constexpr long SplitWorthWork = 600000;
 // took 45% (one epoch's sweep and measurement, processor time).
 inline constexpr long OutputsPerShare = 8;
 
-// The threads a run on a network of these sizes uses: the fixed count, or
-// one per core while each has at least SplitWorthWork / 2 of the epoch and
-// OutputsPerShare outputs; never more than the outputs, never more than this
-// thread's limit.
+// The output shares a run on a network of these sizes uses: the fixed
+// count, or one per core while each has at least SplitWorthWork / 2 of the
+// epoch, never more than this thread's limit; and fewer while a share would
+// keep less than OutputsPerShare outputs.
 int ChooseRunThreads(long patterns, long inputs, long outputs);
+
+// How a run on a network of these sizes uses its threads: a fixed plan; else
+// ChooseRunThreads' count in output shares when it is more than one; else,
+// with two threads or more to use (fixed, or cores for a large enough epoch),
+// the measurement aside.
+RunPlan PlanRun(long patterns, long inputs, long outputs);
 
 }  // namespace vantorelle

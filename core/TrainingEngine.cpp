@@ -8,6 +8,7 @@
 #include "InitialWeights.h"
 #include "RunThreads.h"
 #include "Response.h"
+#include "kernels/MeasureAside.h"
 #include "kernels/OutputShares.h"
 #include "kernels/SteppedSweep.h"
 #include "kernels/TrainingSweep.h"
@@ -162,11 +163,14 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     bool overflowReported = false;
     bool nonFinite = false;
     SweepWorkspace work;  // the run's scratch memory
-    // Large networks train their outputs in shares on several threads; an
+    // Large networks train their outputs in shares on several threads, or
+    // measure each epoch beside the next one's sweep (RunThreads.h); an
     // epoch stepped pattern by pattern goes on this thread alone, after
-    // which the shares are made afresh from the network.
-    const int threads = ChooseRunThreads(net.NumPatterns, net.NumInputs, net.NumOutputs);
+    // which the shares or the sweeps ahead start afresh from the network.
+    const RunPlan plan = PlanRun(net.NumPatterns, net.NumInputs, net.NumOutputs);
+    const bool measureAside = plan.shares == 1 && plan.measureAside && MayMeasureAside(net, random);
     std::optional<OutputShares> shares;
+    std::optional<MeasureAside> aside;
 
     // Row 1 describes the network before training, under the rule's own unit
     // kind (not the kind a previous run left behind).
@@ -184,17 +188,27 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
         net.EpochCount = net.EpochCount + 1;
         progress.epochsSinceDisplay = progress.epochsSinceDisplay + 1;
         progress.epochsOfRun = progress.epochsOfRun + 1;
-        ShufflePatterns(net, random);
         RuleOutcome outcome = RuleOutcome::Updated;
         if (observer.WantsPatternSteps()) {
             shares.reset();
+            if (aside)
+                aside->Abandon(random);
+            aside.reset();
+            ShufflePatterns(net, random);
             outcome = SteppedSweep(net, rule, work, observer);
             EvaluateTrainingSet(net, work);
-        } else if (threads > 1) {
+        } else if (plan.shares > 1) {
             if (!shares)
-                shares.emplace(net, threads);
+                shares.emplace(net, plan.shares);
+            ShufflePatterns(net, random);
             outcome = shares->Epoch(net, rule);  // the measurement included
+        } else if (measureAside) {
+            if (!aside)
+                aside.emplace(net);
+            const bool lastEpoch = epochLimitOn && net.EpochCount >= net.EpochLimit;
+            outcome = aside->Epoch(net, rule, random, !lastEpoch);  // the order drawn, the measurement included
         } else {
+            ShufflePatterns(net, random);
             outcome = TrainingSweep(net, rule, work);
             EvaluateTrainingSet(net, work);
         }
@@ -221,6 +235,9 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
         if (observer.StopRequested())
             stop = true;
     }
+
+    if (aside)
+        aside->Abandon(random);  // the epoch swept ahead is not the run's
 
     EpochReport final = Report(net, progress);
     final.Final = true;

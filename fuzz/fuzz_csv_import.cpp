@@ -2,8 +2,10 @@
 // Fuzzes the CSV import: whatever the bytes and whichever of the usual
 // choices the first bytes pick, it either gives a set the training-file
 // writer can write and the reader reads back unchanged, or refuses with one
-// message naming the file.
+// message naming the file. The preview of the same bytes keeps its limits,
+// and shows every row the import read, as long as it did not stop early.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -49,6 +51,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const CsvOptions options = OptionsFrom(data[0], data[1]);
     std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 2, size - 2));
     const CsvImport result = ImportCsv(in, "fuzz.csv", options);
+
+    constexpr long PreviewRows = 20;
+    std::istringstream again(std::string(reinterpret_cast<const char*>(data) + 2, size - 2));
+    const CsvPreview preview = PreviewCsv(again, options.delimiter, options.decimal, PreviewRows);
+    FUZZ_CHECK(static_cast<long>(preview.rows.size()) <= PreviewRows);
+    FUZZ_CHECK(options.delimiter == 0 || preview.delimiter == options.delimiter);
+    long widest = 0;
+    for (const auto& row : preview.rows)
+        widest = std::max(widest, static_cast<long>(row.size()));
+    FUZZ_CHECK(widest == preview.widest);
+    // The same delimiter as the import's, and (short of a stray quote, or a
+    // file longer than the preview reads) a row for every pattern read.
+    if (result.ok) {
+        FUZZ_CHECK(preview.delimiter == result.delimiter);
+        const long shown = std::min(PreviewRows, result.set.NumPatterns() + (result.headerRow ? 1 : 0));
+        FUZZ_CHECK(!preview.problem.empty() || size > 256 * 1024 || static_cast<long>(preview.rows.size()) == shown);
+    }
 
     if (!result.ok) {
         FUZZ_CHECK(result.message.rfind("The CSV file \"fuzz.csv\" cannot be used: ", 0) == 0 ||

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QPainter>
+#include <QTabBar>
 
 #include "Dialogs.h"
 #include "NetworkState.h"
@@ -16,6 +18,9 @@
 #include "Printing.h"
 #include "Random.h"
 #include "SetGenerators.h"
+#include "CsvImportPanel.h"
+#include "NetworkSnapshot.h"
+#include "SetDrawing.h"
 #include "SetTable.h"
 #include "SystemTexts.h"
 #include "TrainingFile.h"
@@ -35,22 +40,57 @@ QString Plural(long count, const QString& one)
     return QStringLiteral("%1 %2%3").arg(count).arg(one, count == 1 ? QString() : QStringLiteral("s"));
 }
 
+// A file name for a generated set: what it is, as the trainer's --make names it.
+QString GeneratedName(Kind kind, int inputs)
+{
+    switch (kind) {
+    case Kind::And: return QStringLiteral("and");
+    case Kind::Or: return QStringLiteral("or");
+    case Kind::Nand: return QStringLiteral("nand");
+    case Kind::Xor: return QStringLiteral("xor");
+    case Kind::Parity: return QStringLiteral("parity%1").arg(inputs);
+    case Kind::Clouds: return QStringLiteral("clouds");
+    case Kind::Letters: break;
+    }
+    return QStringLiteral("letters");
+}
+
+// "base.net", or "base-2.net" and on when that is taken in the current
+// folder: a new set is never offered an existing file's name.
+QString UnusedName(const QString& base)
+{
+    const QDir folder = QDir::current();
+    QString name = base + QStringLiteral(".net");
+    for (int n = 2; folder.exists(name) && n < 10000; ++n)
+        name = QStringLiteral("%1-%2.net").arg(base).arg(n);
+    return name;
+}
+
 }  // namespace
 
 MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, SaveFileDialog& saveDialog,
-                                 QWidget* parent)
+                                 OpenFileDialog& openDialog, QWidget* parent)
     : ScrollPage(Design, parent),
       net(net),
       dialogs(dialogs),
       pages(pages),
       saveDialog(saveDialog),
       locale(SystemNumberLocale()),
-      setTable(new SetTable(locale, this))
+      setTable(new SetTable(locale, this)),
+      setDrawing(nullptr),
+      importPanel(new CsvImportPanel(dialogs, openDialog, *setTable))
 {
     ui.setupUi(this);
     PageFonts::set(ui.Title, PageFonts::title());
 
     setUpTable();
+    setUpDrawing();
+    ui.ImportTabLayout->addWidget(importPanel);
+    connect(importPanel, &CsvImportPanel::columnsShown, this, &MakeTrainingSet::orderTabs);
+    connect(importPanel, &CsvImportPanel::imported, this, [this](const QString& csv) {
+        newName = UnusedName(QFileInfo(csv).completeBaseName());
+        lastFile.clear();
+    });
     ui.Spread->setText(QString::fromStdString(InLocaleForm("0.3", locale)));
     ui.Noise->setText(QStringLiteral("0"));
 
@@ -73,6 +113,7 @@ MakeTrainingSet::MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegist
 
     showGeneratorFields();
     showSizes();
+    orderTabs();
     finishLoad();
 }
 
@@ -92,6 +133,85 @@ void MakeTrainingSet::setUpTable()
     // Tab leaves the table for the next control; the arrows move between cells.
     ui.SetView->setTabKeyNavigation(false);
 }
+
+void MakeTrainingSet::setUpDrawing()
+{
+    setDrawing = new SetDrawing(*setTable, locale);
+    setDrawing->setObjectName(QStringLiteral("DrawingPlane"));
+    ui.DrawTabLayout->addWidget(setDrawing, 1);
+    connect(setDrawing, &SetDrawing::classesChanged, this, [this] {
+        showDrawClasses();
+        showNetworkUnderPoints();
+    });
+    connect(ui.DrawClass, &QComboBox::currentIndexChanged, setDrawing, &SetDrawing::setDrawClass);
+    connect(ui.SetTabs, &QTabWidget::currentChanged, this, [this] {
+        if (ui.SetTabs->currentWidget() == ui.DrawTab)
+            showNetworkUnderPoints();
+    });
+    showDrawClasses();
+}
+
+void MakeTrainingSet::showDrawClasses()
+{
+    const QSignalBlocker quiet(ui.DrawClass);
+    ui.DrawClass->clear();
+    for (int kind = 0; kind < setDrawing->classCount(); ++kind) {
+        // The class's own marker, so the list reads as the key does.
+        QPixmap marker(16, 16);
+        marker.fill(Qt::transparent);
+        QPainter painter(&marker);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(ViewPalette::ink(), 1.2));
+        painter.setBrush(ViewPalette::seriesColour(kind));
+        painter.drawPath(ViewPalette::markerPath(ViewPalette::seriesMarker(kind), QPointF(8, 8), 5));
+        painter.end();
+        ui.DrawClass->addItem(QIcon(marker), setDrawing->className(kind));
+    }
+    ui.DrawClass->setCurrentIndex(setDrawing->drawClass());
+}
+
+void MakeTrainingSet::showNetworkUnderPoints()
+{
+    // While a run works on the network, its weights are the run's: the
+    // drawing takes them when the page is next active.
+    if (pages.pagesHeld())
+        return;
+    std::vector<PlaneUnit> units;
+    const SetGrid& grid = setTable->grid();
+    if (net.NumInputs == 2 && grid.inputs == 2 && net.NumOutputs == grid.outputs) {
+        const NetworkSnapshot snapshot = TakeSnapshot(net);
+        // A network never trained nor started has all weights 0: it has no answer to show.
+        bool started = net.EpochCount > 0;
+        for (long k = 1; snapshot.hasWeights() && k <= net.NumOutputs; ++k) {
+            units.push_back(PlaneUnitOf(snapshot, k));
+            started = started || units.back().w1 != 0 || units.back().w2 != 0 || units.back().threshold != 0;
+        }
+        if (!started)
+            units.clear();
+    }
+    setDrawing->setUnits(std::move(units), net.MinError);
+}
+
+void MakeTrainingSet::orderTabs()
+{
+    // Tab reads the page as it is laid out: the tabs and what the current one
+    // shows, then the side column. The column boxes of a CSV file come and
+    // go, so the order is set again each time they do.
+    std::vector<QWidget*> order{ui.SetTabs->findChild<QTabBar*>(), ui.AddRow, ui.DuplicateRows, ui.DeleteRows,
+                                ui.PasteCells, ui.UndoEdit, ui.RedoEdit, ui.AddInput, ui.AddOutput,
+                                ui.DuplicateColumn, ui.DeleteColumn, ui.SetView, ui.DrawClass, setDrawing};
+    for (QWidget* stop : importPanel->tabStops())
+        order.push_back(stop);
+    for (QWidget* stop : std::initializer_list<QWidget*>{ui.SetKind, ui.LogicInputs, ui.Classes, ui.PerClass,
+                                                         ui.Spread, ui.Noise, ui.Separable, ui.Letters, ui.Copies,
+                                                         ui.Seed, ui.Generate, ui.HoldOutPercent, ui.SaveSet,
+                                                         ui.SaveAndTrain, ui.CloseSet})
+        order.push_back(stop);
+    for (std::size_t n = 1; n < order.size(); ++n)
+        QWidget::setTabOrder(order[n - 1], order[n]);
+}
+
+void MakeTrainingSet::activationStep() { showNetworkUnderPoints(); }
 
 void MakeTrainingSet::connectUndo()
 {
@@ -242,8 +362,11 @@ std::optional<TrainingSet> MakeTrainingSet::generated()
 
 void MakeTrainingSet::generate()
 {
-    if (const std::optional<TrainingSet> set = generated())
+    if (const std::optional<TrainingSet> set = generated()) {
         setTable->replaceAll(GridOf(*set), QStringLiteral("Generate %1").arg(ui.SetKind->currentText()));
+        newName = UnusedName(GeneratedName(static_cast<Kind>(ui.SetKind->currentIndex()), ui.LogicInputs->value()));
+        lastFile.clear();
+    }
 }
 
 QModelIndex MakeTrainingSet::anchor() const
@@ -321,6 +444,11 @@ std::optional<long> MakeTrainingSet::heldOutCount(long patterns)
     return heldOut;
 }
 
+QString MakeTrainingSet::offeredPath() const
+{
+    return lastFile.empty() ? QDir::current().absoluteFilePath(newName) : QString::fromStdString(lastFile);
+}
+
 std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
 {
     const TrainingSet set = SetFromGrid(setTable->grid());
@@ -332,9 +460,8 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
     if (!heldOut)
         return std::nullopt;
 
-    const QString offered = lastFile.empty() ? QDir::current().filePath(QStringLiteral("set.net"))
-                                             : QString::fromStdString(lastFile);
-    std::optional<QString> chosen = saveDialog.saveFileName({QStringLiteral("Save The Training Set"), offered, Filter});
+    std::optional<QString> chosen =
+        saveDialog.saveFileName({QStringLiteral("Save The Training Set"), offeredPath(), Filter});
     if (!chosen)
         return std::nullopt;
     // A name typed without an ending gets ours, so the load-file page lists it.

@@ -2,8 +2,9 @@
 #pragma once
 // "Make Or Edit A Training Set": a training set as a table to edit (rows and
 // columns added, copied and deleted, cells pasted from a spreadsheet, every
-// step undone and redone), or generated (logic functions, Gaussian clouds,
-// letters) with a seed; then saved as a ".net" file, with a share of the
+// step undone and redone), drawn as points on the plane of two inputs over
+// the current network's answer, imported from a CSV file, or generated
+// (logic functions, Gaussian clouds, letters) with a seed; then saved as a ".net" file, with a share of the
 // patterns held out as a test file when asked, and trained on at once on the
 // set-up page. The page opens on the patterns of the network read last, if
 // any. Nothing is written until the whole set passes the training file's
@@ -24,7 +25,10 @@ struct NetworkState;
 class Dialogs;
 class PageRegistry;
 class SaveFileDialog;
+class OpenFileDialog;
 class SetTable;
+class SetDrawing;
+class CsvImportPanel;
 
 
 class MakeTrainingSet : public ScrollPage {
@@ -34,13 +38,25 @@ public:
     static constexpr DesignSize Design{900 * 15 + FrameWidthTwips, 640 * 15 + FrameHeightTwips};
 
     MakeTrainingSet(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, SaveFileDialog& saveDialog,
-                    QWidget* parent = nullptr);
+                    OpenFileDialog& openDialog, QWidget* parent = nullptr);
     ~MakeTrainingSet() override;
 
     SetTable& table() { return *setTable; }
+    SetDrawing& drawing() { return *setDrawing; }
+    CsvImportPanel& csvImport() { return *importPanel; }
+    // The path the save dialog offers first.
+    QString offeredPath() const;
+
+protected:
+    // Coming back from training: the drawing shows the network as it is now.
+    void activationStep() override;
 
 private:
     void setUpTable();
+    void setUpDrawing();
+    void showDrawClasses();
+    void showNetworkUnderPoints();
+    void orderTabs();
     void connectUndo();
     void connectTableButtons();
     void showSizes();
@@ -66,7 +82,11 @@ private:
     SaveFileDialog& saveDialog;
     const NumberLocale locale;
     SetTable* setTable;
-    std::string lastFile;
+    SetDrawing* setDrawing;
+    CsvImportPanel* importPanel;
+    std::string lastFile;  // the file saved or read last, with its folder
+    // A name for a set that came from elsewhere (a CSV file, a generator); saved in the current folder.
+    QString newName = QStringLiteral("set.net");
     bool refusing = false;  // a refusal's box is up
     QPoint keptCell{-1, -1};  // column and row of the current cell across a reset
 };

@@ -76,8 +76,10 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
     // The set files' dialog, the callers' or the program's own.
     auto setFiles = std::make_shared<QtSaveFileDialog>(PageInCharge(pages));
     SaveFileDialog* setDialog = fileDialogs.saveSet ? fileDialogs.saveSet : setFiles.get();
-    pages.define(PageNames::MakeTrainingSet, [&, setFiles, setDialog] {
-        return std::make_unique<MakeTrainingSet>(net, dialogs, pages, *setDialog);
+    auto csvFiles = std::make_shared<QtOpenFileDialog>(PageInCharge(pages));
+    OpenFileDialog* csvDialog = fileDialogs.openSet ? fileDialogs.openSet : csvFiles.get();
+    pages.define(PageNames::MakeTrainingSet, [&, setFiles, setDialog, csvFiles, csvDialog] {
+        return std::make_unique<MakeTrainingSet>(net, dialogs, pages, *setDialog, *csvDialog);
     });
 }
 

@@ -27,11 +27,12 @@ using RandomFactory = std::function<std::unique_ptr<Random>()>;
 DialogOwner PageInCharge(const PageRegistry& pages);
 
 // The file dialogs of "Save The Trained Network", "Open A Saved Network" and
-// the training-set page's saving; none: the program's own. Tests answer them.
+// the training-set page's saving and importing; none: the program's own. Tests answer them.
 struct NetworkFileDialogs {
     SaveFileDialog* save = nullptr;
     OpenFileDialog* open = nullptr;
     SaveFileDialog* saveSet = nullptr;
+    OpenFileDialog* openSet = nullptr;  // the CSV file to import
 };
 
 void DefinePages(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs& dialogs, Printer& printer,

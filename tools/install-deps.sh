@@ -6,7 +6,7 @@
 set -euo pipefail
 
 # What each command needs, so `make run` and `make install` pull no test tools:
-#   install-deps.sh [build|test|bench|fuzz]   (build when none is given)
+#   install-deps.sh [build|test|bench|fuzz|web]   (build when none is given)
 # Each set includes the build set.
 BUILD_PACKAGES=(
   # compilers and build tools
@@ -15,6 +15,8 @@ BUILD_PACKAGES=(
   nlohmann-json3-dev
   # desktop program (Charts needs the OpenGL development files too)
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # the window's translations: lupdate and lrelease, and Qt's own texts in each language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the network view's pictures saved as SVG
   qt6-svg-dev
   # workbook
@@ -38,11 +40,20 @@ TEST_PACKAGES=(
   # the screen-reader test: a D-Bus session and the AT-SPI registry and client
   dbus at-spi2-core python3-pyatspi
 )
-# scikit-learn is Debian's, run by /usr/bin/python3, which the benchmark
-# compares the engine with.
-BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy)
+# What the benchmark compares the engine with: scikit-learn (Debian's, run by
+# /usr/bin/python3) and FANN, the sigmoid rule's peer.
+BENCH_PACKAGES=(libbenchmark-dev python3-sklearn python3-numpy libfann-dev)
 # libFuzzer and the sanitizer runtimes come with Debian's clang.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# The page: CMake, Ninja and the JSON headers, Debian's emscripten (its
+# compilers and prebuilt C and C++ libraries), node for npm and the tests, and
+# Debian's chromium, which the browser tests drive (no browser is downloaded).
+# Not the build set: the page needs no Qt.
+WEB_PACKAGES=(cmake ninja-build nlohmann-json3-dev emscripten chromium)
+# A node of another origin (with its own npm) may be there already; Debian's
+# would conflict with it.
+if ! command -v npm >/dev/null 2>&1; then WEB_PACKAGES+=(nodejs npm); fi
 
 PACKAGES=("${BUILD_PACKAGES[@]}")
 case "${1:-build}" in
@@ -50,7 +61,8 @@ case "${1:-build}" in
   test) PACKAGES+=("${TEST_PACKAGES[@]}") ;;
   bench) PACKAGES+=("${BENCH_PACKAGES[@]}") ;;
   fuzz) PACKAGES+=("${FUZZ_PACKAGES[@]}") ;;
-  *) echo "usage: $0 [build|test|bench|fuzz]" >&2; exit 2 ;;
+  web) PACKAGES=("${WEB_PACKAGES[@]}") ;;
+  *) echo "usage: $0 [build|test|bench|fuzz|web]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -32,7 +32,7 @@ work=${TMPDIR:-/tmp}/vantorelle-$(id -u)  # short: the folder lists are narrow
 rm -rf "$work"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/examples" "$out"
-cp "$top"/examples/*.net "$work/examples/"
+cp "$top"/examples/*.net "$top"/examples/*.csv "$work/examples/"
 cd "$work/examples"
 # A screen large enough for the largest page at the scale asked for.
 width=$((1200 * scale))

@@ -69,6 +69,15 @@ char GuessDelimiter(const std::string& firstRow, DecimalMark decimal)
     return best;
 }
 
+// The first line of the text that holds anything.
+std::string FirstLine(const std::string& start)
+{
+    const auto firstText = start.find_first_not_of("\r\n");
+    if (firstText == std::string::npos)
+        return {};
+    return start.substr(firstText, start.find_first_of("\r\n", firstText) - firstText);
+}
+
 std::string Shortened(const std::string& text)
 {
     return text.size() > 40 ? text.substr(0, 40) + "..." : text;
@@ -218,7 +227,7 @@ bool CsvReader::IsHeader() const
         if (kind != ColumnUse::Input && kind != ColumnUse::Output)
             continue;
         const auto& cell = cells[column];
-        if (cell && !IsNumber(*cell, PointNumbers) && !IsNumber(*cell, CommaNumbers))
+        if (cell && IsHeaderCell(*cell))
             return true;
     }
     return false;
@@ -311,10 +320,7 @@ CsvImport CsvReader::Read(std::istream& source)
         if (firstBlock) {
             if (filled >= 3 && std::memcmp(block.get(), "\xEF\xBB\xBF", 3) == 0)
                 next = 3;
-            const std::string start(block.get() + next, filled - next);
-            const auto firstText = start.find_first_not_of("\r\n");
-            const std::string firstLine =
-                firstText == std::string::npos ? std::string() : start.substr(firstText, start.find_first_of("\r\n", firstText) - firstText);
+            const std::string firstLine = FirstLine(std::string(block.get() + next, filled - next));
             result.delimiter = options.delimiter ? options.delimiter : GuessDelimiter(firstLine, options.decimal);
             csv_set_delim(&parser, static_cast<unsigned char>(result.delimiter));
             firstBlock = false;
@@ -398,6 +404,74 @@ CsvImport ImportCsvFile(const std::string& path, const CsvOptions& options)
         return result;
     }
     return ImportCsv(file, path, options);
+}
+
+bool IsHeaderCell(const std::string& cell)
+{
+    return !IsNumber(cell, PointNumbers) && !IsNumber(cell, CommaNumbers);
+}
+
+namespace {
+
+struct PreviewRows {
+    CsvPreview& preview;
+    long maxRows;
+    std::vector<std::string> row;
+
+    static void OnField(void* text, std::size_t size, void* self)
+    {
+        auto& rows = *static_cast<PreviewRows*>(self);
+        rows.row.emplace_back(text ? static_cast<const char*>(text) : "", size);
+    }
+    static void OnRow(int, void* self)
+    {
+        auto& rows = *static_cast<PreviewRows*>(self);
+        if (static_cast<long>(rows.preview.rows.size()) < rows.maxRows) {
+            rows.preview.widest = std::max(rows.preview.widest, static_cast<long>(rows.row.size()));
+            rows.preview.rows.push_back(std::move(rows.row));
+        }
+        rows.row.clear();
+    }
+};
+
+}  // namespace
+
+CsvPreview PreviewCsv(std::istream& source, char delimiter, DecimalMark decimal, long maxRows)
+{
+    // A preview of a few rows needs only the start of the file; rows longer
+    // than this are shown cut short.
+    constexpr std::size_t PreviewBytes = 256 * 1024;
+    std::string text(PreviewBytes, '\0');
+    source.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(source.gcount()));
+    const bool whole = text.size() < PreviewBytes;
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.erase(0, 3);
+
+    CsvPreview preview;
+    preview.delimiter = delimiter ? delimiter : GuessDelimiter(FirstLine(text), decimal);
+    PreviewRows rows{preview, maxRows, {}};
+    csv_parser parser{};
+    csv_init(&parser, CSV_STRICT);
+    csv_set_realloc_func(&parser, LimitedRealloc);
+    csv_set_delim(&parser, static_cast<unsigned char>(preview.delimiter));
+    // Row by row, so that parsing stops once enough rows are in.
+    std::size_t next = 0;
+    while (next < text.size() && static_cast<long>(preview.rows.size()) < maxRows) {
+        std::size_t end = text.find('\n', next);
+        end = end == std::string::npos ? text.size() : end + 1;
+        if (csv_parse(&parser, text.data() + next, end - next, PreviewRows::OnField, PreviewRows::OnRow, &rows) !=
+            end - next) {
+            preview.problem = "Row " + std::to_string(preview.rows.size() + 1) +
+                              " has a quote (\") inside a cell that does not begin with one, or after a quoted cell's end.";
+            break;
+        }
+        next = end;
+    }
+    if (whole && preview.problem.empty())
+        csv_fini(&parser, PreviewRows::OnField, PreviewRows::OnRow, &rows);
+    csv_free(&parser);
+    return preview;
 }
 
 std::optional<std::vector<long>> ParseColumnList(const std::string& text)

@@ -55,6 +55,23 @@ CsvImport ImportCsv(std::istream& source, const std::string& name, const CsvOpti
 // The same from the file at `path`, named as given.
 CsvImport ImportCsvFile(const std::string& path, const CsvOptions& options);
 
+// The first rows of a CSV file as cells, for a person to choose the columns
+// from: the same delimiter guess and quoting as ImportCsv, nothing checked
+// beyond that. Rows may differ in width here; the import refuses that.
+struct CsvPreview {
+    char delimiter = ',';
+    std::vector<std::vector<std::string>> rows;  // an empty cell is ""
+    long widest = 0;                              // cells in the widest row shown
+    std::string problem;  // why the rows stop early (a stray quote); empty when they do not
+};
+
+// Up to `maxRows` rows from the start of `source` (0 as the delimiter: guessed).
+CsvPreview PreviewCsv(std::istream& source, char delimiter, DecimalMark decimal, long maxRows);
+
+// Whether a first-row cell in a number column makes the row a header: it is
+// no number with a decimal point nor with a decimal comma.
+bool IsHeaderCell(const std::string& cell);
+
 // A list of column numbers as people write them: "1-4", "5", "1,3,6-8"
 // (blanks allowed around the parts); nothing when it is not such a list.
 std::optional<std::vector<long>> ParseColumnList(const std::string& text);

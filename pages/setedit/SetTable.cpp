@@ -207,6 +207,32 @@ void SetTable::deleteColumn(int column)
     replaceAll(grid, QStringLiteral("Delete %1").arg(columnName(column)));
 }
 
+void SetTable::addPattern(std::vector<double> row)
+{
+    if (static_cast<long>(row.size()) != values.columns())
+        return;
+    SetGrid grid = values;
+    grid.rows.push_back(std::move(row));
+    replaceAll(grid, QStringLiteral("Add a point"));
+}
+
+void SetTable::movePattern(int row, double x1, double x2, int drag)
+{
+    if (row < 0 || row >= rowCount() || values.inputs < 2)
+        return;
+    const std::vector<double>& at = values.rows[static_cast<std::size_t>(row)];
+    undo.push(new PointMove(*this, row, {at[0], at[1]}, {x1, x2}, drag));
+}
+
+void SetTable::removePattern(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    SetGrid grid = values;
+    grid.rows.erase(grid.rows.begin() + row);
+    replaceAll(grid, QStringLiteral("Remove point %1").arg(row + 1));
+}
+
 bool SetTable::paste(const QString& text, int row, int column)
 {
     QStringList lines = text.split(QLatin1Char('\n'));

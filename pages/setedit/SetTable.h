@@ -65,6 +65,13 @@ public:
     // A set keeps one input and one output at least: false for the last of either.
     bool canDeleteColumn(int column) const;
     void deleteColumn(int column);
+    // The edits a drawing of a two-input set makes. A point is a row; its
+    // inputs 1 and 2 are where it lies. Moves with the same drag number
+    // merge into one step, so a drag is undone at once.
+    void addPattern(std::vector<double> row);
+    void movePattern(int row, double x1, double x2, int drag);
+    void removePattern(int row);
+
     // Tab-separated rows as spreadsheets copy them, from (row, column) on;
     // rows past the end are added. False (and cellRefused) when a cell is no
     // number or the block runs past the last column: nothing is pasted then.

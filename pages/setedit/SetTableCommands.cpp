@@ -12,6 +12,30 @@ CellEdit::CellEdit(SetTable& table, int row, int column, double before, double a
 void CellEdit::undo() { table.setCellNow(row, column, before); }
 void CellEdit::redo() { table.setCellNow(row, column, after); }
 
+PointMove::PointMove(SetTable& table, int row, QPointF before, QPointF after, int drag)
+    : QUndoCommand(QStringLiteral("Move point %1").arg(row + 1)),
+      table(table), row(row), before(before), after(after), drag(drag)
+{
+}
+
+void PointMove::place(QPointF at)
+{
+    table.setCellNow(row, 0, at.x());
+    table.setCellNow(row, 1, at.y());
+}
+
+void PointMove::undo() { place(before); }
+void PointMove::redo() { place(after); }
+
+bool PointMove::mergeWith(const QUndoCommand* other)
+{
+    const auto* move = static_cast<const PointMove*>(other);
+    if (move->drag != drag || move->row != row)
+        return false;
+    after = move->after;
+    return true;
+}
+
 GridChange::GridChange(SetTable& table, SetGrid before, SetGrid after, const QString& what)
     : QUndoCommand(what), table(table), before(std::move(before)), after(std::move(after))
 {

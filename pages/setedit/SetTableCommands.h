@@ -5,6 +5,7 @@
 // generated). Whole-grid steps keep both grids; the stack's limit keeps that
 // within bounds for the largest sets a training file holds.
 
+#include <QPointF>
 #include <QUndoCommand>
 
 #include "SetTable.h"
@@ -23,6 +24,26 @@ private:
     int column;
     double before;
     double after;
+};
+
+// A point of a two-input set dragged to another place: inputs 1 and 2 of a
+// row. The moves of one drag (the same drag number) merge into one step.
+class PointMove : public QUndoCommand {
+public:
+    PointMove(SetTable& table, int row, QPointF before, QPointF after, int drag);
+    void undo() override;
+    void redo() override;
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    void place(QPointF at);
+
+    SetTable& table;
+    int row;
+    QPointF before;
+    QPointF after;
+    int drag;
 };
 
 class GridChange : public QUndoCommand {

@@ -132,34 +132,70 @@ void DecisionView::computeRange()
     widen(lo2, hi2, bottom, top);
 }
 
+QPointF PlanePixel(const QRect& plot, const PlaneRange& range, double x1, double x2)
+{
+    return QPointF(plot.left() + (x1 - range.left) / (range.right - range.left) * plot.width(),
+                   plot.top() + (range.top - x2) / (range.top - range.bottom) * plot.height());
+}
+
 QPointF DecisionView::toPixel(double x1, double x2) const
 {
-    const QRect plot = plotRect();
-    return QPointF(plot.left() + (x1 - left) / (right - left) * plot.width(),
-                   plot.top() + (top - x2) / (top - bottom) * plot.height());
+    return PlanePixel(plotRect(), {left, right, bottom, top}, x1, x2);
+}
+
+double PlaneUnit::activationAt(double x1, double x2) const
+{
+    // The response's sums, in its order: the inputs in turn, then the threshold.
+    double net = 0;
+    net = x1 * w1 + net;
+    net = x2 * w2 + net;
+    net = threshold + net;
+    return Activation(kind, net, 0.0);
+}
+
+std::vector<double> PlaneUnit::boundaryLevels() const
+{
+    if (kind == UnitKind::Value) {
+        // exp(-pi x^2) = 1/2 where |x| = sqrt(ln 2 / pi).
+        const double edge = std::sqrt(std::log(2.0) / Pi());
+        return {-edge, edge};
+    }
+    return {0.0};
+}
+
+std::optional<QLineF> PlaneUnit::boundaryLine(double level, const PlaneRange& range) const
+{
+    // Where w1 x1 + w2 x2 + threshold = level, across the plane's range.
+    QLineF line;
+    if (std::fabs(w2) >= std::fabs(w1) && w2 != 0)
+        line = QLineF(range.left, (level - threshold - w1 * range.left) / w2, range.right,
+                      (level - threshold - w1 * range.right) / w2);
+    else if (w1 != 0)
+        line = QLineF((level - threshold - w2 * range.bottom) / w1, range.bottom,
+                      (level - threshold - w2 * range.top) / w1, range.top);
+    else
+        return std::nullopt;  // no weights: the answer is the same everywhere
+    if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2()) || !std::isfinite(line.y2()))
+        return std::nullopt;
+    return line;
+}
+
+PlaneUnit PlaneUnitOf(const NetworkSnapshot& snapshot, long k)
+{
+    return {DrawnUnitKind(snapshot.patterns->LearningRule), snapshot.Weights(1, k), snapshot.Weights(2, k),
+            snapshot.Thresholds[static_cast<std::size_t>(k)]};
 }
 
 double DecisionView::activationAt(double x1, double x2) const
 {
-    const long k = shownUnit;
-    // The response's sums, in its order: the inputs in turn, then the threshold.
-    double net = 0;
-    net = x1 * shown->Weights(1, k) + net;
-    net = x2 * shown->Weights(2, k) + net;
-    net = shown->Thresholds[static_cast<std::size_t>(k)] + net;
-    return Activation(DrawnUnitKind(shown->patterns->LearningRule), net, 0.0);
+    return PlaneUnitOf(*shown, shownUnit).activationAt(x1, x2);
 }
 
 std::vector<double> DecisionView::boundaryLevels() const
 {
     if (!shown || !shown->patterns)
         return {};
-    if (DrawnUnitKind(shown->patterns->LearningRule) == UnitKind::Value) {
-        // exp(-pi x^2) = 1/2 where |x| = sqrt(ln 2 / pi).
-        const double edge = std::sqrt(std::log(2.0) / Pi());
-        return {-edge, edge};
-    }
-    return {0.0};
+    return PlaneUnit{DrawnUnitKind(shown->patterns->LearningRule)}.boundaryLevels();
 }
 
 namespace {
@@ -301,64 +337,63 @@ void DecisionView::drawLayers(QPainter& painter, unsigned layers) const
     drawLegend(painter, layers);
 }
 
-void DecisionView::drawAxes(QPainter& painter) const
+void DrawPlaneAxes(QPainter& painter, const QRect& plot, const PlaneRange& range,
+                   const std::function<QString(double)>& number)
 {
-    const QRect plot = plotRect();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ViewPalette::ink());
     painter.setBrush(Qt::NoBrush);
-    const QFontMetrics metrics(font());
-    for (double x : NiceTicks(left, right, 6)) {
-        const int px = static_cast<int>(std::lround(toPixel(x, 0).x()));
+    const QFontMetrics metrics(painter.font());
+    for (double x : NiceTicks(range.left, range.right, 6)) {
+        const int px = static_cast<int>(std::lround(PlanePixel(plot, range, x, 0).x()));
         painter.drawLine(px, plot.bottom(), px, plot.bottom() + 4);
         painter.drawText(QRect(px - 40, plot.bottom() + 5, 80, metrics.height()), Qt::AlignHCenter, number(x));
     }
-    for (double y : NiceTicks(bottom, top, 6)) {
-        const int py = static_cast<int>(std::lround(toPixel(0, y).y()));
+    for (double y : NiceTicks(range.bottom, range.top, 6)) {
+        const int py = static_cast<int>(std::lround(PlanePixel(plot, range, 0, y).y()));
         painter.drawLine(plot.left() - 4, py, plot.left(), py);
         painter.drawText(QRect(0, py - metrics.height() / 2, plot.left() - 7, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, number(y));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + 6 + metrics.height(), plot.width(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 1"));
+                     Qt::AlignHCenter, DecisionView::tr("Input 1"));
     painter.save();
     painter.translate(12, plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
-                     Qt::AlignHCenter, tr("Input 2"));
+                     Qt::AlignHCenter, DecisionView::tr("Input 2"));
     painter.restore();
 }
 
-void DecisionView::drawBoundary(QPainter& painter) const
+void DecisionView::drawAxes(QPainter& painter) const
 {
-    const long k = shownUnit;
-    const double w1 = shown->Weights(1, k);
-    const double w2 = shown->Weights(2, k);
-    const double threshold = shown->Thresholds[static_cast<std::size_t>(k)];
+    DrawPlaneAxes(painter, plotRect(), {left, right, bottom, top}, [this](double value) { return number(value); });
+}
+
+void DrawPlaneBoundary(QPainter& painter, const QRect& plot, const PlaneRange& range, const PlaneUnit& unit)
+{
     painter.save();
-    painter.setClipRect(plotRect());
+    painter.setClipRect(plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (double level : boundaryLevels()) {
-        // Where w1 x1 + w2 x2 + threshold = level, across the plane's range.
-        QPointF from, to;
-        if (std::fabs(w2) >= std::fabs(w1) && w2 != 0) {
-            from = toPixel(left, (level - threshold - w1 * left) / w2);
-            to = toPixel(right, (level - threshold - w1 * right) / w2);
-        } else if (w1 != 0) {
-            from = toPixel((level - threshold - w2 * bottom) / w1, bottom);
-            to = toPixel((level - threshold - w2 * top) / w1, top);
-        } else {
-            continue;  // no weights: the answer is the same everywhere
-        }
+    for (double level : unit.boundaryLevels()) {
+        const std::optional<QLineF> line = unit.boundaryLine(level, range);
+        if (!line)
+            continue;
+        const QPointF from = PlanePixel(plot, range, line->x1(), line->y1());
+        const QPointF to = PlanePixel(plot, range, line->x2(), line->y2());
         if (!std::isfinite(from.x()) || !std::isfinite(from.y()) || !std::isfinite(to.x()) || !std::isfinite(to.y()))
             continue;
-        // White under black, to show on light and dark shades alike.
         painter.setPen(QPen(Qt::white, 4));
         painter.drawLine(from, to);
         painter.setPen(QPen(ViewPalette::ink(), 2));
         painter.drawLine(from, to);
     }
     painter.restore();
+}
+
+void DecisionView::drawBoundary(QPainter& painter) const
+{
+    DrawPlaneBoundary(painter, plotRect(), {left, right, bottom, top}, PlaneUnitOf(*shown, shownUnit));
 }
 
 void DecisionView::drawPatterns(QPainter& painter) const

@@ -19,12 +19,48 @@
 // For any other number of inputs there is no plane to draw; refusal() says why.
 
 #include <QImage>
+#include <QLineF>
 #include <QPointF>
 #include <QRect>
+#include <functional>
+#include <optional>
 
 #include "NetworkPicture.h"
 
 namespace vantorelle {
+
+// A rectangle of the input plane: input 1 from left to right, input 2 from bottom to top.
+struct PlaneRange {
+    double left = 0, right = 1, bottom = 0, top = 1;
+};
+
+// One output unit of a two-input network, as the plane shows it.
+struct PlaneUnit {
+    UnitKind kind = UnitKind::Binary;
+    double w1 = 0, w2 = 0, threshold = 0;
+
+    // The activation at a point: the response's sums in the response's order.
+    double activationAt(double x1, double x2) const;
+    // The levels of the net input at which the answer changes: one for step and
+    // sigmoid units (0), two for a Gaussian unit (the band's edges).
+    std::vector<double> boundaryLevels() const;
+    // Where the net input equals level across the range, in plane coordinates;
+    // nothing where the weights draw no line (all zero, or not finite).
+    std::optional<QLineF> boundaryLine(double level, const PlaneRange& range) const;
+};
+
+// Output unit k (from 1) of a snapshot with weights.
+PlaneUnit PlaneUnitOf(const NetworkSnapshot& snapshot, long k);
+
+// Where a point of the plane (input 1, input 2) lies when the range fills plot.
+QPointF PlanePixel(const QRect& plot, const PlaneRange& range, double x1, double x2);
+// The ticks, their numbers (written by number) and the names of the two inputs
+// around plot, in the painter's font.
+void DrawPlaneAxes(QPainter& painter, const QRect& plot, const PlaneRange& range,
+                   const std::function<QString(double)>& number);
+// The unit's boundary (two band edges for a Gaussian unit) across plot, in
+// black over white so that it shows on light and dark shades alike.
+void DrawPlaneBoundary(QPainter& painter, const QRect& plot, const PlaneRange& range, const PlaneUnit& unit);
 
 class DecisionView : public NetworkPicture {
     Q_OBJECT

@@ -102,6 +102,57 @@ QColor seriesColour(int index)
 Qt::PenStyle seriesLineStyle(int index) { return seriesAt(index).line; }
 MarkerShape seriesMarker(int index) { return seriesAt(index).marker; }
 
+QPainterPath markerPath(MarkerShape shape, QPointF centre, qreal radius)
+{
+    // Corners around the centre, as (angle in degrees from up, share of the radius).
+    auto polygon = [&](std::initializer_list<std::pair<double, double>> corners) {
+        QPolygonF points;
+        for (const auto& [degrees, share] : corners) {
+            const double angle = degrees * 3.14159265358979323846 / 180;
+            points << centre + QPointF(std::sin(angle), -std::cos(angle)) * radius * share;
+        }
+        QPainterPath path;
+        path.addPolygon(points);
+        path.closeSubpath();
+        return path;
+    };
+    // A plus of arms `arm` thick (as a share of the radius), turned by `turn` degrees.
+    auto plus = [&](double turn) {
+        const double arm = 0.36;
+        const double tip = std::hypot(1.0, arm);
+        const double side = std::atan(arm) * 180 / 3.14159265358979323846;
+        const double inner = std::hypot(arm, arm);
+        return polygon({{turn - side, tip}, {turn + side, tip}, {turn + 45, inner}, {turn + 90 - side, tip},
+                        {turn + 90 + side, tip}, {turn + 135, inner}, {turn + 180 - side, tip},
+                        {turn + 180 + side, tip}, {turn + 225, inner}, {turn + 270 - side, tip},
+                        {turn + 270 + side, tip}, {turn + 315, inner}});
+    };
+    QPainterPath path;
+    switch (shape) {
+    case MarkerShape::Circle: path.addEllipse(centre, radius, radius); return path;
+    case MarkerShape::Square: return polygon({{45, 1.2}, {135, 1.2}, {225, 1.2}, {315, 1.2}});
+    case MarkerShape::Triangle: return polygon({{0, 1.35}, {120, 1.35}, {240, 1.35}});
+    case MarkerShape::InvertedTriangle: return polygon({{60, 1.35}, {180, 1.35}, {300, 1.35}});
+    case MarkerShape::Diamond: return polygon({{0, 1.35}, {90, 1.1}, {180, 1.35}, {270, 1.1}});
+    case MarkerShape::Plus: return plus(0);
+    case MarkerShape::Cross: return plus(45);
+    case MarkerShape::Star: {
+        QPainterPath star;
+        QPolygonF points;
+        for (int n = 0; n < 10; ++n) {
+            const double angle = n * 36 * 3.14159265358979323846 / 180;
+            const double share = n % 2 == 0 ? 1.4 : 0.6;
+            points << centre + QPointF(std::sin(angle), -std::cos(angle)) * radius * share;
+        }
+        star.addPolygon(points);
+        star.closeSubpath();
+        return star;
+    }
+    }
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
 }  // namespace ViewPalette
 
 std::vector<double> NiceTicks(double lo, double hi, int maxCount, double smallestStep)

@@ -19,6 +19,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -55,6 +56,9 @@ int seriesCount();
 QColor seriesColour(int index);
 Qt::PenStyle seriesLineStyle(int index);
 MarkerShape seriesMarker(int index);
+// A marker's outline, centred on centre and reaching about radius from it,
+// so that every shape covers much the same area.
+QPainterPath markerPath(MarkerShape shape, QPointF centre, qreal radius);
 }  // namespace ViewPalette
 
 // Round values from lo to hi for an axis, at most about maxCount of them:

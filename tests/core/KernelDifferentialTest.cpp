@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <random>
@@ -13,6 +14,7 @@
 #include "PlainTraining.h"
 #include "Random.h"
 #include "RunThreads.h"
+#include "WorkerCrew.h"
 #include "Response.h"
 #include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
@@ -367,10 +369,12 @@ namespace {
 struct RecordingObserver : RunObserver {
     std::vector<EpochReport> reports;
     std::vector<std::string> problems;
+    long stopAfter = 0;  // asks to stop after this many epochs (0: never)
+    double nextDraw = 0;  // the generator's next number after the run
     void EpochEnded(const EpochReport& report) override { reports.push_back(report); }
     void RunEnded(const EpochReport& report) override { reports.push_back(report); }
     void Problem(const RunProblem& problem) override { problems.push_back(problem.message); }
-    bool StopRequested() override { return false; }
+    bool StopRequested() override { return stopAfter > 0 && static_cast<long>(reports.size()) >= stopAfter; }
 };
 
 struct FixedThreads {
@@ -378,19 +382,25 @@ struct FixedThreads {
     ~FixedThreads() { SetRunThreads(0); }
 };
 
-// A whole run of `epochs` epochs from `start` on `threads` threads.
-NetworkState TrainOn(int threads, NetworkState net, RuleKind rule, std::uint64_t seed, int epochs,
-                     RecordingObserver& seen)
+struct FixedPlan {
+    explicit FixedPlan(RunPlan plan) { FixRunPlan(plan); }
+    ~FixedPlan() { FixRunPlan(std::nullopt); }
+};
+
+// A whole run of at most `epochs` epochs from `start` under `plan`.
+NetworkState TrainOn(RunPlan plan, NetworkState net, RuleKind rule, std::uint64_t seed, int epochs,
+                     RecordingObserver& seen, bool hitStop = false)
 {
-    FixedThreads fixed(threads);
+    FixedPlan fixed(plan);
     net.LearningRule = rule;
     net.StopAtMaxEpochs = true;
     net.EpochLimit = epochs;
-    net.StopWhenAllHits = false;
+    net.StopWhenAllHits = hitStop;
     net.PrintSweeps = 3;
     MersenneRandom random(static_cast<std::uint32_t>(seed));
     double lastPrinted = 0;
     RunTraining(net, random, seen, lastPrinted);
+    seen.nextDraw = random.Next();
     return net;
 }
 
@@ -403,6 +413,7 @@ void ExpectSameRun(const NetworkState& a, const RecordingObserver& seenA, const 
     for (int r = 1; r <= a.SSERecordCount; ++r)
         ASSERT_EQ(Bits(a.SSEHistory[r].SSE), Bits(b.SSEHistory[r].SSE)) << "history row " << r;
     ASSERT_EQ(seenA.problems, seenB.problems);
+    ASSERT_EQ(Bits(seenA.nextDraw), Bits(seenB.nextDraw)) << "the generator stands elsewhere after the run";
     ASSERT_EQ(seenA.reports.size(), seenB.reports.size());
     for (std::size_t r = 0; r < seenA.reports.size(); ++r) {
         ASSERT_EQ(Bits(seenA.reports[r].TotalSSE), Bits(seenB.reports[r].TotalSSE)) << "report " << r;
@@ -414,9 +425,11 @@ void ExpectSameRun(const NetworkState& a, const RecordingObserver& seenA, const 
 }  // namespace
 
 // A run with its outputs in shares on two, three and seven threads (more than
-// the machine's cores, more than some networks' outputs) trains what one
-// thread trains: weights, units, totals, history, displays and messages, bit
-// for bit, on every path (side by side, overflow, non-finite stop).
+// the machine's cores, more than some networks' outputs), or measuring each
+// epoch beside the next one's sweep, trains what one thread trains: weights,
+// units, totals, history, displays, messages and the generator's place after
+// the run, bit for bit, on every path (side by side, overflow, non-finite
+// stop, the all-hits stop, a stop asked for).
 TEST(OutputShares, AnyThreadCountGivesTheOneThreadRunBitForBit)
 {
     std::mt19937_64 gen(2027);
@@ -426,31 +439,42 @@ TEST(OutputShares, AnyThreadCountGivesTheOneThreadRunBitForBit)
         {90, 30, 5, RuleKind::Tarvik, Inputs::Mixed, false, true, false, false, 0.1},
         {90, 30, 5, RuleKind::Tarvik, Inputs::Large, false, false, false, false, 1e150},
         {70, 12, 3, RuleKind::Delta, Inputs::Large, true, true, false, false, 0.5},
+        {12, 4, 2, RuleKind::Delta, Inputs::Mixed, false, true, true, false, 0.5},
     };
     for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik})
         for (int r = 0; r < 3; ++r)
             cases.push_back(RandomCase(gen, rule));
-    int overflows = 0, nonFiniteStops = 0;
+    int overflows = 0, nonFiniteStops = 0, hitStops = 0;
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
         std::mt19937_64 build(i);
         const NetworkState start = Build(c, build);
-        RecordingObserver one;
-        const NetworkState alone = TrainOn(1, start, c.rule, i, 14, one);
-        overflows += !one.problems.empty();
-        nonFiniteStops += alone.EpochCount < 14;
-        for (int threads : {2, 3, 7}) {
-            SCOPED_TRACE(::testing::Message() << "case " << i << " threads " << threads << " shape " << c.patterns
-                                              << "x" << c.inputs << "x" << c.outputs);
-            RecordingObserver split;
-            const NetworkState shared = TrainOn(threads, start, c.rule, i, 14, split);
-            ExpectSameRun(alone, one, shared, split);
-            if (::testing::Test::HasFatalFailure())
-                return;
+        for (int stop = 0; stop < 3; ++stop) {
+            // 0: the epoch limit, 1: the all-hits stop, 2: a stop asked for after 5 epochs
+            RecordingObserver one;
+            one.stopAfter = stop == 2 ? 5 : 0;
+            const int epochs = stop == 1 ? 200 : 14;
+            const NetworkState alone = TrainOn({1, false}, start, c.rule, i, epochs, one, stop == 1);
+            overflows += !one.problems.empty();
+            nonFiniteStops += stop == 0 && alone.EpochCount < 14;
+            hitStops += stop == 1 && alone.EpochCount < epochs && alone.Hits == alone.NumResponses;
+            const RunPlan plans[] = {{2, false}, {3, false}, {7, false}, {1, true}};
+            for (const RunPlan& plan : plans) {
+                SCOPED_TRACE(::testing::Message() << "case " << i << " stop " << stop << " shares " << plan.shares
+                                                  << (plan.measureAside ? " measured aside" : "") << " shape "
+                                                  << c.patterns << "x" << c.inputs << "x" << c.outputs);
+                RecordingObserver split;
+                split.stopAfter = one.stopAfter;
+                const NetworkState shared = TrainOn(plan, start, c.rule, i, epochs, split, stop == 1);
+                ExpectSameRun(alone, one, shared, split);
+                if (::testing::Test::HasFatalFailure())
+                    return;
+            }
         }
     }
     EXPECT_GT(overflows, 0) << "no case took the value rule's overflow path";
     EXPECT_GT(nonFiniteStops, 0) << "no case ended on numbers that stopped being finite";
+    EXPECT_GT(hitStops, 0) << "no case reached all hits before its epoch limit";
 }
 
 // The engine's own choice: one thread for small networks; for large ones no
@@ -460,14 +484,38 @@ TEST(OutputShares, SmallNetworksStayOnOneThreadAndLimitsHold)
     EXPECT_EQ(ChooseRunThreads(26, 35, 26), 1);  // the letters
     EXPECT_EQ(ChooseRunThreads(4, 2, 1), 1);
     EXPECT_EQ(ChooseRunThreads(100000, 1000, 1), 1);  // one output cannot be shared
-    EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 1);     // too few outputs to share
-    if (std::thread::hardware_concurrency() >= 2)
+    EXPECT_EQ(PlanRun(26, 35, 26), (RunPlan{1, false}));
+    EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 1);  // too few outputs to share
+    if (std::thread::hardware_concurrency() >= 2) {
         EXPECT_EQ(ChooseRunThreads(3000, 784, 64), 2);
+        EXPECT_EQ(PlanRun(3000, 784, 10), (RunPlan{1, true}));  // the measurement aside instead
+    }
     {
         RunThreadsOnThisThread limit(1);
-        EXPECT_EQ(ChooseRunThreads(3000, 784, 64), 1);
+        EXPECT_EQ(PlanRun(3000, 784, 64), (RunPlan{1, false}));
+        EXPECT_EQ(PlanRun(3000, 784, 10), (RunPlan{1, false}));
     }
-    FixedThreads fixed(7);
-    EXPECT_EQ(ChooseRunThreads(3000, 784, 10), 7);
-    EXPECT_EQ(ChooseRunThreads(3000, 784, 3), 3);
+    FixedThreads fixed(3);
+    EXPECT_EQ(PlanRun(3000, 784, 26), (RunPlan{3, false}));
+    EXPECT_EQ(PlanRun(3000, 784, 10), (RunPlan{1, true}));
+    EXPECT_EQ(PlanRun(4, 2, 1), (RunPlan{1, true}));  // fixed: the user's count, whatever the size
+}
+
+// A share that fails (memory, say) ends the round with its exception on the
+// caller's thread, after every other share has returned; the crew serves the
+// next round as before.
+TEST(OutputShares, AShareThatThrowsReachesTheCallerAndTheCrewGoesOn)
+{
+    WorkerCrew crew(3);
+    std::atomic<int> finished{0};
+    EXPECT_THROW(crew.Run([&](int share) {
+        if (share == 2)
+            throw std::bad_alloc();
+        ++finished;
+    }),
+                 std::bad_alloc);
+    EXPECT_EQ(finished.load(), 2);
+    std::vector<int> seen(3, 0);
+    crew.Run([&](int share) { seen[static_cast<std::size_t>(share)] += 1; });
+    EXPECT_EQ(seen, std::vector<int>({1, 1, 1}));
 }

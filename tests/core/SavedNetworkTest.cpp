@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
 
 #include "NetworkBuilders.h"
 #include "RecordingHost.h"

@@ -12,7 +12,9 @@
 // - named (Qt names its own inner parts "qt_..." or not at all);
 // - not a part of another control: every widget between it and its window
 //   holds controls (a plain widget, frame, group box, tab widget or scroll
-//   area), so a spin button's arrows go with their spin button;
+//   area, or a widget without a name, which only lays others out), so a
+//   spin button's arrows go with their spin button, a table's cell boxes
+//   with their table and a tab bar's arrows with their tab bar;
 // - not a plain holder or line itself (the exact classes QWidget, QFrame,
 //   QStackedWidget and QScrollArea: what they hold has the text);
 // - not a caption that names its buddy: a label with a buddy says what the
@@ -56,9 +58,14 @@ namespace {
 
 bool IsExactly(const QWidget* widget, const QMetaObject& kind) { return widget->metaObject() == &kind; }
 
+bool HasOurName(const QWidget* widget)
+{
+    return !widget->objectName().isEmpty() && !widget->objectName().startsWith(QLatin1String("qt_"));
+}
+
 bool HoldsControls(const QWidget* widget)
 {
-    return IsExactly(widget, QWidget::staticMetaObject) || IsExactly(widget, QFrame::staticMetaObject) ||
+    return widget->objectName().isEmpty() || IsExactly(widget, QWidget::staticMetaObject) || IsExactly(widget, QFrame::staticMetaObject) ||
            IsExactly(widget, QStackedWidget::staticMetaObject) || IsExactly(widget, QScrollArea::staticMetaObject) ||
            qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QTabWidget*>(widget);
 }
@@ -73,8 +80,7 @@ enum class Shown { Now, OrNot };
 
 bool NeedsHelp(const QWidget* widget, const QWidget* window, Shown shown)
 {
-    const QString name = widget->objectName();
-    if ((shown == Shown::Now && !widget->isVisible()) || widget->window() != window || name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+    if ((shown == Shown::Now && !widget->isVisible()) || widget->window() != window || !HasOurName(widget))
         return false;
     for (const QWidget* holder = widget->parentWidget(); holder && holder != window; holder = holder->parentWidget()) {
         if (!HoldsControls(holder))

@@ -137,7 +137,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        for (const char* name : {"and.net", "letters.net", "or.net", "xor.net"})
+        for (const char* name : {"and.net", "letters.net", "or.net", "xor.net", "beetles.csv"})
             ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + name, folder.filePath(name)));
         previousFolder = QDir::currentPath();
         QDir::setCurrent(folder.path());

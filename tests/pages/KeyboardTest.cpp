@@ -37,7 +37,7 @@ const std::map<QString, std::vector<ReadingUnit>>& ReadingUnits()
         // The file's half, then the sections' half.
         {QStringLiteral("SaveResults"), {{{"Drive1", "Dir1", "File1"}}, {{"Check1_1", "Check1_6"}}}},
         // The buttons over the table and the table, then the column beside them.
-        {QStringLiteral("MakeTrainingSet"), {{{"AddRow", "SetView"}}, {{"GenerateFrame", "CloseSet"}}}},
+        {QStringLiteral("MakeTrainingSet"), {{{"SetTabs"}}, {{"GenerateFrame", "CloseSet"}}}},
     };
     return units;
 }

@@ -30,6 +30,7 @@
 #include "SavedNetwork.h"
 #include "Random.h"
 #include "ScrollPage.h"
+#include "SetDrawing.h"
 
 namespace vantorelle {
 namespace {
@@ -77,7 +78,7 @@ public:
         savedNetworkFile.answer = TourSavedNetwork;
         openNetworkFile.answer = TourSavedNetwork;
         DefinePages(pages, net, memory, dialogs, printer, [] { return std::make_unique<MersenneRandom>(TourSeed); },
-                    {&savedNetworkFile, &openNetworkFile});
+                    {&savedNetworkFile, &openNetworkFile, nullptr, &csvFile});
     }
     ~Tour()
     {
@@ -409,7 +410,47 @@ private:
         if (!press(page, "Generate"))
             return false;
         show("make-training-set-page", "The training-set page with 40 points in two clouds", page);
-        return press(page, "CloseSet");
+        return drawOnXor(page) && importCsv(page) && press(page, "CloseSet");
+    }
+
+    // Back to the four XOR patterns the page opened on, and points of either
+    // class clicked near them, over the answer of the network trained on XOR.
+    bool drawOnXor(ScrollPage* page)
+    {
+        auto* tabs = control<QTabWidget>(page, "SetTabs");
+        auto* classes = control<QComboBox>(page, "DrawClass");
+        auto* plane = control<SetDrawing>(page, "DrawingPlane");
+        if (!tabs || !classes || !plane || !press(page, "UndoEdit"))
+            return false;
+        tabs->setCurrentWidget(control<QWidget>(page, "DrawTab"));
+        if (!waitFor([&] { return plane->isVisible(); }, QStringLiteral("the Draw tab did not show")))
+            return false;
+        const struct {
+            int kind;
+            double x1, x2;
+        } points[] = {{1, 0.15, 0.9}, {1, 0.05, 0.8}, {1, 0.85, 0.1}, {1, 0.9, 0.2},
+                      {0, 0.1, 0.15}, {0, 0.2, 0.05}, {0, 0.85, 0.9}, {0, 0.95, 0.8}};
+        for (const auto& point : points) {
+            classes->setCurrentIndex(point.kind);
+            QTest::mouseClick(plane, Qt::LeftButton, {}, plane->toPixel(point.x1, point.x2).toPoint());
+        }
+        show("make-training-set-draw", "Points drawn on the XOR plane over the step unit's answer", page);
+        return true;
+    }
+
+    // The import tab's preview of the beetle measurements.
+    bool importCsv(ScrollPage* page)
+    {
+        auto* tabs = control<QTabWidget>(page, "SetTabs");
+        if (!tabs)
+            return false;
+        tabs->setCurrentWidget(control<QWidget>(page, "ImportTab"));
+        csvFile.answer = QDir::current().filePath(QStringLiteral("beetles.csv"));
+        if (!press(page, "OpenCsv") || !press(page, "ImportCsv"))
+            return false;
+        show("make-training-set-import", "The preview of beetles.csv: four measurements and the species", page);
+        tabs->setCurrentIndex(0);
+        return true;
     }
 
     const TourVisitor& visit;
@@ -419,6 +460,7 @@ private:
     CapturingPrinter printer;
     testing::AnsweringSaveDialog savedNetworkFile;
     testing::AnsweringOpenDialog openNetworkFile;
+    testing::AnsweringOpenDialog csvFile;
     PageRegistry pages;
     QString failure;
 };
@@ -436,7 +478,7 @@ TourResult TakePageTourInScratchFolder(const TourVisitor& visit)
     QTemporaryDir folder;
     if (!folder.isValid())
         return {false, QStringLiteral("no scratch folder could be made"), {}};
-    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net"}) {
+    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net", "beetles.csv"}) {
         if (!QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + QString::fromLatin1(name), folder.filePath(QString::fromLatin1(name))))
             return {false, QStringLiteral("%1 could not be copied").arg(QString::fromLatin1(name)), {}};
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <sstream>
 
@@ -215,6 +216,44 @@ TEST(CsvImport, AnEndlessCellIsRefusedWithoutTakingTheMemory)
 }
 
 // column lists
+// the preview a person chooses the columns from
+TEST(CsvPreview, ShowsTheFirstRowsWithTheImportsDelimiterGuessAndQuoting)
+{
+    std::istringstream in("\xEF\xBB\xBF" "a;b;\"c;d\"\r\n1,5;2;x\r\n\r\n3;4;\"y\"\"z\"\n5;6;7\n");
+    const CsvPreview preview = PreviewCsv(in, 0, DecimalMark::Comma, 3);
+    EXPECT_EQ(preview.delimiter, ';');
+    ASSERT_EQ(preview.rows.size(), 3u);  // the blank line is no row, and the fourth is past the limit
+    EXPECT_EQ(preview.rows[0], (std::vector<std::string>{"a", "b", "c;d"}));
+    EXPECT_EQ(preview.rows[1], (std::vector<std::string>{"1,5", "2", "x"}));
+    EXPECT_EQ(preview.rows[2], (std::vector<std::string>{"3", "4", "y\"z"}));
+    EXPECT_EQ(preview.widest, 3);
+    EXPECT_TRUE(preview.problem.empty());
+    // The same text with the delimiter given, ragged rows and a last row without a line break.
+    std::istringstream ragged("1|2\n3|4|5\n6");
+    const CsvPreview given = PreviewCsv(ragged, '|', DecimalMark::Point, 20);
+    ASSERT_EQ(given.rows.size(), 3u);
+    EXPECT_EQ(given.widest, 3);
+    EXPECT_EQ(given.rows[2], (std::vector<std::string>{"6"}));
+}
+
+TEST(CsvPreview, AStrayQuoteEndsThePreviewWithTheRowNamed)
+{
+    std::istringstream in("1,2\n3,4\"x\n5,6\n");
+    const CsvPreview preview = PreviewCsv(in, 0, DecimalMark::Point, 20);
+    EXPECT_EQ(preview.rows.size(), 1u);
+    EXPECT_NE(preview.problem.find("Row 2 has a quote"), std::string::npos) << preview.problem;
+    std::istringstream empty("");
+    EXPECT_TRUE(PreviewCsv(empty, 0, DecimalMark::Point, 20).rows.empty());
+}
+
+TEST(CsvPreview, HeaderCellsAreThoseNoDecimalFormReadsAsANumber)
+{
+    for (const char* number : {"1", "-2.5", "2,5", "1e-3"})
+        EXPECT_FALSE(IsHeaderCell(number)) << number;
+    for (const char* word : {"sepal length", "n/a", "", "1.5.2"})
+        EXPECT_TRUE(IsHeaderCell(word)) << word;
+}
+
 TEST(ColumnList, TakesNumbersAndRangesAndRefusesTheRest)
 {
     EXPECT_EQ(ParseColumnList("1-4"), (std::vector<long>{1, 2, 3, 4}));
