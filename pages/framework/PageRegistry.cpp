@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ControlHelp.h"
 #include "ScrollPage.h"
 
 namespace vantorelle {
@@ -70,6 +71,8 @@ ScrollPage* PageRegistry::openNamed(const QString& name)
     if (!page)
         return nullptr;
     page->setAttribute(Qt::WA_DeleteOnClose);
+    // Built in full now: its controls, and the windows it opens later, get their help.
+    help::KeepHelpApplied(page);
     pages.push_back({name, page});
     connect(page, &ScrollPage::closed, this, [this, page] { pageClosed(page); });
     connect(page, &QObject::destroyed, this, &PageRegistry::pageDestroyed);

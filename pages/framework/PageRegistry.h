@@ -3,7 +3,8 @@
 // Single-instance pages. Each page is defined once by name with a factory;
 // open() creates it (its constructor is its load step) when it does not exist,
 // otherwise shows and raises the one that does. A closed page is destroyed, so
-// the next open() starts it afresh. No page is modal.
+// the next open() starts it afresh. No page is modal. A new page gets the help
+// texts on its controls (ControlHelp.h) and Shift+F1 for them.
 //
 // The page that becomes active runs its activation step: when it is first
 // shown, when the user switches to it from another page, and when the page on

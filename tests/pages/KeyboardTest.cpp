@@ -5,11 +5,8 @@
 // that have a way out (and no other).
 
 #include <QAccessible>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <map>
 
@@ -90,20 +87,12 @@ QString TabFault(ScrollPage* page)
 
 TEST(TabOrderTest, TabReachesEveryEnabledControlOfEveryPageInReadingOrderAndComesBackAround)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net", "beetles.csv"})
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + name, folder.filePath(name)));
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-
     std::vector<QString> views;
-    const TourResult tour = TakePageTour([&](const TourView& view) {
+    const TourResult tour = TakePageTourInScratchFolder([&](const TourView& view) {
         views.push_back(view.shot);
         const QString fault = TabFault(view.page);
         EXPECT_TRUE(fault.isEmpty()) << view.shot.toStdString() << ": " << fault.toStdString();
     });
-    QDir::setCurrent(previousFolder);
     EXPECT_TRUE(tour.finished) << tour.failure.toStdString();
     for (const char* shot : {"load-file-page", "setup-page", "training-page", "weight-start-page",
                              "threshold-start-page", "testing-hub", "probe-page", "sse-graph-page",

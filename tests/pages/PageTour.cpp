@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QSpinBox>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -562,6 +564,22 @@ TourResult TakePageTour(const TourVisitor& visit)
 {
     Tour tour(visit);
     return tour.take();
+}
+
+TourResult TakePageTourInScratchFolder(const TourVisitor& visit)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return {false, QStringLiteral("no scratch folder could be made"), {}};
+    for (const char* name : {"and.net", "letters.net", "or.net", "xor.net", "beetles.csv"}) {
+        if (!QFile::copy(QStringLiteral(VANTORELLE_EXAMPLES "/") + QString::fromLatin1(name), folder.filePath(QString::fromLatin1(name))))
+            return {false, QStringLiteral("%1 could not be copied").arg(QString::fromLatin1(name)), {}};
+    }
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    TourResult result = TakePageTour(visit);
+    QDir::setCurrent(previousFolder);
+    return result;
 }
 
 }  // namespace vantorelle

@@ -40,4 +40,8 @@ using TourVisitor = std::function<void(const TourView&)>;
 
 TourResult TakePageTour(const TourVisitor& visit);
 
+// The same in a scratch folder holding copies of the examples the tour
+// reads; the current folder is restored afterwards.
+TourResult TakePageTourInScratchFolder(const TourVisitor& visit);
+
 }  // namespace vantorelle

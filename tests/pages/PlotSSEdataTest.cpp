@@ -189,7 +189,9 @@ TEST_F(PlotSSEdataTest, FullHistorySaysHowManyPointsWereRecorded)
     page = openGraph();
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(notes(page).isEmpty());
-    EXPECT_TRUE(control<QWidget>(page, "SSEgraph")->toolTip().isEmpty());
+    // The graph's tool tip is its help again, without the note.
+    EXPECT_FALSE(control<QWidget>(page, "SSEgraph")->toolTip().contains(QStringLiteral("recorded points")));
+    EXPECT_TRUE(control<QWidget>(page, "SSEgraph")->accessibleDescription().isEmpty());
 }
 
 TEST_F(PlotSSEdataTest, PrintCopiesThePictureThenPrintsIt)
