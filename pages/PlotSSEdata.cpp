@@ -169,7 +169,7 @@ void PlotSSEdata::buildChart()
 
 void PlotSSEdata::noteDroppedRecords(QChart* chart, int rows)
 {
-    // The design's captions stay as they are: the note stands in the plot's
+    // The page's own captions stay as they are: the note stands in the plot's
     // top right corner, where the error has mostly come down, and in the
     // chart's tool tip and description.
     if (net.SSERecordsDropped <= 0) {

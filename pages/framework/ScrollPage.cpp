@@ -118,7 +118,7 @@ void ScrollPage::layoutStep()
     const bool highEnough = outerHeightTwips() >= design.outerHeight;
     const int clientWidth = width();
     const int clientHeight = height();
-    // Client sizes in twips; the maxima are the design outer size less these.
+    // Client sizes in twips; the maxima are the form's outer size less these.
     const int clientWidthTwips = twipsFromPixels(clientWidth);
     const int clientHeightTwips = twipsFromPixels(clientHeight);
     // A bar is never given a negative length, even in a window smaller than a bar.
@@ -181,7 +181,7 @@ void ScrollPage::layoutStep()
 void ScrollPage::scrollHorizontally(int value)
 {
     // The controls' pixel offset follows from the applied value itself, so
-    // going back to 0 restores the design places exactly.
+    // going back to 0 restores the laid-out places exactly.
     const int dx = pixelsFromTwips(lastHorValue) - pixelsFromTwips(value);
     lastHorValue = value;
     moveControls(dx, 0);

@@ -16,21 +16,21 @@
 //     }
 //     void activationStep() override;  // run by PageRegistry when the page becomes active
 //
-// Lengths: the design sizes are twips (15 to the pixel); the bars' values and
+// Lengths: the forms' sizes are twips (15 to the pixel); the bars' values and
 // maxima are twips too, so a bar at value V shows the part of the page V twips
-// right of (or below) its design origin. Scrolling moves every direct child of
+// right of (or below) its laid-out origin. Scrolling moves every direct child of
 // the page, visible or not, except the bars and `Corner`; controls inside a
 // frame or group box move with their container, and a line (a QFrame drawn as
 // a line) moves with both its end points.
 //
-// A page opens at its design size, or smaller when the screen's working area
+// A page opens at its form's size, or smaller when the screen's working area
 // is smaller; scrolling back to a direction's origin happens by itself when
 // the window grows enough to hide that direction's bar. Enter presses the
 // focused push button, as Space does. Escape does nothing unless the page
 // gives it its own way out (closeOnEscape): a page whose only way out ends
 // the program leaves it so, as Escape must never end the program.
 //
-// The outer size of a window is taken as its client size plus the design's
+// The outer size of a window is taken as its client size plus the form's
 // frame (120 twips wide, 405 high), whatever the window manager draws around
 // it, so the bars appear exactly when the client area is smaller than designed.
 

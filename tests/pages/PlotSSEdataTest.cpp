@@ -179,7 +179,7 @@ TEST_F(PlotSSEdataTest, FullHistorySaysHowManyPointsWereRecorded)
     auto* graph = control<QWidget>(page, "SSEgraph");
     EXPECT_TRUE(graph->toolTip().startsWith(note));
     EXPECT_TRUE(graph->accessibleDescription().startsWith(note));
-    // The design's captions stay.
+    // The page's own captions stay.
     EXPECT_EQ(page->chart()->title(), QStringLiteral("Total Sum Of Squared Error As A Function Of Training Sweeps"));
     EXPECT_EQ(page->windowTitle(), QStringLiteral("Graph of SSE as a function of sweeps of training"));
     page->close();
