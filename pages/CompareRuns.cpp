@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "DecisionView.h"
+#include "ControlHelp.h"
 #include "Dialogs.h"
 #include "FileConfusions.h"
 #include "NetworkFiles.h"
@@ -91,12 +92,15 @@ CompareRuns::CompareRuns(const NetworkState& net, KeptRuns& runs, Dialogs& dialo
 
 void CompareRuns::buildTabs()
 {
+    // The tabs and the scale's box are named: the help table finds them by name.
     auto* curvesTab = new QWidget;
+    curvesTab->setObjectName(QStringLiteral("CurvesTab"));
     auto* curvesLayout = new QVBoxLayout(curvesTab);
     curvesView = new RunCurvesView;
     curvesView->setNumberLocale(locale);
     curvesView->setAccessibleName(tr("Total SSE of the chosen runs over epochs"));
     logScale = new QCheckBox(tr("&Logarithmic scale"));
+    logScale->setObjectName(QStringLiteral("LogScaleCheck"));
     curvesHint = new QLabel;
     curvesHint->setWordWrap(true);
     curvesLayout->addWidget(curvesView, 1);
@@ -105,6 +109,7 @@ void CompareRuns::buildTabs()
     ui.CompareTabs->addTab(curvesTab, tr("SSE &Curves"));
 
     auto* settingsTab = new QWidget;
+    settingsTab->setObjectName(QStringLiteral("SettingsTab"));
     auto* settingsLayout = new QVBoxLayout(settingsTab);
     sideBySide = new QTableWidget;
     sideBySide->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -118,6 +123,7 @@ void CompareRuns::buildTabs()
     ui.CompareTabs->addTab(settingsTab, tr("&Settings"));
 
     auto* planesTab = new QWidget;
+    planesTab->setObjectName(QStringLiteral("PlanesTab"));
     auto* planesTabLayout = new QVBoxLayout(planesTab);
     planesScroll = new QScrollArea;
     planesScroll->setWidgetResizable(true);
@@ -132,6 +138,7 @@ void CompareRuns::buildTabs()
     ui.CompareTabs->addTab(planesTab, tr("&Decision Planes"));
 
     auto* confusionTab = new QWidget;
+    confusionTab->setObjectName(QStringLiteral("ConfusionTab"));
     auto* confusionLayout = new QVBoxLayout(confusionTab);
     confusions = new QPlainTextEdit;
     confusions->setReadOnly(true);
@@ -159,6 +166,8 @@ void CompareRuns::listRuns()
         item->setToolTip(QString::fromStdString(RunDescription(*run, locale)));
     }
     listing = false;
+    // The items are new: they take the list's help again.
+    help::ApplyHelp(ui.RunsList);
     ui.SaveRunButton->setEnabled(!listed.empty());
     ui.RemoveRunButton->setEnabled(!listed.empty());
     showChosen();

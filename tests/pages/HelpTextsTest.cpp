@@ -205,10 +205,11 @@ TEST(ControlHelpTest, TextsForControlsAWindowDoesNotHoldAreStale)
         Control<QWidget>(hub.get(), name);
     auto* tests = Control<QListWidget>(hub.get(), "TestList");
     auto* more = Control<QListWidget>(hub.get(), "ContinueList");
-    for (int row = 0; row < 6; ++row) {
+    // As many items as the hub's lists hold.
+    for (int row = 0; row < 8; ++row)
         tests->addItem(QString::number(row));
+    for (int row = 0; row < 6; ++row)
         more->addItem(QString::number(row));
-    }
     EXPECT_EQ(Stale(hub.get()), "");
     delete more->takeItem(5);
     EXPECT_EQ(Stale(hub.get()), "TestPerceptron/ContinueList_5");
