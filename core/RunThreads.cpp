@@ -13,7 +13,15 @@ std::atomic<int> fixedCount{0};
 thread_local int limitHere = INT_MAX;
 std::optional<RunPlan> fixedPlan;  // set by tests before runs start
 
-long Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+// A page built without threads (the browser edition) has one, whatever the
+// processor has.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool ThreadsAvailable = false;
+#else
+constexpr bool ThreadsAvailable = true;
+#endif
+
+long Cores() { return ThreadsAvailable ? std::max(1u, std::thread::hardware_concurrency()) : 1; }
 
 double Work(long patterns, long inputs, long outputs)
 {
@@ -35,7 +43,7 @@ RunPlan PlanRun(long patterns, long inputs, long outputs)
     return {1, std::min<long>(threads, limitHere) >= 2};
 }
 
-void SetRunThreads(int count) { fixedCount = std::max(0, count); }
+void SetRunThreads(int count) { fixedCount = ThreadsAvailable ? std::max(0, count) : 0; }
 int FixedRunThreads() { return fixedCount; }
 
 RunThreadsOnThisThread::RunThreadsOnThisThread(int most) : before(limitHere) { limitHere = std::max(1, most); }
