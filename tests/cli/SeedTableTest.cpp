@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "Options.h"
+#include "InProcessTrainer.h"
 #include "ReportTestSupport.h"
 #include "Trainer.h"
 #include "TrainingSet.h"
@@ -15,25 +16,12 @@
 using namespace vantorelle;
 using namespace vantorelle::cli;
 using vantorelle::testing::MaskDateAndTime;
+using vantorelle::testing::Outcome;
+using vantorelle::testing::Train;
 using vantorelle::testing::ReadBytes;
 using vantorelle::testing::ScratchFolder;
 
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome Train(std::vector<std::string> args)
-{
-    ParseResult parsed = ParseOptions(args);
-    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
-    std::ostringstream out, err;
-    const int code = RunTrainer(parsed.options, out, err, nullptr);
-    return {code, out.str(), err.str()};
-}
 
 std::string Example(const char* name) { return std::string(VANTORELLE_EXAMPLES "/") + name; }
 

@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 
+#include "InProcessTrainer.h"
 #include "ReportTestSupport.h"
 #include "SetMaker.h"
 #include "ShellCommand.h"
@@ -18,16 +19,11 @@
 
 using namespace vantorelle;
 using namespace vantorelle::cli;
+using vantorelle::testing::Outcome;
 using vantorelle::testing::ReadBytes;
 using vantorelle::testing::ScratchFolder;
 
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 Outcome Make(std::vector<std::string> args)
 {

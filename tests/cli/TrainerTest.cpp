@@ -8,12 +8,15 @@
 #include <sstream>
 #include <string>
 
+#include "InProcessTrainer.h"
 #include "ReportTestSupport.h"
 #include "RunningProgram.h"
 #include "ShellCommand.h"
 #include "Trainer.h"
 
 using namespace vantorelle::cli;
+using vantorelle::testing::Outcome;
+using vantorelle::testing::Train;
 using vantorelle::testing::ReadBytes;
 using vantorelle::testing::RunningProgram;
 using vantorelle::testing::ScratchFolder;
@@ -21,21 +24,6 @@ using vantorelle::testing::ScratchFolder;
 namespace {
 
 std::string Example(const std::string& name) { return std::string(VANTORELLE_EXAMPLES) + "/" + name; }
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome Train(std::vector<std::string> args)
-{
-    ParseResult parsed = ParseOptions(args);
-    EXPECT_TRUE(parsed.error.empty()) << parsed.error;
-    std::ostringstream out, err;
-    int code = RunTrainer(parsed.options, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // Runs the real program through the shell; answers its exit code and output.
 Outcome Shell(const std::string& commandLine)
