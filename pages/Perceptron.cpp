@@ -622,14 +622,7 @@ void Perceptron::restore(const SavedNetwork& saved)
     ui.PrintSweepsBox->setText(boxFor(saved.page.printEveryBox));
     ui.LRateBox->setText(boxFor(saved.page.rateBox));
     ui.MinErrorBox->setText(boxFor(saved.page.minErrorBox));
-    {
-        // Moving the sliders to their boxes must leave the boxes as they are.
-        const QSignalBlocker blockRate(ui.LRateSlider);
-        if (auto position = SliderPosition(ui.LRateBox, locale))
-            ui.LRateSlider->setValue(*position);
-        if (auto position = SliderPosition(ui.MinErrorBox, locale))
-            ui.MinErrorSlider->setValue(*position);
-    }
+    moveSlidersToBoxes();
     ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
 
@@ -642,6 +635,16 @@ void Perceptron::restore(const SavedNetwork& saved)
     setRunButtonsVisible(net.EpochCount > 0);
     ui.RunSeedLabel->setText(saved.random ? QStringLiteral("Seed Of This Run = %1").arg(saved.random->seed)
                                           : QString());
+}
+
+void Perceptron::moveSlidersToBoxes()
+{
+    // Moving the sliders to their boxes must leave the boxes as they are.
+    const QSignalBlocker blockRate(ui.LRateSlider);
+    if (auto position = SliderPosition(ui.LRateBox, locale))
+        ui.LRateSlider->setValue(*position);
+    if (auto position = SliderPosition(ui.MinErrorBox, locale))
+        ui.MinErrorSlider->setValue(*position);
 }
 
 void Perceptron::applySettings(const LessonSettings& settings)
@@ -678,14 +681,7 @@ void Perceptron::applySettings(const LessonSettings& settings)
     }
     if (settings.seed)
         ui.SeedBox->setText(QString::number(*settings.seed));
-    {
-        // Moving the sliders to their boxes must leave the boxes as they are.
-        const QSignalBlocker blockRate(ui.LRateSlider);
-        if (auto position = SliderPosition(ui.LRateBox, locale))
-            ui.LRateSlider->setValue(*position);
-        if (auto position = SliderPosition(ui.MinErrorBox, locale))
-            ui.MinErrorSlider->setValue(*position);
-    }
+    moveSlidersToBoxes();
     ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
     if (net.FreshStart) {

@@ -102,6 +102,8 @@ private:
     // whether the run may go ahead.
     bool accept(const Refusal& refusal);
     void setRunButtonsVisible(bool visible);
+    // The rate and hit-criterion sliders moved to what their boxes say.
+    void moveSlidersToBoxes();
     // Takes the seed box into the generator; false, with a message, when it
     // holds no whole number.
     bool takeSeed();
