@@ -4,11 +4,16 @@
 // binary at build time, before ctest's environment applies, hence the setenv.
 // The offscreen screen is given a desktop's size (1600 by 1200): Qt's own is
 // 800 by 800, smaller than the larger pages, which would then open shrunk to it.
+// VANTORELLE_TEST_LANGUAGE=de runs the tests with the window in that language,
+// as --language de runs the program; a language the program lacks fails them.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "Languages.h"
 #include <cstdlib>
+#include <cstdio>
 #include <string>
 
 int main(int argc, char* argv[])
@@ -18,5 +23,12 @@ int main(int argc, char* argv[])
         setenv("QT_QPA_PLATFORM", "offscreen:configfile=" VANTORELLE_TEST_DATA "/offscreen_screen.json", 1);
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    if (const char* language = std::getenv("VANTORELLE_TEST_LANGUAGE"); language && *language) {
+        const QString taken = vantorelle::UseLanguage(app, QString::fromUtf8(language));
+        if (taken != QString::fromUtf8(language)) {
+            std::fprintf(stderr, "The window has no \"%s\" translation.\n", language);
+            return 1;
+        }
+    }
     return RUN_ALL_TESTS();
 }
