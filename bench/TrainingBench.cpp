@@ -400,12 +400,15 @@ int main(int argc, char** argv)
 {
     bool quick = false;
     std::string folder = ".";
+    std::string only;  // the workloads whose names hold this text (all when empty)
     for (int a = 1; a < argc; ++a) {
         const std::string arg = argv[a];
         if (arg == "--quick")
             quick = true;
         else if (arg == "--folder" && a + 1 < argc)
             folder = argv[++a];
+        else if (arg == "--only" && a + 1 < argc)
+            only = argv[++a];
     }
     const std::string large = folder + "/large_3000x784x10.net";
     WriteLargeSet(large);
@@ -423,7 +426,7 @@ int main(int argc, char** argv)
         double seconds;
         bool yardstick;
     };
-    const std::vector<Workload> workloads = {
+    std::vector<Workload> workloads = {
         {"L 3000x784x10", large, 10, quick ? 0.3 : 1.0, false},
         {"I 10% inputs", sparse, 10, quick ? 0.3 : 1.0, false},
         {"I 60% inputs", dense, 10, quick ? 0.3 : 1.0, false},
@@ -432,6 +435,11 @@ int main(int argc, char** argv)
         {"letters 26x35x26", std::string(VANTORELLE_EXAMPLES) + "/letters.net", 10, quick ? 0.1 : 0.4, true},
         {"AND 4x2x1", std::string(VANTORELLE_EXAMPLES) + "/and.net", 10, quick ? 0.1 : 0.4, true},
     };
+    std::erase_if(workloads, [&](const Workload& w) { return std::string(w.name).find(only) == std::string::npos; });
+    if (workloads.empty()) {
+        std::fprintf(stderr, "no workload's name holds \"%s\"\n", only.c_str());
+        return 1;
+    }
     const int repeats = quick ? 3 : 7;
     const KernelSet& widest = DefaultKernels();
     std::printf("Kernels: %s (baseline SSE2 shown for comparison). Medians of %d, epochs per second,\n", widest.name,

@@ -37,79 +37,102 @@ void FindZeroStepKeeps(const NetworkState& net, std::vector<unsigned char>& keep
             keep[k] &= std::bit_cast<std::uint64_t>(net.OutputUnits[k].Threshold) != NegativeZero;
 }
 
-// One sweep. Outputs go in groups of the kernels' column group; the groups
-// take turns, so they move through the patterns together and share the
-// blocks while these are in the cache.
+// One sweep, block by block: every output's sums for a block of patterns
+// come from one pass over the block's inputs (the block stays in the cache
+// while the outputs walk it). An output walks its sums up to its first step;
+// the outputs that stepped then sum the rest of the block again with their
+// new weights, a few at once (alone, each sum would wait on its own chain of
+// additions), and walk on. The other outputs' sums still hold: no output's
+// weights depend on another's.
 class SideBySide {
 public:
     SideBySide(NetworkState& net, SweepWorkspace& work)
         : net(net), work(work), kernels(work.Kernels()), n(net.NumPatterns), outputs(net.NumOutputs),
           inputs(net.NumInputs), stride(outputs + 1), block(kernels.patternBlock), order(net.PatternOrder.data()),
           w(net.Weights.Row(0)), step(net.LearningRate),
-          groupSize(kernels.columnGroup < MostGroups ? kernels.columnGroup : MostGroups)
+          together(kernels.columnGroup < MostTogether ? kernels.columnGroup : MostTogether)
     {
     }
 
     void Run()
     {
         Prepare();
-        while (unfinished > 0)
-            for (long first = 1; first <= outputs; first += groupSize) {
-                const int groups = PlaceGroup(first);
-                if (groups == 0)
-                    continue;
-                kernels.sumColumns(w, stride, inputs, xt, column, offset, groups, work.columnSums.data());
-                for (int g = 0; g < groups; ++g)
-                    Walk(g);
+        for (long start = 0; start < n; start += block) {
+            const long end = start + block < n ? start + block : n;
+            kernels.sumPatterns(w, stride, inputs, outputs, xt + (start / block) * inputs * block, block,
+                                work.columnSums.data(), block);
+            behind.clear();
+            for (long k = 1; k <= outputs; ++k) {
+                const long from = Walk(k, work.columnSums.data() + (k - 1) * block, start, start, end);
+                if (from < end)
+                    behind.push_back({k, from});
             }
+            CatchUp(end);
+        }
         Finish();
     }
 
 private:
-    static constexpr int MostGroups = 8;
+    // An output that stepped inside the block, and the position it goes on from.
+    struct Behind {
+        long output;
+        long from;
+    };
 
     void Prepare()
     {
         work.BindPatterns(net);
         xt = work.PatternsInOrder(net);
-        work.columnSums.resize(static_cast<std::size_t>(groupSize * block));
-        // Per output: the next position in the presentation order (0-based),
-        // and whether a zero step may be skipped.
-        work.outputPosition.assign(static_cast<std::size_t>(outputs) + 1, 0);
+        work.columnSums.resize(static_cast<std::size_t>(outputs * block));
+        work.resummed.resize(static_cast<std::size_t>(together * block));
         FindZeroStepKeeps(net, work.outputZeroKeeps);
         work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
-        unfinished = outputs;
+        behind.reserve(static_cast<std::size_t>(outputs));
+        stillBehind.reserve(static_cast<std::size_t>(outputs));
     }
 
-    // The outputs from `first` on, each from the block its position lies in;
-    // answers how many there are, or 0 when all have seen every pattern.
-    int PlaceGroup(long first)
+    // The outputs behind, a few at once: the rest of the block summed with
+    // their weights as they are now, and walked, until none is behind.
+    void CatchUp(long end)
     {
-        const int groups = static_cast<int>(outputs - first + 1 < groupSize ? outputs - first + 1 : groupSize);
         const long align = kernels.columnAlign;
-        bool any = false;
-        for (int g = 0; g < groups; ++g) {
-            const long at = work.outputPosition[static_cast<std::size_t>(first + g)];
-            column[g] = first + g;
-            offset[g] = at < n ? at - at % align : 0;
-            any = any || at < n;
+        while (!behind.empty()) {
+            stillBehind.clear();
+            for (std::size_t first = 0; first < behind.size(); first += static_cast<std::size_t>(together)) {
+                const int count = static_cast<int>(
+                    behind.size() - first < static_cast<std::size_t>(together) ? behind.size() - first : together);
+                long column[MostTogether];
+                long offset[MostTogether];
+                for (int g = 0; g < count; ++g) {
+                    column[g] = behind[first + g].output;
+                    offset[g] = behind[first + g].from - behind[first + g].from % align;
+                }
+                kernels.sumColumns(w, stride, inputs, xt, column, offset, count, work.resummed.data());
+                for (int g = 0; g < count; ++g) {
+                    const long from =
+                        Walk(column[g], work.resummed.data() + g * block, offset[g], behind[first + g].from, end);
+                    if (from < end)
+                        stillBehind.push_back({column[g], from});
+                }
+            }
+            behind.swap(stillBehind);
         }
-        return any ? groups : 0;
     }
 
-    // Output column[g] through its summed block, up to its first step: the
-    // rest of the block was summed with the old weights and is dropped.
-    void Walk(int g)
+    // Output k from position `from` (0-based, in the presentation order) up
+    // to its first step or `end`, `sums[at - first]` being position at's sum;
+    // answers the position after the step, or `end`.
+    long Walk(long k, const double* sums, long first, long from, long end)
     {
-        const Unit& unit = net.OutputUnits[column[g]];
+        const Unit& unit = net.OutputUnits[k];
         switch (unit.UnitType) {
-        case UnitKind::Binary: return WalkWith(g, ActivationOf<UnitKind::Binary>{});
-        case UnitKind::IntDev: return WalkWith(g, ActivationOf<UnitKind::IntDev>{});
-        case UnitKind::Value: return WalkWith(g, ActivationOf<UnitKind::Value>{});
+        case UnitKind::Binary: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::Binary>{});
+        case UnitKind::IntDev: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::IntDev>{});
+        case UnitKind::Value: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::Value>{});
         case UnitKind::None: break;
         }
         // An unset kind keeps the activation it has.
-        return WalkWith(g, [&unit](double) { return unit.Activation; });
+        return WalkWith(k, sums, first, from, end, [&unit](double) { return unit.Activation; });
     }
 
     // Walk with the unit's activation function. What the loop reads is
@@ -117,43 +140,38 @@ private:
     // for all the compiler knows, change the members, which it would then
     // read again at every pattern.
     template <typename ActivationFunction>
-    void WalkWith(int g, ActivationFunction activation)
+    long WalkWith(long k, const double* sums, long first, long from, long end, ActivationFunction activation)
     {
-        const long k = column[g];
-        const long last = n;
         const long* presented = order;
         const bool zeroKeeps = work.outputZeroKeeps[static_cast<std::size_t>(k)];
         const unsigned char* finiteInputs = work.finiteInputs.data();
         const RuleStep<RuleKind::Delta> deltaStep = step;
-        long& position = work.outputPosition[static_cast<std::size_t>(k)];
-        long at = position;
+        const long last = n;
         Unit& unit = net.OutputUnits[k];
-        const double* sums = work.columnSums.data() + g * block;
         // Every sum is kept by pattern, for the measurement to reuse.
         double* kept = work.patternSums.data() + (k - 1) * work.patternColumns;
-        for (long b = at - offset[g], end = block; b < end && at < last; ++b) {
+        for (long at = from; at < end; ++at) {
             const long p = presented[at + 1];
-            kept[p - 1] = sums[b];
-            const double netInput = unit.Threshold + sums[b];
+            const double sum = sums[at - first];
+            kept[p - 1] = sum;
+            const double netInput = unit.Threshold + sum;
             const double a = activation(netInput);
             const double desired = net.DesiredOutputs(p, k);
             const double e = desired - a;
             const double c = deltaStep(netInput, a, e, desired);
-            at = at + 1;
-            if (at == last) {
+            if (at + 1 == last) {
                 unit.NetInput = netInput;
                 unit.Error = e;
                 unit.Target = desired;
-                --unfinished;
             }
             // Only an unset kind reads it back, and keeps it.
             unit.Activation = a;
             if (c == 0 && zeroKeeps && finiteInputs[p])
                 continue;
             StepOutput(k, p, c);
-            break;
+            return at + 1;
         }
-        position = at;
+        return end;
     }
 
     void StepOutput(long k, long p, double c)
@@ -192,12 +210,12 @@ private:
     const long* order;
     double* w;
     const RuleStep<RuleKind::Delta> step;
-    const int groupSize;
+    static constexpr int MostTogether = 4;
+    const int together;  // outputs summed again at once
     const double* xt = nullptr;  // the patterns, transposed, in presentation order
-    long column[MostGroups] = {};
-    long offset[MostGroups] = {};
     long steps = 0;
-    long unfinished = 0;
+    std::vector<Behind> behind;
+    std::vector<Behind> stillBehind;
 };
 
 }  // namespace

@@ -42,10 +42,10 @@ struct SweepWorkspace {
     // pattern's squared error.
     std::vector<double> patternSums;
     std::vector<double> patternSSE;
-    // The step rule's sweep: sums of a few outputs' next blocks of patterns,
-    // and each output's place in the presentation order.
+    // The step rule's sweep: every output's sums for one block of patterns,
+    // and one output's sums for the rest of a block after it took a step.
     std::vector<double> columnSums;
-    std::vector<long> outputPosition;
+    std::vector<double> resummed;
     std::vector<unsigned char> outputZeroKeeps;
 
     // After the step rule's side-by-side sweep: whether output k took no step
