@@ -2,6 +2,7 @@
 #include "LearningRules.h"
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 
 #include "Response.h"
@@ -132,16 +133,24 @@ double LargestThresholdMagnitude(const NetworkState& net)
 // finite (the per-unit rule's order), the others go on. Walked row by row, as
 // the matrix is stored: after an overflow this runs for every pattern while
 // training goes on, and column by column it would be several times slower.
+// Only the units still going are visited: once a run has overflowed, often
+// every unit stops at once, and the rows then need no visit at all.
 // `stopped` holds a flag per unit, set for the units stopped already;
-// `largest` grows to the largest magnitude written.
-RuleOutcome UnitsAloneFromRow(NetworkState& net, const double* c, long first, unsigned char* stopped, double& largest)
+// `going` has room for every unit; `largest` grows to the largest magnitude
+// written.
+RuleOutcome UnitsAloneFromRow(NetworkState& net, const double* c, long first, unsigned char* stopped, long* going,
+                              double& largest)
 {
-    for (long i = first; i <= net.NumInputs; ++i) {
+    long count = 0;
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        if (!stopped[k])
+            going[count++] = k;
+    for (long i = first; i <= net.NumInputs && count > 0; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
-        for (long k = 1; k <= net.NumOutputs; ++k) {
-            if (stopped[k])
-                continue;
+        long kept = 0;
+        for (long g = 0; g < count; ++g) {
+            const long k = going[g];
             const double value = c[k] * x + w[k];
             if (!std::isfinite(value)) {
                 stopped[k] = 1;
@@ -149,7 +158,9 @@ RuleOutcome UnitsAloneFromRow(NetworkState& net, const double* c, long first, un
             }
             w[k] = value;
             largest = std::max(largest, std::fabs(value));
+            going[kept++] = k;
         }
+        count = kept;
     }
     RuleOutcome outcome = RuleOutcome::Updated;
     for (long k = 1; k <= net.NumOutputs; ++k) {
@@ -180,27 +191,35 @@ RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, SweepWorkspace
         stopped[k] = !std::isfinite(c[k]);
         anyStopped = anyStopped || stopped[k];
     }
-    double largest = 0;  // of the weights written
+    // Each unit's largest magnitude written, kept per unit and taken together
+    // at the end: a running maximum over the row would chain every value to
+    // the one before, and nothing here would run in vector registers.
+    double* peak = work.unitPeak.data();
+    std::fill(peak + 1, peak + numOutputs + 1, 0.0);
     long i = 1;
     for (; i <= net.NumInputs && !anyStopped; ++i) {
         const double x = net.InputUnits[i].Activation;
         double* w = net.Weights.Row(i);
-        bool rowFinite = true;
-        double rowLargest = 0;
+        int notFinite = 0;
         for (long k = 1; k <= numOutputs; ++k) {
-            fresh[k] = c[k] * x + w[k];
-            rowFinite = rowFinite && std::isfinite(fresh[k]);
-            rowLargest = std::max(rowLargest, std::fabs(fresh[k]));
+            const double value = c[k] * x + w[k];
+            fresh[k] = value;
+            notFinite |= !(std::fabs(value) <= std::numeric_limits<double>::max());
         }
-        if (!rowFinite)
+        if (notFinite)
             break;
-        std::copy(fresh + 1, fresh + numOutputs + 1, w + 1);
-        largest = std::max(largest, rowLargest);
+        for (long k = 1; k <= numOutputs; ++k) {
+            w[k] = fresh[k];
+            peak[k] = std::max(peak[k], std::fabs(fresh[k]));
+        }
     }
+    double largest = 0;  // of the weights written
+    for (long k = 1; k <= numOutputs; ++k)
+        largest = std::max(largest, peak[k]);
     // Every weight rewritten so far; the units left go on alone from row i
     // (past the last row they only step their thresholds).
     const bool wholeMatrixWritten = !anyStopped && i > net.NumInputs;
-    const RuleOutcome outcome = UnitsAloneFromRow(net, c, i, stopped, largest);
+    const RuleOutcome outcome = UnitsAloneFromRow(net, c, i, stopped, work.unitsGoing.data(), largest);
     if (guard) {
         // When every weight was written, their largest magnitude is known;
         // else the weights a stopped unit kept are within the old bound.
@@ -211,6 +230,38 @@ RuleOutcome CheckedValueSteps(NetworkState& net, const double* c, SweepWorkspace
 }
 
 }  // namespace
+
+bool ValueStepStaysFinite(const NetworkState& net, const double* c, const double* x, SweepWorkspace& work,
+                          OverflowGuard& guard)
+{
+    const long numOutputs = net.NumOutputs;
+    // With c, x and the weights finite, each new value is finite or
+    // infinite, never NaN, so the largest magnitudes tell both at once.
+    for (long i = 1; i <= net.NumInputs; ++i)
+        if (!std::isfinite(x[i]))
+            return false;
+    double* __restrict peak = work.unitPeak.data();
+    for (long k = 1; k <= numOutputs; ++k) {
+        const double t = net.FreezeThresholds ? net.OutputUnits[k].Threshold : c[k] + net.OutputUnits[k].Threshold;
+        peak[k] = std::fabs(t);
+    }
+    const double* __restrict step = c;
+    for (long i = 1; i <= net.NumInputs; ++i) {
+        const double xi = x[i];
+        const double* __restrict w = net.Weights.Row(i);
+        for (long k = 1; k <= numOutputs; ++k) {
+            const double value = std::fabs(step[k] * xi + w[k]);
+            peak[k] = peak[k] < value ? value : peak[k];
+        }
+    }
+    double largest = 0;
+    for (long k = 1; k <= numOutputs; ++k)
+        largest = std::max(largest, peak[k]);
+    if (!(largest <= std::numeric_limits<double>::max()))
+        return false;
+    guard.weightBound = largest;
+    return true;
+}
 
 RuleOutcome ApplyRuleToAllOutputs(NetworkState& net, RuleKind rule, SweepWorkspace& work, OverflowGuard* guard)
 {

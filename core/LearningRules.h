@@ -143,6 +143,16 @@ StepKind StepCoefficientsOf(const NetworkState& net, double* c, OverflowGuard* g
         return StepKind::Unchecked;
 }
 
+// Whether the value rule's step with coefficients c (all finite) on the
+// inputs x ([1..NumInputs]) keeps every weight and threshold finite. If so,
+// the guard learns the largest magnitude the step writes, and the caller
+// may apply it unchecked: the same values the checked step would store.
+// Once a run's weights have grown past the guard's bound, every step needs
+// this look, which costs a read of the weights instead of the checked
+// step's row-by-row walk and a separate pass for the next response.
+bool ValueStepStaysFinite(const NetworkState& net, const double* c, const double* x, SweepWorkspace& work,
+                          OverflowGuard& guard);
+
 // StepCoefficientsOf for a rule known at run time (None: StepKind::None).
 StepKind StepCoefficients(const NetworkState& net, RuleKind rule, double* c, OverflowGuard* guard);
 

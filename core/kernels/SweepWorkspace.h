@@ -25,6 +25,8 @@ struct SweepWorkspace {
     std::vector<double> sum;          // weighted input sums per output, [1..NumOutputs]
     std::vector<double> row;          // a weight row computed aside, [1..NumOutputs]
     std::vector<unsigned char> unitStopped;  // the value rule's units stopped by an overflow
+    std::vector<long> unitsGoing;            // and the units not stopped, [0..NumOutputs)
+    std::vector<double> unitPeak;            // each unit's largest new weight, [1..NumOutputs]
 
     // InputPatterns transposed in the kernels' blocked layout (KernelSet.h),
     // pattern p in column p - 1, the columns past NumPatterns zero.
@@ -85,6 +87,8 @@ struct SweepWorkspace {
             sum.assign(n, 0.0);
             row.assign(n, 0.0);
             unitStopped.assign(n, 0);
+            unitsGoing.assign(n, 0);
+            unitPeak.assign(n, 0.0);
         }
     }
 

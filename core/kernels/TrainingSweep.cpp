@@ -67,7 +67,10 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
         const long next = j < n ? net.PatternOrder[j + 1] : 0;
         if (j + 2 <= n)
             PrefetchRow(net.InputPatterns.Row(net.PatternOrder[j + 2]), net.NumInputs);
-        const StepKind step = StepCoefficientsOf<Rule>(net, coefficient, &guard);
+        StepKind step = StepCoefficientsOf<Rule>(net, coefficient, &guard);
+        if constexpr (Rule == RuleKind::Tarvik)
+            if (step == StepKind::Checked && ValueStepStaysFinite(net, coefficient, net.InputPatterns.Row(p), work, guard))
+                step = StepKind::Unchecked;
         if constexpr (StepRule)
             steps += NonZeroSteps(coefficient, net.NumOutputs);
         if (step == StepKind::Unchecked && next != 0) {
