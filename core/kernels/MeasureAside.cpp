@@ -21,6 +21,16 @@ void TakeSweep(NetworkState& to, const NetworkState& from)
 
 }  // namespace
 
+bool MeasureAside::SweepSumsReusable() const
+{
+    if (!aheadWork.sideBySide)
+        return false;
+    long holding = 0;
+    for (std::size_t k = 1; k < aheadWork.sumsHold.size(); ++k)
+        holding += aheadWork.sumsHold[k];
+    return 2 * holding >= static_cast<long>(aheadWork.sumsHold.size()) - 1;
+}
+
 bool MayMeasureAside(const NetworkState& net, const Random& random)
 {
     return !net.RandomizeOrder || random.State().has_value();

@@ -34,9 +34,10 @@ public:
     // is dropped and its draws are taken back from random.
     void Abandon(Random& random);
 
-    // Whether the last sweep went the step rule's side-by-side way, whose
-    // sums a measurement on the same thread would have reused.
-    bool SweptSideBySide() const { return aheadWork.sideBySide; }
+    // Whether the last sweep went the step rule's side-by-side way and left
+    // the sums of most outputs (those that took no step) for a measurement
+    // on the same thread to reuse.
+    bool SweepSumsReusable() const;
 
 private:
     void PrepareAhead(const NetworkState& net);
