@@ -59,7 +59,8 @@ public:
         Prepare();
         for (long start = 0; start < n; start += block) {
             const long end = start + block < n ? start + block : n;
-            kernels.sumPatterns(w, stride, inputs, outputs, xt + (start / block) * inputs * block, block,
+            PlaceBlock(start, end);
+            kernels.sumPatterns(w, stride, inputs, outputs, table + (start - origin) / block * inputs * block, block,
                                 work.columnSums.data(), block);
             behind.clear();
             for (long k = 1; k <= outputs; ++k) {
@@ -82,13 +83,45 @@ private:
     void Prepare()
     {
         work.BindPatterns(net);
-        xt = work.PatternsInOrder(net);
+        fileOrder = true;
+        for (long j = 1; j <= n && fileOrder; ++j)
+            fileOrder = order[j] == j;
+        if (fileOrder) {
+            table = work.byInput.data();
+            origin = 0;
+        } else {
+            // Two blocks: a sum again from the middle of a block reads on
+            // into the next one (and drops what it sums there).
+            work.blockInOrder.assign(static_cast<std::size_t>(2 * inputs * block), 0.0);
+            table = work.blockInOrder.data();
+        }
         work.columnSums.resize(static_cast<std::size_t>(outputs * block));
         work.resummed.resize(static_cast<std::size_t>(together * block));
         FindZeroStepKeeps(net, work.outputZeroKeeps);
         work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
         behind.reserve(static_cast<std::size_t>(outputs));
         stillBehind.reserve(static_cast<std::size_t>(outputs));
+    }
+
+    // In file order the blocks are the bound table's; in another order each
+    // block's patterns are laid out as the kernels read them, one block at
+    // a time, while the block is in the cache anyway.
+    void PlaceBlock(long start, long end)
+    {
+        if (fileOrder)
+            return;
+        origin = start;
+        double* to = work.blockInOrder.data();
+        for (long at = start; at < end; ++at) {
+            const double* x = net.InputPatterns.Row(order[at + 1]);
+            double* column = to + (at - start);
+            for (long i = 1; i <= inputs; ++i)
+                column[(i - 1) * block] = x[i];
+        }
+        // The last block's columns past the last pattern: zeros, as in the bound table.
+        for (long b = end - start; b < block; ++b)
+            for (long i = 1; i <= inputs; ++i)
+                to[(i - 1) * block + b] = 0.0;
     }
 
     // The outputs behind, a few at once: the rest of the block summed with
@@ -105,12 +138,12 @@ private:
                 long offset[MostTogether];
                 for (int g = 0; g < count; ++g) {
                     column[g] = behind[first + g].output;
-                    offset[g] = behind[first + g].from - behind[first + g].from % align;
+                    offset[g] = behind[first + g].from - behind[first + g].from % align - origin;
                 }
-                kernels.sumColumns(w, stride, inputs, xt, column, offset, count, work.resummed.data());
+                kernels.sumColumns(w, stride, inputs, table, column, offset, count, work.resummed.data());
                 for (int g = 0; g < count; ++g) {
-                    const long from =
-                        Walk(column[g], work.resummed.data() + g * block, offset[g], behind[first + g].from, end);
+                    const long from = Walk(column[g], work.resummed.data() + g * block, offset[g] + origin,
+                                           behind[first + g].from, end);
                     if (from < end)
                         stillBehind.push_back({column[g], from});
                 }
@@ -212,7 +245,11 @@ private:
     const RuleStep<RuleKind::Delta> step;
     static constexpr int MostTogether = 4;
     const int together;  // outputs summed again at once
-    const double* xt = nullptr;  // the patterns, transposed, in presentation order
+    // The patterns transposed as the kernels read them (KernelSet.h), the
+    // table's column 0 being position `origin` of the presentation order.
+    bool fileOrder = true;
+    const double* table = nullptr;
+    long origin = 0;
     long steps = 0;
     std::vector<Behind> behind;
     std::vector<Behind> stillBehind;

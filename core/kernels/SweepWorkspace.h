@@ -31,8 +31,9 @@ struct SweepWorkspace {
     // InputPatterns transposed in the kernels' blocked layout (KernelSet.h),
     // pattern p in column p - 1, the columns past NumPatterns zero.
     std::vector<double> byInput;
-    // The same with the columns in a sweep's presentation order.
-    std::vector<double> inOrder;
+    // One block of the same with the columns in a sweep's presentation
+    // order, laid out by the step rule's sweep as it gets there.
+    std::vector<double> blockInOrder;
     // Columns in those tables (a whole number of blocks, one spare).
     long patternColumns = 0;
     // The largest input magnitude of the patterns, at least 1 (BindPatterns
@@ -96,12 +97,7 @@ struct SweepWorkspace {
     // built for a table of these sizes (and these kernels).
     void BindPatterns(const NetworkState& net);
 
-    // Columns of the transposed table in net.PatternOrder; answers byInput
-    // itself when that order is the file order.
-    const double* PatternsInOrder(const NetworkState& net);
-
 private:
-    std::vector<const double*> orderRows;
     long boundPatterns = -1;
     long boundInputs = -1;
     long boundOutputs = -1;

@@ -16,10 +16,11 @@ constexpr double MostUpdatesForSideBySide = 0.08;
 // Below this many weights times patterns, plain loops beat calls into the
 // kernel tables.
 constexpr long SmallNetwork = 4096;
-// A shuffled sweep side by side needs the pattern table copied in the new
-// order every epoch: cheap while the table stays in the cache (this many
-// doubles), dearer than the whole plain sweep beyond.
-constexpr long LargestTableToReorder = 131072;
+// In an order other than the file's, the side-by-side sweep lays each block
+// of patterns out anew: cheap while the pattern table stays in the cache
+// (this many doubles). Beyond, it pays only where its sums then spare the
+// measurement its own pass, which is when no response needed a step.
+constexpr long LargestTableToLayOut = 131072;
 
 bool InFileOrder(const NetworkState& net)
 {
@@ -28,7 +29,6 @@ bool InFileOrder(const NetworkState& net)
             return false;
     return true;
 }
-
 // Asks for a pattern's inputs ahead of use: in a shuffled order each row is
 // a fresh stream the processor would otherwise wait for, line by line.
 void PrefetchRow(const double* row, long count)
@@ -124,7 +124,7 @@ bool SideBySidePays(const NetworkState& net, RuleKind rule, const SweepWorkspace
     const long n = net.NumPatterns;
     const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
     return rule == RuleKind::Delta && largeEnough && work.updateShare <= MostUpdatesForSideBySide &&
-           (n * net.NumInputs <= LargestTableToReorder || InFileOrder(net));
+           (work.updateShare == 0 || n * net.NumInputs <= LargestTableToLayOut || InFileOrder(net));
 }
 
 }  // namespace
