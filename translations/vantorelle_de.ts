@@ -177,1563 +177,1563 @@
     <name>Help</name>
     <message>
         <source>Scrolls the page sideways</source>
-        <translation type="unfinished" />
+        <translation>Verschiebt die Seite seitwärts</translation>
     </message>
     <message>
         <source>The page keeps the size it was drawn at. When its window is narrower, this bar moves the controls left and right so you can reach the ones out of sight.</source>
-        <translation type="unfinished" />
+        <translation>Die Seite behält die Größe, in der sie entworfen wurde. Ist ihr Fenster schmaler, verschiebt dieser Balken die Bedienelemente nach links und rechts, damit Sie die verdeckten erreichen.</translation>
     </message>
     <message>
         <source>Scrolls the page up and down</source>
-        <translation type="unfinished" />
+        <translation>Verschiebt die Seite nach oben und unten</translation>
     </message>
     <message>
         <source>The page keeps the size it was drawn at. When its window is lower, this bar moves the controls up and down so you can reach the ones out of sight.</source>
-        <translation type="unfinished" />
+        <translation>Die Seite behält die Größe, in der sie entworfen wurde. Ist ihr Fenster niedriger, verschiebt dieser Balken die Bedienelemente nach oben und unten, damit Sie die verdeckten erreichen.</translation>
     </message>
     <message>
         <source>The corner between the two scroll bars</source>
-        <translation type="unfinished" />
+        <translation>Die Ecke zwischen den beiden Bildlaufleisten</translation>
     </message>
     <message>
         <source>A blank square where the two scroll bars meet. It shows only when the window is smaller than the page in both directions.</source>
-        <translation type="unfinished" />
+        <translation>Ein leeres Quadrat, wo sich die beiden Bildlaufleisten treffen. Es erscheint nur, wenn das Fenster in beiden Richtungen kleiner als die Seite ist.</translation>
     </message>
     <message>
         <source>The program's title</source>
-        <translation type="unfinished" />
+        <translation>Der Titel des Programms</translation>
     </message>
     <message>
         <source>The title of the program. Start here: choose a training file below.</source>
-        <translation type="unfinished" />
+        <translation>Der Titel des Programms. Beginnen Sie hier: Wählen Sie unten eine Trainingsdatei.</translation>
     </message>
     <message>
         <source>Double-click a file below to read it</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie unten auf eine Datei, um sie einzulesen</translation>
     </message>
     <message>
         <source>Says how to choose the training file: double-click its name in the file list.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, wie Sie die Trainingsdatei wählen: Doppelklicken Sie auf ihren Namen in der Dateiliste.</translation>
     </message>
     <message>
         <source>The drive whose folders are listed below</source>
-        <translation type="unfinished" />
+        <translation>Das Laufwerk, dessen Ordner unten aufgelistet sind</translation>
     </message>
     <message>
         <source>Choose a drive: the system's mounted volumes, by their root folders (/, /home, a USB stick under /media). The folder list then shows that drive's folders.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie ein Laufwerk: die eingebundenen Datenträger des Systems, nach ihren Wurzelordnern (/, /home, ein USB-Stick unter /media). Die Ordnerliste zeigt dann die Ordner dieses Laufwerks.</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it</source>
-        <translation type="unfinished" />
+        <translation>Ordner: Doppelklicken Sie auf einen, um ihn zu öffnen</translation>
     </message>
     <message>
         <source>The folder you are in and the folders around it. Double-click a folder to go into it, or the one above it to go back up. The file list shows that folder's files.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner, in dem Sie sind, und die Ordner um ihn herum. Doppelklicken Sie auf einen Ordner, um hineinzugehen, oder auf den darüber, um zurück nach oben zu gehen. Die Dateiliste zeigt die Dateien dieses Ordners.</translation>
     </message>
     <message>
         <source>Training files: double-click one to read it</source>
-        <translation type="unfinished" />
+        <translation>Trainingsdateien: Doppelklicken Sie auf eine, um sie einzulesen</translation>
     </message>
     <message>
         <source>The training files (names ending in .net) in the chosen folder. Double-click one to read it: its numbers of output units, input units and patterns appear on the right, and the button to go on to the training set-up page shows.</source>
-        <translation type="unfinished" />
+        <translation>Die Trainingsdateien (Namen mit der Endung .net) im gewählten Ordner. Doppelklicken Sie auf eine, um sie einzulesen: Rechts erscheinen die Zahl ihrer Ausgabeeinheiten, Eingabeeinheiten und Muster, und die Schaltfläche, die zur Einstellungsseite weiterführt, wird sichtbar.</translation>
     </message>
     <message>
         <source>Open a network saved earlier, with its weights and settings</source>
-        <translation type="unfinished" />
+        <translation>Ein früher gespeichertes Netz mit seinen Gewichten und Einstellungen öffnen</translation>
     </message>
     <message>
         <source>Opens a network saved with "Save The Trained Network" (a .vnet file): its patterns, settings, weights and status lines come back, the set-up page opens exactly as it was saved, and the note saved with it comes up.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet ein mit „Trainiertes Netz speichern“ gespeichertes Netz (eine .vnet-Datei): Seine Muster, Einstellungen, Gewichte und Statuszeilen kommen zurück, die Einstellungsseite öffnet sich genau so, wie sie gespeichert wurde, und die mitgespeicherte Notiz erscheint.</translation>
     </message>
     <message>
         <source>Make a training set of your own, or edit one</source>
-        <translation type="unfinished" />
+        <translation>Eine eigene Trainingsmenge erstellen oder eine bearbeiten</translation>
     </message>
     <message>
         <source>Opens the training-set page: type patterns into a table, or generate AND, OR, NAND, XOR, parity, clouds of points or letters, and save them as a training file.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite für Trainingsmengen: Tippen Sie Muster in eine Tabelle oder erzeugen Sie AND, OR, NAND, XOR, Parität, Punktwolken oder Buchstaben, und speichern Sie sie als Trainingsdatei.</translation>
     </message>
     <message>
         <source>Short guided exercises that set up the training for you</source>
-        <translation type="unfinished" />
+        <translation>Kurze geführte Übungen, die das Training für Sie einrichten</translation>
     </message>
     <message>
         <source>Opens the lessons: eight short exercises, from what one unit computes to the letters. Each puts its own training set and settings on the set-up page and walks you through it step by step, with questions and their answers.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Lektionen: acht kurze Übungen, von dem, was eine Einheit berechnet, bis zu den Buchstaben. Jede legt ihre eigene Trainingsmenge und Einstellungen auf die Einstellungsseite und führt Sie Schritt für Schritt hindurch, mit Fragen und ihren Antworten.</translation>
     </message>
     <message>
         <source>What the file read holds</source>
-        <translation type="unfinished" />
+        <translation>Was die eingelesene Datei enthält</translation>
     </message>
     <message>
         <source>The heading of the four lines below it: they show what the file you double-clicked contains.</source>
-        <translation type="unfinished" />
+        <translation>Die Überschrift der vier Zeilen darunter: Sie zeigen, was die doppelt angeklickte Datei enthält.</translation>
     </message>
     <message>
         <source>Names the box to its right</source>
-        <translation type="unfinished" />
+        <translation>Benennt das Feld rechts daneben</translation>
     </message>
     <message>
         <source>Each caption names the box to its right: the file's name, how many output units the network has, how many inputs each pattern has, and how many patterns the file holds.</source>
-        <translation type="unfinished" />
+        <translation>Jede Beschriftung benennt das Feld rechts daneben: den Namen der Datei, wie viele Ausgabeeinheiten das Netz hat, wie viele Eingaben jedes Muster hat und wie viele Muster die Datei enthält.</translation>
     </message>
     <message>
         <source>The name of the file read</source>
-        <translation type="unfinished" />
+        <translation>Der Name der eingelesenen Datei</translation>
     </message>
     <message>
         <source>The name of the training file you double-clicked.</source>
-        <translation type="unfinished" />
+        <translation>Der Name der Trainingsdatei, die Sie doppelt angeklickt haben.</translation>
     </message>
     <message>
         <source>How many output units the network has</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Ausgabeeinheiten das Netz hat</translation>
     </message>
     <message>
         <source>The number of output units: how many answers the network gives for each pattern. Each output unit has its own weights and threshold.</source>
-        <translation type="unfinished" />
+        <translation>Die Zahl der Ausgabeeinheiten: wie viele Antworten das Netz für jedes Muster gibt. Jede Ausgabeeinheit hat ihre eigenen Gewichte und ihre eigene Schwelle.</translation>
     </message>
     <message>
         <source>How many inputs each pattern has</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Eingaben jedes Muster hat</translation>
     </message>
     <message>
         <source>The number of input units: how many numbers each pattern presents to the network. Every output unit has one weight for each input.</source>
-        <translation type="unfinished" />
+        <translation>Die Zahl der Eingabeeinheiten: wie viele Zahlen jedes Muster dem Netz zeigt. Jede Ausgabeeinheit hat für jede Eingabe ein Gewicht.</translation>
     </message>
     <message>
         <source>How many patterns the file holds</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Muster die Datei enthält</translation>
     </message>
     <message>
         <source>The number of patterns: the examples in the file, each with its inputs and the outputs the network should give.</source>
-        <translation type="unfinished" />
+        <translation>Die Zahl der Muster: die Beispiele in der Datei, jedes mit seinen Eingaben und den Ausgaben, die das Netz geben soll.</translation>
     </message>
     <message>
         <source>Go on to choose the training settings</source>
-        <translation type="unfinished" />
+        <translation>Weiter zur Wahl der Trainingseinstellungen</translation>
     </message>
     <message>
         <source>Opens the training set-up page for the file just read, where you choose the learning rule and the other settings and start training. It shows once a file has been read.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Einstellungsseite für die gerade eingelesene Datei, auf der Sie die Lernregel und die anderen Einstellungen wählen und das Training starten. Sie erscheint, sobald eine Datei eingelesen ist.</translation>
     </message>
     <message>
         <source>Who made this program</source>
-        <translation type="unfinished" />
+        <translation>Wer dieses Programm gemacht hat</translation>
     </message>
     <message>
         <source>A short note on the program and its authors.</source>
-        <translation type="unfinished" />
+        <translation>Eine kurze Notiz über das Programm und seine Autoren.</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished" />
+        <translation>Das Programm beenden</translation>
     </message>
     <message>
         <source>Ends the program and closes all its windows.</source>
-        <translation type="unfinished" />
+        <translation>Beendet das Programm und schließt alle seine Fenster.</translation>
     </message>
     <message>
         <source>The title of the program. On this page you set up training and watch it run.</source>
-        <translation type="unfinished" />
+        <translation>Der Titel des Programms. Auf dieser Seite richten Sie das Training ein und sehen ihm zu.</translation>
     </message>
     <message>
         <source>How the weights change after each pattern</source>
-        <translation type="unfinished" />
+        <translation>Wie sich die Gewichte nach jedem Muster ändern</translation>
     </message>
     <message>
         <source>The learning rule: how each output unit computes its answer and how its weights change after each pattern. Choose one of the three below.</source>
-        <translation type="unfinished" />
+        <translation>Die Lernregel: wie jede Ausgabeeinheit ihre Antwort berechnet und wie sich ihre Gewichte nach jedem Muster ändern. Wählen Sie eine der drei unten.</translation>
     </message>
     <message>
         <source>Step units: each answers 0 or 1</source>
-        <translation type="unfinished" />
+        <translation>Stufeneinheiten: Jede antwortet 0 oder 1</translation>
     </message>
     <message>
         <source>The delta rule with binary output: a unit answers 1 when its net input (the weighted sum of the inputs plus the threshold) is 0 or more, otherwise 0. After each pattern every weight changes by the learning rate times the error times its input. It can learn only what one straight line (one plane) separates: AND and OR, never XOR.</source>
-        <translation type="unfinished" />
+        <translation>Die Delta-Regel mit binärer Ausgabe: Eine Einheit antwortet 1, wenn ihre Netzeingabe (die gewichtete Summe der Eingaben plus die Schwelle) 0 oder mehr ist, sonst 0. Nach jedem Muster ändert sich jedes Gewicht um die Lernrate mal den Fehler mal seine Eingabe. Sie kann nur lernen, was eine einzige Gerade (eine Ebene) trennt: AND und OR, nie XOR.</translation>
     </message>
     <message>
         <source>Sigmoid units: answers between 0 and 1</source>
-        <translation type="unfinished" />
+        <translation>Sigmoid-Einheiten: Antworten zwischen 0 und 1</translation>
     </message>
     <message>
         <source>Gradient descent with sigmoid output: a unit answers 1 / (1 + e^-net), a smooth number between 0 and 1. Each weight changes by the learning rate times (1 - a) times a times the error times its input, which walks downhill on the squared error.</source>
-        <translation type="unfinished" />
+        <translation>Gradientenabstieg mit Sigmoid-Ausgabe: Eine Einheit antwortet 1 / (1 + e^-net), eine glatte Zahl zwischen 0 und 1. Jedes Gewicht ändert sich um die Lernrate mal (1 - a) mal a mal den Fehler mal seine Eingabe; so geht es auf dem quadratischen Fehler bergab.</translation>
     </message>
     <message>
         <source>Gaussian units: high near one net input, low away from it</source>
-        <translation type="unfinished" />
+        <translation>Gauß-Einheiten: hoch nahe einer Netzeingabe, niedrig weiter weg</translation>
     </message>
     <message>
         <source>Gradient descent with Gaussian output: a unit answers e^(-pi net^2), which is 1 when the net input is 0 and falls towards 0 on both sides. Its answer is high inside a band, so one unit can learn XOR.</source>
-        <translation type="unfinished" />
+        <translation>Gradientenabstieg mit Gauß-Ausgabe: Eine Einheit antwortet e^(-pi net^2); das ist 1, wenn die Netzeingabe 0 ist, und fällt auf beiden Seiten gegen 0. Ihre Antwort ist innerhalb eines Streifens hoch, daher kann eine einzige Einheit XOR lernen.</translation>
     </message>
     <message>
         <source>When training ends</source>
-        <translation type="unfinished" />
+        <translation>Wann das Training endet</translation>
     </message>
     <message>
         <source>Choose one or both ways of ending training. With both, training ends at whichever comes first.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie eine oder beide Arten, das Training zu beenden. Mit beiden endet das Training bei dem, was zuerst eintritt.</translation>
     </message>
     <message>
         <source>End after the number of epochs in the box below</source>
-        <translation type="unfinished" />
+        <translation>Nach der Zahl der Epochen im Feld unten beenden</translation>
     </message>
     <message>
         <source>Training ends after the maximum number of epochs (one epoch presents every pattern once). While it runs, a progress bar shows the epochs done.</source>
-        <translation type="unfinished" />
+        <translation>Das Training endet nach der Höchstzahl von Epochen (eine Epoche zeigt jedes Muster einmal). Während es läuft, zeigt ein Fortschrittsbalken die erledigten Epochen.</translation>
     </message>
     <message>
         <source>End as soon as every output is a hit</source>
-        <translation type="unfinished" />
+        <translation>Beenden, sobald jede Ausgabe ein Treffer ist</translation>
     </message>
     <message>
         <source>Training ends after the first epoch in which every output of every pattern is a hit (its squared error below the hit criterion). A problem the rule cannot learn, like XOR with step units, never ends this way: add the epoch limit or press Stop Training.</source>
-        <translation type="unfinished" />
+        <translation>Das Training endet nach der ersten Epoche, in der jede Ausgabe jedes Musters ein Treffer ist (ihr quadratischer Fehler unter dem Trefferkriterium). Ein Problem, das die Regel nicht lernen kann, wie XOR mit Stufeneinheiten, endet so nie: Nehmen Sie die Epochengrenze dazu oder drücken Sie „Training stoppen“.</translation>
     </message>
     <message>
         <source>The most epochs a run trains</source>
-        <translation type="unfinished" />
+        <translation>Die meisten Epochen, die ein Lauf trainiert</translation>
     </message>
     <message>
         <source>The maximum number of epochs (whole passes through all the patterns), used when "End After A Maximum Number Of Training Epochs" is ticked. Type a whole number or use the arrows beside it.</source>
-        <translation type="unfinished" />
+        <translation>Die Höchstzahl der Epochen (ganze Durchgänge durch alle Muster), verwendet, wenn „Ende nach einer Höchstzahl von Epochen“ angehakt ist. Tippen Sie eine ganze Zahl ein oder nutzen Sie die Pfeile daneben.</translation>
     </message>
     <message>
         <source>Raise or lower the maximum number of epochs</source>
-        <translation type="unfinished" />
+        <translation>Die Höchstzahl der Epochen erhöhen oder senken</translation>
     </message>
     <message>
         <source>Each click raises or lowers the maximum number of epochs in the box to its left.</source>
-        <translation type="unfinished" />
+        <translation>Jeder Klick erhöht oder senkt die Höchstzahl der Epochen im Feld links daneben.</translation>
     </message>
     <message>
         <source>How often the status lines and the SSE history are updated</source>
-        <translation type="unfinished" />
+        <translation>Wie oft die Statuszeilen und der SSE-Verlauf aktualisiert werden</translation>
     </message>
     <message>
         <source>Every so many epochs the five status lines below are rewritten and one point is added to the SSE history that the graph and the error curve draw. A small number gives a detailed curve; a large one lets a long run go faster.</source>
-        <translation type="unfinished" />
+        <translation>Alle soundso viele Epochen werden die fünf Statuszeilen unten neu geschrieben, und dem SSE-Verlauf, den der Graph und die Fehlerkurve zeichnen, wird ein Punkt hinzugefügt. Eine kleine Zahl ergibt eine genaue Kurve; eine große lässt einen langen Lauf schneller gehen.</translation>
     </message>
     <message>
         <source>Raise or lower the printout interval</source>
-        <translation type="unfinished" />
+        <translation>Den Abstand der Zwischenausgaben erhöhen oder senken</translation>
     </message>
     <message>
         <source>Each click raises or lowers the number of epochs between printouts in the box to its left.</source>
-        <translation type="unfinished" />
+        <translation>Jeder Klick erhöht oder senkt die Zahl der Epochen zwischen Zwischenausgaben im Feld links daneben.</translation>
     </message>
     <message>
         <source>How big each weight change is</source>
-        <translation type="unfinished" />
+        <translation>Wie groß jede Gewichtsänderung ist</translation>
     </message>
     <message>
         <source>The learning rate, the factor every weight change is multiplied by. Too small and learning is slow; too large and the weights jump past the answer (a Gaussian unit can even overflow). Type a number or use the slider.</source>
-        <translation type="unfinished" />
+        <translation>Die Lernrate, der Faktor, mit dem jede Gewichtsänderung multipliziert wird. Zu klein, und das Lernen ist langsam; zu groß, und die Gewichte springen über die Lösung hinaus (eine Gauß-Einheit kann sogar überlaufen). Tippen Sie eine Zahl ein oder nutzen Sie den Schieberegler.</translation>
     </message>
     <message>
         <source>Slide to choose the learning rate</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um die Lernrate zu wählen</translation>
     </message>
     <message>
         <source>Moves the learning rate in the box above from small (left) to large (right).</source>
-        <translation type="unfinished" />
+        <translation>Bewegt die Lernrate im Feld darüber von klein (links) nach groß (rechts).</translation>
     </message>
     <message>
         <source>How small the squared error must be to count as a hit</source>
-        <translation type="unfinished" />
+        <translation>Wie klein der quadratische Fehler sein muss, damit er als Treffer zählt</translation>
     </message>
     <message>
         <source>The hit criterion: an output is a hit when its squared error (the desired output minus the answer, squared) is below this number, and a miss otherwise. The hit and miss counts below, and the all-hits stop, use it.</source>
-        <translation type="unfinished" />
+        <translation>Das Trefferkriterium: Eine Ausgabe ist ein Treffer, wenn ihr quadratischer Fehler (gewünschte Ausgabe minus Antwort, zum Quadrat) unter dieser Zahl liegt, sonst ein Fehltreffer. Die Zahlen der Treffer und Fehltreffer unten und der Stopp bei „alle Treffer“ verwenden es.</translation>
     </message>
     <message>
         <source>Slide to choose the hit criterion</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um das Trefferkriterium zu wählen</translation>
     </message>
     <message>
         <source>Moves the hit criterion in the box above from small (left) to large (right).</source>
-        <translation type="unfinished" />
+        <translation>Bewegt das Trefferkriterium im Feld darüber von klein (links) nach groß (rechts).</translation>
     </message>
     <message>
         <source>The order the patterns are shown in</source>
-        <translation type="unfinished" />
+        <translation>Die Reihenfolge, in der die Muster gezeigt werden</translation>
     </message>
     <message>
         <source>Whether each epoch presents the patterns in a new random order or always in the file's order.</source>
-        <translation type="unfinished" />
+        <translation>Ob jede Epoche die Muster in einer neuen zufälligen Reihenfolge zeigt oder immer in der Reihenfolge der Datei.</translation>
     </message>
     <message>
         <source>Shuffle the patterns every epoch</source>
-        <translation type="unfinished" />
+        <translation>Die Muster in jeder Epoche mischen</translation>
     </message>
     <message>
         <source>Each epoch presents the patterns in a new random order, so the network does not learn the order of the file.</source>
-        <translation type="unfinished" />
+        <translation>Jede Epoche zeigt die Muster in einer neuen zufälligen Reihenfolge, damit das Netz nicht die Reihenfolge der Datei lernt.</translation>
     </message>
     <message>
         <source>Always the file's order</source>
-        <translation type="unfinished" />
+        <translation>Immer die Reihenfolge der Datei</translation>
     </message>
     <message>
         <source>Each epoch presents the patterns in the order of the file, first to last.</source>
-        <translation type="unfinished" />
+        <translation>Jede Epoche zeigt die Muster in der Reihenfolge der Datei, vom ersten bis zum letzten.</translation>
     </message>
     <message>
         <source>Whether thresholds learn too</source>
-        <translation type="unfinished" />
+        <translation>Ob die Schwellen auch lernen</translation>
     </message>
     <message>
         <source>The threshold (or bias) of a unit is added to its net input; it acts like a weight from an input that is always 1.</source>
-        <translation type="unfinished" />
+        <translation>Die Schwelle (oder der Bias) einer Einheit wird zu ihrer Netzeingabe addiert; sie wirkt wie ein Gewicht von einer Eingabe, die immer 1 ist.</translation>
     </message>
     <message>
         <source>Thresholds change like weights</source>
-        <translation type="unfinished" />
+        <translation>Schwellen ändern sich wie Gewichte</translation>
     </message>
     <message>
         <source>Each unit's threshold is trained along with its weights, as the weight of an input that is always 1.</source>
-        <translation type="unfinished" />
+        <translation>Die Schwelle jeder Einheit wird zusammen mit ihren Gewichten trainiert, als Gewicht einer Eingabe, die immer 1 ist.</translation>
     </message>
     <message>
         <source>Thresholds keep their starting values</source>
-        <translation type="unfinished" />
+        <translation>Schwellen behalten ihre Startwerte</translation>
     </message>
     <message>
         <source>The thresholds stay at their starting values and only the weights learn. Try it to see what a threshold is for: a step unit with a threshold of 0 cannot learn AND.</source>
-        <translation type="unfinished" />
+        <translation>Die Schwellen bleiben auf ihren Startwerten, und nur die Gewichte lernen. Probieren Sie es aus, um zu sehen, wozu eine Schwelle da ist: Eine Stufeneinheit mit der Schwelle 0 kann AND nicht lernen.</translation>
     </message>
     <message>
         <source>How the weights start</source>
-        <translation type="unfinished" />
+        <translation>Wie die Gewichte starten</translation>
     </message>
     <message>
         <source>Training starts from small random weights. Choose the program's range or your own.</source>
-        <translation type="unfinished" />
+        <translation>Das Training beginnt mit kleinen zufälligen Gewichten. Wählen Sie den Bereich des Programms oder Ihren eigenen.</translation>
     </message>
     <message>
         <source>Random weights from the program's range</source>
-        <translation type="unfinished" />
+        <translation>Zufällige Gewichte aus dem Bereich des Programms</translation>
     </message>
     <message>
         <source>The weights start at random values between -0.1 and 0.1 (the settings shown under "Current Weight Settings").</source>
-        <translation type="unfinished" />
+        <translation>Die Gewichte starten mit zufälligen Werten zwischen -0.1 und 0.1 (die Einstellungen unter „Aktuelle Gewichtseinstellungen“).</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting weights</source>
-        <translation type="unfinished" />
+        <translation>Bereich und Vorzeichen der Startgewichte wählen</translation>
     </message>
     <message>
         <source>Opens the weight start page, where you choose the largest and smallest size of the random starting weights and whether they may be positive, negative or both.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite für Startgewichte, auf der Sie die größte und kleinste Größe der zufälligen Startgewichte wählen und ob sie positiv, negativ oder beides sein dürfen.</translation>
     </message>
     <message>
         <source>How the thresholds start</source>
-        <translation type="unfinished" />
+        <translation>Wie die Schwellen starten</translation>
     </message>
     <message>
         <source>Training starts from random thresholds. Choose the program's range or your own.</source>
-        <translation type="unfinished" />
+        <translation>Das Training beginnt mit zufälligen Schwellen. Wählen Sie den Bereich des Programms oder Ihren eigenen.</translation>
     </message>
     <message>
         <source>Thresholds from the program's range</source>
-        <translation type="unfinished" />
+        <translation>Schwellen aus dem Bereich des Programms</translation>
     </message>
     <message>
         <source>Every threshold starts at 0, the program's setting shown under "Current Threshold Settings".</source>
-        <translation type="unfinished" />
+        <translation>Jede Schwelle startet bei 0, der Einstellung des Programms, die unter „Aktuelle Schwelleneinstellungen“ steht.</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting thresholds</source>
-        <translation type="unfinished" />
+        <translation>Bereich und Vorzeichen der Startschwellen wählen</translation>
     </message>
     <message>
         <source>Opens the threshold start page, where you choose the largest and smallest size of the random starting thresholds and their sign.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite für Startschwellen, auf der Sie die größte und kleinste Größe der zufälligen Startschwellen und ihr Vorzeichen wählen.</translation>
     </message>
     <message>
         <source>The range the starting weights are drawn from</source>
-        <translation type="unfinished" />
+        <translation>Der Bereich, aus dem die Startgewichte gezogen werden</translation>
     </message>
     <message>
         <source>The heading of the three lines below it: the range and sign the next run's random starting weights are drawn from.</source>
-        <translation type="unfinished" />
+        <translation>Die Überschrift der drei Zeilen darunter: Bereich und Vorzeichen, aus denen die zufälligen Startgewichte des nächsten Laufs gezogen werden.</translation>
     </message>
     <message>
         <source>The largest size a starting weight can have</source>
-        <translation type="unfinished" />
+        <translation>Die größte Größe, die ein Startgewicht haben kann</translation>
     </message>
     <message>
         <source>The largest absolute value a random starting weight can have.</source>
-        <translation type="unfinished" />
+        <translation>Der größte Betrag, den ein zufälliges Startgewicht haben kann.</translation>
     </message>
     <message>
         <source>The smallest size a starting weight can have</source>
-        <translation type="unfinished" />
+        <translation>Die kleinste Größe, die ein Startgewicht haben kann</translation>
     </message>
     <message>
         <source>The smallest absolute value a random starting weight can have.</source>
-        <translation type="unfinished" />
+        <translation>Der kleinste Betrag, den ein zufälliges Startgewicht haben kann.</translation>
     </message>
     <message>
         <source>Whether starting weights are positive, negative or both</source>
-        <translation type="unfinished" />
+        <translation>Ob Startgewichte positiv, negativ oder beides sind</translation>
     </message>
     <message>
         <source>The sign of the random starting weights: positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished" />
+        <translation>Das Vorzeichen der zufälligen Startgewichte: positiv und negativ, nur positiv oder nur negativ.</translation>
     </message>
     <message>
         <source>The range the starting thresholds are drawn from</source>
-        <translation type="unfinished" />
+        <translation>Der Bereich, aus dem die Startschwellen gezogen werden</translation>
     </message>
     <message>
         <source>The heading of the three lines below it: the range and sign the next run's random starting thresholds are drawn from.</source>
-        <translation type="unfinished" />
+        <translation>Die Überschrift der drei Zeilen darunter: Bereich und Vorzeichen, aus denen die zufälligen Startschwellen des nächsten Laufs gezogen werden.</translation>
     </message>
     <message>
         <source>The largest size a starting threshold can have</source>
-        <translation type="unfinished" />
+        <translation>Die größte Größe, die eine Startschwelle haben kann</translation>
     </message>
     <message>
         <source>The largest absolute value a random starting threshold can have.</source>
-        <translation type="unfinished" />
+        <translation>Der größte Betrag, den eine zufällige Startschwelle haben kann.</translation>
     </message>
     <message>
         <source>The smallest size a starting threshold can have</source>
-        <translation type="unfinished" />
+        <translation>Die kleinste Größe, die eine Startschwelle haben kann</translation>
     </message>
     <message>
         <source>The smallest absolute value a random starting threshold can have.</source>
-        <translation type="unfinished" />
+        <translation>Der kleinste Betrag, den eine zufällige Startschwelle haben kann.</translation>
     </message>
     <message>
         <source>Whether starting thresholds are positive, negative or both</source>
-        <translation type="unfinished" />
+        <translation>Ob Startschwellen positiv, negativ oder beides sind</translation>
     </message>
     <message>
         <source>The sign of the random starting thresholds: positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished" />
+        <translation>Das Vorzeichen der zufälligen Startschwellen: positiv und negativ, nur positiv oder nur negativ.</translation>
     </message>
     <message>
         <source>A number that repeats a run exactly; empty for a new one</source>
-        <translation type="unfinished" />
+        <translation>Eine Zahl, die einen Lauf genau wiederholt; leer für einen neuen</translation>
     </message>
     <message>
         <source>The random seed decides the starting weights and the pattern order. Type a whole number to make a run you can repeat exactly (the same seed and settings give the same numbers). Leave it empty and each run takes a seed from the clock.</source>
-        <translation type="unfinished" />
+        <translation>Der Seed (Zufallsstartwert) bestimmt die Startgewichte und die Reihenfolge der Muster. Tippen Sie eine ganze Zahl ein, um einen Lauf zu machen, den Sie genau wiederholen können (derselbe Seed mit denselben Einstellungen ergibt dieselben Zahlen). Lassen Sie das Feld leer, nimmt jeder Lauf einen Seed aus der Uhrzeit.</translation>
     </message>
     <message>
         <source>The seed the last run used</source>
-        <translation type="unfinished" />
+        <translation>Der Seed des letzten Laufs</translation>
     </message>
     <message>
         <source>The seed of the last run. Type it into the seed box to run it again exactly.</source>
-        <translation type="unfinished" />
+        <translation>Der Seed des letzten Laufs. Tippen Sie ihn in das Seed-Feld, um den Lauf genau zu wiederholen.</translation>
     </message>
     <message>
         <source>Opens a window beside this page for training one pattern or one epoch at a time, with the rule's arithmetic written out for one output unit and every weight before and after.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet neben dieser Seite ein Fenster, um ein Muster oder eine Epoche nach der anderen zu trainieren; die Rechnung der Regel wird für eine Ausgabeeinheit ausgeschrieben, mit jedem Gewicht vorher und nachher.</translation>
     </message>
     <message>
         <source>Opens a window that trains these settings once from each seed of a range, on every core, and lists the epochs, hits and total SSE of each run with a summary. This page and its network stay as they are.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet ein Fenster, das diese Einstellungen einmal mit jedem Seed eines Bereichs trainiert, auf allen Prozessorkernen, und die Epochen, Treffer und Gesamt-SSE jedes Laufs mit einer Zusammenfassung auflistet. Diese Seite und ihr Netz bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>Train on from the current weights</source>
-        <translation type="unfinished" />
+        <translation>Von den aktuellen Gewichten aus weitertrainieren</translation>
     </message>
     <message>
         <source>Continues training from the weights the last run left, counting on from its epochs. The settings are checked first.</source>
-        <translation type="unfinished" />
+        <translation>Setzt das Training mit den Gewichten fort, die der letzte Lauf hinterlassen hat, und zählt seine Epochen weiter. Zuerst werden die Einstellungen geprüft.</translation>
     </message>
     <message>
         <source>Examine the trained network</source>
-        <translation type="unfinished" />
+        <translation>Das trainierte Netz untersuchen</translation>
     </message>
     <message>
         <source>Opens the testing hub, with ways to probe, graph, view, save and export the trained network.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Testseite mit Möglichkeiten, das trainierte Netz zu prüfen, zu zeichnen, anzusehen, zu speichern und zu exportieren.</translation>
     </message>
     <message>
         <source>Start a new run from new starting weights</source>
-        <translation type="unfinished" />
+        <translation>Einen neuen Lauf mit neuen Startgewichten beginnen</translation>
     </message>
     <message>
         <source>Checks the settings, draws new starting weights and thresholds, and trains until a chosen end is reached. The status lines show the progress.</source>
-        <translation type="unfinished" />
+        <translation>Prüft die Einstellungen, zieht neue Startgewichte und Startschwellen und trainiert, bis ein gewähltes Ende erreicht ist. Die Statuszeilen zeigen den Fortschritt.</translation>
     </message>
     <message>
         <source>Ends the run after the epoch it is in (Escape does the same). The weights stay as they are, so you can examine them or continue training.</source>
-        <translation type="unfinished" />
+        <translation>Beendet den Lauf nach der Epoche, in der er gerade ist (Escape tut dasselbe). Die Gewichte bleiben, wie sie sind, sodass Sie sie untersuchen oder weitertrainieren können.</translation>
     </message>
     <message>
         <source>The training file in use</source>
-        <translation type="unfinished" />
+        <translation>Die verwendete Trainingsdatei</translation>
     </message>
     <message>
         <source>The name of the training file the network trains on.</source>
-        <translation type="unfinished" />
+        <translation>Der Name der Trainingsdatei, auf der das Netz trainiert.</translation>
     </message>
     <message>
         <source>Status: the epochs trained</source>
-        <translation type="unfinished" />
+        <translation>Status: die trainierten Epochen</translation>
     </message>
     <message>
         <source>How many epochs (passes through all the patterns) the network has trained, updated at every printout.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Epochen (Durchgänge durch alle Muster) das Netz trainiert hat, bei jeder Zwischenausgabe aktualisiert.</translation>
     </message>
     <message>
         <source>Status: the total SSE</source>
-        <translation type="unfinished" />
+        <translation>Status: die Gesamt-SSE</translation>
     </message>
     <message>
         <source>The total sum of squared errors: for every pattern and every output, the desired output minus the answer, squared, all added up. 0 means every answer is exact.</source>
-        <translation type="unfinished" />
+        <translation>Die gesamte Summe der quadratischen Fehler: Für jedes Muster und jede Ausgabe die gewünschte Ausgabe minus die Antwort, zum Quadrat, alles zusammengezählt. 0 heißt, dass jede Antwort genau stimmt.</translation>
     </message>
     <message>
         <source>Status: how the SSE changed since the last printout</source>
-        <translation type="unfinished" />
+        <translation>Status: wie sich die SSE seit der letzten Zwischenausgabe geändert hat</translation>
     </message>
     <message>
         <source>The change in the total SSE since the last printout, in scientific notation. A positive number means the error fell. While a run goes on, its background is green when the error fell or stayed and red when it rose.</source>
-        <translation type="unfinished" />
+        <translation>Die Änderung der Gesamt-SSE seit der letzten Zwischenausgabe, in wissenschaftlicher Schreibweise. Eine positive Zahl heißt, dass der Fehler gesunken ist. Während ein Lauf geht, ist ihr Hintergrund grün, wenn der Fehler gesunken oder gleich geblieben ist, und rot, wenn er gestiegen ist.</translation>
     </message>
     <message>
         <source>Status: the hits</source>
-        <translation type="unfinished" />
+        <translation>Status: die Treffer</translation>
     </message>
     <message>
         <source>How many outputs (over all patterns) are hits: squared error below the hit criterion. At the end its background turns green when every output is a hit, red otherwise.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Ausgaben (über alle Muster) Treffer sind: quadratischer Fehler unter dem Trefferkriterium. Am Ende wird ihr Hintergrund grün, wenn jede Ausgabe ein Treffer ist, sonst rot.</translation>
     </message>
     <message>
         <source>Status: the misses</source>
-        <translation type="unfinished" />
+        <translation>Status: die Fehltreffer</translation>
     </message>
     <message>
         <source>How many outputs (over all patterns) are misses: squared error at or above the hit criterion.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Ausgaben (über alle Muster) Fehltreffer sind: quadratischer Fehler gleich dem Trefferkriterium oder darüber.</translation>
     </message>
     <message>
         <source>The epochs done in this run</source>
-        <translation type="unfinished" />
+        <translation>Die erledigten Epochen dieses Laufs</translation>
     </message>
     <message>
         <source>While a run with an epoch limit trains, this bar fills from 0 to the maximum number of epochs.</source>
-        <translation type="unfinished" />
+        <translation>Während ein Lauf mit Epochengrenze trainiert, füllt sich dieser Balken von 0 bis zur Höchstzahl der Epochen.</translation>
     </message>
     <message>
         <source>What this page sets</source>
-        <translation type="unfinished" />
+        <translation>Was diese Seite einstellt</translation>
     </message>
     <message>
         <source>The random starting weights are drawn from the range set below, with the sign chosen below it.</source>
-        <translation type="unfinished" />
+        <translation>Die zufälligen Startgewichte werden aus dem unten eingestellten Bereich gezogen, mit dem darunter gewählten Vorzeichen.</translation>
     </message>
     <message>
         <source>The largest absolute value of a random starting weight. Type a number or use the slider beside it.</source>
-        <translation type="unfinished" />
+        <translation>Der größte Betrag eines zufälligen Startgewichts. Tippen Sie eine Zahl ein oder nutzen Sie den Schieberegler daneben.</translation>
     </message>
     <message>
         <source>Slide to choose the largest starting weight</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um das größte Startgewicht zu wählen</translation>
     </message>
     <message>
         <source>Sets the largest absolute value of a starting weight in the box beside it.</source>
-        <translation type="unfinished" />
+        <translation>Stellt den größten Betrag eines Startgewichts im Feld daneben ein.</translation>
     </message>
     <message>
         <source>The smallest absolute value of a random starting weight. It must not be above the largest. Type a number or use the slider beside it.</source>
-        <translation type="unfinished" />
+        <translation>Der kleinste Betrag eines zufälligen Startgewichts. Er darf nicht über dem größten liegen. Tippen Sie eine Zahl ein oder nutzen Sie den Schieberegler daneben.</translation>
     </message>
     <message>
         <source>Slide to choose the smallest starting weight</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um das kleinste Startgewicht zu wählen</translation>
     </message>
     <message>
         <source>Sets the smallest absolute value of a starting weight in the box beside it.</source>
-        <translation type="unfinished" />
+        <translation>Stellt den kleinsten Betrag eines Startgewichts im Feld daneben ein.</translation>
     </message>
     <message>
         <source>The sign of the starting weights</source>
-        <translation type="unfinished" />
+        <translation>Das Vorzeichen der Startgewichte</translation>
     </message>
     <message>
         <source>Whether the random starting weights may be positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished" />
+        <translation>Ob die zufälligen Startgewichte positiv und negativ, nur positiv oder nur negativ sein dürfen.</translation>
     </message>
     <message>
         <source>Starting weights of either sign</source>
-        <translation type="unfinished" />
+        <translation>Startgewichte mit beiden Vorzeichen</translation>
     </message>
     <message>
         <source>Each starting weight is positive or negative at random.</source>
-        <translation type="unfinished" />
+        <translation>Jedes Startgewicht ist zufällig positiv oder negativ.</translation>
     </message>
     <message>
         <source>Only positive starting weights</source>
-        <translation type="unfinished" />
+        <translation>Nur positive Startgewichte</translation>
     </message>
     <message>
         <source>Every starting weight is positive.</source>
-        <translation type="unfinished" />
+        <translation>Jedes Startgewicht ist positiv.</translation>
     </message>
     <message>
         <source>Only negative starting weights</source>
-        <translation type="unfinished" />
+        <translation>Nur negative Startgewichte</translation>
     </message>
     <message>
         <source>Every starting weight is negative.</source>
-        <translation type="unfinished" />
+        <translation>Jedes Startgewicht ist negativ.</translation>
     </message>
     <message>
         <source>Use these settings and go back</source>
-        <translation type="unfinished" />
+        <translation>Diese Werte verwenden und zurückgehen</translation>
     </message>
     <message>
         <source>Keeps the range and sign chosen here for the next run and returns to the set-up page.</source>
-        <translation type="unfinished" />
+        <translation>Behält den hier gewählten Bereich und das Vorzeichen für den nächsten Lauf und kehrt zur Einstellungsseite zurück.</translation>
     </message>
     <message>
         <source>Go back with the program's settings</source>
-        <translation type="unfinished" />
+        <translation>Mit den Werten des Programms zurückgehen</translation>
     </message>
     <message>
         <source>Returns to the set-up page with the program's own starting settings (Escape does the same).</source>
-        <translation type="unfinished" />
+        <translation>Kehrt mit den eigenen Startwerten des Programms zur Einstellungsseite zurück (Escape tut dasselbe).</translation>
     </message>
     <message>
         <source>The random starting thresholds are drawn from the range set below, with the sign chosen below it.</source>
-        <translation type="unfinished" />
+        <translation>Die zufälligen Startschwellen werden aus dem unten eingestellten Bereich gezogen, mit dem darunter gewählten Vorzeichen.</translation>
     </message>
     <message>
         <source>The largest absolute value of a random starting threshold. Type a number or use the slider beside it.</source>
-        <translation type="unfinished" />
+        <translation>Der größte Betrag einer zufälligen Startschwelle. Tippen Sie eine Zahl ein oder nutzen Sie den Schieberegler daneben.</translation>
     </message>
     <message>
         <source>Slide to choose the largest starting threshold</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um die größte Startschwelle zu wählen</translation>
     </message>
     <message>
         <source>Sets the largest absolute value of a starting threshold in the box beside it.</source>
-        <translation type="unfinished" />
+        <translation>Stellt den größten Betrag einer Startschwelle im Feld daneben ein.</translation>
     </message>
     <message>
         <source>The smallest absolute value of a random starting threshold. It must not be above the largest. Type a number or use the slider beside it.</source>
-        <translation type="unfinished" />
+        <translation>Der kleinste Betrag einer zufälligen Startschwelle. Er darf nicht über dem größten liegen. Tippen Sie eine Zahl ein oder nutzen Sie den Schieberegler daneben.</translation>
     </message>
     <message>
         <source>Slide to choose the smallest starting threshold</source>
-        <translation type="unfinished" />
+        <translation>Schieben, um die kleinste Startschwelle zu wählen</translation>
     </message>
     <message>
         <source>Sets the smallest absolute value of a starting threshold in the box beside it.</source>
-        <translation type="unfinished" />
+        <translation>Stellt den kleinsten Betrag einer Startschwelle im Feld daneben ein.</translation>
     </message>
     <message>
         <source>The sign of the starting thresholds</source>
-        <translation type="unfinished" />
+        <translation>Das Vorzeichen der Startschwellen</translation>
     </message>
     <message>
         <source>Whether the random starting thresholds may be positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished" />
+        <translation>Ob die zufälligen Startschwellen positiv und negativ, nur positiv oder nur negativ sein dürfen.</translation>
     </message>
     <message>
         <source>Starting thresholds of either sign</source>
-        <translation type="unfinished" />
+        <translation>Startschwellen mit beiden Vorzeichen</translation>
     </message>
     <message>
         <source>Each starting threshold is positive or negative at random.</source>
-        <translation type="unfinished" />
+        <translation>Jede Startschwelle ist zufällig positiv oder negativ.</translation>
     </message>
     <message>
         <source>Only positive starting thresholds</source>
-        <translation type="unfinished" />
+        <translation>Nur positive Startschwellen</translation>
     </message>
     <message>
         <source>Every starting threshold is positive.</source>
-        <translation type="unfinished" />
+        <translation>Jede Startschwelle ist positiv.</translation>
     </message>
     <message>
         <source>Only negative starting thresholds</source>
-        <translation type="unfinished" />
+        <translation>Nur negative Startschwellen</translation>
     </message>
     <message>
         <source>Every starting threshold is negative.</source>
-        <translation type="unfinished" />
+        <translation>Jede Startschwelle ist negativ.</translation>
     </message>
     <message>
         <source>Ways to examine the trained network</source>
-        <translation type="unfinished" />
+        <translation>Wege, das trainierte Netz zu untersuchen</translation>
     </message>
     <message>
         <source>Double-click an item of the list below (or select it and press Enter) to examine the trained network.</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie auf einen Eintrag der Liste unten (oder wählen Sie ihn und drücken Sie die Eingabetaste), um das trainierte Netz zu untersuchen.</translation>
     </message>
     <message>
         <source>Double-click an item to examine the network</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie auf einen Eintrag, um das Netz zu untersuchen</translation>
     </message>
     <message>
         <source>Ways to examine the trained network: probe single patterns, save or export a summary, graph the error, view the weights, save the network, compare the runs kept so far, or count hits and misses.</source>
-        <translation type="unfinished" />
+        <translation>Wege, das trainierte Netz zu untersuchen: einzelne Muster prüfen, eine Zusammenfassung speichern oder exportieren, den Fehler zeichnen, die Gewichte ansehen, das Netz speichern, die bisher behaltenen Läufe vergleichen oder Treffer und Fehltreffer zählen.</translation>
     </message>
     <message>
         <source>Present patterns one at a time and read the answers</source>
-        <translation type="unfinished" />
+        <translation>Muster einzeln zeigen und die Antworten ablesen</translation>
     </message>
     <message>
         <source>Opens the probe page: choose a pattern and see its inputs, the network's answer, the desired output and the error.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Prüfseite: Wählen Sie ein Muster und sehen Sie seine Eingaben, die Antwort des Netzes, die gewünschte Ausgabe und den Fehler.</translation>
     </message>
     <message>
         <source>Build a spreadsheet summary of the run</source>
-        <translation type="unfinished" />
+        <translation>Eine Zusammenfassung des Laufs als Tabelle erstellen</translation>
     </message>
     <message>
         <source>Writes a workbook of seven sheets (general information, responses, errors, weights, SSE history, desired outputs, inputs) and opens it in your spreadsheet program.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt eine Arbeitsmappe mit sieben Blättern (allgemeine Angaben, Antworten, Fehler, Gewichte, SSE-Verlauf, gewünschte Ausgaben, Eingaben) und öffnet sie in Ihrem Tabellenprogramm.</translation>
     </message>
     <message>
         <source>Save a text report of the run</source>
-        <translation type="unfinished" />
+        <translation>Einen Textbericht des Laufs speichern</translation>
     </message>
     <message>
         <source>Opens the save-results page, where you choose a file and the sections of a text report.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite zum Speichern der Ergebnisse, auf der Sie eine Datei und die Abschnitte eines Textberichts wählen.</translation>
     </message>
     <message>
         <source>Graph the total SSE over the run</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE über den Lauf zeichnen</translation>
     </message>
     <message>
         <source>Opens the SSE graph: one bar per recorded total SSE, labelled with its epoch.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet den SSE-Graphen: ein Balken je aufgezeichneter Gesamt-SSE, beschriftet mit ihrer Epoche.</translation>
     </message>
     <message>
         <source>See the weights, the decision plane and the error curve</source>
-        <translation type="unfinished" />
+        <translation>Die Gewichte, die Entscheidungsebene und die Fehlerkurve ansehen</translation>
     </message>
     <message>
         <source>Opens the network view: each unit's weights as coloured cells, the decision plane of two-input problems, and the error curve. It follows later runs.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Netzansicht: die Gewichte jeder Einheit als farbige Zellen, die Entscheidungsebene bei Problemen mit zwei Eingaben und die Fehlerkurve. Sie folgt auch späteren Läufen.</translation>
     </message>
     <message>
         <source>Save the network with its weights and settings</source>
-        <translation type="unfinished" />
+        <translation>Das Netz mit seinen Gewichten und Einstellungen speichern</translation>
     </message>
     <message>
         <source>Saves the trained network (its patterns, settings, weights, SSE history and a note of yours) to a .vnet file that "Open A Saved Network" brings back exactly as it was.</source>
-        <translation type="unfinished" />
+        <translation>Speichert das trainierte Netz (seine Muster, Einstellungen, Gewichte, den SSE-Verlauf und eine Notiz von Ihnen) in eine .vnet-Datei, die „Gespeichertes Netz öffnen“ genau so zurückbringt, wie es war.</translation>
     </message>
     <message>
         <source>Lay the runs of this sitting side by side</source>
-        <translation type="unfinished" />
+        <translation>Die Läufe dieser Sitzung nebeneinanderlegen</translation>
     </message>
     <message>
         <source>Opens the compare page: every run trained since the program started is kept there, with its settings, seed, weights and total SSE after every epoch. Tick two or more to see their error curves on one graph, their settings side by side, their decision planes and their confusion tables.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Vergleichsseite: Jeder Lauf, der seit dem Programmstart trainiert wurde, wird dort behalten, mit seinen Einstellungen, seinem Seed, seinen Gewichten und der Gesamt-SSE nach jeder Epoche. Haken Sie zwei oder mehr an, um ihre Fehlerkurven in einem Graphen, ihre Einstellungen nebeneinander, ihre Entscheidungsebenen und ihre Konfusionstabellen zu sehen.</translation>
     </message>
     <message>
         <source>Count the network's hits and misses</source>
-        <translation type="unfinished" />
+        <translation>Treffer und Fehltreffer des Netzes zählen</translation>
     </message>
     <message>
         <source>Opens the confusion tables: each output unit's hits and misses and, when every pattern wants exactly one unit on, which class the network answered against the class wanted, with the accuracy. For the training file and for the file the network was last tested on.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Konfusionstabellen: Treffer und Fehltreffer jeder Ausgabeeinheit und, wenn jedes Muster genau eine Einheit eingeschaltet haben will, welche Klasse das Netz gegenüber der gewünschten Klasse geantwortet hat, mit der Genauigkeit. Für die Trainingsdatei und für die Datei, mit der das Netz zuletzt getestet wurde.</translation>
     </message>
     <message>
         <source>Status of the spreadsheet export</source>
-        <translation type="unfinished" />
+        <translation>Stand des Tabellen-Exports</translation>
     </message>
     <message>
         <source>While a workbook is built it asks you to be patient; afterwards it says where the file went.</source>
-        <translation type="unfinished" />
+        <translation>Während eine Arbeitsmappe erstellt wird, bittet es um Geduld; danach sagt es, wohin die Datei gegangen ist.</translation>
     </message>
     <message>
         <source>Progress of the spreadsheet export</source>
-        <translation type="unfinished" />
+        <translation>Fortschritt des Tabellen-Exports</translation>
     </message>
     <message>
         <source>Fills while the workbook is being built.</source>
-        <translation type="unfinished" />
+        <translation>Füllt sich, während die Arbeitsmappe erstellt wird.</translation>
     </message>
     <message>
         <source>Ways to go on training</source>
-        <translation type="unfinished" />
+        <translation>Wege, weiterzutrainieren</translation>
     </message>
     <message>
         <source>Double-click an item of the list below (or select it and press Enter) to go on training.</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie auf einen Eintrag der Liste unten (oder wählen Sie ihn und drücken Sie die Eingabetaste), um weiterzutrainieren.</translation>
     </message>
     <message>
         <source>Double-click an item to go on training</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie auf einen Eintrag, um weiterzutrainieren</translation>
     </message>
     <message>
         <source>Ways to go on: train again, continue, take a new problem, test on new patterns, open a saved network, or make a training set.</source>
-        <translation type="unfinished" />
+        <translation>Wege, weiterzumachen: neu trainieren, weitertrainieren, ein neues Problem nehmen, mit neuen Mustern testen, ein gespeichertes Netz öffnen oder eine Trainingsmenge erstellen.</translation>
     </message>
     <message>
         <source>Start again from new random weights</source>
-        <translation type="unfinished" />
+        <translation>Mit neuen zufälligen Gewichten neu beginnen</translation>
     </message>
     <message>
         <source>Goes back to the set-up page; Start Training there begins from new random starting weights.</source>
-        <translation type="unfinished" />
+        <translation>Geht zur Einstellungsseite zurück; „Training starten“ beginnt dort mit neuen zufälligen Startgewichten.</translation>
     </message>
     <message>
         <source>Go on training from the weights as they are</source>
-        <translation type="unfinished" />
+        <translation>Mit den Gewichten, wie sie sind, weitertrainieren</translation>
     </message>
     <message>
         <source>Goes back to the set-up page with the totals recomputed for the current weights; Continue Training goes on from them.</source>
-        <translation type="unfinished" />
+        <translation>Geht zur Einstellungsseite zurück, mit den Summen für die aktuellen Gewichte neu berechnet; „Weitertrainieren“ macht von ihnen aus weiter.</translation>
     </message>
     <message>
         <source>Choose another training file</source>
-        <translation type="unfinished" />
+        <translation>Eine andere Trainingsdatei wählen</translation>
     </message>
     <message>
         <source>Goes back to the load-file page to train a new network on another file.</source>
-        <translation type="unfinished" />
+        <translation>Geht zur Ladeseite zurück, um ein neues Netz auf einer anderen Datei zu trainieren.</translation>
     </message>
     <message>
         <source>Test this network on another file's patterns</source>
-        <translation type="unfinished" />
+        <translation>Dieses Netz mit den Mustern einer anderen Datei testen</translation>
     </message>
     <message>
         <source>Opens the generalization page: read a file with the same numbers of inputs and outputs in place of the training patterns. The weights stay.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite zur Generalisierung: Lesen Sie eine Datei mit derselben Zahl von Eingaben und Ausgaben anstelle der Trainingsmuster ein. Die Gewichte bleiben.</translation>
     </message>
     <message>
         <source>Open a network saved earlier</source>
-        <translation type="unfinished" />
+        <translation>Ein früher gespeichertes Netz öffnen</translation>
     </message>
     <message>
         <source>Opens a saved network (.vnet file) on the set-up page exactly as it was saved: its patterns, settings, weights and status lines. "Continue Training" goes on from there.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet ein gespeichertes Netz (.vnet-Datei) auf der Einstellungsseite genau so, wie es gespeichert wurde: seine Muster, Einstellungen, Gewichte und Statuszeilen. „Weitertrainieren“ macht von dort aus weiter.</translation>
     </message>
     <message>
         <source>Make or edit a training set</source>
-        <translation type="unfinished" />
+        <translation>Eine Trainingsmenge erstellen oder bearbeiten</translation>
     </message>
     <message>
         <source>Opens the training-set page on the patterns of the file read last.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Seite für Trainingsmengen mit den Mustern der zuletzt eingelesenen Datei.</translation>
     </message>
     <message>
         <source>Or end the program</source>
-        <translation type="unfinished" />
+        <translation>Oder das Programm beenden</translation>
     </message>
     <message>
         <source>The button below it ends the program.</source>
-        <translation type="unfinished" />
+        <translation>Die Schaltfläche darunter beendet das Programm.</translation>
     </message>
     <message>
         <source>Close the set-up page and this hub</source>
-        <translation type="unfinished" />
+        <translation>Die Einstellungsseite und diese Testseite schließen</translation>
     </message>
     <message>
         <source>Closes the set-up page and this hub; the pages opened from the hub stay until you close them.</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Einstellungsseite und diese Testseite; die von hier aus geöffneten Seiten bleiben, bis Sie sie schließen.</translation>
     </message>
     <message>
         <source>What this page does</source>
-        <translation type="unfinished" />
+        <translation>Was diese Seite tut</translation>
     </message>
     <message>
         <source>Present single patterns to the trained network and read its answers.</source>
-        <translation type="unfinished" />
+        <translation>Einzelne Muster dem trainierten Netz zeigen und seine Antworten ablesen.</translation>
     </message>
     <message>
         <source>Choose a pattern on the left, then press Ok</source>
-        <translation type="unfinished" />
+        <translation>Links ein Muster wählen, dann OK drücken</translation>
     </message>
     <message>
         <source>Choose a pattern's number with the box and its arrows to the left, then press Ok.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie die Nummer eines Musters mit dem Feld und seinen Pfeilen links, dann drücken Sie OK.</translation>
     </message>
     <message>
         <source>The number of the pattern to present</source>
-        <translation type="unfinished" />
+        <translation>Die Nummer des zu zeigenden Musters</translation>
     </message>
     <message>
         <source>The number of a pattern of the current file, from 1 to the number of patterns. Anything else is refused with a message naming the allowed range.</source>
-        <translation type="unfinished" />
+        <translation>Die Nummer eines Musters der aktuellen Datei, von 1 bis zur Zahl der Muster. Alles andere wird mit einer Meldung abgelehnt, die den erlaubten Bereich nennt.</translation>
     </message>
     <message>
         <source>Next or previous pattern</source>
-        <translation type="unfinished" />
+        <translation>Nächstes oder voriges Muster</translation>
     </message>
     <message>
         <source>Raises or lowers the pattern number in the box to its left.</source>
-        <translation type="unfinished" />
+        <translation>Erhöht oder senkt die Musternummer im Feld links daneben.</translation>
     </message>
     <message>
         <source>Present the pattern and show the result</source>
-        <translation type="unfinished" />
+        <translation>Das Muster zeigen und das Ergebnis anzeigen</translation>
     </message>
     <message>
         <source>Presents the chosen pattern to the network. A block goes to the top of the window below: the pattern's inputs, each output unit's answer, the desired output and the error (desired minus answer).</source>
-        <translation type="unfinished" />
+        <translation>Zeigt dem Netz das gewählte Muster. Oben im Fenster darunter erscheint ein Block: die Eingaben des Musters, die Antwort jeder Ausgabeeinheit, die gewünschte Ausgabe und der Fehler (gewünscht minus Antwort).</translation>
     </message>
     <message>
         <source>The results of the patterns probed, newest first</source>
-        <translation type="unfinished" />
+        <translation>Die Ergebnisse der geprüften Muster, das neueste zuerst</translation>
     </message>
     <message>
         <source>One block per pattern probed: its inputs, the network's response, the desired output and the error of each output unit. You can select and copy the text.</source>
-        <translation type="unfinished" />
+        <translation>Ein Block je geprüftem Muster: seine Eingaben, die Antwort des Netzes, die gewünschte Ausgabe und der Fehler jeder Ausgabeeinheit. Sie können den Text markieren und kopieren.</translation>
     </message>
     <message>
         <source>Empty the results window</source>
-        <translation type="unfinished" />
+        <translation>Das Ergebnisfenster leeren</translation>
     </message>
     <message>
         <source>Removes every result from the window.</source>
-        <translation type="unfinished" />
+        <translation>Entfernt jedes Ergebnis aus dem Fenster.</translation>
     </message>
     <message>
         <source>Print the results</source>
-        <translation type="unfinished" />
+        <translation>Die Ergebnisse drucken</translation>
     </message>
     <message>
         <source>Prints the results on the default printer, headed with the training file's name (a PDF file where there is no printer).</source>
-        <translation type="unfinished" />
+        <translation>Druckt die Ergebnisse auf dem Standarddrucker, mit dem Namen der Trainingsdatei als Überschrift (eine PDF-Datei, wenn es keinen Drucker gibt).</translation>
     </message>
     <message>
         <source>Close this page</source>
-        <translation type="unfinished" />
+        <translation>Diese Seite schließen</translation>
     </message>
     <message>
         <source>Closes the probe page; it asks first when the window holds results.</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Prüfseite; wenn das Fenster Ergebnisse enthält, fragt sie vorher nach.</translation>
     </message>
     <message>
         <source>Read a new file of patterns and present it to the trained network, to see how well it does on patterns it was not trained on.</source>
-        <translation type="unfinished" />
+        <translation>Eine neue Datei mit Mustern einlesen und dem trainierten Netz zeigen, um zu sehen, wie gut es bei Mustern abschneidet, auf denen es nicht trainiert wurde.</translation>
     </message>
     <message>
         <source>The new file replaces the old one</source>
-        <translation type="unfinished" />
+        <translation>Die neue Datei ersetzt die alte</translation>
     </message>
     <message>
         <source>The new file's patterns take the place of the training patterns; the weights stay. Its numbers of inputs and outputs must match the network's.</source>
-        <translation type="unfinished" />
+        <translation>Die Muster der neuen Datei treten an die Stelle der Trainingsmuster; die Gewichte bleiben. Ihre Zahl der Eingaben und Ausgaben muss zu der des Netzes passen.</translation>
     </message>
     <message>
         <source>Double-click a file below to check it</source>
-        <translation type="unfinished" />
+        <translation>Doppelklicken Sie unten auf eine Datei, um sie zu prüfen</translation>
     </message>
     <message>
         <source>Says how to choose the new file: double-click its name in the file list.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, wie Sie die neue Datei wählen: Doppelklicken Sie auf ihren Namen in der Dateiliste.</translation>
     </message>
     <message>
         <source>Files: double-click one to check it against the network</source>
-        <translation type="unfinished" />
+        <translation>Dateien: Doppelklicken Sie auf eine, um sie mit dem Netz abzugleichen</translation>
     </message>
     <message>
         <source>The files (names ending in .net) in the chosen folder. Double-click one to see its numbers; when its inputs and outputs match the network's, "Read The New File" becomes available.</source>
-        <translation type="unfinished" />
+        <translation>Die Dateien (Namen mit der Endung .net) im gewählten Ordner. Doppelklicken Sie auf eine, um ihre Zahlen zu sehen; wenn ihre Eingaben und Ausgaben zu denen des Netzes passen, wird „Neue Datei einlesen“ verfügbar.</translation>
     </message>
     <message>
         <source>The name of the new file you double-clicked.</source>
-        <translation type="unfinished" />
+        <translation>Der Name der neuen Datei, die Sie doppelt angeklickt haben.</translation>
     </message>
     <message>
         <source>Put the new file's patterns in place of the old</source>
-        <translation type="unfinished" />
+        <translation>Die Muster der neuen Datei anstelle der alten einsetzen</translation>
     </message>
     <message>
         <source>Reads the new file's patterns into the network in place of the training patterns. The weights stay, so the probe, graph and save pages now show how the network does on them.</source>
-        <translation type="unfinished" />
+        <translation>Liest die Muster der neuen Datei anstelle der Trainingsmuster in das Netz ein. Die Gewichte bleiben, sodass die Seiten zum Prüfen, Zeichnen und Speichern jetzt zeigen, wie das Netz bei ihnen abschneidet.</translation>
     </message>
     <message>
         <source>Closes the page and changes nothing unless the new file was read.</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Seite und ändert nichts, außer die neue Datei wurde eingelesen.</translation>
     </message>
     <message>
         <source>The total SSE at every printout of the run</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE bei jeder Zwischenausgabe des Laufs</translation>
     </message>
     <message>
         <source>One bar per recorded total SSE (sum of squared errors over all patterns and outputs), labelled with the epoch it was recorded at. A curve that falls to near 0 shows the network learning; one that stays high shows it cannot.</source>
-        <translation type="unfinished" />
+        <translation>Ein Balken je aufgezeichneter Gesamt-SSE (Summe der quadratischen Fehler über alle Muster und Ausgaben), beschriftet mit der Epoche, in der sie aufgezeichnet wurde. Eine Kurve, die bis nahe 0 fällt, zeigt, dass das Netz lernt; eine, die hoch bleibt, zeigt, dass es nicht lernen kann.</translation>
     </message>
     <message>
         <source>How to work with the numbers</source>
-        <translation type="unfinished" />
+        <translation>Wie Sie mit den Zahlen arbeiten</translation>
     </message>
     <message>
         <source>Says how to get the numbers behind the graph: "Create A Summary In Excel" on the hub writes them to a sheet of the workbook (the text report's SSE section holds them too), to chart in other programs.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, wie Sie an die Zahlen hinter dem Graphen kommen: „Zusammenfassung in Excel erstellen“ auf der Testseite schreibt sie in ein Blatt der Arbeitsmappe (auch der SSE-Abschnitt des Textberichts enthält sie), um sie in anderen Programmen als Diagramm darzustellen.</translation>
     </message>
     <message>
         <source>Print the graph</source>
-        <translation type="unfinished" />
+        <translation>Den Graphen drucken</translation>
     </message>
     <message>
         <source>Copies the graph to the clipboard and prints it on the default printer (a PDF file where there is no printer).</source>
-        <translation type="unfinished" />
+        <translation>Kopiert den Graphen in die Zwischenablage und druckt ihn auf dem Standarddrucker (eine PDF-Datei, wenn es keinen Drucker gibt).</translation>
     </message>
     <message>
         <source>Closes the graph.</source>
-        <translation type="unfinished" />
+        <translation>Schließt den Graphen.</translation>
     </message>
     <message>
         <source>The title of the program. On this page you save a text report of the run.</source>
-        <translation type="unfinished" />
+        <translation>Der Titel des Programms. Auf dieser Seite speichern Sie einen Textbericht des Laufs.</translation>
     </message>
     <message>
         <source>Choose where to save, then the file's name</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie, wo gespeichert wird, dann den Namen der Datei</translation>
     </message>
     <message>
         <source>Choose a folder with the lists below, then click an existing .txt file or make a new name.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie mit den Listen unten einen Ordner, dann klicken Sie auf eine vorhandene .txt-Datei oder legen einen neuen Namen an.</translation>
     </message>
     <message>
         <source>Tick the sections the report should hold</source>
-        <translation type="unfinished" />
+        <translation>Haken Sie die Abschnitte an, die der Bericht enthalten soll</translation>
     </message>
     <message>
         <source>The boxes below choose the sections of the report. They are written in a fixed order whatever you tick.</source>
-        <translation type="unfinished" />
+        <translation>Die Kästchen unten wählen die Abschnitte des Berichts. Sie werden immer in derselben Reihenfolge geschrieben, egal was Sie anhaken.</translation>
     </message>
     <message>
         <source>Text files: click one to save to it</source>
-        <translation type="unfinished" />
+        <translation>Textdateien: Klicken Sie auf eine, um in sie zu speichern</translation>
     </message>
     <message>
         <source>The .txt files of the chosen folder. Click one to save the report to it (it is replaced only after you answer Yes).</source>
-        <translation type="unfinished" />
+        <translation>Die .txt-Dateien des gewählten Ordners. Klicken Sie auf eine, um den Bericht in sie zu speichern (sie wird erst ersetzt, wenn Sie mit Ja antworten).</translation>
     </message>
     <message>
         <source>Make a new folder here</source>
-        <translation type="unfinished" />
+        <translation>Hier einen neuen Ordner anlegen</translation>
     </message>
     <message>
         <source>Asks for a name and makes a new folder in the folder shown.</source>
-        <translation type="unfinished" />
+        <translation>Fragt nach einem Namen und legt im gezeigten Ordner einen neuen Ordner an.</translation>
     </message>
     <message>
         <source>Type the name of a new file</source>
-        <translation type="unfinished" />
+        <translation>Den Namen einer neuen Datei eintippen</translation>
     </message>
     <message>
         <source>Asks for a new file name; .txt is added unless the name ends in exactly .txt.</source>
-        <translation type="unfinished" />
+        <translation>Fragt nach einem neuen Dateinamen; .txt wird angehängt, außer der Name endet genau auf .txt.</translation>
     </message>
     <message>
         <source>Section: the training settings</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die Trainingseinstellungen</translation>
     </message>
     <message>
         <source>The general information: the training file, the date, the learning rule, the learning rate, the epochs and the other settings of the run.</source>
-        <translation type="unfinished" />
+        <translation>Die allgemeinen Angaben: die Trainingsdatei, das Datum, die Lernregel, die Lernrate, die Epochen und die anderen Einstellungen des Laufs.</translation>
     </message>
     <message>
         <source>Section: every output's answer to every pattern</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die Antwort jeder Ausgabe auf jedes Muster</translation>
     </message>
     <message>
         <source>The network responses: the answer of every output unit to every pattern.</source>
-        <translation type="unfinished" />
+        <translation>Die Antworten des Netzes: die Antwort jeder Ausgabeeinheit auf jedes Muster.</translation>
     </message>
     <message>
         <source>Section: the errors</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die Fehler</translation>
     </message>
     <message>
         <source>The network errors: the total error and the error of every output unit for every pattern.</source>
-        <translation type="unfinished" />
+        <translation>Die Fehler des Netzes: der Gesamtfehler und der Fehler jeder Ausgabeeinheit für jedes Muster.</translation>
     </message>
     <message>
         <source>Section: the weights and thresholds</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die Gewichte und Schwellen</translation>
     </message>
     <message>
         <source>The connection weights: each output unit's type and threshold, and the table of weights from every input to every output.</source>
-        <translation type="unfinished" />
+        <translation>Die Verbindungsgewichte: Art und Schwelle jeder Ausgabeeinheit und die Tabelle der Gewichte von jeder Eingabe zu jeder Ausgabe.</translation>
     </message>
     <message>
         <source>Section: the input patterns</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die Eingabemuster</translation>
     </message>
     <message>
         <source>The input patterns of the file.</source>
-        <translation type="unfinished" />
+        <translation>Die Eingabemuster der Datei.</translation>
     </message>
     <message>
         <source>Section: the desired outputs</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: die gewünschten Ausgaben</translation>
     </message>
     <message>
         <source>The output patterns: the desired output of every unit for every pattern.</source>
-        <translation type="unfinished" />
+        <translation>Die Ausgabemuster: die gewünschte Ausgabe jeder Einheit für jedes Muster.</translation>
     </message>
     <message>
         <source>Section: the SSE history</source>
-        <translation type="unfinished" />
+        <translation>Abschnitt: der SSE-Verlauf</translation>
     </message>
     <message>
         <source>The total SSE recorded at every printout, against the epoch it was recorded at: the numbers behind the SSE graph.</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE, aufgezeichnet bei jeder Zwischenausgabe, zusammen mit der Epoche, in der sie aufgezeichnet wurde: die Zahlen hinter dem SSE-Graphen.</translation>
     </message>
     <message>
         <source>The file the report goes to</source>
-        <translation type="unfinished" />
+        <translation>Die Datei, in die der Bericht geht</translation>
     </message>
     <message>
         <source>The heading of the line below, which names the file the report will be written to.</source>
-        <translation type="unfinished" />
+        <translation>Die Überschrift der Zeile darunter, die die Datei nennt, in die der Bericht geschrieben wird.</translation>
     </message>
     <message>
         <source>The file chosen; green once written</source>
-        <translation type="unfinished" />
+        <translation>Die gewählte Datei; grün, sobald geschrieben</translation>
     </message>
     <message>
         <source>The full name of the file chosen. It turns green when the report has been written.</source>
-        <translation type="unfinished" />
+        <translation>Der volle Name der gewählten Datei. Er wird grün, wenn der Bericht geschrieben wurde.</translation>
     </message>
     <message>
         <source>Write the report</source>
-        <translation type="unfinished" />
+        <translation>Den Bericht schreiben</translation>
     </message>
     <message>
         <source>Writes the report with the ticked sections to the file named above. An existing file is replaced only after you answer Yes.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt den Bericht mit den angehakten Abschnitten in die oben genannte Datei. Eine vorhandene Datei wird erst ersetzt, wenn Sie mit Ja antworten.</translation>
     </message>
     <message>
         <source>Closes the page. The file chosen is remembered while the program runs.</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Seite. Die gewählte Datei bleibt gemerkt, solange das Programm läuft.</translation>
     </message>
     <message>
         <source>What this page shows</source>
-        <translation type="unfinished" />
+        <translation>Was diese Seite zeigt</translation>
     </message>
     <message>
         <source>Three pictures of the network on the tabs below: its weights, its decisions and its error curve. They follow the runs while the page is open.</source>
-        <translation type="unfinished" />
+        <translation>Drei Bilder des Netzes auf den Reitern unten: seine Gewichte, seine Entscheidungen und seine Fehlerkurve. Sie folgen den Läufen, solange die Seite offen ist.</translation>
     </message>
     <message>
         <source>The network shown and where its run stands</source>
-        <translation type="unfinished" />
+        <translation>Das gezeigte Netz und wo sein Lauf steht</translation>
     </message>
     <message>
         <source>The training file of the network the pictures show, its numbers of patterns, inputs and outputs and its rule, and after training the epoch, the total SSE and the misses.</source>
-        <translation type="unfinished" />
+        <translation>Die Trainingsdatei des Netzes, das die Bilder zeigen, seine Zahl von Mustern, Eingaben und Ausgaben und seine Regel, und nach dem Training die Epoche, die Gesamt-SSE und die Fehltreffer.</translation>
     </message>
     <message>
         <source>Three pictures of the network</source>
-        <translation type="unfinished" />
+        <translation>Drei Bilder des Netzes</translation>
     </message>
     <message>
         <source>Weights (Alt+W): every unit's weights as coloured cells. Decisions (Alt+D): the input plane of a two-input problem, shaded by a unit's answer. Error Curve (Alt+E): the total SSE over the epochs.</source>
-        <translation type="unfinished" />
+        <translation>Gewichte (Alt+G): die Gewichte jeder Einheit als farbige Zellen. Entscheidungen (Alt+E): die Eingabeebene eines Problems mit zwei Eingaben, schattiert nach der Antwort einer Einheit. Fehlerkurve (Alt+F): die Gesamt-SSE über die Epochen.</translation>
     </message>
     <message>
         <source>Each output unit's weights as coloured cells</source>
-        <translation type="unfinished" />
+        <translation>Die Gewichte jeder Ausgabeeinheit als farbige Zellen</translation>
     </message>
     <message>
         <source>One grid of cells per output unit, one cell per input weight, with the unit's threshold in the cell to the right. Dark blue is negative, grey near 0, light orange positive.</source>
-        <translation type="unfinished" />
+        <translation>Ein Raster aus Zellen je Ausgabeeinheit, eine Zelle je Eingabegewicht, mit der Schwelle der Einheit in der Zelle rechts daneben. Dunkelblau ist negativ, Grau nahe 0, Hellorange positiv.</translation>
     </message>
     <message>
         <source>Lays each unit's weights out as a picture so many cells wide: letters.net opens at 5, the 5 by 7 grid of its letters. The width is kept for each file until the program ends.</source>
-        <translation type="unfinished" />
+        <translation>Legt die Gewichte jeder Einheit als Bild aus, so viele Zellen breit: letters.net öffnet mit 5, dem 5-mal-7-Raster seiner Buchstaben. Die Breite wird für jede Datei behalten, bis das Programm endet.</translation>
     </message>
     <message>
         <source>The input and weight of the cell pointed at</source>
-        <translation type="unfinished" />
+        <translation>Eingabe und Gewicht der Zelle unter dem Zeiger</translation>
     </message>
     <message>
         <source>Point at a cell, or tab to the picture and use the arrow keys (Page Up and Page Down change unit): this line names the unit, the input and the weight's value.</source>
-        <translation type="unfinished" />
+        <translation>Zeigen Sie auf eine Zelle oder gehen Sie mit Tab zum Bild und nutzen Sie die Pfeiltasten (Bild auf und Bild ab wechseln die Einheit): Diese Zeile nennt die Einheit, die Eingabe und den Wert des Gewichts.</translation>
     </message>
     <message>
         <source>Colour each unit from its own lowest to highest weight</source>
-        <translation type="unfinished" />
+        <translation>Jede Einheit von ihrem eigenen kleinsten bis größten Gewicht einfärben</translation>
     </message>
     <message>
         <source>Unticked, every unit shares one colour scale, so you can compare units. Ticked, each unit is coloured from its own lowest weight to its highest, and the shape a unit has learned stands out even when most of its weights are negative.</source>
-        <translation type="unfinished" />
+        <translation>Ohne Haken teilen sich alle Einheiten eine Farbskala, sodass Sie Einheiten vergleichen können. Mit Haken wird jede Einheit von ihrem eigenen kleinsten bis zu ihrem größten Gewicht eingefärbt, und die Form, die eine Einheit gelernt hat, hebt sich ab, auch wenn die meisten ihrer Gewichte negativ sind.</translation>
     </message>
     <message>
         <source>Each output unit's weights: blue negative, orange positive</source>
-        <translation type="unfinished" />
+        <translation>Die Gewichte jeder Ausgabeeinheit: blau negativ, orange positiv</translation>
     </message>
     <message>
         <source>The weights of every output unit as a grid, the threshold to the right of each grid. The scale above shows which colour is which value. Point at a cell to read it; with the focus here, the arrow keys move from cell to cell.</source>
-        <translation type="unfinished" />
+        <translation>Die Gewichte jeder Ausgabeeinheit als Raster, die Schwelle rechts von jedem Raster. Die Skala darüber zeigt, welche Farbe welcher Wert ist. Zeigen Sie auf eine Zelle, um sie abzulesen; liegt der Fokus hier, wandern die Pfeiltasten von Zelle zu Zelle.</translation>
     </message>
     <message>
         <source>The input plane and where a unit changes its answer</source>
-        <translation type="unfinished" />
+        <translation>Die Eingabeebene und wo eine Einheit ihre Antwort wechselt</translation>
     </message>
     <message>
         <source>For files with exactly two inputs: the plane of both inputs, shaded by the chosen unit's answer, with its boundary and each pattern as a disc.</source>
-        <translation type="unfinished" />
+        <translation>Für Dateien mit genau zwei Eingaben: die Ebene beider Eingaben, schattiert nach der Antwort der gewählten Einheit, mit ihrer Grenze und jedem Muster als Scheibe.</translation>
     </message>
     <message>
         <source>The output unit drawn on the plane</source>
-        <translation type="unfinished" />
+        <translation>Die auf der Ebene gezeichnete Ausgabeeinheit</translation>
     </message>
     <message>
         <source>Chooses which output unit's answers shade the decision plane.</source>
-        <translation type="unfinished" />
+        <translation>Wählt, welche Ausgabeeinheit mit ihren Antworten die Entscheidungsebene schattiert.</translation>
     </message>
     <message>
         <source>The plane shaded by the unit's answer; missed patterns ringed</source>
-        <translation type="unfinished" />
+        <translation>Die Ebene, schattiert nach der Antwort der Einheit; verfehlte Muster umringt</translation>
     </message>
     <message>
         <source>Each point of the plane of the two inputs is shaded by the unit's answer there. The line is the boundary where its answer changes (a Gaussian unit has two, the edges of its band). Black discs want 1, white discs want 0; a disc ringed in magenta is missed. A step unit always misses a pattern of XOR.</source>
-        <translation type="unfinished" />
+        <translation>Jeder Punkt der Ebene der beiden Eingaben ist nach der Antwort der Einheit an dieser Stelle schattiert. Die Linie ist die Grenze, an der ihre Antwort wechselt (eine Gauß-Einheit hat zwei, die Ränder ihres Streifens). Schwarze Scheiben sollen 1 ergeben, weiße Scheiben 0; eine magentafarben umringte Scheibe ist verfehlt. Eine Stufeneinheit verfehlt bei XOR immer ein Muster.</translation>
     </message>
     <message>
         <source>Why there is no decision plane</source>
-        <translation type="unfinished" />
+        <translation>Warum es keine Entscheidungsebene gibt</translation>
     </message>
     <message>
         <source>Says why the plane is not drawn: the plane needs a file with exactly two inputs (AND, OR, XOR) and a trained network.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, warum die Ebene nicht gezeichnet wird: Die Ebene braucht eine Datei mit genau zwei Eingaben (AND, OR, XOR) und ein trainiertes Netz.</translation>
     </message>
     <message>
         <source>The total SSE over the epochs</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE über die Epochen</translation>
     </message>
     <message>
         <source>The recorded total SSE against the epochs, on a linear or logarithmic scale.</source>
-        <translation type="unfinished" />
+        <translation>Die aufgezeichnete Gesamt-SSE über den Epochen, auf einer linearen oder logarithmischen Skala.</translation>
     </message>
     <message>
         <source>Show the SSE on a logarithmic scale</source>
-        <translation type="unfinished" />
+        <translation>Die SSE auf einer logarithmischen Skala zeigen</translation>
     </message>
     <message>
         <source>Ticked, each step up the scale is ten times the one below, so the slow last part of learning shows; a total of 0 gets a line of its own below the lowest decade.</source>
-        <translation type="unfinished" />
+        <translation>Mit Haken ist jede Stufe der Skala zehnmal so groß wie die darunter, sodass der langsame letzte Teil des Lernens sichtbar wird; eine Summe von 0 bekommt eine eigene Linie unter der untersten Dekade.</translation>
     </message>
     <message>
         <source>The learning curve: the total SSE recorded at every printout, against the epoch. It falls as the network learns and levels off when it can learn no more.</source>
-        <translation type="unfinished" />
+        <translation>Die Lernkurve: die bei jeder Zwischenausgabe aufgezeichnete Gesamt-SSE über der Epoche. Sie fällt, während das Netz lernt, und flacht ab, wenn es nichts mehr lernen kann.</translation>
     </message>
     <message>
         <source>Print the picture shown</source>
-        <translation type="unfinished" />
+        <translation>Das gezeigte Bild drucken</translation>
     </message>
     <message>
         <source>Prints the picture on the current tab (a PDF file where there is no printer).</source>
-        <translation type="unfinished" />
+        <translation>Druckt das Bild auf dem aktuellen Reiter (eine PDF-Datei, wenn es keinen Drucker gibt).</translation>
     </message>
     <message>
         <source>Save the picture shown as PNG or SVG</source>
-        <translation type="unfinished" />
+        <translation>Das gezeigte Bild als PNG oder SVG speichern</translation>
     </message>
     <message>
         <source>Saves the picture on the current tab; a name ending in .svg gives a drawing, any other a PNG image.</source>
-        <translation type="unfinished" />
+        <translation>Speichert das Bild auf dem aktuellen Reiter; ein Name mit der Endung .svg ergibt eine Zeichnung, jeder andere ein PNG-Bild.</translation>
     </message>
     <message>
         <source>Closes the network view.</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Netzansicht.</translation>
     </message>
     <message>
         <source>Presents the next pattern, applies the learning rule once and holds the run there. With no run going, it starts one.</source>
-        <translation type="unfinished" />
+        <translation>Zeigt das nächste Muster, wendet die Lernregel einmal an und hält den Lauf dort an. Läuft kein Lauf, startet es einen.</translation>
     </message>
     <message>
         <source>Goes on to the end of the epoch (the pass through all the patterns) and holds the run there.</source>
-        <translation type="unfinished" />
+        <translation>Macht bis zum Ende der Epoche (dem Durchgang durch alle Muster) weiter und hält den Lauf dort an.</translation>
     </message>
     <message>
         <source>Lets the run go on, at the speed chosen below.</source>
-        <translation type="unfinished" />
+        <translation>Lässt den Lauf weitergehen, mit dem unten gewählten Tempo.</translation>
     </message>
     <message>
         <source>Holds the run after the pattern it is on; a step then goes on from there.</source>
-        <translation type="unfinished" />
+        <translation>Hält den Lauf nach dem aktuellen Muster an; ein Schritt macht dann von dort aus weiter.</translation>
     </message>
     <message>
         <source>How fast a run goes: as fast as possible down to 1 pattern a second</source>
-        <translation type="unfinished" />
+        <translation>Wie schnell ein Lauf geht: so schnell wie möglich bis hinunter zu 1 Muster pro Sekunde</translation>
     </message>
     <message>
         <source>Slows a run from as fast as possible down to 100, 30, 10, 3 or 1 patterns a second, so you can watch the boundary move.</source>
-        <translation type="unfinished" />
+        <translation>Verlangsamt einen Lauf von so schnell wie möglich bis auf 100, 30, 10, 3 oder 1 Muster pro Sekunde, damit Sie zusehen können, wie sich die Grenze bewegt.</translation>
     </message>
     <message>
         <source>The speed chosen</source>
-        <translation type="unfinished" />
+        <translation>Das gewählte Tempo</translation>
     </message>
     <message>
         <source>The speed the slider sets, in patterns a second.</source>
-        <translation type="unfinished" />
+        <translation>Das Tempo, das der Schieberegler einstellt, in Mustern pro Sekunde.</translation>
     </message>
     <message>
         <source>Where the run stands: epoch and pattern</source>
-        <translation type="unfinished" />
+        <translation>Wo der Lauf steht: Epoche und Muster</translation>
     </message>
     <message>
         <source>The epoch and the pattern the last step presented, with its place in the epoch's order, the rule and the learning rate.</source>
-        <translation type="unfinished" />
+        <translation>Die Epoche und das Muster, das der letzte Schritt gezeigt hat, mit seinem Platz in der Reihenfolge der Epoche, der Regel und der Lernrate.</translation>
     </message>
     <message>
         <source>The output unit whose step is written out</source>
-        <translation type="unfinished" />
+        <translation>Die Ausgabeeinheit, deren Schritt ausgeschrieben wird</translation>
     </message>
     <message>
         <source>Chooses which output unit's arithmetic the window writes out (for the letters, one of 26).</source>
-        <translation type="unfinished" />
+        <translation>Wählt, für welche Ausgabeeinheit das Fenster die Rechnung ausschreibt (bei den Buchstaben eine von 26).</translation>
     </message>
     <message>
         <source>What the other output units did</source>
-        <translation type="unfinished" />
+        <translation>Was die anderen Ausgabeeinheiten getan haben</translation>
     </message>
     <message>
         <source>A line that sums up how many of the other output units changed their weights at this step.</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile, die zusammenfasst, wie viele der anderen Ausgabeeinheiten bei diesem Schritt ihre Gewichte geändert haben.</translation>
     </message>
     <message>
         <source>The last step in the rule's own formula</source>
-        <translation type="unfinished" />
+        <translation>Der letzte Schritt in der Formel der Regel</translation>
     </message>
     <message>
         <source>The step written out with the numbers the run used: the net input, the answer (activation), the error, the rule's coefficient c, and each weight's change c times its input, with its value before and after. An overflow of the Gaussian rule is said here.</source>
-        <translation type="unfinished" />
+        <translation>Der Schritt, ausgeschrieben mit den Zahlen, die der Lauf verwendet hat: die Netzeingabe, die Antwort (Aktivierung), der Fehler, der Koeffizient c der Regel und die Änderung jedes Gewichts, c mal seine Eingabe, mit seinem Wert vorher und nachher. Ein Überlauf der Gauß-Regel wird hier gemeldet.</translation>
     </message>
     <message>
         <source>Every weight and the threshold, before and after the step</source>
-        <translation type="unfinished" />
+        <translation>Jedes Gewicht und die Schwelle, vor und nach dem Schritt</translation>
     </message>
     <message>
         <source>One row per weight and one for the threshold of the unit chosen, before and after the last step; the ones that changed are in bold and marked (changed).</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile je Gewicht und eine für die Schwelle der gewählten Einheit, vor und nach dem letzten Schritt; die geänderten sind fett und mit (geändert) markiert.</translation>
     </message>
     <message>
         <source>Close this window</source>
-        <translation type="unfinished" />
+        <translation>Dieses Fenster schließen</translation>
     </message>
     <message>
         <source>Closes the window; a held or slowed run goes on at full speed.</source>
-        <translation type="unfinished" />
+        <translation>Schließt das Fenster; ein angehaltener oder verlangsamter Lauf geht mit voller Geschwindigkeit weiter.</translation>
     </message>
     <message>
         <source>What this window does</source>
-        <translation type="unfinished" />
+        <translation>Was dieses Fenster tut</translation>
     </message>
     <message>
         <source>Trains the set-up page's settings once from each seed of a range, to show how much the outcome depends on the starting weights. The page and its network stay as they are.</source>
-        <translation type="unfinished" />
+        <translation>Trainiert die Einstellungen der Einstellungsseite einmal mit jedem Seed eines Bereichs, um zu zeigen, wie sehr das Ergebnis von den Startgewichten abhängt. Die Seite und ihr Netz bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>The first seed of the range</source>
-        <translation type="unfinished" />
+        <translation>Der erste Seed des Bereichs</translation>
     </message>
     <message>
         <source>The seed of the first run; the next runs take the seeds after it.</source>
-        <translation type="unfinished" />
+        <translation>Der Seed des ersten Laufs; die nächsten Läufe nehmen die Seeds danach.</translation>
     </message>
     <message>
         <source>How many seeds to run</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Seeds laufen sollen</translation>
     </message>
     <message>
         <source>How many runs, one per seed (up to 100000).</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Läufe, einer je Seed (bis zu 100000).</translation>
     </message>
     <message>
         <source>Run the settings once from each seed</source>
-        <translation type="unfinished" />
+        <translation>Die Einstellungen einmal mit jedem Seed laufen lassen</translation>
     </message>
     <message>
         <source>Starts the runs on every core. Each line is the run Start Training gives with that seed in the seed box.</source>
-        <translation type="unfinished" />
+        <translation>Startet die Läufe auf allen Prozessorkernen. Jede Zeile ist der Lauf, den „Training starten“ mit diesem Seed im Seed-Feld ergibt.</translation>
     </message>
     <message>
         <source>Stop the runs</source>
-        <translation type="unfinished" />
+        <translation>Die Läufe stoppen</translation>
     </message>
     <message>
         <source>Ends the runs under way after their current epoch and keeps the lines of those that ended.</source>
-        <translation type="unfinished" />
+        <translation>Beendet die laufenden Läufe nach ihrer aktuellen Epoche und behält die Zeilen der beendeten.</translation>
     </message>
     <message>
         <source>The runs done</source>
-        <translation type="unfinished" />
+        <translation>Die erledigten Läufe</translation>
     </message>
     <message>
         <source>Fills as the runs end.</source>
-        <translation type="unfinished" />
+        <translation>Füllt sich, während die Läufe enden.</translation>
     </message>
     <message>
         <source>One line per seed: epochs, all hits, total SSE, hits</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile je Seed: Epochen, alle Treffer, Gesamt-SSE, Treffer</translation>
     </message>
     <message>
         <source>For each seed: how many epochs its run took, whether it reached all hits, its total SSE and its hits.</source>
-        <translation type="unfinished" />
+        <translation>Für jeden Seed: wie viele Epochen sein Lauf gebraucht hat, ob er „alle Treffer“ erreicht hat, seine Gesamt-SSE und seine Treffer.</translation>
     </message>
     <message>
         <source>How many runs reached all hits, and how fast</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Läufe „alle Treffer“ erreicht haben, und wie schnell</translation>
     </message>
     <message>
         <source>How many runs reached all hits, with the median, fewest and most epochs they took.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Läufe „alle Treffer“ erreicht haben, mit dem Median, der kleinsten und der größten Zahl von Epochen, die sie gebraucht haben.</translation>
     </message>
     <message>
         <source>Save the table as a CSV file</source>
-        <translation type="unfinished" />
+        <translation>Die Tabelle als CSV-Datei speichern</translation>
     </message>
     <message>
         <source>Writes the table to a CSV file (seed, epochs, all hits, total SSE, hits and the responses), the same columns the trainer's --seeds-csv writes, so the two files of the same seeds are the same bytes. It can be pressed once a run has ended.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt die Tabelle in eine CSV-Datei (Seed, Epochen, alle Treffer, Gesamt-SSE, Treffer und die Antworten), mit denselben Spalten, die --seeds-csv des Trainers schreibt, sodass die beiden Dateien derselben Seeds Byte für Byte gleich sind. Die Schaltfläche geht, sobald ein Lauf beendet ist.</translation>
     </message>
     <message>
         <source>Closes the window; runs still going stop.</source>
-        <translation type="unfinished" />
+        <translation>Schließt das Fenster; noch laufende Läufe stoppen.</translation>
     </message>
     <message>
         <source>Make a training set of your own, or edit the one read last, and save it as a training file.</source>
-        <translation type="unfinished" />
+        <translation>Erstellen Sie eine eigene Trainingsmenge oder bearbeiten Sie die zuletzt eingelesene, und speichern Sie sie als Trainingsdatei.</translation>
     </message>
     <message>
         <source>Three ways to work on the same set</source>
-        <translation type="unfinished" />
+        <translation>Drei Wege, an derselben Menge zu arbeiten</translation>
     </message>
     <message>
         <source>Table (Alt+A), Draw (Alt+D) and Import CSV (Alt+C) show the same set: a change made on one is seen on the others and undone from any of them.</source>
-        <translation type="unfinished" />
+        <translation>Tabelle (Alt+A), Zeichnen (Alt+N) und CSV importieren (Alt+C) zeigen dieselbe Menge: Eine Änderung auf einem ist auf den anderen zu sehen und kann von jedem aus rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>The set as a table of numbers</source>
-        <translation type="unfinished" />
+        <translation>Die Menge als Zahlentabelle</translation>
     </message>
     <message>
         <source>One row per pattern: its inputs, then its desired outputs. Type into the cells, paste from a spreadsheet, add or delete rows and columns.</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile je Muster: seine Eingaben, dann seine gewünschten Ausgaben. Tippen Sie in die Zellen, fügen Sie aus einer Tabellenkalkulation ein, fügen Sie Zeilen und Spalten hinzu oder löschen Sie sie.</translation>
     </message>
     <message>
         <source>The set as points on the plane</source>
-        <translation type="unfinished" />
+        <translation>Die Menge als Punkte auf der Ebene</translation>
     </message>
     <message>
         <source>For sets of two inputs: each pattern is a point on the plane of input 1 and input 2. Click to add points, drag them, right-click to remove them.</source>
-        <translation type="unfinished" />
+        <translation>Für Mengen mit zwei Eingaben: Jedes Muster ist ein Punkt auf der Ebene von Eingabe 1 und Eingabe 2. Klicken Sie, um Punkte hinzuzufügen, ziehen Sie sie, und entfernen Sie sie mit einem Rechtsklick.</translation>
     </message>
     <message>
         <source>Read the patterns from a CSV file</source>
-        <translation type="unfinished" />
+        <translation>Die Muster aus einer CSV-Datei lesen</translation>
     </message>
     <message>
         <source>Open a CSV file, say what each column is, and import it into the table.</source>
-        <translation type="unfinished" />
+        <translation>Öffnen Sie eine CSV-Datei, sagen Sie, wofür jede Spalte steht, und importieren Sie sie in die Tabelle.</translation>
     </message>
     <message>
         <source>The desired outputs of the points you add</source>
-        <translation type="unfinished" />
+        <translation>Die gewünschten Ausgaben der Punkte, die Sie hinzufügen</translation>
     </message>
     <message>
         <source>With one output, a new point wants 0 or 1; with more, it belongs to a class: 1 from its output and 0 from the others.</source>
-        <translation type="unfinished" />
+        <translation>Mit einer Ausgabe soll ein neuer Punkt 0 oder 1 ergeben; mit mehreren gehört er zu einer Klasse: 1 von ihrer Ausgabe und 0 von den anderen.</translation>
     </message>
     <message>
         <source>Click to add a point, drag to move it, right-click to remove it</source>
-        <translation type="unfinished" />
+        <translation>Klicken fügt einen Punkt hinzu, Ziehen verschiebt ihn, Rechtsklick entfernt ihn</translation>
     </message>
     <message>
         <source>Each pattern is a point at its two inputs; the classes differ in colour and in shape. Click an empty place to add a point, drag a point to move it, right-click it (or click it and press Delete) to remove it. When the program holds a network of the same size, the plane is shaded by its answer, with its boundary, and the points it misses are ringed.</source>
-        <translation type="unfinished" />
+        <translation>Jedes Muster ist ein Punkt an der Stelle seiner zwei Eingaben; die Klassen unterscheiden sich in Farbe und Form. Klicken Sie auf eine freie Stelle, um einen Punkt hinzuzufügen, ziehen Sie einen Punkt, um ihn zu verschieben, und klicken Sie ihn mit rechts an (oder klicken Sie ihn an und drücken Sie Entf), um ihn zu entfernen. Hat das Programm ein Netz derselben Größe, ist die Ebene nach seiner Antwort schattiert, mit seiner Grenze, und die Punkte, die es verfehlt, sind umringt.</translation>
     </message>
     <message>
         <source>Choose a CSV file to import</source>
-        <translation type="unfinished" />
+        <translation>Eine CSV-Datei zum Importieren wählen</translation>
     </message>
     <message>
         <source>Opens a CSV file and shows its first 20 rows in the grid below, with the delimiter, header and decimal mark guessed.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet eine CSV-Datei und zeigt ihre ersten 20 Zeilen im Raster darunter, wobei Trennzeichen, Kopfzeile und Dezimalzeichen geraten werden.</translation>
     </message>
     <message>
         <source>The CSV file chosen</source>
-        <translation type="unfinished" />
+        <translation>Die gewählte CSV-Datei</translation>
     </message>
     <message>
         <source>The name of the CSV file shown in the grid below.</source>
-        <translation type="unfinished" />
+        <translation>Der Name der CSV-Datei, die im Raster darunter gezeigt wird.</translation>
     </message>
     <message>
         <source>The character between the cells</source>
-        <translation type="unfinished" />
+        <translation>Das Zeichen zwischen den Zellen</translation>
     </message>
     <message>
         <source>The delimiter of the file's cells: comma, semicolon, tab or bar, or guessed from the first row.</source>
-        <translation type="unfinished" />
+        <translation>Das Trennzeichen zwischen den Zellen der Datei: Komma, Semikolon, Tabulator oder Strich, oder aus der ersten Zeile geraten.</translation>
     </message>
     <message>
         <source>Whether the first row names the columns</source>
-        <translation type="unfinished" />
+        <translation>Ob die erste Zeile die Spalten benennt</translation>
     </message>
     <message>
         <source>Guessed: the first row is a header when a cell of an input or output column is not a number. Choose here when the guess is wrong.</source>
-        <translation type="unfinished" />
+        <translation>Geraten: Die erste Zeile ist eine Kopfzeile, wenn eine Zelle einer Eingabe- oder Ausgabespalte keine Zahl ist. Wählen Sie hier, wenn die Vermutung falsch ist.</translation>
     </message>
     <message>
         <source>Decimal points or decimal commas</source>
-        <translation type="unfinished" />
+        <translation>Dezimalpunkt oder Dezimalkomma</translation>
     </message>
     <message>
         <source>Whether the file's numbers are written 1.5 or 1,5.</source>
-        <translation type="unfinished" />
+        <translation>Ob die Zahlen der Datei als 1.5 oder als 1,5 geschrieben sind.</translation>
     </message>
     <message>
         <source>The file's first rows; choose in the first row what each column is</source>
-        <translation type="unfinished" />
+        <translation>Die ersten Zeilen der Datei; wählen Sie in der ersten Zeile, wofür jede Spalte steht</translation>
     </message>
     <message>
         <source>The first 20 rows of the file. The boxes in the first row say what each column is: Input, Output, Class (one output per value of the column) or Ignored.</source>
-        <translation type="unfinished" />
+        <translation>Die ersten 20 Zeilen der Datei. Die Felder in der ersten Zeile sagen, wofür jede Spalte steht: Eingabe, Ausgabe, Klasse (eine Ausgabe je Wert der Spalte) oder Ignoriert.</translation>
     </message>
     <message>
         <source>What the import made of the file</source>
-        <translation type="unfinished" />
+        <translation>Was der Import aus der Datei gemacht hat</translation>
     </message>
     <message>
         <source>Says how many patterns, inputs and outputs the file gives and, for a class column, which output stands for which class.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, wie viele Muster, Eingaben und Ausgaben die Datei ergibt und, bei einer Klassenspalte, welche Ausgabe für welche Klasse steht.</translation>
     </message>
     <message>
         <source>Put the whole file into the table</source>
-        <translation type="unfinished" />
+        <translation>Die ganze Datei in die Tabelle übernehmen</translation>
     </message>
     <message>
         <source>Reads the whole file as chosen and puts its patterns in the table as one step to undo. A file that cannot be used is refused with a message naming the row and the column, and the table stays as it was.</source>
-        <translation type="unfinished" />
+        <translation>Liest die ganze Datei wie gewählt und setzt ihre Muster in die Tabelle, als ein Schritt zum Rückgängigmachen. Eine Datei, die nicht verwendet werden kann, wird mit einer Meldung abgelehnt, die Zeile und Spalte nennt, und die Tabelle bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Add a pattern under the selected one</source>
-        <translation type="unfinished" />
+        <translation>Ein Muster unter dem gewählten einfügen</translation>
     </message>
     <message>
         <source>Adds a row (a pattern) of zeros under the selected row.</source>
-        <translation type="unfinished" />
+        <translation>Fügt unter der gewählten Zeile eine Zeile (ein Muster) aus Nullen ein.</translation>
     </message>
     <message>
         <source>Copy the selected patterns</source>
-        <translation type="unfinished" />
+        <translation>Die gewählten Muster kopieren</translation>
     </message>
     <message>
         <source>Adds a copy of each selected row under it.</source>
-        <translation type="unfinished" />
+        <translation>Fügt unter jeder gewählten Zeile eine Kopie davon ein.</translation>
     </message>
     <message>
         <source>Delete the selected patterns</source>
@@ -2453,7 +2453,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation>&amp;Erzeugen</translation>
+        <translation>E&amp;rzeugen</translation>
     </message>
     <message>
         <source>Split Off A Test File</source>
@@ -2489,11 +2489,11 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation>&amp;Zeichnen</translation>
+        <translation>Zeich&amp;nen</translation>
     </message>
     <message>
         <source>&amp;New points:</source>
-        <translation>&amp;Neue Punkte:</translation>
+        <translation>Neue &amp;Punkte:</translation>
     </message>
     <message>
         <source>Import &amp;CSV</source>
@@ -3325,7 +3325,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>D&amp;elimiter:</source>
-        <translation>&amp;Trennzeichen:</translation>
+        <translation>Trennzeic&amp;hen:</translation>
     </message>
     <message>
         <source>&amp;Header:</source>
@@ -3333,7 +3333,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Nu&amp;mbers:</source>
-        <translation>Za&amp;hlen:</translation>
+        <translation>Zah&amp;len:</translation>
     </message>
     <message>
         <source>The first row of the grid says what each column is for: Input, Output, Class (one output per value, 1 for the row's class and 0 for the others) or Ignored.</source>
