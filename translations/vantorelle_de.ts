@@ -1737,463 +1737,463 @@
     </message>
     <message>
         <source>Delete the selected patterns</source>
-        <translation type="unfinished" />
+        <translation>Die gewählten Muster löschen</translation>
     </message>
     <message>
         <source>Deletes the selected rows. One pattern always stays.</source>
-        <translation type="unfinished" />
+        <translation>Löscht die gewählten Zeilen. Ein Muster bleibt immer.</translation>
     </message>
     <message>
         <source>Paste cells copied from a spreadsheet (Ctrl+V)</source>
-        <translation type="unfinished" />
+        <translation>Aus einer Tabellenkalkulation kopierte Zellen einfügen (Strg+V)</translation>
     </message>
     <message>
         <source>Puts tab-separated cells, as spreadsheets copy them, from the selected cell on, adding rows as needed. A cell that is not a number, or a block wider than the columns left, pastes nothing.</source>
-        <translation type="unfinished" />
+        <translation>Setzt durch Tabulatoren getrennte Zellen, wie Tabellenkalkulationen sie kopieren, ab der gewählten Zelle ein und fügt bei Bedarf Zeilen hinzu. Eine Zelle, die keine Zahl ist, oder ein Block, der breiter als die übrigen Spalten ist, fügt nichts ein.</translation>
     </message>
     <message>
         <source>Take back the last change (Ctrl+Z)</source>
-        <translation type="unfinished" />
+        <translation>Die letzte Änderung zurücknehmen (Strg+Z)</translation>
     </message>
     <message>
         <source>Takes back the last change; a paste or a generated set counts as one.</source>
-        <translation type="unfinished" />
+        <translation>Nimmt die letzte Änderung zurück; ein Einfügen oder eine erzeugte Menge zählt als eine.</translation>
     </message>
     <message>
         <source>Make the change taken back again (Ctrl+Shift+Z)</source>
-        <translation type="unfinished" />
+        <translation>Die zurückgenommene Änderung wiederholen (Strg+Umschalt+Z)</translation>
     </message>
     <message>
         <source>Makes the last change taken back again (Ctrl+Shift+Z or Ctrl+Y).</source>
-        <translation type="unfinished" />
+        <translation>Macht die zuletzt zurückgenommene Änderung wieder (Strg+Umschalt+Z oder Strg+Y).</translation>
     </message>
     <message>
         <source>Add an input column</source>
-        <translation type="unfinished" />
+        <translation>Eine Eingabespalte hinzufügen</translation>
     </message>
     <message>
         <source>Adds an input column of zeros: every pattern gets one more input.</source>
-        <translation type="unfinished" />
+        <translation>Fügt eine Eingabespalte aus Nullen hinzu: Jedes Muster bekommt eine Eingabe mehr.</translation>
     </message>
     <message>
         <source>Add an output column</source>
-        <translation type="unfinished" />
+        <translation>Eine Ausgabespalte hinzufügen</translation>
     </message>
     <message>
         <source>Adds a desired-output column of zeros: the network gets one more output unit.</source>
-        <translation type="unfinished" />
+        <translation>Fügt eine Spalte gewünschter Ausgaben aus Nullen hinzu: Das Netz bekommt eine Ausgabeeinheit mehr.</translation>
     </message>
     <message>
         <source>Copy the selected cell's column</source>
-        <translation type="unfinished" />
+        <translation>Die Spalte der gewählten Zelle kopieren</translation>
     </message>
     <message>
         <source>Adds a copy of the selected cell's column beside it.</source>
-        <translation type="unfinished" />
+        <translation>Fügt neben der Spalte der gewählten Zelle eine Kopie davon ein.</translation>
     </message>
     <message>
         <source>Delete the selected cell's column</source>
-        <translation type="unfinished" />
+        <translation>Die Spalte der gewählten Zelle löschen</translation>
     </message>
     <message>
         <source>Deletes the selected cell's column. One input and one output always stay.</source>
-        <translation type="unfinished" />
+        <translation>Löscht die Spalte der gewählten Zelle. Eine Eingabe und eine Ausgabe bleiben immer.</translation>
     </message>
     <message>
         <source>The patterns: inputs, then desired outputs</source>
-        <translation type="unfinished" />
+        <translation>Die Muster: Eingaben, dann gewünschte Ausgaben</translation>
     </message>
     <message>
         <source>One row per pattern: its inputs, then the outputs the network should give. Click a cell and type, or press F2. Numbers are read in your system's form; anything else is refused with a message and the cell keeps its value.</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile je Muster: seine Eingaben, dann die Ausgaben, die das Netz geben soll. Klicken Sie auf eine Zelle und tippen Sie, oder drücken Sie F2. Zahlen werden in der Schreibweise Ihres Systems gelesen; alles andere wird mit einer Meldung abgelehnt, und die Zelle behält ihren Wert.</translation>
     </message>
     <message>
         <source>The set's size</source>
-        <translation type="unfinished" />
+        <translation>Die Größe der Menge</translation>
     </message>
     <message>
         <source>How many patterns, inputs and outputs the set has.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Muster, Eingaben und Ausgaben die Menge hat.</translation>
     </message>
     <message>
         <source>Fill the table with a ready-made set</source>
-        <translation type="unfinished" />
+        <translation>Die Tabelle mit einer fertigen Menge füllen</translation>
     </message>
     <message>
         <source>Choose a kind of set and its numbers, then press Generate. Clouds and noisy letters are drawn with the seed, so the same seed makes the same set.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie eine Art von Menge und ihre Zahlen, dann drücken Sie „Erzeugen“. Wolken und verrauschte Buchstaben werden mit dem Seed gezogen, sodass derselbe Seed dieselbe Menge ergibt.</translation>
     </message>
     <message>
         <source>The kind of set to generate</source>
-        <translation type="unfinished" />
+        <translation>Die Art der zu erzeugenden Menge</translation>
     </message>
     <message>
         <source>AND, OR, NAND, XOR and parity list every combination of 0 and 1; Gaussian clouds are points around centres in the plane; letters are the 5 by 7 letters of letters.net.</source>
-        <translation type="unfinished" />
+        <translation>AND, OR, NAND, XOR und Parität listen jede Kombination aus 0 und 1 auf; Gauß-Wolken sind Punkte um Mittelpunkte in der Ebene; Buchstaben sind die 5-mal-7-Buchstaben aus letters.net.</translation>
     </message>
     <message>
         <source>How many inputs a logic set has</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Eingaben eine Logik-Menge hat</translation>
     </message>
     <message>
         <source>The number of inputs of a logic set; XOR over more than two inputs is parity.</source>
-        <translation type="unfinished" />
+        <translation>Die Zahl der Eingaben einer Logik-Menge; XOR über mehr als zwei Eingaben ist Parität.</translation>
     </message>
     <message>
         <source>How many clouds</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Wolken</translation>
     </message>
     <message>
         <source>The number of clouds (classes). Two classes have one output; more have one output per class.</source>
-        <translation type="unfinished" />
+        <translation>Die Zahl der Wolken (Klassen). Zwei Klassen haben eine Ausgabe; mehr haben eine Ausgabe je Klasse.</translation>
     </message>
     <message>
         <source>Points in each cloud</source>
-        <translation type="unfinished" />
+        <translation>Punkte in jeder Wolke</translation>
     </message>
     <message>
         <source>How many points each cloud has.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Punkte jede Wolke hat.</translation>
     </message>
     <message>
         <source>How far the points lie from their centre</source>
-        <translation type="unfinished" />
+        <translation>Wie weit die Punkte von ihrem Mittelpunkt entfernt liegen</translation>
     </message>
     <message>
         <source>The spread of each cloud around its centre.</source>
-        <translation type="unfinished" />
+        <translation>Die Streuung jeder Wolke um ihren Mittelpunkt.</translation>
     </message>
     <message>
         <source>The share of patterns given a wrong answer</source>
-        <translation type="unfinished" />
+        <translation>Der Anteil der Muster, die eine falsche Antwort bekommen</translation>
     </message>
     <message>
         <source>For clouds, the share of points given another class's output; for letters, the chance that each pixel is flipped.</source>
-        <translation type="unfinished" />
+        <translation>Bei Wolken der Anteil der Punkte, die die Ausgabe einer anderen Klasse bekommen; bei Buchstaben die Wahrscheinlichkeit, dass jedes Pixel umgedreht wird.</translation>
     </message>
     <message>
         <source>Cut the clouds so a line parts them</source>
-        <translation type="unfinished" />
+        <translation>Die Wolken so beschneiden, dass eine Gerade sie trennt</translation>
     </message>
     <message>
         <source>Ticked, each cloud is cut off where a line still parts it from the others, so without noise a step unit can get every pattern right. Unticked, the clouds overlap.</source>
-        <translation type="unfinished" />
+        <translation>Mit Haken wird jede Wolke dort abgeschnitten, wo eine Gerade sie noch von den anderen trennt, sodass ohne Rauschen eine Stufeneinheit jedes Muster richtig machen kann. Ohne Haken überlappen sich die Wolken.</translation>
     </message>
     <message>
         <source>Which letters to make</source>
-        <translation type="unfinished" />
+        <translation>Welche Buchstaben erzeugt werden</translation>
     </message>
     <message>
         <source>The letters of the set, one output unit each (for example CLOT).</source>
-        <translation type="unfinished" />
+        <translation>Die Buchstaben der Menge, je eine Ausgabeeinheit (zum Beispiel CLOT).</translation>
     </message>
     <message>
         <source>How many copies of each letter</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Kopien jedes Buchstabens</translation>
     </message>
     <message>
         <source>How many times each letter is repeated; with noise, each copy differs.</source>
-        <translation type="unfinished" />
+        <translation>Wie oft jeder Buchstabe wiederholt wird; mit Rauschen ist jede Kopie anders.</translation>
     </message>
     <message>
         <source>The seed the random sets are drawn with</source>
-        <translation type="unfinished" />
+        <translation>Der Seed, mit dem die Zufallsmengen gezogen werden</translation>
     </message>
     <message>
         <source>The same seed makes the same clouds, the same noisy letters and the same split.</source>
-        <translation type="unfinished" />
+        <translation>Derselbe Seed ergibt dieselben Wolken, dieselben verrauschten Buchstaben und dieselbe Aufteilung.</translation>
     </message>
     <message>
         <source>Fill the table with the set chosen</source>
-        <translation type="unfinished" />
+        <translation>Die Tabelle mit der gewählten Menge füllen</translation>
     </message>
     <message>
         <source>Replaces the table with the generated set (Undo brings the old one back).</source>
-        <translation type="unfinished" />
+        <translation>Ersetzt die Tabelle durch die erzeugte Menge („Rückgängig“ bringt die alte zurück).</translation>
     </message>
     <message>
         <source>Keep some patterns apart for testing</source>
-        <translation type="unfinished" />
+        <translation>Einige Muster zum Testen beiseitelegen</translation>
     </message>
     <message>
         <source>A share of the patterns can be saved to a test file of its own, to see how the network does on patterns it never trained on.</source>
-        <translation type="unfinished" />
+        <translation>Ein Teil der Muster kann in eine eigene Testdatei gespeichert werden, um zu sehen, wie das Netz bei Mustern abschneidet, auf denen es nie trainiert hat.</translation>
     </message>
     <message>
         <source>The share of patterns saved as a test file</source>
-        <translation type="unfinished" />
+        <translation>Der Anteil der Muster, der als Testdatei gespeichert wird</translation>
     </message>
     <message>
         <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for "Test Current Network On A New Problem".</source>
-        <translation type="unfinished" />
+        <translation>Bei einer Zahl über 0 zieht das Speichern diesen Anteil der Muster mit dem Seed und schreibt ihn neben die Trainingsdatei in NAME-test.net, für „Aktuelles Netz auf neuem Problem testen“.</translation>
     </message>
     <message>
         <source>What saving does with the share held out</source>
-        <translation type="unfinished" />
+        <translation>Was das Speichern mit dem zurückgehaltenen Anteil macht</translation>
     </message>
     <message>
         <source>Says where the patterns held out go: drawn with the seed, out of the training file, into a test file beside it.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, wohin die zurückgehaltenen Muster gehen: mit dem Seed gezogen, aus der Trainingsdatei heraus, in eine Testdatei daneben.</translation>
     </message>
     <message>
         <source>Save the set as a training file</source>
-        <translation type="unfinished" />
+        <translation>Die Menge als Trainingsdatei speichern</translation>
     </message>
     <message>
         <source>Writes the .net file (.net is added to a name without an ending). A set beyond the training files' limits is refused.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt die .net-Datei (an einen Namen ohne Endung wird .net angehängt). Eine Menge über den Grenzen der Trainingsdateien wird abgelehnt.</translation>
     </message>
     <message>
         <source>Save the set and train on it</source>
-        <translation type="unfinished" />
+        <translation>Die Menge speichern und darauf trainieren</translation>
     </message>
     <message>
         <source>Saves the set, reads it and opens the training set-up page on it.</source>
-        <translation type="unfinished" />
+        <translation>Speichert die Menge, liest sie ein und öffnet dafür die Einstellungsseite des Trainings.</translation>
     </message>
     <message>
         <source>Closes the page (Escape does the same when no cell is being typed in).</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Seite (Escape tut dasselbe, wenn gerade in keine Zelle getippt wird).</translation>
     </message>
     <message>
         <source>Guided exercises</source>
-        <translation type="unfinished" />
+        <translation>Geführte Übungen</translation>
     </message>
     <message>
         <source>Short guided exercises on how a perceptron learns. Choose one in the list below and press Start This Lesson.</source>
-        <translation type="unfinished" />
+        <translation>Kurze geführte Übungen dazu, wie ein Perzeptron lernt. Wählen Sie eine in der Liste unten und drücken Sie „Lektion starten“.</translation>
     </message>
     <message>
         <source>The lessons: choose one</source>
-        <translation type="unfinished" />
+        <translation>Die Lektionen: Wählen Sie eine</translation>
     </message>
     <message>
         <source>The lessons, one a line: what one unit computes; OR, NAND and why XOR fails a step unit; the learning rate; the threshold as a weight; sigmoid against step units; the Gaussian unit that solves XOR; generalization; and the letters. A lesson file with a mistake is listed as "(cannot be opened)"; choosing it says which file and what is wrong. Double-click a lesson (or press Enter) to start it.</source>
-        <translation type="unfinished" />
+        <translation>Die Lektionen, eine pro Zeile: was eine Einheit berechnet; OR, NAND und warum XOR einer Stufeneinheit misslingt; die Lernrate; die Schwelle als Gewicht; Sigmoid- gegen Stufeneinheiten; die Gauß-Einheit, die XOR löst; Generalisierung; und die Buchstaben. Eine Lektionsdatei mit einem Fehler wird als „(kann nicht geöffnet werden)“ aufgeführt; wählen Sie sie, wird gesagt, welche Datei es ist und was falsch ist. Doppelklicken Sie auf eine Lektion (oder drücken Sie die Eingabetaste), um sie zu starten.</translation>
     </message>
     <message>
         <source>The lesson chosen</source>
-        <translation type="unfinished" />
+        <translation>Die gewählte Lektion</translation>
     </message>
     <message>
         <source>The title of the lesson chosen in the list or under way.</source>
-        <translation type="unfinished" />
+        <translation>Der Titel der Lektion, die in der Liste gewählt ist oder gerade läuft.</translation>
     </message>
     <message>
         <source>Where you are in the lesson</source>
-        <translation type="unfinished" />
+        <translation>Wo Sie in der Lektion sind</translation>
     </message>
     <message>
         <source>How many steps the chosen lesson has, and once it has started, which step you are on.</source>
-        <translation type="unfinished" />
+        <translation>Wie viele Schritte die gewählte Lektion hat und, sobald sie begonnen hat, bei welchem Schritt Sie sind.</translation>
     </message>
     <message>
         <source>What this step says</source>
-        <translation type="unfinished" />
+        <translation>Was dieser Schritt sagt</translation>
     </message>
     <message>
         <source>The text of the step: what to look at or to do on the set-up page and the pages it opens.</source>
-        <translation type="unfinished" />
+        <translation>Der Text des Schritts: was Sie auf der Einstellungsseite und den Seiten, die sie öffnet, ansehen oder tun sollen.</translation>
     </message>
     <message>
         <source>The step's question</source>
-        <translation type="unfinished" />
+        <translation>Die Frage des Schritts</translation>
     </message>
     <message>
         <source>A question to think about before you look at the answer. Not every step asks one.</source>
-        <translation type="unfinished" />
+        <translation>Eine Frage zum Nachdenken, bevor Sie sich die Antwort ansehen. Nicht jeder Schritt stellt eine.</translation>
     </message>
     <message>
         <source>Reveal the answer to the question</source>
-        <translation type="unfinished" />
+        <translation>Die Antwort auf die Frage aufdecken</translation>
     </message>
     <message>
         <source>Shows the answer to the step's question below it. Try to answer it yourself first.</source>
-        <translation type="unfinished" />
+        <translation>Zeigt die Antwort auf die Frage des Schritts darunter. Versuchen Sie zuerst, sie selbst zu beantworten.</translation>
     </message>
     <message>
         <source>The answer to the question</source>
-        <translation type="unfinished" />
+        <translation>Die Antwort auf die Frage</translation>
     </message>
     <message>
         <source>The answer to the step's question, shown once you press Show Answer.</source>
-        <translation type="unfinished" />
+        <translation>Die Antwort auf die Frage des Schritts, gezeigt, sobald Sie „Antwort zeigen“ drücken.</translation>
     </message>
     <message>
         <source>Do what the step asks</source>
-        <translation type="unfinished" />
+        <translation>Tun, was der Schritt verlangt</translation>
     </message>
     <message>
         <source>Does what the step asks for you: opens the step panel, starts training, shows a picture of the network (its decision plane, weights or error curve) or the SSE graph, or tests the network on the held-out patterns. It shows only on steps that have something to do.</source>
-        <translation type="unfinished" />
+        <translation>Tut für Sie, was der Schritt verlangt: öffnet das Schrittfenster, startet das Training, zeigt ein Bild des Netzes (seine Entscheidungsebene, Gewichte oder Fehlerkurve) oder den SSE-Graphen, oder testet das Netz mit den zurückgehaltenen Mustern. Die Schaltfläche erscheint nur bei Schritten, in denen es etwas zu tun gibt.</translation>
     </message>
     <message>
         <source>Begin the lesson chosen in the list</source>
-        <translation type="unfinished" />
+        <translation>Die in der Liste gewählte Lektion beginnen</translation>
     </message>
     <message>
         <source>Starts the lesson chosen in the list: it puts its own training set and settings (rule, rate, when training ends, seed) on the set-up page, which opens beside it, and shows the first step.</source>
-        <translation type="unfinished" />
+        <translation>Startet die in der Liste gewählte Lektion: Sie legt ihre eigene Trainingsmenge und Einstellungen (Regel, Rate, Trainingsende, Seed) auf die Einstellungsseite, die sich daneben öffnet, und zeigt den ersten Schritt.</translation>
     </message>
     <message>
         <source>Go back one step</source>
-        <translation type="unfinished" />
+        <translation>Einen Schritt zurückgehen</translation>
     </message>
     <message>
         <source>Goes back to the step before. A step that brought a training set or settings of its own puts them back on the set-up page.</source>
-        <translation type="unfinished" />
+        <translation>Geht zum vorigen Schritt zurück. Hat ein Schritt eine eigene Trainingsmenge oder eigene Einstellungen mitgebracht, legt er sie wieder auf die Einstellungsseite.</translation>
     </message>
     <message>
         <source>Go on to the next step</source>
-        <translation type="unfinished" />
+        <translation>Zum nächsten Schritt gehen</translation>
     </message>
     <message>
         <source>Goes on to the next step of the lesson; on the last step it reads Last Step and cannot be pressed.</source>
-        <translation type="unfinished" />
+        <translation>Geht zum nächsten Schritt der Lektion; beim letzten Schritt heißt die Schaltfläche „Letzter Schritt“ und lässt sich nicht drücken.</translation>
     </message>
     <message>
         <source>How a lesson works</source>
-        <translation type="unfinished" />
+        <translation>Wie eine Lektion funktioniert</translation>
     </message>
     <message>
         <source>Each lesson sets up the training page for you: read the step, think about the question, then check your answer.</source>
-        <translation type="unfinished" />
+        <translation>Jede Lektion richtet die Trainingsseite für Sie ein: Lesen Sie den Schritt, denken Sie über die Frage nach und prüfen Sie dann Ihre Antwort.</translation>
     </message>
     <message>
         <source>Close the lessons</source>
-        <translation type="unfinished" />
+        <translation>Die Lektionen schließen</translation>
     </message>
     <message>
         <source>Closes this page (Escape does the same).</source>
-        <translation type="unfinished" />
+        <translation>Schließt diese Seite (Escape tut dasselbe).</translation>
     </message>
     <message>
         <source>Compare the runs kept this sitting</source>
-        <translation type="unfinished" />
+        <translation>Die in dieser Sitzung behaltenen Läufe vergleichen</translation>
     </message>
     <message>
         <source>Every run the set-up page trains is kept while the program runs, once it ends: its settings, seed, final weights and total SSE after every epoch. This page lays the ticked ones side by side.</source>
-        <translation type="unfinished" />
+        <translation>Jeder Lauf, den die Einstellungsseite trainiert, wird nach seinem Ende behalten, solange das Programm läuft: seine Einstellungen, sein Seed, seine Endgewichte und die Gesamt-SSE nach jeder Epoche. Diese Seite legt die angehakten nebeneinander.</translation>
     </message>
     <message>
         <source>Tick two or more runs to compare them</source>
-        <translation type="unfinished" />
+        <translation>Haken Sie zwei oder mehr Läufe an, um sie zu vergleichen</translation>
     </message>
     <message>
         <source>The runs kept this sitting (the newest 40 stay). Tick the ones to compare; the page opens with the two newest ticked. Double-click a name to give it one of your own. Point at a run to see its rule, rate and seed.</source>
-        <translation type="unfinished" />
+        <translation>Die in dieser Sitzung behaltenen Läufe (die neuesten 40 bleiben). Haken Sie die an, die Sie vergleichen wollen; die Seite öffnet sich mit den zwei neuesten angehakt. Doppelklicken Sie auf einen Namen, um ihm einen eigenen zu geben. Zeigen Sie auf einen Lauf, um seine Regel, Rate und seinen Seed zu sehen.</translation>
     </message>
     <message>
         <source>Save the selected run as a network file</source>
-        <translation type="unfinished" />
+        <translation>Den gewählten Lauf als Netzwerkdatei speichern</translation>
     </message>
     <message>
         <source>Saves the selected run as a saved network (.vnet) as it was when it ended, even after later runs. "Open A Saved Network" brings it back.</source>
-        <translation type="unfinished" />
+        <translation>Speichert den gewählten Lauf als gespeichertes Netz (.vnet), so wie er bei seinem Ende war, auch nach späteren Läufen. „Gespeichertes Netz öffnen“ bringt ihn zurück.</translation>
     </message>
     <message>
         <source>Drop the selected run from the list</source>
-        <translation type="unfinished" />
+        <translation>Den gewählten Lauf aus der Liste nehmen</translation>
     </message>
     <message>
         <source>Removes the selected run from the kept runs.</source>
-        <translation type="unfinished" />
+        <translation>Entfernt den gewählten Lauf aus den behaltenen Läufen.</translation>
     </message>
     <message>
         <source>Closes the compare page; the runs stay kept and come back when you open it again (Escape does the same).</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Vergleichsseite; die Läufe bleiben behalten und kommen wieder, wenn Sie sie erneut öffnen (Escape tut dasselbe).</translation>
     </message>
     <message>
         <source>The ticked runs compared four ways</source>
-        <translation type="unfinished" />
+        <translation>Die angehakten Läufe, auf vier Arten verglichen</translation>
     </message>
     <message>
         <source>The ticked runs compared: their error curves, their settings and outcomes, their decision planes and their confusion tables, each on a tab of its own.</source>
-        <translation type="unfinished" />
+        <translation>Die angehakten Läufe im Vergleich: ihre Fehlerkurven, ihre Einstellungen und Ergebnisse, ihre Entscheidungsebenen und ihre Konfusionstabellen, jedes auf einem eigenen Reiter.</translation>
     </message>
     <message>
         <source>The ticked runs' total SSE over epochs</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE der angehakten Läufe über die Epochen</translation>
     </message>
     <message>
         <source>The total SSE of each ticked run after every epoch, on one graph, each run in its own colour, line style and marker. The legend names the rule, the rate, the seed and the epochs to all hits ("not reached" when a run never got there). Logarithmic scale spreads the small totals out.</source>
-        <translation type="unfinished" />
+        <translation>Die Gesamt-SSE jedes angehakten Laufs nach jeder Epoche, in einem Graphen, jeder Lauf mit eigener Farbe, Linienart und Markierung. Die Legende nennt Regel, Rate, Seed und die Epochen bis „alle Treffer“ („not reached“, wenn ein Lauf nie dorthin kam). Die logarithmische Skala zieht die kleinen Summen auseinander.</translation>
     </message>
     <message>
         <source>The ticked runs' settings and outcomes side by side</source>
-        <translation type="unfinished" />
+        <translation>Einstellungen und Ergebnisse der angehakten Läufe nebeneinander</translation>
     </message>
     <message>
         <source>The settings (file, rule, rate, hit criterion, stops, order, thresholds, start ranges, display interval, seed) and the outcomes (epochs trained, epochs to all hits, total SSE, hits) of the ticked runs side by side. A row whose values differ is marked, in bold on a tinted ground.</source>
-        <translation type="unfinished" />
+        <translation>Die Einstellungen (Datei, Regel, Rate, Trefferkriterium, Stopps, Reihenfolge, Schwellen, Startbereiche, Ausgabeabstand, Seed) und die Ergebnisse (trainierte Epochen, Epochen bis „alle Treffer“, Gesamt-SSE, Treffer) der angehakten Läufe nebeneinander. Eine Zeile, deren Werte sich unterscheiden, ist markiert, fett auf getöntem Grund.</translation>
     </message>
     <message>
         <source>Each run's decision plane</source>
-        <translation type="unfinished" />
+        <translation>Die Entscheidungsebene jedes Laufs</translation>
     </message>
     <message>
         <source>For files of two inputs, the input plane of each ticked run, as on the network view, side by side: the patterns wanted 1 and 0, and the ones the run misses ringed. Scroll sideways for more runs.</source>
-        <translation type="unfinished" />
+        <translation>Bei Dateien mit zwei Eingaben die Eingabeebene jedes angehakten Laufs, wie in der Netzansicht, nebeneinander: die Muster, die 1 und 0 ergeben sollen, und umringt die, die der Lauf verfehlt. Für weitere Läufe seitwärts scrollen.</translation>
     </message>
     <message>
         <source>Each run's hits and misses</source>
-        <translation type="unfinished" />
+        <translation>Treffer und Fehltreffer jedes Laufs</translation>
     </message>
     <message>
         <source>Each ticked run's confusion table on the file it trained on and, when the network now holds another file of the same sizes (Test Current Network On A New Problem), on that file with the run's weights.</source>
-        <translation type="unfinished" />
+        <translation>Die Konfusionstabelle jedes angehakten Laufs auf der Datei, auf der er trainiert hat, und, wenn das Netz jetzt eine andere Datei derselben Größen enthält („Aktuelles Netz auf neuem Problem testen“), auf dieser Datei mit den Gewichten des Laufs.</translation>
     </message>
     <message>
         <source>Spread the small totals out</source>
-        <translation type="unfinished" />
+        <translation>Die kleinen Summen auseinanderziehen</translation>
     </message>
     <message>
         <source>Draws the total SSE on a logarithmic scale, so the small totals near the end of a run, where the runs often differ most, are spread out instead of lying flat on the axis.</source>
-        <translation type="unfinished" />
+        <translation>Zeichnet die Gesamt-SSE auf einer logarithmischen Skala, sodass die kleinen Summen gegen Ende eines Laufs, wo sich die Läufe oft am meisten unterscheiden, auseinandergezogen werden, statt flach auf der Achse zu liegen.</translation>
     </message>
     <message>
         <source>The network's hits and misses</source>
-        <translation type="unfinished" />
+        <translation>Treffer und Fehltreffer des Netzes</translation>
     </message>
     <message>
         <source>The network's hits and misses for each output unit, and its accuracy class by class.</source>
-        <translation type="unfinished" />
+        <translation>Treffer und Fehltreffer des Netzes für jede Ausgabeeinheit und seine Genauigkeit Klasse für Klasse.</translation>
     </message>
     <message>
         <source>What the tables below show</source>
-        <translation type="unfinished" />
+        <translation>Was die Tabellen unten zeigen</translation>
     </message>
     <message>
         <source>Says what the tables below count, and for which files.</source>
-        <translation type="unfinished" />
+        <translation>Sagt, was die Tabellen unten zählen und für welche Dateien.</translation>
     </message>
     <message>
         <source>Hits and misses for each output unit and each class</source>
-        <translation type="unfinished" />
+        <translation>Treffer und Fehltreffer für jede Ausgabeeinheit und jede Klasse</translation>
     </message>
     <message>
         <source>For the training file and for the file the network was last tested on: each output unit's hits and misses and, when the desired outputs are one-hot (one unit on in every pattern, as in letters.net), a class-by-class table with the accuracy. Its rows are the class wanted, its columns the class answered (the unit with the highest activation). You can select and copy the text.</source>
-        <translation type="unfinished" />
+        <translation>Für die Trainingsdatei und für die Datei, mit der das Netz zuletzt getestet wurde: Treffer und Fehltreffer jeder Ausgabeeinheit und, wenn die gewünschten Ausgaben One-Hot sind (in jedem Muster eine Einheit an, wie in letters.net), eine Tabelle Klasse für Klasse mit der Genauigkeit. Ihre Zeilen sind die gewünschte Klasse, ihre Spalten die geantwortete Klasse (die Einheit mit der höchsten Aktivierung). Sie können den Text markieren und kopieren.</translation>
     </message>
     <message>
         <source>Add these tables to the report and the workbook</source>
-        <translation type="unfinished" />
+        <translation>Diese Tabellen in den Bericht und die Arbeitsmappe aufnehmen</translation>
     </message>
     <message>
         <source>When ticked, the text report gets these tables after its sections and the workbook a "Confusion" sheet after its own. Unticked, both are exactly as before.</source>
-        <translation type="unfinished" />
+        <translation>Mit Haken bekommt der Textbericht diese Tabellen nach seinen Abschnitten und die Arbeitsmappe ein Blatt „Confusion“ nach ihren eigenen. Ohne Haken sind beide genau wie vorher.</translation>
     </message>
     <message>
         <source>Count again</source>
-        <translation type="unfinished" />
+        <translation>Neu zählen</translation>
     </message>
     <message>
         <source>Counts the hits and misses again for the network as it is now, after more training or a test on another file. Coming back to this page does the same.</source>
-        <translation type="unfinished" />
+        <translation>Zählt die Treffer und Fehltreffer für das Netz, wie es jetzt ist, neu, nach weiterem Training oder einem Test mit einer anderen Datei. Zurückkehren auf diese Seite tut dasselbe.</translation>
     </message>
     <message>
         <source>Closes the confusion tables (Escape does the same).</source>
-        <translation type="unfinished" />
+        <translation>Schließt die Konfusionstabellen (Escape tut dasselbe).</translation>
     </message>
 </context>
 <context>
