@@ -2975,7 +2975,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation>&amp;Starten</translation>
+        <translation>St&amp;arten</translation>
     </message>
     <message>
         <source>S&amp;top</source>
@@ -3034,7 +3034,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Output &amp;unit:</source>
-        <translation>Ausgabe&amp;einheit:</translation>
+        <translation>A&amp;usgabeeinheit:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -3105,7 +3105,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Or....</source>
-        <translation>Oder ....</translation>
+        <translation>Oder....</translation>
     </message>
     <message>
         <source>Exit Program</source>
@@ -3997,7 +3997,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Output %1</source>
-        <translation type="unfinished" />
+        <translation>Ausgabe %1</translation>
     </message>
 </context>
 </TS>
