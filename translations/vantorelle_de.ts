@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Every so many epochs the five status lines below are rewritten and one point is added to the SSE history that the graph and the error curve draw. A small number gives a detailed curve; a large one lets a long run go faster.</source>
-        <translation>Alle soundso viele Epochen werden die fünf Statuszeilen unten neu geschrieben, und dem SSE-Verlauf, den der Graph und die Fehlerkurve zeichnen, wird ein Punkt hinzugefügt. Eine kleine Zahl ergibt eine genaue Kurve; eine große lässt einen langen Lauf schneller gehen.</translation>
+        <translation>Nach jeweils so vielen Epochen werden die fünf Statuszeilen unten neu geschrieben, und dem SSE-Verlauf, den der Graph und die Fehlerkurve zeichnen, wird ein Punkt hinzugefügt. Eine kleine Zahl ergibt eine genaue Kurve; eine große lässt einen langen Lauf schneller gehen.</translation>
     </message>
     <message>
         <source>Raise or lower the printout interval</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>The change in the total SSE since the last printout, in scientific notation. A positive number means the error fell. While a run goes on, its background is green when the error fell or stayed and red when it rose.</source>
-        <translation>Die Änderung der Gesamt-SSE seit der letzten Zwischenausgabe, in wissenschaftlicher Schreibweise. Eine positive Zahl heißt, dass der Fehler gesunken ist. Während ein Lauf geht, ist ihr Hintergrund grün, wenn der Fehler gesunken oder gleich geblieben ist, und rot, wenn er gestiegen ist.</translation>
+        <translation>Die Änderung der Gesamt-SSE seit der letzten Zwischenausgabe, in wissenschaftlicher Schreibweise. Eine positive Zahl heißt, dass der Fehler gesunken ist. Während ein Lauf geht, ist der Hintergrund grün, wenn der Fehler gesunken oder gleich geblieben ist, und rot, wenn er gestiegen ist.</translation>
     </message>
     <message>
         <source>Status: the hits</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>How many outputs (over all patterns) are hits: squared error below the hit criterion. At the end its background turns green when every output is a hit, red otherwise.</source>
-        <translation>Wie viele Ausgaben (über alle Muster) Treffer sind: quadratischer Fehler unter dem Trefferkriterium. Am Ende wird ihr Hintergrund grün, wenn jede Ausgabe ein Treffer ist, sonst rot.</translation>
+        <translation>Wie viele Ausgaben (über alle Muster) Treffer sind: quadratischer Fehler unter dem Trefferkriterium. Am Ende wird der Hintergrund grün, wenn jede Ausgabe ein Treffer ist, sonst rot.</translation>
     </message>
     <message>
         <source>Status: the misses</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>While a workbook is built it asks you to be patient; afterwards it says where the file went.</source>
-        <translation>Während eine Arbeitsmappe erstellt wird, bittet es um Geduld; danach sagt es, wohin die Datei gegangen ist.</translation>
+        <translation>Während eine Arbeitsmappe erstellt wird, bittet diese Zeile um Geduld; danach sagt sie, wohin die Datei gegangen ist.</translation>
     </message>
     <message>
         <source>Progress of the spreadsheet export</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>The full name of the file chosen. It turns green when the report has been written.</source>
-        <translation>Der volle Name der gewählten Datei. Er wird grün, wenn der Bericht geschrieben wurde.</translation>
+        <translation>Der volle Name der gewählten Datei. Der Name wird grün, wenn der Bericht geschrieben wurde.</translation>
     </message>
     <message>
         <source>Write the report</source>
@@ -2290,7 +2290,7 @@ Netz öffnen</translation>
         <source>Make Or Edit A
 Training Set</source>
         <translation>Trainingsmenge
-erstellen/bearbeiten</translation>
+anlegen/ändern</translation>
     </message>
     <message>
         <source>Training File Information</source>
@@ -2703,11 +2703,11 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Train Output Unit Thresholds?</source>
-        <translation>Schwellen der Ausgabeeinheiten trainieren?</translation>
+        <translation>Schwellen trainieren?</translation>
     </message>
     <message>
         <source>Train Thresholds During Learning</source>
-        <translation>Schwellen mittrainieren</translation>
+        <translation>Schwellen beim Lernen trainieren</translation>
     </message>
     <message>
         <source>Hold Thresholds Constant</source>
@@ -2783,7 +2783,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Run With Many Seeds...</source>
-        <translation>Mit vielen Seeds trainieren...</translation>
+        <translation>Mit vielen Seeds...</translation>
     </message>
     <message>
         <source>Train these settings once from each of many seeds and compare the epochs to all hits</source>
@@ -2904,7 +2904,7 @@ erstellen/bearbeiten</translation>
     </message>
     <message>
         <source>Create A New Filename</source>
-        <translation>Neuen Dateinamen anlegen</translation>
+        <translation>Neuer Dateiname</translation>
     </message>
     <message>
         <source>General Information (Training info etc.)</source>
