@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>&amp;Runs kept this sitting: tick two or more to compare them; double-click a name to rename it.</source>
-        <translation>In dieser Sitzung behaltene &amp;Läufe: Haken Sie zwei oder mehr zum Vergleichen an; ein Doppelklick auf einen Namen benennt ihn um.</translation>
+        <translation>&amp;Läufe dieser Sitzung: zwei oder mehr zum Vergleich anhaken; Doppelklick auf einen Namen benennt um.</translation>
     </message>
     <message>
         <source>Runs kept this sitting</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation>Vantorelle, ein Perzeptron für den Unterricht. Geschrieben von den Vantorelle-Entwicklern für Lernende, die einem Netz beim Lernen zuschauen wollen.</translation>
+        <translation>Vantorelle, ein Perzeptron für den Unterricht: von seinen Entwicklern für alle, die einem Netz beim Lernen zusehen wollen.</translation>
     </message>
     <message>
         <source>Exit This Form</source>
@@ -2289,8 +2289,8 @@ Netz öffnen</translation>
     <message>
         <source>Make Or Edit A
 Training Set</source>
-        <translation>Trainingsmenge
-anlegen/ändern</translation>
+        <translation>Eigene Muster
+bearbeiten</translation>
     </message>
     <message>
         <source>Training File Information</source>
@@ -2318,7 +2318,7 @@ anlegen/ändern</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation>Vantorelle, ein Perzeptron für den Unterricht. Geschrieben von den Vantorelle-Entwicklern für Lernende, die einem Netz beim Lernen zuschauen wollen.</translation>
+        <translation>Vantorelle, ein Perzeptron für den Unterricht: von seinen Entwicklern für alle, die einem Netz beim Lernen zusehen wollen.</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -2536,7 +2536,7 @@ anlegen/ändern</translation>
     </message>
     <message>
         <source>Point at a cell, or tab to the picture and use the arrow keys, to read its weight.</source>
-        <translation>Zeigen Sie auf eine Zelle oder gehen Sie mit Tab zum Bild und nutzen Sie die Pfeiltasten, um ihr Gewicht abzulesen.</translation>
+        <translation>Zeigen Sie auf eine Zelle (oder Tab und Pfeiltasten), um ihr Gewicht abzulesen.</translation>
     </message>
     <message>
         <source>Weight of the cell pointed at</source>
@@ -2869,7 +2869,7 @@ anlegen/ändern</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation>Seite schließen</translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2948,7 +2948,7 @@ anlegen/ändern</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation>Vantorelle, ein Perzeptron für den Unterricht. Geschrieben von den Vantorelle-Entwicklern für Lernende, die einem Netz beim Lernen zuschauen wollen.</translation>
+        <translation>Vantorelle, ein Perzeptron für den Unterricht: von seinen Entwicklern für alle, die einem Netz beim Lernen zusehen wollen.</translation>
     </message>
 </context>
 <context>
@@ -3113,7 +3113,7 @@ anlegen/ändern</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation>Vantorelle, ein Perzeptron für den Unterricht. Geschrieben von den Vantorelle-Entwicklern für Lernende, die einem Netz beim Lernen zuschauen wollen.</translation>
+        <translation>Vantorelle, ein Perzeptron für den Unterricht: von seinen Entwicklern für alle, die einem Netz beim Lernen zusehen wollen.</translation>
     </message>
     <message>
         <source>Compare Kept Runs</source>
