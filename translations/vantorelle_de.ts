@@ -94,7 +94,7 @@
         <translation>Seitentitel</translation>
     </message>
     <message>
-        <source>Each output unit's hits and misses and, when every pattern wants exactly one unit on, which class the network answered (the unit with the highest activation) against the class wanted: for the file the network trained on and for the file it was last tested on.</source>
+        <source>Each output unit&apos;s hits and misses and, when every pattern wants exactly one unit on, which class the network answered (the unit with the highest activation) against the class wanted: for the file the network trained on and for the file it was last tested on.</source>
         <translation>Treffer und Fehltreffer jeder Ausgabeeinheit und, wenn jedes Muster genau eine Einheit eingeschaltet haben will, welche Klasse das Netz geantwortet hat (die Einheit mit der höchsten Aktivierung) gegenüber der gewünschten Klasse: für die Datei, auf der das Netz trainiert wurde, und für die Datei, mit der es zuletzt getestet wurde.</translation>
     </message>
     <message>
@@ -125,11 +125,11 @@
         <translation>Wenn Sie auf dieser Seite eine Datei laden, ersetzt sie die Datei, mit der Sie das Perzeptron trainiert haben.  Schauen Sie sich also zuerst in Ruhe an, wie das Perzeptron mit der aktuellen Datei umgeht, bevor Sie hier eine Datei laden!</translation>
     </message>
     <message>
-        <source>This form can be used to read in a new file that can be presented to the network that has just been trained.  Generalization can be tested by choosing a file here, and then going back to the "TestPerceptron" form to see how the network responds to the new patterns.  The effect of previous learning on new learning can be explored by choosing a file here, and then returning to the "Perceptron" form without resetting the weights.  You can then continue training the network using the new set of patterns.</source>
+        <source>This form can be used to read in a new file that can be presented to the network that has just been trained.  Generalization can be tested by choosing a file here, and then going back to the &quot;TestPerceptron&quot; form to see how the network responds to the new patterns.  The effect of previous learning on new learning can be explored by choosing a file here, and then returning to the &quot;Perceptron&quot; form without resetting the weights.  You can then continue training the network using the new set of patterns.</source>
         <translation>Mit dieser Seite lesen Sie eine neue Datei ein, die dem gerade trainierten Netz gezeigt werden kann.  Die Generalisierung testen Sie, indem Sie hier eine Datei wählen und dann zur Seite „TestPerceptron“ zurückgehen, um zu sehen, wie das Netz auf die neuen Muster antwortet.  Wie frühere Lernerfahrung neues Lernen beeinflusst, sehen Sie, wenn Sie hier eine Datei wählen und dann zur Seite „Perceptron“ zurückkehren, ohne die Gewichte zurückzusetzen.  Dann können Sie das Netz mit den neuen Mustern weitertrainieren.</translation>
     </message>
     <message>
-        <source>Use "Double Clicks" To Choose A New File For Testing The Current Network</source>
+        <source>Use &quot;Double Clicks&quot; To Choose A New File For Testing The Current Network</source>
         <translation>Neue Testdatei für das aktuelle Netz per „Doppelklick“ wählen</translation>
     </message>
     <message>
@@ -200,7 +200,7 @@
         <translation>Ein leeres Quadrat, wo sich die beiden Bildlaufleisten treffen. Es erscheint nur, wenn das Fenster in beiden Richtungen kleiner als die Seite ist.</translation>
     </message>
     <message>
-        <source>The program's title</source>
+        <source>The program&apos;s title</source>
         <translation>Der Titel des Programms</translation>
     </message>
     <message>
@@ -220,7 +220,7 @@
         <translation>Das Laufwerk, dessen Ordner unten aufgelistet sind</translation>
     </message>
     <message>
-        <source>Choose a drive: the system's mounted volumes, by their root folders (/, /home, a USB stick under /media). The folder list then shows that drive's folders.</source>
+        <source>Choose a drive: the system&apos;s mounted volumes, by their root folders (/, /home, a USB stick under /media). The folder list then shows that drive&apos;s folders.</source>
         <translation>Wählen Sie ein Laufwerk: die eingebundenen Datenträger des Systems, nach ihren Wurzelordnern (/, /home, ein USB-Stick unter /media). Die Ordnerliste zeigt dann die Ordner dieses Laufwerks.</translation>
     </message>
     <message>
@@ -228,7 +228,7 @@
         <translation>Ordner: Doppelklicken Sie auf einen, um ihn zu öffnen</translation>
     </message>
     <message>
-        <source>The folder you are in and the folders around it. Double-click a folder to go into it, or the one above it to go back up. The file list shows that folder's files.</source>
+        <source>The folder you are in and the folders around it. Double-click a folder to go into it, or the one above it to go back up. The file list shows that folder&apos;s files.</source>
         <translation>Der Ordner, in dem Sie sind, und die Ordner um ihn herum. Doppelklicken Sie auf einen Ordner, um hineinzugehen, oder auf den darüber, um zurück nach oben zu gehen. Die Dateiliste zeigt die Dateien dieses Ordners.</translation>
     </message>
     <message>
@@ -244,7 +244,7 @@
         <translation>Ein früher gespeichertes Netz mit seinen Gewichten und Einstellungen öffnen</translation>
     </message>
     <message>
-        <source>Opens a network saved with "Save The Trained Network" (a .vnet file): its patterns, settings, weights and status lines come back, the set-up page opens exactly as it was saved, and the note saved with it comes up.</source>
+        <source>Opens a network saved with &quot;Save The Trained Network&quot; (a .vnet file): its patterns, settings, weights and status lines come back, the set-up page opens exactly as it was saved, and the note saved with it comes up.</source>
         <translation>Öffnet ein mit „Trainiertes Netz speichern“ gespeichertes Netz (eine .vnet-Datei): Seine Muster, Einstellungen, Gewichte und Statuszeilen kommen zurück, die Einstellungsseite öffnet sich genau so, wie sie gespeichert wurde, und die mitgespeicherte Notiz erscheint.</translation>
     </message>
     <message>
@@ -276,7 +276,7 @@
         <translation>Benennt das Feld rechts daneben</translation>
     </message>
     <message>
-        <source>Each caption names the box to its right: the file's name, how many output units the network has, how many inputs each pattern has, and how many patterns the file holds.</source>
+        <source>Each caption names the box to its right: the file&apos;s name, how many output units the network has, how many inputs each pattern has, and how many patterns the file holds.</source>
         <translation>Jede Beschriftung benennt das Feld rechts daneben: den Namen der Datei, wie viele Ausgabeeinheiten das Netz hat, wie viele Eingaben jedes Muster hat und wie viele Muster die Datei enthält.</translation>
     </message>
     <message>
@@ -400,7 +400,7 @@
         <translation>Die meisten Epochen, die ein Lauf trainiert</translation>
     </message>
     <message>
-        <source>The maximum number of epochs (whole passes through all the patterns), used when "End After A Maximum Number Of Training Epochs" is ticked. Type a whole number or use the arrows beside it.</source>
+        <source>The maximum number of epochs (whole passes through all the patterns), used when &quot;End After A Maximum Number Of Training Epochs&quot; is ticked. Type a whole number or use the arrows beside it.</source>
         <translation>Die Höchstzahl der Epochen (ganze Durchgänge durch alle Muster), verwendet, wenn „Ende nach einer Höchstzahl von Epochen“ angehakt ist. Tippen Sie eine ganze Zahl ein oder nutzen Sie die Pfeile daneben.</translation>
     </message>
     <message>
@@ -464,7 +464,7 @@
         <translation>Die Reihenfolge, in der die Muster gezeigt werden</translation>
     </message>
     <message>
-        <source>Whether each epoch presents the patterns in a new random order or always in the file's order.</source>
+        <source>Whether each epoch presents the patterns in a new random order or always in the file&apos;s order.</source>
         <translation>Ob jede Epoche die Muster in einer neuen zufälligen Reihenfolge zeigt oder immer in der Reihenfolge der Datei.</translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
         <translation>Jede Epoche zeigt die Muster in einer neuen zufälligen Reihenfolge, damit das Netz nicht die Reihenfolge der Datei lernt.</translation>
     </message>
     <message>
-        <source>Always the file's order</source>
+        <source>Always the file&apos;s order</source>
         <translation>Immer die Reihenfolge der Datei</translation>
     </message>
     <message>
@@ -496,7 +496,7 @@
         <translation>Schwellen ändern sich wie Gewichte</translation>
     </message>
     <message>
-        <source>Each unit's threshold is trained along with its weights, as the weight of an input that is always 1.</source>
+        <source>Each unit&apos;s threshold is trained along with its weights, as the weight of an input that is always 1.</source>
         <translation>Die Schwelle jeder Einheit wird zusammen mit ihren Gewichten trainiert, als Gewicht einer Eingabe, die immer 1 ist.</translation>
     </message>
     <message>
@@ -512,15 +512,15 @@
         <translation>Wie die Gewichte starten</translation>
     </message>
     <message>
-        <source>Training starts from small random weights. Choose the program's range or your own.</source>
+        <source>Training starts from small random weights. Choose the program&apos;s range or your own.</source>
         <translation>Das Training beginnt mit kleinen zufälligen Gewichten. Wählen Sie den Bereich des Programms oder Ihren eigenen.</translation>
     </message>
     <message>
-        <source>Random weights from the program's range</source>
+        <source>Random weights from the program&apos;s range</source>
         <translation>Zufällige Gewichte aus dem Bereich des Programms</translation>
     </message>
     <message>
-        <source>The weights start at random values between -0.1 and 0.1 (the settings shown under "Current Weight Settings").</source>
+        <source>The weights start at random values between -0.1 and 0.1 (the settings shown under &quot;Current Weight Settings&quot;).</source>
         <translation>Die Gewichte starten mit zufälligen Werten zwischen -0.1 und 0.1 (die Einstellungen unter „Aktuelle Gewichtseinstellungen“).</translation>
     </message>
     <message>
@@ -536,15 +536,15 @@
         <translation>Wie die Schwellen starten</translation>
     </message>
     <message>
-        <source>Training starts from random thresholds. Choose the program's range or your own.</source>
+        <source>Training starts from random thresholds. Choose the program&apos;s range or your own.</source>
         <translation>Das Training beginnt mit zufälligen Schwellen. Wählen Sie den Bereich des Programms oder Ihren eigenen.</translation>
     </message>
     <message>
-        <source>Thresholds from the program's range</source>
+        <source>Thresholds from the program&apos;s range</source>
         <translation>Schwellen aus dem Bereich des Programms</translation>
     </message>
     <message>
-        <source>Every threshold starts at 0, the program's setting shown under "Current Threshold Settings".</source>
+        <source>Every threshold starts at 0, the program&apos;s setting shown under &quot;Current Threshold Settings&quot;.</source>
         <translation>Jede Schwelle startet bei 0, der Einstellung des Programms, die unter „Aktuelle Schwelleneinstellungen“ steht.</translation>
     </message>
     <message>
@@ -560,7 +560,7 @@
         <translation>Der Bereich, aus dem die Startgewichte gezogen werden</translation>
     </message>
     <message>
-        <source>The heading of the three lines below it: the range and sign the next run's random starting weights are drawn from.</source>
+        <source>The heading of the three lines below it: the range and sign the next run&apos;s random starting weights are drawn from.</source>
         <translation>Die Überschrift der drei Zeilen darunter: Bereich und Vorzeichen, aus denen die zufälligen Startgewichte des nächsten Laufs gezogen werden.</translation>
     </message>
     <message>
@@ -592,7 +592,7 @@
         <translation>Der Bereich, aus dem die Startschwellen gezogen werden</translation>
     </message>
     <message>
-        <source>The heading of the three lines below it: the range and sign the next run's random starting thresholds are drawn from.</source>
+        <source>The heading of the three lines below it: the range and sign the next run&apos;s random starting thresholds are drawn from.</source>
         <translation>Die Überschrift der drei Zeilen darunter: Bereich und Vorzeichen, aus denen die zufälligen Startschwellen des nächsten Laufs gezogen werden.</translation>
     </message>
     <message>
@@ -636,7 +636,7 @@
         <translation>Der Seed des letzten Laufs. Tippen Sie ihn in das Seed-Feld, um den Lauf genau zu wiederholen.</translation>
     </message>
     <message>
-        <source>Opens a window beside this page for training one pattern or one epoch at a time, with the rule's arithmetic written out for one output unit and every weight before and after.</source>
+        <source>Opens a window beside this page for training one pattern or one epoch at a time, with the rule&apos;s arithmetic written out for one output unit and every weight before and after.</source>
         <translation>Öffnet neben dieser Seite ein Fenster, um ein Muster oder eine Epoche nach der anderen zu trainieren; die Rechnung der Regel wird für eine Ausgabeeinheit ausgeschrieben, mit jedem Gewicht vorher und nachher.</translation>
     </message>
     <message>
@@ -800,11 +800,11 @@
         <translation>Behält den hier gewählten Bereich und das Vorzeichen für den nächsten Lauf und kehrt zur Einstellungsseite zurück.</translation>
     </message>
     <message>
-        <source>Go back with the program's settings</source>
+        <source>Go back with the program&apos;s settings</source>
         <translation>Mit den Werten des Programms zurückgehen</translation>
     </message>
     <message>
-        <source>Returns to the set-up page with the program's own starting settings (Escape does the same).</source>
+        <source>Returns to the set-up page with the program&apos;s own starting settings (Escape does the same).</source>
         <translation>Kehrt mit den eigenen Startwerten des Programms zur Einstellungsseite zurück (Escape tut dasselbe).</translation>
     </message>
     <message>
@@ -888,7 +888,7 @@
         <translation>Muster einzeln zeigen und die Antworten ablesen</translation>
     </message>
     <message>
-        <source>Opens the probe page: choose a pattern and see its inputs, the network's answer, the desired output and the error.</source>
+        <source>Opens the probe page: choose a pattern and see its inputs, the network&apos;s answer, the desired output and the error.</source>
         <translation>Öffnet die Prüfseite: Wählen Sie ein Muster und sehen Sie seine Eingaben, die Antwort des Netzes, die gewünschte Ausgabe und den Fehler.</translation>
     </message>
     <message>
@@ -920,7 +920,7 @@
         <translation>Die Gewichte, die Entscheidungsebene und die Fehlerkurve ansehen</translation>
     </message>
     <message>
-        <source>Opens the network view: each unit's weights as coloured cells, the decision plane of two-input problems, and the error curve. It follows later runs.</source>
+        <source>Opens the network view: each unit&apos;s weights as coloured cells, the decision plane of two-input problems, and the error curve. It follows later runs.</source>
         <translation>Öffnet die Netzansicht: die Gewichte jeder Einheit als farbige Zellen, die Entscheidungsebene bei Problemen mit zwei Eingaben und die Fehlerkurve. Sie folgt auch späteren Läufen.</translation>
     </message>
     <message>
@@ -928,7 +928,7 @@
         <translation>Das Netz mit seinen Gewichten und Einstellungen speichern</translation>
     </message>
     <message>
-        <source>Saves the trained network (its patterns, settings, weights, SSE history and a note of yours) to a .vnet file that "Open A Saved Network" brings back exactly as it was.</source>
+        <source>Saves the trained network (its patterns, settings, weights, SSE history and a note of yours) to a .vnet file that &quot;Open A Saved Network&quot; brings back exactly as it was.</source>
         <translation>Speichert das trainierte Netz (seine Muster, Einstellungen, Gewichte, den SSE-Verlauf und eine Notiz von Ihnen) in eine .vnet-Datei, die „Gespeichertes Netz öffnen“ genau so zurückbringt, wie es war.</translation>
     </message>
     <message>
@@ -940,11 +940,11 @@
         <translation>Öffnet die Vergleichsseite: Jeder Lauf, der seit dem Programmstart trainiert wurde, wird dort behalten, mit seinen Einstellungen, seinem Seed, seinen Gewichten und der Gesamt-SSE nach jeder Epoche. Haken Sie zwei oder mehr an, um ihre Fehlerkurven in einem Graphen, ihre Einstellungen nebeneinander, ihre Entscheidungsebenen und ihre Konfusionstabellen zu sehen.</translation>
     </message>
     <message>
-        <source>Count the network's hits and misses</source>
+        <source>Count the network&apos;s hits and misses</source>
         <translation>Treffer und Fehltreffer des Netzes zählen</translation>
     </message>
     <message>
-        <source>Opens the confusion tables: each output unit's hits and misses and, when every pattern wants exactly one unit on, which class the network answered against the class wanted, with the accuracy. For the training file and for the file the network was last tested on.</source>
+        <source>Opens the confusion tables: each output unit&apos;s hits and misses and, when every pattern wants exactly one unit on, which class the network answered against the class wanted, with the accuracy. For the training file and for the file the network was last tested on.</source>
         <translation>Öffnet die Konfusionstabellen: Treffer und Fehltreffer jeder Ausgabeeinheit und, wenn jedes Muster genau eine Einheit eingeschaltet haben will, welche Klasse das Netz gegenüber der gewünschten Klasse geantwortet hat, mit der Genauigkeit. Für die Trainingsdatei und für die Datei, mit der das Netz zuletzt getestet wurde.</translation>
     </message>
     <message>
@@ -1004,7 +1004,7 @@
         <translation>Geht zur Ladeseite zurück, um ein neues Netz auf einer anderen Datei zu trainieren.</translation>
     </message>
     <message>
-        <source>Test this network on another file's patterns</source>
+        <source>Test this network on another file&apos;s patterns</source>
         <translation>Dieses Netz mit den Mustern einer anderen Datei testen</translation>
     </message>
     <message>
@@ -1016,7 +1016,7 @@
         <translation>Ein früher gespeichertes Netz öffnen</translation>
     </message>
     <message>
-        <source>Opens a saved network (.vnet file) on the set-up page exactly as it was saved: its patterns, settings, weights and status lines. "Continue Training" goes on from there.</source>
+        <source>Opens a saved network (.vnet file) on the set-up page exactly as it was saved: its patterns, settings, weights and status lines. &quot;Continue Training&quot; goes on from there.</source>
         <translation>Öffnet ein gespeichertes Netz (.vnet-Datei) auf der Einstellungsseite genau so, wie es gespeichert wurde: seine Muster, Einstellungen, Gewichte und Statuszeilen. „Weitertrainieren“ macht von dort aus weiter.</translation>
     </message>
     <message>
@@ -1056,7 +1056,7 @@
         <translation>Links ein Muster wählen, dann OK drücken</translation>
     </message>
     <message>
-        <source>Choose a pattern's number with the box and its arrows to the left, then press Ok.</source>
+        <source>Choose a pattern&apos;s number with the box and its arrows to the left, then press Ok.</source>
         <translation>Wählen Sie die Nummer eines Musters mit dem Feld und seinen Pfeilen links, dann drücken Sie OK.</translation>
     </message>
     <message>
@@ -1080,7 +1080,7 @@
         <translation>Das Muster zeigen und das Ergebnis anzeigen</translation>
     </message>
     <message>
-        <source>Presents the chosen pattern to the network. A block goes to the top of the window below: the pattern's inputs, each output unit's answer, the desired output and the error (desired minus answer).</source>
+        <source>Presents the chosen pattern to the network. A block goes to the top of the window below: the pattern&apos;s inputs, each output unit&apos;s answer, the desired output and the error (desired minus answer).</source>
         <translation>Zeigt dem Netz das gewählte Muster. Oben im Fenster darunter erscheint ein Block: die Eingaben des Musters, die Antwort jeder Ausgabeeinheit, die gewünschte Ausgabe und der Fehler (gewünscht minus Antwort).</translation>
     </message>
     <message>
@@ -1088,7 +1088,7 @@
         <translation>Die Ergebnisse der geprüften Muster, das neueste zuerst</translation>
     </message>
     <message>
-        <source>One block per pattern probed: its inputs, the network's response, the desired output and the error of each output unit. You can select and copy the text.</source>
+        <source>One block per pattern probed: its inputs, the network&apos;s response, the desired output and the error of each output unit. You can select and copy the text.</source>
         <translation>Ein Block je geprüftem Muster: seine Eingaben, die Antwort des Netzes, die gewünschte Ausgabe und der Fehler jeder Ausgabeeinheit. Sie können den Text markieren und kopieren.</translation>
     </message>
     <message>
@@ -1104,7 +1104,7 @@
         <translation>Die Ergebnisse drucken</translation>
     </message>
     <message>
-        <source>Prints the results on the default printer, headed with the training file's name (a PDF file where there is no printer).</source>
+        <source>Prints the results on the default printer, headed with the training file&apos;s name (a PDF file where there is no printer).</source>
         <translation>Druckt die Ergebnisse auf dem Standarddrucker, mit dem Namen der Trainingsdatei als Überschrift (eine PDF-Datei, wenn es keinen Drucker gibt).</translation>
     </message>
     <message>
@@ -1124,7 +1124,7 @@
         <translation>Die neue Datei ersetzt die alte</translation>
     </message>
     <message>
-        <source>The new file's patterns take the place of the training patterns; the weights stay. Its numbers of inputs and outputs must match the network's.</source>
+        <source>The new file&apos;s patterns take the place of the training patterns; the weights stay. Its numbers of inputs and outputs must match the network&apos;s.</source>
         <translation>Die Muster der neuen Datei treten an die Stelle der Trainingsmuster; die Gewichte bleiben. Ihre Zahl der Eingaben und Ausgaben muss zu der des Netzes passen.</translation>
     </message>
     <message>
@@ -1140,7 +1140,7 @@
         <translation>Dateien: Doppelklicken Sie auf eine, um sie mit dem Netz abzugleichen</translation>
     </message>
     <message>
-        <source>The files (names ending in .net) in the chosen folder. Double-click one to see its numbers; when its inputs and outputs match the network's, "Read The New File" becomes available.</source>
+        <source>The files (names ending in .net) in the chosen folder. Double-click one to see its numbers; when its inputs and outputs match the network&apos;s, &quot;Read The New File&quot; becomes available.</source>
         <translation>Die Dateien (Namen mit der Endung .net) im gewählten Ordner. Doppelklicken Sie auf eine, um ihre Zahlen zu sehen; wenn ihre Eingaben und Ausgaben zu denen des Netzes passen, wird „Neue Datei einlesen“ verfügbar.</translation>
     </message>
     <message>
@@ -1148,11 +1148,11 @@
         <translation>Der Name der neuen Datei, die Sie doppelt angeklickt haben.</translation>
     </message>
     <message>
-        <source>Put the new file's patterns in place of the old</source>
+        <source>Put the new file&apos;s patterns in place of the old</source>
         <translation>Die Muster der neuen Datei anstelle der alten einsetzen</translation>
     </message>
     <message>
-        <source>Reads the new file's patterns into the network in place of the training patterns. The weights stay, so the probe, graph and save pages now show how the network does on them.</source>
+        <source>Reads the new file&apos;s patterns into the network in place of the training patterns. The weights stay, so the probe, graph and save pages now show how the network does on them.</source>
         <translation>Liest die Muster der neuen Datei anstelle der Trainingsmuster in das Netz ein. Die Gewichte bleiben, sodass die Seiten zum Prüfen, Zeichnen und Speichern jetzt zeigen, wie das Netz bei ihnen abschneidet.</translation>
     </message>
     <message>
@@ -1172,7 +1172,7 @@
         <translation>Wie Sie mit den Zahlen arbeiten</translation>
     </message>
     <message>
-        <source>Says how to get the numbers behind the graph: "Create A Summary In Excel" on the hub writes them to a sheet of the workbook (the text report's SSE section holds them too), to chart in other programs.</source>
+        <source>Says how to get the numbers behind the graph: &quot;Create A Summary In Excel&quot; on the hub writes them to a sheet of the workbook (the text report&apos;s SSE section holds them too), to chart in other programs.</source>
         <translation>Sagt, wie Sie an die Zahlen hinter dem Graphen kommen: „Zusammenfassung in Excel erstellen“ auf der Testseite schreibt sie in ein Blatt der Arbeitsmappe (auch der SSE-Abschnitt des Textberichts enthält sie), um sie in anderen Programmen als Diagramm darzustellen.</translation>
     </message>
     <message>
@@ -1192,7 +1192,7 @@
         <translation>Der Titel des Programms. Auf dieser Seite speichern Sie einen Textbericht des Laufs.</translation>
     </message>
     <message>
-        <source>Choose where to save, then the file's name</source>
+        <source>Choose where to save, then the file&apos;s name</source>
         <translation>Wählen Sie, wo gespeichert wird, dann den Namen der Datei</translation>
     </message>
     <message>
@@ -1240,7 +1240,7 @@
         <translation>Die allgemeinen Angaben: die Trainingsdatei, das Datum, die Lernregel, die Lernrate, die Epochen und die anderen Einstellungen des Laufs.</translation>
     </message>
     <message>
-        <source>Section: every output's answer to every pattern</source>
+        <source>Section: every output&apos;s answer to every pattern</source>
         <translation>Abschnitt: die Antwort jeder Ausgabe auf jedes Muster</translation>
     </message>
     <message>
@@ -1260,7 +1260,7 @@
         <translation>Abschnitt: die Gewichte und Schwellen</translation>
     </message>
     <message>
-        <source>The connection weights: each output unit's type and threshold, and the table of weights from every input to every output.</source>
+        <source>The connection weights: each output unit&apos;s type and threshold, and the table of weights from every input to every output.</source>
         <translation>Die Verbindungsgewichte: Art und Schwelle jeder Ausgabeeinheit und die Tabelle der Gewichte von jeder Eingabe zu jeder Ausgabe.</translation>
     </message>
     <message>
@@ -1336,19 +1336,19 @@
         <translation>Drei Bilder des Netzes</translation>
     </message>
     <message>
-        <source>Weights (Alt+W): every unit's weights as coloured cells. Decisions (Alt+D): the input plane of a two-input problem, shaded by a unit's answer. Error Curve (Alt+E): the total SSE over the epochs.</source>
+        <source>Weights (Alt+W): every unit&apos;s weights as coloured cells. Decisions (Alt+D): the input plane of a two-input problem, shaded by a unit&apos;s answer. Error Curve (Alt+E): the total SSE over the epochs.</source>
         <translation>Gewichte (Alt+G): die Gewichte jeder Einheit als farbige Zellen. Entscheidungen (Alt+E): die Eingabeebene eines Problems mit zwei Eingaben, schattiert nach der Antwort einer Einheit. Fehlerkurve (Alt+F): die Gesamt-SSE über die Epochen.</translation>
     </message>
     <message>
-        <source>Each output unit's weights as coloured cells</source>
+        <source>Each output unit&apos;s weights as coloured cells</source>
         <translation>Die Gewichte jeder Ausgabeeinheit als farbige Zellen</translation>
     </message>
     <message>
-        <source>One grid of cells per output unit, one cell per input weight, with the unit's threshold in the cell to the right. Dark blue is negative, grey near 0, light orange positive.</source>
+        <source>One grid of cells per output unit, one cell per input weight, with the unit&apos;s threshold in the cell to the right. Dark blue is negative, grey near 0, light orange positive.</source>
         <translation>Ein Raster aus Zellen je Ausgabeeinheit, eine Zelle je Eingabegewicht, mit der Schwelle der Einheit in der Zelle rechts daneben. Dunkelblau ist negativ, Grau nahe 0, Hellorange positiv.</translation>
     </message>
     <message>
-        <source>Lays each unit's weights out as a picture so many cells wide: letters.net opens at 5, the 5 by 7 grid of its letters. The width is kept for each file until the program ends.</source>
+        <source>Lays each unit&apos;s weights out as a picture so many cells wide: letters.net opens at 5, the 5 by 7 grid of its letters. The width is kept for each file until the program ends.</source>
         <translation>Legt die Gewichte jeder Einheit als Bild aus, so viele Zellen breit: letters.net öffnet mit 5, dem 5-mal-7-Raster seiner Buchstaben. Die Breite wird für jede Datei behalten, bis das Programm endet.</translation>
     </message>
     <message>
@@ -1356,7 +1356,7 @@
         <translation>Eingabe und Gewicht der Zelle unter dem Zeiger</translation>
     </message>
     <message>
-        <source>Point at a cell, or tab to the picture and use the arrow keys (Page Up and Page Down change unit): this line names the unit, the input and the weight's value.</source>
+        <source>Point at a cell, or tab to the picture and use the arrow keys (Page Up and Page Down change unit): this line names the unit, the input and the weight&apos;s value.</source>
         <translation>Zeigen Sie auf eine Zelle oder gehen Sie mit Tab zum Bild und nutzen Sie die Pfeiltasten (Bild auf und Bild ab wechseln die Einheit): Diese Zeile nennt die Einheit, die Eingabe und den Wert des Gewichts.</translation>
     </message>
     <message>
@@ -1368,7 +1368,7 @@
         <translation>Ohne Haken teilen sich alle Einheiten eine Farbskala, sodass Sie Einheiten vergleichen können. Mit Haken wird jede Einheit von ihrem eigenen kleinsten bis zu ihrem größten Gewicht eingefärbt, und die Form, die eine Einheit gelernt hat, hebt sich ab, auch wenn die meisten ihrer Gewichte negativ sind.</translation>
     </message>
     <message>
-        <source>Each output unit's weights: blue negative, orange positive</source>
+        <source>Each output unit&apos;s weights: blue negative, orange positive</source>
         <translation>Die Gewichte jeder Ausgabeeinheit: blau negativ, orange positiv</translation>
     </message>
     <message>
@@ -1380,7 +1380,7 @@
         <translation>Die Eingabeebene und wo eine Einheit ihre Antwort wechselt</translation>
     </message>
     <message>
-        <source>For files with exactly two inputs: the plane of both inputs, shaded by the chosen unit's answer, with its boundary and each pattern as a disc.</source>
+        <source>For files with exactly two inputs: the plane of both inputs, shaded by the chosen unit&apos;s answer, with its boundary and each pattern as a disc.</source>
         <translation>Für Dateien mit genau zwei Eingaben: die Ebene beider Eingaben, schattiert nach der Antwort der gewählten Einheit, mit ihrer Grenze und jedem Muster als Scheibe.</translation>
     </message>
     <message>
@@ -1388,15 +1388,15 @@
         <translation>Die auf der Ebene gezeichnete Ausgabeeinheit</translation>
     </message>
     <message>
-        <source>Chooses which output unit's answers shade the decision plane.</source>
+        <source>Chooses which output unit&apos;s answers shade the decision plane.</source>
         <translation>Wählt, welche Ausgabeeinheit mit ihren Antworten die Entscheidungsebene schattiert.</translation>
     </message>
     <message>
-        <source>The plane shaded by the unit's answer; missed patterns ringed</source>
+        <source>The plane shaded by the unit&apos;s answer; missed patterns ringed</source>
         <translation>Die Ebene, schattiert nach der Antwort der Einheit; verfehlte Muster umringt</translation>
     </message>
     <message>
-        <source>Each point of the plane of the two inputs is shaded by the unit's answer there. The line is the boundary where its answer changes (a Gaussian unit has two, the edges of its band). Black discs want 1, white discs want 0; a disc ringed in magenta is missed. A step unit always misses a pattern of XOR.</source>
+        <source>Each point of the plane of the two inputs is shaded by the unit&apos;s answer there. The line is the boundary where its answer changes (a Gaussian unit has two, the edges of its band). Black discs want 1, white discs want 0; a disc ringed in magenta is missed. A step unit always misses a pattern of XOR.</source>
         <translation>Jeder Punkt der Ebene der beiden Eingaben ist nach der Antwort der Einheit an dieser Stelle schattiert. Die Linie ist die Grenze, an der ihre Antwort wechselt (eine Gauß-Einheit hat zwei, die Ränder ihres Streifens). Schwarze Scheiben sollen 1 ergeben, weiße Scheiben 0; eine magentafarben umringte Scheibe ist verfehlt. Eine Stufeneinheit verfehlt bei XOR immer ein Muster.</translation>
     </message>
     <message>
@@ -1484,7 +1484,7 @@
         <translation>Wo der Lauf steht: Epoche und Muster</translation>
     </message>
     <message>
-        <source>The epoch and the pattern the last step presented, with its place in the epoch's order, the rule and the learning rate.</source>
+        <source>The epoch and the pattern the last step presented, with its place in the epoch&apos;s order, the rule and the learning rate.</source>
         <translation>Die Epoche und das Muster, das der letzte Schritt gezeigt hat, mit seinem Platz in der Reihenfolge der Epoche, der Regel und der Lernrate.</translation>
     </message>
     <message>
@@ -1492,7 +1492,7 @@
         <translation>Die Ausgabeeinheit, deren Schritt ausgeschrieben wird</translation>
     </message>
     <message>
-        <source>Chooses which output unit's arithmetic the window writes out (for the letters, one of 26).</source>
+        <source>Chooses which output unit&apos;s arithmetic the window writes out (for the letters, one of 26).</source>
         <translation>Wählt, für welche Ausgabeeinheit das Fenster die Rechnung ausschreibt (bei den Buchstaben eine von 26).</translation>
     </message>
     <message>
@@ -1504,11 +1504,11 @@
         <translation>Eine Zeile, die zusammenfasst, wie viele der anderen Ausgabeeinheiten bei diesem Schritt ihre Gewichte geändert haben.</translation>
     </message>
     <message>
-        <source>The last step in the rule's own formula</source>
+        <source>The last step in the rule&apos;s own formula</source>
         <translation>Der letzte Schritt in der Formel der Regel</translation>
     </message>
     <message>
-        <source>The step written out with the numbers the run used: the net input, the answer (activation), the error, the rule's coefficient c, and each weight's change c times its input, with its value before and after. An overflow of the Gaussian rule is said here.</source>
+        <source>The step written out with the numbers the run used: the net input, the answer (activation), the error, the rule&apos;s coefficient c, and each weight&apos;s change c times its input, with its value before and after. An overflow of the Gaussian rule is said here.</source>
         <translation>Der Schritt, ausgeschrieben mit den Zahlen, die der Lauf verwendet hat: die Netzeingabe, die Antwort (Aktivierung), der Fehler, der Koeffizient c der Regel und die Änderung jedes Gewichts, c mal seine Eingabe, mit seinem Wert vorher und nachher. Ein Überlauf der Gauß-Regel wird hier gemeldet.</translation>
     </message>
     <message>
@@ -1532,7 +1532,7 @@
         <translation>Was dieses Fenster tut</translation>
     </message>
     <message>
-        <source>Trains the set-up page's settings once from each seed of a range, to show how much the outcome depends on the starting weights. The page and its network stay as they are.</source>
+        <source>Trains the set-up page&apos;s settings once from each seed of a range, to show how much the outcome depends on the starting weights. The page and its network stay as they are.</source>
         <translation>Trainiert die Einstellungen der Einstellungsseite einmal mit jedem Seed eines Bereichs, um zu zeigen, wie sehr das Ergebnis von den Startgewichten abhängt. Die Seite und ihr Netz bleiben, wie sie sind.</translation>
     </message>
     <message>
@@ -1596,7 +1596,7 @@
         <translation>Die Tabelle als CSV-Datei speichern</translation>
     </message>
     <message>
-        <source>Writes the table to a CSV file (seed, epochs, all hits, total SSE, hits and the responses), the same columns the trainer's --seeds-csv writes, so the two files of the same seeds are the same bytes. It can be pressed once a run has ended.</source>
+        <source>Writes the table to a CSV file (seed, epochs, all hits, total SSE, hits and the responses), the same columns the trainer&apos;s --seeds-csv writes, so the two files of the same seeds are the same bytes. It can be pressed once a run has ended.</source>
         <translation>Schreibt die Tabelle in eine CSV-Datei (Seed, Epochen, alle Treffer, Gesamt-SSE, Treffer und die Antworten), mit denselben Spalten, die --seeds-csv des Trainers schreibt, sodass die beiden Dateien derselben Seeds Byte für Byte gleich sind. Die Schaltfläche geht, sobald ein Lauf beendet ist.</translation>
     </message>
     <message>
@@ -1676,7 +1676,7 @@
         <translation>Das Zeichen zwischen den Zellen</translation>
     </message>
     <message>
-        <source>The delimiter of the file's cells: comma, semicolon, tab or bar, or guessed from the first row.</source>
+        <source>The delimiter of the file&apos;s cells: comma, semicolon, tab or bar, or guessed from the first row.</source>
         <translation>Das Trennzeichen zwischen den Zellen der Datei: Komma, Semikolon, Tabulator oder Strich, oder aus der ersten Zeile geraten.</translation>
     </message>
     <message>
@@ -1692,11 +1692,11 @@
         <translation>Dezimalpunkt oder Dezimalkomma</translation>
     </message>
     <message>
-        <source>Whether the file's numbers are written 1.5 or 1,5.</source>
+        <source>Whether the file&apos;s numbers are written 1.5 or 1,5.</source>
         <translation>Ob die Zahlen der Datei als 1.5 oder als 1,5 geschrieben sind.</translation>
     </message>
     <message>
-        <source>The file's first rows; choose in the first row what each column is</source>
+        <source>The file&apos;s first rows; choose in the first row what each column is</source>
         <translation>Die ersten Zeilen der Datei; wählen Sie in der ersten Zeile, wofür jede Spalte steht</translation>
     </message>
     <message>
@@ -1784,19 +1784,19 @@
         <translation>Fügt eine Spalte gewünschter Ausgaben aus Nullen hinzu: Das Netz bekommt eine Ausgabeeinheit mehr.</translation>
     </message>
     <message>
-        <source>Copy the selected cell's column</source>
+        <source>Copy the selected cell&apos;s column</source>
         <translation>Die Spalte der gewählten Zelle kopieren</translation>
     </message>
     <message>
-        <source>Adds a copy of the selected cell's column beside it.</source>
+        <source>Adds a copy of the selected cell&apos;s column beside it.</source>
         <translation>Fügt neben der Spalte der gewählten Zelle eine Kopie davon ein.</translation>
     </message>
     <message>
-        <source>Delete the selected cell's column</source>
+        <source>Delete the selected cell&apos;s column</source>
         <translation>Die Spalte der gewählten Zelle löschen</translation>
     </message>
     <message>
-        <source>Deletes the selected cell's column. One input and one output always stay.</source>
+        <source>Deletes the selected cell&apos;s column. One input and one output always stay.</source>
         <translation>Löscht die Spalte der gewählten Zelle. Eine Eingabe und eine Ausgabe bleiben immer.</translation>
     </message>
     <message>
@@ -1804,11 +1804,11 @@
         <translation>Die Muster: Eingaben, dann gewünschte Ausgaben</translation>
     </message>
     <message>
-        <source>One row per pattern: its inputs, then the outputs the network should give. Click a cell and type, or press F2. Numbers are read in your system's form; anything else is refused with a message and the cell keeps its value.</source>
+        <source>One row per pattern: its inputs, then the outputs the network should give. Click a cell and type, or press F2. Numbers are read in your system&apos;s form; anything else is refused with a message and the cell keeps its value.</source>
         <translation>Eine Zeile je Muster: seine Eingaben, dann die Ausgaben, die das Netz geben soll. Klicken Sie auf eine Zelle und tippen Sie, oder drücken Sie F2. Zahlen werden in der Schreibweise Ihres Systems gelesen; alles andere wird mit einer Meldung abgelehnt, und die Zelle behält ihren Wert.</translation>
     </message>
     <message>
-        <source>The set's size</source>
+        <source>The set&apos;s size</source>
         <translation>Die Größe der Menge</translation>
     </message>
     <message>
@@ -1868,7 +1868,7 @@
         <translation>Der Anteil der Muster, die eine falsche Antwort bekommen</translation>
     </message>
     <message>
-        <source>For clouds, the share of points given another class's output; for letters, the chance that each pixel is flipped.</source>
+        <source>For clouds, the share of points given another class&apos;s output; for letters, the chance that each pixel is flipped.</source>
         <translation>Bei Wolken der Anteil der Punkte, die die Ausgabe einer anderen Klasse bekommen; bei Buchstaben die Wahrscheinlichkeit, dass jedes Pixel umgedreht wird.</translation>
     </message>
     <message>
@@ -1924,7 +1924,7 @@
         <translation>Der Anteil der Muster, der als Testdatei gespeichert wird</translation>
     </message>
     <message>
-        <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for "Test Current Network On A New Problem".</source>
+        <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for &quot;Test Current Network On A New Problem&quot;.</source>
         <translation>Bei einer Zahl über 0 zieht das Speichern diesen Anteil der Muster mit dem Seed und schreibt ihn neben die Trainingsdatei in NAME-test.net, für „Aktuelles Netz auf neuem Problem testen“.</translation>
     </message>
     <message>
@@ -1940,7 +1940,7 @@
         <translation>Die Menge als Trainingsdatei speichern</translation>
     </message>
     <message>
-        <source>Writes the .net file (.net is added to a name without an ending). A set beyond the training files' limits is refused.</source>
+        <source>Writes the .net file (.net is added to a name without an ending). A set beyond the training files&apos; limits is refused.</source>
         <translation>Schreibt die .net-Datei (an einen Namen ohne Endung wird .net angehängt). Eine Menge über den Grenzen der Trainingsdateien wird abgelehnt.</translation>
     </message>
     <message>
@@ -1968,7 +1968,7 @@
         <translation>Die Lektionen: Wählen Sie eine</translation>
     </message>
     <message>
-        <source>The lessons, one a line: what one unit computes; OR, NAND and why XOR fails a step unit; the learning rate; the threshold as a weight; sigmoid against step units; the Gaussian unit that solves XOR; generalization; and the letters. A lesson file with a mistake is listed as "(cannot be opened)"; choosing it says which file and what is wrong. Double-click a lesson (or press Enter) to start it.</source>
+        <source>The lessons, one a line: what one unit computes; OR, NAND and why XOR fails a step unit; the learning rate; the threshold as a weight; sigmoid against step units; the Gaussian unit that solves XOR; generalization; and the letters. A lesson file with a mistake is listed as &quot;(cannot be opened)&quot;; choosing it says which file and what is wrong. Double-click a lesson (or press Enter) to start it.</source>
         <translation>Die Lektionen, eine pro Zeile: was eine Einheit berechnet; OR, NAND und warum XOR einer Stufeneinheit misslingt; die Lernrate; die Schwelle als Gewicht; Sigmoid- gegen Stufeneinheiten; die Gauß-Einheit, die XOR löst; Generalisierung; und die Buchstaben. Eine Lektionsdatei mit einem Fehler wird als „(kann nicht geöffnet werden)“ aufgeführt; wählen Sie sie, wird gesagt, welche Datei es ist und was falsch ist. Doppelklicken Sie auf eine Lektion (oder drücken Sie die Eingabetaste), um sie zu starten.</translation>
     </message>
     <message>
@@ -1996,7 +1996,7 @@
         <translation>Der Text des Schritts: was Sie auf der Einstellungsseite und den Seiten, die sie öffnet, ansehen oder tun sollen.</translation>
     </message>
     <message>
-        <source>The step's question</source>
+        <source>The step&apos;s question</source>
         <translation>Die Frage des Schritts</translation>
     </message>
     <message>
@@ -2008,7 +2008,7 @@
         <translation>Die Antwort auf die Frage aufdecken</translation>
     </message>
     <message>
-        <source>Shows the answer to the step's question below it. Try to answer it yourself first.</source>
+        <source>Shows the answer to the step&apos;s question below it. Try to answer it yourself first.</source>
         <translation>Zeigt die Antwort auf die Frage des Schritts darunter. Versuchen Sie zuerst, sie selbst zu beantworten.</translation>
     </message>
     <message>
@@ -2016,7 +2016,7 @@
         <translation>Die Antwort auf die Frage</translation>
     </message>
     <message>
-        <source>The answer to the step's question, shown once you press Show Answer.</source>
+        <source>The answer to the step&apos;s question, shown once you press Show Answer.</source>
         <translation>Die Antwort auf die Frage des Schritts, gezeigt, sobald Sie „Antwort zeigen“ drücken.</translation>
     </message>
     <message>
@@ -2088,7 +2088,7 @@
         <translation>Den gewählten Lauf als Netzwerkdatei speichern</translation>
     </message>
     <message>
-        <source>Saves the selected run as a saved network (.vnet) as it was when it ended, even after later runs. "Open A Saved Network" brings it back.</source>
+        <source>Saves the selected run as a saved network (.vnet) as it was when it ended, even after later runs. &quot;Open A Saved Network&quot; brings it back.</source>
         <translation>Speichert den gewählten Lauf als gespeichertes Netz (.vnet), so wie er bei seinem Ende war, auch nach späteren Läufen. „Gespeichertes Netz öffnen“ bringt ihn zurück.</translation>
     </message>
     <message>
@@ -2112,15 +2112,15 @@
         <translation>Die angehakten Läufe im Vergleich: ihre Fehlerkurven, ihre Einstellungen und Ergebnisse, ihre Entscheidungsebenen und ihre Konfusionstabellen, jedes auf einem eigenen Reiter.</translation>
     </message>
     <message>
-        <source>The ticked runs' total SSE over epochs</source>
+        <source>The ticked runs&apos; total SSE over epochs</source>
         <translation>Die Gesamt-SSE der angehakten Läufe über die Epochen</translation>
     </message>
     <message>
-        <source>The total SSE of each ticked run after every epoch, on one graph, each run in its own colour, line style and marker. The legend names the rule, the rate, the seed and the epochs to all hits ("not reached" when a run never got there). Logarithmic scale spreads the small totals out.</source>
+        <source>The total SSE of each ticked run after every epoch, on one graph, each run in its own colour, line style and marker. The legend names the rule, the rate, the seed and the epochs to all hits (&quot;not reached&quot; when a run never got there). Logarithmic scale spreads the small totals out.</source>
         <translation>Die Gesamt-SSE jedes angehakten Laufs nach jeder Epoche, in einem Graphen, jeder Lauf mit eigener Farbe, Linienart und Markierung. Die Legende nennt Regel, Rate, Seed und die Epochen bis „alle Treffer“ („not reached“, wenn ein Lauf nie dorthin kam). Die logarithmische Skala zieht die kleinen Summen auseinander.</translation>
     </message>
     <message>
-        <source>The ticked runs' settings and outcomes side by side</source>
+        <source>The ticked runs&apos; settings and outcomes side by side</source>
         <translation>Einstellungen und Ergebnisse der angehakten Läufe nebeneinander</translation>
     </message>
     <message>
@@ -2128,7 +2128,7 @@
         <translation>Die Einstellungen (Datei, Regel, Rate, Trefferkriterium, Stopps, Reihenfolge, Schwellen, Startbereiche, Ausgabeabstand, Seed) und die Ergebnisse (trainierte Epochen, Epochen bis „alle Treffer“, Gesamt-SSE, Treffer) der angehakten Läufe nebeneinander. Eine Zeile, deren Werte sich unterscheiden, ist markiert, fett auf getöntem Grund.</translation>
     </message>
     <message>
-        <source>Each run's decision plane</source>
+        <source>Each run&apos;s decision plane</source>
         <translation>Die Entscheidungsebene jedes Laufs</translation>
     </message>
     <message>
@@ -2136,11 +2136,11 @@
         <translation>Bei Dateien mit zwei Eingaben die Eingabeebene jedes angehakten Laufs, wie in der Netzansicht, nebeneinander: die Muster, die 1 und 0 ergeben sollen, und umringt die, die der Lauf verfehlt. Für weitere Läufe seitwärts scrollen.</translation>
     </message>
     <message>
-        <source>Each run's hits and misses</source>
+        <source>Each run&apos;s hits and misses</source>
         <translation>Treffer und Fehltreffer jedes Laufs</translation>
     </message>
     <message>
-        <source>Each ticked run's confusion table on the file it trained on and, when the network now holds another file of the same sizes (Test Current Network On A New Problem), on that file with the run's weights.</source>
+        <source>Each ticked run&apos;s confusion table on the file it trained on and, when the network now holds another file of the same sizes (Test Current Network On A New Problem), on that file with the run&apos;s weights.</source>
         <translation>Die Konfusionstabelle jedes angehakten Laufs auf der Datei, auf der er trainiert hat, und, wenn das Netz jetzt eine andere Datei derselben Größen enthält („Aktuelles Netz auf neuem Problem testen“), auf dieser Datei mit den Gewichten des Laufs.</translation>
     </message>
     <message>
@@ -2152,11 +2152,11 @@
         <translation>Zeichnet die Gesamt-SSE auf einer logarithmischen Skala, sodass die kleinen Summen gegen Ende eines Laufs, wo sich die Läufe oft am meisten unterscheiden, auseinandergezogen werden, statt flach auf der Achse zu liegen.</translation>
     </message>
     <message>
-        <source>The network's hits and misses</source>
+        <source>The network&apos;s hits and misses</source>
         <translation>Treffer und Fehltreffer des Netzes</translation>
     </message>
     <message>
-        <source>The network's hits and misses for each output unit, and its accuracy class by class.</source>
+        <source>The network&apos;s hits and misses for each output unit, and its accuracy class by class.</source>
         <translation>Treffer und Fehltreffer des Netzes für jede Ausgabeeinheit und seine Genauigkeit Klasse für Klasse.</translation>
     </message>
     <message>
@@ -2172,7 +2172,7 @@
         <translation>Treffer und Fehltreffer für jede Ausgabeeinheit und jede Klasse</translation>
     </message>
     <message>
-        <source>For the training file and for the file the network was last tested on: each output unit's hits and misses and, when the desired outputs are one-hot (one unit on in every pattern, as in letters.net), a class-by-class table with the accuracy. Its rows are the class wanted, its columns the class answered (the unit with the highest activation). You can select and copy the text.</source>
+        <source>For the training file and for the file the network was last tested on: each output unit&apos;s hits and misses and, when the desired outputs are one-hot (one unit on in every pattern, as in letters.net), a class-by-class table with the accuracy. Its rows are the class wanted, its columns the class answered (the unit with the highest activation). You can select and copy the text.</source>
         <translation>Für die Trainingsdatei und für die Datei, mit der das Netz zuletzt getestet wurde: Treffer und Fehltreffer jeder Ausgabeeinheit und, wenn die gewünschten Ausgaben One-Hot sind (in jedem Muster eine Einheit an, wie in letters.net), eine Tabelle Klasse für Klasse mit der Genauigkeit. Ihre Zeilen sind die gewünschte Klasse, ihre Spalten die geantwortete Klasse (die Einheit mit der höchsten Aktivierung). Sie können den Text markieren und kopieren.</translation>
     </message>
     <message>
@@ -2180,7 +2180,7 @@
         <translation>Diese Tabellen in den Bericht und die Arbeitsmappe aufnehmen</translation>
     </message>
     <message>
-        <source>When ticked, the text report gets these tables after its sections and the workbook a "Confusion" sheet after its own. Unticked, both are exactly as before.</source>
+        <source>When ticked, the text report gets these tables after its sections and the workbook a &quot;Confusion&quot; sheet after its own. Unticked, both are exactly as before.</source>
         <translation>Mit Haken bekommt der Textbericht diese Tabellen nach seinen Abschnitten und die Arbeitsmappe ein Blatt „Confusion“ nach ihren eigenen. Ohne Haken sind beide genau wie vorher.</translation>
     </message>
     <message>
@@ -2261,7 +2261,7 @@
         <translation>Tarvik-Perzeptron-Programm, Ausgabe 2003</translation>
     </message>
     <message>
-        <source>Use "Double Clicks" To Choose The File To Train The Network</source>
+        <source>Use &quot;Double Clicks&quot; To Choose The File To Train The Network</source>
         <translation>Trainingsdatei per „Doppelklick“ wählen</translation>
     </message>
     <message>
@@ -2503,7 +2503,7 @@ bearbeiten</translation>
 <context>
     <name>NetworkView</name>
     <message>
-        <source>The Network's Weights And Decisions</source>
+        <source>The Network&apos;s Weights And Decisions</source>
         <translation>Gewichte und Entscheidungen des Netzes</translation>
     </message>
     <message>
@@ -2531,7 +2531,7 @@ bearbeiten</translation>
         <translation>Bildbreite in Zellen</translation>
     </message>
     <message>
-        <source>How many cells wide each unit's picture of weights is</source>
+        <source>How many cells wide each unit&apos;s picture of weights is</source>
         <translation>Wie viele Zellen breit das Gewichtsbild jeder Einheit ist</translation>
     </message>
     <message>
@@ -2654,7 +2654,7 @@ bearbeiten</translation>
         <translation>Ende nach einer Höchstzahl von Epochen</translation>
     </message>
     <message>
-        <source>End When There Are All "Hits" And No "Misses"</source>
+        <source>End When There Are All &quot;Hits&quot; And No &quot;Misses&quot;</source>
         <translation>Ende, wenn nur „Treffer“ und keine „Fehltreffer“</translation>
     </message>
     <message>
@@ -2682,7 +2682,7 @@ bearbeiten</translation>
         <translation>0.50</translation>
     </message>
     <message>
-        <source>Set The Minimum Level Of Squared Error To Define A "Hit"</source>
+        <source>Set The Minimum Level Of Squared Error To Define A &quot;Hit&quot;</source>
         <translation>Quadratischer Fehler, unter dem ein „Treffer“ zählt</translation>
     </message>
     <message>
@@ -2844,7 +2844,7 @@ bearbeiten</translation>
         <translation>Perzeptron-Programm -- Antworten auf gewählte Muster prüfen</translation>
     </message>
     <message>
-        <source>Examine The Network's Responses To Individual Patterns</source>
+        <source>Examine The Network&apos;s Responses To Individual Patterns</source>
         <translation>Antworten des Netzes auf einzelne Muster untersuchen</translation>
     </message>
     <message>
@@ -2958,7 +2958,7 @@ bearbeiten</translation>
         <translation>Mit vielen Seeds trainieren</translation>
     </message>
     <message>
-        <source>The set-up page's settings, trained once from each seed: how much of the result is the random start's.</source>
+        <source>The set-up page&apos;s settings, trained once from each seed: how much of the result is the random start&apos;s.</source>
         <translation>Die Einstellungen der Einstellungsseite, einmal mit jedem Seed trainiert: Wie viel vom Ergebnis kommt vom zufälligen Start?</translation>
     </message>
     <message>
@@ -3068,7 +3068,7 @@ bearbeiten</translation>
         <translation>SSE über die Durchgänge zeichnen</translation>
     </message>
     <message>
-        <source>View The Network's Weights And Decisions</source>
+        <source>View The Network&apos;s Weights And Decisions</source>
         <translation>Gewichte und Entscheidungen des Netzes ansehen</translation>
     </message>
     <message>
@@ -3320,7 +3320,7 @@ bearbeiten</translation>
         <translation>Dezimalkomma (1,5)</translation>
     </message>
     <message>
-        <source>The file's first rows, and what each column is for</source>
+        <source>The file&apos;s first rows, and what each column is for</source>
         <translation>Die ersten Zeilen der Datei und wofür jede Spalte steht</translation>
     </message>
     <message>
@@ -3336,7 +3336,7 @@ bearbeiten</translation>
         <translation>Zah&amp;len:</translation>
     </message>
     <message>
-        <source>The first row of the grid says what each column is for: Input, Output, Class (one output per value, 1 for the row's class and 0 for the others) or Ignored.</source>
+        <source>The first row of the grid says what each column is for: Input, Output, Class (one output per value, 1 for the row&apos;s class and 0 for the others) or Ignored.</source>
         <translation>Die erste Zeile des Rasters sagt, wofür jede Spalte steht: Eingabe, Ausgabe, Klasse (eine Ausgabe je Wert, 1 für die Klasse der Zeile und 0 für die anderen) oder Ignoriert.</translation>
     </message>
     <message>
@@ -3344,7 +3344,7 @@ bearbeiten</translation>
         <translation>CSV-Datei öffnen</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be opened.</source>
+        <source>The file &quot;%1&quot; cannot be opened.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
@@ -3396,7 +3396,7 @@ bearbeiten</translation>
         <translation>%1 importieren</translation>
     </message>
     <message>
-        <source>Read %1 of %2 and %3 from "%4".</source>
+        <source>Read %1 of %2 and %3 from &quot;%4&quot;.</source>
         <translation>Aus „%4“ gelesen: %1 mit %2 und %3.</translation>
     </message>
     <message>
@@ -3561,7 +3561,7 @@ bearbeiten</translation>
         <translation>%1 Schritte</translation>
     </message>
     <message>
-        <source>The lesson "%1" cannot put its training set in place: %2</source>
+        <source>The lesson &quot;%1&quot; cannot put its training set in place: %2</source>
         <translation>Die Lektion „%1“ kann ihre Trainingsmenge nicht bereitstellen: %2</translation>
     </message>
     <message>
@@ -3676,15 +3676,15 @@ bearbeiten</translation>
         <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
-        <source>%1 already exists.<byte value="xd" />Do you want to replace it?</source>
+        <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
         <translation>%1 gibt es schon.</translation>
     </message>
     <message>
-        <source>Pictures are saved as PNG or SVG files.<byte value="xd" />Please choose a name ending in .png or .svg.</source>
+        <source>Pictures are saved as PNG or SVG files.<byte value="xd"/>Please choose a name ending in .png or .svg.</source>
         <translation>Bilder werden als PNG- oder SVG-Dateien gespeichert.</translation>
     </message>
     <message>
-        <source>The picture could not be saved as "%1".<byte value="xd" />%2</source>
+        <source>The picture could not be saved as &quot;%1&quot;.<byte value="xd"/>%2</source>
         <translation>Das Bild konnte nicht als „%1“ gespeichert werden.</translation>
     </message>
     <message>
@@ -3847,7 +3847,7 @@ bearbeiten</translation>
         <translation> (neue Punkte)</translation>
     </message>
     <message>
-        <source>Shade: the network's output %1, a %2; the line is where its answer changes.</source>
+        <source>Shade: the network&apos;s output %1, a %2; the line is where its answer changes.</source>
         <translation>Schattierung: die Ausgabe %1 des Netzes, eine %2; die Linie zeigt, wo seine Antwort wechselt.</translation>
     </message>
     <message>
@@ -3890,7 +3890,7 @@ bearbeiten</translation>
         <translation>Die Rechnung des Schritts</translation>
     </message>
     <message>
-        <source>The unit's weights before and after the step</source>
+        <source>The unit&apos;s weights before and after the step</source>
         <translation>Die Gewichte der Einheit vor und nach dem Schritt</translation>
     </message>
     <message>
@@ -3918,11 +3918,11 @@ bearbeiten</translation>
         <translation>Nachher</translation>
     </message>
     <message>
-        <source>No step yet: "Step One Pattern" presents the next pattern and stops.</source>
+        <source>No step yet: &quot;Step One Pattern&quot; presents the next pattern and stops.</source>
         <translation>Noch kein Schritt: „Ein Muster“ zeigt das nächste Muster und hält an.</translation>
     </message>
     <message>
-        <source>Epoch %1: pattern %2, presented %3 in this epoch's order (rule: %4, rate %5)</source>
+        <source>Epoch %1: pattern %2, presented %3 in this epoch&apos;s order (rule: %4, rate %5)</source>
         <translation>Epoche %1: Muster %2, %3 in der Reihenfolge dieser Epoche gezeigt (Regel: %4, Rate %5)</translation>
     </message>
     <message>
@@ -3988,7 +3988,7 @@ bearbeiten</translation>
         <translation>größtes</translation>
     </message>
     <message>
-        <source>dark: the unit's lowest weight, light: its highest</source>
+        <source>dark: the unit&apos;s lowest weight, light: its highest</source>
         <translation>dunkel: das kleinste Gewicht der Einheit, hell: ihr größtes</translation>
     </message>
     <message>
