@@ -1685,7 +1685,7 @@
     </message>
     <message>
         <source>Guessed: the first row is a header when a cell of an input or output column is not a number. Choose here when the guess is wrong.</source>
-        <translation>Geraten: Die erste Zeile ist eine Kopfzeile, wenn eine Zelle einer Eingabe- oder Ausgabespalte keine Zahl ist. Wählen Sie hier, wenn die Vermutung falsch ist.</translation>
+        <translation>Automatisch: Die erste Zeile ist eine Kopfzeile, wenn eine Zelle einer Eingabe- oder Ausgabespalte keine Zahl ist. Wählen Sie hier, wenn die Vermutung falsch ist.</translation>
     </message>
     <message>
         <source>Decimal points or decimal commas</source>
@@ -3285,7 +3285,7 @@ bearbeiten</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation>Raten</translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Comma ( , )</source>
@@ -3424,7 +3424,7 @@ bearbeiten</translation>
     <name>vantorelle::DecisionView</name>
     <message>
         <source>sigmoid unit (Gradient rule)</source>
-        <translation>Sigmoid-Einheit (Gradient-Regel)</translation>
+        <translation>Sigmoid (Gradient-Regel)</translation>
     </message>
     <message>
         <source>Gaussian unit (Tarvik rule)</source>
@@ -3464,7 +3464,7 @@ bearbeiten</translation>
     </message>
     <message>
         <source>Output %1, a %2</source>
-        <translation>Ausgabe %1, eine %2</translation>
+        <translation>Ausgabe %1: %2</translation>
     </message>
     <message>
         <source>Shade: its activation</source>
@@ -3488,11 +3488,11 @@ bearbeiten</translation>
     </message>
     <message>
         <source>missed: squared error not below %1</source>
-        <translation>verfehlt: quadratischer Fehler nicht unter %1</translation>
+        <translation>verfehlt: quadr. Fehler ab %1</translation>
     </message>
     <message>
         <source>edges of the band where it answers 1</source>
-        <translation>Ränder des Streifens, in dem sie 1 antwortet</translation>
+        <translation>Ränder des Streifens mit Antwort 1</translation>
     </message>
     <message>
         <source>boundary: the answer changes</source>
