@@ -1857,7 +1857,7 @@
     </message>
     <message>
         <source>How far the points lie from their centre</source>
-        <translation>Wie weit die Punkte von ihrem Mittelpunkt entfernt liegen</translation>
+        <translation>Wie weit die Punkte streuen</translation>
     </message>
     <message>
         <source>The spread of each cloud around its centre.</source>
