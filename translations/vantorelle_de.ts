@@ -3215,7 +3215,7 @@ bearbeiten</translation>
     </message>
     <message>
         <source>Con&amp;fusion</source>
-        <translation>Kon&amp;fusion</translation>
+        <translation>Kon&amp;fusionstabellen</translation>
     </message>
     <message>
         <source>No run has ended yet this sitting: each run the set-up page trains is kept here.</source>
