@@ -5,172 +5,172 @@
     <name>BiasStart</name>
     <message>
         <source>Set Parameters For Randomly Choosing Initial Thresholds Or Biases</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes para elegir al azar los umbrales o sesgos iniciales</translation>
     </message>
     <message>
         <source>Use The Controls Below To Control The Range Of Numbers From Which Thresholds Or Biases Will Be Randomly Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa los controles de abajo para fijar el rango de números del que se eligen al azar los umbrales o sesgos</translation>
     </message>
     <message>
         <source>Set The Maximum (Absolute) Value Of A Random Starting Threshold Or Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor máximo (absoluto) de un umbral o sesgo inicial al azar</translation>
     </message>
     <message>
         <source>0.00</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00</translation>
     </message>
     <message>
         <source>Set The Minimum (Absolute) Value Of A Random Starting Threshold Or Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor mínimo (absoluto) de un umbral o sesgo inicial al azar</translation>
     </message>
     <message>
         <source>Threshold/Bias Sign Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del umbral o sesgo</translation>
     </message>
     <message>
         <source>Positive And Negative Biases</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesgos positivos y negativos</translation>
     </message>
     <message>
         <source>Only Positive Biases</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo sesgos positivos</translation>
     </message>
     <message>
         <source>Only Negative Biases</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo sesgos negativos</translation>
     </message>
     <message>
         <source>Use These Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estos ajustes</translation>
     </message>
     <message>
         <source>Use Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ajustes por defecto</translation>
     </message>
 </context>
 <context>
     <name>CompareRuns</name>
     <message>
         <source>Compare Kept Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar ejecuciones guardadas</translation>
     </message>
     <message>
         <source>Page title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la página</translation>
     </message>
     <message>
         <source>&amp;Runs kept this sitting: tick two or more to compare them; double-click a name to rename it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejecuciones guardadas en esta sesión: marca dos o más para compararlas; haz doble clic en un nombre para cambiarlo.</translation>
     </message>
     <message>
         <source>Runs kept this sitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuciones guardadas en esta sesión</translation>
     </message>
     <message>
         <source>&amp;Save As Network File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar como archivo de red...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The chosen runs compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones elegidas, comparadas</translation>
     </message>
 </context>
 <context>
     <name>ConfusionTables</name>
     <message>
         <source>Confusion Tables And Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de confusión y exactitud</translation>
     </message>
     <message>
         <source>Page title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la página</translation>
     </message>
     <message>
         <source>Each output unit&apos;s hits and misses and, when every pattern wants exactly one unit on, which class the network answered (the unit with the highest activation) against the class wanted: for the file the network trained on and for the file it was last tested on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los aciertos y fallos de cada unidad de salida y, cuando cada patrón pide exactamente una unidad encendida, qué clase respondió la red (la unidad con la activación más alta) frente a la clase deseada: para el archivo con el que se entrenó la red y para el último archivo con el que se probó.</translation>
     </message>
     <message>
         <source>Confusion tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de confusión</translation>
     </message>
     <message>
         <source>&amp;Write these tables into the text report and the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir estas tablas en el informe de texto y en el libro de Excel</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>Generalize</name>
     <message>
         <source>Perceptron -- Load A Different File To Test Generalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Perceptrón -- Cargar otro archivo para probar la generalización</translation>
     </message>
     <message>
         <source>If you load a file from this form, then it will replace the file that you have used to train the perceptron.  So make sure that you are finished exploring how the perceptron handles the current file before you load a file from this form!</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cargas un archivo desde esta página, sustituirá al archivo con el que has entrenado el perceptrón.  ¡Así que asegúrate de haber terminado de explorar cómo trata el perceptrón el archivo actual antes de cargar uno desde aquí!</translation>
     </message>
     <message>
         <source>This form can be used to read in a new file that can be presented to the network that has just been trained.  Generalization can be tested by choosing a file here, and then going back to the &quot;TestPerceptron&quot; form to see how the network responds to the new patterns.  The effect of previous learning on new learning can be explored by choosing a file here, and then returning to the &quot;Perceptron&quot; form without resetting the weights.  You can then continue training the network using the new set of patterns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página sirve para leer un archivo nuevo y presentarlo a la red que acabas de entrenar.  Puedes probar la generalización eligiendo aquí un archivo y volviendo luego a la página "TestPerceptron" para ver cómo responde la red a los patrones nuevos.  Puedes explorar el efecto de lo aprendido antes sobre lo que se aprende después eligiendo aquí un archivo y volviendo a la página "Perceptron" sin reiniciar los pesos.  Así puedes seguir entrenando la red con el nuevo conjunto de patrones.</translation>
     </message>
     <message>
         <source>Use &quot;Double Clicks&quot; To Choose A New File For Testing The Current Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz "doble clic" para elegir un archivo nuevo con el que probar la red actual</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del archivo</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo:</translation>
     </message>
     <message>
         <source># of Output Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de unidades de salida:</translation>
     </message>
     <message>
         <source># of Input Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de unidades de entrada:</translation>
     </message>
     <message>
         <source># of Patterns:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de patrones:</translation>
     </message>
     <message>
         <source>Read The New File</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer el archivo nuevo</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorelle, un perceptrón para el aula. Escrito por los desarrolladores de Vantorelle para estudiantes que quieren ver cómo aprende una red.</translation>
     </message>
     <message>
         <source>Exit This Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de esta página</translation>
     </message>
 </context>
 <context>
@@ -2200,977 +2200,979 @@
     <name>HistoryTable</name>
     <message>
         <source>Epoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Época</translation>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total</translation>
     </message>
     <message>
         <source>A table of 1 row: epoch and total SSE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tabla de 1 fila: época y SSE total.</translation>
     </message>
     <message>
         <source>A table of %1 rows: epoch and total SSE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tabla de %1 filas: época y SSE total.</translation>
     </message>
 </context>
 <context>
     <name>Lessons</name>
     <message>
         <source>Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones</translation>
     </message>
     <message>
         <source>What this step says</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué dice este paso</translation>
     </message>
     <message>
         <source>Show Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver respuesta</translation>
     </message>
     <message>
         <source>Start This Lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar esta lección</translation>
     </message>
     <message>
         <source>Previous Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso anterior</translation>
     </message>
     <message>
         <source>Next Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso siguiente</translation>
     </message>
     <message>
         <source>Each lesson sets up the training page for you. Read the step, think about the question, then check your answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada lección prepara la página de entrenamiento por ti. Lee el paso, piensa en la pregunta y luego comprueba tu respuesta.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>LoadFile</name>
     <message>
         <source>Perceptron -- Load File -- Tarvik Neural Net Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Perceptrón -- Cargar archivo -- Código de redes neuronales Tarvik</translation>
     </message>
     <message>
         <source>Tarvik Perceptron Program 2003 Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa Perceptrón Tarvik, edición 2003</translation>
     </message>
     <message>
         <source>Use &quot;Double Clicks&quot; To Choose The File To Train The Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz "doble clic" para elegir el archivo con el que entrenar la red</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Open A Saved Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una red guardada</translation>
     </message>
     <message>
         <source>Open A Saved
 Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una red
+guardada</translation>
     </message>
     <message>
         <source>Make Or Edit A Training Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear o editar un conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Make Or Edit A
 Training Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear o editar un
+conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Training File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del archivo de entrenamiento</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo:</translation>
     </message>
     <message>
         <source># of Output Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de unidades de salida:</translation>
     </message>
     <message>
         <source># of Input Units:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de unidades de entrada:</translation>
     </message>
     <message>
         <source># of Patterns:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de patrones:</translation>
     </message>
     <message>
         <source>Go To Next Page To Set Training Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la página siguiente para fijar los parámetros de entrenamiento</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorelle, un perceptrón para el aula. Escrito por los desarrolladores de Vantorelle para estudiantes que quieren ver cómo aprende una red.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones</translation>
     </message>
 </context>
 <context>
     <name>MakeTrainingSet</name>
     <message>
         <source>Make Or Edit A Training Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear o editar un conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;fila</translation>
     </message>
     <message>
         <source>Duplicate Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar filas</translation>
     </message>
     <message>
         <source>Delete Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar filas</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Add Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir entrada</translation>
     </message>
     <message>
         <source>Add Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir salida</translation>
     </message>
     <message>
         <source>Duplicate Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar columna</translation>
     </message>
     <message>
         <source>Delete Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar columna</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto:</translation>
     </message>
     <message>
         <source>AND</source>
-        <translation type="unfinished"></translation>
+        <translation>AND</translation>
     </message>
     <message>
         <source>OR</source>
-        <translation type="unfinished"></translation>
+        <translation>OR</translation>
     </message>
     <message>
         <source>NAND</source>
-        <translation type="unfinished"></translation>
+        <translation>NAND</translation>
     </message>
     <message>
         <source>XOR</source>
-        <translation type="unfinished"></translation>
+        <translation>XOR</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridad</translation>
     </message>
     <message>
         <source>Gaussian Clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nubes gaussianas</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras</translation>
     </message>
     <message>
         <source>Inputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas:</translation>
     </message>
     <message>
         <source>Classes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clases:</translation>
     </message>
     <message>
         <source>Points per class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos por clase:</translation>
     </message>
     <message>
         <source>Spread:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión:</translation>
     </message>
     <message>
         <source>Noise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruido:</translation>
     </message>
     <message>
         <source>Separable</source>
-        <translation type="unfinished"></translation>
+        <translation>Separables</translation>
     </message>
     <message>
         <source>Letters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras:</translation>
     </message>
     <message>
         <source>ABCDEFGHIJKLMNOPQRSTUVWXYZ</source>
-        <translation type="unfinished"></translation>
+        <translation>ABCDEFGHIJKLMNOPQRSTUVWXYZ</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias:</translation>
     </message>
     <message>
         <source>Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla:</translation>
     </message>
     <message>
         <source>&amp;Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar</translation>
     </message>
     <message>
         <source>Split Off A Test File</source>
-        <translation type="unfinished"></translation>
+        <translation>Separar un archivo de prueba</translation>
     </message>
     <message>
         <source>Hold out (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservar (%):</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Saving holds that share of the patterns, drawn with the seed, out of the training file and writes them to a test file beside it (NAME-test.net).</source>
-        <translation type="unfinished"></translation>
+        <translation>Al guardar, esa parte de los patrones, elegida con la semilla, se saca del archivo de entrenamiento y se escribe en un archivo de prueba a su lado (NOMBRE-test.net).</translation>
     </message>
     <message>
         <source>&amp;Save As Training File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como a&amp;rchivo de entrenamiento...</translation>
     </message>
     <message>
         <source>Save And &amp;Train On It...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar y en&amp;trenar con él...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>T&amp;able</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;abla</translation>
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dibujo</translation>
     </message>
     <message>
         <source>&amp;New points:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevos puntos:</translation>
     </message>
     <message>
         <source>Import &amp;CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar &amp;CSV</translation>
     </message>
 </context>
 <context>
     <name>NetworkView</name>
     <message>
         <source>The Network&apos;s Weights And Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos y las decisiones de la red</translation>
     </message>
     <message>
         <source>Page title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la página</translation>
     </message>
     <message>
         <source>Network shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Red mostrada</translation>
     </message>
     <message>
         <source>Views of the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Vistas de la red</translation>
     </message>
     <message>
         <source>&amp;Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pesos</translation>
     </message>
     <message>
         <source>Picture &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho de la imagen:</translation>
     </message>
     <message>
         <source>Picture width in cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de la imagen en celdas</translation>
     </message>
     <message>
         <source>How many cells wide each unit&apos;s picture of weights is</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas celdas de ancho tiene la imagen de los pesos de cada unidad</translation>
     </message>
     <message>
         <source>Point at a cell, or tab to the picture and use the arrow keys, to read its weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Señala una celda, o ve con el tabulador a la imagen y usa las flechas, para leer su peso.</translation>
     </message>
     <message>
         <source>Weight of the cell pointed at</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso de la celda señalada</translation>
     </message>
     <message>
         <source>Each unit on its own &amp;contrast, from its lowest weight to its highest (shows the shape a unit has learned)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada unidad con su propio &amp;contraste, de su peso más bajo al más alto (muestra la forma que ha aprendido una unidad)</translation>
     </message>
     <message>
         <source>Each unit on its own contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada unidad con su propio contraste</translation>
     </message>
     <message>
         <source>Weights of each output unit, scrollable</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos de cada unidad de salida, con desplazamiento</translation>
     </message>
     <message>
         <source>Weights of each output unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos de cada unidad de salida</translation>
     </message>
     <message>
         <source>&amp;Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Decisiones</translation>
     </message>
     <message>
         <source>&amp;Output unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de &amp;salida:</translation>
     </message>
     <message>
         <source>Output unit shown on the plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de salida mostrada en el plano</translation>
     </message>
     <message>
         <source>Decision plane of the output unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de decisión de la unidad de salida</translation>
     </message>
     <message>
         <source>Why the decision plane is not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué no se muestra el plano de decisión</translation>
     </message>
     <message>
         <source>&amp;Error Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva de &amp;error</translation>
     </message>
     <message>
         <source>&amp;Logarithmic SSE scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala &amp;logarítmica de SSE</translation>
     </message>
     <message>
         <source>Logarithmic SSE scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala logarítmica de SSE</translation>
     </message>
     <message>
         <source>Error curve: total SSE over epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva de error: SSE total a lo largo de las épocas</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Print the picture shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la imagen mostrada</translation>
     </message>
     <message>
         <source>&amp;Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar imagen</translation>
     </message>
     <message>
         <source>Save the picture shown as a PNG or SVG file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen mostrada como archivo PNG o SVG</translation>
     </message>
     <message>
         <source>Exit This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de esta página</translation>
     </message>
     <message>
         <source>Exit this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de esta página</translation>
     </message>
 </context>
 <context>
     <name>Perceptron</name>
     <message>
         <source>Perceptron Setup Page -- Tarvik Neural Network Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Perceptrón -- Página de ajustes -- Código de redes neuronales Tarvik</translation>
     </message>
     <message>
         <source>Tarvik Perceptron Program 2003 Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa Perceptrón Tarvik, edición 2003</translation>
     </message>
     <message>
         <source>Choose A Learning Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una regla de aprendizaje</translation>
     </message>
     <message>
         <source>Delta Rule (Binary Output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla delta (salida binaria)</translation>
     </message>
     <message>
         <source>Gradient Descent Rule (Sigmoid Output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla del gradiente (salida sigmoide)</translation>
     </message>
     <message>
         <source>Gradient Descent Rule (Gaussian Output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla del gradiente (salida gaussiana)</translation>
     </message>
     <message>
         <source>Choose Method(s) For Ending Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige cómo terminar el entrenamiento</translation>
     </message>
     <message>
         <source>End After A Maximum Number Of Training Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar tras un número máximo de épocas</translation>
     </message>
     <message>
         <source>End When There Are All &quot;Hits&quot; And No &quot;Misses&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar cuando todo sean "aciertos" y ningún "fallo"</translation>
     </message>
     <message>
         <source>Choose The Maximum Number Of Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el número máximo de épocas</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="unfinished"></translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Choose # Of Epochs Between Printouts Of Training Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige cada cuántas épocas se muestran datos del entrenamiento</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Choose A Learning Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una tasa de aprendizaje</translation>
     </message>
     <message>
         <source>0.50</source>
-        <translation type="unfinished"></translation>
+        <translation>0.50</translation>
     </message>
     <message>
         <source>Set The Minimum Level Of Squared Error To Define A &quot;Hit&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el error cuadrático mínimo que define un "acierto"</translation>
     </message>
     <message>
         <source>0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>0.01</translation>
     </message>
     <message>
         <source>Choose Order Of Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el orden de los patrones</translation>
     </message>
     <message>
         <source>Randomize Patterns Each Epoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar los patrones en cada época</translation>
     </message>
     <message>
         <source>Do Not Randomize Pattern Order</source>
-        <translation type="unfinished"></translation>
+        <translation>No mezclar el orden de los patrones</translation>
     </message>
     <message>
         <source>Train Output Unit Thresholds?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Entrenar los umbrales de salida?</translation>
     </message>
     <message>
         <source>Train Thresholds During Learning</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenar los umbrales al aprender</translation>
     </message>
     <message>
         <source>Hold Thresholds Constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener fijos los umbrales</translation>
     </message>
     <message>
         <source>Choose Starting Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los pesos iniciales</translation>
     </message>
     <message>
         <source>Default Starts For Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos iniciales por defecto</translation>
     </message>
     <message>
         <source>User Defined Starts For Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos iniciales a tu elección</translation>
     </message>
     <message>
         <source>Choose Starting Thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los umbrales iniciales</translation>
     </message>
     <message>
         <source>Default Starts For Thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbrales iniciales por defecto</translation>
     </message>
     <message>
         <source>User Defined Starts For Thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbrales iniciales a tu elección</translation>
     </message>
     <message>
         <source>Current Weight Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes actuales de los pesos</translation>
     </message>
     <message>
         <source>Maximum Weight = </source>
-        <translation type="unfinished"></translation>
+        <translation>Peso máximo = </translation>
     </message>
     <message>
         <source>Minimum Weight = </source>
-        <translation type="unfinished"></translation>
+        <translation>Peso mínimo = </translation>
     </message>
     <message>
         <source>Weight Sign = </source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del peso = </translation>
     </message>
     <message>
         <source>Current Threshold Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes actuales de los umbrales</translation>
     </message>
     <message>
         <source>Maximum Threshold = </source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral máximo = </translation>
     </message>
     <message>
         <source>Minimum Threshold = </source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral mínimo = </translation>
     </message>
     <message>
         <source>Threshold Sign = </source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del umbral = </translation>
     </message>
     <message>
         <source>Random Seed (Empty: From The Clock)</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla al azar (vacía: del reloj)</translation>
     </message>
     <message>
         <source>Step Through Training...</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenar paso a paso...</translation>
     </message>
     <message>
         <source>Train one pattern at a time and see the arithmetic of each step</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrena un patrón cada vez y mira las cuentas de cada paso</translation>
     </message>
     <message>
         <source>Run With Many Seeds...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar con muchas semillas...</translation>
     </message>
     <message>
         <source>Train these settings once from each of many seeds and compare the epochs to all hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrena estos ajustes una vez con cada una de muchas semillas y compara las épocas hasta tener todo aciertos</translation>
     </message>
     <message>
         <source>Continue Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir entrenando</translation>
     </message>
     <message>
         <source>Test Recall</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar la red</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Start Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a entrenar</translation>
     </message>
     <message>
         <source>Stop Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar el entrenamiento</translation>
     </message>
     <message>
         <source>Training:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento:</translation>
     </message>
     <message>
         <source>Vantorelle perceptron trainer, written for students who want to watch a network learn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenador de perceptrón Vantorelle, escrito para estudiantes que quieren ver cómo aprende una red.</translation>
     </message>
 </context>
 <context>
     <name>PlotSSEdata</name>
     <message>
         <source>Graph of SSE as a function of sweeps of training</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica del SSE según los barridos de entrenamiento</translation>
     </message>
     <message>
         <source>To work with this graph electronically, return to the previous page and create an Excel spreadsheet.  The data used to create this graph is saved on one of the worksheets in the spreadsheet that is created, and can be used to create a chart that could be imported into other software packages, such as a word processor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para trabajar con esta gráfica en el ordenador, vuelve a la página anterior y crea una hoja de cálculo de Excel.  Los datos de esta gráfica se guardan en una de las hojas del libro que se crea, y con ellos puedes hacer un gráfico para llevarlo a otros programas, como un procesador de textos.</translation>
     </message>
     <message>
         <source>Print The Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la gráfica</translation>
     </message>
     <message>
         <source>Exit This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de esta página</translation>
     </message>
 </context>
 <context>
     <name>ProbeNetwork</name>
     <message>
         <source>Perceptron Program -- Probe Responses To Selected Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa Perceptrón -- Probar las respuestas a patrones elegidos</translation>
     </message>
     <message>
         <source>Examine The Network&apos;s Responses To Individual Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Examina las respuestas de la red a cada patrón</translation>
     </message>
     <message>
         <source>Use the control to the left to choose a pattern to present to the network.  The results will be added to the text in the textbox below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa el control de la izquierda para elegir un patrón y presentarlo a la red.  Los resultados se añadirán al texto del cuadro de abajo.</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Clear The Text In The Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el texto de la ventana</translation>
     </message>
     <message>
         <source>Print The Text In The Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el texto de la ventana</translation>
     </message>
     <message>
         <source>Close Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar página</translation>
     </message>
 </context>
 <context>
     <name>SaveResults</name>
     <message>
         <source>Save Results To A Text File -- Tarvik Neural Network Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultados en un archivo de texto -- Código de redes neuronales Tarvik</translation>
     </message>
     <message>
         <source>Tarvik Perceptron Program 2003 Edition</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa Perceptrón Tarvik, edición 2003</translation>
     </message>
     <message>
         <source>Choose The Name Of The File To Be Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el nombre del archivo que se va a guardar</translation>
     </message>
     <message>
         <source>Choose The Properties To Save In The File</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige qué datos guardar en el archivo</translation>
     </message>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Create A New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una carpeta nueva</translation>
     </message>
     <message>
         <source>Create A New Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un nombre de archivo nuevo</translation>
     </message>
     <message>
         <source>General Information (Training info etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos generales (del entrenamiento, etc.)</translation>
     </message>
     <message>
         <source>Network Responses</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas de la red</translation>
     </message>
     <message>
         <source>Network Errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores de la red</translation>
     </message>
     <message>
         <source>Connection Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos de las conexiones</translation>
     </message>
     <message>
         <source>Input Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrones de entrada</translation>
     </message>
     <message>
         <source>Output Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrones de salida</translation>
     </message>
     <message>
         <source>Network SSE As A Function Of Sweeps</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE de la red según los barridos</translation>
     </message>
     <message>
         <source>Name Of File To Be Saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo que se va a guardar:</translation>
     </message>
     <message>
         <source>Save The File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorelle, un perceptrón para el aula. Escrito por los desarrolladores de Vantorelle para estudiantes que quieren ver cómo aprende una red.</translation>
     </message>
 </context>
 <context>
     <name>SeedsPanel</name>
     <message>
         <source>Run With Many Seeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar con muchas semillas</translation>
     </message>
     <message>
         <source>The set-up page&apos;s settings, trained once from each seed: how much of the result is the random start&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de la página de ajustes, entrenados una vez con cada semilla: cuánto del resultado se debe al comienzo al azar.</translation>
     </message>
     <message>
         <source>&amp;First seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Primera semilla:</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>&amp;Seeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semillas:</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejecutar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
 </context>
 <context>
     <name>StepPanel</name>
     <message>
         <source>Step Through Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenar paso a paso</translation>
     </message>
     <message>
         <source>Step One &amp;Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar un &amp;patrón</translation>
     </message>
     <message>
         <source>Present the next pattern and apply the rule once (F10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta el patrón siguiente y aplica la regla una vez (F10)</translation>
     </message>
     <message>
         <source>Step One &amp;Epoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar una épo&amp;ca</translation>
     </message>
     <message>
         <source>Go on to the end of this epoch and stop there (F11)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue hasta el final de esta época y para ahí (F11)</translation>
     </message>
     <message>
         <source>&amp;Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ejecutar</translation>
     </message>
     <message>
         <source>Go on training without stopping after each pattern (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue entrenando sin parar tras cada patrón (F5)</translation>
     </message>
     <message>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;usa</translation>
     </message>
     <message>
         <source>Stop after the current pattern and wait for a step (F6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Para tras el patrón actual y espera un paso (F6)</translation>
     </message>
     <message>
         <source>&amp;Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad:</translation>
     </message>
     <message>
         <source>Output &amp;unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de &amp;salida:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
 </context>
 <context>
     <name>TestPerceptron</name>
     <message>
         <source>Testing The Perceptron -- Tarvik Neural Network Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar el perceptrón -- Código de redes neuronales Tarvik</translation>
     </message>
     <message>
         <source>Choose A Method For Examining Network Performance By Double-Clicking One Of The List Items Below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una forma de examinar cómo funciona la red haciendo doble clic en una de las opciones de abajo:</translation>
     </message>
     <message>
         <source>Probe Network Responses To Selected Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar las respuestas de la red a patrones elegidos</translation>
     </message>
     <message>
         <source>Create A Summary In Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un resumen en Excel</translation>
     </message>
     <message>
         <source>Save Summary As A Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el resumen como archivo de texto</translation>
     </message>
     <message>
         <source>Plot SSE By Sweeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar el SSE según los barridos</translation>
     </message>
     <message>
         <source>View The Network&apos;s Weights And Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los pesos y las decisiones de la red</translation>
     </message>
     <message>
         <source>Save The Trained Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la red entrenada</translation>
     </message>
     <message>
         <source>Choose A Method For Continuing Training By Double-Clicking One Of The List Items Below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una forma de seguir entrenando haciendo doble clic en una de las opciones de abajo:</translation>
     </message>
     <message>
         <source>Reset Weights And Train Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar los pesos y entrenar de nuevo</translation>
     </message>
     <message>
         <source>Keep Current Weights And Continue Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener los pesos actuales y seguir entrenando</translation>
     </message>
     <message>
         <source>Train A New Network On A New Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenar una red nueva con un problema nuevo</translation>
     </message>
     <message>
         <source>Test Current Network On A New Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar la red actual con un problema nuevo</translation>
     </message>
     <message>
         <source>Open A Saved Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una red guardada</translation>
     </message>
     <message>
         <source>Make Or Edit A Training Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear o editar un conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Or....</source>
-        <translation type="unfinished"></translation>
+        <translation>O bien...</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorelle, un perceptrón para el aula. Escrito por los desarrolladores de Vantorelle para estudiantes que quieren ver cómo aprende una red.</translation>
     </message>
     <message>
         <source>Compare Kept Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar ejecuciones guardadas</translation>
     </message>
     <message>
         <source>Confusion Tables And Accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de confusión y exactitud</translation>
     </message>
 </context>
 <context>
     <name>WeightStart</name>
     <message>
         <source>Set Parameters For Randomly Choosing Initial Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes para elegir al azar los pesos iniciales</translation>
     </message>
     <message>
         <source>Use The Controls Below To Control The Range Of Numbers From Which Weights Will Be Randomly Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa los controles de abajo para fijar el rango de números del que se eligen al azar los pesos</translation>
     </message>
     <message>
         <source>Set The Maximum (Absolute) Value Of A Random Starting Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor máximo (absoluto) de un peso inicial al azar</translation>
     </message>
     <message>
         <source>0.10</source>
-        <translation type="unfinished"></translation>
+        <translation>0.10</translation>
     </message>
     <message>
         <source>Set The Minimum (Absolute) Value Of A Random Starting Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor mínimo (absoluto) de un peso inicial al azar</translation>
     </message>
     <message>
         <source>0.00</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00</translation>
     </message>
     <message>
         <source>Weight Sign Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo de los pesos</translation>
     </message>
     <message>
         <source>Positive &amp;&amp; Negative Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos positivos y negativos</translation>
     </message>
     <message>
         <source>Only Positive Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo pesos positivos</translation>
     </message>
     <message>
         <source>Only Negative Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo pesos negativos</translation>
     </message>
     <message>
         <source>Use These Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estos ajustes</translation>
     </message>
     <message>
         <source>Use Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ajustes por defecto</translation>
     </message>
 </context>
 <context>
