@@ -3179,825 +3179,825 @@ conjunto de entrenamiento</translation>
     <name>vantorelle::CompareRuns</name>
     <message>
         <source>Total SSE of the chosen runs over epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total de las ejecuciones elegidas a lo largo de las épocas</translation>
     </message>
     <message>
         <source>&amp;Logarithmic scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala &amp;logarítmica</translation>
     </message>
     <message>
         <source>SSE &amp;Curves</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;urvas de SSE</translation>
     </message>
     <message>
         <source>Settings and outcomes of the chosen runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes y resultados de las ejecuciones elegidas</translation>
     </message>
     <message>
         <source>Rows marked %1, in bold on a tinted ground, differ between the runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las filas marcadas con %1, en negrita sobre fondo de color, son distintas entre las ejecuciones.</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustes</translation>
     </message>
     <message>
         <source>Decision planes of the chosen runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Planos de decisión de las ejecuciones elegidas</translation>
     </message>
     <message>
         <source>&amp;Decision Planes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planos de decisión</translation>
     </message>
     <message>
         <source>Confusion tables of the chosen runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de confusión de las ejecuciones elegidas</translation>
     </message>
     <message>
         <source>Con&amp;fusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;fusión</translation>
     </message>
     <message>
         <source>No run has ended yet this sitting: each run the set-up page trains is kept here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no ha terminado ninguna ejecución en esta sesión: aquí se guarda cada ejecución que entrena la página de ajustes.</translation>
     </message>
     <message>
         <source>Tick two or more runs to lay their curves over each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca dos o más ejecuciones para superponer sus curvas.</translation>
     </message>
     <message>
         <source>The total SSE after every epoch of each run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total tras cada época de cada ejecución.</translation>
     </message>
     <message>
         <source>Decision plane of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de decisión de %1</translation>
     </message>
     <message>
         <source>Tick the runs whose decisions to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca las ejecuciones cuyas decisiones quieres ver.</translation>
     </message>
     <message>
         <source>Runs on files without exactly two inputs have no plane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones con archivos que no tienen exactamente dos entradas no tienen plano.</translation>
     </message>
     <message>
         <source>Output unit 1 of each run; black discs want 1, white want 0, ringed ones are missed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de salida 1 de cada ejecución; los discos negros quieren 1, los blancos 0, los que tienen anillo son fallos.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::ConfusionTables</name>
     <message>
         <source>No network yet: read a training file and train it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay red: lee un archivo de entrenamiento y entrénala primero.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::CsvImportPanel</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Class</source>
-        <translation type="unfinished"></translation>
+        <translation>Clase</translation>
     </message>
     <message>
         <source>Ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorada</translation>
     </message>
     <message>
         <source>&amp;Open CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo CS&amp;V...</translation>
     </message>
     <message>
         <source>No file chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo.</translation>
     </message>
     <message>
         <source>&amp;Import Into The Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar a la tabla</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar</translation>
     </message>
     <message>
         <source>Comma ( , )</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma ( , )</translation>
     </message>
     <message>
         <source>Semicolon ( ; )</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto y coma ( ; )</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulador</translation>
     </message>
     <message>
         <source>Bar ( | )</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra ( | )</translation>
     </message>
     <message>
         <source>First row is a header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es un encabezado</translation>
     </message>
     <message>
         <source>No header row</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin fila de encabezado</translation>
     </message>
     <message>
         <source>Decimal point (1.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto decimal (1.5)</translation>
     </message>
     <message>
         <source>Decimal comma (1,5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coma decimal (1,5)</translation>
     </message>
     <message>
         <source>The file&apos;s first rows, and what each column is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Las primeras filas del archivo y para qué sirve cada columna</translation>
     </message>
     <message>
         <source>D&amp;elimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Separador:</translation>
     </message>
     <message>
         <source>&amp;Header:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Encabezado:</translation>
     </message>
     <message>
         <source>Nu&amp;mbers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nú&amp;meros:</translation>
     </message>
     <message>
         <source>The first row of the grid says what each column is for: Input, Output, Class (one output per value, 1 for the row&apos;s class and 0 for the others) or Ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila de la cuadrícula dice para qué sirve cada columna: Entrada, Salida, Clase (una salida por cada valor, 1 para la clase de la fila y 0 para las demás) o Ignorada.</translation>
     </message>
     <message>
         <source>Open A CSV File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo CSV</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo "%1".</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso</translation>
     </message>
     <message>
         <source>Column %1 is</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna %1 es</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene filas.</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="unfinished"></translation>
+        <translation>Encabezado</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas: %1 y %2</translation>
     </message>
     <message>
         <source>input column</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada</translation>
     </message>
     <message>
         <source>output column</source>
-        <translation type="unfinished"></translation>
+        <translation>salida</translation>
     </message>
     <message>
         <source>, and column %1 as the class</source>
-        <translation type="unfinished"></translation>
+        <translation>, y la columna %1 como clase</translation>
     </message>
     <message>
         <source>Only one column can be the class: the others are ignored. </source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una columna puede ser la clase: las demás se ignoran. </translation>
     </message>
     <message>
         <source>The first %1 rows are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestran las primeras %1 filas.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar %1</translation>
     </message>
     <message>
         <source>Read %1 of %2 and %3 from &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de "%4": %1 con %2 y %3.</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>fila</translation>
     </message>
     <message>
         <source>input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada</translation>
     </message>
     <message>
         <source>output</source>
-        <translation type="unfinished"></translation>
+        <translation>salida</translation>
     </message>
     <message>
         <source>%1 = output %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = salida %2</translation>
     </message>
     <message>
         <source> Classes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Clases: %1.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::DecisionView</name>
     <message>
         <source>sigmoid unit (Gradient rule)</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad sigmoide (regla del gradiente)</translation>
     </message>
     <message>
         <source>Gaussian unit (Tarvik rule)</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad gaussiana (regla de Tarvik)</translation>
     </message>
     <message>
         <source>step unit (Delta rule)</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad escalón (regla delta)</translation>
     </message>
     <message>
         <source>1 input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada</translation>
     </message>
     <message>
         <source>%1 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas</translation>
     </message>
     <message>
         <source>The decision plane is drawn for networks with exactly two inputs, one along each side of the plane. This network has %1, so its patterns do not lie in such a plane; the weights show what each output unit has learned instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano de decisión se dibuja para redes con exactamente dos entradas, una a lo largo de cada lado del plano. Esta red tiene %1, así que sus patrones no caben en un plano así; en su lugar, los pesos muestran lo que ha aprendido cada unidad de salida.</translation>
     </message>
     <message>
         <source>There is no network to draw yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ninguna red que dibujar.</translation>
     </message>
     <message>
         <source>The network has no weights yet: train it on the set-up page first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La red aún no tiene pesos: entrénala primero en la página de ajustes.</translation>
     </message>
     <message>
         <source>Input 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada 1</translation>
     </message>
     <message>
         <source>Input 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada 2</translation>
     </message>
     <message>
         <source>Output %1, a %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida %1, una %2</translation>
     </message>
     <message>
         <source>Shade: its activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombreado: su activación</translation>
     </message>
     <message>
         <source>1 (it answers 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 (responde 1)</translation>
     </message>
     <message>
         <source>0 (it answers 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>0 (responde 0)</translation>
     </message>
     <message>
         <source>pattern, desired output 1</source>
-        <translation type="unfinished"></translation>
+        <translation>patrón, salida deseada 1</translation>
     </message>
     <message>
         <source>pattern, desired output 0</source>
-        <translation type="unfinished"></translation>
+        <translation>patrón, salida deseada 0</translation>
     </message>
     <message>
         <source>missed: squared error not below %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fallo: error cuadrático no menor que %1</translation>
     </message>
     <message>
         <source>edges of the band where it answers 1</source>
-        <translation type="unfinished"></translation>
+        <translation>bordes de la franja donde responde 1</translation>
     </message>
     <message>
         <source>boundary: the answer changes</source>
-        <translation type="unfinished"></translation>
+        <translation>frontera: la respuesta cambia</translation>
     </message>
     <message>
         <source>Missed: %1 of %2 patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos: %1 de %2 patrones</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::ErrorCurveView</name>
     <message>
         <source>Showing the first %1 recorded points of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestran los primeros %1 puntos guardados de %2</translation>
     </message>
     <message>
         <source>No error has been recorded yet: train the network on the set-up page first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha guardado ningún error: entrena primero la red en la página de ajustes.</translation>
     </message>
     <message>
         <source>Total SSE after %1 epochs: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total tras %1 épocas: %2</translation>
     </message>
     <message>
         <source>Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas</translation>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::Lessons</name>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>%1 (cannot be opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no se puede abrir)</translation>
     </message>
     <message>
         <source>No lessons found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han encontrado lecciones</translation>
     </message>
     <message>
         <source>There are no lesson files in the lessons folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos de lecciones en la carpeta de lecciones.</translation>
     </message>
     <message>
         <source>This lesson file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir este archivo de lección.</translation>
     </message>
     <message>
         <source>1 step</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paso</translation>
     </message>
     <message>
         <source>%1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pasos</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot put its training set in place: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección "%1" no puede preparar su conjunto de entrenamiento: %2</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1 de %2</translation>
     </message>
     <message>
         <source>Question: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta: %1</translation>
     </message>
     <message>
         <source>Next Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso siguiente</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Último paso</translation>
     </message>
     <message>
         <source>Open The Step Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el panel de pasos</translation>
     </message>
     <message>
         <source>Start Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar a entrenar</translation>
     </message>
     <message>
         <source>Show The Decision Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver el plano de decisión</translation>
     </message>
     <message>
         <source>Show The Weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los pesos</translation>
     </message>
     <message>
         <source>Show The Error Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la curva de error</translation>
     </message>
     <message>
         <source>Show The SSE Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la gráfica del SSE</translation>
     </message>
     <message>
         <source>Test On The Held-Out Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar con los patrones reservados</translation>
     </message>
     <message>
         <source>Train the network first: the held-out patterns test what it has learned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrena primero la red: los patrones reservados prueban lo que ha aprendido.</translation>
     </message>
     <message>
         <source>The held-out patterns do not fit the network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los patrones reservados no encajan con la red.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::NetworkView</name>
     <message>
         <source>%1: %2, %3, %4, %5 rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4, regla %5.</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>patrón</translation>
     </message>
     <message>
         <source>patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>patrones</translation>
     </message>
     <message>
         <source>input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada</translation>
     </message>
     <message>
         <source>inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>entradas</translation>
     </message>
     <message>
         <source>output</source>
-        <translation type="unfinished"></translation>
+        <translation>salida</translation>
     </message>
     <message>
         <source>outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>salidas</translation>
     </message>
     <message>
         <source>Epoch %1: total SSE %2, misses %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Época %1: SSE total %2, fallos %3</translation>
     </message>
     <message>
         <source> (training)</source>
-        <translation type="unfinished"></translation>
+        <translation> (entrenando)</translation>
     </message>
     <message>
         <source>Decision Plane Of Output %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de decisión de la salida %1 - %2</translation>
     </message>
     <message>
         <source>Error Curve - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva de error - %1</translation>
     </message>
     <message>
         <source>Weights Of The Network - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos de la red - %1</translation>
     </message>
     <message>
         <source>Save The Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen</translation>
     </message>
     <message>
         <source>PNG picture (*.png);;SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.<byte value="xd"/>¿Quieres sustituirlo?</translation>
     </message>
     <message>
         <source>Pictures are saved as PNG or SVG files.<byte value="xd"/>Please choose a name ending in .png or .svg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las imágenes se guardan como archivos PNG o SVG.<byte value="xd"/>Elige un nombre que termine en .png o .svg.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;.<byte value="xd"/>%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen como "%1".<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The drawing could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido empezar el dibujo.</translation>
     </message>
     <message>
         <source>The picture could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la imagen.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::Perceptron</name>
     <message>
         <source>Epochs of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas de esta ejecución</translation>
     </message>
     <message>
         <source>from the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>del reloj</translation>
     </message>
     <message>
         <source>Ends the run after the current epoch (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la ejecución tras la época actual (Esc)</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::PlotSSEdata</name>
     <message>
         <source>%1: the history keeps no more.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el historial no guarda más.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::RunCurvesView</name>
     <message>
         <source>Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas</translation>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::SeedsPanel</name>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas</translation>
     </message>
     <message>
         <source>All Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo aciertos</translation>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total</translation>
     </message>
     <message>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>One line a seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Una línea por semilla</translation>
     </message>
     <message>
         <source>Runs done</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuciones hechas</translation>
     </message>
     <message>
         <source>The set-up page is training: let its run end first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de ajustes está entrenando: deja primero que termine su ejecución.</translation>
     </message>
     <message>
         <source>The first seed must be a whole number from 0 to %1 less the number of seeds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera semilla debe ser un número entero de 0 a %1 menos el número de semillas.</translation>
     </message>
     <message>
         <source>Running %1 seeds on %2 threads...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando %1 semillas en %2 hilos...</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source> (stopped: %1 of %2 seeds ran)</source>
-        <translation type="unfinished"></translation>
+        <translation> (detenido: se ejecutaron %1 de %2 semillas)</translation>
     </message>
     <message>
         <source>Export The Seeds As CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar las semillas como CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The table has been written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla se ha escrito en %1.</translation>
     </message>
     <message>
         <source>The table could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la tabla en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::SetDrawing</name>
     <message>
         <source>sigmoid unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad sigmoide</translation>
     </message>
     <message>
         <source>Gaussian unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad gaussiana</translation>
     </message>
     <message>
         <source>step unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unidad escalón</translation>
     </message>
     <message>
         <source>Drawing of the patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo de los patrones</translation>
     </message>
     <message>
         <source>Points are drawn on the plane of two inputs, one along each side. This set has %1, so its patterns are edited in the table; make a set of two inputs to draw one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos se dibujan en el plano de dos entradas, una a lo largo de cada lado. Este conjunto tiene %1, así que sus patrones se editan en la tabla; crea un conjunto de dos entradas para dibujar uno.</translation>
     </message>
     <message>
         <source>1 input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada</translation>
     </message>
     <message>
         <source>%1 inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas</translation>
     </message>
     <message>
         <source>desired output %1</source>
-        <translation type="unfinished"></translation>
+        <translation>salida deseada %1</translation>
     </message>
     <message>
         <source>class %1 (output %1 is 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>clase %1 (la salida %1 es 1)</translation>
     </message>
     <message>
         <source> (new points)</source>
-        <translation type="unfinished"></translation>
+        <translation> (puntos nuevos)</translation>
     </message>
     <message>
         <source>Shade: the network&apos;s output %1, a %2; the line is where its answer changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombreado: la salida %1 de la red, una %2; la línea es donde cambia su respuesta.</translation>
     </message>
     <message>
         <source>ringed: missed by it</source>
-        <translation type="unfinished"></translation>
+        <translation>con anillo: la red falla</translation>
     </message>
     <message>
         <source>Train a network on this set (two inputs, %1) and its answer shows under the points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrena una red con este conjunto (dos entradas, %1) y su respuesta se verá bajo los puntos.</translation>
     </message>
     <message>
         <source>one output</source>
-        <translation type="unfinished"></translation>
+        <translation>una salida</translation>
     </message>
     <message>
         <source>%1 outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salidas</translation>
     </message>
     <message>
         <source>Click to add a point; drag a point to move it; right-click it, or select it and press Delete, to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para añadir un punto; arrastra un punto para moverlo; haz clic derecho sobre él, o selecciónalo y pulsa Supr, para quitarlo.</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::StepPanel</name>
     <message>
         <source>As fast as possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo más rápido posible</translation>
     </message>
     <message>
         <source>1 pattern a second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 patrón por segundo</translation>
     </message>
     <message>
         <source>%1 patterns a second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patrones por segundo</translation>
     </message>
     <message>
         <source>The arithmetic of the step</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cuentas del paso</translation>
     </message>
     <message>
         <source>The unit&apos;s weights before and after the step</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos de la unidad antes y después del paso</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Output unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de salida</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Input x</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada x</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>No step yet: &quot;Step One Pattern&quot; presents the next pattern and stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay ningún paso: "Avanzar un patrón" presenta el patrón siguiente y se detiene.</translation>
     </message>
     <message>
         <source>Epoch %1: pattern %2, presented %3 in this epoch&apos;s order (rule: %4, rate %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Época %1: patrón %2, presentado %3 en el orden de esta época (regla: %4, tasa %5)</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>el primero</translation>
     </message>
     <message>
         <source>as number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en el puesto %1</translation>
     </message>
     <message>
         <source>  (changed)</source>
-        <translation type="unfinished"></translation>
+        <translation>  (cambiado)</translation>
     </message>
     <message>
         <source>threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>umbral</translation>
     </message>
     <message>
         <source>The other %1 units: %2 changed, %3 unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>Las otras %1 unidades: %2 cambiadas, %3 sin cambios</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::UpDown</name>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::WeightsView</name>
     <message>
         <source>Output %1: threshold %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida %1: umbral %2</translation>
     </message>
     <message>
         <source>Output %1, input %2: weight %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida %1, entrada %2: peso %3</translation>
     </message>
     <message>
         <source>The network has no weights yet: train it on the set-up page first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La red aún no tiene pesos: entrénala primero en la página de ajustes.</translation>
     </message>
     <message>
         <source>Weight colours, each unit on its own contrast (thresholds, the cells on the right, on one scale)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de los pesos, cada unidad con su propio contraste (los umbrales, las celdas de la derecha, en una sola escala)</translation>
     </message>
     <message>
         <source>Weight colours (threshold: the cell on the right of each unit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores de los pesos (umbral: la celda a la derecha de cada unidad)</translation>
     </message>
     <message>
         <source>lowest</source>
-        <translation type="unfinished"></translation>
+        <translation>más bajo</translation>
     </message>
     <message>
         <source>highest</source>
-        <translation type="unfinished"></translation>
+        <translation>más alto</translation>
     </message>
     <message>
         <source>dark: the unit&apos;s lowest weight, light: its highest</source>
-        <translation type="unfinished"></translation>
+        <translation>oscuro: el peso más bajo de la unidad, claro: el más alto</translation>
     </message>
     <message>
         <source>dark: negative, grey: near 0, light: positive</source>
-        <translation type="unfinished"></translation>
+        <translation>oscuro: negativo, gris: cerca de 0, claro: positivo</translation>
     </message>
     <message>
         <source>Output %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida %1</translation>
     </message>
 </context>
 </TS>
