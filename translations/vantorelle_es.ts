@@ -177,803 +177,803 @@
     <name>Help</name>
     <message>
         <source>Scrolls the page sideways</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza la página a los lados</translation>
     </message>
     <message>
         <source>The page keeps the size it was drawn at. When its window is narrower, this bar moves the controls left and right so you can reach the ones out of sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página mantiene el tamaño con que se dibujó. Cuando su ventana es más estrecha, esta barra mueve los controles a izquierda y derecha para que puedas llegar a los que no se ven.</translation>
     </message>
     <message>
         <source>Scrolls the page up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaza la página arriba y abajo</translation>
     </message>
     <message>
         <source>The page keeps the size it was drawn at. When its window is lower, this bar moves the controls up and down so you can reach the ones out of sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página mantiene el tamaño con que se dibujó. Cuando su ventana es más baja, esta barra mueve los controles arriba y abajo para que puedas llegar a los que no se ven.</translation>
     </message>
     <message>
         <source>The corner between the two scroll bars</source>
-        <translation type="unfinished"></translation>
+        <translation>La esquina entre las dos barras de desplazamiento</translation>
     </message>
     <message>
         <source>A blank square where the two scroll bars meet. It shows only when the window is smaller than the page in both directions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cuadrado vacío donde se juntan las dos barras de desplazamiento. Solo aparece cuando la ventana es más pequeña que la página en las dos direcciones.</translation>
     </message>
     <message>
         <source>The program&apos;s title</source>
-        <translation type="unfinished"></translation>
+        <translation>El título del programa</translation>
     </message>
     <message>
         <source>The title of the program. Start here: choose a training file below.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título del programa. Empieza aquí: elige abajo un archivo de entrenamiento.</translation>
     </message>
     <message>
         <source>Double-click a file below to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en un archivo de abajo para leerlo</translation>
     </message>
     <message>
         <source>Says how to choose the training file: double-click its name in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica cómo elegir el archivo de entrenamiento: haz doble clic en su nombre en la lista de archivos.</translation>
     </message>
     <message>
         <source>The drive whose folders are listed below</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco cuyas carpetas se muestran abajo</translation>
     </message>
     <message>
         <source>Choose a drive: the system&apos;s mounted volumes, by their root folders (/, /home, a USB stick under /media). The folder list then shows that drive&apos;s folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un disco: los volúmenes montados en el sistema, por sus carpetas raíz (/, /home, una memoria USB en /media). La lista de carpetas muestra entonces las carpetas de ese disco.</translation>
     </message>
     <message>
         <source>Folders: double-click one to open it</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas: haz doble clic en una para abrirla</translation>
     </message>
     <message>
         <source>The folder you are in and the folders around it. Double-click a folder to go into it, or the one above it to go back up. The file list shows that folder&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta en la que estás y las carpetas de su alrededor. Haz doble clic en una carpeta para entrar en ella, o en la de encima para volver atrás. La lista de archivos muestra los archivos de esa carpeta.</translation>
     </message>
     <message>
         <source>Training files: double-click one to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de entrenamiento: haz doble clic en uno para leerlo</translation>
     </message>
     <message>
         <source>The training files (names ending in .net) in the chosen folder. Double-click one to read it: its numbers of output units, input units and patterns appear on the right, and the button to go on to the training set-up page shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de entrenamiento (nombres que terminan en .net) de la carpeta elegida. Haz doble clic en uno para leerlo: a la derecha aparecen sus números de unidades de salida, unidades de entrada y patrones, y se muestra el botón para pasar a la página de ajustes del entrenamiento.</translation>
     </message>
     <message>
         <source>Open a network saved earlier, with its weights and settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una red guardada antes, con sus pesos y ajustes</translation>
     </message>
     <message>
         <source>Opens a network saved with &quot;Save The Trained Network&quot; (a .vnet file): its patterns, settings, weights and status lines come back, the set-up page opens exactly as it was saved, and the note saved with it comes up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una red guardada con "Guardar la red entrenada" (un archivo .vnet): vuelven sus patrones, ajustes, pesos y líneas de estado, la página de ajustes se abre tal como se guardó y aparece la nota guardada con ella.</translation>
     </message>
     <message>
         <source>Make a training set of your own, or edit one</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un conjunto de entrenamiento propio, o edita uno</translation>
     </message>
     <message>
         <source>Opens the training-set page: type patterns into a table, or generate AND, OR, NAND, XOR, parity, clouds of points or letters, and save them as a training file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de conjuntos de entrenamiento: escribe patrones en una tabla, o genera AND, OR, NAND, XOR, paridad, nubes de puntos o letras, y guárdalos como archivo de entrenamiento.</translation>
     </message>
     <message>
         <source>Short guided exercises that set up the training for you</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios guiados cortos que preparan el entrenamiento por ti</translation>
     </message>
     <message>
         <source>Opens the lessons: eight short exercises, from what one unit computes to the letters. Each puts its own training set and settings on the set-up page and walks you through it step by step, with questions and their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las lecciones: ocho ejercicios cortos, desde lo que calcula una unidad hasta las letras. Cada uno pone su propio conjunto de entrenamiento y sus ajustes en la página de ajustes y te guía paso a paso, con preguntas y sus respuestas.</translation>
     </message>
     <message>
         <source>What the file read holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que contiene el archivo leído</translation>
     </message>
     <message>
         <source>The heading of the four lines below it: they show what the file you double-clicked contains.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado de las cuatro líneas de debajo: muestran lo que contiene el archivo en el que hiciste doble clic.</translation>
     </message>
     <message>
         <source>Names the box to its right</source>
-        <translation type="unfinished"></translation>
+        <translation>Da nombre al cuadro de su derecha</translation>
     </message>
     <message>
         <source>Each caption names the box to its right: the file&apos;s name, how many output units the network has, how many inputs each pattern has, and how many patterns the file holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada rótulo da nombre al cuadro de su derecha: el nombre del archivo, cuántas unidades de salida tiene la red, cuántas entradas tiene cada patrón y cuántos patrones contiene el archivo.</translation>
     </message>
     <message>
         <source>The name of the file read</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo leído</translation>
     </message>
     <message>
         <source>The name of the training file you double-clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo de entrenamiento en el que hiciste doble clic.</translation>
     </message>
     <message>
         <source>How many output units the network has</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas unidades de salida tiene la red</translation>
     </message>
     <message>
         <source>The number of output units: how many answers the network gives for each pattern. Each output unit has its own weights and threshold.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de unidades de salida: cuántas respuestas da la red para cada patrón. Cada unidad de salida tiene sus propios pesos y su propio umbral.</translation>
     </message>
     <message>
         <source>How many inputs each pattern has</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas entradas tiene cada patrón</translation>
     </message>
     <message>
         <source>The number of input units: how many numbers each pattern presents to the network. Every output unit has one weight for each input.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de unidades de entrada: cuántos números presenta cada patrón a la red. Cada unidad de salida tiene un peso por cada entrada.</translation>
     </message>
     <message>
         <source>How many patterns the file holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos patrones contiene el archivo</translation>
     </message>
     <message>
         <source>The number of patterns: the examples in the file, each with its inputs and the outputs the network should give.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de patrones: los ejemplos del archivo, cada uno con sus entradas y las salidas que debe dar la red.</translation>
     </message>
     <message>
         <source>Go on to choose the training settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa a elegir los ajustes del entrenamiento</translation>
     </message>
     <message>
         <source>Opens the training set-up page for the file just read, where you choose the learning rule and the other settings and start training. It shows once a file has been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de ajustes del entrenamiento para el archivo recién leído, donde eliges la regla de aprendizaje y los demás ajustes y empiezas a entrenar. Aparece cuando se ha leído un archivo.</translation>
     </message>
     <message>
         <source>Who made this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién ha hecho este programa</translation>
     </message>
     <message>
         <source>A short note on the program and its authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una nota breve sobre el programa y sus autores.</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina el programa</translation>
     </message>
     <message>
         <source>Ends the program and closes all its windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina el programa y cierra todas sus ventanas.</translation>
     </message>
     <message>
         <source>The title of the program. On this page you set up training and watch it run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título del programa. En esta página preparas el entrenamiento y ves cómo avanza.</translation>
     </message>
     <message>
         <source>How the weights change after each pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo cambian los pesos después de cada patrón</translation>
     </message>
     <message>
         <source>The learning rule: how each output unit computes its answer and how its weights change after each pattern. Choose one of the three below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla de aprendizaje: cómo calcula su respuesta cada unidad de salida y cómo cambian sus pesos después de cada patrón. Elige una de las tres de abajo.</translation>
     </message>
     <message>
         <source>Step units: each answers 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades escalón: cada una responde 0 o 1</translation>
     </message>
     <message>
         <source>The delta rule with binary output: a unit answers 1 when its net input (the weighted sum of the inputs plus the threshold) is 0 or more, otherwise 0. After each pattern every weight changes by the learning rate times the error times its input. It can learn only what one straight line (one plane) separates: AND and OR, never XOR.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla delta con salida binaria: una unidad responde 1 cuando su entrada neta (la suma ponderada de las entradas más el umbral) es 0 o más, y si no, 0. Después de cada patrón, cada peso cambia en la tasa de aprendizaje por el error por su entrada. Solo puede aprender lo que separa una línea recta (un plano): AND y OR, nunca XOR.</translation>
     </message>
     <message>
         <source>Sigmoid units: answers between 0 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades sigmoides: respuestas entre 0 y 1</translation>
     </message>
     <message>
         <source>Gradient descent with sigmoid output: a unit answers 1 / (1 + e^-net), a smooth number between 0 and 1. Each weight changes by the learning rate times (1 - a) times a times the error times its input, which walks downhill on the squared error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descenso por gradiente con salida sigmoide: una unidad responde 1 / (1 + e^-net), un número suave entre 0 y 1. Cada peso cambia en la tasa de aprendizaje por (1 - a) por a por el error por su entrada, lo que baja cuesta abajo por el error cuadrático.</translation>
     </message>
     <message>
         <source>Gaussian units: high near one net input, low away from it</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades gaussianas: alta cerca de una entrada neta, baja lejos de ella</translation>
     </message>
     <message>
         <source>Gradient descent with Gaussian output: a unit answers e^(-pi net^2), which is 1 when the net input is 0 and falls towards 0 on both sides. Its answer is high inside a band, so one unit can learn XOR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descenso por gradiente con salida gaussiana: una unidad responde e^(-pi net^2), que vale 1 cuando la entrada neta es 0 y baja hacia 0 por los dos lados. Su respuesta es alta dentro de una franja, así que una sola unidad puede aprender XOR.</translation>
     </message>
     <message>
         <source>When training ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo termina el entrenamiento</translation>
     </message>
     <message>
         <source>Choose one or both ways of ending training. With both, training ends at whichever comes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una o las dos formas de terminar el entrenamiento. Con las dos, el entrenamiento termina con la que llegue antes.</translation>
     </message>
     <message>
         <source>End after the number of epochs in the box below</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina tras el número de épocas del cuadro de abajo</translation>
     </message>
     <message>
         <source>Training ends after the maximum number of epochs (one epoch presents every pattern once). While it runs, a progress bar shows the epochs done.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenamiento termina tras el número máximo de épocas (una época presenta cada patrón una vez). Mientras avanza, una barra de progreso muestra las épocas hechas.</translation>
     </message>
     <message>
         <source>End as soon as every output is a hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina en cuanto todas las salidas sean aciertos</translation>
     </message>
     <message>
         <source>Training ends after the first epoch in which every output of every pattern is a hit (its squared error below the hit criterion). A problem the rule cannot learn, like XOR with step units, never ends this way: add the epoch limit or press Stop Training.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenamiento termina tras la primera época en la que todas las salidas de todos los patrones son aciertos (su error cuadrático está por debajo del criterio de acierto). Un problema que la regla no puede aprender, como XOR con unidades escalón, nunca termina así: añade el límite de épocas o pulsa "Parar el entrenamiento".</translation>
     </message>
     <message>
         <source>The most epochs a run trains</source>
-        <translation type="unfinished"></translation>
+        <translation>El máximo de épocas que entrena una ejecución</translation>
     </message>
     <message>
         <source>The maximum number of epochs (whole passes through all the patterns), used when &quot;End After A Maximum Number Of Training Epochs&quot; is ticked. Type a whole number or use the arrows beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número máximo de épocas (pasadas completas por todos los patrones), que se usa cuando está marcado "Terminar tras un número máximo de épocas". Escribe un número entero o usa las flechas de al lado.</translation>
     </message>
     <message>
         <source>Raise or lower the maximum number of epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sube o baja el número máximo de épocas</translation>
     </message>
     <message>
         <source>Each click raises or lowers the maximum number of epochs in the box to its left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada clic sube o baja el número máximo de épocas del cuadro de su izquierda.</translation>
     </message>
     <message>
         <source>How often the status lines and the SSE history are updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cuánto se actualizan las líneas de estado y el historial del SSE</translation>
     </message>
     <message>
         <source>Every so many epochs the five status lines below are rewritten and one point is added to the SSE history that the graph and the error curve draw. A small number gives a detailed curve; a large one lets a long run go faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cierto número de épocas se reescriben las cinco líneas de estado de abajo y se añade un punto al historial del SSE que dibujan la gráfica y la curva de error. Un número pequeño da una curva detallada; uno grande hace que una ejecución larga vaya más rápido.</translation>
     </message>
     <message>
         <source>Raise or lower the printout interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Sube o baja el intervalo entre informes</translation>
     </message>
     <message>
         <source>Each click raises or lowers the number of epochs between printouts in the box to its left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada clic sube o baja el número de épocas entre informes del cuadro de su izquierda.</translation>
     </message>
     <message>
         <source>How big each weight change is</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo grande que es cada cambio de peso</translation>
     </message>
     <message>
         <source>The learning rate, the factor every weight change is multiplied by. Too small and learning is slow; too large and the weights jump past the answer (a Gaussian unit can even overflow). Type a number or use the slider.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tasa de aprendizaje, el factor por el que se multiplica cada cambio de peso. Si es muy pequeña, aprende despacio; si es muy grande, los pesos se pasan de la respuesta (una unidad gaussiana puede incluso desbordarse). Escribe un número o usa el deslizador.</translation>
     </message>
     <message>
         <source>Slide to choose the learning rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir la tasa de aprendizaje</translation>
     </message>
     <message>
         <source>Moves the learning rate in the box above from small (left) to large (right).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve la tasa de aprendizaje del cuadro de arriba de pequeña (izquierda) a grande (derecha).</translation>
     </message>
     <message>
         <source>How small the squared error must be to count as a hit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo pequeño que debe ser el error cuadrático para contar como acierto</translation>
     </message>
     <message>
         <source>The hit criterion: an output is a hit when its squared error (the desired output minus the answer, squared) is below this number, and a miss otherwise. The hit and miss counts below, and the all-hits stop, use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El criterio de acierto: una salida es un acierto cuando su error cuadrático (la salida deseada menos la respuesta, al cuadrado) está por debajo de este número, y si no, es un fallo. Lo usan los recuentos de aciertos y fallos de abajo y la parada con todo aciertos.</translation>
     </message>
     <message>
         <source>Slide to choose the hit criterion</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir el criterio de acierto</translation>
     </message>
     <message>
         <source>Moves the hit criterion in the box above from small (left) to large (right).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueve el criterio de acierto del cuadro de arriba de pequeño (izquierda) a grande (derecha).</translation>
     </message>
     <message>
         <source>The order the patterns are shown in</source>
-        <translation type="unfinished"></translation>
+        <translation>El orden en que se muestran los patrones</translation>
     </message>
     <message>
         <source>Whether each epoch presents the patterns in a new random order or always in the file&apos;s order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cada época presenta los patrones en un orden nuevo al azar o siempre en el orden del archivo.</translation>
     </message>
     <message>
         <source>Shuffle the patterns every epoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla los patrones en cada época</translation>
     </message>
     <message>
         <source>Each epoch presents the patterns in a new random order, so the network does not learn the order of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada época presenta los patrones en un orden nuevo al azar, para que la red no aprenda el orden del archivo.</translation>
     </message>
     <message>
         <source>Always the file&apos;s order</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre el orden del archivo</translation>
     </message>
     <message>
         <source>Each epoch presents the patterns in the order of the file, first to last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada época presenta los patrones en el orden del archivo, del primero al último.</translation>
     </message>
     <message>
         <source>Whether thresholds learn too</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los umbrales también aprenden</translation>
     </message>
     <message>
         <source>The threshold (or bias) of a unit is added to its net input; it acts like a weight from an input that is always 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral (o sesgo) de una unidad se suma a su entrada neta; actúa como el peso de una entrada que siempre vale 1.</translation>
     </message>
     <message>
         <source>Thresholds change like weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Los umbrales cambian como los pesos</translation>
     </message>
     <message>
         <source>Each unit&apos;s threshold is trained along with its weights, as the weight of an input that is always 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral de cada unidad se entrena junto con sus pesos, como el peso de una entrada que siempre vale 1.</translation>
     </message>
     <message>
         <source>Thresholds keep their starting values</source>
-        <translation type="unfinished"></translation>
+        <translation>Los umbrales mantienen sus valores iniciales</translation>
     </message>
     <message>
         <source>The thresholds stay at their starting values and only the weights learn. Try it to see what a threshold is for: a step unit with a threshold of 0 cannot learn AND.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los umbrales se quedan en sus valores iniciales y solo aprenden los pesos. Pruébalo para ver para qué sirve un umbral: una unidad escalón con umbral 0 no puede aprender AND.</translation>
     </message>
     <message>
         <source>How the weights start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo empiezan los pesos</translation>
     </message>
     <message>
         <source>Training starts from small random weights. Choose the program&apos;s range or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenamiento empieza con pesos pequeños al azar. Elige el rango del programa o el tuyo.</translation>
     </message>
     <message>
         <source>Random weights from the program&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos al azar en el rango del programa</translation>
     </message>
     <message>
         <source>The weights start at random values between -0.1 and 0.1 (the settings shown under &quot;Current Weight Settings&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos empiezan con valores al azar entre -0.1 y 0.1 (los ajustes que se ven bajo "Ajustes actuales de los pesos").</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el rango y el signo de los pesos iniciales</translation>
     </message>
     <message>
         <source>Opens the weight start page, where you choose the largest and smallest size of the random starting weights and whether they may be positive, negative or both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de pesos iniciales, donde eliges el tamaño mayor y el menor de los pesos iniciales al azar y si pueden ser positivos, negativos o ambos.</translation>
     </message>
     <message>
         <source>How the thresholds start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo empiezan los umbrales</translation>
     </message>
     <message>
         <source>Training starts from random thresholds. Choose the program&apos;s range or your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenamiento empieza con umbrales al azar. Elige el rango del programa o el tuyo.</translation>
     </message>
     <message>
         <source>Thresholds from the program&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbrales en el rango del programa</translation>
     </message>
     <message>
         <source>Every threshold starts at 0, the program&apos;s setting shown under &quot;Current Threshold Settings&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los umbrales empiezan en 0, el ajuste del programa que se ve bajo "Ajustes actuales de los umbrales".</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el rango y el signo de los umbrales iniciales</translation>
     </message>
     <message>
         <source>Opens the threshold start page, where you choose the largest and smallest size of the random starting thresholds and their sign.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de umbrales iniciales, donde eliges el tamaño mayor y el menor de los umbrales iniciales al azar y su signo.</translation>
     </message>
     <message>
         <source>The range the starting weights are drawn from</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango del que se sacan los pesos iniciales</translation>
     </message>
     <message>
         <source>The heading of the three lines below it: the range and sign the next run&apos;s random starting weights are drawn from.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado de las tres líneas de debajo: el rango y el signo de los que se sacan los pesos iniciales al azar de la próxima ejecución.</translation>
     </message>
     <message>
         <source>The largest size a starting weight can have</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño mayor que puede tener un peso inicial</translation>
     </message>
     <message>
         <source>The largest absolute value a random starting weight can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto mayor que puede tener un peso inicial al azar.</translation>
     </message>
     <message>
         <source>The smallest size a starting weight can have</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño menor que puede tener un peso inicial</translation>
     </message>
     <message>
         <source>The smallest absolute value a random starting weight can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto menor que puede tener un peso inicial al azar.</translation>
     </message>
     <message>
         <source>Whether starting weights are positive, negative or both</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los pesos iniciales son positivos, negativos o ambos</translation>
     </message>
     <message>
         <source>The sign of the random starting weights: positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo de los pesos iniciales al azar: positivos y negativos, solo positivos o solo negativos.</translation>
     </message>
     <message>
         <source>The range the starting thresholds are drawn from</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango del que se sacan los umbrales iniciales</translation>
     </message>
     <message>
         <source>The heading of the three lines below it: the range and sign the next run&apos;s random starting thresholds are drawn from.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado de las tres líneas de debajo: el rango y el signo de los que se sacan los umbrales iniciales al azar de la próxima ejecución.</translation>
     </message>
     <message>
         <source>The largest size a starting threshold can have</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño mayor que puede tener un umbral inicial</translation>
     </message>
     <message>
         <source>The largest absolute value a random starting threshold can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto mayor que puede tener un umbral inicial al azar.</translation>
     </message>
     <message>
         <source>The smallest size a starting threshold can have</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño menor que puede tener un umbral inicial</translation>
     </message>
     <message>
         <source>The smallest absolute value a random starting threshold can have.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto menor que puede tener un umbral inicial al azar.</translation>
     </message>
     <message>
         <source>Whether starting thresholds are positive, negative or both</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los umbrales iniciales son positivos, negativos o ambos</translation>
     </message>
     <message>
         <source>The sign of the random starting thresholds: positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo de los umbrales iniciales al azar: positivos y negativos, solo positivos o solo negativos.</translation>
     </message>
     <message>
         <source>A number that repeats a run exactly; empty for a new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número que repite una ejecución exactamente; vacío para una nueva</translation>
     </message>
     <message>
         <source>The random seed decides the starting weights and the pattern order. Type a whole number to make a run you can repeat exactly (the same seed and settings give the same numbers). Leave it empty and each run takes a seed from the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla al azar decide los pesos iniciales y el orden de los patrones. Escribe un número entero para hacer una ejecución que puedas repetir exactamente (la misma semilla y los mismos ajustes dan los mismos números). Déjala vacía y cada ejecución toma una semilla del reloj.</translation>
     </message>
     <message>
         <source>The seed the last run used</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla que usó la última ejecución</translation>
     </message>
     <message>
         <source>The seed of the last run. Type it into the seed box to run it again exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla de la última ejecución. Escríbela en el cuadro de la semilla para repetirla exactamente.</translation>
     </message>
     <message>
         <source>Opens a window beside this page for training one pattern or one epoch at a time, with the rule&apos;s arithmetic written out for one output unit and every weight before and after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una ventana junto a esta página para entrenar un patrón o una época cada vez, con las cuentas de la regla escritas para una unidad de salida y cada peso antes y después.</translation>
     </message>
     <message>
         <source>Opens a window that trains these settings once from each seed of a range, on every core, and lists the epochs, hits and total SSE of each run with a summary. This page and its network stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una ventana que entrena estos ajustes una vez con cada semilla de un rango, en todos los núcleos, y muestra las épocas, los aciertos y el SSE total de cada ejecución con un resumen. Esta página y su red se quedan como están.</translation>
     </message>
     <message>
         <source>Train on from the current weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue entrenando desde los pesos actuales</translation>
     </message>
     <message>
         <source>Continues training from the weights the last run left, counting on from its epochs. The settings are checked first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue entrenando desde los pesos que dejó la última ejecución, contando a partir de sus épocas. Antes se comprueban los ajustes.</translation>
     </message>
     <message>
         <source>Examine the trained network</source>
-        <translation type="unfinished"></translation>
+        <translation>Examina la red entrenada</translation>
     </message>
     <message>
         <source>Opens the testing hub, with ways to probe, graph, view, save and export the trained network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de pruebas, con formas de probar, dibujar, ver, guardar y exportar la red entrenada.</translation>
     </message>
     <message>
         <source>Start a new run from new starting weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza una ejecución nueva con pesos iniciales nuevos</translation>
     </message>
     <message>
         <source>Checks the settings, draws new starting weights and thresholds, and trains until a chosen end is reached. The status lines show the progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba los ajustes, saca pesos y umbrales iniciales nuevos y entrena hasta llegar a un final elegido. Las líneas de estado muestran el progreso.</translation>
     </message>
     <message>
         <source>Ends the run after the epoch it is in (Escape does the same). The weights stay as they are, so you can examine them or continue training.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina la ejecución tras la época en la que está (Escape hace lo mismo). Los pesos se quedan como están, así que puedes examinarlos o seguir entrenando.</translation>
     </message>
     <message>
         <source>The training file in use</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de entrenamiento en uso</translation>
     </message>
     <message>
         <source>The name of the training file the network trains on.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo de entrenamiento con el que se entrena la red.</translation>
     </message>
     <message>
         <source>Status: the epochs trained</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: las épocas entrenadas</translation>
     </message>
     <message>
         <source>How many epochs (passes through all the patterns) the network has trained, updated at every printout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas épocas (pasadas por todos los patrones) ha entrenado la red; se actualiza en cada informe.</translation>
     </message>
     <message>
         <source>Status: the total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: el SSE total</translation>
     </message>
     <message>
         <source>The total sum of squared errors: for every pattern and every output, the desired output minus the answer, squared, all added up. 0 means every answer is exact.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suma total de los errores al cuadrado: para cada patrón y cada salida, la salida deseada menos la respuesta, al cuadrado, y todo sumado. 0 significa que todas las respuestas son exactas.</translation>
     </message>
     <message>
         <source>Status: how the SSE changed since the last printout</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: cuánto ha cambiado el SSE desde el último informe</translation>
     </message>
     <message>
         <source>The change in the total SSE since the last printout, in scientific notation. A positive number means the error fell. While a run goes on, its background is green when the error fell or stayed and red when it rose.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio del SSE total desde el último informe, en notación científica. Un número positivo significa que el error bajó. Mientras avanza una ejecución, su fondo es verde cuando el error bajó o se quedó igual y rojo cuando subió.</translation>
     </message>
     <message>
         <source>Status: the hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: los aciertos</translation>
     </message>
     <message>
         <source>How many outputs (over all patterns) are hits: squared error below the hit criterion. At the end its background turns green when every output is a hit, red otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas salidas (de todos los patrones) son aciertos: error cuadrático por debajo del criterio de acierto. Al final su fondo se vuelve verde cuando todas las salidas son aciertos, y rojo si no.</translation>
     </message>
     <message>
         <source>Status: the misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado: los fallos</translation>
     </message>
     <message>
         <source>How many outputs (over all patterns) are misses: squared error at or above the hit criterion.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas salidas (de todos los patrones) son fallos: error cuadrático igual o mayor que el criterio de acierto.</translation>
     </message>
     <message>
         <source>The epochs done in this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Las épocas hechas en esta ejecución</translation>
     </message>
     <message>
         <source>While a run with an epoch limit trains, this bar fills from 0 to the maximum number of epochs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras entrena una ejecución con límite de épocas, esta barra se llena de 0 al número máximo de épocas.</translation>
     </message>
     <message>
         <source>What this page sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué fija esta página</translation>
     </message>
     <message>
         <source>The random starting weights are drawn from the range set below, with the sign chosen below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos iniciales al azar se sacan del rango fijado abajo, con el signo elegido debajo de él.</translation>
     </message>
     <message>
         <source>The largest absolute value of a random starting weight. Type a number or use the slider beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto mayor de un peso inicial al azar. Escribe un número o usa el deslizador de al lado.</translation>
     </message>
     <message>
         <source>Slide to choose the largest starting weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir el peso inicial mayor</translation>
     </message>
     <message>
         <source>Sets the largest absolute value of a starting weight in the box beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor absoluto mayor de un peso inicial en el cuadro de al lado.</translation>
     </message>
     <message>
         <source>The smallest absolute value of a random starting weight. It must not be above the largest. Type a number or use the slider beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto menor de un peso inicial al azar. No debe ser mayor que el mayor. Escribe un número o usa el deslizador de al lado.</translation>
     </message>
     <message>
         <source>Slide to choose the smallest starting weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir el peso inicial menor</translation>
     </message>
     <message>
         <source>Sets the smallest absolute value of a starting weight in the box beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor absoluto menor de un peso inicial en el cuadro de al lado.</translation>
     </message>
     <message>
         <source>The sign of the starting weights</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo de los pesos iniciales</translation>
     </message>
     <message>
         <source>Whether the random starting weights may be positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los pesos iniciales al azar pueden ser positivos y negativos, solo positivos o solo negativos.</translation>
     </message>
     <message>
         <source>Starting weights of either sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos iniciales de cualquier signo</translation>
     </message>
     <message>
         <source>Each starting weight is positive or negative at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada peso inicial es positivo o negativo al azar.</translation>
     </message>
     <message>
         <source>Only positive starting weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo pesos iniciales positivos</translation>
     </message>
     <message>
         <source>Every starting weight is positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los pesos iniciales son positivos.</translation>
     </message>
     <message>
         <source>Only negative starting weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo pesos iniciales negativos</translation>
     </message>
     <message>
         <source>Every starting weight is negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los pesos iniciales son negativos.</translation>
     </message>
     <message>
         <source>Use these settings and go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa estos ajustes y vuelve</translation>
     </message>
     <message>
         <source>Keeps the range and sign chosen here for the next run and returns to the set-up page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el rango y el signo elegidos aquí para la próxima ejecución y vuelve a la página de ajustes.</translation>
     </message>
     <message>
         <source>Go back with the program&apos;s settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve con los ajustes del programa</translation>
     </message>
     <message>
         <source>Returns to the set-up page with the program&apos;s own starting settings (Escape does the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a la página de ajustes con los ajustes iniciales propios del programa (Escape hace lo mismo).</translation>
     </message>
     <message>
         <source>The random starting thresholds are drawn from the range set below, with the sign chosen below it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los umbrales iniciales al azar se sacan del rango fijado abajo, con el signo elegido debajo de él.</translation>
     </message>
     <message>
         <source>The largest absolute value of a random starting threshold. Type a number or use the slider beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto mayor de un umbral inicial al azar. Escribe un número o usa el deslizador de al lado.</translation>
     </message>
     <message>
         <source>Slide to choose the largest starting threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir el umbral inicial mayor</translation>
     </message>
     <message>
         <source>Sets the largest absolute value of a starting threshold in the box beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor absoluto mayor de un umbral inicial en el cuadro de al lado.</translation>
     </message>
     <message>
         <source>The smallest absolute value of a random starting threshold. It must not be above the largest. Type a number or use the slider beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor absoluto menor de un umbral inicial al azar. No debe ser mayor que el mayor. Escribe un número o usa el deslizador de al lado.</translation>
     </message>
     <message>
         <source>Slide to choose the smallest starting threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Desliza para elegir el umbral inicial menor</translation>
     </message>
     <message>
         <source>Sets the smallest absolute value of a starting threshold in the box beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fija el valor absoluto menor de un umbral inicial en el cuadro de al lado.</translation>
     </message>
     <message>
         <source>The sign of the starting thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo de los umbrales iniciales</translation>
     </message>
     <message>
         <source>Whether the random starting thresholds may be positive and negative, only positive, or only negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los umbrales iniciales al azar pueden ser positivos y negativos, solo positivos o solo negativos.</translation>
     </message>
     <message>
         <source>Starting thresholds of either sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbrales iniciales de cualquier signo</translation>
     </message>
     <message>
         <source>Each starting threshold is positive or negative at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada umbral inicial es positivo o negativo al azar.</translation>
     </message>
     <message>
         <source>Only positive starting thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo umbrales iniciales positivos</translation>
     </message>
     <message>
         <source>Every starting threshold is positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los umbrales iniciales son positivos.</translation>
     </message>
     <message>
         <source>Only negative starting thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo umbrales iniciales negativos</translation>
     </message>
     <message>
         <source>Every starting threshold is negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los umbrales iniciales son negativos.</translation>
     </message>
     <message>
         <source>Ways to examine the trained network</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de examinar la red entrenada</translation>
     </message>
     <message>
         <source>Double-click an item of the list below (or select it and press Enter) to examine the trained network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en una opción de la lista de abajo (o selecciónala y pulsa Intro) para examinar la red entrenada.</translation>
     </message>
     <message>
         <source>Double-click an item to examine the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en una opción para examinar la red</translation>
     </message>
     <message>
         <source>Ways to examine the trained network: probe single patterns, save or export a summary, graph the error, view the weights, save the network, compare the runs kept so far, or count hits and misses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de examinar la red entrenada: probar patrones sueltos, guardar o exportar un resumen, dibujar el error, ver los pesos, guardar la red, comparar las ejecuciones guardadas hasta ahora o contar aciertos y fallos.</translation>
     </message>
     <message>
         <source>Present patterns one at a time and read the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta los patrones de uno en uno y lee las respuestas</translation>
     </message>
     <message>
         <source>Opens the probe page: choose a pattern and see its inputs, the network&apos;s answer, the desired output and the error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de prueba: elige un patrón y mira sus entradas, la respuesta de la red, la salida deseada y el error.</translation>
     </message>
     <message>
         <source>Build a spreadsheet summary of the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un resumen de la ejecución en una hoja de cálculo</translation>
     </message>
     <message>
         <source>Writes a workbook of seven sheets (general information, responses, errors, weights, SSE history, desired outputs, inputs) and opens it in your spreadsheet program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un libro de siete hojas (datos generales, respuestas, errores, pesos, historial del SSE, salidas deseadas, entradas) y lo abre en tu programa de hojas de cálculo.</translation>
     </message>
     <message>
         <source>Save a text report of the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda un informe de texto de la ejecución</translation>
     </message>
     <message>
         <source>Opens the save-results page, where you choose a file and the sections of a text report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página para guardar resultados, donde eliges un archivo y las secciones de un informe de texto.</translation>
     </message>
     <message>
         <source>Graph the total SSE over the run</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuja el SSE total a lo largo de la ejecución</translation>
     </message>
     <message>
         <source>Opens the SSE graph: one bar per recorded total SSE, labelled with its epoch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la gráfica del SSE: una barra por cada SSE total guardado, con su época como etiqueta.</translation>
     </message>
     <message>
         <source>See the weights, the decision plane and the error curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira los pesos, el plano de decisión y la curva de error</translation>
     </message>
     <message>
         <source>Opens the network view: each unit&apos;s weights as coloured cells, the decision plane of two-input problems, and the error curve. It follows later runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la vista de la red: los pesos de cada unidad como celdas de colores, el plano de decisión de los problemas de dos entradas y la curva de error. Sigue a las ejecuciones posteriores.</translation>
     </message>
     <message>
         <source>Save the network with its weights and settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la red con sus pesos y ajustes</translation>
     </message>
     <message>
         <source>Saves the trained network (its patterns, settings, weights, SSE history and a note of yours) to a .vnet file that &quot;Open A Saved Network&quot; brings back exactly as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la red entrenada (sus patrones, ajustes, pesos, historial del SSE y una nota tuya) en un archivo .vnet que "Abrir una red guardada" devuelve tal como estaba.</translation>
     </message>
     <message>
         <source>Lay the runs of this sitting side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon una junto a otra las ejecuciones de esta sesión</translation>
     </message>
     <message>
         <source>Opens the compare page: every run trained since the program started is kept there, with its settings, seed, weights and total SSE after every epoch. Tick two or more to see their error curves on one graph, their settings side by side, their decision planes and their confusion tables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de comparación: ahí se guarda cada ejecución entrenada desde que se inició el programa, con sus ajustes, semilla, pesos y SSE total tras cada época. Marca dos o más para ver sus curvas de error en una gráfica, sus ajustes uno junto a otro, sus planos de decisión y sus tablas de confusión.</translation>
     </message>
     <message>
         <source>Count the network&apos;s hits and misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta los aciertos y fallos de la red</translation>
     </message>
     <message>
         <source>Opens the confusion tables: each output unit&apos;s hits and misses and, when every pattern wants exactly one unit on, which class the network answered against the class wanted, with the accuracy. For the training file and for the file the network was last tested on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las tablas de confusión: los aciertos y fallos de cada unidad de salida y, cuando cada patrón pide exactamente una unidad encendida, qué clase respondió la red frente a la clase deseada, con la exactitud. Para el archivo de entrenamiento y para el último archivo con el que se probó la red.</translation>
     </message>
     <message>
         <source>Status of the spreadsheet export</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la exportación a hoja de cálculo</translation>
     </message>
     <message>
         <source>While a workbook is built it asks you to be patient; afterwards it says where the file went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras se crea el libro, te pide paciencia; después dice dónde se guardó el archivo.</translation>
     </message>
     <message>
         <source>Progress of the spreadsheet export</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la exportación a hoja de cálculo</translation>
     </message>
     <message>
         <source>Fills while the workbook is being built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se llena mientras se crea el libro.</translation>
     </message>
     <message>
         <source>Ways to go on training</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de seguir entrenando</translation>
     </message>
     <message>
         <source>Double-click an item of the list below (or select it and press Enter) to go on training.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en una opción de la lista de abajo (o selecciónala y pulsa Intro) para seguir entrenando.</translation>
     </message>
     <message>
         <source>Double-click an item to go on training</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en una opción para seguir entrenando</translation>
     </message>
     <message>
         <source>Ways to go on: train again, continue, take a new problem, test on new patterns, open a saved network, or make a training set.</source>
