@@ -977,803 +977,803 @@
     </message>
     <message>
         <source>Ways to go on: train again, continue, take a new problem, test on new patterns, open a saved network, or make a training set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de seguir: entrenar de nuevo, continuar, tomar un problema nuevo, probar con patrones nuevos, abrir una red guardada o crear un conjunto de entrenamiento.</translation>
     </message>
     <message>
         <source>Start again from new random weights</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza de nuevo con pesos nuevos al azar</translation>
     </message>
     <message>
         <source>Goes back to the set-up page; Start Training there begins from new random starting weights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a la página de ajustes; allí "Empezar a entrenar" empieza con pesos iniciales nuevos al azar.</translation>
     </message>
     <message>
         <source>Go on training from the weights as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue entrenando con los pesos tal como están</translation>
     </message>
     <message>
         <source>Goes back to the set-up page with the totals recomputed for the current weights; Continue Training goes on from them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a la página de ajustes con los totales recalculados para los pesos actuales; "Seguir entrenando" continúa a partir de ellos.</translation>
     </message>
     <message>
         <source>Choose another training file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige otro archivo de entrenamiento</translation>
     </message>
     <message>
         <source>Goes back to the load-file page to train a new network on another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a la página de cargar archivo para entrenar una red nueva con otro archivo.</translation>
     </message>
     <message>
         <source>Test this network on another file&apos;s patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba esta red con los patrones de otro archivo</translation>
     </message>
     <message>
         <source>Opens the generalization page: read a file with the same numbers of inputs and outputs in place of the training patterns. The weights stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de generalización: lee un archivo con los mismos números de entradas y salidas en lugar de los patrones de entrenamiento. Los pesos se quedan.</translation>
     </message>
     <message>
         <source>Open a network saved earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una red guardada antes</translation>
     </message>
     <message>
         <source>Opens a saved network (.vnet file) on the set-up page exactly as it was saved: its patterns, settings, weights and status lines. &quot;Continue Training&quot; goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una red guardada (archivo .vnet) en la página de ajustes tal como se guardó: sus patrones, ajustes, pesos y líneas de estado. "Seguir entrenando" continúa desde ahí.</translation>
     </message>
     <message>
         <source>Make or edit a training set</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea o edita un conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Opens the training-set page on the patterns of the file read last.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la página de conjuntos de entrenamiento con los patrones del último archivo leído.</translation>
     </message>
     <message>
         <source>Or end the program</source>
-        <translation type="unfinished"></translation>
+        <translation>O termina el programa</translation>
     </message>
     <message>
         <source>The button below it ends the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El botón de debajo termina el programa.</translation>
     </message>
     <message>
         <source>Close the set-up page and this hub</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página de ajustes y esta página</translation>
     </message>
     <message>
         <source>Closes the set-up page and this hub; the pages opened from the hub stay until you close them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página de ajustes y esta página de pruebas; las páginas abiertas desde aquí siguen abiertas hasta que las cierres.</translation>
     </message>
     <message>
         <source>What this page does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace esta página</translation>
     </message>
     <message>
         <source>Present single patterns to the trained network and read its answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta patrones sueltos a la red entrenada y lee sus respuestas.</translation>
     </message>
     <message>
         <source>Choose a pattern on the left, then press Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un patrón a la izquierda y pulsa Aceptar</translation>
     </message>
     <message>
         <source>Choose a pattern&apos;s number with the box and its arrows to the left, then press Ok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el número de un patrón con el cuadro y sus flechas de la izquierda y pulsa Aceptar.</translation>
     </message>
     <message>
         <source>The number of the pattern to present</source>
-        <translation type="unfinished"></translation>
+        <translation>El número del patrón que se presenta</translation>
     </message>
     <message>
         <source>The number of a pattern of the current file, from 1 to the number of patterns. Anything else is refused with a message naming the allowed range.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de un patrón del archivo actual, de 1 al número de patrones. Cualquier otro se rechaza con un mensaje que dice el rango permitido.</translation>
     </message>
     <message>
         <source>Next or previous pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón siguiente o anterior</translation>
     </message>
     <message>
         <source>Raises or lowers the pattern number in the box to its left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sube o baja el número de patrón del cuadro de su izquierda.</translation>
     </message>
     <message>
         <source>Present the pattern and show the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta el patrón y muestra el resultado</translation>
     </message>
     <message>
         <source>Presents the chosen pattern to the network. A block goes to the top of the window below: the pattern&apos;s inputs, each output unit&apos;s answer, the desired output and the error (desired minus answer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta el patrón elegido a la red. Se añade un bloque arriba en la ventana de abajo: las entradas del patrón, la respuesta de cada unidad de salida, la salida deseada y el error (deseada menos respuesta).</translation>
     </message>
     <message>
         <source>The results of the patterns probed, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados de los patrones probados, los más nuevos primero</translation>
     </message>
     <message>
         <source>One block per pattern probed: its inputs, the network&apos;s response, the desired output and the error of each output unit. You can select and copy the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bloque por cada patrón probado: sus entradas, la respuesta de la red, la salida deseada y el error de cada unidad de salida. Puedes seleccionar y copiar el texto.</translation>
     </message>
     <message>
         <source>Empty the results window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacía la ventana de resultados</translation>
     </message>
     <message>
         <source>Removes every result from the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita todos los resultados de la ventana.</translation>
     </message>
     <message>
         <source>Print the results</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime los resultados</translation>
     </message>
     <message>
         <source>Prints the results on the default printer, headed with the training file&apos;s name (a PDF file where there is no printer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime los resultados en la impresora predeterminada, con el nombre del archivo de entrenamiento como encabezado (un archivo PDF si no hay impresora).</translation>
     </message>
     <message>
         <source>Close this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta página</translation>
     </message>
     <message>
         <source>Closes the probe page; it asks first when the window holds results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página de prueba; si la ventana tiene resultados, pregunta antes.</translation>
     </message>
     <message>
         <source>Read a new file of patterns and present it to the trained network, to see how well it does on patterns it was not trained on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee un archivo nuevo de patrones y preséntalo a la red entrenada para ver lo bien que responde a patrones con los que no se entrenó.</translation>
     </message>
     <message>
         <source>The new file replaces the old one</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo nuevo sustituye al antiguo</translation>
     </message>
     <message>
         <source>The new file&apos;s patterns take the place of the training patterns; the weights stay. Its numbers of inputs and outputs must match the network&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los patrones del archivo nuevo ocupan el lugar de los patrones de entrenamiento; los pesos se quedan. Sus números de entradas y salidas deben coincidir con los de la red.</translation>
     </message>
     <message>
         <source>Double-click a file below to check it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz doble clic en un archivo de abajo para comprobarlo</translation>
     </message>
     <message>
         <source>Says how to choose the new file: double-click its name in the file list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica cómo elegir el archivo nuevo: haz doble clic en su nombre en la lista de archivos.</translation>
     </message>
     <message>
         <source>Files: double-click one to check it against the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos: haz doble clic en uno para comprobarlo con la red</translation>
     </message>
     <message>
         <source>The files (names ending in .net) in the chosen folder. Double-click one to see its numbers; when its inputs and outputs match the network&apos;s, &quot;Read The New File&quot; becomes available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos (nombres que terminan en .net) de la carpeta elegida. Haz doble clic en uno para ver sus números; cuando sus entradas y salidas coinciden con las de la red, se puede usar "Leer el archivo nuevo".</translation>
     </message>
     <message>
         <source>The name of the new file you double-clicked.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo nuevo en el que hiciste doble clic.</translation>
     </message>
     <message>
         <source>Put the new file&apos;s patterns in place of the old</source>
-        <translation type="unfinished"></translation>
+        <translation>Pon los patrones del archivo nuevo en lugar de los antiguos</translation>
     </message>
     <message>
         <source>Reads the new file&apos;s patterns into the network in place of the training patterns. The weights stay, so the probe, graph and save pages now show how the network does on them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los patrones del archivo nuevo en la red en lugar de los patrones de entrenamiento. Los pesos se quedan, así que las páginas de prueba, gráfica y guardar muestran ahora cómo responde la red a ellos.</translation>
     </message>
     <message>
         <source>Closes the page and changes nothing unless the new file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página y no cambia nada a menos que se haya leído el archivo nuevo.</translation>
     </message>
     <message>
         <source>The total SSE at every printout of the run</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total en cada informe de la ejecución</translation>
     </message>
     <message>
         <source>One bar per recorded total SSE (sum of squared errors over all patterns and outputs), labelled with the epoch it was recorded at. A curve that falls to near 0 shows the network learning; one that stays high shows it cannot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una barra por cada SSE total guardado (suma de los errores al cuadrado de todos los patrones y salidas), con la época en la que se guardó como etiqueta. Una curva que baja hasta cerca de 0 muestra que la red aprende; una que se queda alta muestra que no puede.</translation>
     </message>
     <message>
         <source>How to work with the numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo trabajar con los números</translation>
     </message>
     <message>
         <source>Says how to get the numbers behind the graph: &quot;Create A Summary In Excel&quot; on the hub writes them to a sheet of the workbook (the text report&apos;s SSE section holds them too), to chart in other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica cómo conseguir los números de la gráfica: "Crear un resumen en Excel" en la página de pruebas los escribe en una hoja del libro (la sección de SSE del informe de texto también los tiene), para hacer gráficos en otros programas.</translation>
     </message>
     <message>
         <source>Print the graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la gráfica</translation>
     </message>
     <message>
         <source>Copies the graph to the clipboard and prints it on the default printer (a PDF file where there is no printer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la gráfica al portapapeles y la imprime en la impresora predeterminada (un archivo PDF si no hay impresora).</translation>
     </message>
     <message>
         <source>Closes the graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la gráfica.</translation>
     </message>
     <message>
         <source>The title of the program. On this page you save a text report of the run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título del programa. En esta página guardas un informe de texto de la ejecución.</translation>
     </message>
     <message>
         <source>Choose where to save, then the file&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige dónde guardar y luego el nombre del archivo</translation>
     </message>
     <message>
         <source>Choose a folder with the lists below, then click an existing .txt file or make a new name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una carpeta con las listas de abajo y luego haz clic en un archivo .txt existente o crea un nombre nuevo.</translation>
     </message>
     <message>
         <source>Tick the sections the report should hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca las secciones que debe tener el informe</translation>
     </message>
     <message>
         <source>The boxes below choose the sections of the report. They are written in a fixed order whatever you tick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las casillas de abajo eligen las secciones del informe. Se escriben en un orden fijo, marques lo que marques.</translation>
     </message>
     <message>
         <source>Text files: click one to save to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto: haz clic en uno para guardar en él</translation>
     </message>
     <message>
         <source>The .txt files of the chosen folder. Click one to save the report to it (it is replaced only after you answer Yes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos .txt de la carpeta elegida. Haz clic en uno para guardar en él el informe (solo se sustituye después de que respondas Sí).</translation>
     </message>
     <message>
         <source>Make a new folder here</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una carpeta nueva aquí</translation>
     </message>
     <message>
         <source>Asks for a name and makes a new folder in the folder shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pide un nombre y crea una carpeta nueva en la carpeta mostrada.</translation>
     </message>
     <message>
         <source>Type the name of a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre de un archivo nuevo</translation>
     </message>
     <message>
         <source>Asks for a new file name; .txt is added unless the name ends in exactly .txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pide un nombre de archivo nuevo; se añade .txt salvo que el nombre termine exactamente en .txt.</translation>
     </message>
     <message>
         <source>Section: the training settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: los ajustes del entrenamiento</translation>
     </message>
     <message>
         <source>The general information: the training file, the date, the learning rule, the learning rate, the epochs and the other settings of the run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos generales: el archivo de entrenamiento, la fecha, la regla de aprendizaje, la tasa de aprendizaje, las épocas y los demás ajustes de la ejecución.</translation>
     </message>
     <message>
         <source>Section: every output&apos;s answer to every pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: la respuesta de cada salida a cada patrón</translation>
     </message>
     <message>
         <source>The network responses: the answer of every output unit to every pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las respuestas de la red: la respuesta de cada unidad de salida a cada patrón.</translation>
     </message>
     <message>
         <source>Section: the errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: los errores</translation>
     </message>
     <message>
         <source>The network errors: the total error and the error of every output unit for every pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los errores de la red: el error total y el error de cada unidad de salida para cada patrón.</translation>
     </message>
     <message>
         <source>Section: the weights and thresholds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: los pesos y los umbrales</translation>
     </message>
     <message>
         <source>The connection weights: each output unit&apos;s type and threshold, and the table of weights from every input to every output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos de las conexiones: el tipo y el umbral de cada unidad de salida, y la tabla de pesos de cada entrada a cada salida.</translation>
     </message>
     <message>
         <source>Section: the input patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: los patrones de entrada</translation>
     </message>
     <message>
         <source>The input patterns of the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los patrones de entrada del archivo.</translation>
     </message>
     <message>
         <source>Section: the desired outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: las salidas deseadas</translation>
     </message>
     <message>
         <source>The output patterns: the desired output of every unit for every pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los patrones de salida: la salida deseada de cada unidad para cada patrón.</translation>
     </message>
     <message>
         <source>Section: the SSE history</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección: el historial del SSE</translation>
     </message>
     <message>
         <source>The total SSE recorded at every printout, against the epoch it was recorded at: the numbers behind the SSE graph.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total guardado en cada informe, junto a la época en que se guardó: los números de la gráfica del SSE.</translation>
     </message>
     <message>
         <source>The file the report goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo en el que se escribe el informe</translation>
     </message>
     <message>
         <source>The heading of the line below, which names the file the report will be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado de la línea de debajo, que dice el archivo en el que se escribirá el informe.</translation>
     </message>
     <message>
         <source>The file chosen; green once written</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo elegido; en verde cuando ya se ha escrito</translation>
     </message>
     <message>
         <source>The full name of the file chosen. It turns green when the report has been written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre completo del archivo elegido. Se vuelve verde cuando se ha escrito el informe.</translation>
     </message>
     <message>
         <source>Write the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el informe</translation>
     </message>
     <message>
         <source>Writes the report with the ticked sections to the file named above. An existing file is replaced only after you answer Yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el informe con las secciones marcadas en el archivo nombrado arriba. Un archivo existente solo se sustituye después de que respondas Sí.</translation>
     </message>
     <message>
         <source>Closes the page. The file chosen is remembered while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página. El archivo elegido se recuerda mientras el programa está abierto.</translation>
     </message>
     <message>
         <source>What this page shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué muestra esta página</translation>
     </message>
     <message>
         <source>Three pictures of the network on the tabs below: its weights, its decisions and its error curve. They follow the runs while the page is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres imágenes de la red en las pestañas de abajo: sus pesos, sus decisiones y su curva de error. Siguen a las ejecuciones mientras la página está abierta.</translation>
     </message>
     <message>
         <source>The network shown and where its run stands</source>
-        <translation type="unfinished"></translation>
+        <translation>La red mostrada y cómo va su ejecución</translation>
     </message>
     <message>
         <source>The training file of the network the pictures show, its numbers of patterns, inputs and outputs and its rule, and after training the epoch, the total SSE and the misses.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de entrenamiento de la red que muestran las imágenes, sus números de patrones, entradas y salidas y su regla y, tras entrenar, la época, el SSE total y los fallos.</translation>
     </message>
     <message>
         <source>Three pictures of the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres imágenes de la red</translation>
     </message>
     <message>
         <source>Weights (Alt+W): every unit&apos;s weights as coloured cells. Decisions (Alt+D): the input plane of a two-input problem, shaded by a unit&apos;s answer. Error Curve (Alt+E): the total SSE over the epochs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesos (Alt+P): los pesos de cada unidad como celdas de colores. Decisiones (Alt+D): el plano de entradas de un problema de dos entradas, sombreado según la respuesta de una unidad. Curva de error (Alt+E): el SSE total a lo largo de las épocas.</translation>
     </message>
     <message>
         <source>Each output unit&apos;s weights as coloured cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos de cada unidad de salida como celdas de colores</translation>
     </message>
     <message>
         <source>One grid of cells per output unit, one cell per input weight, with the unit&apos;s threshold in the cell to the right. Dark blue is negative, grey near 0, light orange positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuadrícula de celdas por unidad de salida, una celda por cada peso de entrada, con el umbral de la unidad en la celda de la derecha. Azul oscuro es negativo, gris cerca de 0, naranja claro positivo.</translation>
     </message>
     <message>
         <source>Lays each unit&apos;s weights out as a picture so many cells wide: letters.net opens at 5, the 5 by 7 grid of its letters. The width is kept for each file until the program ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuja los pesos de cada unidad como una imagen de tantas celdas de ancho: letters.net se abre con 5, la cuadrícula de 5 por 7 de sus letras. El ancho se guarda para cada archivo hasta que termina el programa.</translation>
     </message>
     <message>
         <source>The input and weight of the cell pointed at</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada y el peso de la celda señalada</translation>
     </message>
     <message>
         <source>Point at a cell, or tab to the picture and use the arrow keys (Page Up and Page Down change unit): this line names the unit, the input and the weight&apos;s value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Señala una celda, o ve con el tabulador a la imagen y usa las flechas (Re Pág y Av Pág cambian de unidad): esta línea dice la unidad, la entrada y el valor del peso.</translation>
     </message>
     <message>
         <source>Colour each unit from its own lowest to highest weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorea cada unidad desde su peso más bajo hasta el más alto</translation>
     </message>
     <message>
         <source>Unticked, every unit shares one colour scale, so you can compare units. Ticked, each unit is coloured from its own lowest weight to its highest, and the shape a unit has learned stands out even when most of its weights are negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar, todas las unidades comparten una escala de colores, así que puedes comparar unidades. Marcada, cada unidad se colorea desde su propio peso más bajo hasta el más alto, y la forma que ha aprendido una unidad se ve bien aunque la mayoría de sus pesos sean negativos.</translation>
     </message>
     <message>
         <source>Each output unit&apos;s weights: blue negative, orange positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos de cada unidad de salida: azul negativo, naranja positivo</translation>
     </message>
     <message>
         <source>The weights of every output unit as a grid, the threshold to the right of each grid. The scale above shows which colour is which value. Point at a cell to read it; with the focus here, the arrow keys move from cell to cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los pesos de cada unidad de salida como una cuadrícula, con el umbral a la derecha de cada cuadrícula. La escala de arriba muestra qué color es cada valor. Señala una celda para leerla; con el foco aquí, las flechas van de celda en celda.</translation>
     </message>
     <message>
         <source>The input plane and where a unit changes its answer</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano de entradas y dónde cambia una unidad su respuesta</translation>
     </message>
     <message>
         <source>For files with exactly two inputs: the plane of both inputs, shaded by the chosen unit&apos;s answer, with its boundary and each pattern as a disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para archivos con exactamente dos entradas: el plano de las dos entradas, sombreado según la respuesta de la unidad elegida, con su frontera y cada patrón como un disco.</translation>
     </message>
     <message>
         <source>The output unit drawn on the plane</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de salida dibujada en el plano</translation>
     </message>
     <message>
         <source>Chooses which output unit&apos;s answers shade the decision plane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige qué unidad de salida sombrea con sus respuestas el plano de decisión.</translation>
     </message>
     <message>
         <source>The plane shaded by the unit&apos;s answer; missed patterns ringed</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano sombreado según la respuesta de la unidad; los patrones fallados, con anillo</translation>
     </message>
     <message>
         <source>Each point of the plane of the two inputs is shaded by the unit&apos;s answer there. The line is the boundary where its answer changes (a Gaussian unit has two, the edges of its band). Black discs want 1, white discs want 0; a disc ringed in magenta is missed. A step unit always misses a pattern of XOR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada punto del plano de las dos entradas se sombrea según la respuesta de la unidad en ese punto. La línea es la frontera donde cambia su respuesta (una unidad gaussiana tiene dos, los bordes de su franja). Los discos negros quieren 1 y los blancos 0; un disco con un anillo magenta es un fallo. Una unidad escalón siempre falla algún patrón de XOR.</translation>
     </message>
     <message>
         <source>Why there is no decision plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Por qué no hay plano de decisión</translation>
     </message>
     <message>
         <source>Says why the plane is not drawn: the plane needs a file with exactly two inputs (AND, OR, XOR) and a trained network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica por qué no se dibuja el plano: el plano necesita un archivo con exactamente dos entradas (AND, OR, XOR) y una red entrenada.</translation>
     </message>
     <message>
         <source>The total SSE over the epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total a lo largo de las épocas</translation>
     </message>
     <message>
         <source>The recorded total SSE against the epochs, on a linear or logarithmic scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total guardado frente a las épocas, en escala lineal o logarítmica.</translation>
     </message>
     <message>
         <source>Show the SSE on a logarithmic scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el SSE en escala logarítmica</translation>
     </message>
     <message>
         <source>Ticked, each step up the scale is ten times the one below, so the slow last part of learning shows; a total of 0 gets a line of its own below the lowest decade.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada, cada paso hacia arriba en la escala vale diez veces el de abajo, así que se ve la última parte del aprendizaje, la más lenta; un total de 0 tiene su propia línea debajo de la década más baja.</translation>
     </message>
     <message>
         <source>The learning curve: the total SSE recorded at every printout, against the epoch. It falls as the network learns and levels off when it can learn no more.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva de aprendizaje: el SSE total guardado en cada informe, frente a la época. Baja mientras la red aprende y se aplana cuando ya no puede aprender más.</translation>
     </message>
     <message>
         <source>Print the picture shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la imagen mostrada</translation>
     </message>
     <message>
         <source>Prints the picture on the current tab (a PDF file where there is no printer).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la imagen de la pestaña actual (un archivo PDF si no hay impresora).</translation>
     </message>
     <message>
         <source>Save the picture shown as PNG or SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la imagen mostrada como PNG o SVG</translation>
     </message>
     <message>
         <source>Saves the picture on the current tab; a name ending in .svg gives a drawing, any other a PNG image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la imagen de la pestaña actual; un nombre que termina en .svg da un dibujo, cualquier otro una imagen PNG.</translation>
     </message>
     <message>
         <source>Closes the network view.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la vista de la red.</translation>
     </message>
     <message>
         <source>Presents the next pattern, applies the learning rule once and holds the run there. With no run going, it starts one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presenta el patrón siguiente, aplica la regla de aprendizaje una vez y detiene ahí la ejecución. Si no hay ninguna ejecución en marcha, empieza una.</translation>
     </message>
     <message>
         <source>Goes on to the end of the epoch (the pass through all the patterns) and holds the run there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue hasta el final de la época (la pasada por todos los patrones) y detiene ahí la ejecución.</translation>
     </message>
     <message>
         <source>Lets the run go on, at the speed chosen below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja que la ejecución siga, a la velocidad elegida abajo.</translation>
     </message>
     <message>
         <source>Holds the run after the pattern it is on; a step then goes on from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene la ejecución tras el patrón en el que está; después, un paso sigue desde ahí.</translation>
     </message>
     <message>
         <source>How fast a run goes: as fast as possible down to 1 pattern a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo rápido que va una ejecución: de lo más rápido posible hasta 1 patrón por segundo</translation>
     </message>
     <message>
         <source>Slows a run from as fast as possible down to 100, 30, 10, 3 or 1 patterns a second, so you can watch the boundary move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frena una ejecución desde lo más rápido posible hasta 100, 30, 10, 3 o 1 patrones por segundo, para que veas moverse la frontera.</translation>
     </message>
     <message>
         <source>The speed chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad elegida</translation>
     </message>
     <message>
         <source>The speed the slider sets, in patterns a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad que fija el deslizador, en patrones por segundo.</translation>
     </message>
     <message>
         <source>Where the run stands: epoch and pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo va la ejecución: época y patrón</translation>
     </message>
     <message>
         <source>The epoch and the pattern the last step presented, with its place in the epoch&apos;s order, the rule and the learning rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La época y el patrón que presentó el último paso, con su puesto en el orden de la época, la regla y la tasa de aprendizaje.</translation>
     </message>
     <message>
         <source>The output unit whose step is written out</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad de salida cuyo paso se escribe</translation>
     </message>
     <message>
         <source>Chooses which output unit&apos;s arithmetic the window writes out (for the letters, one of 26).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige de qué unidad de salida escribe las cuentas la ventana (para las letras, una de 26).</translation>
     </message>
     <message>
         <source>What the other output units did</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hicieron las otras unidades de salida</translation>
     </message>
     <message>
         <source>A line that sums up how many of the other output units changed their weights at this step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una línea que resume cuántas de las otras unidades de salida cambiaron sus pesos en este paso.</translation>
     </message>
     <message>
         <source>The last step in the rule&apos;s own formula</source>
-        <translation type="unfinished"></translation>
+        <translation>El último paso con la fórmula de la regla</translation>
     </message>
     <message>
         <source>The step written out with the numbers the run used: the net input, the answer (activation), the error, the rule&apos;s coefficient c, and each weight&apos;s change c times its input, with its value before and after. An overflow of the Gaussian rule is said here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El paso escrito con los números que usó la ejecución: la entrada neta, la respuesta (activación), el error, el coeficiente c de la regla y el cambio de cada peso, c por su entrada, con su valor antes y después. Aquí se avisa si la regla gaussiana se desborda.</translation>
     </message>
     <message>
         <source>Every weight and the threshold, before and after the step</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada peso y el umbral, antes y después del paso</translation>
     </message>
     <message>
         <source>One row per weight and one for the threshold of the unit chosen, before and after the last step; the ones that changed are in bold and marked (changed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada peso y una para el umbral de la unidad elegida, antes y después del último paso; los que cambiaron van en negrita y marcados (cambiado).</translation>
     </message>
     <message>
         <source>Close this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta ventana</translation>
     </message>
     <message>
         <source>Closes the window; a held or slowed run goes on at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana; una ejecución detenida o frenada sigue a toda velocidad.</translation>
     </message>
     <message>
         <source>What this window does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace esta ventana</translation>
     </message>
     <message>
         <source>Trains the set-up page&apos;s settings once from each seed of a range, to show how much the outcome depends on the starting weights. The page and its network stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrena los ajustes de la página de ajustes una vez con cada semilla de un rango, para mostrar cuánto depende el resultado de los pesos iniciales. La página y su red se quedan como están.</translation>
     </message>
     <message>
         <source>The first seed of the range</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera semilla del rango</translation>
     </message>
     <message>
         <source>The seed of the first run; the next runs take the seeds after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla de la primera ejecución; las siguientes ejecuciones toman las semillas que van después.</translation>
     </message>
     <message>
         <source>How many seeds to run</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas semillas ejecutar</translation>
     </message>
     <message>
         <source>How many runs, one per seed (up to 100000).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas ejecuciones, una por semilla (hasta 100000).</translation>
     </message>
     <message>
         <source>Run the settings once from each seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuta los ajustes una vez con cada semilla</translation>
     </message>
     <message>
         <source>Starts the runs on every core. Each line is the run Start Training gives with that seed in the seed box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza las ejecuciones en todos los núcleos. Cada línea es la ejecución que da "Empezar a entrenar" con esa semilla en el cuadro de la semilla.</translation>
     </message>
     <message>
         <source>Stop the runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Detiene las ejecuciones</translation>
     </message>
     <message>
         <source>Ends the runs under way after their current epoch and keeps the lines of those that ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina las ejecuciones en marcha tras su época actual y guarda las líneas de las que terminaron.</translation>
     </message>
     <message>
         <source>The runs done</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones hechas</translation>
     </message>
     <message>
         <source>Fills as the runs end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se llena a medida que terminan las ejecuciones.</translation>
     </message>
     <message>
         <source>One line per seed: epochs, all hits, total SSE, hits</source>
-        <translation type="unfinished"></translation>
+        <translation>Una línea por semilla: épocas, todo aciertos, SSE total, aciertos</translation>
     </message>
     <message>
         <source>For each seed: how many epochs its run took, whether it reached all hits, its total SSE and its hits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cada semilla: cuántas épocas tardó su ejecución, si llegó a todo aciertos, su SSE total y sus aciertos.</translation>
     </message>
     <message>
         <source>How many runs reached all hits, and how fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas ejecuciones llegaron a todo aciertos, y lo rápido que lo hicieron</translation>
     </message>
     <message>
         <source>How many runs reached all hits, with the median, fewest and most epochs they took.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas ejecuciones llegaron a todo aciertos, con la mediana, el mínimo y el máximo de épocas que tardaron.</translation>
     </message>
     <message>
         <source>Save the table as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la tabla como archivo CSV</translation>
     </message>
     <message>
         <source>Writes the table to a CSV file (seed, epochs, all hits, total SSE, hits and the responses), the same columns the trainer&apos;s --seeds-csv writes, so the two files of the same seeds are the same bytes. It can be pressed once a run has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la tabla en un archivo CSV (semilla, épocas, todo aciertos, SSE total, aciertos y las respuestas), las mismas columnas que escribe --seeds-csv de vantorelle-train, así que los dos archivos de las mismas semillas tienen los mismos bytes. Se puede pulsar cuando ha terminado una ejecución.</translation>
     </message>
     <message>
         <source>Closes the window; runs still going stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana; las ejecuciones que aún siguen se detienen.</translation>
     </message>
     <message>
         <source>Make a training set of your own, or edit the one read last, and save it as a training file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un conjunto de entrenamiento propio, o edita el último leído, y guárdalo como archivo de entrenamiento.</translation>
     </message>
     <message>
         <source>Three ways to work on the same set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres formas de trabajar con el mismo conjunto</translation>
     </message>
     <message>
         <source>Table (Alt+A), Draw (Alt+D) and Import CSV (Alt+C) show the same set: a change made on one is seen on the others and undone from any of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla (Alt+A), Dibujo (Alt+D) e Importar CSV (Alt+C) muestran el mismo conjunto: un cambio hecho en una se ve en las otras y se puede deshacer desde cualquiera.</translation>
     </message>
     <message>
         <source>The set as a table of numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto como una tabla de números</translation>
     </message>
     <message>
         <source>One row per pattern: its inputs, then its desired outputs. Type into the cells, paste from a spreadsheet, add or delete rows and columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por patrón: sus entradas y luego sus salidas deseadas. Escribe en las celdas, pega desde una hoja de cálculo, añade o borra filas y columnas.</translation>
     </message>
     <message>
         <source>The set as points on the plane</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto como puntos en el plano</translation>
     </message>
     <message>
         <source>For sets of two inputs: each pattern is a point on the plane of input 1 and input 2. Click to add points, drag them, right-click to remove them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para conjuntos de dos entradas: cada patrón es un punto en el plano de la entrada 1 y la entrada 2. Haz clic para añadir puntos, arrástralos, haz clic derecho para quitarlos.</translation>
     </message>
     <message>
         <source>Read the patterns from a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los patrones de un archivo CSV</translation>
     </message>
     <message>
         <source>Open a CSV file, say what each column is, and import it into the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un archivo CSV, di qué es cada columna e impórtalo a la tabla.</translation>
     </message>
     <message>
         <source>The desired outputs of the points you add</source>
-        <translation type="unfinished"></translation>
+        <translation>Las salidas deseadas de los puntos que añades</translation>
     </message>
     <message>
         <source>With one output, a new point wants 0 or 1; with more, it belongs to a class: 1 from its output and 0 from the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una salida, un punto nuevo quiere 0 o 1; con más, pertenece a una clase: 1 en su salida y 0 en las demás.</translation>
     </message>
     <message>
         <source>Click to add a point, drag to move it, right-click to remove it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic para añadir un punto, arrastra para moverlo, clic derecho para quitarlo</translation>
     </message>
     <message>
         <source>Each pattern is a point at its two inputs; the classes differ in colour and in shape. Click an empty place to add a point, drag a point to move it, right-click it (or click it and press Delete) to remove it. When the program holds a network of the same size, the plane is shaded by its answer, with its boundary, and the points it misses are ringed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada patrón es un punto en sus dos entradas; las clases se distinguen por el color y por la forma. Haz clic en un sitio vacío para añadir un punto, arrastra un punto para moverlo, haz clic derecho sobre él (o haz clic y pulsa Supr) para quitarlo. Cuando el programa tiene una red del mismo tamaño, el plano se sombrea según su respuesta, con su frontera, y los puntos que falla llevan un anillo.</translation>
     </message>
     <message>
         <source>Choose a CSV file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un archivo CSV para importar</translation>
     </message>
     <message>
         <source>Opens a CSV file and shows its first 20 rows in the grid below, with the delimiter, header and decimal mark guessed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un archivo CSV y muestra sus 20 primeras filas en la cuadrícula de abajo, adivinando el separador, el encabezado y la marca decimal.</translation>
     </message>
     <message>
         <source>The CSV file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo CSV elegido</translation>
     </message>
     <message>
         <source>The name of the CSV file shown in the grid below.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo CSV que se muestra en la cuadrícula de abajo.</translation>
     </message>
     <message>
         <source>The character between the cells</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter entre las celdas</translation>
     </message>
     <message>
         <source>The delimiter of the file&apos;s cells: comma, semicolon, tab or bar, or guessed from the first row.</source>
-        <translation type="unfinished"></translation>
+        <translation>El separador de las celdas del archivo: coma, punto y coma, tabulador o barra, o detectado a partir de la primera fila.</translation>
     </message>
     <message>
         <source>Whether the first row names the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la primera fila da nombre a las columnas</translation>
     </message>
     <message>
         <source>Guessed: the first row is a header when a cell of an input or output column is not a number. Choose here when the guess is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectado: la primera fila es un encabezado cuando una celda de una columna de entrada o de salida no es un número. Elige aquí si la detección se equivoca.</translation>
     </message>
     <message>
         <source>Decimal points or decimal commas</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos decimales o comas decimales</translation>
     </message>
     <message>
         <source>Whether the file&apos;s numbers are written 1.5 or 1,5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si los números del archivo se escriben 1.5 o 1,5.</translation>
     </message>
     <message>
         <source>The file&apos;s first rows; choose in the first row what each column is</source>
-        <translation type="unfinished"></translation>
+        <translation>Las primeras filas del archivo; elige en la primera fila qué es cada columna</translation>
     </message>
     <message>
         <source>The first 20 rows of the file. The boxes in the first row say what each column is: Input, Output, Class (one output per value of the column) or Ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las 20 primeras filas del archivo. Los cuadros de la primera fila dicen qué es cada columna: Entrada, Salida, Clase (una salida por cada valor de la columna) o Ignorada.</translation>
     </message>
     <message>
         <source>What the import made of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que la importación ha sacado del archivo</translation>
     </message>
     <message>
         <source>Says how many patterns, inputs and outputs the file gives and, for a class column, which output stands for which class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice cuántos patrones, entradas y salidas da el archivo y, para una columna de clase, qué salida corresponde a cada clase.</translation>
     </message>
     <message>
         <source>Put the whole file into the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone el archivo entero en la tabla</translation>
     </message>
     <message>
         <source>Reads the whole file as chosen and puts its patterns in the table as one step to undo. A file that cannot be used is refused with a message naming the row and the column, and the table stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee el archivo entero tal como se ha elegido y pone sus patrones en la tabla como un solo paso que se puede deshacer. Un archivo que no se puede usar se rechaza con un mensaje que dice la fila y la columna, y la tabla se queda como estaba.</translation>
     </message>
     <message>
         <source>Add a pattern under the selected one</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade un patrón debajo del seleccionado</translation>
     </message>
     <message>
         <source>Adds a row (a pattern) of zeros under the selected row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una fila (un patrón) de ceros debajo de la fila seleccionada.</translation>
     </message>
     <message>
         <source>Copy the selected patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia los patrones seleccionados</translation>
     </message>
     <message>
         <source>Adds a copy of each selected row under it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una copia de cada fila seleccionada debajo de ella.</translation>
     </message>
     <message>
         <source>Delete the selected patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra los patrones seleccionados</translation>
     </message>
     <message>
         <source>Deletes the selected rows. One pattern always stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra las filas seleccionadas. Siempre queda un patrón.</translation>
     </message>
     <message>
         <source>Paste cells copied from a spreadsheet (Ctrl+V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega celdas copiadas de una hoja de cálculo (Ctrl+V)</translation>
     </message>
     <message>
         <source>Puts tab-separated cells, as spreadsheets copy them, from the selected cell on, adding rows as needed. A cell that is not a number, or a block wider than the columns left, pastes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone celdas separadas por tabuladores, como las copian las hojas de cálculo, desde la celda seleccionada, añadiendo filas si hace falta. Una celda que no es un número, o un bloque más ancho que las columnas que quedan, no pega nada.</translation>
     </message>
     <message>
         <source>Take back the last change (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace el último cambio (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Takes back the last change; a paste or a generated set counts as one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace el último cambio; pegar o generar un conjunto cuenta como uno.</translation>
     </message>
     <message>
         <source>Make the change taken back again (Ctrl+Shift+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehace el cambio deshecho (Ctrl+Mayús+Z)</translation>
     </message>
     <message>
         <source>Makes the last change taken back again (Ctrl+Shift+Z or Ctrl+Y).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a hacer el último cambio deshecho (Ctrl+Mayús+Z o Ctrl+Y).</translation>
     </message>
     <message>
         <source>Add an input column</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una columna de entrada</translation>
     </message>
     <message>
         <source>Adds an input column of zeros: every pattern gets one more input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una columna de entrada de ceros: cada patrón tiene una entrada más.</translation>
     </message>
     <message>
         <source>Add an output column</source>
