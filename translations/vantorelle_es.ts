@@ -1777,423 +1777,423 @@
     </message>
     <message>
         <source>Add an output column</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una columna de salida</translation>
     </message>
     <message>
         <source>Adds a desired-output column of zeros: the network gets one more output unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una columna de salida deseada de ceros: la red tiene una unidad de salida más.</translation>
     </message>
     <message>
         <source>Copy the selected cell&apos;s column</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la columna de la celda seleccionada</translation>
     </message>
     <message>
         <source>Adds a copy of the selected cell&apos;s column beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una copia de la columna de la celda seleccionada a su lado.</translation>
     </message>
     <message>
         <source>Delete the selected cell&apos;s column</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra la columna de la celda seleccionada</translation>
     </message>
     <message>
         <source>Deletes the selected cell&apos;s column. One input and one output always stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra la columna de la celda seleccionada. Siempre quedan una entrada y una salida.</translation>
     </message>
     <message>
         <source>The patterns: inputs, then desired outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Los patrones: entradas y luego salidas deseadas</translation>
     </message>
     <message>
         <source>One row per pattern: its inputs, then the outputs the network should give. Click a cell and type, or press F2. Numbers are read in your system&apos;s form; anything else is refused with a message and the cell keeps its value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por patrón: sus entradas y luego las salidas que debe dar la red. Haz clic en una celda y escribe, o pulsa F2. Los números se leen en la forma de tu sistema; cualquier otra cosa se rechaza con un mensaje y la celda mantiene su valor.</translation>
     </message>
     <message>
         <source>The set&apos;s size</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño del conjunto</translation>
     </message>
     <message>
         <source>How many patterns, inputs and outputs the set has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos patrones, entradas y salidas tiene el conjunto.</translation>
     </message>
     <message>
         <source>Fill the table with a ready-made set</source>
-        <translation type="unfinished"></translation>
+        <translation>Llena la tabla con un conjunto ya hecho</translation>
     </message>
     <message>
         <source>Choose a kind of set and its numbers, then press Generate. Clouds and noisy letters are drawn with the seed, so the same seed makes the same set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un tipo de conjunto y sus números y pulsa Generar. Las nubes y las letras con ruido se sacan con la semilla, así que la misma semilla da el mismo conjunto.</translation>
     </message>
     <message>
         <source>The kind of set to generate</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de conjunto que se genera</translation>
     </message>
     <message>
         <source>AND, OR, NAND, XOR and parity list every combination of 0 and 1; Gaussian clouds are points around centres in the plane; letters are the 5 by 7 letters of letters.net.</source>
-        <translation type="unfinished"></translation>
+        <translation>AND, OR, NAND, XOR y paridad recorren todas las combinaciones de 0 y 1; las nubes gaussianas son puntos alrededor de centros en el plano; las letras son las letras de 5 por 7 de letters.net.</translation>
     </message>
     <message>
         <source>How many inputs a logic set has</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas entradas tiene un conjunto lógico</translation>
     </message>
     <message>
         <source>The number of inputs of a logic set; XOR over more than two inputs is parity.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de entradas de un conjunto lógico; XOR con más de dos entradas es la paridad.</translation>
     </message>
     <message>
         <source>How many clouds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas nubes</translation>
     </message>
     <message>
         <source>The number of clouds (classes). Two classes have one output; more have one output per class.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de nubes (clases). Dos clases tienen una salida; más clases tienen una salida por clase.</translation>
     </message>
     <message>
         <source>Points in each cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos en cada nube</translation>
     </message>
     <message>
         <source>How many points each cloud has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos puntos tiene cada nube.</translation>
     </message>
     <message>
         <source>How far the points lie from their centre</source>
-        <translation type="unfinished"></translation>
+        <translation>A qué distancia de su centro están los puntos</translation>
     </message>
     <message>
         <source>The spread of each cloud around its centre.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dispersión de cada nube alrededor de su centro.</translation>
     </message>
     <message>
         <source>The share of patterns given a wrong answer</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte de los patrones que recibe una respuesta equivocada</translation>
     </message>
     <message>
         <source>For clouds, the share of points given another class&apos;s output; for letters, the chance that each pixel is flipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>En las nubes, la parte de los puntos que recibe la salida de otra clase; en las letras, la probabilidad de que cada píxel se invierta.</translation>
     </message>
     <message>
         <source>Cut the clouds so a line parts them</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorta las nubes para que una línea las separe</translation>
     </message>
     <message>
         <source>Ticked, each cloud is cut off where a line still parts it from the others, so without noise a step unit can get every pattern right. Unticked, the clouds overlap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada, cada nube se recorta donde una línea aún la separa de las demás, así que sin ruido una unidad escalón puede acertar todos los patrones. Sin marcar, las nubes se solapan.</translation>
     </message>
     <message>
         <source>Which letters to make</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué letras crear</translation>
     </message>
     <message>
         <source>The letters of the set, one output unit each (for example CLOT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las letras del conjunto, una unidad de salida por letra (por ejemplo CLOT).</translation>
     </message>
     <message>
         <source>How many copies of each letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas copias de cada letra</translation>
     </message>
     <message>
         <source>How many times each letter is repeated; with noise, each copy differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas veces se repite cada letra; con ruido, cada copia es distinta.</translation>
     </message>
     <message>
         <source>The seed the random sets are drawn with</source>
-        <translation type="unfinished"></translation>
+        <translation>La semilla con la que se sacan los conjuntos al azar</translation>
     </message>
     <message>
         <source>The same seed makes the same clouds, the same noisy letters and the same split.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma semilla da las mismas nubes, las mismas letras con ruido y la misma separación.</translation>
     </message>
     <message>
         <source>Fill the table with the set chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Llena la tabla con el conjunto elegido</translation>
     </message>
     <message>
         <source>Replaces the table with the generated set (Undo brings the old one back).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituye la tabla por el conjunto generado (Deshacer devuelve el anterior).</translation>
     </message>
     <message>
         <source>Keep some patterns apart for testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparta algunos patrones para probar</translation>
     </message>
     <message>
         <source>A share of the patterns can be saved to a test file of its own, to see how the network does on patterns it never trained on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parte de los patrones se puede guardar en un archivo de prueba propio, para ver cómo responde la red a patrones con los que nunca se entrenó.</translation>
     </message>
     <message>
         <source>The share of patterns saved as a test file</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte de los patrones que se guarda como archivo de prueba</translation>
     </message>
     <message>
         <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for &quot;Test Current Network On A New Problem&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un número mayor que 0, al guardar se saca esa parte de los patrones con la semilla y se escribe en NAME-test.net junto al archivo de entrenamiento, para "Probar la red actual con un problema nuevo".</translation>
     </message>
     <message>
         <source>What saving does with the share held out</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace el guardado con la parte reservada</translation>
     </message>
     <message>
         <source>Says where the patterns held out go: drawn with the seed, out of the training file, into a test file beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice adónde van los patrones reservados: sacados con la semilla, fuera del archivo de entrenamiento, a un archivo de prueba a su lado.</translation>
     </message>
     <message>
         <source>Save the set as a training file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el conjunto como archivo de entrenamiento</translation>
     </message>
     <message>
         <source>Writes the .net file (.net is added to a name without an ending). A set beyond the training files&apos; limits is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el archivo .net (se añade .net a un nombre sin terminación). Un conjunto que supera los límites de los archivos de entrenamiento se rechaza.</translation>
     </message>
     <message>
         <source>Save the set and train on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el conjunto y entrena con él</translation>
     </message>
     <message>
         <source>Saves the set, reads it and opens the training set-up page on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el conjunto, lo lee y abre con él la página de ajustes del entrenamiento.</translation>
     </message>
     <message>
         <source>Closes the page (Escape does the same when no cell is being typed in).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página (Escape hace lo mismo cuando no se está escribiendo en ninguna celda).</translation>
     </message>
     <message>
         <source>Guided exercises</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios guiados</translation>
     </message>
     <message>
         <source>Short guided exercises on how a perceptron learns. Choose one in the list below and press Start This Lesson.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios guiados cortos sobre cómo aprende un perceptrón. Elige uno en la lista de abajo y pulsa "Empezar esta lección".</translation>
     </message>
     <message>
         <source>The lessons: choose one</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lecciones: elige una</translation>
     </message>
     <message>
         <source>The lessons, one a line: what one unit computes; OR, NAND and why XOR fails a step unit; the learning rate; the threshold as a weight; sigmoid against step units; the Gaussian unit that solves XOR; generalization; and the letters. A lesson file with a mistake is listed as &quot;(cannot be opened)&quot;; choosing it says which file and what is wrong. Double-click a lesson (or press Enter) to start it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lecciones, una por línea: lo que calcula una unidad; OR, NAND y por qué una unidad escalón falla con XOR; la tasa de aprendizaje; el umbral como un peso; unidades sigmoides frente a escalón; la unidad gaussiana que resuelve XOR; la generalización; y las letras. Un archivo de lección con un error aparece como "(no se puede abrir)"; al elegirlo se dice qué archivo es y qué falla. Haz doble clic en una lección (o pulsa Intro) para empezarla.</translation>
     </message>
     <message>
         <source>The lesson chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>La lección elegida</translation>
     </message>
     <message>
         <source>The title of the lesson chosen in the list or under way.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título de la lección elegida en la lista o en marcha.</translation>
     </message>
     <message>
         <source>Where you are in the lesson</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto de la lección estás</translation>
     </message>
     <message>
         <source>How many steps the chosen lesson has, and once it has started, which step you are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos pasos tiene la lección elegida y, cuando ha empezado, en qué paso estás.</translation>
     </message>
     <message>
         <source>What this step says</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué dice este paso</translation>
     </message>
     <message>
         <source>The text of the step: what to look at or to do on the set-up page and the pages it opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto del paso: qué mirar o qué hacer en la página de ajustes y en las páginas que abre.</translation>
     </message>
     <message>
         <source>The step&apos;s question</source>
-        <translation type="unfinished"></translation>
+        <translation>La pregunta del paso</translation>
     </message>
     <message>
         <source>A question to think about before you look at the answer. Not every step asks one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pregunta en la que pensar antes de mirar la respuesta. No todos los pasos tienen una.</translation>
     </message>
     <message>
         <source>Reveal the answer to the question</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la respuesta a la pregunta</translation>
     </message>
     <message>
         <source>Shows the answer to the step&apos;s question below it. Try to answer it yourself first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra debajo la respuesta a la pregunta del paso. Intenta responderla tú antes.</translation>
     </message>
     <message>
         <source>The answer to the question</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta a la pregunta</translation>
     </message>
     <message>
         <source>The answer to the step&apos;s question, shown once you press Show Answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta a la pregunta del paso, que se muestra cuando pulsas "Ver respuesta".</translation>
     </message>
     <message>
         <source>Do what the step asks</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz lo que pide el paso</translation>
     </message>
     <message>
         <source>Does what the step asks for you: opens the step panel, starts training, shows a picture of the network (its decision plane, weights or error curve) or the SSE graph, or tests the network on the held-out patterns. It shows only on steps that have something to do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace por ti lo que pide el paso: abre el panel de pasos, empieza a entrenar, muestra una imagen de la red (su plano de decisión, sus pesos o su curva de error) o la gráfica del SSE, o prueba la red con los patrones reservados. Solo aparece en los pasos que tienen algo que hacer.</translation>
     </message>
     <message>
         <source>Begin the lesson chosen in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza la lección elegida en la lista</translation>
     </message>
     <message>
         <source>Starts the lesson chosen in the list: it puts its own training set and settings (rule, rate, when training ends, seed) on the set-up page, which opens beside it, and shows the first step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza la lección elegida en la lista: pone su propio conjunto de entrenamiento y sus ajustes (regla, tasa, cuándo termina el entrenamiento, semilla) en la página de ajustes, que se abre a su lado, y muestra el primer paso.</translation>
     </message>
     <message>
         <source>Go back one step</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve un paso atrás</translation>
     </message>
     <message>
         <source>Goes back to the step before. A step that brought a training set or settings of its own puts them back on the set-up page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve al paso anterior. Un paso que trajo su propio conjunto de entrenamiento o sus propios ajustes los vuelve a poner en la página de ajustes.</translation>
     </message>
     <message>
         <source>Go on to the next step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa al paso siguiente</translation>
     </message>
     <message>
         <source>Goes on to the next step of the lesson; on the last step it reads Last Step and cannot be pressed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa al paso siguiente de la lección; en el último paso dice "Último paso" y no se puede pulsar.</translation>
     </message>
     <message>
         <source>How a lesson works</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo funciona una lección</translation>
     </message>
     <message>
         <source>Each lesson sets up the training page for you: read the step, think about the question, then check your answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada lección prepara la página de entrenamiento por ti: lee el paso, piensa en la pregunta y luego comprueba tu respuesta.</translation>
     </message>
     <message>
         <source>Close the lessons</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra las lecciones</translation>
     </message>
     <message>
         <source>Closes this page (Escape does the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta página (Escape hace lo mismo).</translation>
     </message>
     <message>
         <source>Compare the runs kept this sitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara las ejecuciones guardadas en esta sesión</translation>
     </message>
     <message>
         <source>Every run the set-up page trains is kept while the program runs, once it ends: its settings, seed, final weights and total SSE after every epoch. This page lays the ticked ones side by side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada ejecución que entrena la página de ajustes se guarda mientras el programa está abierto, cuando termina: sus ajustes, semilla, pesos finales y SSE total tras cada época. Esta página pone las marcadas una junto a otra.</translation>
     </message>
     <message>
         <source>Tick two or more runs to compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca dos o más ejecuciones para compararlas</translation>
     </message>
     <message>
         <source>The runs kept this sitting (the newest 40 stay). Tick the ones to compare; the page opens with the two newest ticked. Double-click a name to give it one of your own. Point at a run to see its rule, rate and seed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones guardadas en esta sesión (se quedan las 40 más nuevas). Marca las que quieras comparar; la página se abre con las dos más nuevas marcadas. Haz doble clic en un nombre para darle uno tuyo. Señala una ejecución para ver su regla, su tasa y su semilla.</translation>
     </message>
     <message>
         <source>Save the selected run as a network file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la ejecución seleccionada como archivo de red</translation>
     </message>
     <message>
         <source>Saves the selected run as a saved network (.vnet) as it was when it ended, even after later runs. &quot;Open A Saved Network&quot; brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la ejecución seleccionada como red guardada (.vnet) tal como estaba al terminar, incluso después de otras ejecuciones. "Abrir una red guardada" la devuelve.</translation>
     </message>
     <message>
         <source>Drop the selected run from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita de la lista la ejecución seleccionada</translation>
     </message>
     <message>
         <source>Removes the selected run from the kept runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita la ejecución seleccionada de las ejecuciones guardadas.</translation>
     </message>
     <message>
         <source>Closes the compare page; the runs stay kept and come back when you open it again (Escape does the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la página de comparación; las ejecuciones siguen guardadas y vuelven cuando la abres otra vez (Escape hace lo mismo).</translation>
     </message>
     <message>
         <source>The ticked runs compared four ways</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones marcadas, comparadas de cuatro formas</translation>
     </message>
     <message>
         <source>The ticked runs compared: their error curves, their settings and outcomes, their decision planes and their confusion tables, each on a tab of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ejecuciones marcadas, comparadas: sus curvas de error, sus ajustes y resultados, sus planos de decisión y sus tablas de confusión, cada uno en su propia pestaña.</translation>
     </message>
     <message>
         <source>The ticked runs&apos; total SSE over epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total de las ejecuciones marcadas a lo largo de las épocas</translation>
     </message>
     <message>
         <source>The total SSE of each ticked run after every epoch, on one graph, each run in its own colour, line style and marker. The legend names the rule, the rate, the seed and the epochs to all hits (&quot;not reached&quot; when a run never got there). Logarithmic scale spreads the small totals out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSE total de cada ejecución marcada tras cada época, en una sola gráfica, cada ejecución con su propio color, tipo de línea y marcador. La leyenda dice la regla, la tasa, la semilla y las épocas hasta todo aciertos ("not reached" cuando una ejecución nunca llegó). La escala logarítmica separa los totales pequeños.</translation>
     </message>
     <message>
         <source>The ticked runs&apos; settings and outcomes side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes y resultados de las ejecuciones marcadas, uno junto a otro</translation>
     </message>
     <message>
         <source>The settings (file, rule, rate, hit criterion, stops, order, thresholds, start ranges, display interval, seed) and the outcomes (epochs trained, epochs to all hits, total SSE, hits) of the ticked runs side by side. A row whose values differ is marked, in bold on a tinted ground.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes (archivo, regla, tasa, criterio de acierto, paradas, orden, umbrales, rangos iniciales, intervalo entre informes, semilla) y los resultados (épocas entrenadas, épocas hasta todo aciertos, SSE total, aciertos) de las ejecuciones marcadas, uno junto a otro. Una fila cuyos valores son distintos va marcada, en negrita sobre fondo de color.</translation>
     </message>
     <message>
         <source>Each run&apos;s decision plane</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano de decisión de cada ejecución</translation>
     </message>
     <message>
         <source>For files of two inputs, the input plane of each ticked run, as on the network view, side by side: the patterns wanted 1 and 0, and the ones the run misses ringed. Scroll sideways for more runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para archivos de dos entradas, el plano de entradas de cada ejecución marcada, como en la vista de la red, uno junto a otro: los patrones que quieren 1 y 0, y los que falla la ejecución, con anillo. Desplázate a los lados para ver más ejecuciones.</translation>
     </message>
     <message>
         <source>Each run&apos;s hits and misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Los aciertos y fallos de cada ejecución</translation>
     </message>
     <message>
         <source>Each ticked run&apos;s confusion table on the file it trained on and, when the network now holds another file of the same sizes (Test Current Network On A New Problem), on that file with the run&apos;s weights.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de confusión de cada ejecución marcada con el archivo con el que se entrenó y, cuando la red tiene ahora otro archivo de los mismos tamaños ("Probar la red actual con un problema nuevo"), con ese archivo y los pesos de la ejecución.</translation>
     </message>
     <message>
         <source>Spread the small totals out</source>
-        <translation type="unfinished"></translation>
+        <translation>Separa los totales pequeños</translation>
     </message>
     <message>
         <source>Draws the total SSE on a logarithmic scale, so the small totals near the end of a run, where the runs often differ most, are spread out instead of lying flat on the axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuja el SSE total en escala logarítmica, así que los totales pequeños cerca del final de una ejecución, donde las ejecuciones suelen diferir más, se separan en lugar de quedar planos sobre el eje.</translation>
     </message>
     <message>
         <source>The network&apos;s hits and misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Los aciertos y fallos de la red</translation>
     </message>
     <message>
         <source>The network&apos;s hits and misses for each output unit, and its accuracy class by class.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los aciertos y fallos de la red para cada unidad de salida, y su exactitud clase por clase.</translation>
     </message>
     <message>
         <source>What the tables below show</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué muestran las tablas de abajo</translation>
     </message>
     <message>
         <source>Says what the tables below count, and for which files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice qué cuentan las tablas de abajo y para qué archivos.</translation>
     </message>
     <message>
         <source>Hits and misses for each output unit and each class</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos y fallos de cada unidad de salida y de cada clase</translation>
     </message>
     <message>
         <source>For the training file and for the file the network was last tested on: each output unit&apos;s hits and misses and, when the desired outputs are one-hot (one unit on in every pattern, as in letters.net), a class-by-class table with the accuracy. Its rows are the class wanted, its columns the class answered (the unit with the highest activation). You can select and copy the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para el archivo de entrenamiento y para el último archivo con el que se probó la red: los aciertos y fallos de cada unidad de salida y, cuando las salidas deseadas son «one-hot» (una unidad encendida en cada patrón, como en letters.net), una tabla clase por clase con la exactitud. Sus filas son la clase deseada y sus columnas la clase respondida (la unidad con la activación más alta). Puedes seleccionar y copiar el texto.</translation>
     </message>
     <message>
         <source>Add these tables to the report and the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade estas tablas al informe y al libro</translation>
     </message>
     <message>
         <source>When ticked, the text report gets these tables after its sections and the workbook a &quot;Confusion&quot; sheet after its own. Unticked, both are exactly as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando está marcada, el informe de texto recibe estas tablas tras sus secciones y el libro una hoja "Confusion" tras las suyas. Sin marcar, los dos quedan exactamente como antes.</translation>
     </message>
     <message>
         <source>Count again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a contar</translation>
     </message>
     <message>
         <source>Counts the hits and misses again for the network as it is now, after more training or a test on another file. Coming back to this page does the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a contar los aciertos y fallos de la red tal como está ahora, tras más entrenamiento o una prueba con otro archivo. Volver a esta página hace lo mismo.</translation>
     </message>
     <message>
         <source>Closes the confusion tables (Escape does the same).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra las tablas de confusión (Escape hace lo mismo).</translation>
     </message>
 </context>
 <context>
