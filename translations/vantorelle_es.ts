@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for &quot;Test Current Network On A New Problem&quot;.</source>
-        <translation>Con un número mayor que 0, al guardar se saca esa parte de los patrones con la semilla y se escribe en NAME-test.net junto al archivo de entrenamiento, para "Probar la red actual con un problema nuevo".</translation>
+        <translation>Con un número mayor que 0, al guardar se saca esa parte de los patrones con la semilla y se escribe en NOMBRE-test.net junto al archivo de entrenamiento, para "Probar la red actual con un problema nuevo".</translation>
     </message>
     <message>
         <source>What saving does with the share held out</source>
