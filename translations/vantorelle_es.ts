@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>&amp;Runs kept this sitting: tick two or more to compare them; double-click a name to rename it.</source>
-        <translation>&amp;Ejecuciones guardadas en esta sesión: marca dos o más para compararlas; haz doble clic en un nombre para cambiarlo.</translation>
+        <translation>&amp;Ejecuciones de esta sesión: marca dos o más para compararlas; doble clic para renombrar.</translation>
     </message>
     <message>
         <source>Runs kept this sitting</source>
@@ -2289,8 +2289,8 @@ guardada</translation>
     <message>
         <source>Make Or Edit A
 Training Set</source>
-        <translation>Crear o editar un
-conjunto de entrenamiento</translation>
+        <translation>Crear o editar
+conj. entren.</translation>
     </message>
     <message>
         <source>Training File Information</source>
@@ -2314,7 +2314,7 @@ conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Go To Next Page To Set Training Parameters</source>
-        <translation>Ir a la página siguiente para fijar los parámetros de entrenamiento</translation>
+        <translation>Ir a la página siguiente para ajustar el entrenamiento</translation>
     </message>
     <message>
         <source>Vantorelle, a perceptron for the classroom. Written by the Vantorelle developers for students who want to watch a network learn.</source>
@@ -2524,7 +2524,7 @@ conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Picture &amp;width:</source>
-        <translation>&amp;Ancho de la imagen:</translation>
+        <translation>&amp;Ancho de imagen:</translation>
     </message>
     <message>
         <source>Picture width in cells</source>
@@ -2655,7 +2655,7 @@ conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>End When There Are All &quot;Hits&quot; And No &quot;Misses&quot;</source>
-        <translation>Terminar cuando todo sean "aciertos" y ningún "fallo"</translation>
+        <translation>Terminar con todo "aciertos" y ningún "fallo"</translation>
     </message>
     <message>
         <source>Choose The Maximum Number Of Epochs</source>
@@ -2900,11 +2900,11 @@ conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Create A New Directory</source>
-        <translation>Crear una carpeta nueva</translation>
+        <translation>Nueva carpeta</translation>
     </message>
     <message>
         <source>Create A New Filename</source>
-        <translation>Crear un nombre de archivo nuevo</translation>
+        <translation>Nuevo archivo</translation>
     </message>
     <message>
         <source>General Information (Training info etc.)</source>
@@ -2936,7 +2936,7 @@ conjunto de entrenamiento</translation>
     </message>
     <message>
         <source>Name Of File To Be Saved:</source>
-        <translation>Nombre del archivo que se va a guardar:</translation>
+        <translation>Nombre del archivo a guardar:</translation>
     </message>
     <message>
         <source>Save The File</source>
