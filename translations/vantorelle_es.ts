@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>This form can be used to read in a new file that can be presented to the network that has just been trained.  Generalization can be tested by choosing a file here, and then going back to the &quot;TestPerceptron&quot; form to see how the network responds to the new patterns.  The effect of previous learning on new learning can be explored by choosing a file here, and then returning to the &quot;Perceptron&quot; form without resetting the weights.  You can then continue training the network using the new set of patterns.</source>
-        <translation>Esta página sirve para leer un archivo nuevo y presentarlo a la red que acabas de entrenar.  Puedes probar la generalización eligiendo aquí un archivo y volviendo luego a la página "TestPerceptron" para ver cómo responde la red a los patrones nuevos.  Puedes explorar el efecto de lo aprendido antes sobre lo que se aprende después eligiendo aquí un archivo y volviendo a la página "Perceptron" sin reiniciar los pesos.  Así puedes seguir entrenando la red con el nuevo conjunto de patrones.</translation>
+        <translation>Esta página sirve para leer un archivo nuevo y presentarlo a la red que acabas de entrenar.  Puedes probar la generalización eligiendo aquí un archivo y volviendo luego a la página &quot;TestPerceptron&quot; para ver cómo responde la red a los patrones nuevos.  Puedes explorar el efecto de lo aprendido antes sobre lo que se aprende después eligiendo aquí un archivo y volviendo a la página &quot;Perceptron&quot; sin reiniciar los pesos.  Así puedes seguir entrenando la red con el nuevo conjunto de patrones.</translation>
     </message>
     <message>
         <source>Use &quot;Double Clicks&quot; To Choose A New File For Testing The Current Network</source>
-        <translation>Haz "doble clic" para elegir un archivo nuevo con el que probar la red actual</translation>
+        <translation>Haz &quot;doble clic&quot; para elegir un archivo nuevo con el que probar la red actual</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Opens a network saved with &quot;Save The Trained Network&quot; (a .vnet file): its patterns, settings, weights and status lines come back, the set-up page opens exactly as it was saved, and the note saved with it comes up.</source>
-        <translation>Abre una red guardada con "Guardar la red entrenada" (un archivo .vnet): vuelven sus patrones, ajustes, pesos y líneas de estado, la página de ajustes se abre tal como se guardó y aparece la nota guardada con ella.</translation>
+        <translation>Abre una red guardada con &quot;Guardar la red entrenada&quot; (un archivo .vnet): vuelven sus patrones, ajustes, pesos y líneas de estado, la página de ajustes se abre tal como se guardó y aparece la nota guardada con ella.</translation>
     </message>
     <message>
         <source>Make a training set of your own, or edit one</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Training ends after the first epoch in which every output of every pattern is a hit (its squared error below the hit criterion). A problem the rule cannot learn, like XOR with step units, never ends this way: add the epoch limit or press Stop Training.</source>
-        <translation>El entrenamiento termina tras la primera época en la que todas las salidas de todos los patrones son aciertos (su error cuadrático está por debajo del criterio de acierto). Un problema que la regla no puede aprender, como XOR con unidades escalón, nunca termina así: añade el límite de épocas o pulsa "Parar el entrenamiento".</translation>
+        <translation>El entrenamiento termina tras la primera época en la que todas las salidas de todos los patrones son aciertos (su error cuadrático está por debajo del criterio de acierto). Un problema que la regla no puede aprender, como XOR con unidades escalón, nunca termina así: añade el límite de épocas o pulsa &quot;Parar el entrenamiento&quot;.</translation>
     </message>
     <message>
         <source>The most epochs a run trains</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>The maximum number of epochs (whole passes through all the patterns), used when &quot;End After A Maximum Number Of Training Epochs&quot; is ticked. Type a whole number or use the arrows beside it.</source>
-        <translation>El número máximo de épocas (pasadas completas por todos los patrones), que se usa cuando está marcado "Terminar tras un número máximo de épocas". Escribe un número entero o usa las flechas de al lado.</translation>
+        <translation>El número máximo de épocas (pasadas completas por todos los patrones), que se usa cuando está marcado &quot;Terminar tras un número máximo de épocas&quot;. Escribe un número entero o usa las flechas de al lado.</translation>
     </message>
     <message>
         <source>Raise or lower the maximum number of epochs</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>The weights start at random values between -0.1 and 0.1 (the settings shown under &quot;Current Weight Settings&quot;).</source>
-        <translation>Los pesos empiezan con valores al azar entre -0.1 y 0.1 (los ajustes que se ven bajo "Ajustes actuales de los pesos").</translation>
+        <translation>Los pesos empiezan con valores al azar entre -0.1 y 0.1 (los ajustes que se ven bajo &quot;Ajustes actuales de los pesos&quot;).</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting weights</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Every threshold starts at 0, the program&apos;s setting shown under &quot;Current Threshold Settings&quot;.</source>
-        <translation>Todos los umbrales empiezan en 0, el ajuste del programa que se ve bajo "Ajustes actuales de los umbrales".</translation>
+        <translation>Todos los umbrales empiezan en 0, el ajuste del programa que se ve bajo &quot;Ajustes actuales de los umbrales&quot;.</translation>
     </message>
     <message>
         <source>Choose the range and sign of the starting thresholds</source>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>Saves the trained network (its patterns, settings, weights, SSE history and a note of yours) to a .vnet file that &quot;Open A Saved Network&quot; brings back exactly as it was.</source>
-        <translation>Guarda la red entrenada (sus patrones, ajustes, pesos, historial del SSE y una nota tuya) en un archivo .vnet que "Abrir una red guardada" devuelve tal como estaba.</translation>
+        <translation>Guarda la red entrenada (sus patrones, ajustes, pesos, historial del SSE y una nota tuya) en un archivo .vnet que &quot;Abrir una red guardada&quot; devuelve tal como estaba.</translation>
     </message>
     <message>
         <source>Lay the runs of this sitting side by side</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Goes back to the set-up page; Start Training there begins from new random starting weights.</source>
-        <translation>Vuelve a la página de ajustes; allí "Empezar a entrenar" empieza con pesos iniciales nuevos al azar.</translation>
+        <translation>Vuelve a la página de ajustes; allí &quot;Empezar a entrenar&quot; empieza con pesos iniciales nuevos al azar.</translation>
     </message>
     <message>
         <source>Go on training from the weights as they are</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Goes back to the set-up page with the totals recomputed for the current weights; Continue Training goes on from them.</source>
-        <translation>Vuelve a la página de ajustes con los totales recalculados para los pesos actuales; "Seguir entrenando" continúa a partir de ellos.</translation>
+        <translation>Vuelve a la página de ajustes con los totales recalculados para los pesos actuales; &quot;Seguir entrenando&quot; continúa a partir de ellos.</translation>
     </message>
     <message>
         <source>Choose another training file</source>
@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>Opens a saved network (.vnet file) on the set-up page exactly as it was saved: its patterns, settings, weights and status lines. &quot;Continue Training&quot; goes on from there.</source>
-        <translation>Abre una red guardada (archivo .vnet) en la página de ajustes tal como se guardó: sus patrones, ajustes, pesos y líneas de estado. "Seguir entrenando" continúa desde ahí.</translation>
+        <translation>Abre una red guardada (archivo .vnet) en la página de ajustes tal como se guardó: sus patrones, ajustes, pesos y líneas de estado. &quot;Seguir entrenando&quot; continúa desde ahí.</translation>
     </message>
     <message>
         <source>Make or edit a training set</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>The files (names ending in .net) in the chosen folder. Double-click one to see its numbers; when its inputs and outputs match the network&apos;s, &quot;Read The New File&quot; becomes available.</source>
-        <translation>Los archivos (nombres que terminan en .net) de la carpeta elegida. Haz doble clic en uno para ver sus números; cuando sus entradas y salidas coinciden con las de la red, se puede usar "Leer el archivo nuevo".</translation>
+        <translation>Los archivos (nombres que terminan en .net) de la carpeta elegida. Haz doble clic en uno para ver sus números; cuando sus entradas y salidas coinciden con las de la red, se puede usar &quot;Leer el archivo nuevo&quot;.</translation>
     </message>
     <message>
         <source>The name of the new file you double-clicked.</source>
@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>Says how to get the numbers behind the graph: &quot;Create A Summary In Excel&quot; on the hub writes them to a sheet of the workbook (the text report&apos;s SSE section holds them too), to chart in other programs.</source>
-        <translation>Explica cómo conseguir los números de la gráfica: "Crear un resumen en Excel" en la página de pruebas los escribe en una hoja del libro (la sección de SSE del informe de texto también los tiene), para hacer gráficos en otros programas.</translation>
+        <translation>Explica cómo conseguir los números de la gráfica: &quot;Crear un resumen en Excel&quot; en la página de pruebas los escribe en una hoja del libro (la sección de SSE del informe de texto también los tiene), para hacer gráficos en otros programas.</translation>
     </message>
     <message>
         <source>Print the graph</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>Starts the runs on every core. Each line is the run Start Training gives with that seed in the seed box.</source>
-        <translation>Empieza las ejecuciones en todos los núcleos. Cada línea es la ejecución que da "Empezar a entrenar" con esa semilla en el cuadro de la semilla.</translation>
+        <translation>Empieza las ejecuciones en todos los núcleos. Cada línea es la ejecución que da &quot;Empezar a entrenar&quot; con esa semilla en el cuadro de la semilla.</translation>
     </message>
     <message>
         <source>Stop the runs</source>
@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>With a number above 0, saving draws that share of the patterns with the seed and writes them to NAME-test.net beside the training file, for &quot;Test Current Network On A New Problem&quot;.</source>
-        <translation>Con un número mayor que 0, al guardar se saca esa parte de los patrones con la semilla y se escribe en NOMBRE-test.net junto al archivo de entrenamiento, para "Probar la red actual con un problema nuevo".</translation>
+        <translation>Con un número mayor que 0, al guardar se saca esa parte de los patrones con la semilla y se escribe en NOMBRE-test.net junto al archivo de entrenamiento, para &quot;Probar la red actual con un problema nuevo&quot;.</translation>
     </message>
     <message>
         <source>What saving does with the share held out</source>
@@ -1961,7 +1961,7 @@
     </message>
     <message>
         <source>Short guided exercises on how a perceptron learns. Choose one in the list below and press Start This Lesson.</source>
-        <translation>Ejercicios guiados cortos sobre cómo aprende un perceptrón. Elige uno en la lista de abajo y pulsa "Empezar esta lección".</translation>
+        <translation>Ejercicios guiados cortos sobre cómo aprende un perceptrón. Elige uno en la lista de abajo y pulsa &quot;Empezar esta lección&quot;.</translation>
     </message>
     <message>
         <source>The lessons: choose one</source>
@@ -1969,7 +1969,7 @@
     </message>
     <message>
         <source>The lessons, one a line: what one unit computes; OR, NAND and why XOR fails a step unit; the learning rate; the threshold as a weight; sigmoid against step units; the Gaussian unit that solves XOR; generalization; and the letters. A lesson file with a mistake is listed as &quot;(cannot be opened)&quot;; choosing it says which file and what is wrong. Double-click a lesson (or press Enter) to start it.</source>
-        <translation>Las lecciones, una por línea: lo que calcula una unidad; OR, NAND y por qué una unidad escalón falla con XOR; la tasa de aprendizaje; el umbral como un peso; unidades sigmoides frente a escalón; la unidad gaussiana que resuelve XOR; la generalización; y las letras. Un archivo de lección con un error aparece como "(no se puede abrir)"; al elegirlo se dice qué archivo es y qué falla. Haz doble clic en una lección (o pulsa Intro) para empezarla.</translation>
+        <translation>Las lecciones, una por línea: lo que calcula una unidad; OR, NAND y por qué una unidad escalón falla con XOR; la tasa de aprendizaje; el umbral como un peso; unidades sigmoides frente a escalón; la unidad gaussiana que resuelve XOR; la generalización; y las letras. Un archivo de lección con un error aparece como &quot;(no se puede abrir)&quot;; al elegirlo se dice qué archivo es y qué falla. Haz doble clic en una lección (o pulsa Intro) para empezarla.</translation>
     </message>
     <message>
         <source>The lesson chosen</source>
@@ -2017,7 +2017,7 @@
     </message>
     <message>
         <source>The answer to the step&apos;s question, shown once you press Show Answer.</source>
-        <translation>La respuesta a la pregunta del paso, que se muestra cuando pulsas "Ver respuesta".</translation>
+        <translation>La respuesta a la pregunta del paso, que se muestra cuando pulsas &quot;Ver respuesta&quot;.</translation>
     </message>
     <message>
         <source>Do what the step asks</source>
@@ -2049,7 +2049,7 @@
     </message>
     <message>
         <source>Goes on to the next step of the lesson; on the last step it reads Last Step and cannot be pressed.</source>
-        <translation>Pasa al paso siguiente de la lección; en el último paso dice "Último paso" y no se puede pulsar.</translation>
+        <translation>Pasa al paso siguiente de la lección; en el último paso dice &quot;Último paso&quot; y no se puede pulsar.</translation>
     </message>
     <message>
         <source>How a lesson works</source>
@@ -2089,7 +2089,7 @@
     </message>
     <message>
         <source>Saves the selected run as a saved network (.vnet) as it was when it ended, even after later runs. &quot;Open A Saved Network&quot; brings it back.</source>
-        <translation>Guarda la ejecución seleccionada como red guardada (.vnet) tal como estaba al terminar, incluso después de otras ejecuciones. "Abrir una red guardada" la devuelve.</translation>
+        <translation>Guarda la ejecución seleccionada como red guardada (.vnet) tal como estaba al terminar, incluso después de otras ejecuciones. &quot;Abrir una red guardada&quot; la devuelve.</translation>
     </message>
     <message>
         <source>Drop the selected run from the list</source>
@@ -2117,7 +2117,7 @@
     </message>
     <message>
         <source>The total SSE of each ticked run after every epoch, on one graph, each run in its own colour, line style and marker. The legend names the rule, the rate, the seed and the epochs to all hits (&quot;not reached&quot; when a run never got there). Logarithmic scale spreads the small totals out.</source>
-        <translation>El SSE total de cada ejecución marcada tras cada época, en una sola gráfica, cada ejecución con su propio color, tipo de línea y marcador. La leyenda dice la regla, la tasa, la semilla y las épocas hasta todo aciertos ("not reached" cuando una ejecución nunca llegó). La escala logarítmica separa los totales pequeños.</translation>
+        <translation>El SSE total de cada ejecución marcada tras cada época, en una sola gráfica, cada ejecución con su propio color, tipo de línea y marcador. La leyenda dice la regla, la tasa, la semilla y las épocas hasta todo aciertos (&quot;not reached&quot; cuando una ejecución nunca llegó). La escala logarítmica separa los totales pequeños.</translation>
     </message>
     <message>
         <source>The ticked runs&apos; settings and outcomes side by side</source>
@@ -2141,7 +2141,7 @@
     </message>
     <message>
         <source>Each ticked run&apos;s confusion table on the file it trained on and, when the network now holds another file of the same sizes (Test Current Network On A New Problem), on that file with the run&apos;s weights.</source>
-        <translation>La tabla de confusión de cada ejecución marcada con el archivo con el que se entrenó y, cuando la red tiene ahora otro archivo de los mismos tamaños ("Probar la red actual con un problema nuevo"), con ese archivo y los pesos de la ejecución.</translation>
+        <translation>La tabla de confusión de cada ejecución marcada con el archivo con el que se entrenó y, cuando la red tiene ahora otro archivo de los mismos tamaños (&quot;Probar la red actual con un problema nuevo&quot;), con ese archivo y los pesos de la ejecución.</translation>
     </message>
     <message>
         <source>Spread the small totals out</source>
@@ -2181,7 +2181,7 @@
     </message>
     <message>
         <source>When ticked, the text report gets these tables after its sections and the workbook a &quot;Confusion&quot; sheet after its own. Unticked, both are exactly as before.</source>
-        <translation>Cuando está marcada, el informe de texto recibe estas tablas tras sus secciones y el libro una hoja "Confusion" tras las suyas. Sin marcar, los dos quedan exactamente como antes.</translation>
+        <translation>Cuando está marcada, el informe de texto recibe estas tablas tras sus secciones y el libro una hoja &quot;Confusion&quot; tras las suyas. Sin marcar, los dos quedan exactamente como antes.</translation>
     </message>
     <message>
         <source>Count again</source>
@@ -2262,7 +2262,7 @@
     </message>
     <message>
         <source>Use &quot;Double Clicks&quot; To Choose The File To Train The Network</source>
-        <translation>Haz "doble clic" para elegir el archivo con el que entrenar la red</translation>
+        <translation>Haz &quot;doble clic&quot; para elegir el archivo con el que entrenar la red</translation>
     </message>
     <message>
         <source>Drive</source>
@@ -2655,7 +2655,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>End When There Are All &quot;Hits&quot; And No &quot;Misses&quot;</source>
-        <translation>Terminar con todo "aciertos" y ningún "fallo"</translation>
+        <translation>Terminar con todo &quot;aciertos&quot; y ningún &quot;fallo&quot;</translation>
     </message>
     <message>
         <source>Choose The Maximum Number Of Epochs</source>
@@ -2683,7 +2683,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>Set The Minimum Level Of Squared Error To Define A &quot;Hit&quot;</source>
-        <translation>Fija el error cuadrático mínimo que define un "acierto"</translation>
+        <translation>Fija el error cuadrático mínimo que define un &quot;acierto&quot;</translation>
     </message>
     <message>
         <source>0.01</source>
@@ -3345,7 +3345,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened.</source>
-        <translation>No se puede abrir el archivo "%1".</translation>
+        <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Use</source>
@@ -3397,7 +3397,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>Read %1 of %2 and %3 from &quot;%4&quot;.</source>
-        <translation>Leído de "%4": %1 con %2 y %3.</translation>
+        <translation>Leído de &quot;%4&quot;: %1 con %2 y %3.</translation>
     </message>
     <message>
         <source>pattern</source>
@@ -3562,7 +3562,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>The lesson &quot;%1&quot; cannot put its training set in place: %2</source>
-        <translation>La lección "%1" no puede preparar su conjunto de entrenamiento: %2</translation>
+        <translation>La lección &quot;%1&quot; no puede preparar su conjunto de entrenamiento: %2</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
@@ -3685,7 +3685,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;.<byte value="xd"/>%2</source>
-        <translation>No se ha podido guardar la imagen como "%1".<byte value="xd"/>%2</translation>
+        <translation>No se ha podido guardar la imagen como &quot;%1&quot;.<byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The drawing could not be started.</source>
@@ -3919,7 +3919,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>No step yet: &quot;Step One Pattern&quot; presents the next pattern and stops.</source>
-        <translation>Aún no hay ningún paso: "Avanzar un patrón" presenta el patrón siguiente y se detiene.</translation>
+        <translation>Aún no hay ningún paso: &quot;Avanzar un patrón&quot; presenta el patrón siguiente y se detiene.</translation>
     </message>
     <message>
         <source>Epoch %1: pattern %2, presented %3 in this epoch&apos;s order (rule: %4, rate %5)</source>
