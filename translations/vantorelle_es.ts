@@ -3424,15 +3424,15 @@ conj. entren.</translation>
     <name>vantorelle::DecisionView</name>
     <message>
         <source>sigmoid unit (Gradient rule)</source>
-        <translation>unidad sigmoide (regla del gradiente)</translation>
+        <translation>sigmoide (regla del gradiente)</translation>
     </message>
     <message>
         <source>Gaussian unit (Tarvik rule)</source>
-        <translation>unidad gaussiana (regla de Tarvik)</translation>
+        <translation>gaussiana (regla de Tarvik)</translation>
     </message>
     <message>
         <source>step unit (Delta rule)</source>
-        <translation>unidad escalón (regla delta)</translation>
+        <translation>escalón (regla delta)</translation>
     </message>
     <message>
         <source>1 input</source>
@@ -3464,7 +3464,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>Output %1, a %2</source>
-        <translation>Salida %1, una %2</translation>
+        <translation>Salida %1: %2</translation>
     </message>
     <message>
         <source>Shade: its activation</source>
@@ -3488,7 +3488,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>missed: squared error not below %1</source>
-        <translation>fallo: error cuadrático no menor que %1</translation>
+        <translation>fallo: error cuadrático ≥ %1</translation>
     </message>
     <message>
         <source>edges of the band where it answers 1</source>
