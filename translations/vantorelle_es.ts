@@ -421,11 +421,11 @@
     </message>
     <message>
         <source>Raise or lower the printout interval</source>
-        <translation>Sube o baja el intervalo entre informes</translation>
+        <translation>Sube o baja el intervalo entre actualizaciones</translation>
     </message>
     <message>
         <source>Each click raises or lowers the number of epochs between printouts in the box to its left.</source>
-        <translation>Cada clic sube o baja el número de épocas entre informes del cuadro de su izquierda.</translation>
+        <translation>Cada clic sube o baja el número de épocas entre actualizaciones del cuadro de su izquierda.</translation>
     </message>
     <message>
         <source>How big each weight change is</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>How many epochs (passes through all the patterns) the network has trained, updated at every printout.</source>
-        <translation>Cuántas épocas (pasadas por todos los patrones) ha entrenado la red; se actualiza en cada informe.</translation>
+        <translation>Cuántas épocas (pasadas por todos los patrones) ha entrenado la red; se actualiza cada cierto número de épocas.</translation>
     </message>
     <message>
         <source>Status: the total SSE</source>
@@ -697,11 +697,11 @@
     </message>
     <message>
         <source>Status: how the SSE changed since the last printout</source>
-        <translation>Estado: cuánto ha cambiado el SSE desde el último informe</translation>
+        <translation>Estado: cuánto ha cambiado el SSE desde la última actualización</translation>
     </message>
     <message>
         <source>The change in the total SSE since the last printout, in scientific notation. A positive number means the error fell. While a run goes on, its background is green when the error fell or stayed and red when it rose.</source>
-        <translation>El cambio del SSE total desde el último informe, en notación científica. Un número positivo significa que el error bajó. Mientras avanza una ejecución, su fondo es verde cuando el error bajó o se quedó igual y rojo cuando subió.</translation>
+        <translation>El cambio del SSE total desde la última actualización, en notación científica. Un número positivo significa que el error bajó. Mientras avanza una ejecución, su fondo es verde cuando el error bajó o se quedó igual y rojo cuando subió.</translation>
     </message>
     <message>
         <source>Status: the hits</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>Fills while the workbook is being built.</source>
-        <translation>Se llena mientras se crea el libro.</translation>
+        <translation>Se llena mientras se crea el libro de la hoja de cálculo.</translation>
     </message>
     <message>
         <source>Ways to go on training</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>The total SSE at every printout of the run</source>
-        <translation>El SSE total en cada informe de la ejecución</translation>
+        <translation>El SSE total en cada actualización de la ejecución</translation>
     </message>
     <message>
         <source>One bar per recorded total SSE (sum of squared errors over all patterns and outputs), labelled with the epoch it was recorded at. A curve that falls to near 0 shows the network learning; one that stays high shows it cannot.</source>
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>The total SSE recorded at every printout, against the epoch it was recorded at: the numbers behind the SSE graph.</source>
-        <translation>El SSE total guardado en cada informe, junto a la época en que se guardó: los números de la gráfica del SSE.</translation>
+        <translation>El SSE total guardado en cada actualización, junto a la época en que se guardó: los números de la gráfica del SSE.</translation>
     </message>
     <message>
         <source>The file the report goes to</source>
@@ -1425,7 +1425,7 @@
     </message>
     <message>
         <source>The learning curve: the total SSE recorded at every printout, against the epoch. It falls as the network learns and levels off when it can learn no more.</source>
-        <translation>La curva de aprendizaje: el SSE total guardado en cada informe, frente a la época. Baja mientras la red aprende y se aplana cuando ya no puede aprender más.</translation>
+        <translation>La curva de aprendizaje: el SSE total guardado en cada actualización, frente a la época. Baja mientras la red aprende y se aplana cuando ya no puede aprender más.</translation>
     </message>
     <message>
         <source>Print the picture shown</source>
@@ -2125,7 +2125,7 @@
     </message>
     <message>
         <source>The settings (file, rule, rate, hit criterion, stops, order, thresholds, start ranges, display interval, seed) and the outcomes (epochs trained, epochs to all hits, total SSE, hits) of the ticked runs side by side. A row whose values differ is marked, in bold on a tinted ground.</source>
-        <translation>Los ajustes (archivo, regla, tasa, criterio de acierto, paradas, orden, umbrales, rangos iniciales, intervalo entre informes, semilla) y los resultados (épocas entrenadas, épocas hasta todo aciertos, SSE total, aciertos) de las ejecuciones marcadas, uno junto a otro. Una fila cuyos valores son distintos va marcada, en negrita sobre fondo de color.</translation>
+        <translation>Los ajustes (archivo, regla, tasa, criterio de acierto, paradas, orden, umbrales, rangos iniciales, intervalo entre actualizaciones, semilla) y los resultados (épocas entrenadas, épocas hasta todo aciertos, SSE total, aciertos) de las ejecuciones marcadas, uno junto a otro. Una fila cuyos valores son distintos va marcada, en negrita sobre fondo de color.</translation>
     </message>
     <message>
         <source>Each run&apos;s decision plane</source>
