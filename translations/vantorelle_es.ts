@@ -2959,7 +2959,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>The set-up page&apos;s settings, trained once from each seed: how much of the result is the random start&apos;s.</source>
-        <translation>Los ajustes de la página de ajustes, entrenados una vez con cada semilla: cuánto del resultado se debe al comienzo al azar.</translation>
+        <translation>Lo elegido en la página de ajustes, entrenado una vez con cada semilla: cuánto del resultado se debe al comienzo al azar.</translation>
     </message>
     <message>
         <source>&amp;First seed:</source>
@@ -3931,7 +3931,7 @@ conj. entren.</translation>
     </message>
     <message>
         <source>as number %1</source>
-        <translation>en el puesto %1</translation>
+        <translation>el %1.º</translation>
     </message>
     <message>
         <source>  (changed)</source>
