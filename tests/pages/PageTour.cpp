@@ -146,13 +146,23 @@ private:
         return true;
     }
 
+    // A text of the page's form as the window shows it: its translation, in
+    // the form's own context (the page's name), when the window has one.
+    static QString Shown(const QWidget* page, const QString& english)
+    {
+        return QCoreApplication::translate(page->objectName().toLatin1().constData(), english.toUtf8().constData());
+    }
+
     // A double-click on a list's item as a user makes it: a click, then the double-click.
     bool doubleClick(QWidget* page, const char* list, const QString& text)
     {
         auto* widget = control<QListWidget>(page, list);
         if (!widget)
             return false;
-        const auto found = widget->findItems(text, Qt::MatchExactly);
+        // An item of the page's form shows in the window's language.
+        auto found = widget->findItems(Shown(page, text), Qt::MatchExactly);
+        if (found.isEmpty())
+            found = widget->findItems(text, Qt::MatchExactly);
         if (found.isEmpty())
             return fail(QStringLiteral("no item \"%1\" in %2").arg(text, QString::fromLatin1(list)));
         qt_testing::DoubleClickItem(*found.first());
@@ -476,7 +486,7 @@ private:
         auto* points = page ? control<QSpinBox>(page, "PerClass") : nullptr;
         if (!kind || !points)
             return false;
-        kind->setCurrentIndex(kind->findText(QStringLiteral("Gaussian Clouds")));
+        kind->setCurrentIndex(kind->findText(Shown(page, QStringLiteral("Gaussian Clouds"))));
         points->setValue(20);
         if (!press(page, "Generate"))
             return false;
