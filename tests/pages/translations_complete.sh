@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text of the window has a translation in every language the program
 # ships: lupdate, run over today's sources into copies of the .ts files,
 # must leave no entry unfinished (a text added to the code without its
