@@ -115,6 +115,653 @@
     </message>
 </context>
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Epochs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total SSE: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change in SSE: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Misses: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Training: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Epochs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of training epochs must be greater than zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No stopping method set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least one box for method of ending training must be checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learning rate cannot be negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of epochs between progress displays must be at least one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type mismatch: the %1 box holds &quot;%2&quot;, which is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow: the number in the %1 box is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maximum epochs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>learning rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>epochs between displays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimum error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version of the code has encountered an error%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It would be helpful if you could report this error to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please include the following error message as well as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where the error occured and what version of windows you are using:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An overflow error has occured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please consider decreasing the learning rate and trying again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please try closing some applications and retrying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Training stopped after epoch %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A weight, a threshold or the total error is no longer a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network&apos;s units and weights do not match the patterns of the training file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please read the training file again from the first page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the network&apos;s units and weights do not match its patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum cannot be less than 0.  (It is an absolute value.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minimum weight cannot be greater than the maximum weight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range has been set back to its default: minimum %1, maximum %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry for minimum bias cannot be less than zero.  (It is an absolute value)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minimum threshold start cannot be greater than the maximum threshold start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both have been set back to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The training file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is not an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: unknown error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>value %1 (line %2, column %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is too long to be a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the second header value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all input values are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all desired outputs are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be from 1 to %2, not %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 outputs times %2 patterns make %3 responses; at most %4 are allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 patterns of %2 inputs would need more memory than this program allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before all %1 pattern values; it is only %2 bytes long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has more values than its header asks for; the rest are ignored (numbers take a &quot;.&quot; decimal point)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 empty field (&quot;,,&quot;), read as no value at all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 empty fields (&quot;,,&quot;), read as no value at all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: unknown error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no input columns are chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no output columns and no class column are chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 does not exist; columns are numbered from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 is chosen twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 has %2 column, but row %3 has %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 has %2 columns, but row %3 has %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal comma; it has a decimal point, but decimal commas were chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal point; it has a decimal comma, but decimal points were chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 holds a cell longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside a quoted cell (a quote that is never closed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds only a header row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 set cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table cannot be saved as a training file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of inputs must be from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of classes must be from 2 to 26.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of points per class must be from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spread must be above 0 and at most 10.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a share from 0 to 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no letters given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the letters must be capitals from A to Z, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the letter %1 is given twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of copies must be from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>input %1 of pattern %2 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>desired output %1 of pattern %2 is not a finite number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened as a saved network: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The network in use has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number from 0 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a text in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 entries where %3 says %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an epoch count and a total SSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the page&apos;s five lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;sizes&quot; give %1 responses, more than %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;results.history&quot; has %1 rows, more than the %2 a history keeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not the state of the random generator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not begin with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is in format version %1, written by a later Vantorelle; this one reads version %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not JSON text, or it is cut short (at byte %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a number beyond the range of a double (%1; write &quot;Infinity&quot; or &quot;-Infinity&quot; for one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it needs more memory than there is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 being saved...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has not been saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been saved!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please be patient while the spreadsheet is built...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook has been written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The training set could not be saved as &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The earlier file of that name has been left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of the path is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program reading from the pipe stopped reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program is reading from the pipe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A socket of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A disk device of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something of that name that is not a file is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>net = Σ xᵢ · wᵢ + θ = (%1 inputs) + %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a = 1 if net ≥ 0, else 0: a = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (the sigmoid&apos;s slope)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow: a new weight would not be finite, so this unit&apos;s update stopped there; that weight and the ones after it kept their values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Δwᵢ = c · xᵢ: %1 of %2 weights changed (the inputs that are 0 change nothing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>θ is frozen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (unchanged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Generalize</name>
     <message>
         <source>Perceptron -- Load A Different File To Test Generalization</source>
