@@ -118,647 +118,647 @@
     <name>CoreTexts</name>
     <message>
         <source>Epochs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas: %1</translation>
     </message>
     <message>
         <source>Total SSE: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SSE total: %1</translation>
     </message>
     <message>
         <source>Change in SSE: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio en SSE: %1</translation>
     </message>
     <message>
         <source>Hits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos: %1</translation>
     </message>
     <message>
         <source>Misses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos: %1</translation>
     </message>
     <message>
         <source>Training: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de entrenamiento: %1</translation>
     </message>
     <message>
         <source>Maximum Epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>Épocas máximas</translation>
     </message>
     <message>
         <source>Maximum number of training epochs must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número máximo de épocas de entrenamiento debe ser mayor que cero.</translation>
     </message>
     <message>
         <source>No stopping method set</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay forma de terminar elegida</translation>
     </message>
     <message>
         <source>At least one box for method of ending training must be checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca al menos una casilla para la forma de terminar el entrenamiento.</translation>
     </message>
     <message>
         <source>Learning Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de aprendizaje</translation>
     </message>
     <message>
         <source>Learning rate cannot be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>La tasa de aprendizaje no puede ser negativa</translation>
     </message>
     <message>
         <source>Display Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de visualización</translation>
     </message>
     <message>
         <source>The number of epochs between progress displays must be at least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de épocas entre dos visualizaciones debe ser al menos uno.</translation>
     </message>
     <message>
         <source>Type mismatch: the %1 box holds &quot;%2&quot;, which is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de tipo: la casilla «%1» contiene «%2», que no es un número.</translation>
     </message>
     <message>
         <source>Overflow: the number in the %1 box is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: el número de la casilla «%1» es demasiado grande.</translation>
     </message>
     <message>
         <source>maximum epochs</source>
-        <translation type="unfinished"></translation>
+        <translation>épocas máximas</translation>
     </message>
     <message>
         <source>learning rate</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa de aprendizaje</translation>
     </message>
     <message>
         <source>epochs between displays</source>
-        <translation type="unfinished"></translation>
+        <translation>épocas entre visualizaciones</translation>
     </message>
     <message>
         <source>minimum error</source>
-        <translation type="unfinished"></translation>
+        <translation>error mínimo</translation>
     </message>
     <message>
         <source>This version of the code has encountered an error%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión del programa ha encontrado un error%1.</translation>
     </message>
     <message>
         <source>with excel</source>
-        <translation type="unfinished"></translation>
+        <translation>con Excel</translation>
     </message>
     <message>
         <source>It would be helpful if you could report this error to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nos ayudarías si informas de este error a %1</translation>
     </message>
     <message>
         <source>Please include the following error message as well as</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluye el siguiente mensaje de error y también</translation>
     </message>
     <message>
         <source>where the error occured and what version of windows you are using:</source>
-        <translation type="unfinished"></translation>
+        <translation>dónde ocurrió el error y qué sistema operativo usas:</translation>
     </message>
     <message>
         <source>Overflow error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de desbordamiento:</translation>
     </message>
     <message>
         <source>An overflow error has occured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número se ha hecho demasiado grande (desbordamiento).</translation>
     </message>
     <message>
         <source>Please consider decreasing the learning rate and trying again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba a reducir la tasa de aprendizaje y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Out of memory error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria agotada:</translation>
     </message>
     <message>
         <source>Please try closing some applications and retrying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra algunos programas y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>Training stopped after epoch %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>El entrenamiento se detuvo tras la época %1:</translation>
     </message>
     <message>
         <source>A weight, a threshold or the total error is no longer a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un peso, un umbral o el error total ya no es un número finito.</translation>
     </message>
     <message>
         <source>The network&apos;s units and weights do not match the patterns of the training file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las unidades y los pesos de la red no encajan con los patrones del archivo de entrenamiento.</translation>
     </message>
     <message>
         <source>Please read the training file again from the first page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a leer el archivo de entrenamiento desde la primera página.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria agotada</translation>
     </message>
     <message>
         <source>the network&apos;s units and weights do not match its patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>las unidades y los pesos de la red no encajan con sus patrones</translation>
     </message>
     <message>
         <source>Minimum cannot be less than 0.  (It is an absolute value.)</source>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo no puede ser menor que 0.  (Es un valor absoluto.)</translation>
     </message>
     <message>
         <source>The minimum weight cannot be greater than the maximum weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>El peso mínimo no puede ser mayor que el peso máximo.</translation>
     </message>
     <message>
         <source>The range has been set back to its default: minimum %1, maximum %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo ha vuelto a su valor por defecto: mínimo %1, máximo %2.</translation>
     </message>
     <message>
         <source>The entry for minimum bias cannot be less than zero.  (It is an absolute value)</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral mínimo no puede ser menor que cero.  (Es un valor absoluto.)</translation>
     </message>
     <message>
         <source>The minimum threshold start cannot be greater than the maximum threshold start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El umbral inicial mínimo no puede ser mayor que el umbral inicial máximo.</translation>
     </message>
     <message>
         <source>Both have been set back to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos han vuelto a %1.</translation>
     </message>
     <message>
         <source>The training file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de entrenamiento «%1»</translation>
     </message>
     <message>
         <source>The test file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de prueba «%1»</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede leer.</translation>
     </message>
     <message>
         <source>%1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede usar: %2</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: es una carpeta.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: it is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: no es un archivo normal.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede abrir: error desconocido.</translation>
     </message>
     <message>
         <source>value %1 (line %2, column %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor %1 (línea %2, columna %3)</translation>
     </message>
     <message>
         <source>%1, &quot;%2&quot;, is too long to be a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, «%2», es demasiado largo para ser un número.</translation>
     </message>
     <message>
         <source>%1, &quot;%2&quot;, is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, «%2», no es un número.</translation>
     </message>
     <message>
         <source>the file ends before %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina demasiado pronto. Falta: %1.</translation>
     </message>
     <message>
         <source>the number of outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de salidas</translation>
     </message>
     <message>
         <source>the second header value</source>
-        <translation type="unfinished"></translation>
+        <translation>el segundo valor de la cabecera</translation>
     </message>
     <message>
         <source>the number of inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de entradas</translation>
     </message>
     <message>
         <source>the number of patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de patrones</translation>
     </message>
     <message>
         <source>all input values are read</source>
-        <translation type="unfinished"></translation>
+        <translation>parte de los valores de entrada</translation>
     </message>
     <message>
         <source>all desired outputs are read</source>
-        <translation type="unfinished"></translation>
+        <translation>parte de las salidas deseadas</translation>
     </message>
     <message>
         <source>%1 must be a whole number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser un número entero, no %2.</translation>
     </message>
     <message>
         <source>%1 must be from 1 to %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe estar entre 1 y %2, no %3.</translation>
     </message>
     <message>
         <source>%1 outputs times %2 patterns make %3 responses; at most %4 are allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salidas por %2 patrones dan %3 respuestas; se permiten como mucho %4.</translation>
     </message>
     <message>
         <source>%1 patterns of %2 inputs would need more memory than this program allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 patrones de %2 entradas necesitarían más memoria de la que permite este programa.</translation>
     </message>
     <message>
         <source>the file ends before all %1 pattern values; it is only %2 bytes long.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina antes de los %1 valores de los patrones; solo tiene %2 bytes.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» %2.</translation>
     </message>
     <message>
         <source>has more values than its header asks for; the rest are ignored (numbers take a &quot;.&quot; decimal point)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más valores de los que pide su cabecera; el resto se ignora (los números llevan punto decimal «.»)</translation>
     </message>
     <message>
         <source>has %1 empty field (&quot;,,&quot;), read as no value at all</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 campo vacío («,,»), que se lee como ningún valor</translation>
     </message>
     <message>
         <source>has %1 empty fields (&quot;,,&quot;), read as no value at all</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 campos vacíos («,,»), que se leen como ningún valor</translation>
     </message>
     <message>
         <source>The CSV file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo CSV «%1»</translation>
     </message>
     <message>
         <source>The CSV file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo CSV «%1» no se puede abrir: %2.</translation>
     </message>
     <message>
         <source>The CSV file &quot;%1&quot; cannot be opened: unknown error.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo CSV «%1» no se puede abrir: error desconocido.</translation>
     </message>
     <message>
         <source>no input columns are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay columnas de entrada elegidas.</translation>
     </message>
     <message>
         <source>no output columns and no class column are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay columnas de salida ni columna de clase elegidas.</translation>
     </message>
     <message>
         <source>column %1 does not exist; columns are numbered from 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1 no existe; las columnas se numeran desde 1.</translation>
     </message>
     <message>
         <source>column %1 is chosen twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1 está elegida dos veces.</translation>
     </message>
     <message>
         <source>column %1 is chosen, but row %2 has only %3 column.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1 está elegida, pero la fila %2 solo tiene %3 columna.</translation>
     </message>
     <message>
         <source>column %1 is chosen, but row %2 has only %3 columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1 está elegida, pero la fila %2 solo tiene %3 columnas.</translation>
     </message>
     <message>
         <source>row %1 has %2 column, but row %3 has %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene %2 columna, pero la fila %3 tiene %4.</translation>
     </message>
     <message>
         <source>row %1 has %2 columns, but row %3 has %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene %2 columnas, pero la fila %3 tiene %4.</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1, columna %2</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vacía.</translation>
     </message>
     <message>
         <source>%1, &quot;%2&quot;, is not a number with a decimal comma; it has a decimal point, but decimal commas were chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, «%2», no es un número con coma decimal; tiene punto decimal, pero se eligió la coma decimal.</translation>
     </message>
     <message>
         <source>%1, &quot;%2&quot;, is not a number with a decimal point; it has a decimal comma, but decimal points were chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, «%2», no es un número con punto decimal; tiene coma decimal, pero se eligió el punto decimal.</translation>
     </message>
     <message>
         <source>row %1 holds a cell longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene una celda de más de %2 bytes.</translation>
     </message>
     <message>
         <source>row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene una comilla (&quot;) dentro de una celda que no empieza por comilla, o tras el final de una celda entre comillas.</translation>
     </message>
     <message>
         <source>Row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 tiene una comilla (&quot;) dentro de una celda que no empieza por comilla, o tras el final de una celda entre comillas.</translation>
     </message>
     <message>
         <source>the file ends inside a quoted cell (a quote that is never closed).</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina dentro de una celda entre comillas (una comilla que nunca se cierra).</translation>
     </message>
     <message>
         <source>it holds only a header row.</source>
-        <translation type="unfinished"></translation>
+        <translation>solo contiene una fila de cabecera.</translation>
     </message>
     <message>
         <source>it holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene filas.</translation>
     </message>
     <message>
         <source>The %1 set cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto «%1» no se puede crear: %2</translation>
     </message>
     <message>
         <source>The table cannot be saved as a training file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla no se puede guardar como archivo de entrenamiento: %1</translation>
     </message>
     <message>
         <source>the number of inputs must be from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de entradas debe estar entre 1 y %1.</translation>
     </message>
     <message>
         <source>the number of classes must be from 2 to 26.</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de clases debe estar entre 2 y 26.</translation>
     </message>
     <message>
         <source>the number of points per class must be from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de puntos por clase debe estar entre 1 y %1.</translation>
     </message>
     <message>
         <source>the spread must be above 0 and at most 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>la dispersión debe ser mayor que 0 y como mucho 10.</translation>
     </message>
     <message>
         <source>%1 must be a share from 0 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe ser una proporción entre 0 y 1.</translation>
     </message>
     <message>
         <source>the noise</source>
-        <translation type="unfinished"></translation>
+        <translation>el ruido</translation>
     </message>
     <message>
         <source>no letters given.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han dado letras.</translation>
     </message>
     <message>
         <source>the letters must be capitals from A to Z, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>las letras deben ser mayúsculas de la A a la Z, no «%1».</translation>
     </message>
     <message>
         <source>the letter %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la letra %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>the number of copies must be from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de copias debe estar entre 1 y %1.</translation>
     </message>
     <message>
         <source>input %1 of pattern %2 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 del patrón %2 no es un número finito.</translation>
     </message>
     <message>
         <source>desired output %1 of pattern %2 is not a finite number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la salida deseada %1 del patrón %2 no es un número finito.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened as a saved network: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» no se puede abrir como red guardada: %2.</translation>
     </message>
     <message>
         <source>The network in use has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La red que estás usando no ha cambiado.</translation>
     </message>
     <message>
         <source>the field %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el campo %1</translation>
     </message>
     <message>
         <source>%1 holds %2, which is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2, que no es un número</translation>
     </message>
     <message>
         <source>%1 holds %2, which is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2, que no es un número entero</translation>
     </message>
     <message>
         <source>%1 holds %2, which is not from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2, que no está entre %3 y %4</translation>
     </message>
     <message>
         <source>%1 holds %2, which is not a whole number from 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2, que no es un número entero entre 0 y %3</translation>
     </message>
     <message>
         <source>%1 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es ni true ni false</translation>
     </message>
     <message>
         <source>%1 is not a text in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un texto entre comillas</translation>
     </message>
     <message>
         <source>%1 is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una lista</translation>
     </message>
     <message>
         <source>%1 has %2 entries where %3 says %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 elementos, pero según %3 son %4</translation>
     </message>
     <message>
         <source>an epoch count and a total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation>número de épocas y SSE total</translation>
     </message>
     <message>
         <source>the page&apos;s five lines</source>
-        <translation type="unfinished"></translation>
+        <translation>las cinco líneas de la página</translation>
     </message>
     <message>
         <source>%1 is %2, not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2, no uno de %3</translation>
     </message>
     <message>
         <source>&quot;sizes&quot; give %1 responses, more than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«sizes» da %1 respuestas, más de %2</translation>
     </message>
     <message>
         <source>&quot;results.history&quot; has %1 rows, more than the %2 a history keeps</source>
-        <translation type="unfinished"></translation>
+        <translation>«results.history» tiene %1 filas, más de las %2 que guarda un historial</translation>
     </message>
     <message>
         <source>%1 is not the state of the random generator</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un estado del generador aleatorio</translation>
     </message>
     <message>
         <source>it does not begin with &quot;format&quot;: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no empieza por &quot;format&quot;: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it is in format version %1, written by a later Vantorelle; this one reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene la versión de formato %1, escrita por un Vantorelle más nuevo; este lee la versión %2</translation>
     </message>
     <message>
         <source>it is not JSON text, or it is cut short (at byte %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto JSON o está cortado (en el byte %1)</translation>
     </message>
     <message>
         <source>it holds a number beyond the range of a double (%1; write &quot;Infinity&quot; or &quot;-Infinity&quot; for one)</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un número fuera del rango de un double (%1; escribe &quot;Infinity&quot; o &quot;-Infinity&quot; en su lugar)</translation>
     </message>
     <message>
         <source>it needs more memory than there is</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita más memoria de la que hay</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>%1 being saved...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando %1...</translation>
     </message>
     <message>
         <source>%1 has not been saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡%1 no se ha guardado!</translation>
     </message>
     <message>
         <source>%1 has been saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡%1 se ha guardado!</translation>
     </message>
     <message>
         <source>Please be patient while the spreadsheet is built...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten paciencia mientras se crea la hoja de cálculo...</translation>
     </message>
     <message>
         <source>The workbook has been written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El libro se ha escrito en %1</translation>
     </message>
     <message>
         <source>The report could not be saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe no se ha podido guardar como «%1».</translation>
     </message>
     <message>
         <source>The training set could not be saved as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El conjunto de entrenamiento no se ha podido guardar como «%1».</translation>
     </message>
     <message>
         <source>The earlier file of that name has been left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo anterior con ese nombre se ha quedado como estaba.</translation>
     </message>
     <message>
         <source>No file has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado ningún archivo.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» no existe.</translation>
     </message>
     <message>
         <source>Part of the path is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de la ruta no es una carpeta.</translation>
     </message>
     <message>
         <source>Permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco es de solo lectura.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carpeta con ese nombre lo impide.</translation>
     </message>
     <message>
         <source>The name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre es demasiado largo.</translation>
     </message>
     <message>
         <source>The program reading from the pipe stopped reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa que lee de la tubería ha dejado de leer.</translation>
     </message>
     <message>
         <source>No program is reading from the pipe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa lee de la tubería.</translation>
     </message>
     <message>
         <source>A socket of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un socket con ese nombre lo impide.</translation>
     </message>
     <message>
         <source>A disk device of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dispositivo de disco con ese nombre lo impide.</translation>
     </message>
     <message>
         <source>Something of that name that is not a file is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo con ese nombre que no es un archivo lo impide.</translation>
     </message>
     <message>
         <source>All hits in %1 of %2 run</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos en %1 de %2 ejecución</translation>
     </message>
     <message>
         <source>All hits in %1 of %2 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos en %1 de %2 ejecuciones</translation>
     </message>
     <message>
         <source>All hits at the end in %1 of %2 run</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos al final en %1 de %2 ejecución</translation>
     </message>
     <message>
         <source>All hits at the end in %1 of %2 runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos al final en %1 de %2 ejecuciones</translation>
     </message>
     <message>
         <source>All hits in %1 of %2 run; epochs to all hits: median %3, fewest %4, most %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos en %1 de %2 ejecución; épocas hasta todos aciertos: mediana %3, mínimo %4, máximo %5</translation>
     </message>
     <message>
         <source>All hits in %1 of %2 runs; epochs to all hits: median %3, fewest %4, most %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos aciertos en %1 de %2 ejecuciones; épocas hasta todos aciertos: mediana %3, mínimo %4, máximo %5</translation>
     </message>
     <message>
         <source>net = Σ xᵢ · wᵢ + θ = (%1 inputs) + %2 = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>net = Σ xᵢ · wᵢ + θ = (%1 entradas) + %2 = %3</translation>
     </message>
     <message>
         <source>a = 1 if net ≥ 0, else 0: a = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a = 1 si net ≥ 0, si no 0: a = %1</translation>
     </message>
     <message>
         <source>%1  (the sigmoid&apos;s slope)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (pendiente de la sigmoide)</translation>
     </message>
     <message>
         <source>Overflow: a new weight would not be finite, so this unit&apos;s update stopped there; that weight and the ones after it kept their values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento: un peso nuevo no sería finito, así que esta unidad dejó de actualizarse ahí; ese peso y los siguientes conservan sus valores.</translation>
     </message>
     <message>
         <source>Δwᵢ = c · xᵢ: %1 of %2 weights changed (the inputs that are 0 change nothing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Δwᵢ = c · xᵢ: %1 de %2 pesos cambiados (las entradas que valen 0 no cambian nada).</translation>
     </message>
     <message>
         <source>θ is frozen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>θ está congelado: %1</translation>
     </message>
     <message>
         <source>%1 (unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin cambios)</translation>
     </message>
 </context>
 <context>
