@@ -21,7 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "Confusion.h"
 #include "CoreTexts.h"
+#include "FileConfusions.h"
+#include "KeptRun.h"
 #include "NetworkBuilders.h"
 #include "QtDialogs.h"
 #include "SavedNetwork.h"
@@ -265,6 +268,30 @@ TEST(CoreTextsTest, EverySetMakerProblemHasItsPattern)
         ExpectShownAsWritten("The clouds set cannot be made: " + problem);
     }
     ExpectShownAsWritten("The table cannot be saved as a training file: " + SetProblem(set));
+}
+
+TEST(CoreTextsTest, ConfusionTablesAndComparedRunsHaveTheirPatterns)
+{
+    NetworkState classes = testing::MakeNetwork({{0, 0}, {1, 1}, {1, 0}}, {{1, 0}, {0, 1}, {0, 1}});
+    const Confusion counts = ConfusionOf(classes);
+    ASSERT_TRUE(counts.OneHot);
+    ExpectAll(FileConfusionLines({{"classes.net", true, counts}, {"other.net", false, counts}}, Numbers));
+    ExpectAll(ConfusionLines(ConfusionOf(testing::MakeAnd()), Numbers));
+
+    KeptRun first;
+    first.Saved.net = testing::MakeAnd();
+    first.Trace.EpochsToAllHits = 12;
+    KeptRun second = first;
+    second.Saved.net.StopAtMaxEpochs = second.Saved.net.RandomizeOrder = second.Saved.net.FreezeThresholds = false;
+    second.Trace.EpochsToAllHits.reset();
+    for (const KeptRun* run : {&first, &second})
+        ExpectAll({RunDescription(*run, Numbers), EpochsToAllHitsText(*run)});
+    for (const SideBySideRow& row : SideBySide({&first, &second}, Numbers)) {
+        ExpectShownAsWritten(row.Label);
+        // The file's and the rule's names are names, not sentences.
+        if (row.Label != "Training file" && row.Label != "Learning rule")
+            ExpectAll(row.Values);
+    }
 }
 
 // the step explanation
