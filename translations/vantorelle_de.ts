@@ -760,6 +760,142 @@
         <source>%1 (unchanged)</source>
         <translation>%1 (unverändert)</translation>
     </message>
+    <message>
+        <source>Unit    Hits  Misses</source>
+        <translation>Nr.  Treffer  Fehler</translation>
+    </message>
+    <message>
+        <source>Classes: rows the class wanted, columns the class answered (the highest activation)</source>
+        <translation>Klassen: Zeilen = gewünschte Klasse, Spalten = geantwortete Klasse (die höchste Aktivierung)</translation>
+    </message>
+    <message>
+        <source>Accuracy: %1 of %2 patterns, %3%</source>
+        <translation>Genauigkeit: %1 von %2 Mustern, %3 %</translation>
+    </message>
+    <message>
+        <source>Training file: %1</source>
+        <translation>Trainingsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Tested on: %1</source>
+        <translation>Getestet mit: %1</translation>
+    </message>
+    <message>
+        <source>%1, rate %2</source>
+        <translation>%1, Lernrate %2</translation>
+    </message>
+    <message>
+        <source>%1, rate %2, seed %3</source>
+        <translation>%1, Lernrate %2, Seed %3</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Training file</source>
+        <translation>Trainingsdatei</translation>
+    </message>
+    <message>
+        <source>Learning rule</source>
+        <translation>Lernregel</translation>
+    </message>
+    <message>
+        <source>Learning rate</source>
+        <translation>Lernrate</translation>
+    </message>
+    <message>
+        <source>Hit criterion</source>
+        <translation>Trefferkriterium</translation>
+    </message>
+    <message>
+        <source>Epoch limit</source>
+        <translation>Epochengrenze</translation>
+    </message>
+    <message>
+        <source>Stop at all hits</source>
+        <translation>Ende bei allen Treffern</translation>
+    </message>
+    <message>
+        <source>Pattern order</source>
+        <translation>Reihenfolge der Muster</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Weight starts</source>
+        <translation>Startwerte der Gewichte</translation>
+    </message>
+    <message>
+        <source>Threshold starts</source>
+        <translation>Startwerte der Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Anzeige alle</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Epochs trained</source>
+        <translation>Trainierte Epochen</translation>
+    </message>
+    <message>
+        <source>Epochs to all hits</source>
+        <translation>Epochen bis alle Treffer</translation>
+    </message>
+    <message>
+        <source>Total SSE</source>
+        <translation>Gesamt-SSE</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>zufällig</translation>
+    </message>
+    <message>
+        <source>file order</source>
+        <translation>wie in der Datei</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>festgehalten</translation>
+    </message>
+    <message>
+        <source>trained</source>
+        <translation>trainiert</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 to %2, %3</source>
+        <translation>%1 bis %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>
@@ -2851,7 +2987,7 @@
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gesamt-SSE</translation>
     </message>
     <message>
         <source>A table of 1 row: epoch and total SSE.</source>
@@ -4168,7 +4304,7 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gesamt-SSE</translation>
     </message>
 </context>
 <context>
@@ -4371,14 +4507,14 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gesamt-SSE</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::SeedsPanel</name>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Seed</translation>
     </message>
     <message>
         <source>Epochs</source>
@@ -4390,11 +4526,11 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gesamt-SSE</translation>
     </message>
     <message>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Treffer</translation>
     </message>
     <message>
         <source>One line a seed</source>
@@ -4418,15 +4554,15 @@ Training Set</source>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">nein</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 von %2</translation>
     </message>
     <message>
         <source> (stopped: %1 of %2 seeds ran)</source>

@@ -760,6 +760,142 @@
         <source>%1 (unchanged)</source>
         <translation>%1 (sin cambios)</translation>
     </message>
+    <message>
+        <source>Unit    Hits  Misses</source>
+        <translation>Nº  Aciertos  Fallos</translation>
+    </message>
+    <message>
+        <source>Classes: rows the class wanted, columns the class answered (the highest activation)</source>
+        <translation>Clases: filas = la clase deseada, columnas = la clase respondida (la activación más alta)</translation>
+    </message>
+    <message>
+        <source>Accuracy: %1 of %2 patterns, %3%</source>
+        <translation>Precisión: %1 de %2 patrones, %3 %</translation>
+    </message>
+    <message>
+        <source>Training file: %1</source>
+        <translation>Archivo de entrenamiento: %1</translation>
+    </message>
+    <message>
+        <source>Tested on: %1</source>
+        <translation>Probado con: %1</translation>
+    </message>
+    <message>
+        <source>%1, rate %2</source>
+        <translation>%1, tasa %2</translation>
+    </message>
+    <message>
+        <source>%1, rate %2, seed %3</source>
+        <translation>%1, tasa %2, semilla %3</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>no alcanzado</translation>
+    </message>
+    <message>
+        <source>Training file</source>
+        <translation>Archivo de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Learning rule</source>
+        <translation>Regla de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Learning rate</source>
+        <translation>Tasa de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Hit criterion</source>
+        <translation>Criterio de acierto</translation>
+    </message>
+    <message>
+        <source>Epoch limit</source>
+        <translation>Límite de épocas</translation>
+    </message>
+    <message>
+        <source>Stop at all hits</source>
+        <translation>Parar con todos aciertos</translation>
+    </message>
+    <message>
+        <source>Pattern order</source>
+        <translation>Orden de los patrones</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Umbrales</translation>
+    </message>
+    <message>
+        <source>Weight starts</source>
+        <translation>Pesos iniciales</translation>
+    </message>
+    <message>
+        <source>Threshold starts</source>
+        <translation>Umbrales iniciales</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Mostrar cada</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>Epochs trained</source>
+        <translation>Épocas entrenadas</translation>
+    </message>
+    <message>
+        <source>Epochs to all hits</source>
+        <translation>Épocas hasta todos aciertos</translation>
+    </message>
+    <message>
+        <source>Total SSE</source>
+        <translation>SSE total</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>aleatorio</translation>
+    </message>
+    <message>
+        <source>file order</source>
+        <translation>orden del archivo</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>fijos</translation>
+    </message>
+    <message>
+        <source>trained</source>
+        <translation>entrenados</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>%1 to %2, %3</source>
+        <translation>%1 a %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>
@@ -2851,7 +2987,7 @@
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SSE total</translation>
     </message>
     <message>
         <source>A table of 1 row: epoch and total SSE.</source>
@@ -4168,7 +4304,7 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SSE total</translation>
     </message>
 </context>
 <context>
@@ -4371,14 +4507,14 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SSE total</translation>
     </message>
 </context>
 <context>
     <name>vantorelle::SeedsPanel</name>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Semilla</translation>
     </message>
     <message>
         <source>Epochs</source>
@@ -4390,11 +4526,11 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">SSE total</translation>
     </message>
     <message>
         <source>Hits</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aciertos</translation>
     </message>
     <message>
         <source>One line a seed</source>
@@ -4418,15 +4554,15 @@ Training Set</source>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">no</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 de %2</translation>
     </message>
     <message>
         <source> (stopped: %1 of %2 seeds ran)</source>
