@@ -168,7 +168,7 @@ QString SeedsPanel::exportCsv(const QString& path) const
 {
     SystemReportFiles files;
     const std::string why = WriteSeedsCsv(QFile::encodeName(path).toStdString(), shown, files);
-    return QString::fromStdString(why);
+    return ShownText(why);
 }
 
 void SeedsPanel::askAndExportCsv()

@@ -896,6 +896,10 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>The network could not be saved as &quot;%1&quot;.</source>
+        <translation>Das Netz konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>

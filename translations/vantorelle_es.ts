@@ -896,6 +896,10 @@
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>The network could not be saved as &quot;%1&quot;.</source>
+        <translation>La red no se ha podido guardar como «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>

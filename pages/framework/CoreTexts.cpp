@@ -188,6 +188,7 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "The workbook has been written to %1")},
     {QT_TRANSLATE_NOOP("CoreTexts", "The report could not be saved as \"%1\".")},
     {QT_TRANSLATE_NOOP("CoreTexts", "The training set could not be saved as \"%1\".")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The network could not be saved as \"%1\".")},
     {QT_TRANSLATE_NOOP("CoreTexts", "The earlier file of that name has been left as it was.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "No file has been changed.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "The folder \"%1\" does not exist.")},

@@ -28,6 +28,7 @@
 #include "NetworkBuilders.h"
 #include "QtDialogs.h"
 #include "SavedNetwork.h"
+#include "SavedNetworkFile.h"
 #include "SeedSweep.h"
 #include "SettingsCheck.h"
 #include "StartRanges.h"
@@ -237,6 +238,9 @@ TEST(CoreTextsTest, EverySavingMessageOnScreenHasItsPattern)
         const std::vector<TrainingSetFile> files{{"/tmp/set.net"}};
         ExpectShownAsWritten(SetFileFailureMessage(files, SetFileFailure{0, "/tmp/set.net", error, false}));
     }
+    SavedNetwork saved;
+    saved.net = testing::MakeAnd();
+    ExpectShownAsWritten(WriteSavedNetworkFile(saved, VANTORELLE_TEST_DATA "/no_such_folder/and.json"));
 }
 
 TEST(CoreTextsTest, EverySetMakerProblemHasItsPattern)
