@@ -25,6 +25,8 @@
 #include "CoreTexts.h"
 #include "FileConfusions.h"
 #include "KeptRun.h"
+#include "Lesson.h"
+#include "LessonData.h"
 #include "NetworkBuilders.h"
 #include "QtDialogs.h"
 #include "SavedNetwork.h"
@@ -296,6 +298,40 @@ TEST(CoreTextsTest, ConfusionTablesAndComparedRunsHaveTheirPatterns)
         if (row.Label != "Training file" && row.Label != "Learning rule")
             ExpectAll(row.Values);
     }
+}
+
+TEST(CoreTextsTest, EveryLessonFileFaultHasItsPattern)
+{
+    const auto lesson = [](const std::string& data, const std::string& step, const std::string& more = "") {
+        return R"({"lesson": 1, "title": "T", "data": )" + data + more + R"(, "steps": [)" + step + "]}";
+    };
+    const std::string and_ = R"({"generate": "and"})";
+    const std::string read = R"({"text": "Read this."})";
+    const std::vector<std::string> texts = {
+        "{", "[]", R"({"title": "T"})", R"({"lesson": 2})", R"({"lesson": 1, "title": ""})",
+        R"({"lesson": 1, "title": 5})", R"({"lesson": 1, "title": "T"})", R"({"lesson": 1, "title": "T", "data": {"generate": "and"}})",
+        lesson(R"({"generate": "foo"})", read), lesson(R"({"generate": "and", "file": "a.net"})", read),
+        lesson(R"({"file": ""})", read), lesson(R"({"generate": "and", "inputs": 99})", read),
+        lesson(R"({"generate": "clouds", "classes": 30})", read), lesson(R"({"generate": "clouds", "spread": -1})", read),
+        lesson(and_, read, R"(, "settings": {"rule": "Fast"})"), lesson(and_, read, R"(, "settings": {"rate": "x"})"),
+        lesson(and_, read, R"(, "settings": {"epochs": 1.5})"), lesson(and_, read, R"(, "settings": {"seed": -1})"),
+        lesson(and_, read, R"(, "settings": {"randomOrder": 3})"), lesson(and_, R"({"text": "a", "foo": 1})"),
+        lesson(and_, R"({"text": ""})"), lesson(and_, R"({"question": "q"})"), lesson(and_, R"({"text": "a", "question": "q"})"),
+        lesson(and_, R"({"text": "a", "action": "fly"})"), lesson(and_, R"({"text": "a", "actionLabel": "Go"})"),
+        lesson(and_, R"({"text": "a", "action": "testHeldOut"})"),
+        lesson(and_, R"({"text": "a", "data": {"generate": "letters", "letters": "ab"}})"),
+        lesson(and_, R"({"text": "a", "settings": {"minError": -2}})")};
+    for (const std::string& text : texts) {
+        const auto problem = ReadLesson(text, "bad.json", ".");
+        ASSERT_TRUE(std::holds_alternative<std::string>(problem)) << text;
+        ExpectShownAsWritten(std::get<std::string>(problem));
+    }
+    ExpectShownAsWritten(std::get<std::string>(ReadLessonFile(VANTORELLE_TEST_DATA "/no_such_lesson.json")));
+    const auto held = ReadLesson(lesson(R"({"generate": "and", "holdOutPercent": 90})", read), "held.json", ".");
+    ASSERT_TRUE(std::holds_alternative<Lesson>(held));
+    const auto sets = MakeLessonSets(std::get<Lesson>(held).data, ".");
+    ASSERT_TRUE(std::holds_alternative<std::string>(sets));
+    ExpectShownAsWritten(std::get<std::string>(sets));
 }
 
 // the step explanation
