@@ -900,6 +900,138 @@
         <source>The network could not be saved as &quot;%1&quot;.</source>
         <translation>Das Netz konnte nicht als „%1“ gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; cannot be read.</source>
+        <translation>Die Lektionsdatei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; is not valid JSON: %2.</source>
+        <translation>Die Lektionsdatei „%1“ ist kein gültiges JSON: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;data&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;data&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;settings&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;settings&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;data&quot; of step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;data&quot; von Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;settings&quot; of step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;settings&quot; von Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 tests on held-out patterns, but the lesson&apos;s &quot;data&quot; holds none out (&quot;holdOutPercent&quot;).</source>
+        <translation>Die Lektionsdatei „%1“: Schritt %2 testet mit zurückgehaltenen Mustern, aber &quot;data&quot; der Lektion hält keine zurück (&quot;holdOutPercent&quot;).</translation>
+    </message>
+    <message>
+        <source>must be an object in braces { }</source>
+        <translation>muss ein Objekt in geschweiften Klammern { } sein</translation>
+    </message>
+    <message>
+        <source>has no %1</source>
+        <translation>hat kein %1</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a text in quotes</source>
+        <translation>hat %1, aber das ist kein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a number</source>
+        <translation>hat %1, aber das ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>has %1 %2, outside %3 to %4</source>
+        <translation>hat %1 %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number</source>
+        <translation>hat %1, aber das ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number from 0 up</source>
+        <translation>hat %1, aber das ist keine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>has %1 that is neither true nor false</source>
+        <translation>hat %1, aber das ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>has a field %1 that lessons do not know</source>
+        <translation>hat ein Feld %1, das Lektionen nicht kennen</translation>
+    </message>
+    <message>
+        <source>needs either &quot;file&quot; or &quot;generate&quot;, not both or neither</source>
+        <translation>braucht entweder &quot;file&quot; oder &quot;generate&quot;, nicht beides und nicht keins</translation>
+    </message>
+    <message>
+        <source>has an empty %1</source>
+        <translation>hat ein leeres %1</translation>
+    </message>
+    <message>
+        <source>asks for a set that cannot be made: %1</source>
+        <translation>verlangt eine Menge, die nicht erzeugt werden kann: %1</translation>
+    </message>
+    <message>
+        <source>has &quot;generate&quot; %1; it must be and, or, nand, xor, parity, clouds or letters</source>
+        <translation>hat &quot;generate&quot; %1; erlaubt sind and, or, nand, xor, parity, clouds oder letters</translation>
+    </message>
+    <message>
+        <source>has &quot;rule&quot; %1; it must be Delta, Gradient or Tarvik</source>
+        <translation>hat &quot;rule&quot; %1; erlaubt sind Delta, Gradient oder Tarvik</translation>
+    </message>
+    <message>
+        <source>has &quot;action&quot; %1; it must be one of %2</source>
+        <translation>hat &quot;action&quot; %1; erlaubt ist eines von %2</translation>
+    </message>
+    <message>
+        <source>has an answer but no question</source>
+        <translation>hat eine Antwort, aber keine Frage</translation>
+    </message>
+    <message>
+        <source>has a question but no answer</source>
+        <translation>hat eine Frage, aber keine Antwort</translation>
+    </message>
+    <message>
+        <source>has an &quot;actionLabel&quot; but no &quot;action&quot;</source>
+        <translation>hat ein &quot;actionLabel&quot;, aber kein &quot;action&quot;</translation>
+    </message>
+    <message>
+        <source>does not start with &quot;lesson&quot;: 1, the format version</source>
+        <translation>beginnt nicht mit &quot;lesson&quot;: 1, der Formatversion</translation>
+    </message>
+    <message>
+        <source>is of lesson format %1, which this program does not know (it reads %2)</source>
+        <translation>hat das Lektionsformat %1, das dieses Programm nicht kennt (es liest %2)</translation>
+    </message>
+    <message>
+        <source>has no &quot;data&quot;: every lesson names its training set</source>
+        <translation>hat kein &quot;data&quot;: Jede Lektion nennt ihre Trainingsmenge</translation>
+    </message>
+    <message>
+        <source>has no &quot;steps&quot;: a list [ ] of at least one step</source>
+        <translation>hat kein &quot;steps&quot;: eine Liste [ ] mit mindestens einem Schritt</translation>
+    </message>
+    <message>
+        <source>Holding out %1% of %2 patterns would leave one part empty.</source>
+        <translation>Wenn %1 % von %2 Mustern zurückgehalten werden, bleibt ein Teil leer.</translation>
+    </message>
+    <message>
+        <source>The lesson names no training set.</source>
+        <translation>Die Lektion nennt keine Trainingsmenge.</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>

@@ -900,6 +900,138 @@
         <source>The network could not be saved as &quot;%1&quot;.</source>
         <translation>La red no se ha podido guardar como «%1».</translation>
     </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; cannot be read.</source>
+        <translation>El archivo de lección «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; is not valid JSON: %2.</source>
+        <translation>El archivo de lección «%1» no es JSON válido: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; %2.</source>
+        <translation>El archivo de lección «%1» %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 %3.</source>
+        <translation>El archivo de lección «%1», paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;data&quot; %2.</source>
+        <translation>El archivo de lección «%1», &quot;data&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;settings&quot; %2.</source>
+        <translation>El archivo de lección «%1», &quot;settings&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;data&quot; of step %2 %3.</source>
+        <translation>El archivo de lección «%1», &quot;data&quot; del paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;settings&quot; of step %2 %3.</source>
+        <translation>El archivo de lección «%1», &quot;settings&quot; del paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 tests on held-out patterns, but the lesson&apos;s &quot;data&quot; holds none out (&quot;holdOutPercent&quot;).</source>
+        <translation>El archivo de lección «%1»: el paso %2 prueba con patrones apartados, pero &quot;data&quot; de la lección no aparta ninguno (&quot;holdOutPercent&quot;).</translation>
+    </message>
+    <message>
+        <source>must be an object in braces { }</source>
+        <translation>debe ser un objeto entre llaves { }</translation>
+    </message>
+    <message>
+        <source>has no %1</source>
+        <translation>no tiene %1</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a text in quotes</source>
+        <translation>tiene %1, pero no es un texto entre comillas</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a number</source>
+        <translation>tiene %1, pero no es un número</translation>
+    </message>
+    <message>
+        <source>has %1 %2, outside %3 to %4</source>
+        <translation>tiene %1 %2, fuera de %3 a %4</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number</source>
+        <translation>tiene %1, pero no es un número entero</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number from 0 up</source>
+        <translation>tiene %1, pero no es un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>has %1 that is neither true nor false</source>
+        <translation>tiene %1, pero no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>has a field %1 that lessons do not know</source>
+        <translation>tiene un campo %1 que las lecciones no conocen</translation>
+    </message>
+    <message>
+        <source>needs either &quot;file&quot; or &quot;generate&quot;, not both or neither</source>
+        <translation>necesita &quot;file&quot; o &quot;generate&quot;, no los dos ni ninguno</translation>
+    </message>
+    <message>
+        <source>has an empty %1</source>
+        <translation>tiene %1 vacío</translation>
+    </message>
+    <message>
+        <source>asks for a set that cannot be made: %1</source>
+        <translation>pide un conjunto que no se puede crear: %1</translation>
+    </message>
+    <message>
+        <source>has &quot;generate&quot; %1; it must be and, or, nand, xor, parity, clouds or letters</source>
+        <translation>tiene &quot;generate&quot; %1; debe ser and, or, nand, xor, parity, clouds o letters</translation>
+    </message>
+    <message>
+        <source>has &quot;rule&quot; %1; it must be Delta, Gradient or Tarvik</source>
+        <translation>tiene &quot;rule&quot; %1; debe ser Delta, Gradient o Tarvik</translation>
+    </message>
+    <message>
+        <source>has &quot;action&quot; %1; it must be one of %2</source>
+        <translation>tiene &quot;action&quot; %1; debe ser uno de %2</translation>
+    </message>
+    <message>
+        <source>has an answer but no question</source>
+        <translation>tiene una respuesta pero ninguna pregunta</translation>
+    </message>
+    <message>
+        <source>has a question but no answer</source>
+        <translation>tiene una pregunta pero ninguna respuesta</translation>
+    </message>
+    <message>
+        <source>has an &quot;actionLabel&quot; but no &quot;action&quot;</source>
+        <translation>tiene &quot;actionLabel&quot; pero no &quot;action&quot;</translation>
+    </message>
+    <message>
+        <source>does not start with &quot;lesson&quot;: 1, the format version</source>
+        <translation>no empieza por &quot;lesson&quot;: 1, la versión del formato</translation>
+    </message>
+    <message>
+        <source>is of lesson format %1, which this program does not know (it reads %2)</source>
+        <translation>tiene el formato de lección %1, que este programa no conoce (lee %2)</translation>
+    </message>
+    <message>
+        <source>has no &quot;data&quot;: every lesson names its training set</source>
+        <translation>no tiene &quot;data&quot;: cada lección nombra su conjunto de entrenamiento</translation>
+    </message>
+    <message>
+        <source>has no &quot;steps&quot;: a list [ ] of at least one step</source>
+        <translation>no tiene &quot;steps&quot;: una lista [ ] con al menos un paso</translation>
+    </message>
+    <message>
+        <source>Holding out %1% of %2 patterns would leave one part empty.</source>
+        <translation>Apartar el %1 % de %2 patrones dejaría una parte vacía.</translation>
+    </message>
+    <message>
+        <source>The lesson names no training set.</source>
+        <translation>La lección no nombra ningún conjunto de entrenamiento.</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>
