@@ -102,7 +102,8 @@ TEST_F(SeedsPanelTest, EachLineIsTheRunItsSeedGives)
         EXPECT_TRUE(o.AllHits);
     }
     EXPECT_EQ(net.EpochCount, 0);  // the page's own network did not train
-    EXPECT_TRUE(control<QLabel>("SummaryLabel")->text().startsWith(ShownText(QStringLiteral("All hits in 8 of 8 runs"))));
+    const QString summary = control<QLabel>("SummaryLabel")->text();
+    EXPECT_TRUE(summary.startsWith(ShownText(QStringLiteral("All hits in 8 of 8 runs"))));
 }
 
 TEST_F(SeedsPanelTest, TheTableIsExportedAsCsvAndKeptForTheWorkbook)
