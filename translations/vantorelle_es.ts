@@ -3123,7 +3123,7 @@
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished">SSE total</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A table of 1 row: epoch and total SSE.</source>
@@ -4440,7 +4440,7 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished">SSE total</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4643,14 +4643,14 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished">SSE total</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>vantorelle::SeedsPanel</name>
     <message>
         <source>Seed</source>
-        <translation type="unfinished">Semilla</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Epochs</source>
@@ -4662,11 +4662,11 @@ Training Set</source>
     </message>
     <message>
         <source>Total SSE</source>
-        <translation type="unfinished">SSE total</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hits</source>
-        <translation type="unfinished">Aciertos</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One line a seed</source>
@@ -4690,15 +4690,15 @@ Training Set</source>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished">sí</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">no</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (stopped: %1 of %2 seeds ran)</source>
