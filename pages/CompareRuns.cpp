@@ -12,6 +12,7 @@
 
 #include "DecisionView.h"
 #include "ControlHelp.h"
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "FileConfusions.h"
 #include "NetworkFiles.h"
@@ -39,15 +40,15 @@ QString LegendLabel(const KeptRun& run, const NumberLocale& locale)
     const std::string description = RunDescription(run, locale);
     QString label = QString::fromStdString(run.Name);
     if (run.Name.find(description) == std::string::npos)
-        label += QStringLiteral(" (%1)").arg(QString::fromStdString(description));
-    return label + QStringLiteral("; all hits: %1").arg(QString::fromStdString(EpochsToAllHitsText(run)));
+        label += QStringLiteral(" (%1)").arg(ShownText(description));
+    return label + QStringLiteral("; all hits: %1").arg(ShownText(EpochsToAllHitsText(run)));
 }
 
 QString Lines(const std::vector<std::string>& lines)
 {
     QString text;
     for (const std::string& line : lines)
-        text += QString::fromStdString(line) + QLatin1Char('\n');
+        text += ShownText(line) + QLatin1Char('\n');
     return text;
 }
 
@@ -163,7 +164,7 @@ void CompareRuns::listRuns()
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsEditable);
         const bool ticked = std::find(wasChosen.begin(), wasChosen.end(), run) != wasChosen.end();
         item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
-        item->setToolTip(QString::fromStdString(RunDescription(*run, locale)));
+        item->setToolTip(ShownText(RunDescription(*run, locale)));
     }
     listing = false;
     // The items are new: they take the list's help again.
@@ -254,9 +255,9 @@ void CompareRuns::showSideBySide(const std::vector<KeptRuns::Run>& chosen)
     QStringList labels;
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const SideBySideRow& row = rows[static_cast<std::size_t>(r)];
-        labels << QString::fromStdString(row.Label) + (row.Differs ? DiffersMark : QString());
+        labels << ShownText(row.Label) + (row.Differs ? DiffersMark : QString());
         for (int c = 0; c < static_cast<int>(row.Values.size()); ++c) {
-            auto* cell = new QTableWidgetItem(QString::fromStdString(row.Values[static_cast<std::size_t>(c)]));
+            auto* cell = new QTableWidgetItem(ShownText(row.Values[static_cast<std::size_t>(c)]));
             if (row.Differs) {
                 QFont bold = cell->font();
                 bold.setBold(true);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConfusionTables.h"
 
+#include "CoreTexts.h"
 #include "FileConfusions.h"
 #include "NetworkState.h"
 #include "PageFonts.h"
@@ -46,7 +47,7 @@ void ConfusionTables::showTables()
     const std::vector<std::string> lines = FileConfusionLines(files, SystemNumberLocale());
     QString text;
     for (const std::string& line : lines)
-        text += QString::fromStdString(line) + QLatin1Char('\n');
+        text += ShownText(line) + QLatin1Char('\n');
     ui.TablesText->setPlainText(text);
 }
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "Lesson.h"
 #include "NetworkState.h"
@@ -180,7 +181,7 @@ void Perceptron::loadStep()
         ui.LRateSlider->setValue(*position);
     if (auto position = SliderPosition(ui.MinErrorBox, locale))
         ui.MinErrorSlider->setValue(*position);
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    ui.FileLabel->setText(ShownText(text::TrainingFileLabel(net.TrainingFileName)));
     ui.EpochProgress->hide();
 }
 
@@ -257,7 +258,7 @@ void Perceptron::activationStep()
     } else {
         clearStatusBoxes();
     }
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    ui.FileLabel->setText(ShownText(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
 
     if (!net.FreshStart) {
@@ -470,11 +471,11 @@ void Perceptron::writeStatus(const StatusLines& lines)
         setBackground(ui.Picture1_3, colour(lines.ChangeColour));
     if (lines.HitsColour != StatusColour::Unchanged)
         setBackground(ui.Picture1_4, colour(lines.HitsColour));
-    ui.Picture1_1->setText(QString::fromStdString(lines.Epochs));
-    ui.Picture1_2->setText(QString::fromStdString(lines.TotalSSE));
-    ui.Picture1_3->setText(QString::fromStdString(lines.Change));
-    ui.Picture1_4->setText(QString::fromStdString(lines.Hits));
-    ui.Picture1_5->setText(QString::fromStdString(lines.Misses));
+    ui.Picture1_1->setText(ShownText(lines.Epochs));
+    ui.Picture1_2->setText(ShownText(lines.TotalSSE));
+    ui.Picture1_3->setText(ShownText(lines.Change));
+    ui.Picture1_4->setText(ShownText(lines.Hits));
+    ui.Picture1_5->setText(ShownText(lines.Misses));
 }
 
 void Perceptron::showProgress(long epochsOfRun)
@@ -623,7 +624,7 @@ void Perceptron::restore(const SavedNetwork& saved)
     ui.LRateBox->setText(boxFor(saved.page.rateBox));
     ui.MinErrorBox->setText(boxFor(saved.page.minErrorBox));
     moveSlidersToBoxes();
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    ui.FileLabel->setText(ShownText(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
 
     clearStatusBoxes();
@@ -682,7 +683,7 @@ void Perceptron::applySettings(const LessonSettings& settings)
     if (settings.seed)
         ui.SeedBox->setText(QString::number(*settings.seed));
     moveSlidersToBoxes();
-    ui.FileLabel->setText(QString::fromStdString(text::TrainingFileLabel(net.TrainingFileName)));
+    ui.FileLabel->setText(ShownText(text::TrainingFileLabel(net.TrainingFileName)));
     writeSettingsLines();
     if (net.FreshStart) {
         clearStatusBoxes();

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "PageMemory.h"
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "FileBrowser.h"
 #include "NetworkState.h"
@@ -206,7 +207,7 @@ void SaveResults::saveFile()
 
 void SaveResults::StageReached(ReportStage stage)
 {
-    ui.FileNameLabel->setText(QString::fromStdString(ReportStageCaption(stage, reportName)));
+    ui.FileNameLabel->setText(ShownText(ReportStageCaption(stage, reportName)));
     QPalette palette = ui.FileNameLabel->palette();
     palette.setColor(QPalette::Window,
                      ReportStageColour(stage) == StatusColour::Green ? QColor(0, 255, 0) : QColor(255, 0, 0));

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <limits>
 
+#include "CoreTexts.h"
 #include "PageMemory.h"
 #include "Perceptron.h"
 #include "PrintingQt.h"
@@ -124,7 +125,7 @@ void SeedsPanel::runEnded()
     ui.SeedsProgress->setValue(static_cast<int>(done.load()));
     for (const SeedOutcome& outcome : shown) {
         if (outcome.Problem) {
-            ui.SummaryLabel->setText(QString::fromStdString(outcome.Problem->message).replace(QLatin1Char('\r'), QLatin1Char(' ')));
+            ui.SummaryLabel->setText(ShownText(outcome.Problem->message).replace(QLatin1Char('\r'), QLatin1Char(' ')));
             return;
         }
     }
@@ -147,10 +148,15 @@ void SeedsPanel::showOutcomes()
             ui.SeedsTable->setItem(row, column, new QTableWidgetItem(cells[column]));
         ++row;
     }
+    // The workbook's copy stays in the core's English; the label shows it in the window's language.
     QString summary = QString::fromStdString(SummaryText(Summarize(shown), hitStop, locale));
-    if (stop.load())
-        summary += tr(" (stopped: %1 of %2 seeds ran)").arg(row).arg(shown.size());
-    ui.SummaryLabel->setText(summary);
+    shownSummary = ShownText(summary);
+    if (stop.load()) {
+        const QString stopped = tr(" (stopped: %1 of %2 seeds ran)").arg(row).arg(shown.size());
+        summary += stopped;
+        shownSummary += stopped;
+    }
+    ui.SummaryLabel->setText(shownSummary);
     ui.ExportCsvButton->setEnabled(row > 0);
     // The workbook's "Seeds" sheet shows the last table.
     PageMemory& memory = page.pageMemory();
@@ -162,7 +168,7 @@ QString SeedsPanel::exportCsv(const QString& path) const
 {
     SystemReportFiles files;
     const std::string why = WriteSeedsCsv(QFile::encodeName(path).toStdString(), shown, files);
-    return QString::fromStdString(why);
+    return ShownText(why);
 }
 
 void SeedsPanel::askAndExportCsv()
@@ -176,7 +182,7 @@ void SeedsPanel::askAndExportCsv()
     const QString why = exportCsv(*path);
     const QString outcome = why.isEmpty() ? tr("The table has been written to %1.").arg(*path)
                                           : tr("The table could not be written to %1: %2").arg(*path, why);
-    ui.SummaryLabel->setText(QString::fromStdString(page.pageMemory().SeedRunSummary) + QLatin1Char('\n') + outcome);
+    ui.SummaryLabel->setText(shownSummary + QLatin1Char('\n') + outcome);
 }
 
 void SeedsPanel::closeEvent(QCloseEvent* event)

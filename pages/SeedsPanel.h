@@ -56,6 +56,7 @@ private:
     std::atomic<long> done{0};
     std::vector<SeedOutcome> results;  // the worker's, read once it is joined
     std::vector<SeedOutcome> shown;
+    QString shownSummary;  // the summary line as the label shows it
     bool hitStop = true;
     std::jthread worker;
 };

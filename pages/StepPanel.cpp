@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QShortcut>
 
+#include "CoreTexts.h"
 #include "Perceptron.h"
 #include "StepExplanation.h"
 #include "TrainingRun.h"
@@ -154,7 +155,7 @@ void StepPanel::showUnit()
         return;
     QStringList lines;
     for (const std::string& line : ExplainUnitStep(*step, k, locale))
-        lines << QString::fromStdString(line);
+        lines << ShownText(line);
     ui.StepText->setPlainText(lines.join(QLatin1Char('\n')));
 
     const long inputs = static_cast<long>(step->Inputs.size()) - 1;

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "ScrollPage.h"
 
@@ -60,7 +61,7 @@ public:
     {
         post([text](WorkbookExport& e) {
             if (e.feedback)
-                e.feedback->setText(QString::fromStdString(text));
+                e.feedback->setText(ShownText(text));
         });
     }
     void StepsPlanned(int maximum) override

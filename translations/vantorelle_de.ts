@@ -115,6 +115,925 @@
     </message>
 </context>
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Epochs: %1</source>
+        <translation>Epochen: %1</translation>
+    </message>
+    <message>
+        <source>Total SSE: %1</source>
+        <translation>Gesamt-SSE: %1</translation>
+    </message>
+    <message>
+        <source>Change in SSE: %1</source>
+        <translation>Änderung der SSE: %1</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Treffer: %1</translation>
+    </message>
+    <message>
+        <source>Misses: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Training: %1</source>
+        <translation>Trainingsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Epochs</source>
+        <translation>Maximale Epochen</translation>
+    </message>
+    <message>
+        <source>Maximum number of training epochs must be greater than zero.</source>
+        <translation>Die maximale Zahl der Trainingsepochen muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>No stopping method set</source>
+        <translation>Keine Abbruchbedingung gewählt</translation>
+    </message>
+    <message>
+        <source>At least one box for method of ending training must be checked.</source>
+        <translation>Mindestens ein Kästchen für das Ende des Trainings muss angekreuzt sein.</translation>
+    </message>
+    <message>
+        <source>Learning Rate</source>
+        <translation>Lernrate</translation>
+    </message>
+    <message>
+        <source>Learning rate cannot be negative</source>
+        <translation>Die Lernrate darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>Display Interval</source>
+        <translation>Anzeigeabstand</translation>
+    </message>
+    <message>
+        <source>The number of epochs between progress displays must be at least one.</source>
+        <translation>Die Zahl der Epochen zwischen zwei Anzeigen muss mindestens eins sein.</translation>
+    </message>
+    <message>
+        <source>Type mismatch: the %1 box holds &quot;%2&quot;, which is not a number.</source>
+        <translation>Typfehler: Im Feld „%1“ steht „%2“, und das ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Overflow: the number in the %1 box is too large.</source>
+        <translation>Überlauf: Die Zahl im Feld „%1“ ist zu groß.</translation>
+    </message>
+    <message>
+        <source>maximum epochs</source>
+        <translation>Maximale Epochen</translation>
+    </message>
+    <message>
+        <source>learning rate</source>
+        <translation>Lernrate</translation>
+    </message>
+    <message>
+        <source>epochs between displays</source>
+        <translation>Epochen zwischen Anzeigen</translation>
+    </message>
+    <message>
+        <source>minimum error</source>
+        <translation>Mindestfehler</translation>
+    </message>
+    <message>
+        <source>This version of the code has encountered an error%1.</source>
+        <translation>In dieser Version des Programms ist ein Fehler%1 aufgetreten.</translation>
+    </message>
+    <message>
+        <source>with excel</source>
+        <translation>bei Excel</translation>
+    </message>
+    <message>
+        <source>It would be helpful if you could report this error to %1</source>
+        <translation>Es hilft uns, wenn Sie diesen Fehler an %1 melden.</translation>
+    </message>
+    <message>
+        <source>Please include the following error message as well as</source>
+        <translation>Bitte schicken Sie die folgende Fehlermeldung mit und schreiben Sie dazu,</translation>
+    </message>
+    <message>
+        <source>where the error occured and what version of windows you are using:</source>
+        <translation>wo der Fehler auftrat und welches Betriebssystem Sie benutzen:</translation>
+    </message>
+    <message>
+        <source>Overflow error:</source>
+        <translation>Überlauffehler:</translation>
+    </message>
+    <message>
+        <source>An overflow error has occured.</source>
+        <translation>Eine Zahl ist zu groß geworden (Überlauf).</translation>
+    </message>
+    <message>
+        <source>Please consider decreasing the learning rate and trying again.</source>
+        <translation>Bitte verkleinern Sie die Lernrate und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Out of memory error:</source>
+        <translation>Speicher voll:</translation>
+    </message>
+    <message>
+        <source>Please try closing some applications and retrying.</source>
+        <translation>Bitte schließen Sie einige Programme und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Training stopped after epoch %1:</source>
+        <translation>Das Training wurde nach Epoche %1 angehalten:</translation>
+    </message>
+    <message>
+        <source>A weight, a threshold or the total error is no longer a finite number.</source>
+        <translation>Ein Gewicht, ein Schwellenwert oder der Gesamtfehler ist keine endliche Zahl mehr.</translation>
+    </message>
+    <message>
+        <source>The network&apos;s units and weights do not match the patterns of the training file.</source>
+        <translation>Die Einheiten und Gewichte des Netzes passen nicht zu den Mustern der Trainingsdatei.</translation>
+    </message>
+    <message>
+        <source>Please read the training file again from the first page.</source>
+        <translation>Bitte lesen Sie die Trainingsdatei auf der ersten Seite noch einmal ein.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>Speicher voll</translation>
+    </message>
+    <message>
+        <source>the network&apos;s units and weights do not match its patterns</source>
+        <translation>Die Einheiten und Gewichte des Netzes passen nicht zu seinen Mustern</translation>
+    </message>
+    <message>
+        <source>Minimum cannot be less than 0.  (It is an absolute value.)</source>
+        <translation>Das Minimum darf nicht kleiner als 0 sein.  (Es ist ein Betrag.)</translation>
+    </message>
+    <message>
+        <source>The minimum weight cannot be greater than the maximum weight.</source>
+        <translation>Das minimale Gewicht darf nicht größer als das maximale Gewicht sein.</translation>
+    </message>
+    <message>
+        <source>The range has been set back to its default: minimum %1, maximum %2.</source>
+        <translation>Der Bereich wurde auf den Standard zurückgesetzt: Minimum %1, Maximum %2.</translation>
+    </message>
+    <message>
+        <source>The entry for minimum bias cannot be less than zero.  (It is an absolute value)</source>
+        <translation>Der minimale Schwellenwert darf nicht kleiner als null sein.  (Er ist ein Betrag.)</translation>
+    </message>
+    <message>
+        <source>The minimum threshold start cannot be greater than the maximum threshold start.</source>
+        <translation>Der minimale Startwert des Schwellenwerts darf nicht größer als der maximale sein.</translation>
+    </message>
+    <message>
+        <source>Both have been set back to %1.</source>
+        <translation>Beide wurden auf %1 zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The training file &quot;%1&quot;</source>
+        <translation>Die Trainingsdatei „%1“</translation>
+    </message>
+    <message>
+        <source>The test file &quot;%1&quot;</source>
+        <translation>Die Testdatei „%1“</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is a folder.</source>
+        <translation>%1 kann nicht geöffnet werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is not an ordinary file.</source>
+        <translation>%1 kann nicht geöffnet werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: unknown error.</source>
+        <translation>%1 kann nicht geöffnet werden: unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>value %1 (line %2, column %3)</source>
+        <translation>Wert %1 (Zeile %2, Spalte %3)</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is too long to be a number.</source>
+        <translation>%1, „%2“, ist zu lang für eine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number.</source>
+        <translation>%1, „%2“, ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>the file ends before %1.</source>
+        <translation>Die Datei endet zu früh. Es fehlt noch: %1.</translation>
+    </message>
+    <message>
+        <source>the number of outputs</source>
+        <translation>die Anzahl der Ausgaben</translation>
+    </message>
+    <message>
+        <source>the second header value</source>
+        <translation>der zweite Wert der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the number of inputs</source>
+        <translation>die Anzahl der Eingaben</translation>
+    </message>
+    <message>
+        <source>the number of patterns</source>
+        <translation>die Anzahl der Muster</translation>
+    </message>
+    <message>
+        <source>all input values are read</source>
+        <translation>ein Teil der Eingabewerte</translation>
+    </message>
+    <message>
+        <source>all desired outputs are read</source>
+        <translation>ein Teil der gewünschten Ausgaben</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not %2.</source>
+        <translation>%1 muss eine ganze Zahl sein, nicht %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be from 1 to %2, not %3.</source>
+        <translation>%1 muss zwischen 1 und %2 liegen, nicht %3.</translation>
+    </message>
+    <message>
+        <source>%1 outputs times %2 patterns make %3 responses; at most %4 are allowed.</source>
+        <translation>%1 Ausgaben mal %2 Muster ergeben %3 Antworten; erlaubt sind höchstens %4.</translation>
+    </message>
+    <message>
+        <source>%1 patterns of %2 inputs would need more memory than this program allows.</source>
+        <translation>%1 Muster mit je %2 Eingaben bräuchten mehr Speicher, als dieses Programm erlaubt.</translation>
+    </message>
+    <message>
+        <source>the file ends before all %1 pattern values; it is only %2 bytes long.</source>
+        <translation>Die Datei endet vor allen %1 Musterwerten; sie ist nur %2 Byte lang.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; %2.</source>
+        <translation>Die Datei „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>has more values than its header asks for; the rest are ignored (numbers take a &quot;.&quot; decimal point)</source>
+        <translation>hat mehr Werte, als ihre Kopfzeile verlangt; der Rest wird nicht beachtet (Zahlen schreiben Sie mit Dezimalpunkt „.“)</translation>
+    </message>
+    <message>
+        <source>has %1 empty field (&quot;,,&quot;), read as no value at all</source>
+        <translation>hat %1 leeres Feld („,,“), das als kein Wert gelesen wird</translation>
+    </message>
+    <message>
+        <source>has %1 empty fields (&quot;,,&quot;), read as no value at all</source>
+        <translation>hat %1 leere Felder („,,“), die als kein Wert gelesen werden</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot;</source>
+        <translation>Die CSV-Datei „%1“</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>Die CSV-Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: unknown error.</source>
+        <translation>Die CSV-Datei „%1“ kann nicht geöffnet werden: unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>no input columns are chosen.</source>
+        <translation>Es sind keine Eingabespalten gewählt.</translation>
+    </message>
+    <message>
+        <source>no output columns and no class column are chosen.</source>
+        <translation>Es sind weder Ausgabespalten noch eine Klassenspalte gewählt.</translation>
+    </message>
+    <message>
+        <source>column %1 does not exist; columns are numbered from 1.</source>
+        <translation>Spalte %1 gibt es nicht; die Spalten werden ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen twice.</source>
+        <translation>Spalte %1 ist zweimal gewählt.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 column.</source>
+        <translation>Spalte %1 ist gewählt, aber Zeile %2 hat nur %3 Spalte.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 columns.</source>
+        <translation>Spalte %1 ist gewählt, aber Zeile %2 hat nur %3 Spalten.</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 column, but row %3 has %4.</source>
+        <translation>Zeile %1 hat %2 Spalte, aber Zeile %3 hat %4.</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 columns, but row %3 has %4.</source>
+        <translation>Zeile %1 hat %2 Spalten, aber Zeile %3 hat %4.</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal comma; it has a decimal point, but decimal commas were chosen.</source>
+        <translation>%1, „%2“, ist keine Zahl mit Dezimalkomma; sie hat einen Dezimalpunkt, gewählt ist aber das Dezimalkomma.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal point; it has a decimal comma, but decimal points were chosen.</source>
+        <translation>%1, „%2“, ist keine Zahl mit Dezimalpunkt; sie hat ein Dezimalkomma, gewählt ist aber der Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>row %1 holds a cell longer than %2 bytes.</source>
+        <translation>Zeile %1 hat eine Zelle, die länger als %2 Byte ist.</translation>
+    </message>
+    <message>
+        <source>row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation>Zeile %1 hat ein Anführungszeichen (&quot;) in einer Zelle, die nicht mit einem beginnt, oder nach dem Ende einer Zelle in Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>Row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation>Zeile %1 hat ein Anführungszeichen (&quot;) in einer Zelle, die nicht mit einem beginnt, oder nach dem Ende einer Zelle in Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>the file ends inside a quoted cell (a quote that is never closed).</source>
+        <translation>Die Datei endet in einer Zelle mit Anführungszeichen (ein Anführungszeichen wird nie geschlossen).</translation>
+    </message>
+    <message>
+        <source>it holds only a header row.</source>
+        <translation>Sie enthält nur eine Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>it holds no rows.</source>
+        <translation>Sie enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>The %1 set cannot be made: %2</source>
+        <translation>Die Menge „%1“ kann nicht erzeugt werden: %2</translation>
+    </message>
+    <message>
+        <source>The table cannot be saved as a training file: %1</source>
+        <translation>Die Tabelle kann nicht als Trainingsdatei gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>the number of inputs must be from 1 to %1.</source>
+        <translation>Die Anzahl der Eingaben muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>the number of classes must be from 2 to 26.</source>
+        <translation>Die Anzahl der Klassen muss zwischen 2 und 26 liegen.</translation>
+    </message>
+    <message>
+        <source>the number of points per class must be from 1 to %1.</source>
+        <translation>Die Anzahl der Punkte je Klasse muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>the spread must be above 0 and at most 10.</source>
+        <translation>Die Streuung muss größer als 0 und höchstens 10 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a share from 0 to 1.</source>
+        <translation>%1 muss ein Anteil zwischen 0 und 1 sein.</translation>
+    </message>
+    <message>
+        <source>the noise</source>
+        <translation>Das Rauschen</translation>
+    </message>
+    <message>
+        <source>no letters given.</source>
+        <translation>Es sind keine Buchstaben angegeben.</translation>
+    </message>
+    <message>
+        <source>the letters must be capitals from A to Z, not &quot;%1&quot;.</source>
+        <translation>Die Buchstaben müssen Großbuchstaben von A bis Z sein, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>the letter %1 is given twice.</source>
+        <translation>Der Buchstabe %1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>the number of copies must be from 1 to %1.</source>
+        <translation>Die Anzahl der Kopien muss zwischen 1 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>input %1 of pattern %2 is not a finite number.</source>
+        <translation>Eingabe %1 von Muster %2 ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>desired output %1 of pattern %2 is not a finite number.</source>
+        <translation>Gewünschte Ausgabe %1 von Muster %2 ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened as a saved network: %2.</source>
+        <translation>Die Datei „%1“ kann nicht als gespeichertes Netz geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The network in use has not been changed.</source>
+        <translation>Das Netz, mit dem Sie arbeiten, bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>das Feld %1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a number</source>
+        <translation>%1 enthält %2, und das ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number</source>
+        <translation>%1 enthält %2, und das ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not from %3 to %4</source>
+        <translation>%1 enthält %2, und das liegt nicht zwischen %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number from 0 to %3</source>
+        <translation>%1 enthält %2, und das ist keine ganze Zahl zwischen 0 und %3</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>%1 is not a text in quotes</source>
+        <translation>%1 ist kein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 ist keine Liste</translation>
+    </message>
+    <message>
+        <source>%1 has %2 entries where %3 says %4</source>
+        <translation>%1 hat %2 Einträge, aber laut %3 sind es %4</translation>
+    </message>
+    <message>
+        <source>an epoch count and a total SSE</source>
+        <translation>Epochenzahl und Gesamt-SSE</translation>
+    </message>
+    <message>
+        <source>the page&apos;s five lines</source>
+        <translation>die fünf Zeilen der Seite</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <translation>%1 ist %2, nicht eines von %3</translation>
+    </message>
+    <message>
+        <source>&quot;sizes&quot; give %1 responses, more than %2</source>
+        <translation>„sizes“ ergibt %1 Antworten, mehr als %2</translation>
+    </message>
+    <message>
+        <source>&quot;results.history&quot; has %1 rows, more than the %2 a history keeps</source>
+        <translation>„results.history“ hat %1 Zeilen, mehr als die %2, die ein Verlauf fasst</translation>
+    </message>
+    <message>
+        <source>%1 is not the state of the random generator</source>
+        <translation>%1 ist kein Zustand des Zufallsgenerators</translation>
+    </message>
+    <message>
+        <source>it does not begin with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>sie beginnt nicht mit &quot;format&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>it is in format version %1, written by a later Vantorelle; this one reads version %2</source>
+        <translation>sie hat Formatversion %1 und stammt von einem neueren Vantorelle; dieses liest Version %2</translation>
+    </message>
+    <message>
+        <source>it is not JSON text, or it is cut short (at byte %1)</source>
+        <translation>sie ist kein JSON-Text oder bricht ab (bei Byte %1)</translation>
+    </message>
+    <message>
+        <source>it holds a number beyond the range of a double (%1; write &quot;Infinity&quot; or &quot;-Infinity&quot; for one)</source>
+        <translation>sie enthält eine Zahl außerhalb des Bereichs eines double (%1; schreiben Sie dafür &quot;Infinity&quot; oder &quot;-Infinity&quot;)</translation>
+    </message>
+    <message>
+        <source>it needs more memory than there is</source>
+        <translation>sie braucht mehr Speicher, als vorhanden ist</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 being saved...</source>
+        <translation>%1 wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>%1 has not been saved!</source>
+        <translation>%1 wurde nicht gespeichert!</translation>
+    </message>
+    <message>
+        <source>%1 has been saved!</source>
+        <translation>%1 wurde gespeichert!</translation>
+    </message>
+    <message>
+        <source>Please be patient while the spreadsheet is built...</source>
+        <translation>Bitte haben Sie etwas Geduld, die Arbeitsmappe wird erstellt...</translation>
+    </message>
+    <message>
+        <source>The workbook has been written to %1</source>
+        <translation>Die Arbeitsmappe wurde in %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;.</source>
+        <translation>Der Bericht konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The training set could not be saved as &quot;%1&quot;.</source>
+        <translation>Die Trainingsmenge konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The earlier file of that name has been left as it was.</source>
+        <translation>Die bisherige Datei mit diesem Namen ist unverändert geblieben.</translation>
+    </message>
+    <message>
+        <source>No file has been changed.</source>
+        <translation>Keine Datei wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>Den Ordner „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Part of the path is not a folder.</source>
+        <translation>Ein Teil des Pfads ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Keine Berechtigung.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The disk is read-only.</source>
+        <translation>Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Ein Ordner mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The program reading from the pipe stopped reading.</source>
+        <translation>Das Programm, das aus der Pipe liest, hat aufgehört zu lesen.</translation>
+    </message>
+    <message>
+        <source>No program is reading from the pipe.</source>
+        <translation>Kein Programm liest aus der Pipe.</translation>
+    </message>
+    <message>
+        <source>A socket of that name is in the way.</source>
+        <translation>Ein Socket mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>A disk device of that name is in the way.</source>
+        <translation>Ein Laufwerksgerät mit diesem Namen ist im Weg.</translation>
+    </message>
+    <message>
+        <source>Something of that name that is not a file is in the way.</source>
+        <translation>Etwas mit diesem Namen, das keine Datei ist, ist im Weg.</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run</source>
+        <translation>Alle Treffer in %1 von %2 Lauf</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs</source>
+        <translation>Alle Treffer in %1 von %2 Läufen</translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 run</source>
+        <translation>Alle Treffer am Ende in %1 von %2 Lauf</translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 runs</source>
+        <translation>Alle Treffer am Ende in %1 von %2 Läufen</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation>Alle Treffer in %1 von %2 Lauf; Epochen bis alle Treffer: Median %3, mindestens %4, höchstens %5</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation>Alle Treffer in %1 von %2 Läufen; Epochen bis alle Treffer: Median %3, mindestens %4, höchstens %5</translation>
+    </message>
+    <message>
+        <source>net = Σ xᵢ · wᵢ + θ = (%1 inputs) + %2 = %3</source>
+        <translation>net = Σ xᵢ · wᵢ + θ = (%1 Eingaben) + %2 = %3</translation>
+    </message>
+    <message>
+        <source>a = 1 if net ≥ 0, else 0: a = %1</source>
+        <translation>a = 1 wenn net ≥ 0, sonst 0: a = %1</translation>
+    </message>
+    <message>
+        <source>%1  (the sigmoid&apos;s slope)</source>
+        <translation>%1  (Steigung der Sigmoidfunktion)</translation>
+    </message>
+    <message>
+        <source>Overflow: a new weight would not be finite, so this unit&apos;s update stopped there; that weight and the ones after it kept their values.</source>
+        <translation>Überlauf: Ein neues Gewicht wäre nicht endlich, darum hat diese Einheit dort aufgehört; dieses Gewicht und die folgenden behalten ihre Werte.</translation>
+    </message>
+    <message>
+        <source>Δwᵢ = c · xᵢ: %1 of %2 weights changed (the inputs that are 0 change nothing).</source>
+        <translation>Δwᵢ = c · xᵢ: %1 von %2 Gewichten geändert (Eingaben mit dem Wert 0 ändern nichts).</translation>
+    </message>
+    <message>
+        <source>θ is frozen: %1</source>
+        <translation>θ ist eingefroren: %1</translation>
+    </message>
+    <message>
+        <source>%1 (unchanged)</source>
+        <translation>%1 (unverändert)</translation>
+    </message>
+    <message>
+        <source>Unit    Hits  Misses</source>
+        <translation>Nr.  Treffer  Fehler</translation>
+    </message>
+    <message>
+        <source>Classes: rows the class wanted, columns the class answered (the highest activation)</source>
+        <translation>Klassen: Zeilen = gewünschte Klasse, Spalten = geantwortete Klasse (die höchste Aktivierung)</translation>
+    </message>
+    <message>
+        <source>Accuracy: %1 of %2 patterns, %3%</source>
+        <translation>Genauigkeit: %1 von %2 Mustern, %3 %</translation>
+    </message>
+    <message>
+        <source>Training file: %1</source>
+        <translation>Trainingsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Tested on: %1</source>
+        <translation>Getestet mit: %1</translation>
+    </message>
+    <message>
+        <source>%1, rate %2</source>
+        <translation>%1, Lernrate %2</translation>
+    </message>
+    <message>
+        <source>%1, rate %2, seed %3</source>
+        <translation>%1, Lernrate %2, Seed %3</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Training file</source>
+        <translation>Trainingsdatei</translation>
+    </message>
+    <message>
+        <source>Learning rule</source>
+        <translation>Lernregel</translation>
+    </message>
+    <message>
+        <source>Learning rate</source>
+        <translation>Lernrate</translation>
+    </message>
+    <message>
+        <source>Hit criterion</source>
+        <translation>Trefferkriterium</translation>
+    </message>
+    <message>
+        <source>Epoch limit</source>
+        <translation>Epochengrenze</translation>
+    </message>
+    <message>
+        <source>Stop at all hits</source>
+        <translation>Ende bei allen Treffern</translation>
+    </message>
+    <message>
+        <source>Pattern order</source>
+        <translation>Reihenfolge der Muster</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Weight starts</source>
+        <translation>Startwerte der Gewichte</translation>
+    </message>
+    <message>
+        <source>Threshold starts</source>
+        <translation>Startwerte der Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Anzeige alle</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Epochs trained</source>
+        <translation>Trainierte Epochen</translation>
+    </message>
+    <message>
+        <source>Epochs to all hits</source>
+        <translation>Epochen bis alle Treffer</translation>
+    </message>
+    <message>
+        <source>Total SSE</source>
+        <translation>Gesamt-SSE</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>zufällig</translation>
+    </message>
+    <message>
+        <source>file order</source>
+        <translation>wie in der Datei</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>festgehalten</translation>
+    </message>
+    <message>
+        <source>trained</source>
+        <translation>trainiert</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 to %2, %3</source>
+        <translation>%1 bis %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>The network could not be saved as &quot;%1&quot;.</source>
+        <translation>Das Netz konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; cannot be read.</source>
+        <translation>Die Lektionsdatei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; is not valid JSON: %2.</source>
+        <translation>Die Lektionsdatei „%1“ ist kein gültiges JSON: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;data&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;data&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;settings&quot; %2.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;settings&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;data&quot; of step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;data&quot; von Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;settings&quot; of step %2 %3.</source>
+        <translation>Die Lektionsdatei „%1“, &quot;settings&quot; von Schritt %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 tests on held-out patterns, but the lesson&apos;s &quot;data&quot; holds none out (&quot;holdOutPercent&quot;).</source>
+        <translation>Die Lektionsdatei „%1“: Schritt %2 testet mit zurückgehaltenen Mustern, aber &quot;data&quot; der Lektion hält keine zurück (&quot;holdOutPercent&quot;).</translation>
+    </message>
+    <message>
+        <source>must be an object in braces { }</source>
+        <translation>muss ein Objekt in geschweiften Klammern { } sein</translation>
+    </message>
+    <message>
+        <source>has no %1</source>
+        <translation>hat kein %1</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a text in quotes</source>
+        <translation>hat %1, aber das ist kein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a number</source>
+        <translation>hat %1, aber das ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>has %1 %2, outside %3 to %4</source>
+        <translation>hat %1 %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number</source>
+        <translation>hat %1, aber das ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number from 0 up</source>
+        <translation>hat %1, aber das ist keine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>has %1 that is neither true nor false</source>
+        <translation>hat %1, aber das ist weder true noch false</translation>
+    </message>
+    <message>
+        <source>has a field %1 that lessons do not know</source>
+        <translation>hat ein Feld %1, das Lektionen nicht kennen</translation>
+    </message>
+    <message>
+        <source>needs either &quot;file&quot; or &quot;generate&quot;, not both or neither</source>
+        <translation>braucht entweder &quot;file&quot; oder &quot;generate&quot;, nicht beides und nicht keins</translation>
+    </message>
+    <message>
+        <source>has an empty %1</source>
+        <translation>hat ein leeres %1</translation>
+    </message>
+    <message>
+        <source>asks for a set that cannot be made: %1</source>
+        <translation>verlangt eine Menge, die nicht erzeugt werden kann: %1</translation>
+    </message>
+    <message>
+        <source>has &quot;generate&quot; %1; it must be and, or, nand, xor, parity, clouds or letters</source>
+        <translation>hat &quot;generate&quot; %1; erlaubt sind and, or, nand, xor, parity, clouds oder letters</translation>
+    </message>
+    <message>
+        <source>has &quot;rule&quot; %1; it must be Delta, Gradient or Tarvik</source>
+        <translation>hat &quot;rule&quot; %1; erlaubt sind Delta, Gradient oder Tarvik</translation>
+    </message>
+    <message>
+        <source>has &quot;action&quot; %1; it must be one of %2</source>
+        <translation>hat &quot;action&quot; %1; erlaubt ist eines von %2</translation>
+    </message>
+    <message>
+        <source>has an answer but no question</source>
+        <translation>hat eine Antwort, aber keine Frage</translation>
+    </message>
+    <message>
+        <source>has a question but no answer</source>
+        <translation>hat eine Frage, aber keine Antwort</translation>
+    </message>
+    <message>
+        <source>has an &quot;actionLabel&quot; but no &quot;action&quot;</source>
+        <translation>hat ein &quot;actionLabel&quot;, aber kein &quot;action&quot;</translation>
+    </message>
+    <message>
+        <source>does not start with &quot;lesson&quot;: 1, the format version</source>
+        <translation>beginnt nicht mit &quot;lesson&quot;: 1, der Formatversion</translation>
+    </message>
+    <message>
+        <source>is of lesson format %1, which this program does not know (it reads %2)</source>
+        <translation>hat das Lektionsformat %1, das dieses Programm nicht kennt (es liest %2)</translation>
+    </message>
+    <message>
+        <source>has no &quot;data&quot;: every lesson names its training set</source>
+        <translation>hat kein &quot;data&quot;: Jede Lektion nennt ihre Trainingsmenge</translation>
+    </message>
+    <message>
+        <source>has no &quot;steps&quot;: a list [ ] of at least one step</source>
+        <translation>hat kein &quot;steps&quot;: eine Liste [ ] mit mindestens einem Schritt</translation>
+    </message>
+    <message>
+        <source>Holding out %1% of %2 patterns would leave one part empty.</source>
+        <translation>Wenn %1 % von %2 Mustern zurückgehalten werden, bleibt ein Teil leer.</translation>
+    </message>
+    <message>
+        <source>The lesson names no training set.</source>
+        <translation>Die Lektion nennt keine Trainingsmenge.</translation>
+    </message>
+</context>
+<context>
     <name>Generalize</name>
     <message>
         <source>Perceptron -- Load A Different File To Test Generalization</source>

@@ -115,6 +115,925 @@
     </message>
 </context>
 <context>
+    <name>CoreTexts</name>
+    <message>
+        <source>Epochs: %1</source>
+        <translation>Épocas: %1</translation>
+    </message>
+    <message>
+        <source>Total SSE: %1</source>
+        <translation>SSE total: %1</translation>
+    </message>
+    <message>
+        <source>Change in SSE: %1</source>
+        <translation>Cambio en SSE: %1</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>Misses: %1</source>
+        <translation>Fallos: %1</translation>
+    </message>
+    <message>
+        <source>Training: %1</source>
+        <translation>Archivo de entrenamiento: %1</translation>
+    </message>
+    <message>
+        <source>Maximum Epochs</source>
+        <translation>Épocas máximas</translation>
+    </message>
+    <message>
+        <source>Maximum number of training epochs must be greater than zero.</source>
+        <translation>El número máximo de épocas de entrenamiento debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>No stopping method set</source>
+        <translation>No hay forma de terminar elegida</translation>
+    </message>
+    <message>
+        <source>At least one box for method of ending training must be checked.</source>
+        <translation>Marca al menos una casilla para la forma de terminar el entrenamiento.</translation>
+    </message>
+    <message>
+        <source>Learning Rate</source>
+        <translation>Tasa de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Learning rate cannot be negative</source>
+        <translation>La tasa de aprendizaje no puede ser negativa</translation>
+    </message>
+    <message>
+        <source>Display Interval</source>
+        <translation>Intervalo de visualización</translation>
+    </message>
+    <message>
+        <source>The number of epochs between progress displays must be at least one.</source>
+        <translation>El número de épocas entre dos visualizaciones debe ser al menos uno.</translation>
+    </message>
+    <message>
+        <source>Type mismatch: the %1 box holds &quot;%2&quot;, which is not a number.</source>
+        <translation>Error de tipo: la casilla «%1» contiene «%2», que no es un número.</translation>
+    </message>
+    <message>
+        <source>Overflow: the number in the %1 box is too large.</source>
+        <translation>Desbordamiento: el número de la casilla «%1» es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>maximum epochs</source>
+        <translation>épocas máximas</translation>
+    </message>
+    <message>
+        <source>learning rate</source>
+        <translation>tasa de aprendizaje</translation>
+    </message>
+    <message>
+        <source>epochs between displays</source>
+        <translation>épocas entre visualizaciones</translation>
+    </message>
+    <message>
+        <source>minimum error</source>
+        <translation>error mínimo</translation>
+    </message>
+    <message>
+        <source>This version of the code has encountered an error%1.</source>
+        <translation>Esta versión del programa ha encontrado un error%1.</translation>
+    </message>
+    <message>
+        <source>with excel</source>
+        <translation>con Excel</translation>
+    </message>
+    <message>
+        <source>It would be helpful if you could report this error to %1</source>
+        <translation>Nos ayudarías si informas de este error a %1</translation>
+    </message>
+    <message>
+        <source>Please include the following error message as well as</source>
+        <translation>Incluye el siguiente mensaje de error y también</translation>
+    </message>
+    <message>
+        <source>where the error occured and what version of windows you are using:</source>
+        <translation>dónde ocurrió el error y qué sistema operativo usas:</translation>
+    </message>
+    <message>
+        <source>Overflow error:</source>
+        <translation>Error de desbordamiento:</translation>
+    </message>
+    <message>
+        <source>An overflow error has occured.</source>
+        <translation>Un número se ha hecho demasiado grande (desbordamiento).</translation>
+    </message>
+    <message>
+        <source>Please consider decreasing the learning rate and trying again.</source>
+        <translation>Prueba a reducir la tasa de aprendizaje y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Out of memory error:</source>
+        <translation>Memoria agotada:</translation>
+    </message>
+    <message>
+        <source>Please try closing some applications and retrying.</source>
+        <translation>Cierra algunos programas y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Training stopped after epoch %1:</source>
+        <translation>El entrenamiento se detuvo tras la época %1:</translation>
+    </message>
+    <message>
+        <source>A weight, a threshold or the total error is no longer a finite number.</source>
+        <translation>Un peso, un umbral o el error total ya no es un número finito.</translation>
+    </message>
+    <message>
+        <source>The network&apos;s units and weights do not match the patterns of the training file.</source>
+        <translation>Las unidades y los pesos de la red no encajan con los patrones del archivo de entrenamiento.</translation>
+    </message>
+    <message>
+        <source>Please read the training file again from the first page.</source>
+        <translation>Vuelve a leer el archivo de entrenamiento desde la primera página.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria agotada</translation>
+    </message>
+    <message>
+        <source>the network&apos;s units and weights do not match its patterns</source>
+        <translation>las unidades y los pesos de la red no encajan con sus patrones</translation>
+    </message>
+    <message>
+        <source>Minimum cannot be less than 0.  (It is an absolute value.)</source>
+        <translation>El mínimo no puede ser menor que 0.  (Es un valor absoluto.)</translation>
+    </message>
+    <message>
+        <source>The minimum weight cannot be greater than the maximum weight.</source>
+        <translation>El peso mínimo no puede ser mayor que el peso máximo.</translation>
+    </message>
+    <message>
+        <source>The range has been set back to its default: minimum %1, maximum %2.</source>
+        <translation>El intervalo ha vuelto a su valor por defecto: mínimo %1, máximo %2.</translation>
+    </message>
+    <message>
+        <source>The entry for minimum bias cannot be less than zero.  (It is an absolute value)</source>
+        <translation>El umbral mínimo no puede ser menor que cero.  (Es un valor absoluto.)</translation>
+    </message>
+    <message>
+        <source>The minimum threshold start cannot be greater than the maximum threshold start.</source>
+        <translation>El umbral inicial mínimo no puede ser mayor que el umbral inicial máximo.</translation>
+    </message>
+    <message>
+        <source>Both have been set back to %1.</source>
+        <translation>Los dos han vuelto a %1.</translation>
+    </message>
+    <message>
+        <source>The training file &quot;%1&quot;</source>
+        <translation>El archivo de entrenamiento «%1»</translation>
+    </message>
+    <message>
+        <source>The test file &quot;%1&quot;</source>
+        <translation>El archivo de prueba «%1»</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 no se puede abrir: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is a folder.</source>
+        <translation>%1 no se puede abrir: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is not an ordinary file.</source>
+        <translation>%1 no se puede abrir: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: unknown error.</source>
+        <translation>%1 no se puede abrir: error desconocido.</translation>
+    </message>
+    <message>
+        <source>value %1 (line %2, column %3)</source>
+        <translation>el valor %1 (línea %2, columna %3)</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is too long to be a number.</source>
+        <translation>%1, «%2», es demasiado largo para ser un número.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number.</source>
+        <translation>%1, «%2», no es un número.</translation>
+    </message>
+    <message>
+        <source>the file ends before %1.</source>
+        <translation>el archivo termina demasiado pronto. Falta: %1.</translation>
+    </message>
+    <message>
+        <source>the number of outputs</source>
+        <translation>el número de salidas</translation>
+    </message>
+    <message>
+        <source>the second header value</source>
+        <translation>el segundo valor de la cabecera</translation>
+    </message>
+    <message>
+        <source>the number of inputs</source>
+        <translation>el número de entradas</translation>
+    </message>
+    <message>
+        <source>the number of patterns</source>
+        <translation>el número de patrones</translation>
+    </message>
+    <message>
+        <source>all input values are read</source>
+        <translation>parte de los valores de entrada</translation>
+    </message>
+    <message>
+        <source>all desired outputs are read</source>
+        <translation>parte de las salidas deseadas</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number, not %2.</source>
+        <translation>%1 debe ser un número entero, no %2.</translation>
+    </message>
+    <message>
+        <source>%1 must be from 1 to %2, not %3.</source>
+        <translation>%1 debe estar entre 1 y %2, no %3.</translation>
+    </message>
+    <message>
+        <source>%1 outputs times %2 patterns make %3 responses; at most %4 are allowed.</source>
+        <translation>%1 salidas por %2 patrones dan %3 respuestas; se permiten como mucho %4.</translation>
+    </message>
+    <message>
+        <source>%1 patterns of %2 inputs would need more memory than this program allows.</source>
+        <translation>%1 patrones de %2 entradas necesitarían más memoria de la que permite este programa.</translation>
+    </message>
+    <message>
+        <source>the file ends before all %1 pattern values; it is only %2 bytes long.</source>
+        <translation>el archivo termina antes de los %1 valores de los patrones; solo tiene %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; %2.</source>
+        <translation>El archivo «%1» %2.</translation>
+    </message>
+    <message>
+        <source>has more values than its header asks for; the rest are ignored (numbers take a &quot;.&quot; decimal point)</source>
+        <translation>tiene más valores de los que pide su cabecera; el resto se ignora (los números llevan punto decimal «.»)</translation>
+    </message>
+    <message>
+        <source>has %1 empty field (&quot;,,&quot;), read as no value at all</source>
+        <translation>tiene %1 campo vacío («,,»), que se lee como ningún valor</translation>
+    </message>
+    <message>
+        <source>has %1 empty fields (&quot;,,&quot;), read as no value at all</source>
+        <translation>tiene %1 campos vacíos («,,»), que se leen como ningún valor</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot;</source>
+        <translation>El archivo CSV «%1»</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: %2.</source>
+        <translation>El archivo CSV «%1» no se puede abrir: %2.</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; cannot be opened: unknown error.</source>
+        <translation>El archivo CSV «%1» no se puede abrir: error desconocido.</translation>
+    </message>
+    <message>
+        <source>no input columns are chosen.</source>
+        <translation>no hay columnas de entrada elegidas.</translation>
+    </message>
+    <message>
+        <source>no output columns and no class column are chosen.</source>
+        <translation>no hay columnas de salida ni columna de clase elegidas.</translation>
+    </message>
+    <message>
+        <source>column %1 does not exist; columns are numbered from 1.</source>
+        <translation>la columna %1 no existe; las columnas se numeran desde 1.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen twice.</source>
+        <translation>la columna %1 está elegida dos veces.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 column.</source>
+        <translation>la columna %1 está elegida, pero la fila %2 solo tiene %3 columna.</translation>
+    </message>
+    <message>
+        <source>column %1 is chosen, but row %2 has only %3 columns.</source>
+        <translation>la columna %1 está elegida, pero la fila %2 solo tiene %3 columnas.</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 column, but row %3 has %4.</source>
+        <translation>la fila %1 tiene %2 columna, pero la fila %3 tiene %4.</translation>
+    </message>
+    <message>
+        <source>row %1 has %2 columns, but row %3 has %4.</source>
+        <translation>la fila %1 tiene %2 columnas, pero la fila %3 tiene %4.</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vacía.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal comma; it has a decimal point, but decimal commas were chosen.</source>
+        <translation>%1, «%2», no es un número con coma decimal; tiene punto decimal, pero se eligió la coma decimal.</translation>
+    </message>
+    <message>
+        <source>%1, &quot;%2&quot;, is not a number with a decimal point; it has a decimal comma, but decimal points were chosen.</source>
+        <translation>%1, «%2», no es un número con punto decimal; tiene coma decimal, pero se eligió el punto decimal.</translation>
+    </message>
+    <message>
+        <source>row %1 holds a cell longer than %2 bytes.</source>
+        <translation>la fila %1 tiene una celda de más de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation>la fila %1 tiene una comilla (&quot;) dentro de una celda que no empieza por comilla, o tras el final de una celda entre comillas.</translation>
+    </message>
+    <message>
+        <source>Row %1 has a quote (&quot;) inside a cell that does not begin with one, or after a quoted cell&apos;s end.</source>
+        <translation>La fila %1 tiene una comilla (&quot;) dentro de una celda que no empieza por comilla, o tras el final de una celda entre comillas.</translation>
+    </message>
+    <message>
+        <source>the file ends inside a quoted cell (a quote that is never closed).</source>
+        <translation>el archivo termina dentro de una celda entre comillas (una comilla que nunca se cierra).</translation>
+    </message>
+    <message>
+        <source>it holds only a header row.</source>
+        <translation>solo contiene una fila de cabecera.</translation>
+    </message>
+    <message>
+        <source>it holds no rows.</source>
+        <translation>no contiene filas.</translation>
+    </message>
+    <message>
+        <source>The %1 set cannot be made: %2</source>
+        <translation>El conjunto «%1» no se puede crear: %2</translation>
+    </message>
+    <message>
+        <source>The table cannot be saved as a training file: %1</source>
+        <translation>La tabla no se puede guardar como archivo de entrenamiento: %1</translation>
+    </message>
+    <message>
+        <source>the number of inputs must be from 1 to %1.</source>
+        <translation>el número de entradas debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>the number of classes must be from 2 to 26.</source>
+        <translation>el número de clases debe estar entre 2 y 26.</translation>
+    </message>
+    <message>
+        <source>the number of points per class must be from 1 to %1.</source>
+        <translation>el número de puntos por clase debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>the spread must be above 0 and at most 10.</source>
+        <translation>la dispersión debe ser mayor que 0 y como mucho 10.</translation>
+    </message>
+    <message>
+        <source>%1 must be a share from 0 to 1.</source>
+        <translation>%1 debe ser una proporción entre 0 y 1.</translation>
+    </message>
+    <message>
+        <source>the noise</source>
+        <translation>el ruido</translation>
+    </message>
+    <message>
+        <source>no letters given.</source>
+        <translation>no se han dado letras.</translation>
+    </message>
+    <message>
+        <source>the letters must be capitals from A to Z, not &quot;%1&quot;.</source>
+        <translation>las letras deben ser mayúsculas de la A a la Z, no «%1».</translation>
+    </message>
+    <message>
+        <source>the letter %1 is given twice.</source>
+        <translation>la letra %1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>the number of copies must be from 1 to %1.</source>
+        <translation>el número de copias debe estar entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>input %1 of pattern %2 is not a finite number.</source>
+        <translation>la entrada %1 del patrón %2 no es un número finito.</translation>
+    </message>
+    <message>
+        <source>desired output %1 of pattern %2 is not a finite number.</source>
+        <translation>la salida deseada %1 del patrón %2 no es un número finito.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened as a saved network: %2.</source>
+        <translation>El archivo «%1» no se puede abrir como red guardada: %2.</translation>
+    </message>
+    <message>
+        <source>The network in use has not been changed.</source>
+        <translation>La red que estás usando no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>the field %1 is missing</source>
+        <translation>falta el campo %1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a number</source>
+        <translation>%1 contiene %2, que no es un número</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number</source>
+        <translation>%1 contiene %2, que no es un número entero</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not from %3 to %4</source>
+        <translation>%1 contiene %2, que no está entre %3 y %4</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is not a whole number from 0 to %3</source>
+        <translation>%1 contiene %2, que no es un número entero entre 0 y %3</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>%1 is not a text in quotes</source>
+        <translation>%1 no es un texto entre comillas</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 no es una lista</translation>
+    </message>
+    <message>
+        <source>%1 has %2 entries where %3 says %4</source>
+        <translation>%1 tiene %2 elementos, pero según %3 son %4</translation>
+    </message>
+    <message>
+        <source>an epoch count and a total SSE</source>
+        <translation>número de épocas y SSE total</translation>
+    </message>
+    <message>
+        <source>the page&apos;s five lines</source>
+        <translation>las cinco líneas de la página</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <translation>%1 es %2, no uno de %3</translation>
+    </message>
+    <message>
+        <source>&quot;sizes&quot; give %1 responses, more than %2</source>
+        <translation>«sizes» da %1 respuestas, más de %2</translation>
+    </message>
+    <message>
+        <source>&quot;results.history&quot; has %1 rows, more than the %2 a history keeps</source>
+        <translation>«results.history» tiene %1 filas, más de las %2 que guarda un historial</translation>
+    </message>
+    <message>
+        <source>%1 is not the state of the random generator</source>
+        <translation>%1 no es un estado del generador aleatorio</translation>
+    </message>
+    <message>
+        <source>it does not begin with &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>no empieza por &quot;format&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>it is in format version %1, written by a later Vantorelle; this one reads version %2</source>
+        <translation>tiene la versión de formato %1, escrita por un Vantorelle más nuevo; este lee la versión %2</translation>
+    </message>
+    <message>
+        <source>it is not JSON text, or it is cut short (at byte %1)</source>
+        <translation>no es texto JSON o está cortado (en el byte %1)</translation>
+    </message>
+    <message>
+        <source>it holds a number beyond the range of a double (%1; write &quot;Infinity&quot; or &quot;-Infinity&quot; for one)</source>
+        <translation>contiene un número fuera del rango de un double (%1; escribe &quot;Infinity&quot; o &quot;-Infinity&quot; en su lugar)</translation>
+    </message>
+    <message>
+        <source>it needs more memory than there is</source>
+        <translation>necesita más memoria de la que hay</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 being saved...</source>
+        <translation>Guardando %1...</translation>
+    </message>
+    <message>
+        <source>%1 has not been saved!</source>
+        <translation>¡%1 no se ha guardado!</translation>
+    </message>
+    <message>
+        <source>%1 has been saved!</source>
+        <translation>¡%1 se ha guardado!</translation>
+    </message>
+    <message>
+        <source>Please be patient while the spreadsheet is built...</source>
+        <translation>Ten paciencia mientras se crea la hoja de cálculo...</translation>
+    </message>
+    <message>
+        <source>The workbook has been written to %1</source>
+        <translation>El libro se ha escrito en %1</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;.</source>
+        <translation>El informe no se ha podido guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>The training set could not be saved as &quot;%1&quot;.</source>
+        <translation>El conjunto de entrenamiento no se ha podido guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>The earlier file of that name has been left as it was.</source>
+        <translation>El archivo anterior con ese nombre se ha quedado como estaba.</translation>
+    </message>
+    <message>
+        <source>No file has been changed.</source>
+        <translation>No se ha cambiado ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation>La carpeta «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>Part of the path is not a folder.</source>
+        <translation>Parte de la ruta no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permiso denegado.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The disk is read-only.</source>
+        <translation>El disco es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>Una carpeta con ese nombre lo impide.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>El nombre es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The program reading from the pipe stopped reading.</source>
+        <translation>El programa que lee de la tubería ha dejado de leer.</translation>
+    </message>
+    <message>
+        <source>No program is reading from the pipe.</source>
+        <translation>Ningún programa lee de la tubería.</translation>
+    </message>
+    <message>
+        <source>A socket of that name is in the way.</source>
+        <translation>Un socket con ese nombre lo impide.</translation>
+    </message>
+    <message>
+        <source>A disk device of that name is in the way.</source>
+        <translation>Un dispositivo de disco con ese nombre lo impide.</translation>
+    </message>
+    <message>
+        <source>Something of that name that is not a file is in the way.</source>
+        <translation>Algo con ese nombre que no es un archivo lo impide.</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run</source>
+        <translation>Todos aciertos en %1 de %2 ejecución</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs</source>
+        <translation>Todos aciertos en %1 de %2 ejecuciones</translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 run</source>
+        <translation>Todos aciertos al final en %1 de %2 ejecución</translation>
+    </message>
+    <message>
+        <source>All hits at the end in %1 of %2 runs</source>
+        <translation>Todos aciertos al final en %1 de %2 ejecuciones</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 run; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation>Todos aciertos en %1 de %2 ejecución; épocas hasta todos aciertos: mediana %3, mínimo %4, máximo %5</translation>
+    </message>
+    <message>
+        <source>All hits in %1 of %2 runs; epochs to all hits: median %3, fewest %4, most %5</source>
+        <translation>Todos aciertos en %1 de %2 ejecuciones; épocas hasta todos aciertos: mediana %3, mínimo %4, máximo %5</translation>
+    </message>
+    <message>
+        <source>net = Σ xᵢ · wᵢ + θ = (%1 inputs) + %2 = %3</source>
+        <translation>net = Σ xᵢ · wᵢ + θ = (%1 entradas) + %2 = %3</translation>
+    </message>
+    <message>
+        <source>a = 1 if net ≥ 0, else 0: a = %1</source>
+        <translation>a = 1 si net ≥ 0, si no 0: a = %1</translation>
+    </message>
+    <message>
+        <source>%1  (the sigmoid&apos;s slope)</source>
+        <translation>%1  (pendiente de la sigmoide)</translation>
+    </message>
+    <message>
+        <source>Overflow: a new weight would not be finite, so this unit&apos;s update stopped there; that weight and the ones after it kept their values.</source>
+        <translation>Desbordamiento: un peso nuevo no sería finito, así que esta unidad dejó de actualizarse ahí; ese peso y los siguientes conservan sus valores.</translation>
+    </message>
+    <message>
+        <source>Δwᵢ = c · xᵢ: %1 of %2 weights changed (the inputs that are 0 change nothing).</source>
+        <translation>Δwᵢ = c · xᵢ: %1 de %2 pesos cambiados (las entradas que valen 0 no cambian nada).</translation>
+    </message>
+    <message>
+        <source>θ is frozen: %1</source>
+        <translation>θ está congelado: %1</translation>
+    </message>
+    <message>
+        <source>%1 (unchanged)</source>
+        <translation>%1 (sin cambios)</translation>
+    </message>
+    <message>
+        <source>Unit    Hits  Misses</source>
+        <translation>Nº  Aciertos  Fallos</translation>
+    </message>
+    <message>
+        <source>Classes: rows the class wanted, columns the class answered (the highest activation)</source>
+        <translation>Clases: filas = la clase deseada, columnas = la clase respondida (la activación más alta)</translation>
+    </message>
+    <message>
+        <source>Accuracy: %1 of %2 patterns, %3%</source>
+        <translation>Precisión: %1 de %2 patrones, %3 %</translation>
+    </message>
+    <message>
+        <source>Training file: %1</source>
+        <translation>Archivo de entrenamiento: %1</translation>
+    </message>
+    <message>
+        <source>Tested on: %1</source>
+        <translation>Probado con: %1</translation>
+    </message>
+    <message>
+        <source>%1, rate %2</source>
+        <translation>%1, tasa %2</translation>
+    </message>
+    <message>
+        <source>%1, rate %2, seed %3</source>
+        <translation>%1, tasa %2, semilla %3</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>no alcanzado</translation>
+    </message>
+    <message>
+        <source>Training file</source>
+        <translation>Archivo de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Learning rule</source>
+        <translation>Regla de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Learning rate</source>
+        <translation>Tasa de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Hit criterion</source>
+        <translation>Criterio de acierto</translation>
+    </message>
+    <message>
+        <source>Epoch limit</source>
+        <translation>Límite de épocas</translation>
+    </message>
+    <message>
+        <source>Stop at all hits</source>
+        <translation>Parar con todos aciertos</translation>
+    </message>
+    <message>
+        <source>Pattern order</source>
+        <translation>Orden de los patrones</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Umbrales</translation>
+    </message>
+    <message>
+        <source>Weight starts</source>
+        <translation>Pesos iniciales</translation>
+    </message>
+    <message>
+        <source>Threshold starts</source>
+        <translation>Umbrales iniciales</translation>
+    </message>
+    <message>
+        <source>Display every</source>
+        <translation>Mostrar cada</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>Epochs trained</source>
+        <translation>Épocas entrenadas</translation>
+    </message>
+    <message>
+        <source>Epochs to all hits</source>
+        <translation>Épocas hasta todos aciertos</translation>
+    </message>
+    <message>
+        <source>Total SSE</source>
+        <translation>SSE total</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>random</source>
+        <translation>aleatorio</translation>
+    </message>
+    <message>
+        <source>file order</source>
+        <translation>orden del archivo</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>fijos</translation>
+    </message>
+    <message>
+        <source>trained</source>
+        <translation>entrenados</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>%1 to %2, %3</source>
+        <translation>%1 a %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>The network could not be saved as &quot;%1&quot;.</source>
+        <translation>La red no se ha podido guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; cannot be read.</source>
+        <translation>El archivo de lección «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; is not valid JSON: %2.</source>
+        <translation>El archivo de lección «%1» no es JSON válido: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot; %2.</source>
+        <translation>El archivo de lección «%1» %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 %3.</source>
+        <translation>El archivo de lección «%1», paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;data&quot; %2.</source>
+        <translation>El archivo de lección «%1», &quot;data&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: &quot;settings&quot; %2.</source>
+        <translation>El archivo de lección «%1», &quot;settings&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;data&quot; of step %2 %3.</source>
+        <translation>El archivo de lección «%1», &quot;data&quot; del paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: the &quot;settings&quot; of step %2 %3.</source>
+        <translation>El archivo de lección «%1», &quot;settings&quot; del paso %2: %3.</translation>
+    </message>
+    <message>
+        <source>The lesson file &quot;%1&quot;: step %2 tests on held-out patterns, but the lesson&apos;s &quot;data&quot; holds none out (&quot;holdOutPercent&quot;).</source>
+        <translation>El archivo de lección «%1»: el paso %2 prueba con patrones apartados, pero &quot;data&quot; de la lección no aparta ninguno (&quot;holdOutPercent&quot;).</translation>
+    </message>
+    <message>
+        <source>must be an object in braces { }</source>
+        <translation>debe ser un objeto entre llaves { }</translation>
+    </message>
+    <message>
+        <source>has no %1</source>
+        <translation>no tiene %1</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a text in quotes</source>
+        <translation>tiene %1, pero no es un texto entre comillas</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a number</source>
+        <translation>tiene %1, pero no es un número</translation>
+    </message>
+    <message>
+        <source>has %1 %2, outside %3 to %4</source>
+        <translation>tiene %1 %2, fuera de %3 a %4</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number</source>
+        <translation>tiene %1, pero no es un número entero</translation>
+    </message>
+    <message>
+        <source>has %1 that is not a whole number from 0 up</source>
+        <translation>tiene %1, pero no es un número entero desde 0</translation>
+    </message>
+    <message>
+        <source>has %1 that is neither true nor false</source>
+        <translation>tiene %1, pero no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>has a field %1 that lessons do not know</source>
+        <translation>tiene un campo %1 que las lecciones no conocen</translation>
+    </message>
+    <message>
+        <source>needs either &quot;file&quot; or &quot;generate&quot;, not both or neither</source>
+        <translation>necesita &quot;file&quot; o &quot;generate&quot;, no los dos ni ninguno</translation>
+    </message>
+    <message>
+        <source>has an empty %1</source>
+        <translation>tiene %1 vacío</translation>
+    </message>
+    <message>
+        <source>asks for a set that cannot be made: %1</source>
+        <translation>pide un conjunto que no se puede crear: %1</translation>
+    </message>
+    <message>
+        <source>has &quot;generate&quot; %1; it must be and, or, nand, xor, parity, clouds or letters</source>
+        <translation>tiene &quot;generate&quot; %1; debe ser and, or, nand, xor, parity, clouds o letters</translation>
+    </message>
+    <message>
+        <source>has &quot;rule&quot; %1; it must be Delta, Gradient or Tarvik</source>
+        <translation>tiene &quot;rule&quot; %1; debe ser Delta, Gradient o Tarvik</translation>
+    </message>
+    <message>
+        <source>has &quot;action&quot; %1; it must be one of %2</source>
+        <translation>tiene &quot;action&quot; %1; debe ser uno de %2</translation>
+    </message>
+    <message>
+        <source>has an answer but no question</source>
+        <translation>tiene una respuesta pero ninguna pregunta</translation>
+    </message>
+    <message>
+        <source>has a question but no answer</source>
+        <translation>tiene una pregunta pero ninguna respuesta</translation>
+    </message>
+    <message>
+        <source>has an &quot;actionLabel&quot; but no &quot;action&quot;</source>
+        <translation>tiene &quot;actionLabel&quot; pero no &quot;action&quot;</translation>
+    </message>
+    <message>
+        <source>does not start with &quot;lesson&quot;: 1, the format version</source>
+        <translation>no empieza por &quot;lesson&quot;: 1, la versión del formato</translation>
+    </message>
+    <message>
+        <source>is of lesson format %1, which this program does not know (it reads %2)</source>
+        <translation>tiene el formato de lección %1, que este programa no conoce (lee %2)</translation>
+    </message>
+    <message>
+        <source>has no &quot;data&quot;: every lesson names its training set</source>
+        <translation>no tiene &quot;data&quot;: cada lección nombra su conjunto de entrenamiento</translation>
+    </message>
+    <message>
+        <source>has no &quot;steps&quot;: a list [ ] of at least one step</source>
+        <translation>no tiene &quot;steps&quot;: una lista [ ] con al menos un paso</translation>
+    </message>
+    <message>
+        <source>Holding out %1% of %2 patterns would leave one part empty.</source>
+        <translation>Apartar el %1 % de %2 patrones dejaría una parte vacía.</translation>
+    </message>
+    <message>
+        <source>The lesson names no training set.</source>
+        <translation>La lección no nombra ningún conjunto de entrenamiento.</translation>
+    </message>
+</context>
+<context>
     <name>Generalize</name>
     <message>
         <source>Perceptron -- Load A Different File To Test Generalization</source>

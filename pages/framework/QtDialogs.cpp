@@ -5,6 +5,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "CoreTexts.h"
+
 namespace vantorelle {
 
 namespace {
@@ -48,7 +50,7 @@ QWidget* DialogParent(const DialogOwner& owner)
 
 QString DialogText(const std::string& text)
 {
-    QString shown = QString::fromStdString(text);
+    QString shown = ShownText(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -56,7 +58,7 @@ QString DialogText(const std::string& text)
 
 Answer QtDialogs::Show(const MessageBoxRequest& box)
 {
-    QMessageBox message(IconFor(box.icon), QString::fromStdString(box.title), DialogText(box.text),
+    QMessageBox message(IconFor(box.icon), ShownText(box.title), DialogText(box.text),
                         QMessageBox::NoButton, DialogParent(owner));
     const std::vector<Answer> answers = AnswersOf(box.buttons);
     for (std::size_t i = 0; i < answers.size(); ++i) {
@@ -83,7 +85,7 @@ Answer QtDialogs::Show(const MessageBoxRequest& box)
 std::optional<std::string> QtDialogs::Input(const InputBoxRequest& box)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(DialogParent(owner), QString::fromStdString(box.title),
+    const QString text = QInputDialog::getText(DialogParent(owner), ShownText(box.title),
                                                DialogText(box.prompt), QLineEdit::Normal,
                                                QString::fromStdString(box.defaultText), &ok);
     if (!ok)

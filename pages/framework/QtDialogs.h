@@ -35,7 +35,8 @@ private:
     DialogOwner owner;
 };
 
-// A message's text for Qt: "\r\n" and "\r" become line breaks.
+// A message's text for Qt: the core's sentences in the window's language
+// (ShownText), "\r\n" and "\r" as line breaks.
 QString DialogText(const std::string& text);
 
 }  // namespace vantorelle

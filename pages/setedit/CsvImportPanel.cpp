@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "Printing.h"
 #include "SetTable.h"
@@ -298,7 +299,7 @@ void CsvImportPanel::showHeaderRow()
     if (classColumns > 1)
         text += tr("Only one column can be the class: the others are ignored. ");
     if (!preview.problem.empty())
-        text += QString::fromStdString(preview.problem) + QStringLiteral(" ");
+        text += ShownText(preview.problem) + QStringLiteral(" ");
     if (preview.rows.size() == static_cast<std::size_t>(PreviewRows))
         text += tr("The first %1 rows are shown.").arg(PreviewRows);
     showSummary(text.trimmed());
@@ -312,7 +313,7 @@ bool CsvImportPanel::import()
         return false;
     const CsvImport read = ImportCsvFile(QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(), options());
     if (!read.ok) {
-        showSummary(QString::fromStdString(read.message));
+        showSummary(ShownText(read.message));
         dialogs.Show(ErrorReport(read.message));
         return false;
     }

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <bit>
 
+#include "CoreTexts.h"
 #include "AnsweringSaveDialog.h"
 #include "CapturingPrinter.h"
 #include "CompareRuns.h"
@@ -173,7 +174,8 @@ TEST_F(CompareRunsTest, TheOverlaidCurvesAreEachRunsPointsNamedByRuleRateAndSeed
     }
     EXPECT_TRUE(series[0].label.contains(QStringLiteral("Tarvik, rate 0.1, seed 3")));
     EXPECT_TRUE(series[1].label.contains(QStringLiteral("Delta, rate 0.5, seed 4")));
-    EXPECT_TRUE(series[1].label.endsWith(QStringLiteral("all hits: not reached")));  // XOR under the step rule
+    // XOR under the step rule
+    EXPECT_TRUE(series[1].label.endsWith(QStringLiteral("all hits: ") + ShownText(QStringLiteral("not reached"))));
 
     // Two-input runs: a plane each.
     EXPECT_EQ(view->decisionPlanes(), 2);
@@ -187,11 +189,11 @@ TEST_F(CompareRunsTest, TheOverlaidCurvesAreEachRunsPointsNamedByRuleRateAndSeed
         ADD_FAILURE() << label.toStdString();
         return false;
     };
-    EXPECT_TRUE(marked(QStringLiteral("Learning rule")));
-    EXPECT_TRUE(marked(QStringLiteral("Learning rate")));
-    EXPECT_TRUE(marked(QStringLiteral("Seed")));
-    EXPECT_FALSE(marked(QStringLiteral("Training file")));
-    EXPECT_FALSE(marked(QStringLiteral("Hit criterion")));
+    EXPECT_TRUE(marked(ShownText(QStringLiteral("Learning rule"))));
+    EXPECT_TRUE(marked(ShownText(QStringLiteral("Learning rate"))));
+    EXPECT_TRUE(marked(ShownText(QStringLiteral("Seed"))));
+    EXPECT_FALSE(marked(ShownText(QStringLiteral("Training file"))));
+    EXPECT_FALSE(marked(ShownText(QStringLiteral("Hit criterion"))));
 }
 
 TEST_F(CompareRunsTest, AKeptRunComparedWithItselfShowsNoDifference)
@@ -227,7 +229,8 @@ TEST_F(CompareRunsTest, ARenamedRunKeepsItsNameInTheLegendAndIsSavedAsTheNetwork
     ASSERT_EQ(list->count(), 2);
     list->item(0)->setText(QStringLiteral("slow sigmoid"));
     EXPECT_EQ(memory.Runs.runs().front()->Name, "slow sigmoid");
-    EXPECT_TRUE(view->curves()->series().front().label.startsWith(QStringLiteral("slow sigmoid (Gradient, rate 0.5, seed 2)")));
+    const QString description = ShownText(QStringLiteral("Gradient, rate 0.5, seed 2"));
+    EXPECT_TRUE(view->curves()->series().front().label.startsWith(QStringLiteral("slow sigmoid (%1)").arg(description)));
 
     testing::ScratchFolder scratch;
     saveDialog.answer = QString::fromStdString(scratch.Path("first"));
@@ -270,10 +273,12 @@ TEST_F(CompareRunsTest, TheConfusionWindowCountsTheTrainingFileAfterAnotherIsRea
     auto* tables = static_cast<ConfusionTables*>(pages.open(PageNames::ConfusionTables));
     ASSERT_NE(tables, nullptr);
     const QString text = tables->tablesText();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Training file: and.net\nUnit    Hits  Misses\n   1       4       0\n")))
+    EXPECT_TRUE(
+        text.startsWith(ShownText(QStringLiteral("Training file: and.net\nUnit    Hits  Misses\n   1       4       0\n"))))
         << text.toStdString();
     // AND's boundary on OR: (0,1) and (1,0) answered 0 where 1 is wanted.
-    EXPECT_TRUE(text.contains(QStringLiteral("Tested on: or.net\nUnit    Hits  Misses\n   1       2       2\n")))
+    EXPECT_TRUE(
+        text.contains(ShownText(QStringLiteral("Tested on: or.net\nUnit    Hits  Misses\n   1       2       2\n"))))
         << text.toStdString();
     EXPECT_FALSE(memory.ConfusionInResults);
     control<QAbstractButton>(tables, "InResultsCheck")->click();

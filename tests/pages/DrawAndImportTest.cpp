@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <fstream>
 
+#include "CoreTexts.h"
 #include "CsvImport.h"
 #include "CsvImportPanel.h"
 #include "MakeTrainingSetFixture.h"
@@ -340,7 +341,9 @@ TEST_F(DrawAndImportTest, EveryKindOfBadFileIsRefusedWithItsRowAndColumnAndTheTa
         {"1,2,3\n4,five,6\n", "row 2, column 2, \"five\", is not a number."},
         {"", "it holds no rows."},
         {"x,y,z\n", "it holds only a header row."},
-        {"1,0\n\"1,5\",1\n", "with a decimal point; it has a decimal comma, but decimal points were chosen."},
+        {"1,0\n\"1,5\",1\n",
+         "row 2, column 1, \"1,5\", is not a number with a decimal point; it has a decimal comma, but decimal points "
+         "were chosen."},
         {tooMany, "the number of patterns"},
     };
     openTab("ImportTab");
@@ -360,7 +363,7 @@ TEST_F(DrawAndImportTest, EveryKindOfBadFileIsRefusedWithItsRowAndColumnAndTheTa
         dialogs.expect(ExpectedErrorReport(why.c_str()));
         click("ImportCsv");
         dialogs.verifyDone();
-        EXPECT_NE(control<QLabel>("CsvSummary")->text().indexOf(QString::fromStdString(why)), -1) << name;
+        EXPECT_NE(control<QLabel>("CsvSummary")->text().indexOf(ShownText(why)), -1) << name;
         EXPECT_EQ(grid(), kept) << name;
         EXPECT_EQ(steps(), keptSteps) << name;
     }

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CoreTexts.h"
 #include "FindControl.h"
 #include "FolderList.h"
 #include "ListClicks.h"
@@ -316,7 +317,8 @@ TEST_F(LoadFileTest, NextPageOpensTheTrainingSetUpPageAndDiscardsThisOne)
     ASSERT_NE(setUp, nullptr);
     EXPECT_EQ(setUp->windowTitle(), QStringLiteral("Perceptron Setup Page -- Tarvik Neural Network Code"));
     EXPECT_TRUE(setUp->isVisible());
-    EXPECT_EQ(setUp->findChild<QLabel*>(QStringLiteral("FileLabel"))->text(), QStringLiteral("Training: and.net"));
+    EXPECT_EQ(setUp->findChild<QLabel*>(QStringLiteral("FileLabel"))->text(),
+              ShownText(QStringLiteral("Training: and.net")));
     // The set-up page built the network for the file just read.
     EXPECT_EQ(net.OutputUnits.size(), 2u);
     EXPECT_EQ(net.InputUnits.size(), 3u);

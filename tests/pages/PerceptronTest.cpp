@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "CoreTexts.h"
 #include "FindControl.h"
 #include "NetworkState.h"
 #include "PageNames.h"
@@ -103,8 +104,10 @@ protected:
     {
         return QTest::qWaitFor(
             [&] {
+                // "Epochs: " as the window's language writes it.
+                const QString prefix = ShownText(QStringLiteral("Epochs: 0")).chopped(1);
                 const QString text = status(1)->text();
-                return text.startsWith(QStringLiteral("Epochs: ")) && text.mid(8).toLong() >= epochs;
+                return text.startsWith(prefix) && text.mid(prefix.size()).toLong() >= epochs;
             },
             RunTimeoutMs);
     }
@@ -159,7 +162,7 @@ TEST_F(PerceptronTest, FreshPageShowsTheDefaults)
         {"MinBiasLabel", "Minimum Threshold = 0"}, {"BiasSignLabel", "Threshold Sign = Both"}};
     for (const auto& [name, text] : lines)
         EXPECT_EQ(label(name)->text(), Local(text)) << name;
-    EXPECT_EQ(label("FileLabel")->text(), QStringLiteral("Training: and.net"));
+    EXPECT_EQ(label("FileLabel")->text(), ShownText(QStringLiteral("Training: and.net")));
 
     for (const char* name : {"Continue", "TestRecall", "StopTraining", "EpochProgress", "Picture1_1", "Picture1_2",
                              "Picture1_3", "Picture1_4", "Picture1_5", "HorFormScroll", "VerFormScroll", "Corner"})
@@ -483,11 +486,11 @@ TEST_F(PerceptronTest, RunOnAndStopsWhenAllAreHitsAsTheEngineAloneDoes)
     for (long i = 1; i <= 2; ++i)
         EXPECT_EQ(net.Weights(i, 1), alone.Weights(i, 1));
 
-    EXPECT_EQ(status(1)->text(), QString::fromStdString(recorder.Final().Epochs));
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
-    EXPECT_EQ(status(2)->text(), QString::fromStdString(recorder.Final().TotalSSE));
-    EXPECT_EQ(status(4)->text(), QStringLiteral("  Hits: ") + Local("4.00"));
-    EXPECT_EQ(status(5)->text(), QStringLiteral("Misses: ") + Local("0.00"));
+    EXPECT_EQ(status(1)->text(), ShownText(QString::fromStdString(recorder.Final().Epochs)));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: %1").arg(net.EpochCount)));
+    EXPECT_EQ(status(2)->text(), ShownText(QString::fromStdString(recorder.Final().TotalSSE)));
+    EXPECT_EQ(status(4)->text(), ShownText(QStringLiteral("  Hits: ") + Local("4.00")));
+    EXPECT_EQ(status(5)->text(), ShownText(QStringLiteral("Misses: ") + Local("0.00")));
     EXPECT_EQ(background(status(4)), Green);
     for (int i = 1; i <= 5; ++i)
         EXPECT_TRUE(status(i)->isVisible()) << i;
@@ -520,7 +523,7 @@ TEST_F(XorTest, EpochStopEndsARunThatNeverHitsAndContinueAddsItsEpochs)
     EXPECT_FALSE(net.FreshStart);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, 1700);
     EXPECT_EQ(net.SSERecordCount, 14 + 5 + 1);
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: 1700"));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: 1700")));
 }
 
 TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
@@ -533,7 +536,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     ASSERT_EQ(net.EpochCount, 30);
     const double lastChange = net.SSEHistory[30].SSE - net.SSEHistory[31].SSE;
     EXPECT_EQ(background(status(3)), lastChange >= 0 ? Green : Red);
-    EXPECT_TRUE(status(3)->text().startsWith(QStringLiteral("Change in SSE: ")));
+    EXPECT_TRUE(status(3)->text().startsWith(ShownText(QStringLiteral("Change in SSE: 0")).chopped(1)));
     EXPECT_EQ(background(status(4)), net.Hits == net.NumResponses ? Green : Red);
 
     // Back on the page with nothing to continue: the boxes are hidden and
@@ -551,7 +554,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     ASSERT_EQ(net.EpochCount, 35);
     activateAgain();
     EXPECT_FALSE(status(1)->isVisible());
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: 35"));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: 35")));
     EXPECT_EQ(status(3)->text(), QString());
     EXPECT_EQ(background(status(3)), buttonFace());
     EXPECT_EQ(background(status(4)), net.Hits == net.NumResponses ? Green : Red);
@@ -579,7 +582,7 @@ TEST_F(PerceptronTest, StatusColoursFollowTheChangeAndTheHits)
     activateAgain();
     EXPECT_EQ(net.Hits, 1);
     EXPECT_EQ(background(status(4)), Red);
-    EXPECT_EQ(status(5)->text(), QStringLiteral("Misses: ") + Local("3.00"));
+    EXPECT_EQ(status(5)->text(), ShownText(QStringLiteral("Misses: ") + Local("3.00")));
 }
 
 TEST_F(PerceptronTest, FirstDisplayAfterEpochOneShowsTheWholeErrorAsANegativeChange)
@@ -590,7 +593,7 @@ TEST_F(PerceptronTest, FirstDisplayAfterEpochOneShowsTheWholeErrorAsANegativeCha
     train("StartTraining");
     ASSERT_GT(net.TotalSSE, 0);
     EXPECT_EQ(background(status(3)), Red);
-    EXPECT_TRUE(status(3)->text().startsWith(QStringLiteral("Change in SSE: -")));
+    EXPECT_TRUE(status(3)->text().startsWith(ShownText(QStringLiteral("Change in SSE: -"))));
 }
 
 // a run that never ends by itself
@@ -640,7 +643,7 @@ TEST_F(RunawayTest, StopTrainingEndsTheRunWithItsFinalDisplayAndNothingFreezes)
     EXPECT_GE(page->refreshCount(), 2);
     EXPECT_LE(page->refreshCount(), ms / TrainingRun::RefreshIntervalMs + 2);
     // The final display and the final record, as at a normal end.
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: %1").arg(net.EpochCount)));
     EXPECT_EQ(background(status(4)), Red);
     EXPECT_EQ(net.SSEHistory[net.SSERecordCount].Epochs, net.EpochCount);
     EXPECT_TRUE(button("Continue")->isVisible());
@@ -666,7 +669,7 @@ TEST_F(RunawayTest, EscapeStopsAContinuedRun)
     QTest::keyClick(page, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
     EXPECT_GT(net.EpochCount, first);
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: %1").arg(net.EpochCount)));
     // Escape with no run going does nothing.
     QTest::keyClick(page, Qt::Key_Escape);
     EXPECT_TRUE(page->isVisible());
@@ -700,7 +703,7 @@ TEST_F(RunawayTest, ClosingAnotherPageStopsTheRunAndClosesItAfter)
     EXPECT_FALSE(view->close());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !page->isTraining(); }, RunTimeoutMs));
     EXPECT_TRUE(QTest::qWaitFor([this] { return pages.find(PageNames::NetworkView) == nullptr; }));
-    EXPECT_EQ(status(1)->text(), QStringLiteral("Epochs: %1").arg(net.EpochCount));
+    EXPECT_EQ(status(1)->text(), ShownText(QStringLiteral("Epochs: %1").arg(net.EpochCount)));
     EXPECT_TRUE(button("Continue")->isVisible());
     // The pages nobody closed stay, and take input again.
     ScrollPage* weights = pages.find(PageNames::WeightStart);

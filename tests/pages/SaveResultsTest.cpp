@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "CoreTexts.h"
 #include "FindControl.h"
 #include "FolderList.h"
 #include "NetworkBuilders.h"
@@ -200,7 +201,7 @@ TEST_F(SaveResultsTest, SavesTheChosenSectionsAndShowsTheStatus)
     EXPECT_NE(report.find("After training, sum of squared error was: "), std::string::npos);
     EXPECT_EQ(report.find("Learning rule: "), std::string::npos);
     EXPECT_EQ(LineCount(report), 7 + 1 + 2 + 4 + 1);  // header, total, heading and rule, four patterns, rule
-    EXPECT_EQ(label(), "run1.txt has been saved!");
+    EXPECT_EQ(label(), ShownText(std::string("run1.txt has been saved!")));
     EXPECT_EQ(labelColour(), QColor(0, 255, 0));
     // The new file is listed and selected.
     EXPECT_EQ(listed(), (QStringList{"earlier.txt", "run1.txt"}));
@@ -223,7 +224,7 @@ TEST_F(SaveResultsTest, OverwriteQuestionNoWritesNothingYesReplaces)
     dialogs.expect({"Pre-existing Filename", "File already exists", BoxIcon::Question, BoxButtons::YesNo, Answer::Yes});
     press("SaveFile");
     EXPECT_EQ(ReadAll(inFolder("earlier.txt")).rfind("Perceptron Training Program", 0), 0u);
-    EXPECT_EQ(label(), "earlier.txt has been saved!");
+    EXPECT_EQ(label(), ShownText(std::string("earlier.txt has been saved!")));
 }
 
 TEST_F(SaveResultsTest, AFailedWriteKeepsTheEarlierFileAndSaysSo)
@@ -233,7 +234,7 @@ TEST_F(SaveResultsTest, AFailedWriteKeepsTheEarlierFileAndSaysSo)
     typeFileName("taken");
     dialogs.expect(ExpectedErrorReport("could not be saved"));
     press("SaveFile");
-    EXPECT_EQ(label(), "taken.txt has not been saved!");
+    EXPECT_EQ(label(), ShownText(std::string("taken.txt has not been saved!")));
     EXPECT_EQ(labelColour(), QColor(255, 0, 0));
     EXPECT_TRUE(QFileInfo(inFolder("taken.txt")).isDir());
 }
@@ -251,7 +252,7 @@ TEST_F(SaveResultsTest, ASecondVisitSavesToTheEarlierPath)
     dialogs.expect({"Pre-existing Filename", "overwrite", BoxIcon::Question, BoxButtons::YesNo, Answer::Yes});
     press("SaveFile");
     EXPECT_EQ(ReadAll(inFolder("run1.txt")).rfind("Perceptron Training Program", 0), 0u);
-    EXPECT_EQ(label(), "run1.txt has been saved!");
+    EXPECT_EQ(label(), ShownText(std::string("run1.txt has been saved!")));
 }
 
 // folders

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "CoreTexts.h"
 #include "FindControl.h"
 #include "NetworkView.h"
 #include "NetworkState.h"
@@ -127,7 +128,7 @@ TEST_F(StepPanelTest, TheShownStepIsWrittenOutWithTheChangedWeightsMarked)
     const auto* text = qt_testing::FindControl<QPlainTextEdit>(panel, QStringLiteral("StepText"));
     QStringList expected;
     for (const std::string& line : ExplainUnitStep(step, 1, SystemNumberLocale()))
-        expected << QString::fromStdString(line);
+        expected << ShownText(line);
     EXPECT_EQ(text->toPlainText(), expected.join(QLatin1Char('\n')));
     EXPECT_TRUE(text->isReadOnly());
 

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CoreTexts.h"
 #include "NetworkState.h"
 #include "PageMemory.h"
 #include "PageNames.h"
@@ -122,7 +123,7 @@ TEST_F(WorkbookExportTest, HoldsTheOtherPagesThenOpensTheNewBook)
     EXPECT_TRUE(QFileInfo(first).isFile());
     EXPECT_EQ(hub->bar->value(), 29);
     EXPECT_TRUE(hub->bar->isHidden());
-    EXPECT_EQ(hub->feedback->text(), "The workbook has been written to " + first);
+    EXPECT_EQ(hub->feedback->text(), ShownText("The workbook has been written to " + first));
 
     // The next export adds a book; the first stays.
     EXPECT_TRUE(exportOnce());
@@ -149,7 +150,7 @@ TEST_F(WorkbookExportTest, AFolderThatCannotBeWrittenIsNamed)
     EXPECT_TRUE(viewer.opened.isEmpty());
     EXPECT_FALSE(pages.pagesHeld());
     // The label and the bar stay as the failure left them.
-    EXPECT_EQ(hub->feedback->text(), "Please be patient while the spreadsheet is built...");
+    EXPECT_EQ(hub->feedback->text(), ShownText(std::string("Please be patient while the spreadsheet is built...")));
     EXPECT_FALSE(hub->bar->isHidden());
 }
 
@@ -172,7 +173,7 @@ TEST_F(WorkbookExportTest, FromTheHubsList)
     EXPECT_TRUE(list->isEnabled());
     EXPECT_TRUE(QFileInfo(book).isFile());
     EXPECT_EQ(testing->findChild<QLabel*>(QStringLiteral("FeedBackLabel"))->text(),
-              "The workbook has been written to " + book);
+              ShownText("The workbook has been written to " + book));
     EXPECT_TRUE(testing->findChild<QProgressBar*>(QStringLiteral("ExcelProgressBar"))->isHidden());
 }
 
