@@ -16,7 +16,8 @@
 
 namespace vantorelle {
 
-Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const QString& folder, QWidget* parent)
+Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const QString& folder,
+                 const QString& language, QWidget* parent)
     : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
 {
     ui.setupUi(this);
@@ -35,7 +36,7 @@ Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const
     connect(ui.CloseLessons, &QPushButton::clicked, this, &QWidget::close);
     closeOnEscape(ui.CloseLessons);
 
-    readFolder(folder);
+    readFolder(folder, language);
     if (!entries.empty())
         ui.LessonList->setCurrentRow(0);
     else
@@ -79,13 +80,17 @@ void Lessons::setFonts()
     PageFonts::set(ui.LessonList, PageFonts::box());
 }
 
-void Lessons::readFolder(const QString& folder)
+void Lessons::readFolder(const QString& folder, const QString& language)
 {
+    // The English files make the list; the translated copies live in folders of their own.
     const QDir dir(folder, QStringLiteral("*.json"), QDir::Name, QDir::Files | QDir::Readable);
     for (const QString& file : dir.entryList()) {
         Entry entry;
         entry.file = file;
-        auto read = ReadLessonFile(dir.filePath(file).toStdString());
+        LessonInLanguage in = ReadLessonIn(dir.filePath(file).toStdString(), language.toStdString());
+        entry.translated = in.translated;
+        entry.translationProblem = QString::fromStdString(in.translationProblem);
+        auto& read = in.lesson;
         if (auto* lesson = std::get_if<Lesson>(&read)) {
             entry.lesson = std::move(*lesson);
             ui.LessonList->addItem(QString::fromStdString(entry.lesson->title));
@@ -124,7 +129,10 @@ void Lessons::lessonChosen()
     ui.LessonTitle->setText(QString::fromStdString(entry.lesson->title));
     const int steps = static_cast<int>(entry.lesson->steps.size());
     ui.StepCount->setText(steps == 1 ? tr("1 step") : tr("%1 steps").arg(steps));
-    ui.StepText->setPlainText(QString::fromStdString(entry.lesson->summary));
+    QString about = QString::fromStdString(entry.lesson->summary);
+    if (!entry.translationProblem.isEmpty())
+        about += QStringLiteral("\n\n") + tr("The lesson is shown in English: %1").arg(entry.translationProblem);
+    ui.StepText->setPlainText(about);
 }
 
 bool Lessons::startLesson(int index)

@@ -54,12 +54,12 @@ std::vector<std::string> LessonFiles()
 
 class LessonsFixture {
 public:
-    explicit LessonsFixture(const QString& folder)
+    explicit LessonsFixture(const QString& folder, const QString& language = QStringLiteral("en"))
     {
         DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(5); });
         // The program's lessons are beside its installed folder; these are the source tree's.
-        pages.define(PageNames::Lessons, [this, folder] {
-            return std::make_unique<Lessons>(net, dialogs, pages, folder);
+        pages.define(PageNames::Lessons, [this, folder, language] {
+            return std::make_unique<Lessons>(net, dialogs, pages, folder, language);
         });
     }
     ~LessonsFixture()

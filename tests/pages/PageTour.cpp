@@ -19,6 +19,7 @@
 #include "AnsweringSaveDialog.h"
 #include "CapturingPrinter.h"
 #include "Dialogs.h"
+#include "Languages.h"
 #include "Lessons.h"
 #include "ListClicks.h"
 #include "NetworkState.h"
@@ -83,7 +84,8 @@ public:
                     {&savedNetworkFile, &openNetworkFile, nullptr, &csvFile});
         // The installed program finds its lessons beside itself; the tour takes the source tree's.
         pages.define(PageNames::Lessons, [this] {
-            return std::make_unique<Lessons>(net, dialogs, pages, QStringLiteral(VANTORELLE_LESSONS));
+            return std::make_unique<Lessons>(net, dialogs, pages, QStringLiteral(VANTORELLE_LESSONS),
+                                             WindowLanguage());
         });
     }
     ~Tour()
