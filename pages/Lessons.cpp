@@ -320,6 +320,11 @@ void Lessons::act()
         pages.open(PageNames::TestPerceptron);
         break;
     }
+    // A run or a picture is to be watched, not worked: the lesson takes the
+    // keyboard back (after the run, when it trains), with the page it opened
+    // beside it. The step panel and the testing page are worked, so they keep it.
+    if (s.action != LessonAction::StepPanel && s.action != LessonAction::TestHeldOut)
+        pages.open(PageNames::Lessons);
 }
 
 void Lessons::tell(const QString& text)
