@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -28,6 +29,7 @@ Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const
 
     connect(ui.LessonList, &QListWidget::currentRowChanged, this, &Lessons::lessonChosen);
     connect(ui.LessonList, &QListWidget::itemActivated, this, [this] { startLesson(ui.LessonList->currentRow()); });
+    ui.LessonList->installEventFilter(this);
     connect(ui.StartLesson, &QPushButton::clicked, this, [this] { startLesson(ui.LessonList->currentRow()); });
     connect(ui.ShowAnswer, &QPushButton::clicked, this, &Lessons::showAnswer);
     connect(ui.ActionButton, &QPushButton::clicked, this, &Lessons::act);
@@ -62,6 +64,21 @@ void Lessons::showEvent(QShowEvent* event)
         const QRect room = shown->availableGeometry();
         move(std::max(room.left(), room.right() - frameGeometry().width() + 1), room.top());
     }
+}
+
+bool Lessons::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return on the list starts the lesson and ends there: the list would
+    // start it and pass the key on to the page, which presses the focused
+    // button, by then "Next Step", and the lesson would open at its second step.
+    if (watched == ui.LessonList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            startLesson(ui.LessonList->currentRow());
+            return true;
+        }
+    }
+    return ScrollPage::eventFilter(watched, event);
 }
 
 void Lessons::setFonts()

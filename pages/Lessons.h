@@ -59,6 +59,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One file of the lessons folder: its lesson, or why it cannot be read.
