@@ -208,7 +208,7 @@ bool Lessons::putInPlace(int index, bool reloadData)
     }
     Perceptron* page = qobject_cast<Perceptron*>(pages.find(PageNames::Perceptron));
     if (!page)
-        page = qobject_cast<Perceptron*>(pages.open(PageNames::Perceptron));
+        page = qobject_cast<Perceptron*>(pages.openBeside(PageNames::Perceptron));
     if (!page)
         return false;
     page->activationStep();
@@ -300,7 +300,7 @@ void Lessons::act()
         return;
     const LessonStep& s = entries[static_cast<std::size_t>(started)].lesson->steps[static_cast<std::size_t>(step)];
     auto showView = [this](NetworkView::Tab tab) {
-        if (auto* view = qobject_cast<NetworkView*>(pages.open(PageNames::NetworkView)))
+        if (auto* view = qobject_cast<NetworkView*>(pages.openBeside(PageNames::NetworkView)))
             view->showTab(tab);
     };
     switch (s.action) {
@@ -311,7 +311,7 @@ void Lessons::act()
         break;
     case LessonAction::Train:
         if (Perceptron* page = setUpPage()) {
-            pages.open(PageNames::Perceptron);
+            pages.openBeside(PageNames::Perceptron);
             page->startTraining();
         }
         break;
@@ -322,7 +322,7 @@ void Lessons::act()
         // The graph is a picture of the history when it opens: a new one shows the latest.
         if (ScrollPage* graph = pages.find(PageNames::PlotSSEdata))
             graph->close();
-        pages.open(PageNames::PlotSSEdata);
+        pages.openBeside(PageNames::PlotSSEdata);
         break;
     case LessonAction::TestHeldOut:
         if (net.EpochCount == 0) {
@@ -337,9 +337,10 @@ void Lessons::act()
         pages.open(PageNames::TestPerceptron);
         break;
     }
-    // A run or a picture is to be watched, not worked: the lesson takes the
-    // keyboard back (after the run, when it trains), with the page it opened
-    // beside it. The step panel and the testing page are worked, so they keep it.
+    // A run or a picture is to be watched, not worked: the lesson keeps the
+    // keyboard (after a run, which holds every page, it takes it back), with
+    // the page it opened beside it. The step panel and the testing page are
+    // worked, so they take it.
     if (s.action != LessonAction::StepPanel && s.action != LessonAction::TestHeldOut)
         pages.open(PageNames::Lessons);
 }

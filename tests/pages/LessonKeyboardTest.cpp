@@ -106,8 +106,10 @@ TEST_P(LessonKeyboardTest, TheGermanLessonIsTakenToItsEndByKeyboardAlone)
                 EXPECT_TRUE(view->isVisible());
                 EXPECT_NE(qobject_cast<DecisionView*>(view->currentPicture()), nullptr);
             }
-            // The lesson has the keyboard again, with the run's or the picture's page beside it.
+            // The lesson has the keyboard again, with the run's or the picture's
+            // page beside it, and on the button pressed (a run held the page meanwhile).
             ASSERT_TRUE(ActiveIs(f.page));
+            EXPECT_EQ(QApplication::focusWidget(), f.control<QPushButton>("ActionButton"));
         }
         if (i + 1 < count) {
             ASSERT_TRUE(TabTo("NextStep"));
