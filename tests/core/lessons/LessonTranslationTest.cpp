@@ -177,17 +177,6 @@ protected:
     fs::path folder;
 };
 
-TEST_F(LessonFolder, WithoutACopyOrInEnglishTheOriginalIsRead)
-{
-    for (const char* language : {"de", "en", ""}) {
-        const LessonInLanguage in = read(language);
-        EXPECT_FALSE(in.translated) << language;
-        EXPECT_EQ(in.translationProblem, "") << language;
-        ASSERT_TRUE(std::holds_alternative<Lesson>(in.lesson));
-        EXPECT_EQ(std::get<Lesson>(in.lesson).title, "T");
-    }
-}
-
 TEST_F(LessonFolder, AFaultyOrDriftingCopyGivesWayToTheOriginalAndSaysWhy)
 {
     write("de/x.json", Changed(R"("title": "T",)", R"("title": "Titel", "sumary": "",)"));
