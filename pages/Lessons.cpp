@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
 
@@ -16,7 +17,8 @@
 
 namespace vantorelle {
 
-Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const QString& folder, QWidget* parent)
+Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const QString& folder,
+                 const QString& language, QWidget* parent)
     : ScrollPage(Design, parent), net(net), dialogs(dialogs), pages(pages)
 {
     ui.setupUi(this);
@@ -27,6 +29,7 @@ Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const
 
     connect(ui.LessonList, &QListWidget::currentRowChanged, this, &Lessons::lessonChosen);
     connect(ui.LessonList, &QListWidget::itemActivated, this, [this] { startLesson(ui.LessonList->currentRow()); });
+    ui.LessonList->installEventFilter(this);
     connect(ui.StartLesson, &QPushButton::clicked, this, [this] { startLesson(ui.LessonList->currentRow()); });
     connect(ui.ShowAnswer, &QPushButton::clicked, this, &Lessons::showAnswer);
     connect(ui.ActionButton, &QPushButton::clicked, this, &Lessons::act);
@@ -35,7 +38,7 @@ Lessons::Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const
     connect(ui.CloseLessons, &QPushButton::clicked, this, &QWidget::close);
     closeOnEscape(ui.CloseLessons);
 
-    readFolder(folder);
+    readFolder(folder, language);
     if (!entries.empty())
         ui.LessonList->setCurrentRow(0);
     else
@@ -63,6 +66,21 @@ void Lessons::showEvent(QShowEvent* event)
     }
 }
 
+bool Lessons::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return on the list starts the lesson and ends there: the list would
+    // start it and pass the key on to the page, which presses the focused
+    // button, by then "Next Step", and the lesson would open at its second step.
+    if (watched == ui.LessonList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            startLesson(ui.LessonList->currentRow());
+            return true;
+        }
+    }
+    return ScrollPage::eventFilter(watched, event);
+}
+
 void Lessons::setFonts()
 {
     PageFonts::set(ui.Title, PageFonts::title());
@@ -79,13 +97,17 @@ void Lessons::setFonts()
     PageFonts::set(ui.LessonList, PageFonts::box());
 }
 
-void Lessons::readFolder(const QString& folder)
+void Lessons::readFolder(const QString& folder, const QString& language)
 {
+    // The English files make the list; the translated copies live in folders of their own.
     const QDir dir(folder, QStringLiteral("*.json"), QDir::Name, QDir::Files | QDir::Readable);
     for (const QString& file : dir.entryList()) {
         Entry entry;
         entry.file = file;
-        auto read = ReadLessonFile(dir.filePath(file).toStdString());
+        LessonInLanguage in = ReadLessonIn(dir.filePath(file).toStdString(), language.toStdString());
+        entry.translated = in.translated;
+        entry.translationProblem = QString::fromStdString(in.translationProblem);
+        auto& read = in.lesson;
         if (auto* lesson = std::get_if<Lesson>(&read)) {
             entry.lesson = std::move(*lesson);
             ui.LessonList->addItem(QString::fromStdString(entry.lesson->title));
@@ -124,7 +146,10 @@ void Lessons::lessonChosen()
     ui.LessonTitle->setText(QString::fromStdString(entry.lesson->title));
     const int steps = static_cast<int>(entry.lesson->steps.size());
     ui.StepCount->setText(steps == 1 ? tr("1 step") : tr("%1 steps").arg(steps));
-    ui.StepText->setPlainText(QString::fromStdString(entry.lesson->summary));
+    QString about = QString::fromStdString(entry.lesson->summary);
+    if (!entry.translationProblem.isEmpty())
+        about += QStringLiteral("\n\n") + tr("The lesson is shown in English: %1").arg(entry.translationProblem);
+    ui.StepText->setPlainText(about);
 }
 
 bool Lessons::startLesson(int index)
@@ -183,7 +208,7 @@ bool Lessons::putInPlace(int index, bool reloadData)
     }
     Perceptron* page = qobject_cast<Perceptron*>(pages.find(PageNames::Perceptron));
     if (!page)
-        page = qobject_cast<Perceptron*>(pages.open(PageNames::Perceptron));
+        page = qobject_cast<Perceptron*>(pages.openBeside(PageNames::Perceptron));
     if (!page)
         return false;
     page->activationStep();
@@ -275,7 +300,7 @@ void Lessons::act()
         return;
     const LessonStep& s = entries[static_cast<std::size_t>(started)].lesson->steps[static_cast<std::size_t>(step)];
     auto showView = [this](NetworkView::Tab tab) {
-        if (auto* view = qobject_cast<NetworkView*>(pages.open(PageNames::NetworkView)))
+        if (auto* view = qobject_cast<NetworkView*>(pages.openBeside(PageNames::NetworkView)))
             view->showTab(tab);
     };
     switch (s.action) {
@@ -286,7 +311,7 @@ void Lessons::act()
         break;
     case LessonAction::Train:
         if (Perceptron* page = setUpPage()) {
-            pages.open(PageNames::Perceptron);
+            pages.openBeside(PageNames::Perceptron);
             page->startTraining();
         }
         break;
@@ -297,7 +322,7 @@ void Lessons::act()
         // The graph is a picture of the history when it opens: a new one shows the latest.
         if (ScrollPage* graph = pages.find(PageNames::PlotSSEdata))
             graph->close();
-        pages.open(PageNames::PlotSSEdata);
+        pages.openBeside(PageNames::PlotSSEdata);
         break;
     case LessonAction::TestHeldOut:
         if (net.EpochCount == 0) {
@@ -312,6 +337,12 @@ void Lessons::act()
         pages.open(PageNames::TestPerceptron);
         break;
     }
+    // A run or a picture is to be watched, not worked: the lesson keeps the
+    // keyboard (after a run, which holds every page, it takes it back), with
+    // the page it opened beside it. The step panel and the testing page are
+    // worked, so they take it.
+    if (s.action != LessonAction::StepPanel && s.action != LessonAction::TestHeldOut)
+        pages.open(PageNames::Lessons);
 }
 
 void Lessons::tell(const QString& text)

@@ -11,6 +11,11 @@
 //
 // A lesson file that cannot be read stays in the list, marked, and choosing
 // it says which file and what is wrong, so a teacher sees the fault at once.
+//
+// Lessons are data, not the window's tr() texts: a lesson comes in the
+// window's language when the folder holds a translated copy of it
+// (lessons/de/NAME.json), else in English. A copy that is not the same
+// exercise is not taken, and choosing the lesson says why.
 
 #include <QPointer>
 #include <optional>
@@ -34,9 +39,10 @@ class Lessons : public ScrollPage {
 public:
     static constexpr DesignSize Design{9720, 9405};
 
-    // The lessons are the ".json" files in `folder`, in the order of their names.
+    // The lessons are the ".json" files in `folder`, in the order of their
+    // names, each in `language` (an ISO 639-1 code) where it is translated.
     Lessons(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, const QString& folder,
-            QWidget* parent = nullptr);
+            const QString& language, QWidget* parent = nullptr);
 
     // The lessons folder of a program in programFolder: ../share/vantorelle/lessons beside it.
     static QString installedFolder(const QString& programFolder);
@@ -44,6 +50,8 @@ public:
     // Lessons in the list, readable or not, and the one started (-1: none).
     int lessonCount() const { return static_cast<int>(entries.size()); }
     int startedLesson() const { return started; }
+    // Whether the lesson at index is shown in the page's language.
+    bool isTranslated(int index) const { return entries.at(static_cast<std::size_t>(index)).translated; }
     int currentStep() const { return step; }
     // Starts the lesson at index of the list; false, with a message, when its
     // file or its training set cannot be read.
@@ -51,6 +59,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One file of the lessons folder: its lesson, or why it cannot be read.
@@ -58,10 +67,12 @@ private:
         QString file;
         std::optional<Lesson> lesson;
         QString problem;
+        bool translated = false;
+        QString translationProblem;  // why its translated copy is not used
     };
 
     void setFonts();
-    void readFolder(const QString& folder);
+    void readFolder(const QString& folder, const QString& language);
     void lessonChosen();
     void showStep();
     void goToStep(int index);

@@ -7,6 +7,7 @@
 #include "CompareRuns.h"
 #include "ConfusionTables.h"
 #include "Generalize.h"
+#include "Languages.h"
 #include "Lessons.h"
 #include "LoadFile.h"
 #include "MakeTrainingSet.h"
@@ -94,7 +95,8 @@ void Define(PageRegistry& pages, NetworkState& net, PageMemory& memory, Dialogs&
     });
     pages.define(PageNames::Lessons, [&] {
         return std::make_unique<Lessons>(net, dialogs, pages,
-                                         Lessons::installedFolder(QCoreApplication::applicationDirPath()));
+                                         Lessons::installedFolder(QCoreApplication::applicationDirPath()),
+                                         WindowLanguage());
     });
 }
 

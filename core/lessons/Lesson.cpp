@@ -336,16 +336,102 @@ std::variant<Lesson, std::string> ReadLesson(const std::string& text, const std:
     }
 }
 
-std::variant<Lesson, std::string> ReadLessonFile(const std::string& path)
+bool LessonData::sameSetAs(const LessonData& other) const
+{
+    const CloudParams& a = clouds;
+    const CloudParams& b = other.clouds;
+    const LetterParams& l = letters;
+    const LetterParams& m = other.letters;
+    return source == other.source && file == other.file && logic == other.logic && inputs == other.inputs &&
+           a.classes == b.classes && a.perClass == b.perClass && a.spread == b.spread && a.noise == b.noise &&
+           a.separable == b.separable && l.letters == m.letters && l.copies == m.copies && l.noise == m.noise &&
+           seed == other.seed && heldOutPercent == other.heldOutPercent;
+}
+
+namespace {
+
+// Reads the file at `path`, which messages call `name`.
+std::variant<Lesson, std::string> ReadNamedLessonFile(const std::string& path, const std::string& name)
 {
     const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string folder = slash == std::string::npos ? std::string(".") : path.substr(0, slash);
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     if (!in || !(text << in.rdbuf()))
         return "The lesson file \"" + name + "\" cannot be read.";
     return ReadLesson(text.str(), name, folder);
+}
+
+}  // namespace
+
+std::variant<Lesson, std::string> ReadLessonFile(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return ReadNamedLessonFile(path, slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+std::string TranslatedLessonPath(const std::string& path, const std::string& language)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return language + "/" + path;
+    return path.substr(0, slash + 1) + language + path.substr(slash);
+}
+
+std::string TranslationProblem(const Lesson& original, const Lesson& translation, const std::string& name)
+{
+    const std::string file = "The translated lesson file \"" + name + "\" ";
+    if (!translation.data.sameSetAs(original.data))
+        return file + "names another training set in \"data\" than the original.";
+    if (!(translation.settings == original.settings))
+        return file + "has other \"settings\" than the original.";
+    if (translation.steps.size() != original.steps.size())
+        return file + "has " + std::to_string(translation.steps.size()) + " steps; the original has " +
+               std::to_string(original.steps.size()) + ".";
+    for (std::size_t i = 0; i < original.steps.size(); ++i) {
+        const LessonStep& a = original.steps[i];
+        const LessonStep& b = translation.steps[i];
+        const std::string step = file + "has in step " + std::to_string(i + 1) + " ";
+        if (a.data.has_value() != b.data.has_value() || (a.data && !b.data->sameSetAs(*a.data)))
+            return step + "another training set than the original.";
+        if (!(b.settings == a.settings))
+            return step + "other settings than the original.";
+        if (b.action != a.action)
+            return step + "another action than the original.";
+        if (a.question.empty() != b.question.empty())
+            return step + (a.question.empty() ? "a question the original does not ask." : "no question; the original asks one.");
+        if (a.actionLabel.empty() != b.actionLabel.empty())
+            return step + (a.actionLabel.empty() ? "an \"actionLabel\" the original does not have."
+                                                 : "no \"actionLabel\"; the original has one.");
+    }
+    return {};
+}
+
+LessonInLanguage ReadLessonIn(const std::string& path, const std::string& language)
+{
+    LessonInLanguage in;
+    in.lesson = ReadLessonFile(path);
+    const std::string copyPath = TranslatedLessonPath(path, language);
+    if (language.empty() || language == "en" || !std::ifstream(copyPath))
+        return in;
+    auto* original = std::get_if<Lesson>(&in.lesson);
+    if (!original)
+        return in;
+    // Named with its folder, so that a fault is not looked for in the original.
+    const std::string name = language + "/" + copyPath.substr(copyPath.find_last_of('/') + 1);
+    auto copy = ReadNamedLessonFile(copyPath, name);
+    if (auto* problem = std::get_if<std::string>(&copy)) {
+        in.translationProblem = *problem;
+        return in;
+    }
+    Lesson& translation = std::get<Lesson>(copy);
+    in.translationProblem = TranslationProblem(*original, translation, name);
+    if (!in.translationProblem.empty())
+        return in;
+    translation.folder = original->folder;
+    in.lesson = std::move(translation);
+    in.translated = true;
+    return in;
 }
 
 }  // namespace vantorelle

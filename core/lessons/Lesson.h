@@ -42,6 +42,9 @@ struct LessonData {
     // The name the set-up page shows for the set; empty: the file's name or
     // the generator's.
     std::string name;
+
+    // The same set, whatever it is called.
+    bool sameSetAs(const LessonData& other) const;
 };
 
 // Settings a lesson or a step sets; whatever is left out stays as it was.
@@ -60,6 +63,7 @@ struct LessonSettings {
     // These settings with every field `over` sets taken from it.
     LessonSettings overriddenBy(const LessonSettings& over) const;
     bool empty() const;
+    bool operator==(const LessonSettings&) const = default;
 };
 
 enum class LessonAction {
@@ -102,5 +106,31 @@ std::variant<Lesson, std::string> ReadLesson(const std::string& text, const std:
                                              const std::string& folder);
 // The same from a file; the messages name the file.
 std::variant<Lesson, std::string> ReadLessonFile(const std::string& path);
+
+// Translations: a lesson in another language is a copy of the English file
+// in a folder named by the language's ISO 639-1 code beside it
+// (lessons/de/06-gaussian-xor.json), with its texts translated and
+// everything else the same.
+
+// Where the copy of the lesson at `path` in `language` would be.
+std::string TranslatedLessonPath(const std::string& path, const std::string& language);
+
+// Why `translation` is not the exercise `original` is (its set, settings,
+// steps, questions or actions differ), in one sentence naming the file
+// `name`; empty when it is the same exercise in other words.
+std::string TranslationProblem(const Lesson& original, const Lesson& translation, const std::string& name);
+
+struct LessonInLanguage {
+    std::variant<Lesson, std::string> lesson;  // as ReadLessonFile answers
+    bool translated = false;  // the lesson is the copy in the language asked for
+    // Why a copy that exists was not taken; empty when it was, or there is none.
+    std::string translationProblem;
+};
+
+// The lesson at `path` as a student whose window is in `language` reads it:
+// its copy in that language when there is one that is the same exercise,
+// else the file itself. The copy's relative file names are found where the
+// original's are, as it names the same sets.
+LessonInLanguage ReadLessonIn(const std::string& path, const std::string& language);
 
 }  // namespace vantorelle

@@ -16,6 +16,14 @@ const QString OwnTranslations = QStringLiteral(":/translations");
 
 QString Code(const QString& name) { return name.left(2).toLower(); }
 
+QString taken = QStringLiteral("en");
+
+QString Taken(const QString& code)
+{
+    taken = code;
+    return code;
+}
+
 }  // namespace
 
 QStringList AvailableLanguages()
@@ -43,7 +51,7 @@ QString UseLanguage(QCoreApplication& app, const QString& language)
     const QStringList available = AvailableLanguages();
     for (const QString& code : wanted) {
         if (code == QStringLiteral("en"))
-            return code;
+            return Taken(code);
         if (!available.contains(code))
             continue;
         auto* own = new QTranslator(&app);
@@ -57,9 +65,11 @@ QString UseLanguage(QCoreApplication& app, const QString& language)
             app.installTranslator(toolkit);
         else
             delete toolkit;
-        return code;
+        return Taken(code);
     }
-    return QStringLiteral("en");
+    return Taken(QStringLiteral("en"));
 }
+
+QString WindowLanguage() { return taken; }
 
 }  // namespace vantorelle

@@ -22,4 +22,9 @@ QStringList AvailableLanguages();
 // taken: "en" when none fits, and then nothing is installed.
 QString UseLanguage(QCoreApplication& app, const QString& language);
 
+// The language UseLanguage took last: "en" until it has taken another. What
+// the window's own texts are in, for texts that are data rather than tr()
+// texts (the lessons).
+QString WindowLanguage();
+
 }  // namespace vantorelle

@@ -42,6 +42,14 @@ bool PageRegistry::isDefined(PageName name) const { return factories.count(name.
 
 ScrollPage* PageRegistry::open(PageName name) { return openNamed(name.toString()); }
 
+ScrollPage* PageRegistry::openBeside(PageName name)
+{
+    keepKeyboard = true;
+    ScrollPage* page = open(name);
+    keepKeyboard = false;
+    return page;
+}
+
 ScrollPage* PageRegistry::find(PageName name) const { return findNamed(name.toString()); }
 
 ScrollPage* PageRegistry::openNamed(const QString& name)
@@ -138,9 +146,11 @@ void PageRegistry::holdPagesFor(ScrollPage* owner, std::function<void()> stop)
         owner->installEventFilter(this);
     for (const OpenPage& open : pages) {
         if (open.page && open.page != owner) {
+            // Disabling a page takes the focus off its controls, and enabling
+            // it does not give it back: a keyboard user would find none.
+            heldPages.push_back({open.page, open.page->focusWidget()});
             open.page->setEnabled(false);
             open.page->installEventFilter(this);
-            heldPages.emplace_back(open.page);
         }
     }
     emit holdStarted(owner);
@@ -155,10 +165,12 @@ void PageRegistry::releasePages()
         holder->removeEventFilter(this);
     holder = nullptr;
     stopJob = nullptr;
-    for (const QPointer<ScrollPage>& page : heldPages) {
-        if (page) {
-            page->removeEventFilter(this);
-            page->setEnabled(true);
+    for (const HeldPage& held : heldPages) {
+        if (held.page) {
+            held.page->removeEventFilter(this);
+            held.page->setEnabled(true);
+            if (held.focus && !held.page->focusWidget() && held.focus->isVisible() && held.focus->isEnabled())
+                held.focus->setFocus(Qt::OtherFocusReason);
         }
     }
     heldPages.clear();
@@ -197,6 +209,18 @@ void PageRegistry::closeWhenReleased(ScrollPage* page)
 
 void PageRegistry::activate(ScrollPage* page)
 {
+    if (keepKeyboard && active && active != page) {
+        // Not merely activated again afterwards: on X a new window asked to
+        // be active takes the keyboard once the window system maps it, after
+        // the page that opened it has taken the keyboard back.
+        page->setAttribute(Qt::WA_ShowWithoutActivating);
+        page->show();
+        page->raise();
+        page->setAttribute(Qt::WA_ShowWithoutActivating, false);
+        if (!holding)
+            page->activationStep();
+        return;
+    }
     page->show();
     page->raise();
     focusPending = page;

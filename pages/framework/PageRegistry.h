@@ -72,6 +72,10 @@ public:
     // Creates and shows the page if it does not exist, else shows and raises
     // it; either way it becomes the active page. Null if name is not defined.
     ScrollPage* open(PageName name);
+    // As open(), but the page comes up beside the active page without taking
+    // the keyboard from it: a lesson opens the pages it works on this way,
+    // and the student goes on typing in the lesson.
+    ScrollPage* openBeside(PageName name);
 
     // The open page called name, or null.
     ScrollPage* find(PageName name) const;
@@ -131,9 +135,14 @@ private:
     bool trackingFocus = false;
     bool exiting = false;
     bool holding = false;
+    bool keepKeyboard = false;  // within openBeside()
     QPointer<ScrollPage> holder;
     std::function<void()> stopJob;
-    std::vector<QPointer<ScrollPage>> heldPages;
+    struct HeldPage {
+        QPointer<ScrollPage> page;
+        QPointer<QWidget> focus;  // where its keyboard focus was, to put back
+    };
+    std::vector<HeldPage> heldPages;
     std::vector<QString> opensAfterHold;  // pages asked for while held
     std::vector<QPointer<ScrollPage>> closesAfterHold;  // pages whose close was asked for while held
 };

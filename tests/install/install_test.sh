@@ -23,7 +23,8 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 app_id=org.vantorelle.vantorelle
 expected=(bin/vantorelle-train share/man/man1/vantorelle-train.1
           share/vantorelle/examples/and.net share/vantorelle/examples/README.md
-          share/vantorelle/lessons/01-one-unit.json share/vantorelle/lessons/README.md)
+          share/vantorelle/lessons/01-one-unit.json share/vantorelle/lessons/README.md
+          share/vantorelle/lessons/de/06-gaussian-xor.json share/vantorelle/lessons/es/06-gaussian-xor.json)
 if [ "$gui" = 1 ]; then
     expected+=(bin/Vantorelle bin/uninstall-vantorelle
                "share/applications/$app_id.desktop"

@@ -62,8 +62,9 @@ TEST_F(HistoryTableTest, TheSSEGraphReadsAsATableOfTheHistoryItWasDrawnFrom)
     QAccessibleTableInterface* table = tableOf(chart);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->columnCount(), 2);
-    EXPECT_EQ(table->columnDescription(0), QStringLiteral("Epoch"));
-    EXPECT_EQ(table->columnDescription(1), QStringLiteral("Total SSE"));
+    // In the window's language (run again with the window in German).
+    EXPECT_EQ(table->columnDescription(0), QCoreApplication::translate("HistoryTable", "Epoch"));
+    EXPECT_EQ(table->columnDescription(1), QCoreApplication::translate("HistoryTable", "Total SSE"));
     expectRows(table, {{0, 4}, {10, 2.5}, {20, 1.125}, {30, 0.0625}, {30, 0.0625}});
     EXPECT_EQ(table->cellAt(5, 0), nullptr);
     EXPECT_EQ(table->cellAt(0, 2), nullptr);

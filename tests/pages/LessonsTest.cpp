@@ -24,6 +24,7 @@
 #include "ErrorCurveView.h"
 #include "FindControl.h"
 #include "Lesson.h"
+#include "LessonsFixture.h"
 #include "Lessons.h"
 #include "NetworkState.h"
 #include "NetworkView.h"
@@ -39,63 +40,6 @@
 
 namespace vantorelle {
 namespace {
-
-constexpr int WaitMs = 120000;
-
-std::vector<std::string> LessonFiles()
-{
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(VANTORELLE_LESSONS))
-        if (entry.path().extension() == ".json")
-            files.push_back(entry.path().filename().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-class LessonsFixture {
-public:
-    explicit LessonsFixture(const QString& folder)
-    {
-        DefinePages(pages, net, memory, dialogs, [] { return std::make_unique<MersenneRandom>(5); });
-        // The program's lessons are beside its installed folder; these are the source tree's.
-        pages.define(PageNames::Lessons, [this, folder] {
-            return std::make_unique<Lessons>(net, dialogs, pages, folder);
-        });
-    }
-    ~LessonsFixture()
-    {
-        pages.exitProgram();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        dialogs.verifyDone();
-    }
-
-    // The lessons page, opened as a student does: with the load-file page's button.
-    Lessons* openFromLoadFile()
-    {
-        ScrollPage* start = pages.open(PageNames::LoadFile);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(start));
-        QTest::mouseClick(qt_testing::FindControl<QPushButton>(start, "LessonsButton"), Qt::LeftButton);
-        page = qobject_cast<Lessons*>(pages.find(PageNames::Lessons));
-        return page;
-    }
-    template <typename T>
-    T* control(const char* name) const
-    {
-        return qt_testing::FindControl<T>(page, name);
-    }
-    void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
-    Perceptron* setUp() const { return qobject_cast<Perceptron*>(pages.find(PageNames::Perceptron)); }
-    bool runEnded() const
-    {
-        return QTest::qWaitFor([this] { return setUp() && !setUp()->isTraining() && !pages.pagesHeld(); }, WaitMs);
-    }
-
-    NetworkState net;
-    PageMemory memory;
-    ScriptedDialogs dialogs;
-    PageRegistry pages;
-    Lessons* page = nullptr;
-};
 
 class EveryLesson : public ::testing::TestWithParam<std::string> {};
 

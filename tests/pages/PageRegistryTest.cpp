@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
+#include <QWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -102,6 +104,24 @@ TEST_F(PageRegistryTest, ReopeningAPageBehindBringsItToTheFront)
     EXPECT_EQ(pages.openPages(), (std::vector<QString>{QStringLiteral("Second"), QStringLiteral("First")}));
 }
 
+TEST_F(PageRegistryTest, APageOpenedBesideLeavesTheKeyboardWithTheActivePage)
+{
+    CountingPage* first = open("First");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    auto* second = static_cast<CountingPage*>(pages.openBeside(PageName("Second")));
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->activations, 1);  // loaded and brought up to date all the same
+    EXPECT_EQ(pages.activePage(), first);
+    // Shown without asking for the keyboard: a window system that hands it
+    // over late (on X, once the window is mapped) has nothing to hand over.
+    EXPECT_TRUE(second->windowHandle()->property("_q_showWithoutActivating").toBool());
+    EXPECT_TRUE(QTest::qWaitFor([first] { return QApplication::activeWindow() == first; }, 120000));
+    // Asked for again the ordinary way, it takes the keyboard.
+    EXPECT_EQ(open("Second"), second);
+    EXPECT_EQ(pages.activePage(), second);
+}
+
 // end of the program
 TEST_F(PageRegistryTest, ClosingTheLastPageFinishes)
 {
@@ -162,6 +182,22 @@ TEST_F(PageRegistryTest, SwitchingToAnotherPageActivatesItButAPlainWindowDoesNot
 }
 
 // holding pages during a long job
+TEST_F(PageRegistryTest, AHeldPageGetsItsKeyboardFocusBack)
+{
+    CountingPage* first = open("First");
+    auto* one = new QPushButton(QStringLiteral("One"), first);
+    auto* two = new QPushButton(QStringLiteral("Two"), first);
+    one->show();
+    two->show();
+    CountingPage* second = open("Second");
+    two->setFocus();
+    ASSERT_EQ(first->focusWidget(), two);
+    pages.holdPagesFor(second);
+    EXPECT_EQ(first->focusWidget(), nullptr);  // what the hold does to it
+    pages.releasePages();
+    EXPECT_EQ(first->focusWidget(), two);
+}
+
 TEST_F(PageRegistryTest, HeldPagesTakeNoInputAndOpenLater)
 {
     CountingPage* first = open("First");

@@ -4,25 +4,32 @@
 // folder given. Run it from a folder holding the example files; it is meant
 // for a virtual X screen (tools/screenshots.sh), where it draws as on a desktop.
 //
-//     page_screenshots OUTDIR
+//     page_screenshots OUTDIR [LANGUAGE]
 //
-// Prints each picture's file and caption, one a line. Exit status 1 when a
-// step could not be made or a message box came up on the way.
+// LANGUAGE ("de", "es") takes the pictures with the window and the lessons
+// in that language. Prints each picture's file and caption, one a line. Exit
+// status 1 when a step could not be made or a message box came up on the
+// way; 77 when the window has no texts in LANGUAGE yet.
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <cstdio>
 
+#include "Languages.h"
 #include "PageTour.h"
 #include "ScrollPage.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: page_screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: page_screenshots OUTDIR [LANGUAGE]\n");
         return 2;
+    }
+    if (argc == 3 && vantorelle::UseLanguage(app, QString::fromLocal8Bit(argv[2])) != QString::fromLocal8Bit(argv[2])) {
+        std::fprintf(stderr, "page_screenshots: the window has no \"%s\" texts yet\n", argv[2]);
+        return 77;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool saved = true;
