@@ -21,15 +21,7 @@ void TakeSweep(NetworkState& to, const NetworkState& from)
 
 }  // namespace
 
-bool MeasureAside::SweepSumsReusable() const
-{
-    if (!aheadWork.sideBySide)
-        return false;
-    long holding = 0;
-    for (std::size_t k = 1; k < aheadWork.sumsHold.size(); ++k)
-        holding += aheadWork.sumsHold[k];
-    return 2 * holding >= static_cast<long>(aheadWork.sumsHold.size()) - 1;
-}
+bool MeasureAside::SweepSumsReusable() const { return aheadWork.SweepSumsMostlyReusable(); }
 
 bool MayMeasureAside(const NetworkState& net, const Random& random)
 {

@@ -10,6 +10,16 @@ namespace vantorelle {
 
 const KernelSet& SweepWorkspace::Kernels() const { return kernels ? *kernels : DefaultKernels(); }
 
+bool SweepWorkspace::SweepSumsMostlyReusable() const
+{
+    if (!sideBySide)
+        return false;
+    long holding = 0;
+    for (std::size_t k = 1; k < sumsHold.size(); ++k)
+        holding += sumsHold[k];
+    return 2 * holding >= static_cast<long>(sumsHold.size()) - 1;
+}
+
 void SweepWorkspace::BindPatterns(const NetworkState& net)
 {
     const long patterns = net.NumPatterns;

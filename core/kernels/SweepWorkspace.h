@@ -79,6 +79,11 @@ struct SweepWorkspace {
 
     const KernelSet& Kernels() const;
 
+    // Whether the last sweep went the step rule's side-by-side way and left
+    // the sums of most outputs (those that took no step) for the
+    // measurement to reuse: then a second thread has little left to do.
+    bool SweepSumsMostlyReusable() const;
+
     // Sizes the per-output buffers for net's outputs.
     void Fit(const NetworkState& net)
     {
