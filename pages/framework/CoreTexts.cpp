@@ -148,6 +148,7 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "the spread must be above 0 and at most 10.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "%1 must be a share from 0 to 1."), Nested({1})},
     {QT_TRANSLATE_NOOP("CoreTexts", "the noise")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "the spread")},
     {QT_TRANSLATE_NOOP("CoreTexts", "no letters given.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "the letters must be capitals from A to Z, not \"%1\".")},
     {QT_TRANSLATE_NOOP("CoreTexts", "the letter %1 is given twice.")},
@@ -282,7 +283,11 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "held")},
     {QT_TRANSLATE_NOOP("CoreTexts", "trained")},
     {QT_TRANSLATE_NOOP("CoreTexts", "unknown")},
-    {QT_TRANSLATE_NOOP("CoreTexts", "%1 to %2, %3")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "%1 to %2, %3"), Nested({3})},
+    // The signs a start range allows (also on the training page).
+    {QT_TRANSLATE_NOOP("CoreTexts", "Pos")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Neg")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Both")},
     {QT_TRANSLATE_NOOP("CoreTexts", "%1 of %2")},
 
     // The step explanation: the formulas stay, their words are translated.
