@@ -331,8 +331,9 @@ bool Perceptron::takeSeed()
     bool valid = true;
     const std::optional<std::uint64_t> seed = SeedOf(ui.SeedBox->text(), valid);
     if (!valid) {
-        messages.Warning(ProgramTitle, "The random seed must be a whole number from 0 to 18446744073709551615, or "
-                                       "empty for a seed from the clock.");
+        messages.Warning(ProgramTitle, tr("The random seed must be a whole number from 0 to 18446744073709551615, or "
+                                          "empty for a seed from the clock.")
+                                           .toStdString());
         ui.SeedBox->setFocus();
         return false;
     }
