@@ -116,7 +116,7 @@ TEST_P(EveryLesson, StartsWithItsSetAndSettingsAndWalksToItsEnd)
         SCOPED_TRACE("step " + std::to_string(i + 1));
         const LessonStep& step = lesson.steps[static_cast<std::size_t>(i)];
         ASSERT_EQ(f.page->currentStep(), i);
-        EXPECT_EQ(f.control<QLabel>("StepCount")->text(), QStringLiteral("Step %1 of %2").arg(i + 1).arg(count));
+        EXPECT_EQ(f.control<QLabel>("StepCount")->text(), Lessons::tr("Step %1 of %2").arg(i + 1).arg(count));
         EXPECT_EQ(f.control<QTextBrowser>("StepText")->toPlainText().toStdString(), step.text);
         QTextBrowser* answer = f.control<QTextBrowser>("AnswerText");
         EXPECT_FALSE(answer->isVisible());

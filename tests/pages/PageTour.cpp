@@ -30,6 +30,7 @@
 #include "CompareRuns.h"
 #include "Perceptron.h"
 #include "Printing.h"
+#include "ProbeNetwork.h"
 #include "SavedNetwork.h"
 #include "Random.h"
 #include "ScrollPage.h"
@@ -279,7 +280,7 @@ private:
         for (const char* pattern : {"1", "2", "3", "4"})
             if (!typeInto(probe, "PatternBox", QString::fromLatin1(pattern)) || !press(probe, "PatternOK"))
                 return false;
-        if (!results || !waitFor([&] { return results->toPlainText().contains(QStringLiteral("Pattern: 4")); },
+        if (!results || !waitFor([&] { return results->toPlainText().contains(ProbeNetwork::tr("Pattern: %1").arg(4)); },
                                  QStringLiteral("pattern 4 was not probed")))
             return false;
         show("probe-page", "The probe page after probing the four patterns of and.net", probe);
