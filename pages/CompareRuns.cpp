@@ -41,7 +41,7 @@ QString LegendLabel(const KeptRun& run, const NumberLocale& locale)
     QString label = QString::fromStdString(run.Name);
     if (run.Name.find(description) == std::string::npos)
         label += QStringLiteral(" (%1)").arg(ShownText(description));
-    return label + QStringLiteral("; all hits: %1").arg(ShownText(EpochsToAllHitsText(run)));
+    return label + CompareRuns::tr("; all hits: %1").arg(ShownText(EpochsToAllHitsText(run)));
 }
 
 QString Lines(const std::vector<std::string>& lines)
@@ -346,12 +346,12 @@ void CompareRuns::saveRun()
     MessageBoxRequest box;
     box.title = ProgramTitle;
     if (!run) {
-        box.text = "Select the run to save in the list first.";
+        box.text = tr("Select the run to save in the list first.").toStdString();
         dialogs.Show(box);
         return;
     }
     if (!files) {
-        box.text = "Saving a network is not available here.";
+        box.text = tr("Saving a network is not available here.").toStdString();
         dialogs.Show(box);
         return;
     }

@@ -13,10 +13,11 @@ namespace vantorelle {
 
 namespace {
 
-const char* const MismatchMessage = "New file does not have the same number of inputs or outputs as the old!";
-const char* const NotInputMessage =
-    "New file not input because it does not have the same number of inputs or outputs as the old!";
-const char* const NoFileMessage = "No file name has been selected!";
+const char* const MismatchMessage =
+    QT_TRANSLATE_NOOP("vantorelle::Generalize", "New file does not have the same number of inputs or outputs as the old!");
+const char* const NotInputMessage = QT_TRANSLATE_NOOP(
+    "vantorelle::Generalize", "New file not input because it does not have the same number of inputs or outputs as the old!");
+const char* const NoFileMessage = QT_TRANSLATE_NOOP("vantorelle::Generalize", "No file name has been selected!");
 
 }  // namespace
 
@@ -65,7 +66,7 @@ void Generalize::showFileRows(bool shown)
 void Generalize::refuse(const char* text)
 {
     MessageBoxRequest box;
-    box.text = text;
+    box.text = tr(text).toStdString();
     box.title = ProgramTitle;
     box.icon = BoxIcon::Critical;
     box.buttons = BoxButtons::OKCancel;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "CoreTexts.h"
 #include "Dialogs.h"
 #include "NetworkState.h"
 #include "NetworkView.h"
@@ -106,13 +107,13 @@ void Lessons::readFolder(const QString& folder, const QString& language)
         entry.file = file;
         LessonInLanguage in = ReadLessonIn(dir.filePath(file).toStdString(), language.toStdString());
         entry.translated = in.translated;
-        entry.translationProblem = QString::fromStdString(in.translationProblem);
+        entry.translationProblem = ShownText(in.translationProblem);
         auto& read = in.lesson;
         if (auto* lesson = std::get_if<Lesson>(&read)) {
             entry.lesson = std::move(*lesson);
             ui.LessonList->addItem(QString::fromStdString(entry.lesson->title));
         } else {
-            entry.problem = QString::fromStdString(std::get<std::string>(read));
+            entry.problem = ShownText(std::get<std::string>(read));
             ui.LessonList->addItem(tr("%1 (cannot be opened)").arg(file));
         }
         entries.push_back(std::move(entry));
@@ -195,13 +196,13 @@ bool Lessons::putInPlace(int index, bool reloadData)
         auto made = MakeLessonSets(*data, lesson.folder);
         if (auto* problem = std::get_if<std::string>(&made)) {
             tell(tr("The lesson \"%1\" cannot put its training set in place: %2")
-                     .arg(QString::fromStdString(lesson.title), QString::fromStdString(*problem)));
+                     .arg(QString::fromStdString(lesson.title), ShownText(*problem)));
             return false;
         }
         sets = std::move(std::get<LessonSets>(made));
         heldOutInPlace = false;
         if (const std::string problem = UseTrainingSet(net, sets.training, sets.name); !problem.empty()) {
-            tell(QString::fromStdString(problem));
+            tell(ShownText(problem));
             return false;
         }
         SizeUnitsAndWeights(net);

@@ -30,14 +30,24 @@ namespace vantorelle {
 
 namespace {
 
-const QString Filter = QStringLiteral("Training files (*.net);;All files (*)");
+QString Filter() { return MakeTrainingSet::tr("Training files (*.net);;All files (*)"); }
 
 // The generator list's entries, in its order.
 enum class Kind { And, Or, Nand, Xor, Parity, Clouds, Letters };
 
-QString Plural(long count, const QString& one)
+QString Patterns(long count)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(one, count == 1 ? QString() : QStringLiteral("s"));
+    return (count == 1 ? MakeTrainingSet::tr("%1 pattern") : MakeTrainingSet::tr("%1 patterns")).arg(count);
+}
+
+QString Inputs(long count)
+{
+    return (count == 1 ? MakeTrainingSet::tr("%1 input") : MakeTrainingSet::tr("%1 inputs")).arg(count);
+}
+
+QString Outputs(long count)
+{
+    return (count == 1 ? MakeTrainingSet::tr("%1 output") : MakeTrainingSet::tr("%1 outputs")).arg(count);
 }
 
 // A file name for a generated set: what it is, as the trainer's --make names it.
@@ -239,9 +249,9 @@ void MakeTrainingSet::connectUndo()
     connect(&undo, &QUndoStack::canUndoChanged, ui.UndoEdit, &QWidget::setEnabled);
     connect(&undo, &QUndoStack::canRedoChanged, ui.RedoEdit, &QWidget::setEnabled);
     connect(&undo, &QUndoStack::undoTextChanged, ui.UndoEdit,
-            [this](const QString& what) { ui.UndoEdit->setToolTip(QStringLiteral("Undo: ") + what); });
+            [this](const QString& what) { ui.UndoEdit->setToolTip(tr("Undo: %1").arg(what)); });
     connect(&undo, &QUndoStack::redoTextChanged, ui.RedoEdit,
-            [this](const QString& what) { ui.RedoEdit->setToolTip(QStringLiteral("Redo: ") + what); });
+            [this](const QString& what) { ui.RedoEdit->setToolTip(tr("Redo: %1").arg(what)); });
     ui.UndoEdit->setEnabled(false);
     ui.RedoEdit->setEnabled(false);
 }
@@ -264,7 +274,7 @@ void MakeTrainingSet::connectTableButtons()
         if (!anchor().isValid())
             return;
         if (!setTable->canDeleteColumn(anchor().column()))
-            refuse(QStringLiteral("A training set needs one input and one output at least: %1 stays.")
+            refuse(tr("A training set needs one input and one output at least: %1 stays.")
                        .arg(setTable->columnName(anchor().column())));
         else
             setTable->deleteColumn(anchor().column());
@@ -297,10 +307,9 @@ MakeTrainingSet::~MakeTrainingSet()
 void MakeTrainingSet::showSizes()
 {
     const SetGrid& grid = setTable->grid();
-    ui.SetSizes->setText(QStringLiteral("%1 of %2 and %3")
-                             .arg(Plural(static_cast<long>(grid.rows.size()), QStringLiteral("pattern")),
-                                  Plural(grid.inputs, QStringLiteral("input")),
-                                  Plural(grid.outputs, QStringLiteral("output"))));
+    ui.SetSizes->setText(tr("%1 of %2 and %3", "26 patterns of 35 inputs and 26 outputs")
+                             .arg(Patterns(static_cast<long>(grid.rows.size())), Inputs(grid.inputs),
+                                  Outputs(grid.outputs)));
 }
 
 void MakeTrainingSet::showGeneratorFields()
@@ -363,7 +372,7 @@ std::optional<TrainingSet> MakeTrainingSet::generated()
 void MakeTrainingSet::generate()
 {
     if (const std::optional<TrainingSet> set = generated()) {
-        setTable->replaceAll(GridOf(*set), QStringLiteral("Generate %1").arg(ui.SetKind->currentText()));
+        setTable->replaceAll(GridOf(*set), tr("Generate %1").arg(ui.SetKind->currentText()));
         newName = UnusedName(GeneratedName(static_cast<Kind>(ui.SetKind->currentIndex()), ui.LogicInputs->value()));
         lastFile.clear();
     }
@@ -429,16 +438,16 @@ std::optional<long> MakeTrainingSet::heldOutCount(long patterns)
     const std::optional<double> percent =
         percentText.isEmpty() ? 0.0 : ParseBoxNumber(percentText.toStdString(), locale);
     if (!percent || !(*percent >= 0 && *percent < 100)) {
-        refuse(QStringLiteral("Hold out (%): \"%1\" is not a share from 0 to below 100.").arg(percentText));
+        refuse(tr("Hold out (%): \"%1\" is not a share from 0 to below 100.").arg(percentText));
         return std::nullopt;
     }
     if (*percent == 0)
         return 0;
     const long heldOut = HeldOutCount(patterns, *percent);
     if (heldOut < 1 || heldOut >= patterns) {
-        refuse(QStringLiteral("Hold out (%): %1% of %2 leaves %3.")
-                   .arg(percentText, Plural(patterns, QStringLiteral("pattern")),
-                        heldOut < 1 ? QStringLiteral("none to hold out") : QStringLiteral("none to train on")));
+        refuse((heldOut < 1 ? tr("Hold out (%): %1% of %2 leaves none to hold out.")
+                            : tr("Hold out (%): %1% of %2 leaves none to train on."))
+                   .arg(percentText, Patterns(patterns)));
         return std::nullopt;
     }
     return heldOut;
@@ -461,7 +470,7 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
         return std::nullopt;
 
     std::optional<QString> chosen =
-        saveDialog.saveFileName({QStringLiteral("Save The Training Set"), offeredPath(), Filter});
+        saveDialog.saveFileName({tr("Save The Training Set"), offeredPath(), Filter()});
     if (!chosen)
         return std::nullopt;
     // A name typed without an ending gets ours, so the load-file page lists it.
@@ -477,7 +486,7 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
             ask.title = ProgramTitle;
             ask.icon = BoxIcon::Question;
             ask.buttons = BoxButtons::YesNo;
-            ask.text = QStringLiteral("The test file \"%1\" exists.\rReplace it?").arg(testFile).toStdString();
+            ask.text = tr("The test file \"%1\" exists.\rReplace it?").arg(testFile).toStdString();
             if (dialogs.Show(ask) != Answer::Yes)
                 return std::nullopt;
         }
@@ -494,11 +503,10 @@ std::optional<std::string> MakeTrainingSet::save(bool tellSaved)
     }
     lastFile = files[0].path;
     if (tellSaved) {
-        QString text = QStringLiteral("Saved \"%1\": %2.").arg(QString::fromStdString(files[0].path),
-                                                                 Plural(parts[0].NumPatterns(), QStringLiteral("pattern")));
+        QString text = tr("Saved \"%1\": %2.").arg(QString::fromStdString(files[0].path), Patterns(parts[0].NumPatterns()));
         if (parts.size() > 1)
-            text += QStringLiteral("\rThe %1 held out are in \"%2\".")
-                        .arg(Plural(parts[1].NumPatterns(), QStringLiteral("pattern")), QString::fromStdString(files[1].path));
+            text += QLatin1Char('\r') + tr("The %1 held out are in \"%2\".")
+                                            .arg(Patterns(parts[1].NumPatterns()), QString::fromStdString(files[1].path));
         MessageBoxRequest box;
         box.title = ProgramTitle;
         box.icon = BoxIcon::Information;

@@ -19,7 +19,7 @@ namespace vantorelle {
 
 namespace {
 
-const QString Filter = QStringLiteral("Saved networks (*.vnet);;All files (*)");
+QString Filter() { return NetworkFiles::tr("Saved networks (*.vnet);;All files (*)"); }
 
 void Tell(Dialogs& dialogs, const std::string& text, BoxIcon icon)
 {
@@ -53,7 +53,7 @@ bool NetworkFiles::save()
     // The page holds the generator and the boxes that go with the network.
     auto* setUp = qobject_cast<Perceptron*>(pages.find(PageNames::Perceptron));
     if (!setUp || net.EpochCount == 0) {
-        Tell(dialogs, "There is no trained network to save yet: train one first.", BoxIcon::Information);
+        Tell(dialogs, tr("There is no trained network to save yet: train one first.").toStdString(), BoxIcon::Information);
         return false;
     }
     return askAndWrite(net.TrainingFileName, {}, [setUp](const std::string& note) { return setUp->saved(note); });
@@ -73,13 +73,13 @@ bool NetworkFiles::askAndWrite(const std::string& trainingFile, const std::strin
 {
     InputBoxRequest ask;
     ask.title = ProgramTitle;
-    ask.prompt = "A note to keep with the network (who trained it, on what, why), or none:";
+    ask.prompt = tr("A note to keep with the network (who trained it, on what, why), or none:").toStdString();
     ask.defaultText = offeredNote;
     const std::optional<std::string> note = dialogs.Input(ask);
     if (!note)
         return false;
     const std::optional<QString> path =
-        saveDialog.saveFileName({QStringLiteral("Save The Trained Network"), suggestedPath(trainingFile), Filter});
+        saveDialog.saveFileName({tr("Save The Trained Network"), suggestedPath(trainingFile), Filter()});
     if (!path)
         return false;
     QString chosen = *path;
@@ -92,7 +92,8 @@ bool NetworkFiles::askAndWrite(const std::string& trainingFile, const std::strin
         return false;
     }
     lastFile = file;
-    Tell(dialogs, "The network has been saved as \"" + file + "\".", BoxIcon::Information);
+    Tell(dialogs, tr("The network has been saved as \"%1\".").arg(QString::fromStdString(file)).toStdString(),
+         BoxIcon::Information);
     return true;
 }
 
@@ -100,7 +101,7 @@ bool NetworkFiles::open()
 {
     // No name is offered that may not exist: the last file, or the current folder.
     const QString offered = lastFile.empty() ? QDir::currentPath() : QString::fromStdString(lastFile);
-    const std::optional<QString> path = openDialog.openFileName({QStringLiteral("Open A Saved Network"), offered, Filter});
+    const std::optional<QString> path = openDialog.openFileName({tr("Open A Saved Network"), offered, Filter()});
     if (!path)
         return false;
     const std::string file = QDir::toNativeSeparators(*path).toStdString();
@@ -118,7 +119,7 @@ bool NetworkFiles::open()
         return false;
     setUp->restore(*read);
     if (!read->note.empty())
-        Tell(dialogs, "The note saved with this network:\r" + read->note, BoxIcon::Information);
+        Tell(dialogs, tr("The note saved with this network:").toStdString() + "\r" + read->note, BoxIcon::Information);
     return true;
 }
 

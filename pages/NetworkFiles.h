@@ -6,10 +6,9 @@
 // whole and only then puts it in place, on the set-up page as it was saved.
 // A file that cannot be read is told in a message box and changes nothing.
 
+#include <QCoreApplication>
 #include <functional>
 #include <string>
-
-class QString;
 
 namespace vantorelle {
 
@@ -22,6 +21,8 @@ class PageRegistry;
 class SaveFileDialog;
 
 class NetworkFiles {
+    Q_DECLARE_TR_FUNCTIONS(NetworkFiles)
+
 public:
     NetworkFiles(NetworkState& net, Dialogs& dialogs, PageRegistry& pages, SaveFileDialog& saveDialog,
                  OpenFileDialog& openDialog);

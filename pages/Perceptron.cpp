@@ -272,12 +272,13 @@ void Perceptron::activationStep()
 void Perceptron::writeSettingsLines()
 {
     auto number = [this](double value) { return QString::fromStdString(FormatGeneral(value, locale)); };
-    ui.MaxWtLabel->setText(QStringLiteral("Maximum Weight = ") + number(net.WeightMax));
-    ui.MinWtLabel->setText(QStringLiteral("Minimum Weight = ") + number(net.WeightMin));
-    ui.WtSignLabel->setText(QStringLiteral("Weight Sign = ") + QString::fromLatin1(SignName(net.WeightSign)));
-    ui.MaxBiasLabel->setText(QStringLiteral("Maximum Threshold = ") + number(net.ThresholdMax));
-    ui.MinBiasLabel->setText(QStringLiteral("Minimum Threshold = ") + number(net.ThresholdMin));
-    ui.BiasSignLabel->setText(QStringLiteral("Threshold Sign = ") + QString::fromLatin1(SignName(net.ThresholdSign)));
+    auto sign = [](StartSign value) { return ShownText(std::string_view(SignName(value))); };
+    ui.MaxWtLabel->setText(tr("Maximum Weight = %1").arg(number(net.WeightMax)));
+    ui.MinWtLabel->setText(tr("Minimum Weight = %1").arg(number(net.WeightMin)));
+    ui.WtSignLabel->setText(tr("Weight Sign = %1").arg(sign(net.WeightSign)));
+    ui.MaxBiasLabel->setText(tr("Maximum Threshold = %1").arg(number(net.ThresholdMax)));
+    ui.MinBiasLabel->setText(tr("Minimum Threshold = %1").arg(number(net.ThresholdMin)));
+    ui.BiasSignLabel->setText(tr("Threshold Sign = %1").arg(sign(net.ThresholdSign)));
 }
 
 // handlers
@@ -330,8 +331,9 @@ bool Perceptron::takeSeed()
     bool valid = true;
     const std::optional<std::uint64_t> seed = SeedOf(ui.SeedBox->text(), valid);
     if (!valid) {
-        messages.Warning(ProgramTitle, "The random seed must be a whole number from 0 to 18446744073709551615, or "
-                                       "empty for a seed from the clock.");
+        messages.Warning(ProgramTitle, tr("The random seed must be a whole number from 0 to 18446744073709551615, or "
+                                          "empty for a seed from the clock.")
+                                           .toStdString());
         ui.SeedBox->setFocus();
         return false;
     }
@@ -342,7 +344,7 @@ bool Perceptron::takeSeed()
 void Perceptron::showRunSeed()
 {
     const std::optional<RandomState> state = random->State();
-    ui.RunSeedLabel->setText(state ? QStringLiteral("Seed Of This Run = %1").arg(state->seed) : QString());
+    ui.RunSeedLabel->setText(state ? tr("Seed Of This Run = %1").arg(state->seed) : QString());
 }
 
 void Perceptron::continueTraining()
@@ -634,7 +636,7 @@ void Perceptron::restore(const SavedNetwork& saved)
         writeStatus(SavedStatusLines(saved.page));
     }
     setRunButtonsVisible(net.EpochCount > 0);
-    ui.RunSeedLabel->setText(saved.random ? QStringLiteral("Seed Of This Run = %1").arg(saved.random->seed)
+    ui.RunSeedLabel->setText(saved.random ? tr("Seed Of This Run = %1").arg(saved.random->seed)
                                           : QString());
 }
 

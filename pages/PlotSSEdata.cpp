@@ -23,7 +23,7 @@ namespace vantorelle {
 
 namespace {
 
-const QString ChartTitle = QStringLiteral("Total Sum Of Squared Error As A Function Of Training Sweeps");
+QString ChartTitle() { return PlotSSEdata::tr("Total Sum Of Squared Error As A Function Of Training Sweeps"); }
 // The category axis takes a label once only; a repeated epoch count is told
 // apart by invisible zero-width spaces after it.
 const QChar Invisible(0x200B);
@@ -87,7 +87,7 @@ PlotSSEdata::PlotSSEdata(const NetworkState& net, Printer& printer, QWidget* par
     const std::vector<HistoryRow> drawn(net.SSEHistory.begin() + 1,
                                         net.SSEHistory.begin() + 1 + std::clamp(net.SSERecordCount, 0, MaxHistoryRows));
     readAsHistoryTable(ui.SSEgraph, [drawn] { return drawn; }, [] { return SystemNumberLocale(); });
-    ui.SSEgraph->setAccessibleName(ChartTitle);
+    ui.SSEgraph->setAccessibleName(ChartTitle());
 
     ui.SSEgraph->hide();
     buildChart();
@@ -106,7 +106,7 @@ void PlotSSEdata::buildChart()
     const int rows = std::clamp(net.SSERecordCount, 0, MaxHistoryRows);
     const NumberLocale locale = SystemNumberLocale();
 
-    auto* bars = new QBarSet(QStringLiteral("Network SSE"));
+    auto* bars = new QBarSet(tr("Network SSE"));
     QList<qreal> values;
     values.reserve(rows);
     QStringList labels;
@@ -124,13 +124,13 @@ void PlotSSEdata::buildChart()
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->setTitleFont(PageFonts::chartTitle());
-    chart->setTitle(ChartTitle);
+    chart->setTitle(ChartTitle());
     chart->legend()->hide();
     chart->addSeries(series);
 
     // Bar k (from 0) stands at k on the horizontal axis; its label is placed there.
     auto* sweeps = new QCategoryAxis;
-    sweeps->setTitleText(QStringLiteral("Sweeps Of Training"));
+    sweeps->setTitleText(tr("Sweeps Of Training"));
     sweeps->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     sweeps->setGridLineVisible(false);
     sweeps->setRange(-0.5, std::max(rows, 1) - 0.5);
@@ -150,7 +150,7 @@ void PlotSSEdata::buildChart()
     series->attachAxis(sweeps);
 
     auto* sse = new QValueAxis;
-    sse->setTitleText(QStringLiteral("Network SSE"));
+    sse->setTitleText(tr("Network SSE"));
     chart->addAxis(sse, Qt::AlignLeft);
     series->attachAxis(sse);
     RoundValueAxis(sse, ValueSteps);
@@ -222,7 +222,7 @@ void PlotSSEdata::print()
     const QImage image = picture();
     printer.copyPicture(image);
     PrintDocument document;
-    document.title = ChartTitle;
+    document.title = ChartTitle();
     document.addPicture(image);
     printer.print(document);
 }

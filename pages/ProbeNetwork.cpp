@@ -31,20 +31,25 @@ bool NetworkFitsPatterns(const NetworkState& net)
 // The text block of one probe of pattern n; ComputeResponse(n) has run. The
 // block names the pattern by its plain number, however it was typed (" 3",
 // "03", "+3" and "3e0" all probe pattern 3, and each block says which one).
-std::string ProbeBlock(const NetworkState& net, long n, const NumberLocale& locale)
+QString ProbeBlock(const NetworkState& net, long n, const NumberLocale& locale)
 {
-    auto values = [&](std::string line, long count, auto value) {
+    const QString crlf = QLatin1String(Crlf);
+    auto values = [&](QString line, long count, auto value) {
         for (long i = 1; i <= count; ++i)
-            line += FormatSigned2(value(i), locale) + "\t";
-        return line + Crlf;
+            line += QString::fromStdString(FormatSigned2(value(i), locale)) + QLatin1Char('\t');
+        return line + crlf;
     };
-    std::string block =
-        values("Pattern: " + FormatWhole(n) + "\t", net.NumInputs, [&](long i) { return net.InputPatterns(n, i); });
-    block += std::string(15, '-') + Crlf;
-    block += values("Response (A):\t", net.NumOutputs, [&](long j) { return net.OutputUnits[j].Activation; });
-    block += values("Desired  (D):\t", net.NumOutputs, [&](long j) { return net.DesiredOutputs(n, j); });
-    block += values("Error  (D-A):\t", net.NumOutputs, [&](long j) { return net.OutputUnits[j].Error; });
-    block += std::string(45, '=') + Crlf;
+    // The labels end at a tab, so the numbers line up whatever their length.
+    QString block = values(ProbeNetwork::tr("Pattern: %1").arg(QString::fromStdString(FormatWhole(n))) + QLatin1Char('\t'),
+                           net.NumInputs, [&](long i) { return net.InputPatterns(n, i); });
+    block += QString(15, QLatin1Char('-')) + crlf;
+    block += values(ProbeNetwork::tr("Response (A):") + QLatin1Char('\t'), net.NumOutputs,
+                    [&](long j) { return net.OutputUnits[j].Activation; });
+    block += values(ProbeNetwork::tr("Desired  (D):") + QLatin1Char('\t'), net.NumOutputs,
+                    [&](long j) { return net.DesiredOutputs(n, j); });
+    block += values(ProbeNetwork::tr("Error  (D-A):") + QLatin1Char('\t'), net.NumOutputs,
+                    [&](long j) { return net.OutputUnits[j].Error; });
+    block += QString(45, QLatin1Char('=')) + crlf;
     return block;
 }
 
@@ -90,7 +95,7 @@ void ProbeNetwork::escape()
         box.icon = BoxIcon::Question;
         box.buttons = BoxButtons::YesNo;
         box.defaultButton = 1;
-        box.text = "Close the page? The probe results in its window will be lost.";
+        box.text = tr("Close the page? The probe results in its window will be lost.").toStdString();
         if (dialogs.Show(box) != Answer::Yes)
             return;
     }
@@ -108,8 +113,8 @@ std::optional<long> ProbeNetwork::patternNumber(const QString& typed)
 {
     if (!NetworkFitsPatterns(net)) {
         dialogs.Show(ErrorReport(
-            QStringLiteral("The network has not been built for the patterns of \"%1\" yet, so they cannot be probed.\r"
-                           "Train a network on them first.")
+            tr("The network has not been built for the patterns of \"%1\" yet, so they cannot be probed.\r"
+               "Train a network on them first.")
                 .arg(QString::fromStdString(net.TrainingFileName))
                 .toStdString()));
         return std::nullopt;
@@ -121,9 +126,9 @@ std::optional<long> ProbeNetwork::patternNumber(const QString& typed)
         return static_cast<long>(*value);
 
     MessageBoxRequest box;
-    box.title = "Pattern Number";
+    box.title = tr("Pattern Number").toStdString();
     box.icon = BoxIcon::Exclamation;
-    box.text = QStringLiteral("\"%1\" is not the number of a pattern.\rType a whole number from 1 to %2.")
+    box.text = tr("\"%1\" is not the number of a pattern.\rType a whole number from 1 to %2.")
                    .arg(typed)
                    .arg(net.NumPatterns)
                    .toStdString();
@@ -138,7 +143,7 @@ void ProbeNetwork::probe()
     if (!n)
         return;
     ComputeResponse(net, *n);
-    QString block = QString::fromStdString(ProbeBlock(net, *n, locale));
+    QString block = ProbeBlock(net, *n, locale);
     block.replace(QLatin1String(Crlf), QLatin1String("\n"));
 
     // The newest block stands at the top, in view.
@@ -158,8 +163,7 @@ void ProbeNetwork::print()
     heading.setBold(true);
 
     PrintDocument document;
-    document.title = QStringLiteral("Results Of Testing Distributed Memory On ") +
-                     QString::fromStdString(net.TrainingFileName);
+    document.title = tr("Results Of Testing Distributed Memory On %1").arg(QString::fromStdString(net.TrainingFileName));
     document.addLine(QString(), courier);
     document.addLine(document.title, heading);
     document.addLine(QString(), courier);

@@ -93,42 +93,48 @@ void SaveResults::fileClicked(const QString& name)
     memory.ResultsFilePath = LocalPath(ui.File1->filePath(name));
 }
 
-std::optional<QString> SaveResults::acceptedName(const QString& typed, const QString& name, const QString& what)
+std::optional<QString> SaveResults::acceptedName(const QString& typed, const QString& name, NameFor kind)
 {
+    // Whole sentences for each kind, so a translator never joins "folder" or "file" into one.
+    const bool folder = kind == NameFor::Folder;
     QString why;
     // Blanks alone make a name no one can see in a list, nor type again.
     if (typed.trimmed().isEmpty())
-        why = QStringLiteral("A %1 name cannot be made of blanks only.").arg(what);
+        why = folder ? tr("A folder name cannot be made of blanks only.") : tr("A file name cannot be made of blanks only.");
     else if (typed.contains(QLatin1Char('/')))
-        why = QStringLiteral("A %1 name cannot hold \"/\"; choose the folder in the lists instead.").arg(what);
+        why = folder ? tr("A folder name cannot hold \"/\"; choose the folder in the lists instead.")
+                     : tr("A file name cannot hold \"/\"; choose the folder in the lists instead.");
     else if (typed.count(QLatin1Char('.')) == typed.size())
-        why = QStringLiteral("A %1 name cannot be made of dots only.").arg(what);
+        why = folder ? tr("A folder name cannot be made of dots only.") : tr("A file name cannot be made of dots only.");
     else if (typed.contains(QChar(0)))
-        why = QStringLiteral("A %1 name cannot hold a zero character.").arg(what);
+        why = folder ? tr("A folder name cannot hold a zero character.")
+                     : tr("A file name cannot hold a zero character.");
     else if (QFile::encodeName(name).size() > MaxNameBytes)
-        why = QStringLiteral("The name is longer than the %1 bytes a file system allows.").arg(MaxNameBytes);
+        why = tr("The name is longer than the %1 bytes a file system allows.").arg(MaxNameBytes);
     if (why.isEmpty())
         return name;
-    dialogs.Show(ErrorReport(QStringLiteral("\"%1\" cannot be the name of a %2.\r%3").arg(name, what, why).toStdString()));
+    const QString refused =
+        folder ? tr("\"%1\" cannot be the name of a folder.") : tr("\"%1\" cannot be the name of a file.");
+    dialogs.Show(ErrorReport((refused.arg(name) + QLatin1Char('\r') + why).toStdString()));
     return std::nullopt;
 }
 
 void SaveResults::createDirectory()
 {
-    const auto answer = dialogs.Input({"Enter name of directory:", "Create Directory", ""});
+    const auto answer = dialogs.Input({tr("Enter name of directory:").toStdString(), tr("Create Directory").toStdString(), ""});
     if (!answer || answer->empty())
         return;
-    const auto name = acceptedName(QString::fromStdString(*answer), QString::fromStdString(*answer), QStringLiteral("folder"));
+    const auto name = acceptedName(QString::fromStdString(*answer), QString::fromStdString(*answer), NameFor::Folder);
     if (!name)
         return;
 
     const QString path = ui.File1->filePath(*name);
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
         const int error = errno;
-        const QString why = error == EEXIST ? (QFileInfo(path).isDir() ? QStringLiteral("it already exists")
-                                                                      : QStringLiteral("a file of that name is in the way"))
+        const QString why = error == EEXIST ? (QFileInfo(path).isDir() ? tr("it already exists")
+                                                                      : tr("a file of that name is in the way"))
                                             : QString::fromLocal8Bit(std::strerror(error));
-        dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" cannot be created: %2.\rThe lists still show \"%3\".")
+        dialogs.Show(ErrorReport(tr("The folder \"%1\" cannot be created: %2.\rThe lists still show \"%3\".")
                                      .arg(Native(path), why, Native(ui.Dir1->path()))
                                      .toStdString()));
         return;
@@ -137,21 +143,21 @@ void SaveResults::createDirectory()
     QDir::setCurrent(path);
     QString why;
     if (!ui.Dir1->setPath(path, &why))
-        dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" was created but cannot be listed: %2.")
+        dialogs.Show(ErrorReport(tr("The folder \"%1\" was created but cannot be listed: %2.")
                                      .arg(Native(path), why)
                                      .toStdString()));
 }
 
 void SaveResults::createFilename()
 {
-    const auto answer = dialogs.Input({"Enter name of file to save:", "Name File", ""});
+    const auto answer = dialogs.Input({tr("Enter name of file to save:").toStdString(), tr("Name File").toStdString(), ""});
     const QString typed = QString::fromStdString(answer.value_or(std::string()));
     if (typed.isEmpty()) {
         // An empty or cancelled answer leaves no file chosen; the label keeps its text.
         memory.ResultsFilePath.clear();
         return;
     }
-    const auto name = acceptedName(typed, ReportFileName(typed), QStringLiteral("file"));
+    const auto name = acceptedName(typed, ReportFileName(typed), NameFor::File);
     if (!name)
         return;
     ui.FileNameLabel->setText(*name);
@@ -169,15 +175,16 @@ ReportSections SaveResults::sections() const
 void SaveResults::saveFile()
 {
     if (memory.ResultsFilePath.empty()) {
-        dialogs.Show(ErrorReport("No file has been chosen to save to.\rClick a file in the list or use \"Create A "
-                                 "New Filename\" first."));
+        dialogs.Show(ErrorReport(
+            tr("No file has been chosen to save to.\rClick a file in the list or use \"Create A New Filename\" first.")
+                .toStdString()));
         return;
     }
     const QString path = QFile::decodeName(memory.ResultsFilePath.c_str());
     // Every existing file is asked about, hidden ones too: nothing is replaced unasked.
     if (QFileInfo(path).isFile()) {
-        MessageBoxRequest question{"File already exists -- overwrite it?", "Pre-existing Filename", BoxIcon::Question,
-                                   BoxButtons::YesNo, 1};
+        MessageBoxRequest question{tr("File already exists -- overwrite it?").toStdString(),
+                                   tr("Pre-existing Filename").toStdString(), BoxIcon::Question, BoxButtons::YesNo, 1};
         if (dialogs.Show(question) != Answer::Yes)
             return;
     }

@@ -46,9 +46,10 @@ private:
     void createFilename();
     void saveFile();
     ReportSections sections() const;
+    enum class NameFor { Folder, File };
     // `name` (made from what was typed) when it can be a name in the listed
-    // folder; else shows why not (`what` is "folder" or "file") and answers nothing.
-    std::optional<QString> acceptedName(const QString& typed, const QString& name, const QString& what);
+    // folder; else shows why not and answers nothing.
+    std::optional<QString> acceptedName(const QString& typed, const QString& name, NameFor kind);
 
     // ReportObserver: the report's progress in FileNameLabel.
     void StageReached(ReportStage stage) override;

@@ -96,16 +96,22 @@ void StartRangePage::placeSliders()
     }
 }
 
-std::optional<double> StartRangePage::boxNumber(QLineEdit* box, const char* which)
+std::optional<double> StartRangePage::boxNumber(QLineEdit* box, Bound bound)
 {
     if (auto value = ParseBoxNumber(box->text().toStdString(), locale))
         return value;
+    const bool weight = std::string_view(kind->what) == WeightRange.what;
+    const bool maximum = bound == Bound::Maximum;
+    const QString mustBe = weight ? (maximum ? tr("The maximum weight must be a number, such as %1.")
+                                             : tr("The minimum weight must be a number, such as %1."))
+                                  : (maximum ? tr("The maximum threshold must be a number, such as %1.")
+                                             : tr("The minimum threshold must be a number, such as %1."));
     MessageBoxRequest message;
     message.title = ProgramTitle;
     message.icon = BoxIcon::Exclamation;
-    message.text = "The " + std::string(which) + " " + kind->what + " must be a number, such as " +
-                   FormatGeneral(0.25, locale) + ".\r\"" + box->text().toStdString() +
-                   "\" is not a number. Nothing has been changed.";
+    message.text = (mustBe.arg(QString::fromStdString(FormatGeneral(0.25, locale))) + QLatin1Char('\r') +
+                    tr("\"%1\" is not a number. Nothing has been changed.").arg(box->text()))
+                       .toStdString();
     dialogs.Show(message);
     box->setFocus();
     box->selectAll();
@@ -115,10 +121,10 @@ std::optional<double> StartRangePage::boxNumber(QLineEdit* box, const char* whic
 void StartRangePage::useSettings()
 {
     // Both boxes must hold numbers before either setting changes.
-    const auto max = boxNumber(controls.maxBox, "maximum");
+    const auto max = boxNumber(controls.maxBox, Bound::Maximum);
     if (!max)
         return;
-    const auto min = boxNumber(controls.minBox, "minimum");
+    const auto min = boxNumber(controls.minBox, Bound::Minimum);
     if (!min)
         return;
     settings.min = *min;

@@ -59,7 +59,8 @@ private:
     void useDefaults();
     void placeSliders();
     // The number in a box, or nothing after telling the user it is not one.
-    std::optional<double> boxNumber(QLineEdit* box, const char* which);
+    enum class Bound { Maximum, Minimum };
+    std::optional<double> boxNumber(QLineEdit* box, Bound bound);
 
     Settings settings;
     Dialogs& dialogs;

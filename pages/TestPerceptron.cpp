@@ -109,7 +109,7 @@ bool TestPerceptron::eventFilter(QObject* watched, QEvent* event)
     return ScrollPage::eventFilter(watched, event);
 }
 
-void TestPerceptron::noMethodSelected() { ShowPlain(dialogs, QStringLiteral("No method for continuing has been selected!")); }
+void TestPerceptron::noMethodSelected() { ShowPlain(dialogs, tr("No method for continuing has been selected!")); }
 
 void TestPerceptron::testChosen(int position)
 {
@@ -123,7 +123,7 @@ void TestPerceptron::testChosen(int position)
         if (files)
             files->save();
         else
-            ShowPlain(dialogs, QStringLiteral("Saving the network is not available here."));
+            ShowPlain(dialogs, tr("Saving the network is not available here."));
         break;
     // Our own items, after the list's first six.
     case 6: pages.open(PageNames::CompareRuns); break;
@@ -164,7 +164,7 @@ void TestPerceptron::continueChosen(int position)
         break;
     case 4:
         if (!files) {
-            ShowPlain(dialogs, QStringLiteral("Opening a saved network is not available here."));
+            ShowPlain(dialogs, tr("Opening a saved network is not available here."));
         } else if (files->open()) {
             // As after "Keep Current Weights And Continue Training": the set-up page takes over.
             close();
@@ -185,7 +185,7 @@ void TestPerceptron::createExcelSummary() { workbookExport->start(); }
 void TestPerceptron::saveTextSummary()
 {
     if (!pages.isDefined(PageNames::SaveResults)) {
-        ShowPlain(dialogs, QStringLiteral("Saving the summary as a text file is not available yet."));
+        ShowPlain(dialogs, tr("Saving the summary as a text file is not available yet."));
         return;
     }
     pages.open(PageNames::SaveResults);

@@ -24,8 +24,8 @@ constexpr const char* WorkbookType = "application/vnd.openxmlformats-officedocum
 
 QString NoViewerMessage(const QString& path)
 {
-    return QStringLiteral("The workbook has been saved as \"%1\", but no program for spreadsheet (.xlsx) files could "
-                          "be started to show it.\rOpen it with a spreadsheet program such as LibreOffice Calc.")
+    return WorkbookExport::tr("The workbook has been saved as \"%1\", but no program for spreadsheet (.xlsx) files "
+                              "could be started to show it.\rOpen it with a spreadsheet program such as LibreOffice Calc.")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -1032,6 +1032,62 @@
         <source>The lesson names no training set.</source>
         <translation>Die Lektion nennt keine Trainingsmenge.</translation>
     </message>
+    <message>
+        <source>the spread</source>
+        <translation>die Streuung</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; names another training set in &quot;data&quot; than the original.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ nennt in &quot;data&quot; eine andere Trainingsmenge als das Original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has other &quot;settings&quot; than the original.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat andere &quot;settings&quot; als das Original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has %2 steps; the original has %3.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat %2 Schritte; das Original hat %3.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 another training set than the original.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat in Schritt %2 eine andere Trainingsmenge als das Original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 other settings than the original.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat in Schritt %2 andere Einstellungen als das Original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 another action than the original.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat in Schritt %2 eine andere Aktion als das Original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 a question the original does not ask.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ stellt in Schritt %2 eine Frage, die das Original nicht stellt.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 no question; the original asks one.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ stellt in Schritt %2 keine Frage; das Original stellt eine.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 an &quot;actionLabel&quot; the original does not have.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat in Schritt %2 ein &quot;actionLabel&quot;, das das Original nicht hat.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 no &quot;actionLabel&quot;; the original has one.</source>
+        <translation>Die übersetzte Lektionsdatei „%1“ hat in Schritt %2 kein &quot;actionLabel&quot;; das Original hat eins.</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Neg</source>
+        <translation>Neg</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>
@@ -3420,6 +3476,37 @@ bearbeiten</translation>
     </message>
 </context>
 <context>
+    <name>NetworkFiles</name>
+    <message>
+        <source>Saved networks (*.vnet);;All files (*)</source>
+        <translation>Gespeicherte Netze (*.vnet);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>There is no trained network to save yet: train one first.</source>
+        <translation>Es gibt noch kein trainiertes Netz zum Speichern: Trainieren Sie zuerst eines.</translation>
+    </message>
+    <message>
+        <source>A note to keep with the network (who trained it, on what, why), or none:</source>
+        <translation>Eine Notiz, die mit dem Netz gespeichert wird (wer es trainiert hat, womit, warum), oder keine:</translation>
+    </message>
+    <message>
+        <source>Save The Trained Network</source>
+        <translation>Trainiertes Netz speichern</translation>
+    </message>
+    <message>
+        <source>The network has been saved as &quot;%1&quot;.</source>
+        <translation>Das Netz wurde als „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open A Saved Network</source>
+        <translation>Gespeichertes Netz öffnen</translation>
+    </message>
+    <message>
+        <source>The note saved with this network:</source>
+        <translation>Die mit diesem Netz gespeicherte Notiz:</translation>
+    </message>
+</context>
+<context>
     <name>NetworkView</name>
     <message>
         <source>The Network&apos;s Weights And Decisions</source>
@@ -3789,6 +3876,33 @@ bearbeiten</translation>
     <message>
         <source>Close Form</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot print &quot;%2&quot;.<byte value="xd"/>Nothing was printed.</source>
+        <translation>Der Drucker „%1“ kann „%2“ nicht drucken.<byte value="xd"/>Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer, so &quot;%1&quot; cannot be printed.<byte value="xd"/>Do you want to save the same page as a PDF file instead?</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet, daher kann „%1“ nicht gedruckt werden.<byte value="xd"/>Möchten Sie dieselbe Seite stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Save The Page As A PDF File</source>
+        <translation>Seite als PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.<byte value="xd"/>Nothing was saved.</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.<byte value="xd"/>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -4164,6 +4278,18 @@ bearbeiten</translation>
         <source>Output unit 1 of each run; black discs want 1, white want 0, ringed ones are missed.</source>
         <translation>Ausgabeeinheit 1 jedes Laufs; schwarze Scheiben sollen 1 ergeben, weiße 0, umringte sind verfehlt.</translation>
     </message>
+    <message>
+        <source>; all hits: %1</source>
+        <translation>; alle Treffer: %1</translation>
+    </message>
+    <message>
+        <source>Select the run to save in the list first.</source>
+        <translation>Wählen Sie zuerst in der Liste den Lauf, der gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>Saving a network is not available here.</source>
+        <translation>Ein Netz zu speichern ist hier nicht möglich.</translation>
+    </message>
 </context>
 <context>
     <name>vantorelle::ConfusionTables</name>
@@ -4291,14 +4417,6 @@ bearbeiten</translation>
         <translation>Spalten: %1 und %2</translation>
     </message>
     <message>
-        <source>input column</source>
-        <translation>Input</translation>
-    </message>
-    <message>
-        <source>output column</source>
-        <translation>Output</translation>
-    </message>
-    <message>
         <source>, and column %1 as the class</source>
         <translation>, und Spalte %1 als Klasse</translation>
     </message>
@@ -4319,24 +4437,56 @@ bearbeiten</translation>
         <translation>Aus „%4“ gelesen: %1 mit %2 und %3.</translation>
     </message>
     <message>
-        <source>pattern</source>
-        <translation>Pattern</translation>
-    </message>
-    <message>
-        <source>input</source>
-        <translation>Input</translation>
-    </message>
-    <message>
-        <source>output</source>
-        <translation>Output</translation>
-    </message>
-    <message>
         <source>%1 = output %2</source>
         <translation>%1 = Ausgabe %2</translation>
     </message>
     <message>
         <source> Classes: %1.</source>
         <translation> Klassen: %1.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 input column</source>
+        <translation>%1 Eingabespalte</translation>
+    </message>
+    <message>
+        <source>%1 input columns</source>
+        <translation>%1 Eingabespalten</translation>
+    </message>
+    <message>
+        <source>%1 output column</source>
+        <translation>%1 Ausgabespalte</translation>
+    </message>
+    <message>
+        <source>%1 output columns</source>
+        <translation>%1 Ausgabespalten</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>%1 Muster</translation>
+    </message>
+    <message>
+        <source>%1 patterns</source>
+        <translation>%1 Muster</translation>
+    </message>
+    <message>
+        <source>%1 input</source>
+        <translation>%1 Eingabe</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 Eingaben</translation>
+    </message>
+    <message>
+        <source>%1 output</source>
+        <translation>%1 Ausgabe</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 Ausgaben</translation>
     </message>
 </context>
 <context>
@@ -4446,6 +4596,39 @@ bearbeiten</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::FileBrowser</name>
+    <message>
+        <source>The drive &quot;%1&quot; cannot be read: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>Das Laufwerk „%1“ kann nicht gelesen werden: %2.<byte value="xd"/>Die Listen zeigen weiter „%3“.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be listed: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>Der Ordner „%1“ kann nicht aufgelistet werden: %2.<byte value="xd"/>Die Listen zeigen weiter „%3“.</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::FolderList</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::Generalize</name>
+    <message>
+        <source>New file does not have the same number of inputs or outputs as the old!</source>
+        <translation>Die neue Datei hat nicht dieselbe Anzahl an Eingaben oder Ausgaben wie die alte!</translation>
+    </message>
+    <message>
+        <source>New file not input because it does not have the same number of inputs or outputs as the old!</source>
+        <translation>Die neue Datei wurde nicht eingelesen, weil sie nicht dieselbe Anzahl an Eingaben oder Ausgaben wie die alte hat!</translation>
+    </message>
+    <message>
+        <source>No file name has been selected!</source>
+        <translation>Es wurde kein Dateiname ausgewählt!</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::Lessons</name>
     <message>
         <source>Answer</source>
@@ -4534,6 +4717,90 @@ bearbeiten</translation>
     <message>
         <source>The held-out patterns do not fit the network.</source>
         <translation>Die zurückgehaltenen Muster passen nicht zum Netz.</translation>
+    </message>
+    <message>
+        <source>The lesson is shown in English: %1</source>
+        <translation>Die Lektion wird auf Englisch gezeigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::MakeTrainingSet</name>
+    <message>
+        <source>Training files (*.net);;All files (*)</source>
+        <translation>Trainingsdateien (*.net);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>%1 Muster</translation>
+    </message>
+    <message>
+        <source>%1 patterns</source>
+        <translation>%1 Muster</translation>
+    </message>
+    <message>
+        <source>%1 input</source>
+        <translation>%1 Eingabe</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 Eingaben</translation>
+    </message>
+    <message>
+        <source>%1 output</source>
+        <translation>%1 Ausgabe</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 Ausgaben</translation>
+    </message>
+    <message>
+        <source>Undo: %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo: %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>A training set needs one input and one output at least: %1 stays.</source>
+        <translation>Eine Trainingsmenge braucht mindestens eine Eingabe und eine Ausgabe: %1 bleibt.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 and %3</source>
+        <comment>26 patterns of 35 inputs and 26 outputs</comment>
+        <translation>%1 mit %2 und %3</translation>
+    </message>
+    <message>
+        <source>Generate %1</source>
+        <translation>%1 erzeugen</translation>
+    </message>
+    <message>
+        <source>Hold out (%): &quot;%1&quot; is not a share from 0 to below 100.</source>
+        <translation>Zurückhalten (%): „%1“ ist kein Anteil von 0 bis unter 100.</translation>
+    </message>
+    <message>
+        <source>Hold out (%): %1% of %2 leaves none to hold out.</source>
+        <translation>Zurückhalten (%): %1 % von %2 lässt keines zum Zurückhalten übrig.</translation>
+    </message>
+    <message>
+        <source>Hold out (%): %1% of %2 leaves none to train on.</source>
+        <translation>Zurückhalten (%): %1 % von %2 lässt keines zum Trainieren übrig.</translation>
+    </message>
+    <message>
+        <source>Save The Training Set</source>
+        <translation>Trainingsmenge speichern</translation>
+    </message>
+    <message>
+        <source>The test file &quot;%1&quot; exists.<byte value="xd"/>Replace it?</source>
+        <translation>Die Testdatei „%1“ gibt es schon.<byte value="xd"/>Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Saved &quot;%1&quot;: %2.</source>
+        <translation>„%1“ gespeichert: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 held out are in &quot;%2&quot;.</source>
+        <translation>Die zurückgehaltenen %1 stehen in „%2“.</translation>
     </message>
 </context>
 <context>
@@ -4629,12 +4896,95 @@ bearbeiten</translation>
         <source>Ends the run after the current epoch (Esc)</source>
         <translation>Beendet den Lauf nach der aktuellen Epoche (Esc)</translation>
     </message>
+    <message>
+        <source>Maximum Weight = %1</source>
+        <translation>Max. Gewicht = %1</translation>
+    </message>
+    <message>
+        <source>Minimum Weight = %1</source>
+        <translation>Min. Gewicht = %1</translation>
+    </message>
+    <message>
+        <source>Weight Sign = %1</source>
+        <translation>Vorzeichen = %1</translation>
+    </message>
+    <message>
+        <source>Maximum Threshold = %1</source>
+        <translation>Max. Schwelle = %1</translation>
+    </message>
+    <message>
+        <source>Minimum Threshold = %1</source>
+        <translation>Min. Schwelle = %1</translation>
+    </message>
+    <message>
+        <source>Threshold Sign = %1</source>
+        <translation>Vorzeichen = %1</translation>
+    </message>
+    <message>
+        <source>The random seed must be a whole number from 0 to 18446744073709551615, or empty for a seed from the clock.</source>
+        <translation>Der Seed muss eine ganze Zahl von 0 bis 18446744073709551615 sein, oder leer für einen Seed aus der Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>Seed Of This Run = %1</source>
+        <translation>Seed dieses Laufs = %1</translation>
+    </message>
 </context>
 <context>
     <name>vantorelle::PlotSSEdata</name>
     <message>
         <source>%1: the history keeps no more.</source>
         <translation>%1: Mehr behält der Verlauf nicht.</translation>
+    </message>
+    <message>
+        <source>Total Sum Of Squared Error As A Function Of Training Sweeps</source>
+        <translation>Gesamtsumme der quadrierten Fehler über die Trainingsdurchgänge</translation>
+    </message>
+    <message>
+        <source>Network SSE</source>
+        <translation>SSE des Netzes</translation>
+    </message>
+    <message>
+        <source>Sweeps Of Training</source>
+        <translation>Trainingsdurchgänge</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::ProbeNetwork</name>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Muster: %1</translation>
+    </message>
+    <message>
+        <source>Response (A):</source>
+        <translation>Antwort (A):</translation>
+    </message>
+    <message>
+        <source>Desired  (D):</source>
+        <translation>Soll     (D):</translation>
+    </message>
+    <message>
+        <source>Error  (D-A):</source>
+        <translation>Fehler (D-A):</translation>
+    </message>
+    <message>
+        <source>Close the page? The probe results in its window will be lost.</source>
+        <translation>Seite schließen? Die Prüfergebnisse in ihrem Fenster gehen verloren.</translation>
+    </message>
+    <message>
+        <source>The network has not been built for the patterns of &quot;%1&quot; yet, so they cannot be probed.<byte value="xd"/>Train a network on them first.</source>
+        <translation>Das Netz ist noch nicht für die Muster von „%1“ aufgebaut, daher können sie nicht geprüft werden.<byte value="xd"/>Trainieren Sie zuerst ein Netz mit ihnen.</translation>
+    </message>
+    <message>
+        <source>Pattern Number</source>
+        <translation>Musternummer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the number of a pattern.<byte value="xd"/>Type a whole number from 1 to %2.</source>
+        <translation>„%1“ ist nicht die Nummer eines Musters.<byte value="xd"/>Geben Sie eine ganze Zahl von 1 bis %2 ein.</translation>
+    </message>
+    <message>
+        <source>Results Of Testing Distributed Memory On %1</source>
+        <translation>Ergebnisse der Prüfung des verteilten Speichers mit %1</translation>
     </message>
 </context>
 <context>
@@ -4646,6 +4996,97 @@ bearbeiten</translation>
     <message>
         <source>Total SSE</source>
         <translation>Gesamt-SSE</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::SaveResults</name>
+    <message>
+        <source>A folder name cannot be made of blanks only.</source>
+        <translation>Ein Ordnername kann nicht nur aus Leerzeichen bestehen.</translation>
+    </message>
+    <message>
+        <source>A file name cannot be made of blanks only.</source>
+        <translation>Ein Dateiname kann nicht nur aus Leerzeichen bestehen.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot hold &quot;/&quot;; choose the folder in the lists instead.</source>
+        <translation>Ein Ordnername kann kein „/“ enthalten; wählen Sie den Ordner stattdessen in den Listen.</translation>
+    </message>
+    <message>
+        <source>A file name cannot hold &quot;/&quot;; choose the folder in the lists instead.</source>
+        <translation>Ein Dateiname kann kein „/“ enthalten; wählen Sie den Ordner stattdessen in den Listen.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot be made of dots only.</source>
+        <translation>Ein Ordnername kann nicht nur aus Punkten bestehen.</translation>
+    </message>
+    <message>
+        <source>A file name cannot be made of dots only.</source>
+        <translation>Ein Dateiname kann nicht nur aus Punkten bestehen.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot hold a zero character.</source>
+        <translation>Ein Ordnername kann kein Nullzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A file name cannot hold a zero character.</source>
+        <translation>Ein Dateiname kann kein Nullzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name is longer than the %1 bytes a file system allows.</source>
+        <translation>Der Name ist länger als die %1 Byte, die ein Dateisystem erlaubt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a folder.</source>
+        <translation>„%1“ kann nicht der Name eines Ordners sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a file.</source>
+        <translation>„%1“ kann nicht der Name einer Datei sein.</translation>
+    </message>
+    <message>
+        <source>Enter name of directory:</source>
+        <translation>Name des Ordners eingeben:</translation>
+    </message>
+    <message>
+        <source>Create Directory</source>
+        <translation>Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>es gibt ihn schon</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine Datei mit diesem Namen ist im Weg</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2.<byte value="xd"/>Die Listen zeigen weiter „%3“.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was created but cannot be listed: %2.</source>
+        <translation>Der Ordner „%1“ wurde angelegt, kann aber nicht aufgelistet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Enter name of file to save:</source>
+        <translation>Name der zu speichernden Datei eingeben:</translation>
+    </message>
+    <message>
+        <source>Name File</source>
+        <translation>Datei benennen</translation>
+    </message>
+    <message>
+        <source>No file has been chosen to save to.<byte value="xd"/>Click a file in the list or use &quot;Create A New Filename&quot; first.</source>
+        <translation>Es wurde keine Datei zum Speichern gewählt.<byte value="xd"/>Klicken Sie zuerst auf eine Datei in der Liste oder verwenden Sie „Neuer Dateiname“.</translation>
+    </message>
+    <message>
+        <source>File already exists -- overwrite it?</source>
+        <translation>Die Datei gibt es schon -- überschreiben?</translation>
+    </message>
+    <message>
+        <source>Pre-existing Filename</source>
+        <translation>Vorhandener Dateiname</translation>
     </message>
 </context>
 <context>
@@ -4791,6 +5232,112 @@ bearbeiten</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::SetTable</name>
+    <message>
+        <source>Input %1</source>
+        <translation>Eingabe %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Ausgabe %1</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): is empty.</source>
+        <translation>Zeile %1, Spalte %2 (%3): ist leer.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &quot;%4&quot; is not a number.</source>
+        <translation>Zeile %1, Spalte %2 (%3): „%4“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Write numbers like %1 or %2.</source>
+        <translation>Schreiben Sie Zahlen wie %1 oder %2.</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate a row</source>
+        <translation>Zeile verdoppeln</translation>
+    </message>
+    <message>
+        <source>Duplicate rows</source>
+        <translation>Zeilen verdoppeln</translation>
+    </message>
+    <message>
+        <source>Delete a row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Delete rows</source>
+        <translation>Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Add an input</source>
+        <translation>Eingabe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add an output</source>
+        <translation>Ausgabe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>%1 verdoppeln</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Add a point</source>
+        <translation>Punkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove point %1</source>
+        <translation>Punkt %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Row %1 of the pasted cells is %2 wide, but from column %3 the table has only %4 columns.<byte value="xd"/>Add columns first, or paste further left.</source>
+        <translation>Zeile %1 der eingefügten Zellen ist %2 breit, aber ab Spalte %3 hat die Tabelle nur %4 Spalten.<byte value="xd"/>Fügen Sie zuerst Spalten hinzu oder fügen Sie weiter links ein.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Edit %1 of row %2</source>
+        <translation>%1 in Zeile %2 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>Punkt %1 verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::StartRangePage</name>
+    <message>
+        <source>The maximum weight must be a number, such as %1.</source>
+        <translation>Das maximale Gewicht muss eine Zahl sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>The minimum weight must be a number, such as %1.</source>
+        <translation>Das minimale Gewicht muss eine Zahl sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>The maximum threshold must be a number, such as %1.</source>
+        <translation>Die maximale Schwelle muss eine Zahl sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>The minimum threshold must be a number, such as %1.</source>
+        <translation>Die minimale Schwelle muss eine Zahl sein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number. Nothing has been changed.</source>
+        <translation>„%1“ ist keine Zahl. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::StepPanel</name>
     <message>
         <source>As fast as possible</source>
@@ -4866,6 +5413,25 @@ bearbeiten</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::TestPerceptron</name>
+    <message>
+        <source>No method for continuing has been selected!</source>
+        <translation>Es wurde keine Art des Fortfahrens gewählt!</translation>
+    </message>
+    <message>
+        <source>Saving the network is not available here.</source>
+        <translation>Das Netz zu speichern ist hier nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Opening a saved network is not available here.</source>
+        <translation>Ein gespeichertes Netz zu öffnen ist hier nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Saving the summary as a text file is not available yet.</source>
+        <translation>Die Zusammenfassung als Textdatei zu speichern ist noch nicht möglich.</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::UpDown</name>
     <message>
         <source>Up</source>
@@ -4917,6 +5483,13 @@ bearbeiten</translation>
     <message>
         <source>Output %1</source>
         <translation>Ausgabe %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::WorkbookExport</name>
+    <message>
+        <source>The workbook has been saved as &quot;%1&quot;, but no program for spreadsheet (.xlsx) files could be started to show it.<byte value="xd"/>Open it with a spreadsheet program such as LibreOffice Calc.</source>
+        <translation>Die Arbeitsmappe wurde als „%1“ gespeichert, aber kein Programm für Tabellendateien (.xlsx) konnte gestartet werden, um sie zu zeigen.<byte value="xd"/>Öffnen Sie sie mit einer Tabellenkalkulation wie LibreOffice Calc.</translation>
     </message>
 </context>
 </TS>

@@ -1032,6 +1032,62 @@
         <source>The lesson names no training set.</source>
         <translation>La lección no nombra ningún conjunto de entrenamiento.</translation>
     </message>
+    <message>
+        <source>the spread</source>
+        <translation>la dispersión</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; names another training set in &quot;data&quot; than the original.</source>
+        <translation>El archivo de lección traducido «%1» indica en &quot;data&quot; otro conjunto de entrenamiento que el original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has other &quot;settings&quot; than the original.</source>
+        <translation>El archivo de lección traducido «%1» tiene otros &quot;settings&quot; que el original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has %2 steps; the original has %3.</source>
+        <translation>El archivo de lección traducido «%1» tiene %2 pasos; el original tiene %3.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 another training set than the original.</source>
+        <translation>El archivo de lección traducido «%1» tiene en el paso %2 otro conjunto de entrenamiento que el original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 other settings than the original.</source>
+        <translation>El archivo de lección traducido «%1» tiene en el paso %2 otros ajustes que el original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 another action than the original.</source>
+        <translation>El archivo de lección traducido «%1» tiene en el paso %2 otra acción que el original.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 a question the original does not ask.</source>
+        <translation>El archivo de lección traducido «%1» hace en el paso %2 una pregunta que el original no hace.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 no question; the original asks one.</source>
+        <translation>El archivo de lección traducido «%1» no hace ninguna pregunta en el paso %2; el original sí la hace.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 an &quot;actionLabel&quot; the original does not have.</source>
+        <translation>El archivo de lección traducido «%1» tiene en el paso %2 un &quot;actionLabel&quot; que el original no tiene.</translation>
+    </message>
+    <message>
+        <source>The translated lesson file &quot;%1&quot; has in step %2 no &quot;actionLabel&quot;; the original has one.</source>
+        <translation>El archivo de lección traducido «%1» no tiene &quot;actionLabel&quot; en el paso %2; el original sí lo tiene.</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Neg</source>
+        <translation>Neg</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
 </context>
 <context>
     <name>Generalize</name>
@@ -3420,6 +3476,37 @@ conj. entren.</translation>
     </message>
 </context>
 <context>
+    <name>NetworkFiles</name>
+    <message>
+        <source>Saved networks (*.vnet);;All files (*)</source>
+        <translation>Redes guardadas (*.vnet);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>There is no trained network to save yet: train one first.</source>
+        <translation>Aún no hay ninguna red entrenada que guardar: entrena una primero.</translation>
+    </message>
+    <message>
+        <source>A note to keep with the network (who trained it, on what, why), or none:</source>
+        <translation>Una nota que se guarda con la red (quién la entrenó, con qué, por qué), o ninguna:</translation>
+    </message>
+    <message>
+        <source>Save The Trained Network</source>
+        <translation>Guardar la red entrenada</translation>
+    </message>
+    <message>
+        <source>The network has been saved as &quot;%1&quot;.</source>
+        <translation>La red se ha guardado como «%1».</translation>
+    </message>
+    <message>
+        <source>Open A Saved Network</source>
+        <translation>Abrir una red guardada</translation>
+    </message>
+    <message>
+        <source>The note saved with this network:</source>
+        <translation>La nota guardada con esta red:</translation>
+    </message>
+</context>
+<context>
     <name>NetworkView</name>
     <message>
         <source>The Network&apos;s Weights And Decisions</source>
@@ -3789,6 +3876,33 @@ conj. entren.</translation>
     <message>
         <source>Close Form</source>
         <translation>Cerrar página</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot print &quot;%2&quot;.<byte value="xd"/>Nothing was printed.</source>
+        <translation>La impresora «%1» no puede imprimir «%2».<byte value="xd"/>No se ha impreso nada.</translation>
+    </message>
+    <message>
+        <source>No printer is installed on this computer, so &quot;%1&quot; cannot be printed.<byte value="xd"/>Do you want to save the same page as a PDF file instead?</source>
+        <translation>En este ordenador no hay ninguna impresora instalada, así que «%1» no se puede imprimir.<byte value="xd"/>¿Quieres guardar la misma página como archivo PDF?</translation>
+    </message>
+    <message>
+        <source>Save The Page As A PDF File</source>
+        <translation>Guardar la página como archivo PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be written: %2.<byte value="xd"/>Nothing was saved.</source>
+        <translation>El archivo «%1» no se puede escribir: %2.<byte value="xd"/>No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>no se ha podido dibujar la página</translation>
     </message>
 </context>
 <context>
@@ -4164,6 +4278,18 @@ conj. entren.</translation>
         <source>Output unit 1 of each run; black discs want 1, white want 0, ringed ones are missed.</source>
         <translation>Unidad de salida 1 de cada ejecución; los discos negros quieren 1, los blancos 0, los que tienen anillo son fallos.</translation>
     </message>
+    <message>
+        <source>; all hits: %1</source>
+        <translation>; todo aciertos: %1</translation>
+    </message>
+    <message>
+        <source>Select the run to save in the list first.</source>
+        <translation>Elige primero en la lista la ejecución que quieres guardar.</translation>
+    </message>
+    <message>
+        <source>Saving a network is not available here.</source>
+        <translation>Aquí no se puede guardar una red.</translation>
+    </message>
 </context>
 <context>
     <name>vantorelle::ConfusionTables</name>
@@ -4291,14 +4417,6 @@ conj. entren.</translation>
         <translation>Columnas: %1 y %2</translation>
     </message>
     <message>
-        <source>input column</source>
-        <translation>entrada</translation>
-    </message>
-    <message>
-        <source>output column</source>
-        <translation>salida</translation>
-    </message>
-    <message>
         <source>, and column %1 as the class</source>
         <translation>, y la columna %1 como clase</translation>
     </message>
@@ -4319,24 +4437,56 @@ conj. entren.</translation>
         <translation>Leído de &quot;%4&quot;: %1 con %2 y %3.</translation>
     </message>
     <message>
-        <source>pattern</source>
-        <translation>fila</translation>
-    </message>
-    <message>
-        <source>input</source>
-        <translation>entrada</translation>
-    </message>
-    <message>
-        <source>output</source>
-        <translation>salida</translation>
-    </message>
-    <message>
         <source>%1 = output %2</source>
         <translation>%1 = salida %2</translation>
     </message>
     <message>
         <source> Classes: %1.</source>
         <translation> Clases: %1.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Archivos CSV (*.csv *.tsv *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 input column</source>
+        <translation>%1 columna de entrada</translation>
+    </message>
+    <message>
+        <source>%1 input columns</source>
+        <translation>%1 columnas de entrada</translation>
+    </message>
+    <message>
+        <source>%1 output column</source>
+        <translation>%1 columna de salida</translation>
+    </message>
+    <message>
+        <source>%1 output columns</source>
+        <translation>%1 columnas de salida</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>%1 patrón</translation>
+    </message>
+    <message>
+        <source>%1 patterns</source>
+        <translation>%1 patrones</translation>
+    </message>
+    <message>
+        <source>%1 input</source>
+        <translation>%1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>%1 output</source>
+        <translation>%1 salida</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 salidas</translation>
     </message>
 </context>
 <context>
@@ -4446,6 +4596,39 @@ conj. entren.</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::FileBrowser</name>
+    <message>
+        <source>The drive &quot;%1&quot; cannot be read: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>No se puede leer el disco «%1»: %2.<byte value="xd"/>Las listas siguen mostrando «%3».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be listed: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>No se puede mostrar el contenido de la carpeta «%1»: %2.<byte value="xd"/>Las listas siguen mostrando «%3».</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::FolderList</name>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::Generalize</name>
+    <message>
+        <source>New file does not have the same number of inputs or outputs as the old!</source>
+        <translation>¡El archivo nuevo no tiene el mismo número de entradas o salidas que el antiguo!</translation>
+    </message>
+    <message>
+        <source>New file not input because it does not have the same number of inputs or outputs as the old!</source>
+        <translation>¡El archivo nuevo no se ha leído porque no tiene el mismo número de entradas o salidas que el antiguo!</translation>
+    </message>
+    <message>
+        <source>No file name has been selected!</source>
+        <translation>¡No se ha elegido ningún nombre de archivo!</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::Lessons</name>
     <message>
         <source>Answer</source>
@@ -4534,6 +4717,90 @@ conj. entren.</translation>
     <message>
         <source>The held-out patterns do not fit the network.</source>
         <translation>Los patrones reservados no encajan con la red.</translation>
+    </message>
+    <message>
+        <source>The lesson is shown in English: %1</source>
+        <translation>La lección se muestra en inglés: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::MakeTrainingSet</name>
+    <message>
+        <source>Training files (*.net);;All files (*)</source>
+        <translation>Archivos de entrenamiento (*.net);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 pattern</source>
+        <translation>%1 patrón</translation>
+    </message>
+    <message>
+        <source>%1 patterns</source>
+        <translation>%1 patrones</translation>
+    </message>
+    <message>
+        <source>%1 input</source>
+        <translation>%1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 inputs</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>%1 output</source>
+        <translation>%1 salida</translation>
+    </message>
+    <message>
+        <source>%1 outputs</source>
+        <translation>%1 salidas</translation>
+    </message>
+    <message>
+        <source>Undo: %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo: %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>A training set needs one input and one output at least: %1 stays.</source>
+        <translation>Un conjunto de entrenamiento necesita al menos una entrada y una salida: %1 se queda.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 and %3</source>
+        <comment>26 patterns of 35 inputs and 26 outputs</comment>
+        <translation>%1 con %2 y %3</translation>
+    </message>
+    <message>
+        <source>Generate %1</source>
+        <translation>Generar %1</translation>
+    </message>
+    <message>
+        <source>Hold out (%): &quot;%1&quot; is not a share from 0 to below 100.</source>
+        <translation>Reservar (%): «%1» no es una parte de 0 a menos de 100.</translation>
+    </message>
+    <message>
+        <source>Hold out (%): %1% of %2 leaves none to hold out.</source>
+        <translation>Reservar (%): el %1 % de %2 no deja ninguno que reservar.</translation>
+    </message>
+    <message>
+        <source>Hold out (%): %1% of %2 leaves none to train on.</source>
+        <translation>Reservar (%): el %1 % de %2 no deja ninguno para entrenar.</translation>
+    </message>
+    <message>
+        <source>Save The Training Set</source>
+        <translation>Guardar el conjunto de entrenamiento</translation>
+    </message>
+    <message>
+        <source>The test file &quot;%1&quot; exists.<byte value="xd"/>Replace it?</source>
+        <translation>El archivo de prueba «%1» ya existe.<byte value="xd"/>¿Quieres sustituirlo?</translation>
+    </message>
+    <message>
+        <source>Saved &quot;%1&quot;: %2.</source>
+        <translation>Guardado «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The %1 held out are in &quot;%2&quot;.</source>
+        <translation>Los %1 reservados están en «%2».</translation>
     </message>
 </context>
 <context>
@@ -4629,12 +4896,95 @@ conj. entren.</translation>
         <source>Ends the run after the current epoch (Esc)</source>
         <translation>Termina la ejecución tras la época actual (Esc)</translation>
     </message>
+    <message>
+        <source>Maximum Weight = %1</source>
+        <translation>Peso máximo = %1</translation>
+    </message>
+    <message>
+        <source>Minimum Weight = %1</source>
+        <translation>Peso mínimo = %1</translation>
+    </message>
+    <message>
+        <source>Weight Sign = %1</source>
+        <translation>Signo del peso = %1</translation>
+    </message>
+    <message>
+        <source>Maximum Threshold = %1</source>
+        <translation>Umbral máximo = %1</translation>
+    </message>
+    <message>
+        <source>Minimum Threshold = %1</source>
+        <translation>Umbral mínimo = %1</translation>
+    </message>
+    <message>
+        <source>Threshold Sign = %1</source>
+        <translation>Signo del umbral = %1</translation>
+    </message>
+    <message>
+        <source>The random seed must be a whole number from 0 to 18446744073709551615, or empty for a seed from the clock.</source>
+        <translation>La semilla debe ser un número entero de 0 a 18446744073709551615, o quedar vacía para tomarla del reloj.</translation>
+    </message>
+    <message>
+        <source>Seed Of This Run = %1</source>
+        <translation>Semilla de esta ejecución = %1</translation>
+    </message>
 </context>
 <context>
     <name>vantorelle::PlotSSEdata</name>
     <message>
         <source>%1: the history keeps no more.</source>
         <translation>%1: el historial no guarda más.</translation>
+    </message>
+    <message>
+        <source>Total Sum Of Squared Error As A Function Of Training Sweeps</source>
+        <translation>Suma total del error cuadrático según los barridos de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Network SSE</source>
+        <translation>SSE de la red</translation>
+    </message>
+    <message>
+        <source>Sweeps Of Training</source>
+        <translation>Barridos de entrenamiento</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::ProbeNetwork</name>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Patrón: %1</translation>
+    </message>
+    <message>
+        <source>Response (A):</source>
+        <translation>Respuesta (A):</translation>
+    </message>
+    <message>
+        <source>Desired  (D):</source>
+        <translation>Deseada  (D):</translation>
+    </message>
+    <message>
+        <source>Error  (D-A):</source>
+        <translation>Error  (D-A):</translation>
+    </message>
+    <message>
+        <source>Close the page? The probe results in its window will be lost.</source>
+        <translation>¿Cerrar la página? Los resultados de las pruebas de su ventana se perderán.</translation>
+    </message>
+    <message>
+        <source>The network has not been built for the patterns of &quot;%1&quot; yet, so they cannot be probed.<byte value="xd"/>Train a network on them first.</source>
+        <translation>La red aún no se ha construido para los patrones de «%1», así que no se pueden probar.<byte value="xd"/>Entrena primero una red con ellos.</translation>
+    </message>
+    <message>
+        <source>Pattern Number</source>
+        <translation>Número de patrón</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the number of a pattern.<byte value="xd"/>Type a whole number from 1 to %2.</source>
+        <translation>«%1» no es el número de un patrón.<byte value="xd"/>Escribe un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Results Of Testing Distributed Memory On %1</source>
+        <translation>Resultados de probar la memoria distribuida con %1</translation>
     </message>
 </context>
 <context>
@@ -4646,6 +4996,97 @@ conj. entren.</translation>
     <message>
         <source>Total SSE</source>
         <translation>SSE total</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::SaveResults</name>
+    <message>
+        <source>A folder name cannot be made of blanks only.</source>
+        <translation>El nombre de una carpeta no puede tener solo espacios.</translation>
+    </message>
+    <message>
+        <source>A file name cannot be made of blanks only.</source>
+        <translation>El nombre de un archivo no puede tener solo espacios.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot hold &quot;/&quot;; choose the folder in the lists instead.</source>
+        <translation>El nombre de una carpeta no puede contener «/»; elige la carpeta en las listas.</translation>
+    </message>
+    <message>
+        <source>A file name cannot hold &quot;/&quot;; choose the folder in the lists instead.</source>
+        <translation>El nombre de un archivo no puede contener «/»; elige la carpeta en las listas.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot be made of dots only.</source>
+        <translation>El nombre de una carpeta no puede tener solo puntos.</translation>
+    </message>
+    <message>
+        <source>A file name cannot be made of dots only.</source>
+        <translation>El nombre de un archivo no puede tener solo puntos.</translation>
+    </message>
+    <message>
+        <source>A folder name cannot hold a zero character.</source>
+        <translation>El nombre de una carpeta no puede contener un carácter nulo.</translation>
+    </message>
+    <message>
+        <source>A file name cannot hold a zero character.</source>
+        <translation>El nombre de un archivo no puede contener un carácter nulo.</translation>
+    </message>
+    <message>
+        <source>The name is longer than the %1 bytes a file system allows.</source>
+        <translation>El nombre es más largo que los %1 bytes que permite un sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a folder.</source>
+        <translation>«%1» no puede ser el nombre de una carpeta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a file.</source>
+        <translation>«%1» no puede ser el nombre de un archivo.</translation>
+    </message>
+    <message>
+        <source>Enter name of directory:</source>
+        <translation>Escribe el nombre de la carpeta:</translation>
+    </message>
+    <message>
+        <source>Create Directory</source>
+        <translation>Crear carpeta</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>ya existe</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>un archivo con ese nombre lo impide</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>The lists still show &quot;%3&quot;.</source>
+        <translation>No se puede crear la carpeta «%1»: %2.<byte value="xd"/>Las listas siguen mostrando «%3».</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; was created but cannot be listed: %2.</source>
+        <translation>La carpeta «%1» se ha creado, pero no se puede mostrar su contenido: %2.</translation>
+    </message>
+    <message>
+        <source>Enter name of file to save:</source>
+        <translation>Escribe el nombre del archivo que quieres guardar:</translation>
+    </message>
+    <message>
+        <source>Name File</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>No file has been chosen to save to.<byte value="xd"/>Click a file in the list or use &quot;Create A New Filename&quot; first.</source>
+        <translation>No se ha elegido ningún archivo donde guardar.<byte value="xd"/>Haz clic primero en un archivo de la lista o usa «Nuevo archivo».</translation>
+    </message>
+    <message>
+        <source>File already exists -- overwrite it?</source>
+        <translation>El archivo ya existe -- ¿sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Pre-existing Filename</source>
+        <translation>Nombre de archivo existente</translation>
     </message>
 </context>
 <context>
@@ -4791,6 +5232,112 @@ conj. entren.</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::SetTable</name>
+    <message>
+        <source>Input %1</source>
+        <translation>Entrada %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Salida %1</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): is empty.</source>
+        <translation>Fila %1, columna %2 (%3): está vacía.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2 (%3): &quot;%4&quot; is not a number.</source>
+        <translation>Fila %1, columna %2 (%3): «%4» no es un número.</translation>
+    </message>
+    <message>
+        <source>Write numbers like %1 or %2.</source>
+        <translation>Escribe números como %1 o %2.</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Añadir una fila</translation>
+    </message>
+    <message>
+        <source>Duplicate a row</source>
+        <translation>Duplicar una fila</translation>
+    </message>
+    <message>
+        <source>Duplicate rows</source>
+        <translation>Duplicar filas</translation>
+    </message>
+    <message>
+        <source>Delete a row</source>
+        <translation>Borrar una fila</translation>
+    </message>
+    <message>
+        <source>Delete rows</source>
+        <translation>Borrar filas</translation>
+    </message>
+    <message>
+        <source>Add an input</source>
+        <translation>Añadir una entrada</translation>
+    </message>
+    <message>
+        <source>Add an output</source>
+        <translation>Añadir una salida</translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation>Duplicar %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+    <message>
+        <source>Add a point</source>
+        <translation>Añadir un punto</translation>
+    </message>
+    <message>
+        <source>Remove point %1</source>
+        <translation>Quitar el punto %1</translation>
+    </message>
+    <message>
+        <source>Row %1 of the pasted cells is %2 wide, but from column %3 the table has only %4 columns.<byte value="xd"/>Add columns first, or paste further left.</source>
+        <translation>La fila %1 de las celdas pegadas tiene %2 de ancho, pero desde la columna %3 la tabla solo tiene %4 columnas.<byte value="xd"/>Añade columnas primero o pega más a la izquierda.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Edit %1 of row %2</source>
+        <translation>Editar %1 de la fila %2</translation>
+    </message>
+    <message>
+        <source>Move point %1</source>
+        <translation>Mover el punto %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::StartRangePage</name>
+    <message>
+        <source>The maximum weight must be a number, such as %1.</source>
+        <translation>El peso máximo debe ser un número, como %1.</translation>
+    </message>
+    <message>
+        <source>The minimum weight must be a number, such as %1.</source>
+        <translation>El peso mínimo debe ser un número, como %1.</translation>
+    </message>
+    <message>
+        <source>The maximum threshold must be a number, such as %1.</source>
+        <translation>El umbral máximo debe ser un número, como %1.</translation>
+    </message>
+    <message>
+        <source>The minimum threshold must be a number, such as %1.</source>
+        <translation>El umbral mínimo debe ser un número, como %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number. Nothing has been changed.</source>
+        <translation>«%1» no es un número. No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::StepPanel</name>
     <message>
         <source>As fast as possible</source>
@@ -4866,6 +5413,25 @@ conj. entren.</translation>
     </message>
 </context>
 <context>
+    <name>vantorelle::TestPerceptron</name>
+    <message>
+        <source>No method for continuing has been selected!</source>
+        <translation>¡No se ha elegido ninguna forma de continuar!</translation>
+    </message>
+    <message>
+        <source>Saving the network is not available here.</source>
+        <translation>Aquí no se puede guardar la red.</translation>
+    </message>
+    <message>
+        <source>Opening a saved network is not available here.</source>
+        <translation>Aquí no se puede abrir una red guardada.</translation>
+    </message>
+    <message>
+        <source>Saving the summary as a text file is not available yet.</source>
+        <translation>Todavía no se puede guardar el resumen como archivo de texto.</translation>
+    </message>
+</context>
+<context>
     <name>vantorelle::UpDown</name>
     <message>
         <source>Up</source>
@@ -4917,6 +5483,13 @@ conj. entren.</translation>
     <message>
         <source>Output %1</source>
         <translation>Salida %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorelle::WorkbookExport</name>
+    <message>
+        <source>The workbook has been saved as &quot;%1&quot;, but no program for spreadsheet (.xlsx) files could be started to show it.<byte value="xd"/>Open it with a spreadsheet program such as LibreOffice Calc.</source>
+        <translation>El libro se ha guardado como «%1», pero no se ha podido abrir ningún programa de hojas de cálculo (.xlsx) para mostrarlo.<byte value="xd"/>Ábrelo con un programa de hojas de cálculo como LibreOffice Calc.</translation>
     </message>
 </context>
 </TS>

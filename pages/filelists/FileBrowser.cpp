@@ -30,7 +30,7 @@ void FileBrowser::driveChanged(const QString& root)
         return;
     const QString shown = folders->path();
     drives->setDriveFor(shown);
-    dialogs.Show(ErrorReport(QStringLiteral("The drive \"%1\" cannot be read: %2.\rThe lists still show \"%3\".")
+    dialogs.Show(ErrorReport(tr("The drive \"%1\" cannot be read: %2.\rThe lists still show \"%3\".")
                                  .arg(QDir::toNativeSeparators(root), why, QDir::toNativeSeparators(shown))
                                  .toStdString()));
 }
@@ -43,7 +43,7 @@ void FileBrowser::folderChanged(const QString& path)
 
 void FileBrowser::folderRefused(const QString& path, const QString& why)
 {
-    dialogs.Show(ErrorReport(QStringLiteral("The folder \"%1\" cannot be listed: %2.\rThe lists still show \"%3\".")
+    dialogs.Show(ErrorReport(tr("The folder \"%1\" cannot be listed: %2.\rThe lists still show \"%3\".")
                                  .arg(QDir::toNativeSeparators(path), why,
                                       QDir::toNativeSeparators(folders->path()))
                                  .toStdString()));

@@ -22,7 +22,7 @@ bool CanListFolder(const QString& path, QString* why)
     const std::filesystem::path folder(path.toStdString());
     if (!std::filesystem::is_directory(folder, error)) {
         if (why)
-            *why = error ? QString::fromStdString(error.message()) : QStringLiteral("it is not a folder");
+            *why = error ? QString::fromStdString(error.message()) : FolderList::tr("it is not a folder");
         return false;
     }
     std::filesystem::directory_iterator listing(folder, error);

@@ -148,6 +148,7 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "the spread must be above 0 and at most 10.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "%1 must be a share from 0 to 1."), Nested({1})},
     {QT_TRANSLATE_NOOP("CoreTexts", "the noise")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "the spread")},
     {QT_TRANSLATE_NOOP("CoreTexts", "no letters given.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "the letters must be capitals from A to Z, not \"%1\".")},
     {QT_TRANSLATE_NOOP("CoreTexts", "the letter %1 is given twice.")},
@@ -222,6 +223,17 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "The lesson file \"%1\": the \"data\" of step %2 %3."), Nested({3}), Wraps},
     {QT_TRANSLATE_NOOP("CoreTexts", "The lesson file \"%1\": the \"settings\" of step %2 %3."), Nested({3}), Wraps},
     {QT_TRANSLATE_NOOP("CoreTexts", "The lesson file \"%1\": step %2 tests on held-out patterns, but the lesson's \"data\" holds none out (\"holdOutPercent\")."), 0, Wraps},
+    // A translated copy of a lesson that does not match its original.
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" names another training set in \"data\" than the original.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has other \"settings\" than the original.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has %2 steps; the original has %3.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 another training set than the original.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 other settings than the original.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 another action than the original.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 a question the original does not ask.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 no question; the original asks one.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 an \"actionLabel\" the original does not have.")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "The translated lesson file \"%1\" has in step %2 no \"actionLabel\"; the original has one.")},
     {QT_TRANSLATE_NOOP("CoreTexts", "must be an object in braces { }")},
     {QT_TRANSLATE_NOOP("CoreTexts", "has no %1")},
     {QT_TRANSLATE_NOOP("CoreTexts", "has %1 that is not a text in quotes")},
@@ -282,7 +294,11 @@ const Pattern Patterns[] = {
     {QT_TRANSLATE_NOOP("CoreTexts", "held")},
     {QT_TRANSLATE_NOOP("CoreTexts", "trained")},
     {QT_TRANSLATE_NOOP("CoreTexts", "unknown")},
-    {QT_TRANSLATE_NOOP("CoreTexts", "%1 to %2, %3")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "%1 to %2, %3"), Nested({3})},
+    // The signs a start range allows (also on the training page).
+    {QT_TRANSLATE_NOOP("CoreTexts", "Pos")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Neg")},
+    {QT_TRANSLATE_NOOP("CoreTexts", "Both")},
     {QT_TRANSLATE_NOOP("CoreTexts", "%1 of %2")},
 
     // The step explanation: the formulas stay, their words are translated.

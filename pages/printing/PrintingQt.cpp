@@ -64,7 +64,7 @@ PrintOutcome QtPrinter::print(const PrintDocument& document)
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(document.title);
     if (!PaintDocument(printer, document)) {
-        dialogs.Show(ErrorReport(QStringLiteral("The printer \"%1\" cannot print \"%2\".\rNothing was printed.")
+        dialogs.Show(ErrorReport(tr("The printer \"%1\" cannot print \"%2\".\rNothing was printed.")
                                      .arg(info.printerName(), document.title)
                                      .toStdString()));
         return PrintOutcome::NotPrinted;
@@ -78,7 +78,7 @@ PrintOutcome QtPrinter::offerPdf(const PrintDocument& document)
     question.title = ProgramTitle;
     question.icon = BoxIcon::Question;
     question.buttons = BoxButtons::YesNo;
-    question.text = QStringLiteral("No printer is installed on this computer, so \"%1\" cannot be printed.\r"
+    question.text = tr("No printer is installed on this computer, so \"%1\" cannot be printed.\r"
                                    "Do you want to save the same page as a PDF file instead?")
                         .arg(document.title)
                         .toStdString();
@@ -86,16 +86,16 @@ PrintOutcome QtPrinter::offerPdf(const PrintDocument& document)
         return PrintOutcome::NotPrinted;
 
     SaveFileRequest request;
-    request.title = QStringLiteral("Save The Page As A PDF File");
+    request.title = tr("Save The Page As A PDF File");
     request.suggestedPath = QDir::current().absoluteFilePath(FileNameFor(document.title));
-    request.filter = QStringLiteral("PDF files (*.pdf)");
+    request.filter = tr("PDF files (*.pdf)");
     const std::optional<QString> path = files.saveFileName(request);
     if (!path)
         return PrintOutcome::NotPrinted;
 
     QString why;
     if (!WritePdf(document, *path, &why)) {
-        dialogs.Show(ErrorReport(QStringLiteral("The file \"%1\" cannot be written: %2.\rNothing was saved.")
+        dialogs.Show(ErrorReport(tr("The file \"%1\" cannot be written: %2.\rNothing was saved.")
                                      .arg(QDir::toNativeSeparators(*path), why)
                                      .toStdString()));
         return PrintOutcome::NotPrinted;
@@ -132,7 +132,7 @@ bool WritePdf(const PrintDocument& document, const QString& path, QString* why)
         if (!PaintDocument(writer, document)) {
             file.cancelWriting();
             if (why)
-                *why = QStringLiteral("the page could not be drawn");
+                *why = QtPrinter::tr("the page could not be drawn");
             return false;
         }
     }

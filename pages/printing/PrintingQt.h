@@ -9,6 +9,7 @@
 // written through a QSaveFile: an existing file is replaced only once the
 // new one is complete.
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinterInfo>
 #include <functional>
@@ -42,6 +43,8 @@ private:
 };
 
 class QtPrinter : public Printer {
+    Q_DECLARE_TR_FUNCTIONS(QtPrinter)
+
 public:
     // Where the default printer comes from; tests give a machine without one.
     using DefaultPrinter = std::function<QPrinterInfo()>;

@@ -24,7 +24,7 @@ namespace vantorelle {
 
 namespace {
 
-const QString Filter = QStringLiteral("CSV files (*.csv *.tsv *.txt);;All files (*)");
+QString Filter() { return CsvImportPanel::tr("CSV files (*.csv *.tsv *.txt);;All files (*)"); }
 
 // The delimiter box's entries, in its order; 0 guesses.
 constexpr char Delimiters[] = {0, ',', ';', '\t', '|'};
@@ -40,9 +40,11 @@ QString UseText(CsvImportPanel::ColumnUse use)
     return CsvImportPanel::tr("Ignored");
 }
 
-QString Plural(long count, const QString& one)
+// `one` or `many` ("%1 pattern", "%1 patterns") with the count put in: each
+// language words its own plural.
+QString Plural(long count, const QString& one, const QString& many)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(one, count == 1 ? QString() : QStringLiteral("s"));
+    return (count == 1 ? one : many).arg(count);
 }
 
 }  // namespace
@@ -123,7 +125,7 @@ CsvImportPanel::CsvImportPanel(Dialogs& dialogs, OpenFileDialog& openDialog, Set
 void CsvImportPanel::chooseFile()
 {
     const QString folder = path.isEmpty() ? QDir::currentPath() : QFileInfo(path).absolutePath();
-    if (const std::optional<QString> chosen = openDialog.openFileName({tr("Open A CSV File"), folder, Filter}))
+    if (const std::optional<QString> chosen = openDialog.openFileName({tr("Open A CSV File"), folder, Filter()}))
         openFile(*chosen);
 }
 
@@ -291,8 +293,10 @@ void CsvImportPanel::showHeaderRow()
 
     const std::vector<ColumnUse> uses = columnUses();
     const long classColumns = std::count(uses.begin(), uses.end(), ColumnUse::Class);
-    QString text = tr("%1 and %2").arg(Plural(static_cast<long>(chosen.inputs.size()), tr("input column")),
-                                       Plural(static_cast<long>(chosen.outputs.size()), tr("output column")));
+    QString text =
+        tr("%1 and %2")
+            .arg(Plural(static_cast<long>(chosen.inputs.size()), tr("%1 input column"), tr("%1 input columns")),
+                 Plural(static_cast<long>(chosen.outputs.size()), tr("%1 output column"), tr("%1 output columns")));
     if (chosen.classColumn)
         text += tr(", and column %1 as the class").arg(*chosen.classColumn);
     text += QStringLiteral(". ");
@@ -320,8 +324,9 @@ bool CsvImportPanel::import()
     const QString name = QFileInfo(path).fileName();
     table.replaceAll(GridOf(read.set), tr("Import %1").arg(name));
     QString text = tr("Read %1 of %2 and %3 from \"%4\".")
-                       .arg(Plural(read.set.NumPatterns(), tr("pattern")), Plural(read.set.NumInputs(), tr("input")),
-                            Plural(read.set.NumOutputs(), tr("output")), name);
+                       .arg(Plural(read.set.NumPatterns(), tr("%1 pattern"), tr("%1 patterns")),
+                            Plural(read.set.NumInputs(), tr("%1 input"), tr("%1 inputs")),
+                            Plural(read.set.NumOutputs(), tr("%1 output"), tr("%1 outputs")), name);
     if (!read.classNames.empty()) {
         const long first = read.set.NumOutputs() - static_cast<long>(read.classNames.size()) + 1;
         QStringList names;

@@ -82,8 +82,8 @@ QVariant SetTable::data(const QModelIndex& index, int role) const
 
 QString SetTable::columnName(int column) const
 {
-    return column < values.inputs ? QStringLiteral("Input %1").arg(column + 1)
-                                  : QStringLiteral("Output %1").arg(column - values.inputs + 1);
+    return column < values.inputs ? tr("Input %1").arg(column + 1)
+                                  : tr("Output %1").arg(column - values.inputs + 1);
 }
 
 QVariant SetTable::headerData(int section, Qt::Orientation orientation, int role) const
@@ -105,13 +105,16 @@ std::optional<double> SetTable::parseCell(const QString& text) const
 
 QString SetTable::notANumber(int row, int column, const QString& text) const
 {
-    const QString what = text.trimmed().isEmpty() ? QStringLiteral("is empty")
-                                                  : QStringLiteral("\"%1\" is not a number").arg(text);
-    return QStringLiteral("Row %1, column %2 (%3): %4.\rWrite numbers like %5 or %6.")
-        .arg(row + 1)
-        .arg(column + 1)
-        .arg(columnName(column), what, QString::fromStdString(InLocaleForm("-0.5", locale)),
-             QString::fromStdString(InLocaleForm("1.5e-3", locale)));
+    const QString problem =
+        text.trimmed().isEmpty()
+            ? tr("Row %1, column %2 (%3): is empty.").arg(QString::number(row + 1), QString::number(column + 1),
+                                                          columnName(column))
+            : tr("Row %1, column %2 (%3): \"%4\" is not a number.")
+                  .arg(QString::number(row + 1), QString::number(column + 1), columnName(column), text);
+    return problem + QLatin1Char('\r') +
+           tr("Write numbers like %1 or %2.")
+               .arg(QString::fromStdString(InLocaleForm("-0.5", locale)),
+                    QString::fromStdString(InLocaleForm("1.5e-3", locale)));
 }
 
 bool SetTable::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -142,7 +145,7 @@ void SetTable::addRow(int after)
     const auto at = static_cast<std::size_t>(std::clamp(after + 1, 0, rowCount()));
     grid.rows.insert(grid.rows.begin() + static_cast<std::ptrdiff_t>(at),
                      std::vector<double>(static_cast<std::size_t>(grid.columns()), 0.0));
-    replaceAll(grid, QStringLiteral("Add a row"));
+    replaceAll(grid, tr("Add a row"));
 }
 
 void SetTable::duplicateRows(std::vector<int> rows)
@@ -154,7 +157,7 @@ void SetTable::duplicateRows(std::vector<int> rows)
     // From the last up, so the earlier rows keep their places; each copy goes under its row.
     for (auto r = rows.rbegin(); r != rows.rend(); ++r)
         grid.rows.insert(grid.rows.begin() + *r + 1, grid.rows[static_cast<std::size_t>(*r)]);
-    replaceAll(grid, rows.size() == 1 ? QStringLiteral("Duplicate a row") : QStringLiteral("Duplicate rows"));
+    replaceAll(grid, rows.size() == 1 ? tr("Duplicate a row") : tr("Duplicate rows"));
 }
 
 void SetTable::deleteRows(std::vector<int> rows)
@@ -165,7 +168,7 @@ void SetTable::deleteRows(std::vector<int> rows)
     SetGrid grid = values;
     for (auto r = rows.rbegin(); r != rows.rend(); ++r)
         grid.rows.erase(grid.rows.begin() + *r);
-    replaceAll(grid, rows.size() == 1 ? QStringLiteral("Delete a row") : QStringLiteral("Delete rows"));
+    replaceAll(grid, rows.size() == 1 ? tr("Delete a row") : tr("Delete rows"));
 }
 
 void SetTable::addColumn(ColumnGroup group)
@@ -175,7 +178,7 @@ void SetTable::addColumn(ColumnGroup group)
     for (std::vector<double>& row : grid.rows)
         row.insert(row.begin() + at, 0.0);
     (group == ColumnGroup::Inputs ? grid.inputs : grid.outputs) += 1;
-    replaceAll(grid, group == ColumnGroup::Inputs ? QStringLiteral("Add an input") : QStringLiteral("Add an output"));
+    replaceAll(grid, group == ColumnGroup::Inputs ? tr("Add an input") : tr("Add an output"));
 }
 
 void SetTable::duplicateColumn(int column)
@@ -186,7 +189,7 @@ void SetTable::duplicateColumn(int column)
     for (std::vector<double>& row : grid.rows)
         row.insert(row.begin() + column + 1, row[static_cast<std::size_t>(column)]);
     (column < grid.inputs ? grid.inputs : grid.outputs) += 1;
-    replaceAll(grid, QStringLiteral("Duplicate %1").arg(columnName(column)));
+    replaceAll(grid, tr("Duplicate %1").arg(columnName(column)));
 }
 
 bool SetTable::canDeleteColumn(int column) const
@@ -204,7 +207,7 @@ void SetTable::deleteColumn(int column)
     for (std::vector<double>& row : grid.rows)
         row.erase(row.begin() + column);
     (column < grid.inputs ? grid.inputs : grid.outputs) -= 1;
-    replaceAll(grid, QStringLiteral("Delete %1").arg(columnName(column)));
+    replaceAll(grid, tr("Delete %1").arg(columnName(column)));
 }
 
 void SetTable::addPattern(std::vector<double> row)
@@ -213,7 +216,7 @@ void SetTable::addPattern(std::vector<double> row)
         return;
     SetGrid grid = values;
     grid.rows.push_back(std::move(row));
-    replaceAll(grid, QStringLiteral("Add a point"));
+    replaceAll(grid, tr("Add a point"));
 }
 
 void SetTable::movePattern(int row, double x1, double x2, int drag)
@@ -230,7 +233,7 @@ void SetTable::removePattern(int row)
         return;
     SetGrid grid = values;
     grid.rows.erase(grid.rows.begin() + row);
-    replaceAll(grid, QStringLiteral("Remove point %1").arg(row + 1));
+    replaceAll(grid, tr("Remove point %1").arg(row + 1));
 }
 
 bool SetTable::paste(const QString& text, int row, int column)
@@ -250,7 +253,7 @@ bool SetTable::paste(const QString& text, int row, int column)
             line.chop(1);
         const QStringList cells = line.split(QLatin1Char('\t'));
         if (column + cells.size() > grid.columns()) {
-            emit cellRefused(QStringLiteral("Row %1 of the pasted cells is %2 wide, but from column %3 the table has "
+            emit cellRefused(tr("Row %1 of the pasted cells is %2 wide, but from column %3 the table has "
                                             "only %4 columns.\rAdd columns first, or paste further left.")
                                  .arg(n + 1)
                                  .arg(cells.size())
@@ -270,7 +273,7 @@ bool SetTable::paste(const QString& text, int row, int column)
             grid.rows[target][static_cast<std::size_t>(column + c)] = *number;
         }
     }
-    replaceAll(grid, QStringLiteral("Paste"));
+    replaceAll(grid, tr("Paste"));
     return true;
 }
 

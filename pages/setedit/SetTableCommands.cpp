@@ -4,7 +4,7 @@
 namespace vantorelle {
 
 CellEdit::CellEdit(SetTable& table, int row, int column, double before, double after)
-    : QUndoCommand(QStringLiteral("Edit %1 of row %2").arg(table.columnName(column)).arg(row + 1)),
+    : QUndoCommand(SetTable::tr("Edit %1 of row %2").arg(table.columnName(column)).arg(row + 1)),
       table(table), row(row), column(column), before(before), after(after)
 {
 }
@@ -13,7 +13,7 @@ void CellEdit::undo() { table.setCellNow(row, column, before); }
 void CellEdit::redo() { table.setCellNow(row, column, after); }
 
 PointMove::PointMove(SetTable& table, int row, QPointF before, QPointF after, int drag)
-    : QUndoCommand(QStringLiteral("Move point %1").arg(row + 1)),
+    : QUndoCommand(SetTable::tr("Move point %1").arg(row + 1)),
       table(table), row(row), before(before), after(after), drag(drag)
 {
 }

@@ -335,6 +335,31 @@ TEST(CoreTextsTest, EveryLessonFileFaultHasItsPattern)
     const auto sets = MakeLessonSets(std::get<Lesson>(held).data, ".");
     ASSERT_TRUE(std::holds_alternative<std::string>(sets));
     ExpectShownAsWritten(std::get<std::string>(sets));
+
+    // A translated copy that is not the same exercise as its original.
+    const auto read_ = [&](const std::string& data, const std::string& steps, const std::string& more = "") {
+        auto made = ReadLesson(lesson(data, steps, more), "en.json", ".");
+        EXPECT_TRUE(std::holds_alternative<Lesson>(made)) << steps;
+        return std::holds_alternative<Lesson>(made) ? std::get<Lesson>(made) : Lesson{};
+    };
+    const std::string asks = R"({"text": "a", "question": "q", "answer": "r", "action": "weights", "actionLabel": "Go"})";
+    const Lesson original = read_(and_, asks);
+    const std::vector<Lesson> copies = {
+        read_(R"({"generate": "or"})", asks), read_(and_, asks, R"(, "settings": {"rate": 0.5})"),
+        read_(and_, asks + "," + read), read_(and_, R"({"text": "a", "data": {"generate": "or"}, "question": "q",
+            "answer": "r", "action": "weights", "actionLabel": "Go"})"),
+        read_(and_, R"({"text": "a", "settings": {"rate": 0.5}, "question": "q", "answer": "r", "action": "weights",
+            "actionLabel": "Go"})"),
+        read_(and_, R"({"text": "a", "question": "q", "answer": "r", "action": "decisions", "actionLabel": "Go"})"),
+        read_(and_, R"({"text": "a", "action": "weights", "actionLabel": "Go"})"),
+        read_(and_, R"({"text": "a", "question": "q", "answer": "r", "action": "weights"})")};
+    for (const Lesson& copy : copies) {
+        const std::string problem = TranslationProblem(original, copy, "de/en.json");
+        ASSERT_FALSE(problem.empty());
+        ExpectShownAsWritten(problem);
+        // And the other way round: what the copy has that the original lacks.
+        ExpectShownAsWritten(TranslationProblem(copy, original, "de/en.json"));
+    }
 }
 
 // the step explanation

@@ -79,8 +79,8 @@ TEST_F(HistoryTableTest, TheSSEGraphReadsAsATableOfTheHistoryItWasDrawnFrom)
     EXPECT_EQ(third->tableCellInterface()->columnIndex(), 1);
     EXPECT_EQ(face->indexOfChild(third), 5);
     EXPECT_EQ(third->parent(), face);
-    EXPECT_EQ(face->text(QAccessible::Name).toStdString(),
-              "Total Sum Of Squared Error As A Function Of Training Sweeps");
+    EXPECT_EQ(face->text(QAccessible::Name),
+              PlotSSEdata::tr("Total Sum Of Squared Error As A Function Of Training Sweeps"));
 
     // The graph is a picture of the history when it opened; so is its table.
     record({{0, 9}});

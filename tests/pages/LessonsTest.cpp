@@ -20,6 +20,7 @@
 #include <QTextBrowser>
 #include <filesystem>
 
+#include "CoreTexts.h"
 #include "DecisionView.h"
 #include "ErrorCurveView.h"
 #include "FindControl.h"
@@ -116,7 +117,7 @@ TEST_P(EveryLesson, StartsWithItsSetAndSettingsAndWalksToItsEnd)
         SCOPED_TRACE("step " + std::to_string(i + 1));
         const LessonStep& step = lesson.steps[static_cast<std::size_t>(i)];
         ASSERT_EQ(f.page->currentStep(), i);
-        EXPECT_EQ(f.control<QLabel>("StepCount")->text(), QStringLiteral("Step %1 of %2").arg(i + 1).arg(count));
+        EXPECT_EQ(f.control<QLabel>("StepCount")->text(), Lessons::tr("Step %1 of %2").arg(i + 1).arg(count));
         EXPECT_EQ(f.control<QTextBrowser>("StepText")->toPlainText().toStdString(), step.text);
         QTextBrowser* answer = f.control<QTextBrowser>("AnswerText");
         EXPECT_FALSE(answer->isVisible());
@@ -233,14 +234,17 @@ TEST(LessonsTest, ABrokenLessonFileIsListedAndSaysWhichFileAndWhatIsWrong)
     ASSERT_NE(f.openFromLoadFile(), nullptr);
     ASSERT_EQ(f.page->lessonCount(), 2);
     auto* list = f.control<QListWidget>("LessonList");
-    EXPECT_EQ(list->item(1)->text(), QStringLiteral("b-typo.json (cannot be opened)"));
+    EXPECT_EQ(list->item(1)->text(), Lessons::tr("%1 (cannot be opened)").arg(QStringLiteral("b-typo.json")));
     list->setCurrentRow(1);
+    // The fault as the core words it, in the window's language.
+    const std::string fault = std::get<std::string>(ReadLessonFile(QFile::encodeName(bad.fileName()).toStdString()));
+    ASSERT_NE(fault.find("step 2 has a field \"anwser\""), std::string::npos) << fault;
     const QString said = f.control<QTextBrowser>("StepText")->toPlainText();
-    EXPECT_TRUE(said.contains(QStringLiteral("\"b-typo.json\""))) << said.toStdString();
-    EXPECT_TRUE(said.contains(QStringLiteral("step 2 has a field \"anwser\""))) << said.toStdString();
+    EXPECT_EQ(said, ShownText(fault));
+    EXPECT_TRUE(said.contains(QStringLiteral("b-typo.json"))) << said.toStdString();
 
     const NetworkState before = f.net;
-    f.dialogs.expect({ProgramTitle, "step 2 has a field \"anwser\"", BoxIcon::Exclamation});
+    f.dialogs.expect({ProgramTitle, ShownText(fault).toStdString(), BoxIcon::Exclamation});
     f.click("StartLesson");
     EXPECT_EQ(f.page->startedLesson(), -1);
     EXPECT_EQ(f.pages.find(PageNames::Perceptron), nullptr);

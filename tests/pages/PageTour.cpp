@@ -29,7 +29,10 @@
 #include "Pages.h"
 #include "CompareRuns.h"
 #include "Perceptron.h"
+#include "NetworkFiles.h"
 #include "Printing.h"
+#include "ProbeNetwork.h"
+#include "SaveResults.h"
 #include "SavedNetwork.h"
 #include "Random.h"
 #include "ScrollPage.h"
@@ -54,18 +57,22 @@ class TourDialogs : public Dialogs {
 public:
     Answer Show(const MessageBoxRequest& box) override
     {
+        // The window may speak another language: the texts are known by their translations.
+        const QString saved = NetworkFiles::tr("The network has been saved as \"%1\".");
+        const QString text = QString::fromStdString(box.text);
         const bool expected = box.icon == BoxIcon::Information &&
-                              (box.text.rfind("The network has been saved", 0) == 0 ||
-                               box.text.rfind("The note saved with this network", 0) == 0);
+                              (text.startsWith(saved.left(saved.indexOf(QStringLiteral("%1")))) ||
+                               text.startsWith(NetworkFiles::tr("The note saved with this network:")));
         if (!expected)
-            boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.text));
+            boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + text);
         return AnswersOf(box.buttons).front();
     }
     std::optional<std::string> Input(const InputBoxRequest& box) override
     {
-        if (box.title == "Name File")
+        if (QString::fromStdString(box.title) == SaveResults::tr("Name File"))
             return std::string("run1");
-        if (box.prompt.rfind("A note", 0) == 0)
+        if (QString::fromStdString(box.prompt) ==
+            NetworkFiles::tr("A note to keep with the network (who trained it, on what, why), or none:"))
             return std::string(TourNote);
         boxes.push_back(QString::fromStdString(box.title) + QStringLiteral(": ") + QString::fromStdString(box.prompt));
         return std::nullopt;
@@ -279,7 +286,7 @@ private:
         for (const char* pattern : {"1", "2", "3", "4"})
             if (!typeInto(probe, "PatternBox", QString::fromLatin1(pattern)) || !press(probe, "PatternOK"))
                 return false;
-        if (!results || !waitFor([&] { return results->toPlainText().contains(QStringLiteral("Pattern: 4")); },
+        if (!results || !waitFor([&] { return results->toPlainText().contains(ProbeNetwork::tr("Pattern: %1").arg(4)); },
                                  QStringLiteral("pattern 4 was not probed")))
             return false;
         show("probe-page", "The probe page after probing the four patterns of and.net", probe);

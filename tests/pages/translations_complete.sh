@@ -18,7 +18,7 @@ for ts in "$@"; do
   copies="$copies $work/$(basename "$ts")"
 done
 # shellcheck disable=SC2086
-"$lupdate" -project "$work/project.json" -no-obsolete -locations none -ts $copies >"$work/lupdate.log" 2>&1 || {
+"$lupdate" -project "$work/project.json" -no-obsolete -locations none -disable-heuristic sametext -ts $copies >"$work/lupdate.log" 2>&1 || {
   cat "$work/lupdate.log"
   exit 1
 }
