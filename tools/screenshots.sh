@@ -40,7 +40,7 @@ height=$((900 * scale))
 QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$program" "$out"
 
-# The German lessons page, docs/lessons-page-de.png: the tour again with the
+# The German lessons and set-up pages, docs/*-de.png: the tour again with the
 # window and the lessons in German, of which only that picture is kept. It
 # is skipped while translations/vantorelle_de.ts has no German texts (a
 # German lesson in an English window would be a wrong picture); the README
@@ -51,10 +51,12 @@ german_lessons_page() {
     QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
         xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$program" "$work/de" de >/dev/null || status=$?
     if [ "$status" -eq 77 ]; then
-        echo "screenshots.sh: no German window texts yet; lessons-page-de.png not taken" >&2
+        echo "screenshots.sh: no German window texts yet; the German pictures not taken" >&2
     elif [ "$status" -eq 0 ]; then
-        cp "$work/de/lessons-page.png" "$out/lessons-page-de.png"
-        echo "$out/lessons-page-de.png"
+        for page in lessons-page setup-page; do
+            cp "$work/de/$page.png" "$out/$page-de.png"
+            echo "$out/$page-de.png"
+        done
     else
         return "$status"
     fi
