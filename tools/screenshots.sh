@@ -41,10 +41,10 @@ QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$program" "$out"
 
 # The German lessons and set-up pages, docs/*-de.png: the tour again with the
-# window and the lessons in German, of which only that picture is kept. It
+# window and the lessons in German, of which only those two pictures are kept. It
 # is skipped while translations/vantorelle_de.ts has no German texts (a
 # German lesson in an English window would be a wrong picture); the README
-# shows it once it exists.
+# shows them.
 german_lessons_page() {
     mkdir -p "$work/de"
     status=0
