@@ -237,9 +237,6 @@ bool ValueStepStaysFinite(const NetworkState& net, const double* c, const double
     const long numOutputs = net.NumOutputs;
     // With c, x and the weights finite, each new value is finite or
     // infinite, never NaN, so the largest magnitudes tell both at once.
-    for (long i = 1; i <= net.NumInputs; ++i)
-        if (!std::isfinite(x[i]))
-            return false;
     double* __restrict peak = work.unitPeak.data();
     for (long k = 1; k <= numOutputs; ++k) {
         const double t = net.FreezeThresholds ? net.OutputUnits[k].Threshold : c[k] + net.OutputUnits[k].Threshold;

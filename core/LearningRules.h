@@ -144,7 +144,8 @@ StepKind StepCoefficientsOf(const NetworkState& net, double* c, OverflowGuard* g
 }
 
 // Whether the value rule's step with coefficients c (all finite) on the
-// inputs x ([1..NumInputs]) keeps every weight and threshold finite. If so,
+// inputs x ([1..NumInputs], all finite) keeps every weight and threshold
+// finite. If so,
 // the guard learns the largest magnitude the step writes, and the caller
 // may apply it unchecked: the same values the checked step would store.
 // Once a run's weights have grown past the guard's bound, every step needs

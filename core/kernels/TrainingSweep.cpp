@@ -69,7 +69,8 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
             PrefetchRow(net.InputPatterns.Row(net.PatternOrder[j + 2]), net.NumInputs);
         StepKind step = StepCoefficientsOf<Rule>(net, coefficient, &guard);
         if constexpr (Rule == RuleKind::Tarvik)
-            if (step == StepKind::Checked && ValueStepStaysFinite(net, coefficient, net.InputPatterns.Row(p), work, guard))
+            if (step == StepKind::Checked && work.finiteInputs[static_cast<std::size_t>(p)] &&
+                ValueStepStaysFinite(net, coefficient, net.InputPatterns.Row(p), work, guard))
                 step = StepKind::Unchecked;
         if constexpr (StepRule)
             steps += NonZeroSteps(coefficient, net.NumOutputs);
