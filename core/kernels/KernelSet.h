@@ -19,6 +19,20 @@
 
 namespace vantorelle {
 
+// The patterns transposed as above, with the exact +0.0 inputs left out. A
+// block's columns go in segments of 8 (the AVX-512 kernels' lanes): for
+// segment s (columns 8s..8s+7) and input i, masks[s * rows + i - 1] has bit b
+// set when column 8s + b's input is stored, and the stored inputs follow one
+// another from values + start[s], input by input, in column order. Every
+// other bit pattern (-0.0, NaN, infinities) is stored, so the kernels see the
+// same inputs as in the full table. Sparse tables take a fraction of the
+// memory, which is what the sums across patterns wait for.
+struct PackedPatterns {
+    const unsigned char* masks;
+    const double* values;
+    const long* start;
+};
+
 struct KernelSet {
     const char* name;
     // Patterns processed together by sumPatterns and sumColumns, and the
@@ -48,6 +62,16 @@ struct KernelSet {
     // offset[g] a multiple of columnAlign.
     void (*sumColumns)(const double* w, long stride, long rows, const double* xt, const long* column,
                        const long* offset, int groups, double* out);
+
+    // The same two from a packed table, where the set has masked loads
+    // (else null): sumPatternsPacked covers columns first..first+count-1
+    // (first and count multiples of patternBlock) and writes column p at
+    // out[(k - 1) * outStride + p - first]; sumColumnsPacked's offsets are
+    // columns of the whole table.
+    void (*sumPatternsPacked)(const double* w, long stride, long rows, long cols, const PackedPatterns& xt, long first,
+                              long count, double* out, long outStride);
+    void (*sumColumnsPacked)(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
+                             const long* offset, int groups, double* out);
 };
 
 extern const KernelSet Sse2Kernels;

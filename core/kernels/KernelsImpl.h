@@ -7,6 +7,10 @@
 
 #include "KernelSet.h"
 
+#if KERNEL_VECTOR_BYTES == 64
+#include <immintrin.h>
+#endif
+
 namespace vantorelle {
 namespace {
 
@@ -251,11 +255,119 @@ void SumColumns(const double* w, long stride, long rows, const double* xt, const
     block[groups](w, stride, rows, xt, column, offset, out);
 }
 
+#if KERNEL_VECTOR_BYTES == 64
+// From a packed table (KernelSet.h): one segment's inputs for the next input
+// row, the stored ones expanded into their lanes and +0.0 in the others,
+// which is what the full table holds there.
+inline Vec ExpandSegment(const unsigned char*& mask, const double*& values)
+{
+    const unsigned m = *mask++;
+    const Vec x = (Vec)_mm512_maskz_expandloadu_pd(static_cast<__mmask8>(m), values);
+    values += __builtin_popcount(m);
+    return x;
+}
+
+// Each segment a stream of its own: a segment's rows are read in order.
+struct SegmentStream {
+    const unsigned char* mask;
+    const double* values;
+};
+inline SegmentStream StreamOf(const PackedPatterns& xt, long rows, long segment)
+{
+    return {xt.masks + segment * rows, xt.values + xt.start[segment]};
+}
+
+template <int Outputs>
+void SumPackedBlock(const double* w, long stride, long rows, const PackedPatterns& xt, long column, long firstK,
+                    double* out, long outStride)
+{
+    SegmentStream in[PatternVectors];
+    for (int u = 0; u < PatternVectors; ++u)
+        in[u] = StreamOf(xt, rows, column / Lanes + u);
+    Vec acc[Outputs][PatternVectors] = {};
+    for (long i = 1; i <= rows; ++i) {
+        Vec x[PatternVectors];
+        for (int u = 0; u < PatternVectors; ++u)
+            x[u] = ExpandSegment(in[u].mask, in[u].values);
+        const double* wr = w + i * stride + firstK;
+        for (int g = 0; g < Outputs; ++g) {
+            const double wk = wr[g];
+            for (int u = 0; u < PatternVectors; ++u)
+                acc[g][u] = x[u] * wk + acc[g][u];
+        }
+    }
+    for (int g = 0; g < Outputs; ++g)
+        for (int u = 0; u < PatternVectors; ++u)
+            Store(out + (firstK + g - 1) * outStride + u * Lanes, acc[g][u]);
+}
+
+void SumPatternsPacked(const double* w, long stride, long rows, long cols, const PackedPatterns& xt, long first,
+                       long count, double* out, long outStride)
+{
+    static constexpr void (*block[])(const double*, long, long, const PackedPatterns&, long, long, double*, long) = {
+        nullptr, &SumPackedBlock<1>, &SumPackedBlock<2>, &SumPackedBlock<3>, &SumPackedBlock<4>,
+        &SumPackedBlock<5>};
+    const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
+    for (long p = first; p < first + count; p += PatternBlock) {
+        long k = 1;
+        for (long g = 0; g < groups; ++g) {
+            const long left = groups - g;
+            const long n = (cols - k + 1 + left - 1) / left;
+            block[n](w, stride, rows, xt, p, k, out + (p - first), outStride);
+            k += n;
+        }
+    }
+}
+
+template <int Groups>
+void SumPackedColumnsBlock(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
+                           const long* offset, double* out)
+{
+    SegmentStream in[Groups][PatternVectors];
+    long k[Groups];
+    for (int g = 0; g < Groups; ++g) {
+        k[g] = column[g];
+        for (int u = 0; u < PatternVectors; ++u)
+            in[g][u] = StreamOf(xt, rows, offset[g] / Lanes + u);
+    }
+    Vec acc[Groups][PatternVectors] = {};
+    for (long i = 1; i <= rows; ++i) {
+        const double* wr = w + i * stride;
+        for (int g = 0; g < Groups; ++g) {
+            const double wk = wr[k[g]];
+            for (int u = 0; u < PatternVectors; ++u)
+                acc[g][u] = ExpandSegment(in[g][u].mask, in[g][u].values) * wk + acc[g][u];
+        }
+    }
+    for (int g = 0; g < Groups; ++g)
+        for (int u = 0; u < PatternVectors; ++u)
+            Store(out + g * PatternBlock + u * Lanes, acc[g][u]);
+}
+
+void SumColumnsPacked(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
+                      const long* offset, int groups, double* out)
+{
+    static constexpr void (*block[])(const double*, long, long, const PackedPatterns&, const long*, const long*,
+                                     double*) = {nullptr, &SumPackedColumnsBlock<1>, &SumPackedColumnsBlock<2>,
+                                                 &SumPackedColumnsBlock<3>, &SumPackedColumnsBlock<4>};
+    block[groups](w, stride, rows, xt, column, offset, out);
+}
+constexpr auto PackedPatternSums = &SumPatternsPacked;
+constexpr auto PackedColumnSums = &SumColumnsPacked;
+#else
+// No masked loads in this set: no packed tables.
+constexpr void (*PackedPatternSums)(const double*, long, long, long, const PackedPatterns&, long, long, double*,
+                                    long) = nullptr;
+constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatterns&, const long*, const long*, int,
+                                   double*) = nullptr;
+#endif
+
 }  // namespace
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
     KERNEL_SET_LABEL, PatternBlock, Lanes, OutputsAtOnce, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
+    PackedPatternSums, PackedColumnSums,
 };
 
 }  // namespace vantorelle

@@ -36,12 +36,11 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
 {
     const long outputs = net.NumOutputs;
     const long stride = work.patternColumns;
-    const KernelSet& kernels = work.Kernels();
-    const long count = (net.NumPatterns + kernels.patternBlock - 1) / kernels.patternBlock * kernels.patternBlock;
+    const long block = work.Kernels().patternBlock;
+    const long count = (net.NumPatterns + block - 1) / block * block;
     const double* w = net.Weights.Row(0);
     if (!SweepSumsHold(net, work)) {
-        kernels.sumPatterns(w, outputs + 1, net.NumInputs, outputs, work.byInput.data(), count,
-                            work.patternSums.data(), stride);
+        work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride);
         return;
     }
     for (long first = 1; first <= outputs; ++first) {
@@ -50,8 +49,8 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
         long last = first;
         while (last < outputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
             ++last;
-        kernels.sumPatterns(w + first - 1, outputs + 1, net.NumInputs, last - first + 1, work.byInput.data(), count,
-                            work.patternSums.data() + (first - 1) * stride, stride);
+        work.SumBoundPatterns(w + first - 1, outputs + 1, last - first + 1, 0, count,
+                              work.patternSums.data() + (first - 1) * stride, stride);
         first = last;
     }
 }

@@ -60,8 +60,10 @@ public:
         for (long start = 0; start < n; start += block) {
             const long end = start + block < n ? start + block : n;
             PlaceBlock(start, end);
-            kernels.sumPatterns(w, stride, inputs, outputs, table + (start - origin) / block * inputs * block, block,
-                                work.columnSums.data(), block);
+            if (fileOrder)
+                work.SumBoundPatterns(w, stride, outputs, start, block, work.columnSums.data(), block);
+            else
+                kernels.sumPatterns(w, stride, inputs, outputs, table, block, work.columnSums.data(), block);
             behind.clear();
             for (long k = 1; k <= outputs; ++k) {
                 const long from = Walk(k, work.columnSums.data() + (k - 1) * block, start, start, end);
@@ -86,10 +88,7 @@ private:
         fileOrder = true;
         for (long j = 1; j <= n && fileOrder; ++j)
             fileOrder = order[j] == j;
-        if (fileOrder) {
-            table = work.byInput.data();
-            origin = 0;
-        } else {
+        if (!fileOrder) {
             // Two blocks: a sum again from the middle of a block reads on
             // into the next one (and drops what it sums there).
             work.blockInOrder.assign(static_cast<std::size_t>(2 * inputs * block), 0.0);
@@ -140,7 +139,10 @@ private:
                     column[g] = behind[first + g].output;
                     offset[g] = behind[first + g].from - behind[first + g].from % align - origin;
                 }
-                kernels.sumColumns(w, stride, inputs, table, column, offset, count, work.resummed.data());
+                if (fileOrder)
+                    work.SumBoundColumns(w, stride, column, offset, count, work.resummed.data());
+                else
+                    kernels.sumColumns(w, stride, inputs, table, column, offset, count, work.resummed.data());
                 for (int g = 0; g < count; ++g) {
                     const long from = Walk(column[g], work.resummed.data() + g * block, offset[g] + origin,
                                            behind[first + g].from, end);
@@ -245,7 +247,8 @@ private:
     const RuleStep<RuleKind::Delta> step;
     static constexpr int MostTogether = 4;
     const int together;  // outputs summed again at once
-    // The patterns transposed as the kernels read them (KernelSet.h), the
+    // In file order the sums read the workspace's bound table; in another,
+    // the block laid out as the kernels read them (KernelSet.h), the
     // table's column 0 being position `origin` of the presentation order.
     bool fileOrder = true;
     const double* table = nullptr;

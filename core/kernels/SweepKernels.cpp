@@ -10,7 +10,7 @@ bool RunsAvx2() { return __builtin_cpu_supports("avx2"); }
 bool RunsAvx512()
 {
     return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
-           __builtin_cpu_supports("avx512dq");
+           __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("popcnt");
 }
 #endif
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepWorkspace.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "LearningRules.h"
 #include "SweepKernels.h"
@@ -43,12 +45,83 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
                 finiteInputs[static_cast<std::size_t>(p)] = 0;
         }
     }
+    PackPatterns(patterns, inputs);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
     boundInputs = inputs;
     boundOutputs = net.NumOutputs;
     boundBlock = block;
+}
+
+void SweepWorkspace::PackPatterns(long patterns, long inputs)
+{
+    packed = false;
+    packedMasks.clear();
+    packedValues.clear();
+    packedStart.clear();
+    const KernelSet& set = Kernels();
+    if (set.sumPatternsPacked == nullptr || byInput.empty())
+        return;
+    constexpr long Segment = 8;  // columns per mask byte
+    const long block = set.patternBlock;
+    long stored = 0;
+    for (double x : byInput)
+        stored += std::bit_cast<std::uint64_t>(x) != 0;
+    // Measured on the patterns' own inputs (the padding past them would
+    // favour packing a small table).
+    const double fullBytes = static_cast<double>(patterns) * static_cast<double>(inputs) * sizeof(double);
+    const double packedBytes = static_cast<double>(stored) * sizeof(double) +
+                               static_cast<double>(inputs) * static_cast<double>(patterns) / Segment;
+    if (4 * packedBytes > 3 * fullBytes)
+        return;
+    const long segments = patternColumns / Segment;
+    packedMasks.assign(static_cast<std::size_t>(segments * inputs), 0);
+    packedValues.reserve(static_cast<std::size_t>(stored));
+    packedStart.resize(static_cast<std::size_t>(segments));
+    for (long s = 0; s < segments; ++s) {
+        packedStart[static_cast<std::size_t>(s)] = static_cast<long>(packedValues.size());
+        const long column = s * Segment;
+        const double* from = byInput.data() + (column / block) * inputs * block + column % block;
+        for (long i = 0; i < inputs; ++i) {
+            unsigned char mask = 0;
+            for (long b = 0; b < Segment; ++b) {
+                const double x = from[i * block + b];
+                if (std::bit_cast<std::uint64_t>(x) == 0)
+                    continue;
+                mask = static_cast<unsigned char>(mask | (1u << b));
+                packedValues.push_back(x);
+            }
+            packedMasks[static_cast<std::size_t>(s * inputs + i)] = mask;
+        }
+    }
+    packed = true;
+}
+
+void SweepWorkspace::SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out,
+                                      long outStride) const
+{
+    const KernelSet& set = Kernels();
+    if (packed) {
+        const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
+        set.sumPatternsPacked(w, stride, boundInputs, cols, xt, first, count, out, outStride);
+        return;
+    }
+    const long block = set.patternBlock;
+    set.sumPatterns(w, stride, boundInputs, cols, byInput.data() + first / block * boundInputs * block, count, out,
+                    outStride);
+}
+
+void SweepWorkspace::SumBoundColumns(const double* w, long stride, const long* column, const long* offset, int groups,
+                                     double* out) const
+{
+    const KernelSet& set = Kernels();
+    if (packed) {
+        const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
+        set.sumColumnsPacked(w, stride, boundInputs, xt, column, offset, groups, out);
+        return;
+    }
+    set.sumColumns(w, stride, boundInputs, byInput.data(), column, offset, groups, out);
 }
 
 }  // namespace vantorelle

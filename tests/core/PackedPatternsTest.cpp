@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The packed pattern table (exact +0.0 inputs left out) against the full one:
+// every sum the kernels take from it must be the same bits, whatever the
+// inputs hold (signed zeros, NaN, infinities, subnormals) and wherever a sum
+// starts.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "NetworkState.h"
+#include "kernels/SweepKernels.h"
+#include "kernels/SweepWorkspace.h"
+
+using namespace vantorelle;
+
+namespace {
+
+// A network whose inputs are mostly +0.0 (so the table is packed) and
+// otherwise of every awkward kind.
+NetworkState SparseNetwork(long patterns, long inputs, long outputs, std::mt19937_64& gen)
+{
+    NetworkState net;
+    net.NumPatterns = patterns;
+    net.NumInputs = inputs;
+    net.NumOutputs = outputs;
+    net.NumResponses = patterns * outputs;
+    net.InputPatterns.Resize(patterns, inputs);
+    net.DesiredOutputs.Resize(patterns, outputs);
+    net.PatternOrder.assign(static_cast<std::size_t>(patterns) + 1, 0);
+    SizeUnitsAndWeights(net);
+    const double odd[] = {-0.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::denorm_min(), 1e300};
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (long p = 1; p <= patterns; ++p)
+        for (long i = 1; i <= inputs; ++i) {
+            const double u = unit(gen);
+            net.InputPatterns(p, i) = u < 0.6 ? 0.0 : (u < 0.66 ? odd[static_cast<int>(u * 1000) % 6] : u - 0.8);
+        }
+    for (long i = 1; i <= inputs; ++i)
+        for (long k = 1; k <= outputs; ++k)
+            net.Weights(i, k) = unit(gen) - 0.5;
+    return net;
+}
+
+bool SameBits(const double* a, const double* b, std::size_t count)
+{
+    return std::memcmp(a, b, count * sizeof(double)) == 0;
+}
+
+}  // namespace
+
+TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
+{
+    const KernelSet& kernels = DefaultKernels();
+    if (kernels.sumPatternsPacked == nullptr)
+        GTEST_SKIP() << kernels.name << " has no packed kernels";
+    std::mt19937_64 gen(20261210);
+    // Pattern counts short of, at and past a block; outputs past one group.
+    for (long patterns : {5L, 16L, 37L}) {
+        for (long outputs : {1L, 7L, 11L}) {
+            SCOPED_TRACE(::testing::Message() << patterns << " patterns, " << outputs << " outputs");
+            NetworkState net = SparseNetwork(patterns, 13, outputs, gen);
+            SweepWorkspace work;
+            work.BindPatterns(net);
+            ASSERT_TRUE(work.packed);
+            const long stride = outputs + 1;
+            const long block = kernels.patternBlock;
+            const long columns = work.patternColumns;
+            const double* w = net.Weights.Row(0);
+
+            // Every output over the whole table, and over each block alone.
+            const long count = columns - block;  // all but the spare block
+            std::vector<double> full(static_cast<std::size_t>(outputs * columns));
+            std::vector<double> packed(full.size());
+            kernels.sumPatterns(w, stride, net.NumInputs, outputs, work.byInput.data(), count, full.data(), columns);
+            work.SumBoundPatterns(w, stride, outputs, 0, count, packed.data(), columns);
+            for (long k = 0; k < outputs; ++k)
+                EXPECT_TRUE(SameBits(full.data() + k * columns, packed.data() + k * columns,
+                                     static_cast<std::size_t>(count)))
+                    << "output " << k + 1;
+            for (long first = 0; first < count; first += block) {
+                std::vector<double> one(static_cast<std::size_t>(outputs * block));
+                work.SumBoundPatterns(w, stride, outputs, first, block, one.data(), block);
+                for (long k = 0; k < outputs; ++k)
+                    EXPECT_TRUE(SameBits(full.data() + k * columns + first, one.data() + k * block,
+                                         static_cast<std::size_t>(block)))
+                        << "output " << k + 1 << ", block from " << first;
+            }
+
+            // A few outputs at once from every aligned column, the last
+            // sum reading on into the spare block.
+            for (int groups = 1; groups <= kernels.columnGroup && groups <= outputs; ++groups) {
+                for (long offset = 0; offset + block <= columns; offset += kernels.columnAlign) {
+                    long column[4];
+                    long offsets[4];
+                    for (int g = 0; g < groups; ++g) {
+                        column[g] = 1 + (g * 3) % outputs;
+                        offsets[g] = (offset + g * kernels.columnAlign) % (columns - block + kernels.columnAlign);
+                    }
+                    std::vector<double> a(static_cast<std::size_t>(groups * block));
+                    std::vector<double> b(a.size());
+                    kernels.sumColumns(w, stride, net.NumInputs, work.byInput.data(), column, offsets, groups,
+                                       a.data());
+                    work.SumBoundColumns(w, stride, column, offsets, groups, b.data());
+                    EXPECT_TRUE(SameBits(a.data(), b.data(), a.size())) << groups << " groups from " << offset;
+                }
+            }
+        }
+    }
+}
+
+// A table with few zeros stays full: packing it would save little memory.
+TEST(PackedPatterns, DenseTablesStayFull)
+{
+    std::mt19937_64 gen(7);
+    NetworkState net = SparseNetwork(40, 9, 3, gen);
+    for (long p = 1; p <= net.NumPatterns; ++p)
+        for (long i = 1; i <= net.NumInputs; ++i)
+            if (net.InputPatterns(p, i) == 0 && !std::signbit(net.InputPatterns(p, i)) && (p + i) % 3 != 0)
+                net.InputPatterns(p, i) = 0.5;
+    SweepWorkspace work;
+    work.BindPatterns(net);
+    EXPECT_FALSE(work.packed);
+}
