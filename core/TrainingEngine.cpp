@@ -7,6 +7,7 @@
 
 #include "InitialWeights.h"
 #include "RunThreads.h"
+#include "WorkerCrew.h"
 #include "Response.h"
 #include "kernels/MeasureAside.h"
 #include "kernels/OutputShares.h"
@@ -172,6 +173,14 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     bool measureAside = plan.shares == 1 && plan.measureAside && MayMeasureAside(net, random);
     std::optional<OutputShares> shares;
     std::optional<MeasureAside> aside;
+    // Once the step rule's measurement reuses its sweep's sums, the threads
+    // go to the sweep itself: they sum later patterns ahead of it.
+    std::optional<WorkerCrew> sweepCrew;
+    const auto lendThreadsToSweep = [&](int count) {
+        sweepCrew.emplace(count);
+        work.sweepCrew = &*sweepCrew;
+        work.updateShare = 0;  // the sweeps before went side by side: so does the next
+    };
 
     // Row 1 describes the network before training, under the rule's own unit
     // kind (not the kind a previous run left behind).
@@ -206,8 +215,10 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
             if (shares->SweepSumsReusable()) {
                 // As below: the step rule's measurement reuses its sweep's
                 // sums, and the threads would only wait for each other (W:
-                // 248 against 268 epochs a second). One thread from here on.
+                // 248 against 268 epochs a second). One thread from here on,
+                // with the others summing ahead of its sweep.
                 shares.reset();
+                lendThreadsToSweep(shareCount);
                 shareCount = 1;
             }
         } else if (measureAside) {
@@ -219,12 +230,14 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
                 // The step rule's few updates now go side by side, and one
                 // thread's measurement reuses the sums that sweep kept for
                 // the outputs that took no step: on L that beats measuring
-                // aside (377 against 295 epochs a second). One thread from
-                // here on. Where most outputs still step, nothing is reused
-                // and the measurement aside still pays.
+                // aside (377 against 295 epochs a second). One thread
+                // measures from here on, the other sums ahead of the sweep.
+                // Where most outputs still step, nothing is reused and the
+                // measurement aside still pays.
                 aside->Abandon(random);
                 aside.reset();
                 measureAside = false;
+                lendThreadsToSweep(2);
             }
         } else {
             ShufflePatterns(net, random);

@@ -25,7 +25,8 @@ namespace vantorelle {
 // set when column 8s + b's input is stored, and the stored inputs follow one
 // another from values + start[s], input by input, in column order. Every
 // other bit pattern (-0.0, NaN, infinities) is stored, so the kernels see the
-// same inputs as in the full table. Sparse tables take a fraction of the
+// same inputs as in the full table. The values have 8 doubles' room past the
+// last, for whole-vector loads. Sparse tables take a fraction of the
 // memory, which is what the sums across patterns wait for.
 struct PackedPatterns {
     const unsigned char* masks;

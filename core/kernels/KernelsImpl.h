@@ -259,10 +259,13 @@ void SumColumns(const double* w, long stride, long rows, const double* xt, const
 // From a packed table (KernelSet.h): one segment's inputs for the next input
 // row, the stored ones expanded into their lanes and +0.0 in the others,
 // which is what the full table holds there.
+// A plain load and a register expand: the expanding load reads through a
+// pointer the compiler cannot see into, after which it keeps the sums in
+// memory instead of registers. The table has a vector's room past its end.
 inline Vec ExpandSegment(const unsigned char*& mask, const double*& values)
 {
     const unsigned m = *mask++;
-    const Vec x = (Vec)_mm512_maskz_expandloadu_pd(static_cast<__mmask8>(m), values);
+    const Vec x = (Vec)_mm512_maskz_expand_pd(static_cast<__mmask8>(m), (__m512d)Load(values));
     values += __builtin_popcount(m);
     return x;
 }

@@ -8,6 +8,7 @@
 #include "LearningRules.h"
 #include "Response.h"
 #include "SweepKernels.h"
+#include "../WorkerCrew.h"
 
 namespace vantorelle {
 
@@ -56,8 +57,60 @@ public:
 
     void Run()
     {
+        const long parts = PartsAhead();
+        work.partsAhead = parts - 1;
         Prepare();
-        for (long start = 0; start < n; start += block) {
+        if (parts < 2) {
+            SweepBlocks(0, n);
+        } else {
+            // Part 0 is swept while the other threads sum the later parts
+            // with the weights the sweep starts from; those sums hold for
+            // every output that has taken no step by the time the sweep
+            // gets there.
+            const long blocks = (n + block - 1) / block;
+            std::vector<long> cut(static_cast<std::size_t>(parts) + 1);
+            for (long s = 0; s <= parts; ++s)
+                cut[static_cast<std::size_t>(s)] = blocks * s / parts * block;
+            aheadFrom = cut[1];
+            aheadColumns = cut[static_cast<std::size_t>(parts)] - aheadFrom;
+            work.aheadWeights.assign(w, w + (inputs + 1) * stride);
+            work.aheadSums.resize(static_cast<std::size_t>(outputs * aheadColumns));
+            work.sweepCrew->Run([&](int share) {
+                if (share == 0) {
+                    SweepBlocks(0, aheadFrom);
+                } else if (share < parts) {
+                    const long first = cut[static_cast<std::size_t>(share)];
+                    work.SumBoundPatterns(work.aheadWeights.data(), stride, outputs, first,
+                                          cut[static_cast<std::size_t>(share) + 1] - first,
+                                          work.aheadSums.data() + (first - aheadFrom), aheadColumns);
+                }
+            });
+            for (long start = aheadFrom; start < n; start += block)
+                BlockFromAhead(start, start + block < n ? start + block : n);
+        }
+        Finish();
+    }
+
+private:
+    // How many parts the sweep's patterns go in, each but the first summed
+    // ahead on a thread of its own: one unless the run lends the sweep
+    // threads, the order is the file's and the last sweep left most
+    // outputs without a step (else few sums summed ahead would hold).
+    long PartsAhead() const
+    {
+        if (work.sweepCrew == nullptr || !work.SweepSumsMostlyReusable())
+            return 1;
+        for (long j = 1; j <= n; ++j)
+            if (order[j] != j)
+                return 1;
+        const long blocks = (n + block - 1) / block;
+        const long parts = work.sweepCrew->Shares();
+        return blocks >= 2 * parts ? parts : 1;
+    }
+
+    void SweepBlocks(long from, long to)
+    {
+        for (long start = from; start < to; start += block) {
             const long end = start + block < n ? start + block : n;
             PlaceBlock(start, end);
             if (fileOrder)
@@ -72,7 +125,32 @@ public:
             }
             CatchUp(end);
         }
-        Finish();
+    }
+
+    // A block of a part summed ahead: the outputs that have taken no step
+    // walk the sums made ahead, the others sum the block again (all of them
+    // at once if they are most).
+    void BlockFromAhead(long start, long end)
+    {
+        long stepped = 0;
+        for (long k = 1; k <= outputs; ++k)
+            stepped += !work.sumsHold[static_cast<std::size_t>(k)];
+        if (2 * stepped > outputs) {
+            SweepBlocks(start, end);
+            return;
+        }
+        behind.clear();
+        for (long k = 1; k <= outputs; ++k) {
+            if (!work.sumsHold[static_cast<std::size_t>(k)]) {
+                behind.push_back({k, start});
+                continue;
+            }
+            const double* ahead = work.aheadSums.data() + (k - 1) * aheadColumns + (start - aheadFrom);
+            const long from = Walk(k, ahead, start, start, end);
+            if (from < end)
+                behind.push_back({k, from});
+        }
+        CatchUp(end);
     }
 
 private:
@@ -253,6 +331,9 @@ private:
     bool fileOrder = true;
     const double* table = nullptr;
     long origin = 0;
+    // The patterns summed ahead: columns from aheadFrom, aheadColumns of them.
+    long aheadFrom = 0;
+    long aheadColumns = 0;
     long steps = 0;
     std::vector<Behind> behind;
     std::vector<Behind> stillBehind;

@@ -77,7 +77,7 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
         return;
     const long segments = patternColumns / Segment;
     packedMasks.assign(static_cast<std::size_t>(segments * inputs), 0);
-    packedValues.reserve(static_cast<std::size_t>(stored));
+    packedValues.reserve(static_cast<std::size_t>(stored + Segment));
     packedStart.resize(static_cast<std::size_t>(segments));
     for (long s = 0; s < segments; ++s) {
         packedStart[static_cast<std::size_t>(s)] = static_cast<long>(packedValues.size());
@@ -95,6 +95,7 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
             packedMasks[static_cast<std::size_t>(s * inputs + i)] = mask;
         }
     }
+    packedValues.resize(packedValues.size() + Segment, 0.0);  // room for a whole vector's load
     packed = true;
 }
 

@@ -17,6 +17,8 @@
 
 namespace vantorelle {
 
+class WorkerCrew;
+
 struct SweepWorkspace {
     // The kernels to use; null means the widest this machine runs.
     const KernelSet* kernels = nullptr;
@@ -66,6 +68,14 @@ struct SweepWorkspace {
     std::vector<double> sweptWeights;
     std::vector<double> sweptThresholds;
     bool sumsFromSweep = false;
+
+    // Threads the run lends the step rule's side-by-side sweep (null: none),
+    // and the weights the sweep started from, with which they sum the later
+    // patterns ahead of it: columns from some block on, output by output.
+    WorkerCrew* sweepCrew = nullptr;
+    std::vector<double> aheadWeights;
+    std::vector<double> aheadSums;
+    long partsAhead = 0;  // in the last side-by-side sweep: parts summed ahead
 
     // A small network's last measurement (KernelsSmall.h): every pattern's
     // net inputs and activations, [(p - 1) * NumOutputs + k - 1], and the

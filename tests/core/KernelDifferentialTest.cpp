@@ -8,6 +8,7 @@
 #include <atomic>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -53,6 +54,7 @@ struct Case {
     bool forceSideBySide;  // take the step rule's side-by-side path every sweep
     double rate;
     bool everyKind = false;  // outputs of every unit kind in turn, unset included, whatever the rule
+    int aheadThreads = 0;    // threads lent to the step rule's sweep to sum ahead of it
 };
 
 double DrawInput(std::mt19937_64& gen, Inputs kind)
@@ -148,6 +150,7 @@ void ExpectSameBits(const NetworkState& a, const NetworkState& b)
 struct Tally {
     int sideBySideSweeps = 0;
     int overflows = 0;
+    int partsSummedAhead = 0;
 };
 
 // Trains a copy with each kernel set and the plain reference side by side.
@@ -162,6 +165,9 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
         NetworkState reference = start;
         SweepWorkspace work;
         work.kernels = kernels;
+        std::optional<WorkerCrew> crew;
+        if (c.aheadThreads > 0)
+            work.sweepCrew = &crew.emplace(c.aheadThreads);
         MersenneRandom random(static_cast<std::uint32_t>(seed));
         for (int epoch = 1; epoch <= epochs; ++epoch) {
             ShufflePatterns(engine, random);
@@ -170,6 +176,7 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
                 work.updateShare = 0;
             const bool overflowed = TrainingSweep(engine, c.rule, work) == RuleOutcome::Overflow;
             tally.sideBySideSweeps += work.sideBySide;
+            tally.partsSummedAhead += work.sideBySide ? static_cast<int>(work.partsAhead) : 0;
             const bool plainOverflowed = !plain::Sweep(reference, PlainRule(c.rule));
             tally.overflows += plainOverflowed;
             ASSERT_EQ(overflowed, plainOverflowed) << "epoch " << epoch;
@@ -241,6 +248,28 @@ TEST(KernelDifferential, StepRuleSideBySidePathMatchesThePlainLoops)
         RunCase(odd, ++seed, 25, tally);
     }
     EXPECT_GT(tally.sideBySideSweeps, 100);
+}
+
+// Threads lent to the step rule's sweep (two, three, and more than the
+// machine's cores) sum later patterns ahead of it with the weights it starts
+// from: the outputs that step before the sweep gets there sum those patterns
+// again, while the others walk the sums made ahead.
+TEST(KernelDifferential, SumsMadeAheadOfTheStepRuleSweepMatchThePlainLoops)
+{
+    Tally tally;
+    std::uint64_t seed = 900;
+    for (int threads : {2, 3, 7}) {
+        for (Inputs inputs : {Inputs::Mixed, Inputs::Sparse}) {
+            for (long outputs : {3L, 11L}) {
+                Case c{230, 7, outputs, RuleKind::Delta, inputs, false, false, true, false, 0.5};
+                c.aheadThreads = threads;
+                RunCase(c, ++seed, 30, tally);
+                if (HasFatalFailure())
+                    return;
+            }
+        }
+    }
+    EXPECT_GT(tally.partsSummedAhead, 300);
 }
 
 // The step rule's sweeps and the measurement take each output's activation
@@ -440,6 +469,8 @@ TEST(OutputShares, AnyThreadCountGivesTheOneThreadRunBitForBit)
         {90, 30, 5, RuleKind::Tarvik, Inputs::Large, false, false, false, false, 1e150},
         {70, 12, 3, RuleKind::Delta, Inputs::Large, true, true, false, false, 0.5},
         {12, 4, 2, RuleKind::Delta, Inputs::Mixed, false, true, true, false, 0.5},
+        // In file order, where the threads go on to sum ahead of the sweep.
+        {240, 7, 9, RuleKind::Delta, Inputs::Sparse, false, false, true, false, 0.5},
     };
     for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik})
         for (int r = 0; r < 3; ++r)
