@@ -34,6 +34,18 @@ struct PackedPatterns {
     const long* start;
 };
 
+// The patterns' inputs other than +0.0, column by column (pattern p in
+// column p - 1, as above): column c's in input order from start[c] to
+// start[c + 1], each input's number (1..rows) in index and its value in
+// value. A sum over them has the bits of the full sum wherever every weight
+// is finite: each input left out adds a zero to a sum that, starting at
+// +0.0, is never -0.0, which leaves it as it is.
+struct SparsePatterns {
+    const unsigned* index;
+    const double* value;
+    const long* start;
+};
+
 struct KernelSet {
     const char* name;
     // Patterns processed together by sumPatterns and sumColumns, and the
@@ -73,6 +85,11 @@ struct KernelSet {
                               long count, double* out, long outStride);
     void (*sumColumnsPacked)(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
                              const long* offset, int groups, double* out);
+
+    // sumPatternsPacked's sums from a sparse table; only for weights that
+    // are all finite.
+    void (*sumPatternsSparse)(const double* w, long stride, long cols, const SparsePatterns& xt, long first, long count,
+                              double* out, long outStride);
 };
 
 extern const KernelSet Sse2Kernels;

@@ -133,12 +133,46 @@ void UpdateAndSumBlock(double* w, long stride, long rows, const double* c, const
     acc.Store(sumNext + first);
 }
 
+// From a sparse table (KernelSet.h): a few columns' sums side by side, each
+// over its own stored inputs, so their chains of additions overlap; the
+// common length first, then each column's rest alone.
+constexpr long SparseTogether = 4;
+
+template <int Width>
+void SumSparseBlock(const double* w, long stride, const SparsePatterns& xt, long column, long firstK, double* out,
+                    long outStride)
+{
+    Lanes_<Width> acc[SparseTogether];
+    long from[SparseTogether];
+    long common = 0;
+    for (long t = 0; t < SparseTogether; ++t) {
+        acc[t].Zero();
+        from[t] = xt.start[column + t];
+        const long length = xt.start[column + t + 1] - from[t];
+        common = t == 0 || length < common ? length : common;
+    }
+    const double* base = w + firstK;
+    for (long j = 0; j < common; ++j)
+        for (long t = 0; t < SparseTogether; ++t)
+            acc[t].Accumulate(base + xt.index[from[t] + j] * stride, xt.value[from[t] + j]);
+    for (long t = 0; t < SparseTogether; ++t) {
+        for (long j = from[t] + common; j < xt.start[column + t + 1]; ++j)
+            acc[t].Accumulate(base + xt.index[j] * stride, xt.value[j]);
+        double sums[Width];
+        acc[t].Store(sums);
+        for (int c = 0; c < Width; ++c)
+            out[(firstK + c - 1) * outStride + t] = sums[c];
+    }
+}
+
 template <int... Widths>
 struct BlockTables {
     static constexpr void (*sum[])(const double*, long, long, const double*, long, double*) = {
         nullptr, &SumBlock<Widths + 1>...};
     static constexpr void (*update[])(double*, long, long, const double*, const double*, const double*, long,
                                       double*) = {nullptr, &UpdateAndSumBlock<Widths + 1>...};
+    static constexpr void (*sparse[])(const double*, long, const SparsePatterns&, long, long, double*, long) = {
+        nullptr, &SumSparseBlock<Widths + 1>...};
 };
 template <int... Widths>
 constexpr BlockTables<Widths...> MakeBlockTables(std::integer_sequence<int, Widths...>)
@@ -162,6 +196,16 @@ void UpdateAndSumNext(double* w, long stride, long rows, long cols, const double
         const long width = cols - first + 1 < WidestBlock ? cols - first + 1 : WidestBlock;
         Tables::update[width](w, stride, rows, c, x, xNext, first, sumNext);
     }
+}
+
+void SumPatternsSparse(const double* w, long stride, long cols, const SparsePatterns& xt, long first, long count,
+                       double* out, long outStride)
+{
+    for (long p = first; p < first + count; p += SparseTogether)
+        for (long k = 1; k <= cols; k += WidestBlock) {
+            const long width = cols - k + 1 < WidestBlock ? cols - k + 1 : WidestBlock;
+            Tables::sparse[width](w, stride, xt, p, k, out + (p - first), outStride);
+        }
 }
 
 // Across patterns: Outputs outputs times Vectors vectors of patterns, each
@@ -370,7 +414,7 @@ constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatter
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
     KERNEL_SET_LABEL, PatternBlock, Lanes, OutputsAtOnce, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
-    PackedPatternSums, PackedColumnSums,
+    PackedPatternSums, PackedColumnSums, &SumPatternsSparse,
 };
 
 }  // namespace vantorelle

@@ -39,8 +39,10 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
     const long block = work.Kernels().patternBlock;
     const long count = (net.NumPatterns + block - 1) / block * block;
     const double* w = net.Weights.Row(0);
+    const bool finite =
+        work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
     if (!SweepSumsHold(net, work)) {
-        work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride);
+        work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride, finite);
         return;
     }
     for (long first = 1; first <= outputs; ++first) {
@@ -50,7 +52,7 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
         while (last < outputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
             ++last;
         work.SumBoundPatterns(w + first - 1, outputs + 1, last - first + 1, 0, count,
-                              work.patternSums.data() + (first - 1) * stride, stride);
+                              work.patternSums.data() + (first - 1) * stride, stride, finite);
         first = last;
     }
 }

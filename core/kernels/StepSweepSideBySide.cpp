@@ -2,6 +2,7 @@
 #include "StepSweepSideBySide.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -74,6 +75,7 @@ public:
             aheadFrom = cut[1];
             aheadColumns = cut[static_cast<std::size_t>(parts)] - aheadFrom;
             work.aheadWeights.assign(w, w + (inputs + 1) * stride);
+            const bool startFinite = weightsFinite;
             work.aheadSums.resize(static_cast<std::size_t>(outputs * aheadColumns));
             work.sweepCrew->Run([&](int share) {
                 if (share == 0) {
@@ -82,7 +84,7 @@ public:
                     const long first = cut[static_cast<std::size_t>(share)];
                     work.SumBoundPatterns(work.aheadWeights.data(), stride, outputs, first,
                                           cut[static_cast<std::size_t>(share) + 1] - first,
-                                          work.aheadSums.data() + (first - aheadFrom), aheadColumns);
+                                          work.aheadSums.data() + (first - aheadFrom), aheadColumns, startFinite);
                 }
             });
             for (long start = aheadFrom; start < n; start += block)
@@ -114,7 +116,7 @@ private:
             const long end = start + block < n ? start + block : n;
             PlaceBlock(start, end);
             if (fileOrder)
-                work.SumBoundPatterns(w, stride, outputs, start, block, work.columnSums.data(), block);
+                work.SumBoundPatterns(w, stride, outputs, start, block, work.columnSums.data(), block, weightsFinite);
             else
                 kernels.sumPatterns(w, stride, inputs, outputs, table, block, work.columnSums.data(), block);
             behind.clear();
@@ -175,6 +177,9 @@ private:
         work.columnSums.resize(static_cast<std::size_t>(outputs * block));
         work.resummed.resize(static_cast<std::size_t>(together * block));
         FindZeroStepKeeps(net, work.outputZeroKeeps);
+        // Sums from the sparse table, and steps along it, need weights that
+        // are all finite; a step that ends that ends them for the sweep.
+        weightsFinite = work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((inputs + 1) * stride));
         work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
         behind.reserve(static_cast<std::size_t>(outputs));
         stillBehind.reserve(static_cast<std::size_t>(outputs));
@@ -291,9 +296,31 @@ private:
     {
         ++steps;
         work.sumsHold[static_cast<std::size_t>(k)] = 0;
-        const double* x = net.InputPatterns.Row(p);
-        for (long i = 1; i <= inputs; ++i)
-            w[i * stride + k] = c * x[i] + w[i * stride + k];
+        if (weightsFinite && std::isfinite(c) && work.outputZeroKeeps[static_cast<std::size_t>(k)]) {
+            // Only the inputs stored in the sparse table: c times a zero
+            // input is a zero, which leaves a weight other than -0.0 as it is.
+            const long from = work.sparseStart[static_cast<std::size_t>(p - 1)];
+            const long to = work.sparseStart[static_cast<std::size_t>(p)];
+            const unsigned* index = work.sparseIndex.data();
+            const double* value = work.sparseValue.data();
+            bool finite = true;
+            for (long j = from; j < to; ++j) {
+                double& weight = w[index[j] * stride + k];
+                weight = c * value[j] + weight;
+                finite &= std::isfinite(weight);
+            }
+            weightsFinite = finite;
+        } else {
+            // Once a weight is not finite the sweep no longer asks.
+            const double* x = net.InputPatterns.Row(p);
+            bool finite = true;
+            for (long i = 1; i <= inputs; ++i) {
+                double& weight = w[i * stride + k];
+                weight = c * x[i] + weight;
+                finite &= std::isfinite(weight);
+            }
+            weightsFinite = weightsFinite && finite;
+        }
         if (!net.FreezeThresholds)
             net.OutputUnits[k].Threshold = c + net.OutputUnits[k].Threshold;
     }
@@ -335,6 +362,8 @@ private:
     long aheadFrom = 0;
     long aheadColumns = 0;
     long steps = 0;
+    // Whether every weight is finite and the sparse table serves (Prepare).
+    bool weightsFinite = false;
     std::vector<Behind> behind;
     std::vector<Behind> stillBehind;
 };

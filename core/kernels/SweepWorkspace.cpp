@@ -46,6 +46,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
         }
     }
     PackPatterns(patterns, inputs);
+    ListPatterns(net);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
@@ -99,10 +100,57 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
     packed = true;
 }
 
+void SweepWorkspace::ListPatterns(const NetworkState& net)
+{
+    sparse = false;
+    sparseIndex.clear();
+    sparseValue.clear();
+    sparseStart.clear();
+    const long patterns = net.NumPatterns;
+    const long inputs = net.NumInputs;
+    long stored = 0;
+    for (long p = 1; p <= patterns; ++p) {
+        const double* x = net.InputPatterns.Row(p);
+        for (long i = 1; i <= inputs; ++i)
+            stored += std::bit_cast<std::uint64_t>(x[i]) != 0;
+    }
+    if (static_cast<double>(stored) > SparseShare * static_cast<double>(patterns) * static_cast<double>(inputs))
+        return;
+    sparseIndex.reserve(static_cast<std::size_t>(stored));
+    sparseValue.reserve(static_cast<std::size_t>(stored));
+    sparseStart.reserve(static_cast<std::size_t>(patternColumns) + 1);
+    for (long p = 1; p <= patterns; ++p) {
+        sparseStart.push_back(static_cast<long>(sparseValue.size()));
+        const double* x = net.InputPatterns.Row(p);
+        for (long i = 1; i <= inputs; ++i)
+            if (std::bit_cast<std::uint64_t>(x[i]) != 0) {
+                sparseIndex.push_back(static_cast<unsigned>(i));
+                sparseValue.push_back(x[i]);
+            }
+    }
+    // The columns past the last pattern have nothing stored.
+    sparseStart.resize(static_cast<std::size_t>(patternColumns) + 1, static_cast<long>(sparseValue.size()));
+    sparse = true;
+}
+
+bool SweepWorkspace::AllFinite(const double* w, std::size_t count)
+{
+    // x - x is 0 for every finite x and NaN otherwise; one test at the end.
+    double zero = 0;
+    for (std::size_t j = 0; j < count; ++j)
+        zero = zero + (w[j] - w[j]);
+    return zero == 0;
+}
+
 void SweepWorkspace::SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out,
-                                      long outStride) const
+                                      long outStride, bool weightsFinite) const
 {
     const KernelSet& set = Kernels();
+    if (sparse && weightsFinite) {
+        const SparsePatterns xt{sparseIndex.data(), sparseValue.data(), sparseStart.data()};
+        set.sumPatternsSparse(w, stride, cols, xt, first, count, out, outStride);
+        return;
+    }
     if (packed) {
         const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
         set.sumPatternsPacked(w, stride, boundInputs, cols, xt, first, count, out, outStride);

@@ -45,6 +45,14 @@ struct SweepWorkspace {
     std::vector<unsigned char> packedMasks;
     std::vector<double> packedValues;
     std::vector<long> packedStart;
+    // The same inputs pattern by pattern (KernelSet.h's sparse table),
+    // built where at most SparseShare of them are stored: the sums across
+    // the bound table read it while every weight is finite.
+    static constexpr double SparseShare = 0.4;
+    bool sparse = false;
+    std::vector<unsigned> sparseIndex;
+    std::vector<double> sparseValue;
+    std::vector<long> sparseStart;
     // The largest input magnitude of the patterns, at least 1 (BindPatterns
     // sets it; the value rule's overflow guard starts from it).
     double inputBound = 1;
@@ -96,6 +104,9 @@ struct SweepWorkspace {
 
     const KernelSet& Kernels() const;
 
+    // Whether each of the `count` numbers from w on is finite.
+    static bool AllFinite(const double* w, std::size_t count);
+
     // Whether the last sweep went the step rule's side-by-side way and left
     // the sums of most outputs (those that took no step) for the
     // measurement to reuse: then a second thread has little left to do.
@@ -121,15 +132,18 @@ struct SweepWorkspace {
     void BindPatterns(const NetworkState& net);
 
     // KernelSet::sumPatterns over columns first..first+count-1 of the bound
-    // table (out[(k - 1) * outStride + p - first]), and sumColumns with
-    // offsets into the whole table, from the packed table if there is one.
-    void SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out,
-                          long outStride) const;
+    // table (out[(k - 1) * outStride + p - first]), from the sparse table
+    // when the caller knows every weight is finite, else from the packed
+    // table if there is one; and sumColumns with offsets into the whole
+    // table, from the packed table if there is one.
+    void SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out, long outStride,
+                          bool weightsFinite) const;
     void SumBoundColumns(const double* w, long stride, const long* column, const long* offset, int groups,
                          double* out) const;
 
 private:
     void PackPatterns(long patterns, long inputs);
+    void ListPatterns(const NetworkState& net);
 
     long boundPatterns = -1;
     long boundInputs = -1;

@@ -78,14 +78,14 @@ TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
             std::vector<double> full(static_cast<std::size_t>(outputs * columns));
             std::vector<double> packed(full.size());
             kernels.sumPatterns(w, stride, net.NumInputs, outputs, work.byInput.data(), count, full.data(), columns);
-            work.SumBoundPatterns(w, stride, outputs, 0, count, packed.data(), columns);
+            work.SumBoundPatterns(w, stride, outputs, 0, count, packed.data(), columns, false);
             for (long k = 0; k < outputs; ++k)
                 EXPECT_TRUE(SameBits(full.data() + k * columns, packed.data() + k * columns,
                                      static_cast<std::size_t>(count)))
                     << "output " << k + 1;
             for (long first = 0; first < count; first += block) {
                 std::vector<double> one(static_cast<std::size_t>(outputs * block));
-                work.SumBoundPatterns(w, stride, outputs, first, block, one.data(), block);
+                work.SumBoundPatterns(w, stride, outputs, first, block, one.data(), block, false);
                 for (long k = 0; k < outputs; ++k)
                     EXPECT_TRUE(SameBits(full.data() + k * columns + first, one.data() + k * block,
                                          static_cast<std::size_t>(block)))
