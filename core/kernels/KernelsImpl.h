@@ -214,16 +214,26 @@ constexpr int PatternVectors = 2;
 constexpr long PatternBlock = Lanes * PatternVectors;
 constexpr int OutputsAtOnce = 4;
 
-template <int Outputs>
-void SumPatternsBlock(const double* w, long stride, long rows, const double* xb, long p, long firstK, double* out,
-                      long outStride)
+// Where a block's inputs come from, a row (input) at a time: the full table.
+struct FullRows {
+    const double* row;
+    void Next(Vec (&x)[PatternVectors])
+    {
+        for (int u = 0; u < PatternVectors; ++u)
+            x[u] = Load(row + u * Lanes);
+        row += PatternBlock;
+    }
+};
+
+// One block of patterns for Outputs outputs from firstK on, column 0 of the
+// block written at out.
+template <int Outputs, typename Rows>
+void SumPatternsBlock(const double* w, long stride, long rows, Rows source, long firstK, double* out, long outStride)
 {
     Vec acc[Outputs][PatternVectors] = {};
     for (long i = 1; i <= rows; ++i) {
-        const double* xr = xb + (i - 1) * PatternBlock;
         Vec x[PatternVectors];
-        for (int u = 0; u < PatternVectors; ++u)
-            x[u] = Load(xr + u * Lanes);
+        source.Next(x);
         const double* wr = w + i * stride + firstK;
         for (int g = 0; g < Outputs; ++g) {
             const double wk = wr[g];
@@ -233,7 +243,7 @@ void SumPatternsBlock(const double* w, long stride, long rows, const double* xb,
     }
     for (int g = 0; g < Outputs; ++g)
         for (int u = 0; u < PatternVectors; ++u)
-            Store(out + (firstK + g - 1) * outStride + p + u * Lanes, acc[g][u]);
+            Store(out + (firstK + g - 1) * outStride + u * Lanes, acc[g][u]);
 }
 
 // Outputs are taken in groups of nearly equal size, at most this many: a
@@ -241,23 +251,32 @@ void SumPatternsBlock(const double* w, long stride, long rows, const double* xb,
 // flight, at half speed, over the whole pattern table.
 constexpr long MostPatternOutputs = 5;
 
-void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long count, double* out,
-                 long outStride)
+// Every block of columns first..first+count-1, its rows from rowsAt(column).
+template <typename Rows, typename RowsAt>
+void SumPatternBlocks(const double* w, long stride, long rows, long cols, long first, long count, RowsAt rowsAt,
+                      double* out, long outStride)
 {
-    static constexpr void (*block[])(const double*, long, long, const double*, long, long, double*, long) = {
-        nullptr, &SumPatternsBlock<1>, &SumPatternsBlock<2>, &SumPatternsBlock<3>, &SumPatternsBlock<4>,
-        &SumPatternsBlock<5>};
+    static constexpr void (*block[])(const double*, long, long, Rows, long, double*, long) = {
+        nullptr, &SumPatternsBlock<1, Rows>, &SumPatternsBlock<2, Rows>, &SumPatternsBlock<3, Rows>,
+        &SumPatternsBlock<4, Rows>, &SumPatternsBlock<5, Rows>};
     const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
-    for (long p = 0; p < count; p += PatternBlock) {
-        const double* xb = xt + (p / PatternBlock) * rows * PatternBlock;
+    for (long p = first; p < first + count; p += PatternBlock) {
         long k = 1;
         for (long g = 0; g < groups; ++g) {
             const long left = groups - g;
             const long n = (cols - k + 1 + left - 1) / left;
-            block[n](w, stride, rows, xb, p, k, out, outStride);
+            block[n](w, stride, rows, rowsAt(p), k, out + (p - first), outStride);
             k += n;
         }
     }
+}
+
+void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long count, double* out,
+                 long outStride)
+{
+    SumPatternBlocks<FullRows>(
+        w, stride, rows, cols, 0, count, [&](long p) { return FullRows{xt + (p / PatternBlock) * rows * PatternBlock}; },
+        out, outStride);
 }
 
 // Several output columns, each from its own pattern column on (a multiple of
@@ -324,46 +343,26 @@ inline SegmentStream StreamOf(const PackedPatterns& xt, long rows, long segment)
     return {xt.masks + segment * rows, xt.values + xt.start[segment]};
 }
 
-template <int Outputs>
-void SumPackedBlock(const double* w, long stride, long rows, const PackedPatterns& xt, long column, long firstK,
-                    double* out, long outStride)
-{
+// A block's rows from the packed table.
+struct PackedRows {
     SegmentStream in[PatternVectors];
-    for (int u = 0; u < PatternVectors; ++u)
-        in[u] = StreamOf(xt, rows, column / Lanes + u);
-    Vec acc[Outputs][PatternVectors] = {};
-    for (long i = 1; i <= rows; ++i) {
-        Vec x[PatternVectors];
+    void Next(Vec (&x)[PatternVectors])
+    {
         for (int u = 0; u < PatternVectors; ++u)
             x[u] = ExpandSegment(in[u].mask, in[u].values);
-        const double* wr = w + i * stride + firstK;
-        for (int g = 0; g < Outputs; ++g) {
-            const double wk = wr[g];
-            for (int u = 0; u < PatternVectors; ++u)
-                acc[g][u] = x[u] * wk + acc[g][u];
-        }
     }
-    for (int g = 0; g < Outputs; ++g)
-        for (int u = 0; u < PatternVectors; ++u)
-            Store(out + (firstK + g - 1) * outStride + u * Lanes, acc[g][u]);
-}
+};
 
 void SumPatternsPacked(const double* w, long stride, long rows, long cols, const PackedPatterns& xt, long first,
                        long count, double* out, long outStride)
 {
-    static constexpr void (*block[])(const double*, long, long, const PackedPatterns&, long, long, double*, long) = {
-        nullptr, &SumPackedBlock<1>, &SumPackedBlock<2>, &SumPackedBlock<3>, &SumPackedBlock<4>,
-        &SumPackedBlock<5>};
-    const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
-    for (long p = first; p < first + count; p += PatternBlock) {
-        long k = 1;
-        for (long g = 0; g < groups; ++g) {
-            const long left = groups - g;
-            const long n = (cols - k + 1 + left - 1) / left;
-            block[n](w, stride, rows, xt, p, k, out + (p - first), outStride);
-            k += n;
-        }
-    }
+    const auto rowsAt = [&](long p) {
+        PackedRows source;
+        for (int u = 0; u < PatternVectors; ++u)
+            source.in[u] = StreamOf(xt, rows, p / Lanes + u);
+        return source;
+    };
+    SumPatternBlocks<PackedRows>(w, stride, rows, cols, first, count, rowsAt, out, outStride);
 }
 
 template <int Groups>
