@@ -509,7 +509,9 @@ int main(int argc, char** argv)
                     engineRate[RuleKind::Delta] / sk, engineRate[RuleKind::Gradient] / sk,
                     engineRate[RuleKind::Tarvik] / sk);
     }
-    std::printf("\nEvery core (wall epochs per second, median of %d; the engine's choice of threads):\n", repeats);
+    std::printf("\nEvery core (wall epochs per second, median of %d; the engine's choice of threads; ratio: the\n"
+                "median of pairs run one after the other):\n",
+                repeats);
     std::printf("%-17s %-9s %12s %12s %8s %8s\n", "workload", "rule", "one thread", "all threads", "threads", "ratio");
     for (const Workload& w : workloads) {
         const NetworkState loaded = Load(w.file);
@@ -518,10 +520,16 @@ int main(int argc, char** argv)
             const NetworkState start = Warm(loaded, rule, w.warmup);
             const int epochs = std::max(
                 3, EpochsFor(w.seconds / repeats, [&] { return RunWallSeconds(start, rule, 1, 1); }));
-            const double one = Rate(repeats, epochs, [&] { return RunWallSeconds(start, rule, epochs, 1); });
-            const double all = Rate(repeats, epochs, [&] { return RunWallSeconds(start, rule, epochs, 0); });
-            std::printf("%-17s %-9s %12s %12s %8d %8.2f\n", w.name, RuleName(rule), Human(one).c_str(),
-                        Human(all).c_str(), threads, all / one);
+            // One thread and all of them in turn, so that the ratio of each
+            // pair holds while the shared machine's speed drifts.
+            std::vector<double> one, all, ratio;
+            for (int r = 0; r < repeats; ++r) {
+                one.push_back(epochs / RunWallSeconds(start, rule, epochs, 1));
+                all.push_back(epochs / RunWallSeconds(start, rule, epochs, 0));
+                ratio.push_back(all.back() / one.back());
+            }
+            std::printf("%-17s %-9s %12s %12s %8d %8.2f\n", w.name, RuleName(rule), Human(Median(one)).c_str(),
+                        Human(Median(all)).c_str(), threads, Median(ratio));
             std::fflush(stdout);
         }
     }
