@@ -58,6 +58,9 @@ public:
 
     void Run()
     {
+        fileOrder = true;
+        for (long j = 1; j <= n && fileOrder; ++j)
+            fileOrder = order[j] == j;
         const long parts = PartsAhead();
         work.partsAhead = parts - 1;
         Prepare();
@@ -100,11 +103,8 @@ private:
     // outputs without a step (else few sums summed ahead would hold).
     long PartsAhead() const
     {
-        if (work.sweepCrew == nullptr || !work.SweepSumsMostlyReusable())
+        if (work.sweepCrew == nullptr || !fileOrder || !work.SweepSumsMostlyReusable())
             return 1;
-        for (long j = 1; j <= n; ++j)
-            if (order[j] != j)
-                return 1;
         const long blocks = (n + block - 1) / block;
         const long parts = work.sweepCrew->Shares();
         return blocks >= 2 * parts ? parts : 1;
@@ -155,7 +155,6 @@ private:
         CatchUp(end);
     }
 
-private:
     // An output that stepped inside the block, and the position it goes on from.
     struct Behind {
         long output;
@@ -165,9 +164,6 @@ private:
     void Prepare()
     {
         work.BindPatterns(net);
-        fileOrder = true;
-        for (long j = 1; j <= n && fileOrder; ++j)
-            fileOrder = order[j] == j;
         if (!fileOrder) {
             // Two blocks: a sum again from the middle of a block reads on
             // into the next one (and drops what it sums there).
