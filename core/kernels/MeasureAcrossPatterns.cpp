@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MeasureAcrossPatterns.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -30,6 +31,25 @@ bool SweepSumsHold(const NetworkState& net, const SweepWorkspace& work)
     return true;
 }
 
+// Whether summing again only the outputs that took a step, in runs of
+// neighbours, would cost more than summing them all: a run of a few outputs
+// waits on its chains of additions about as long as a run of three.
+bool SummingAloneCostsMore(const NetworkState& net, const SweepWorkspace& work)
+{
+    constexpr long ShortestRunCost = 3;
+    long cost = 0;
+    for (long first = 1; first <= net.NumOutputs; ++first) {
+        if (work.sumsHold[static_cast<std::size_t>(first)])
+            continue;
+        long last = first;
+        while (last < net.NumOutputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
+            ++last;
+        cost += std::max(last - first + 1, ShortestRunCost);
+        first = last;
+    }
+    return cost >= net.NumOutputs;
+}
+
 // Every pattern's weighted input sums into work.patternSums, output by
 // output; while the sweep's sums hold, only the outputs that took a step.
 void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
@@ -41,7 +61,7 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
     const double* w = net.Weights.Row(0);
     const bool finite =
         work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
-    if (!SweepSumsHold(net, work)) {
+    if (!SweepSumsHold(net, work) || SummingAloneCostsMore(net, work)) {
         work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride, finite);
         return;
     }
