@@ -74,7 +74,7 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
     const double fullBytes = static_cast<double>(patterns) * static_cast<double>(inputs) * sizeof(double);
     const double packedBytes = static_cast<double>(stored) * sizeof(double) +
                                static_cast<double>(inputs) * static_cast<double>(patterns) / Segment;
-    if (4 * packedBytes > 3 * fullBytes)
+    if (fullBytes < static_cast<double>(smallestTableToPack) || 4 * packedBytes > 3 * fullBytes)
         return;
     const long segments = patternColumns / Segment;
     packedMasks.assign(static_cast<std::size_t>(segments * inputs), 0);
@@ -135,11 +135,14 @@ void SweepWorkspace::ListPatterns(const NetworkState& net)
 
 bool SweepWorkspace::AllFinite(const double* w, std::size_t count)
 {
-    // x - x is 0 for every finite x and NaN otherwise; one test at the end.
-    double zero = 0;
+    // On the bits, which the compiler runs through vector registers: a sum
+    // of doubles would be one chain of additions, as long as the matrix
+    // (which on a small network costs a fair share of the epoch).
+    constexpr std::uint64_t Exponent = 0x7ff0000000000000;
+    std::uint64_t notFinite = 0;
     for (std::size_t j = 0; j < count; ++j)
-        zero = zero + (w[j] - w[j]);
-    return zero == 0;
+        notFinite |= (std::bit_cast<std::uint64_t>(w[j]) & Exponent) == Exponent;
+    return notFinite == 0;
 }
 
 void SweepWorkspace::SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out,

@@ -171,6 +171,7 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
         NetworkState reference = start;
         SweepWorkspace work;
         work.kernels = kernels;
+        work.smallestTableToPack = 0;  // sparse enough small tables packed too
         std::optional<WorkerCrew> crew;
         if (c.aheadThreads > 0)
             work.sweepCrew = &crew.emplace(c.aheadThreads);

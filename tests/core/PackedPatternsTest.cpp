@@ -66,6 +66,7 @@ TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
             SCOPED_TRACE(::testing::Message() << patterns << " patterns, " << outputs << " outputs");
             NetworkState net = SparseNetwork(patterns, 13, outputs, gen);
             SweepWorkspace work;
+            work.smallestTableToPack = 0;
             work.BindPatterns(net);
             ASSERT_TRUE(work.packed);
             const long stride = outputs + 1;
@@ -123,6 +124,18 @@ TEST(PackedPatterns, DenseTablesStayFull)
         for (long i = 1; i <= net.NumInputs; ++i)
             if (net.InputPatterns(p, i) == 0 && !std::signbit(net.InputPatterns(p, i)) && (p + i) % 3 != 0)
                 net.InputPatterns(p, i) = 0.5;
+    SweepWorkspace work;
+    work.smallestTableToPack = 0;
+    work.BindPatterns(net);
+    EXPECT_FALSE(work.packed);
+}
+
+// A table the caches hold stays full however sparse: expanding it would
+// only cost.
+TEST(PackedPatterns, SmallTablesStayFull)
+{
+    std::mt19937_64 gen(8);
+    NetworkState net = SparseNetwork(40, 9, 3, gen);
     SweepWorkspace work;
     work.BindPatterns(net);
     EXPECT_FALSE(work.packed);
