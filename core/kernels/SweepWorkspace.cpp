@@ -35,18 +35,20 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     byInput.assign(static_cast<std::size_t>(inputs) * static_cast<std::size_t>(patternColumns), 0.0);
     finiteInputs.assign(static_cast<std::size_t>(patterns) + 1, 1);
     inputBound = LargestInputMagnitude(net);
+    long stored = 0;  // inputs other than +0.0, which the packed and sparse tables keep
     for (long p = 1; p <= patterns; ++p) {
         const double* x = net.InputPatterns.Row(p);
         const long column = p - 1;
         double* to = byInput.data() + (column / block) * inputs * block + column % block;
         for (long i = 1; i <= inputs; ++i) {
             to[(i - 1) * block] = x[i];
+            stored += std::bit_cast<std::uint64_t>(x[i]) != 0;
             if (!std::isfinite(x[i]))
                 finiteInputs[static_cast<std::size_t>(p)] = 0;
         }
     }
-    PackPatterns(patterns, inputs);
-    ListPatterns(net);
+    PackPatterns(patterns, inputs, stored);
+    ListPatterns(net, stored);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
@@ -55,7 +57,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     boundBlock = block;
 }
 
-void SweepWorkspace::PackPatterns(long patterns, long inputs)
+void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
 {
     packed = false;
     packedMasks.clear();
@@ -66,9 +68,6 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
         return;
     constexpr long Segment = 8;  // columns per mask byte
     const long block = set.patternBlock;
-    long stored = 0;
-    for (double x : byInput)
-        stored += std::bit_cast<std::uint64_t>(x) != 0;
     // Measured on the patterns' own inputs (the padding past them would
     // favour packing a small table).
     const double fullBytes = static_cast<double>(patterns) * static_cast<double>(inputs) * sizeof(double);
@@ -100,7 +99,7 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs)
     packed = true;
 }
 
-void SweepWorkspace::ListPatterns(const NetworkState& net)
+void SweepWorkspace::ListPatterns(const NetworkState& net, long stored)
 {
     sparse = false;
     sparseIndex.clear();
@@ -108,12 +107,6 @@ void SweepWorkspace::ListPatterns(const NetworkState& net)
     sparseStart.clear();
     const long patterns = net.NumPatterns;
     const long inputs = net.NumInputs;
-    long stored = 0;
-    for (long p = 1; p <= patterns; ++p) {
-        const double* x = net.InputPatterns.Row(p);
-        for (long i = 1; i <= inputs; ++i)
-            stored += std::bit_cast<std::uint64_t>(x[i]) != 0;
-    }
     if (static_cast<double>(stored) > SparseShare * static_cast<double>(patterns) * static_cast<double>(inputs))
         return;
     sparseIndex.reserve(static_cast<std::size_t>(stored));

@@ -147,8 +147,9 @@ struct SweepWorkspace {
                          double* out) const;
 
 private:
-    void PackPatterns(long patterns, long inputs);
-    void ListPatterns(const NetworkState& net);
+    // `stored`: the patterns' inputs other than +0.0.
+    void PackPatterns(long patterns, long inputs, long stored);
+    void ListPatterns(const NetworkState& net, long stored);
 
     long boundPatterns = -1;
     long boundInputs = -1;
