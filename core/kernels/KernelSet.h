@@ -48,13 +48,13 @@ struct SparsePatterns {
 
 struct KernelSet {
     const char* name;
-    // Patterns processed together by sumPatterns and sumColumns, and the
-    // block size of xt; columns past the last pattern must be zero, with one
-    // spare block at the end.
+    // Patterns processed together by sumPatterns, and the block size of xt;
+    // columns past the last pattern must be zero, with one spare block at
+    // the end.
     long patternBlock;
-    // sumColumns starts at columns that are multiples of this.
+    // The columns of a vector: sumColumns covers whole vectors of a block.
     long columnAlign;
-    // Output columns sumColumns takes at once.
+    // Outputs sumColumns takes at once.
     int columnGroup;
 
     // sum[k] = sum over i in order of x[i] * w(i, k), for k = 1..cols.
@@ -70,21 +70,21 @@ struct KernelSet {
     void (*sumPatterns)(const double* w, long stride, long rows, long cols, const double* xt, long count,
                         double* out, long outStride);
 
-    // For g < groups (at most columnGroup): out[g * patternBlock + b] = sum
-    // over i of xt(i, offset[g] + b) * w(i, column[g]), b < patternBlock,
-    // offset[g] a multiple of columnAlign.
-    void (*sumColumns)(const double* w, long stride, long rows, const double* xt, const long* column,
-                       const long* offset, int groups, double* out);
+    // For g < count (at most columnGroup): out[g * patternBlock + b] = sum
+    // over i of xt(i, first + b) * w(i, column[g]), b < vectors * columnAlign:
+    // first a multiple of columnAlign, and the vectors inside first's block.
+    void (*sumColumns)(const double* w, long stride, long rows, const double* xt, const long* column, int count,
+                       long first, int vectors, double* out);
 
     // The same two from a packed table, where the set has masked loads
     // (else null): sumPatternsPacked covers columns first..first+count-1
     // (first and count multiples of patternBlock) and writes column p at
-    // out[(k - 1) * outStride + p - first]; sumColumnsPacked's offsets are
-    // columns of the whole table.
+    // out[(k - 1) * outStride + p - first]; sumColumnsPacked's first is a
+    // column of the whole table.
     void (*sumPatternsPacked)(const double* w, long stride, long rows, long cols, const PackedPatterns& xt, long first,
                               long count, double* out, long outStride);
     void (*sumColumnsPacked)(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
-                             const long* offset, int groups, double* out);
+                             int count, long first, int vectors, double* out);
 
     // sumPatternsPacked's sums from a sparse table; only for weights that
     // are all finite.

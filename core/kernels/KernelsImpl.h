@@ -212,60 +212,82 @@ void SumPatternsSparse(const double* w, long stride, long cols, const SparsePatt
 // lane its own pattern's chain, summed in input order.
 constexpr int PatternVectors = 2;
 constexpr long PatternBlock = Lanes * PatternVectors;
-constexpr int OutputsAtOnce = 4;
 
-// Where a block's inputs come from, a row (input) at a time: the full table.
+// Outputs are taken in groups of nearly equal size, at most this many: a
+// small last group (10 outputs as 4, 4 and 2) would run with few chains in
+// flight, at half speed, over the whole pattern table. Sums again after a
+// step take as many at once.
+constexpr int MostPatternOutputs = 5;
+
+// Where a block's inputs come from, a row (input) at a time: Vectors vectors
+// of the full table, from one of a block's vectors on.
+template <int Vectors>
 struct FullRows {
+    static constexpr int Count = Vectors;
     const double* row;
-    void Next(Vec (&x)[PatternVectors])
+    void Next(Vec (&x)[Vectors])
     {
-        for (int u = 0; u < PatternVectors; ++u)
+        for (int u = 0; u < Vectors; ++u)
             x[u] = Load(row + u * Lanes);
         row += PatternBlock;
     }
 };
 
-// One block of patterns for Outputs outputs from firstK on, column 0 of the
-// block written at out.
-template <int Outputs, typename Rows>
-void SumPatternsBlock(const double* w, long stride, long rows, Rows source, long firstK, double* out, long outStride)
+// Which outputs a block kernel sums: neighbours from one on (the compiler
+// then reads their weights at fixed offsets), or any few, listed.
+struct Neighbours {
+    long first;
+    long operator[](int g) const { return first + g; }
+};
+template <int Outputs>
+struct Listed {
+    long k[Outputs];
+    long operator[](int g) const { return k[g]; }
+};
+
+// One block of patterns (Rows::Count vectors of it) for outputs columns[g],
+// g < Outputs, output g's sums written from out + g * outStride.
+template <int Outputs, typename Rows, typename Columns>
+void SumPatternsBlock(const double* w, long stride, long rows, Rows source, Columns columns, double* out,
+                      long outStride)
 {
-    Vec acc[Outputs][PatternVectors] = {};
+    constexpr int Vectors = Rows::Count;
+    Vec acc[Outputs][Vectors] = {};
     for (long i = 1; i <= rows; ++i) {
-        Vec x[PatternVectors];
+        Vec x[Vectors];
         source.Next(x);
-        const double* wr = w + i * stride + firstK;
+        const double* wr = w + i * stride;
         for (int g = 0; g < Outputs; ++g) {
-            const double wk = wr[g];
-            for (int u = 0; u < PatternVectors; ++u)
+            const double wk = wr[columns[g]];
+            for (int u = 0; u < Vectors; ++u)
                 acc[g][u] = x[u] * wk + acc[g][u];
         }
     }
     for (int g = 0; g < Outputs; ++g)
-        for (int u = 0; u < PatternVectors; ++u)
-            Store(out + (firstK + g - 1) * outStride + u * Lanes, acc[g][u]);
+        for (int u = 0; u < Vectors; ++u)
+            Store(out + g * outStride + u * Lanes, acc[g][u]);
 }
-
-// Outputs are taken in groups of nearly equal size, at most this many: a
-// small last group (10 outputs as 4, 4 and 2) would run with few chains in
-// flight, at half speed, over the whole pattern table.
-constexpr long MostPatternOutputs = 5;
 
 // Every block of columns first..first+count-1, its rows from rowsAt(column).
 template <typename Rows, typename RowsAt>
 void SumPatternBlocks(const double* w, long stride, long rows, long cols, long first, long count, RowsAt rowsAt,
                       double* out, long outStride)
 {
-    static constexpr void (*block[])(const double*, long, long, Rows, long, double*, long) = {
-        nullptr, &SumPatternsBlock<1, Rows>, &SumPatternsBlock<2, Rows>, &SumPatternsBlock<3, Rows>,
-        &SumPatternsBlock<4, Rows>, &SumPatternsBlock<5, Rows>};
+    static constexpr void (*block[])(const double*, long, long, Rows, Neighbours, double*, long) = {
+        nullptr,
+        &SumPatternsBlock<1, Rows, Neighbours>,
+        &SumPatternsBlock<2, Rows, Neighbours>,
+        &SumPatternsBlock<3, Rows, Neighbours>,
+        &SumPatternsBlock<4, Rows, Neighbours>,
+        &SumPatternsBlock<5, Rows, Neighbours>};
+    static_assert(MostPatternOutputs == 5);
     const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
     for (long p = first; p < first + count; p += PatternBlock) {
         long k = 1;
         for (long g = 0; g < groups; ++g) {
             const long left = groups - g;
             const long n = (cols - k + 1 + left - 1) / left;
-            block[n](w, stride, rows, rowsAt(p), k, out + (p - first), outStride);
+            block[n](w, stride, rows, rowsAt(p), Neighbours{k}, out + (k - 1) * outStride + (p - first), outStride);
             k += n;
         }
     }
@@ -274,48 +296,47 @@ void SumPatternBlocks(const double* w, long stride, long rows, long cols, long f
 void SumPatterns(const double* w, long stride, long rows, long cols, const double* xt, long count, double* out,
                  long outStride)
 {
-    SumPatternBlocks<FullRows>(
-        w, stride, rows, cols, 0, count, [&](long p) { return FullRows{xt + (p / PatternBlock) * rows * PatternBlock}; },
+    using Rows = FullRows<PatternVectors>;
+    SumPatternBlocks<Rows>(
+        w, stride, rows, cols, 0, count, [&](long p) { return Rows{xt + (p / PatternBlock) * rows * PatternBlock}; },
         out, outStride);
 }
 
-// Several output columns, each from its own pattern column on (a multiple of
-// Lanes, so every vector lies inside one block).
-template <int Groups>
-void SumColumnsBlock(const double* w, long stride, long rows, const double* xt, const long* column,
-                     const long* offset, double* out)
+// A few listed outputs over the vectors of one block from column `first`
+// on: the block kernel with its rows from makeRows(first), for each count of
+// outputs and of vectors.
+template <template <int> class Rows, typename MakeRows>
+void SumListedColumns(const double* w, long stride, long rows, const long* column, int count, int vectors,
+                      MakeRows makeRows, double* out)
 {
-    const double* base[Groups][PatternVectors];
-    long k[Groups];
-    for (int g = 0; g < Groups; ++g) {
-        k[g] = column[g];
-        for (int u = 0; u < PatternVectors; ++u) {
-            const long q = offset[g] + u * Lanes;
-            base[g][u] = xt + (q / PatternBlock) * rows * PatternBlock + q % PatternBlock;
+    static_assert(PatternVectors == 2 && MostPatternOutputs == 5);
+    const auto run = [&]<int Outputs, int Vectors>() {
+        Listed<Outputs> listed;
+        for (int g = 0; g < Outputs; ++g)
+            listed.k[g] = column[g];
+        SumPatternsBlock<Outputs>(w, stride, rows, makeRows.template operator()<Vectors>(), listed, out, PatternBlock);
+    };
+    const auto withVectors = [&]<int Vectors>() {
+        switch (count) {
+        case 1: return run.template operator()<1, Vectors>();
+        case 2: return run.template operator()<2, Vectors>();
+        case 3: return run.template operator()<3, Vectors>();
+        case 4: return run.template operator()<4, Vectors>();
+        default: return run.template operator()<5, Vectors>();
         }
-    }
-    Vec acc[Groups][PatternVectors] = {};
-    for (long i = 1; i <= rows; ++i) {
-        const long row = (i - 1) * PatternBlock;
-        const double* wr = w + i * stride;
-        for (int g = 0; g < Groups; ++g) {
-            const double wk = wr[k[g]];
-            for (int u = 0; u < PatternVectors; ++u)
-                acc[g][u] = Load(base[g][u] + row) * wk + acc[g][u];
-        }
-    }
-    for (int g = 0; g < Groups; ++g)
-        for (int u = 0; u < PatternVectors; ++u)
-            Store(out + g * PatternBlock + u * Lanes, acc[g][u]);
+    };
+    if (vectors == 1)
+        withVectors.template operator()<1>();
+    else
+        withVectors.template operator()<2>();
 }
 
-void SumColumns(const double* w, long stride, long rows, const double* xt, const long* column, const long* offset,
-                int groups, double* out)
+void SumColumns(const double* w, long stride, long rows, const double* xt, const long* column, int count, long first,
+                int vectors, double* out)
 {
-    static constexpr void (*block[])(const double*, long, long, const double*, const long*, const long*,
-                                     double*) = {nullptr, &SumColumnsBlock<1>, &SumColumnsBlock<2>,
-                                                 &SumColumnsBlock<3>, &SumColumnsBlock<4>};
-    block[groups](w, stride, rows, xt, column, offset, out);
+    const double* row = xt + (first / PatternBlock) * rows * PatternBlock + first % PatternBlock;
+    SumListedColumns<FullRows>(
+        w, stride, rows, column, count, vectors, [row]<int Vectors>() { return FullRows<Vectors>{row}; }, out);
 }
 
 #if KERNEL_VECTOR_BYTES == 64
@@ -343,12 +364,19 @@ inline SegmentStream StreamOf(const PackedPatterns& xt, long rows, long segment)
     return {xt.masks + segment * rows, xt.values + xt.start[segment]};
 }
 
-// A block's rows from the packed table.
+// Vectors segments' rows from the packed table, from a given segment on.
+template <int Vectors>
 struct PackedRows {
-    SegmentStream in[PatternVectors];
-    void Next(Vec (&x)[PatternVectors])
+    static constexpr int Count = Vectors;
+    SegmentStream in[Vectors];
+    PackedRows(const PackedPatterns& xt, long rows, long segment)
     {
-        for (int u = 0; u < PatternVectors; ++u)
+        for (int u = 0; u < Vectors; ++u)
+            in[u] = StreamOf(xt, rows, segment + u);
+    }
+    void Next(Vec (&x)[Vectors])
+    {
+        for (int u = 0; u < Vectors; ++u)
             x[u] = ExpandSegment(in[u].mask, in[u].values);
     }
 };
@@ -356,47 +384,17 @@ struct PackedRows {
 void SumPatternsPacked(const double* w, long stride, long rows, long cols, const PackedPatterns& xt, long first,
                        long count, double* out, long outStride)
 {
-    const auto rowsAt = [&](long p) {
-        PackedRows source;
-        for (int u = 0; u < PatternVectors; ++u)
-            source.in[u] = StreamOf(xt, rows, p / Lanes + u);
-        return source;
-    };
-    SumPatternBlocks<PackedRows>(w, stride, rows, cols, first, count, rowsAt, out, outStride);
-}
-
-template <int Groups>
-void SumPackedColumnsBlock(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
-                           const long* offset, double* out)
-{
-    SegmentStream in[Groups][PatternVectors];
-    long k[Groups];
-    for (int g = 0; g < Groups; ++g) {
-        k[g] = column[g];
-        for (int u = 0; u < PatternVectors; ++u)
-            in[g][u] = StreamOf(xt, rows, offset[g] / Lanes + u);
-    }
-    Vec acc[Groups][PatternVectors] = {};
-    for (long i = 1; i <= rows; ++i) {
-        const double* wr = w + i * stride;
-        for (int g = 0; g < Groups; ++g) {
-            const double wk = wr[k[g]];
-            for (int u = 0; u < PatternVectors; ++u)
-                acc[g][u] = ExpandSegment(in[g][u].mask, in[g][u].values) * wk + acc[g][u];
-        }
-    }
-    for (int g = 0; g < Groups; ++g)
-        for (int u = 0; u < PatternVectors; ++u)
-            Store(out + g * PatternBlock + u * Lanes, acc[g][u]);
+    using Rows = PackedRows<PatternVectors>;
+    SumPatternBlocks<Rows>(
+        w, stride, rows, cols, first, count, [&](long p) { return Rows(xt, rows, p / Lanes); }, out, outStride);
 }
 
 void SumColumnsPacked(const double* w, long stride, long rows, const PackedPatterns& xt, const long* column,
-                      const long* offset, int groups, double* out)
+                      int count, long first, int vectors, double* out)
 {
-    static constexpr void (*block[])(const double*, long, long, const PackedPatterns&, const long*, const long*,
-                                     double*) = {nullptr, &SumPackedColumnsBlock<1>, &SumPackedColumnsBlock<2>,
-                                                 &SumPackedColumnsBlock<3>, &SumPackedColumnsBlock<4>};
-    block[groups](w, stride, rows, xt, column, offset, out);
+    SumListedColumns<PackedRows>(
+        w, stride, rows, column, count, vectors,
+        [&]<int Vectors>() { return PackedRows<Vectors>(xt, rows, first / Lanes); }, out);
 }
 constexpr auto PackedPatternSums = &SumPatternsPacked;
 constexpr auto PackedColumnSums = &SumColumnsPacked;
@@ -404,7 +402,7 @@ constexpr auto PackedColumnSums = &SumColumnsPacked;
 // No masked loads in this set: no packed tables.
 constexpr void (*PackedPatternSums)(const double*, long, long, long, const PackedPatterns&, long, long, double*,
                                     long) = nullptr;
-constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatterns&, const long*, const long*, int,
+constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatterns&, const long*, int, long, int,
                                    double*) = nullptr;
 #endif
 
@@ -412,7 +410,7 @@ constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatter
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
-    KERNEL_SET_LABEL, PatternBlock, Lanes, OutputsAtOnce, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
+    KERNEL_SET_LABEL, PatternBlock, Lanes, MostPatternOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
     PackedPatternSums, PackedColumnSums, &SumPatternsSparse,
 };
 

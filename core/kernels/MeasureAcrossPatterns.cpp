@@ -31,49 +31,44 @@ bool SweepSumsHold(const NetworkState& net, const SweepWorkspace& work)
     return true;
 }
 
-// Whether summing again only the outputs that took a step, in runs of
-// neighbours, would cost more than summing them all: a run of a few outputs
-// waits on its chains of additions about as long as a run of three.
-bool SummingAloneCostsMore(const NetworkState& net, const SweepWorkspace& work)
-{
-    constexpr long ShortestRunCost = 3;
-    long cost = 0;
-    for (long first = 1; first <= net.NumOutputs; ++first) {
-        if (work.sumsHold[static_cast<std::size_t>(first)])
-            continue;
-        long last = first;
-        while (last < net.NumOutputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
-            ++last;
-        cost += std::max(last - first + 1, ShortestRunCost);
-        first = last;
-    }
-    return cost >= net.NumOutputs;
-}
-
 // Every pattern's weighted input sums into work.patternSums, output by
-// output; while the sweep's sums hold, only the outputs that took a step.
+// output. While the sweep's sums hold, only the outputs that took a step
+// are summed again, a few listed at once, where that takes fewer passes
+// over the table than summing them all.
 void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
 {
     const long outputs = net.NumOutputs;
     const long stride = work.patternColumns;
-    const long block = work.Kernels().patternBlock;
+    const KernelSet& kernels = work.Kernels();
+    const long block = kernels.patternBlock;
     const long count = (net.NumPatterns + block - 1) / block * block;
     const double* w = net.Weights.Row(0);
-    const bool finite =
-        work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
-    if (!SweepSumsHold(net, work) || SummingAloneCostsMore(net, work)) {
+    std::vector<long>& stepped = work.listedOutputs;
+    stepped.clear();
+    const bool hold = SweepSumsHold(net, work);
+    if (hold)
+        for (long k = 1; k <= outputs; ++k)
+            if (!work.sumsHold[static_cast<std::size_t>(k)])
+                stepped.push_back(k);
+    const long group = kernels.columnGroup;
+    const auto passes = [group](long n) { return (n + group - 1) / group; };
+    if (!hold || passes(static_cast<long>(stepped.size())) >= passes(outputs)) {
+        const bool finite =
+            work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
         work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride, finite);
         return;
     }
-    for (long first = 1; first <= outputs; ++first) {
-        if (work.sumsHold[static_cast<std::size_t>(first)])
-            continue;
-        long last = first;
-        while (last < outputs && !work.sumsHold[static_cast<std::size_t>(last + 1)])
-            ++last;
-        work.SumBoundPatterns(w + first - 1, outputs + 1, last - first + 1, 0, count,
-                              work.patternSums.data() + (first - 1) * stride, stride, finite);
-        first = last;
+    work.resummed.resize(static_cast<std::size_t>(group * block));
+    const int vectors = static_cast<int>(block / kernels.columnAlign);
+    for (std::size_t first = 0; first < stepped.size(); first += static_cast<std::size_t>(group)) {
+        const int n = static_cast<int>(std::min<std::size_t>(stepped.size() - first, static_cast<std::size_t>(group)));
+        const long* listed = stepped.data() + first;
+        for (long p = 0; p < count; p += block) {
+            work.SumBoundColumns(w, outputs + 1, listed, n, p, vectors, work.resummed.data());
+            for (int g = 0; g < n; ++g)
+                std::memcpy(work.patternSums.data() + (listed[g] - 1) * stride + p, work.resummed.data() + g * block,
+                            static_cast<std::size_t>(block) * sizeof(double));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StepSweepSideBySide.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -165,9 +166,7 @@ private:
     {
         work.BindPatterns(net);
         if (!fileOrder) {
-            // Two blocks: a sum again from the middle of a block reads on
-            // into the next one (and drops what it sums there).
-            work.blockInOrder.assign(static_cast<std::size_t>(2 * inputs * block), 0.0);
+            work.blockInOrder.assign(static_cast<std::size_t>(inputs * block), 0.0);
             table = work.blockInOrder.data();
         }
         work.columnSums.resize(static_cast<std::size_t>(outputs * block));
@@ -204,30 +203,42 @@ private:
 
     // The outputs behind, a few at once: the rest of the block summed with
     // their weights as they are now, and walked, until none is behind.
+    // Outputs behind from the same vector of the block on are summed
+    // together, over the block's vectors from there: each input row read
+    // serves them all.
     void CatchUp(long end)
     {
         const long align = kernels.columnAlign;
+        const long blockEnd = (end - 1) / block * block + block;
+        const auto byVector = [align](const Behind& a, const Behind& b) {
+            return a.from / align != b.from / align ? a.from / align < b.from / align : a.output < b.output;
+        };
         while (!behind.empty()) {
+            std::sort(behind.begin(), behind.end(), byVector);
             stillBehind.clear();
-            for (std::size_t first = 0; first < behind.size(); first += static_cast<std::size_t>(together)) {
-                const int count = static_cast<int>(
-                    behind.size() - first < static_cast<std::size_t>(together) ? behind.size() - first : together);
+            for (std::size_t first = 0; first < behind.size();) {
+                const long from = behind[first].from - behind[first].from % align;
+                std::size_t last = first + 1;
+                while (last < behind.size() && last - first < static_cast<std::size_t>(together) &&
+                       behind[last].from - behind[last].from % align == from)
+                    ++last;
+                const int count = static_cast<int>(last - first);
+                const int vectors = static_cast<int>((blockEnd - from) / align);
                 long column[MostTogether];
-                long offset[MostTogether];
-                for (int g = 0; g < count; ++g) {
+                for (int g = 0; g < count; ++g)
                     column[g] = behind[first + g].output;
-                    offset[g] = behind[first + g].from - behind[first + g].from % align - origin;
-                }
                 if (fileOrder)
-                    work.SumBoundColumns(w, stride, column, offset, count, work.resummed.data());
+                    work.SumBoundColumns(w, stride, column, count, from, vectors, work.resummed.data());
                 else
-                    kernels.sumColumns(w, stride, inputs, table, column, offset, count, work.resummed.data());
+                    kernels.sumColumns(w, stride, inputs, table, column, count, from - origin, vectors,
+                                       work.resummed.data());
                 for (int g = 0; g < count; ++g) {
-                    const long from = Walk(column[g], work.resummed.data() + g * block, offset[g] + origin,
-                                           behind[first + g].from, end);
-                    if (from < end)
-                        stillBehind.push_back({column[g], from});
+                    const long next =
+                        Walk(column[g], work.resummed.data() + g * block, from, behind[first + g].from, end);
+                    if (next < end)
+                        stillBehind.push_back({column[g], next});
                 }
+                first = last;
             }
             behind.swap(stillBehind);
         }
@@ -346,7 +357,7 @@ private:
     const long* order;
     double* w;
     const RuleStep<RuleKind::Delta> step;
-    static constexpr int MostTogether = 4;
+    static constexpr int MostTogether = 5;
     const int together;  // outputs summed again at once
     // In file order the sums read the workspace's bound table; in another,
     // the block laid out as the kernels read them (KernelSet.h), the

@@ -157,16 +157,16 @@ void SweepWorkspace::SumBoundPatterns(const double* w, long stride, long cols, l
                     outStride);
 }
 
-void SweepWorkspace::SumBoundColumns(const double* w, long stride, const long* column, const long* offset, int groups,
-                                     double* out) const
+void SweepWorkspace::SumBoundColumns(const double* w, long stride, const long* column, int count, long first,
+                                     int vectors, double* out) const
 {
     const KernelSet& set = Kernels();
     if (packed) {
         const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
-        set.sumColumnsPacked(w, stride, boundInputs, xt, column, offset, groups, out);
+        set.sumColumnsPacked(w, stride, boundInputs, xt, column, count, first, vectors, out);
         return;
     }
-    set.sumColumns(w, stride, boundInputs, byInput.data(), column, offset, groups, out);
+    set.sumColumns(w, stride, boundInputs, byInput.data(), column, count, first, vectors, out);
 }
 
 }  // namespace vantorelle

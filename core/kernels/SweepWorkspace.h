@@ -81,6 +81,7 @@ struct SweepWorkspace {
     std::vector<double> sweptWeights;
     std::vector<double> sweptThresholds;
     bool sumsFromSweep = false;
+    std::vector<long> listedOutputs;  // the measurement's: the outputs that took a step
 
     // Threads the run lends the step rule's side-by-side sweep (null: none),
     // and the weights the sweep started from, with which they sum the later
@@ -139,11 +140,11 @@ struct SweepWorkspace {
     // KernelSet::sumPatterns over columns first..first+count-1 of the bound
     // table (out[(k - 1) * outStride + p - first]), from the sparse table
     // when the caller knows every weight is finite, else from the packed
-    // table if there is one; and sumColumns with offsets into the whole
+    // table if there is one; and sumColumns from a column of the whole
     // table, from the packed table if there is one.
     void SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out, long outStride,
                           bool weightsFinite) const;
-    void SumBoundColumns(const double* w, long stride, const long* column, const long* offset, int groups,
+    void SumBoundColumns(const double* w, long stride, const long* column, int count, long first, int vectors,
                          double* out) const;
 
 private:

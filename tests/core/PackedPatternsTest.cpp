@@ -93,22 +93,30 @@ TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
                         << "output " << k + 1 << ", block from " << first;
             }
 
-            // A few outputs at once from every aligned column, the last
-            // sum reading on into the spare block.
-            for (int groups = 1; groups <= kernels.columnGroup && groups <= outputs; ++groups) {
-                for (long offset = 0; offset + block <= columns; offset += kernels.columnAlign) {
-                    long column[4];
-                    long offsets[4];
-                    for (int g = 0; g < groups; ++g) {
-                        column[g] = 1 + (g * 3) % outputs;
-                        offsets[g] = (offset + g * kernels.columnAlign) % (columns - block + kernels.columnAlign);
+            // A few outputs at once from every vector of every block to
+            // the block's end, or fewer vectors, from both tables.
+            const long align = kernels.columnAlign;
+            for (int together = 1; together <= kernels.columnGroup; ++together) {
+                for (long first = 0; first < count; first += align) {
+                    const int most = static_cast<int>((block - first % block) / align);
+                    for (int vectors = 1; vectors <= most; ++vectors) {
+                        SCOPED_TRACE(::testing::Message() << together << " outputs from column " << first << ", "
+                                                          << vectors << " vectors");
+                        std::vector<long> column(static_cast<std::size_t>(together));
+                        for (int g = 0; g < together; ++g)
+                            column[static_cast<std::size_t>(g)] = 1 + (g * 3 + first) % outputs;
+                        std::vector<double> a(static_cast<std::size_t>(together * block));
+                        std::vector<double> b(a.size());
+                        kernels.sumColumns(w, stride, net.NumInputs, work.byInput.data(), column.data(), together,
+                                           first, vectors, a.data());
+                        work.SumBoundColumns(w, stride, column.data(), together, first, vectors, b.data());
+                        for (int g = 0; g < together; ++g) {
+                            const double* want = full.data() + (column[static_cast<std::size_t>(g)] - 1) * columns + first;
+                            const std::size_t summed = static_cast<std::size_t>(vectors * align);
+                            EXPECT_TRUE(SameBits(a.data() + g * block, want, summed)) << "full table, output " << g;
+                            EXPECT_TRUE(SameBits(b.data() + g * block, want, summed)) << "packed table, output " << g;
+                        }
                     }
-                    std::vector<double> a(static_cast<std::size_t>(groups * block));
-                    std::vector<double> b(a.size());
-                    kernels.sumColumns(w, stride, net.NumInputs, work.byInput.data(), column, offsets, groups,
-                                       a.data());
-                    work.SumBoundColumns(w, stride, column, offsets, groups, b.data());
-                    EXPECT_TRUE(SameBits(a.data(), b.data(), a.size())) << groups << " groups from " << offset;
                 }
             }
         }
