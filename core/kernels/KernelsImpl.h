@@ -5,6 +5,9 @@
 // internal linkage: code built for a wider set must never be picked by the
 // linker for a caller on a machine without it.
 
+#include <array>
+#include <utility>
+
 #include "KernelSet.h"
 
 #if KERNEL_VECTOR_BYTES == 64
@@ -215,9 +218,12 @@ constexpr long PatternBlock = Lanes * PatternVectors;
 
 // Outputs are taken in groups of nearly equal size, at most this many: a
 // small last group (10 outputs as 4, 4 and 2) would run with few chains in
-// flight, at half speed, over the whole pattern table. Sums again after a
-// step take as many at once.
-constexpr int MostPatternOutputs = 5;
+// flight, at half speed, over the whole pattern table. With 32 vector
+// registers a group holds twice as many, which shares each row's loads
+// and bookkeeping among more outputs. Sums again after a step take up to
+// MostListedOutputs at once.
+constexpr int MostPatternOutputs = Lanes == 8 ? 10 : 5;
+constexpr int MostListedOutputs = 5;
 
 // Where a block's inputs come from, a row (input) at a time: Vectors vectors
 // of the full table, from one of a block's vectors on.
@@ -268,19 +274,20 @@ void SumPatternsBlock(const double* w, long stride, long rows, Rows source, Colu
             Store(out + g * outStride + u * Lanes, acc[g][u]);
 }
 
+// SumPatternsBlock for neighbours, by their count (entry 0 unused).
+template <typename Rows, int... Counts>
+constexpr auto BlockKernels(std::integer_sequence<int, Counts...>)
+{
+    using Kernel = void (*)(const double*, long, long, Rows, Neighbours, double*, long);
+    return std::array<Kernel, sizeof...(Counts) + 1>{nullptr, &SumPatternsBlock<Counts + 1, Rows, Neighbours>...};
+}
+
 // Every block of columns first..first+count-1, its rows from rowsAt(column).
 template <typename Rows, typename RowsAt>
 void SumPatternBlocks(const double* w, long stride, long rows, long cols, long first, long count, RowsAt rowsAt,
                       double* out, long outStride)
 {
-    static constexpr void (*block[])(const double*, long, long, Rows, Neighbours, double*, long) = {
-        nullptr,
-        &SumPatternsBlock<1, Rows, Neighbours>,
-        &SumPatternsBlock<2, Rows, Neighbours>,
-        &SumPatternsBlock<3, Rows, Neighbours>,
-        &SumPatternsBlock<4, Rows, Neighbours>,
-        &SumPatternsBlock<5, Rows, Neighbours>};
-    static_assert(MostPatternOutputs == 5);
+    static constexpr auto block = BlockKernels<Rows>(std::make_integer_sequence<int, MostPatternOutputs>{});
     const long groups = (cols + MostPatternOutputs - 1) / MostPatternOutputs;
     for (long p = first; p < first + count; p += PatternBlock) {
         long k = 1;
@@ -309,7 +316,7 @@ template <template <int> class Rows, typename MakeRows>
 void SumListedColumns(const double* w, long stride, long rows, const long* column, int count, int vectors,
                       MakeRows makeRows, double* out)
 {
-    static_assert(PatternVectors == 2 && MostPatternOutputs == 5);
+    static_assert(PatternVectors == 2 && MostListedOutputs == 5);
     const auto run = [&]<int Outputs, int Vectors>() {
         Listed<Outputs> listed;
         for (int g = 0; g < Outputs; ++g)
@@ -410,7 +417,7 @@ constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatter
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
-    KERNEL_SET_LABEL, PatternBlock, Lanes, MostPatternOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
+    KERNEL_SET_LABEL, PatternBlock, Lanes, MostListedOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
     PackedPatternSums, PackedColumnSums, &SumPatternsSparse,
 };
 
