@@ -3,6 +3,33 @@
 
 namespace vantorelle {
 
+namespace {
+
+// A hint to the processor that this thread only waits.
+inline void Pause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#endif
+}
+
+}  // namespace
+
+template <typename Done>
+bool WorkerCrew::WatchFor(Done done)
+{
+    const auto until = std::chrono::steady_clock::now() + Watch;
+    for (;;) {
+        for (int i = 0; i < 64; ++i) {
+            if (done())
+                return true;
+            Pause();
+        }
+        if (std::chrono::steady_clock::now() >= until)
+            return done();
+    }
+}
+
 WorkerCrew::WorkerCrew(int shares) : shares(shares < 1 ? 1 : shares)
 {
     threads.reserve(static_cast<std::size_t>(this->shares - 1));
@@ -37,6 +64,7 @@ void WorkerCrew::Run(const std::function<void(int share)>& work)
     } catch (...) {
         own = std::current_exception();
     }
+    WatchFor([this] { return running.load(std::memory_order_relaxed) == 0; });
     std::unique_lock guard(lock);
     roundEnds.wait(guard, [this] { return running == 0; });
     job = nullptr;
@@ -68,6 +96,9 @@ void WorkerCrew::Serve(int share)
             failure = caught;
         if (--running == 0)
             roundEnds.notify_one();
+        guard.unlock();
+        WatchFor([&] { return round.load(std::memory_order_relaxed) != seen; });
+        guard.lock();
     }
 }
 

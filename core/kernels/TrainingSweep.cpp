@@ -29,14 +29,6 @@ bool InFileOrder(const NetworkState& net)
             return false;
     return true;
 }
-// Asks for a pattern's inputs ahead of use: in a shuffled order each row is
-// a fresh stream the processor would otherwise wait for, line by line.
-void PrefetchRow(const double* row, long count)
-{
-    for (long i = 0; i <= count; i += 8)
-        __builtin_prefetch(row + i);
-}
-
 // How many of this response's outputs take a step that is not zero.
 long NonZeroSteps(const double* c, long outputs)
 {
@@ -65,8 +57,6 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
     for (long j = 1; j <= n; ++j) {
         const long p = net.PatternOrder[j];
         const long next = j < n ? net.PatternOrder[j + 1] : 0;
-        if (j + 2 <= n)
-            PrefetchRow(net.InputPatterns.Row(net.PatternOrder[j + 2]), net.NumInputs);
         StepKind step = StepCoefficientsOf<Rule>(net, coefficient, &guard);
         if constexpr (Rule == RuleKind::Tarvik)
             if (step == StepKind::Checked && work.finiteInputs[static_cast<std::size_t>(p)] &&
