@@ -90,6 +90,11 @@ struct KernelSet {
     // are all finite.
     void (*sumPatternsSparse)(const double* w, long stride, long cols, const SparsePatterns& xt, long first, long count,
                               double* out, long outStride);
+
+    // The step rule on a binary unit from its sums: the first j < count
+    // whose step rate * (desired[j] - a) is not zero (or is NaN), a being
+    // threshold + sums[j] >= 0 ? 1 : 0; count if there is none.
+    long (*firstBinaryStep)(const double* sums, const double* desired, long count, double threshold, double rate);
 };
 
 extern const KernelSet Sse2Kernels;

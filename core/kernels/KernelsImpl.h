@@ -10,7 +10,7 @@
 
 #include "KernelSet.h"
 
-#if KERNEL_VECTOR_BYTES == 64
+#if defined(__SSE2__)
 #include <immintrin.h>
 #endif
 
@@ -413,12 +413,50 @@ constexpr void (*PackedColumnSums)(const double*, long, long, const PackedPatter
                                    double*) = nullptr;
 #endif
 
+// Bit u set where lane u of c is not zero (NaN included).
+inline unsigned NonZeroLanes(Vec c)
+{
+#if KERNEL_VECTOR_BYTES == 64
+    return _mm512_cmp_pd_mask((__m512d)c, _mm512_setzero_pd(), _CMP_NEQ_UQ);
+#elif KERNEL_VECTOR_BYTES == 32 && defined(__AVX__)
+    return static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd((__m256d)c, _mm256_setzero_pd(), _CMP_NEQ_UQ)));
+#elif KERNEL_VECTOR_BYTES == 16 && defined(__SSE2__)
+    return static_cast<unsigned>(_mm_movemask_pd(_mm_cmpneq_pd((__m128d)c, _mm_setzero_pd())));
+#else
+    unsigned bits = 0;
+    for (int u = 0; u < Lanes; ++u)
+        bits |= static_cast<unsigned>(c[u] != 0) << u;
+    return bits;
+#endif
+}
+
+// The step rule's walk over a binary unit's sums, a vector at a time, the
+// same operations in the same order as the walk's own.
+long FirstBinaryStep(const double* sums, const double* desired, long count, double threshold, double rate)
+{
+    const Vec one = Vec{} + 1.0;
+    long j = 0;
+    for (; j + Lanes <= count; j += Lanes) {
+        const Vec net = threshold + Load(sums + j);
+        const Vec a = net >= 0 ? one : Vec{};
+        const unsigned steps = NonZeroLanes(rate * (Load(desired + j) - a));
+        if (steps != 0)
+            return j + __builtin_ctz(steps);
+    }
+    for (; j < count; ++j) {
+        const double a = threshold + sums[j] >= 0 ? 1.0 : 0.0;
+        if (rate * (desired[j] - a) != 0)
+            return j;
+    }
+    return count;
+}
+
 }  // namespace
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
     KERNEL_SET_LABEL, PatternBlock, Lanes, MostListedOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
-    PackedPatternSums, PackedColumnSums, &SumPatternsSparse,
+    PackedPatternSums, PackedColumnSums, &SumPatternsSparse, &FirstBinaryStep,
 };
 
 }  // namespace vantorelle

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "LearningRules.h"
@@ -251,13 +252,32 @@ private:
     {
         const Unit& unit = net.OutputUnits[k];
         switch (unit.UnitType) {
-        case UnitKind::Binary: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::Binary>{});
+        case UnitKind::Binary:
+            if (fileOrder && work.allInputsFinite && work.outputZeroKeeps[static_cast<std::size_t>(k)])
+                from = SkipHeldBinary(k, sums, first, from, end);
+            return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::Binary>{});
         case UnitKind::IntDev: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::IntDev>{});
         case UnitKind::Value: return WalkWith(k, sums, first, from, end, ActivationOf<UnitKind::Value>{});
         case UnitKind::None: break;
         }
         // An unset kind keeps the activation it has.
         return WalkWith(k, sums, first, from, end, [&unit](double) { return unit.Activation; });
+    }
+
+    // In file order, a binary unit's positions before its next step go a
+    // vector at a time (every zero step keeps the weights' bits here): their
+    // sums are kept for the measurement, and the walk takes up from the last
+    // of them, which leaves the unit describing it, to the step. Answers
+    // where the walk takes up.
+    long SkipHeldBinary(long k, const double* sums, long first, long from, long end)
+    {
+        const double* desired = work.desiredByOutput.data() + (k - 1) * work.patternColumns;
+        const long stop = from + kernels.firstBinaryStep(sums + (from - first), desired + from, end - from,
+                                                         net.OutputUnits[k].Threshold, net.LearningRate);
+        const long resume = stop > from ? stop - 1 : from;
+        double* kept = work.patternSums.data() + (k - 1) * work.patternColumns;
+        std::memcpy(kept + from, sums + (from - first), static_cast<std::size_t>(resume - from) * sizeof(double));
+        return resume;
     }
 
     // Walk with the unit's activation function. What the loop reads is
@@ -317,8 +337,7 @@ private:
                 finite &= std::isfinite(weight);
             }
             weightsFinite = finite;
-        } else {
-            // Once a weight is not finite the sweep no longer asks.
+        } else if (weightsFinite) {
             const double* x = net.InputPatterns.Row(p);
             bool finite = true;
             for (long i = 1; i <= inputs; ++i) {
@@ -326,7 +345,15 @@ private:
                 weight = c * x[i] + weight;
                 finite &= std::isfinite(weight);
             }
-            weightsFinite = weightsFinite && finite;
+            weightsFinite = finite;
+        } else {
+            // Once a weight is not finite (or the sparse table is not
+            // there) the sweep no longer asks.
+            const double* x = net.InputPatterns.Row(p);
+            for (long i = 1; i <= inputs; ++i) {
+                double& weight = w[i * stride + k];
+                weight = c * x[i] + weight;
+            }
         }
         if (!net.FreezeThresholds)
             net.OutputUnits[k].Threshold = c + net.OutputUnits[k].Threshold;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepWorkspace.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -47,6 +48,11 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
                 finiteInputs[static_cast<std::size_t>(p)] = 0;
         }
     }
+    allInputsFinite = std::find(finiteInputs.begin() + 1, finiteInputs.end(), 0) == finiteInputs.end();
+    desiredByOutput.resize(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns));
+    for (long k = 1; k <= net.NumOutputs; ++k)
+        for (long p = 1; p <= patterns; ++p)
+            desiredByOutput[static_cast<std::size_t>((k - 1) * patternColumns + p - 1)] = net.DesiredOutputs(p, k);
     PackPatterns(patterns, inputs, stored);
     ListPatterns(net, stored);
     sumsFromSweep = false;

@@ -61,8 +61,13 @@ struct SweepWorkspace {
     // The largest input magnitude of the patterns, at least 1 (BindPatterns
     // sets it; the value rule's overflow guard starts from it).
     double inputBound = 1;
-    // Whether every input of pattern p is finite, [1..NumPatterns].
+    // Whether every input of pattern p is finite, [1..NumPatterns], and of
+    // every pattern.
     std::vector<unsigned char> finiteInputs;
+    bool allInputsFinite = true;
+    // The desired outputs output by output, pattern p of output k at
+    // (k - 1) * patternColumns + p - 1, for walks along the sums.
+    std::vector<double> desiredByOutput;
     // Sums the kernels across patterns write, output by output, and each
     // pattern's squared error.
     std::vector<double> patternSums;

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -16,6 +17,7 @@
 #include "Random.h"
 #include "RunThreads.h"
 #include "WorkerCrew.h"
+#include "LearningRules.h"
 #include "Response.h"
 #include "kernels/SweepKernels.h"
 #include "TrainingEngine.h"
@@ -312,6 +314,47 @@ TEST(KernelDifferential, ActivationShortcutsGiveTheLibraryBits)
         for (UnitKind kind : {UnitKind::IntDev, UnitKind::Value}) {
             SCOPED_TRACE(::testing::Message() << x << " " << UnitKindName(kind));
             EXPECT_EQ(Bits(Activation(kind, x, 0)), Bits(plain::Activation(kind, x, 0)));
+        }
+    }
+}
+
+// The step rule's walk skips a binary unit's held positions a vector at a
+// time: it must stop where the walk's own step, a pattern at a time, is
+// first not zero, whatever the sums, targets and rate hold.
+TEST(KernelDifferential, BinaryStepScanStopsWhereTheWalkFirstSteps)
+{
+    const double nan = std::nan("");
+    const double awkward[] = {0.0, -0.0, 1.0, 0.5, nan, 1e-310, -1e-310, 1e300, -1e300, -3.0};
+    std::mt19937_64 gen(1210);
+    std::uniform_int_distribution<int> pick(0, 9);
+    for (const KernelSet* kernels : SupportedKernels()) {
+        SCOPED_TRACE(kernels->name);
+        for (double rate : {0.25, 1e-320, 0.0, nan}) {
+            for (long count = 0; count <= 37; ++count) {
+                std::vector<double> sums(static_cast<std::size_t>(count)), desired(sums.size());
+                for (long j = 0; j < count; ++j) {
+                    sums[static_cast<std::size_t>(j)] = awkward[pick(gen)];
+                    desired[static_cast<std::size_t>(j)] = gen() % 4 == 0 ? awkward[pick(gen)] : (gen() % 2 ? 1.0 : 0.0);
+                }
+                for (double threshold : {0.0, -0.0, -1e-300, 2.0}) {
+                    // Held until the target is the activation from the last
+                    // position back, so the stop lands in every lane.
+                    const long held = count - static_cast<long>(gen() % static_cast<unsigned long>(count + 1));
+                    for (long j = 0; j < held; ++j)
+                        desired[static_cast<std::size_t>(j)] =
+                            ActivationOf<UnitKind::Binary>{}(threshold + sums[static_cast<std::size_t>(j)]);
+                    long want = count;
+                    for (long j = 0; j < count && want == count; ++j) {
+                        const double net = threshold + sums[static_cast<std::size_t>(j)];
+                        const double a = ActivationOf<UnitKind::Binary>{}(net);
+                        const double d = desired[static_cast<std::size_t>(j)];
+                        if (!(RuleStep<RuleKind::Delta>(rate)(net, a, d - a, d) == 0))
+                            want = j;
+                    }
+                    EXPECT_EQ(kernels->firstBinaryStep(sums.data(), desired.data(), count, threshold, rate), want)
+                        << count << " positions, rate " << rate << ", threshold " << threshold;
+                }
+            }
         }
     }
 }
