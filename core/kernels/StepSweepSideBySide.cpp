@@ -2,6 +2,7 @@
 #include "StepSweepSideBySide.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -64,45 +65,20 @@ public:
         for (long j = 1; j <= n && fileOrder; ++j)
             fileOrder = order[j] == j;
         const long parts = PartsAhead();
-        work.partsAhead = parts - 1;
+        work.blocksAhead = 0;
         Prepare();
-        if (parts < 2) {
+        if (parts < 2)
             SweepBlocks(0, n);
-        } else {
-            // Part 0 is swept while the other threads sum the later parts
-            // with the weights the sweep starts from; those sums hold for
-            // every output that has taken no step by the time the sweep
-            // gets there.
-            const long blocks = (n + block - 1) / block;
-            std::vector<long> cut(static_cast<std::size_t>(parts) + 1);
-            for (long s = 0; s <= parts; ++s)
-                cut[static_cast<std::size_t>(s)] = blocks * s / parts * block;
-            aheadFrom = cut[1];
-            aheadColumns = cut[static_cast<std::size_t>(parts)] - aheadFrom;
-            work.aheadWeights.assign(w, w + (inputs + 1) * stride);
-            const bool startFinite = weightsFinite;
-            work.aheadSums.resize(static_cast<std::size_t>(outputs * aheadColumns));
-            work.sweepCrew->Run([&](int share) {
-                if (share == 0) {
-                    SweepBlocks(0, aheadFrom);
-                } else if (share < parts) {
-                    const long first = cut[static_cast<std::size_t>(share)];
-                    work.SumBoundPatterns(work.aheadWeights.data(), stride, outputs, first,
-                                          cut[static_cast<std::size_t>(share) + 1] - first,
-                                          work.aheadSums.data() + (first - aheadFrom), aheadColumns, startFinite);
-                }
-            });
-            for (long start = aheadFrom; start < n; start += block)
-                BlockFromAhead(start, start + block < n ? start + block : n);
-        }
+        else
+            SweepWithSumsAhead(parts);
         Finish();
     }
 
 private:
-    // How many parts the sweep's patterns go in, each but the first summed
-    // ahead on a thread of its own: one unless the run lends the sweep
-    // threads, the order is the file's and the last sweep left most
-    // outputs without a step (else few sums summed ahead would hold).
+    // How many threads take part in the sweep, the sweep's own and those
+    // summing ahead of it: one unless the run lends the sweep threads, the
+    // order is the file's and the last sweep left most outputs without a
+    // step (else few sums summed ahead would hold).
     long PartsAhead() const
     {
         if (work.sweepCrew == nullptr || !fileOrder || !work.SweepSumsMostlyReusable())
@@ -111,6 +87,73 @@ private:
         const long parts = work.sweepCrew->Shares();
         return blocks >= 2 * parts ? parts : 1;
     }
+
+    // The sweep takes blocks from the front while the other threads sum
+    // blocks from the back with the weights the sweep started from, until
+    // the two meet; each helper starts with a block of its own, the rest
+    // goes to whoever is free first, so a core the machine lends to
+    // something else meanwhile only does less. The sums made ahead hold
+    // for every output that has taken no step by the time the sweep gets
+    // there: it walks them after the meeting.
+    void SweepWithSumsAhead(long parts)
+    {
+        const long blocks = (n + block - 1) / block;
+        aheadFrom = 0;
+        aheadColumns = blocks * block;
+        work.aheadWeights.assign(w, w + (inputs + 1) * stride);
+        work.aheadSums.resize(static_cast<std::size_t>(outputs * aheadColumns));
+        const bool startFinite = weightsFinite;
+        // Blocks [front, back) are nobody's yet; the helpers' first blocks
+        // are past back.
+        BlockClaims claims(0, blocks - (parts - 1));
+        work.sweepCrew->Run([&](int share) {
+            if (share == 0) {
+                for (long b; (b = claims.FromFront()) >= 0;)
+                    SweepBlocks(b * block, (b + 1) * block);
+                return;
+            }
+            if (share >= parts)
+                return;
+            for (long b = blocks - share; b >= 0; b = claims.FromBack())
+                work.SumBoundPatterns(work.aheadWeights.data(), stride, outputs, b * block, block,
+                                      work.aheadSums.data() + b * block, aheadColumns, startFinite);
+        });
+        const long meeting = claims.Front();
+        work.blocksAhead = blocks - meeting;
+        for (long start = meeting * block; start < n; start += block)
+            BlockFromAhead(start, start + block < n ? start + block : n);
+    }
+
+    // The blocks of a sweep with sums made ahead, claimed one at a time
+    // from either end of those still unclaimed.
+    class BlockClaims {
+    public:
+        BlockClaims(long front, long back) : ends(Pack(front, back)) {}
+        // A block from the front, or -1 when none is left.
+        long FromFront() { return Claim(true); }
+        // A block from the back, or -1 when none is left.
+        long FromBack() { return Claim(false); }
+        long Front() const { return static_cast<long>(ends.load() >> 32); }
+
+    private:
+        static std::uint64_t Pack(long front, long back)
+        {
+            return static_cast<std::uint64_t>(front) << 32 | static_cast<std::uint32_t>(back);
+        }
+        long Claim(bool front)
+        {
+            std::uint64_t seen = ends.load();
+            for (;;) {
+                const long f = static_cast<long>(seen >> 32);
+                const long b = static_cast<long>(seen & 0xffffffffu);
+                if (f >= b)
+                    return -1;
+                if (ends.compare_exchange_weak(seen, front ? Pack(f + 1, b) : Pack(f, b - 1)))
+                    return front ? f : b - 1;
+            }
+        }
+        std::atomic<std::uint64_t> ends;
+    };
 
     void SweepBlocks(long from, long to)
     {

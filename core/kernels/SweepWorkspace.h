@@ -90,11 +90,11 @@ struct SweepWorkspace {
 
     // Threads the run lends the step rule's side-by-side sweep (null: none),
     // and the weights the sweep started from, with which they sum the later
-    // patterns ahead of it: columns from some block on, output by output.
+    // patterns ahead of it, output by output (every column of the table).
     WorkerCrew* sweepCrew = nullptr;
     std::vector<double> aheadWeights;
     std::vector<double> aheadSums;
-    long partsAhead = 0;  // in the last side-by-side sweep: parts summed ahead
+    long blocksAhead = 0;  // in the last side-by-side sweep: blocks summed ahead
 
     // A small network's last measurement (KernelsSmall.h): every pattern's
     // net inputs and activations, [(p - 1) * NumOutputs + k - 1], and the

@@ -157,7 +157,7 @@ void ExpectSameBits(const NetworkState& a, const NetworkState& b)
 struct Tally {
     int sideBySideSweeps = 0;
     int overflows = 0;
-    int partsSummedAhead = 0;
+    int blocksSummedAhead = 0;
     int sparseSweeps = 0;
 };
 
@@ -185,7 +185,7 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
                 work.updateShare = 0;
             const bool overflowed = TrainingSweep(engine, c.rule, work) == RuleOutcome::Overflow;
             tally.sideBySideSweeps += work.sideBySide;
-            tally.partsSummedAhead += work.sideBySide ? static_cast<int>(work.partsAhead) : 0;
+            tally.blocksSummedAhead += work.sideBySide ? static_cast<int>(work.blocksAhead) : 0;
             tally.sparseSweeps += work.sideBySide && work.sparse;
             const bool plainOverflowed = !plain::Sweep(reference, PlainRule(c.rule));
             tally.overflows += plainOverflowed;
@@ -280,7 +280,7 @@ TEST(KernelDifferential, SumsMadeAheadOfTheStepRuleSweepMatchThePlainLoops)
             }
         }
     }
-    EXPECT_GT(tally.partsSummedAhead, 300);
+    EXPECT_GT(tally.blocksSummedAhead, 300);  // each helper sums one block at least
 }
 
 // The step rule's sweeps and the measurement take each output's activation
