@@ -95,6 +95,11 @@ struct KernelSet {
     // whose step rate * (desired[j] - a) is not zero (or is NaN), a being
     // threshold + sums[j] >= 0 ? 1 : 0; count if there is none.
     long (*firstBinaryStep)(const double* sums, const double* desired, long count, double threshold, double rate);
+
+    // A binary unit's squared errors from its sums: each sums[j] becomes
+    // e * e, e = desired[j] - (threshold + sums[j] >= 0 ? 1 : 0); answers
+    // how many are below minError (the hits).
+    long (*squaredBinaryErrors)(double* sums, const double* desired, long count, double threshold, double minError);
 };
 
 extern const KernelSet Sse2Kernels;

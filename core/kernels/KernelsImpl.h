@@ -451,12 +451,37 @@ long FirstBinaryStep(const double* sums, const double* desired, long count, doub
     return count;
 }
 
+long SquaredBinaryErrors(double* sums, const double* desired, long count, double threshold, double minError)
+{
+    typedef long Counts __attribute__((vector_size(KERNEL_VECTOR_BYTES)));
+    const Vec one = Vec{} + 1.0;
+    Counts below = {};  // a compare's true lane is -1
+    long j = 0;
+    for (; j + Lanes <= count; j += Lanes) {
+        const Vec net = threshold + Load(sums + j);
+        const Vec e = Load(desired + j) - (net >= 0 ? one : Vec{});
+        const Vec squared = e * e;
+        below -= squared < minError;
+        Store(sums + j, squared);
+    }
+    long hits = 0;
+    for (int u = 0; u < Lanes; ++u)
+        hits += below[u];
+    for (; j < count; ++j) {
+        const double e = desired[j] - (threshold + sums[j] >= 0 ? 1.0 : 0.0);
+        hits += e * e < minError;
+        sums[j] = e * e;
+    }
+    return hits;
+}
+
 }  // namespace
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
     KERNEL_SET_LABEL, PatternBlock, Lanes, MostListedOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
     PackedPatternSums, PackedColumnSums, &SumPatternsSparse, &FirstBinaryStep,
+    &SquaredBinaryErrors,
 };
 
 }  // namespace vantorelle

@@ -72,6 +72,17 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
     }
 }
 
+// Output k's unit left describing the last pattern, whose sum was lastSum.
+void DescribeLastPattern(NetworkState& net, long k, double lastSum)
+{
+    Unit& unit = net.OutputUnits[k];
+    const double desired = net.DesiredOutputs(net.NumPatterns, k);
+    unit.NetInput = unit.Threshold + lastSum;
+    unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
+    unit.Error = desired - unit.Activation;
+    unit.Target = desired;
+}
+
 // Output k's errors over every pattern, from its sums (pattern p at
 // sum[p - 1], which then holds the pattern's squared error): hits counted,
 // and the unit left describing the last pattern.
@@ -82,8 +93,7 @@ long MeasureOutput(NetworkState& net, long k, double* sum, ActivationFunction ac
     const long desiredStride = net.NumOutputs + 1;
     const double* d = net.DesiredOutputs.Row(0) + k;
     const double minError = net.MinError;
-    Unit& unit = net.OutputUnits[k];
-    const double threshold = unit.Threshold;
+    const double threshold = net.OutputUnits[k].Threshold;
     const double lastSum = sum[patterns - 1];
     long hits = 0;
     for (long p = 1; p <= patterns; ++p) {
@@ -91,19 +101,24 @@ long MeasureOutput(NetworkState& net, long k, double* sum, ActivationFunction ac
         hits += e * e < minError;
         sum[p - 1] = e * e;
     }
-    unit.NetInput = threshold + lastSum;
-    unit.Activation = Activation(unit.UnitType, unit.NetInput, unit.Activation);
-    unit.Error = d[patterns * desiredStride] - unit.Activation;
-    unit.Target = d[patterns * desiredStride];
+    DescribeLastPattern(net, k, lastSum);
     return hits;
 }
 
-// MeasureOutput with output k's activation function compiled in.
-long MeasureOutputOfItsKind(NetworkState& net, long k, double* sum)
+// MeasureOutput with output k's activation function compiled in; a binary
+// unit's along the kernels, a vector of patterns at a time.
+long MeasureOutputOfItsKind(NetworkState& net, const SweepWorkspace& work, long k, double* sum)
 {
     const Unit& unit = net.OutputUnits[k];
     switch (unit.UnitType) {
-    case UnitKind::Binary: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::Binary>{});
+    case UnitKind::Binary: {
+        const double lastSum = sum[net.NumPatterns - 1];
+        const long hits = work.Kernels().squaredBinaryErrors(
+            sum, work.desiredByOutput.data() + (k - 1) * work.patternColumns, net.NumPatterns, unit.Threshold,
+            net.MinError);
+        DescribeLastPattern(net, k, lastSum);
+        return hits;
+    }
     case UnitKind::IntDev: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::IntDev>{});
     case UnitKind::Value: return MeasureOutput(net, k, sum, ActivationOf<UnitKind::Value>{});
     case UnitKind::None: break;
@@ -123,7 +138,7 @@ long MeasureSquaredErrors(NetworkState& net, SweepWorkspace& work)
     // Output by output: its kind and threshold at hand, its sums in a row.
     long hits = 0;
     for (long k = 1; k <= net.NumOutputs; ++k)
-        hits += MeasureOutputOfItsKind(net, k, work.patternSums.data() + (k - 1) * work.patternColumns);
+        hits += MeasureOutputOfItsKind(net, work, k, work.patternSums.data() + (k - 1) * work.patternColumns);
     return hits;
 }
 

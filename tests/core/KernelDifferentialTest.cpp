@@ -318,24 +318,35 @@ TEST(KernelDifferential, ActivationShortcutsGiveTheLibraryBits)
     }
 }
 
+// A binary unit's sums and targets of every awkward kind (signed zeros,
+// NaN, subnormals, huge values), the targets mostly 0 or 1.
+struct BinaryWalk {
+    std::vector<double> sums, desired;
+};
+BinaryWalk AwkwardBinaryWalk(std::mt19937_64& gen, long count)
+{
+    const double awkward[] = {0.0, -0.0, 1.0, 0.5, std::nan(""), 1e-310, -1e-310, 1e300, -1e300, -3.0, 1e-160};
+    std::uniform_int_distribution<int> pick(0, 10);
+    BinaryWalk walk{std::vector<double>(static_cast<std::size_t>(count)), std::vector<double>(static_cast<std::size_t>(count))};
+    for (std::size_t j = 0; j < walk.sums.size(); ++j) {
+        walk.sums[j] = awkward[pick(gen)];
+        walk.desired[j] = gen() % 3 == 0 ? awkward[pick(gen)] : (gen() % 2 ? 1.0 : 0.0);
+    }
+    return walk;
+}
+
 // The step rule's walk skips a binary unit's held positions a vector at a
 // time: it must stop where the walk's own step, a pattern at a time, is
 // first not zero, whatever the sums, targets and rate hold.
 TEST(KernelDifferential, BinaryStepScanStopsWhereTheWalkFirstSteps)
 {
     const double nan = std::nan("");
-    const double awkward[] = {0.0, -0.0, 1.0, 0.5, nan, 1e-310, -1e-310, 1e300, -1e300, -3.0};
     std::mt19937_64 gen(1210);
-    std::uniform_int_distribution<int> pick(0, 9);
     for (const KernelSet* kernels : SupportedKernels()) {
         SCOPED_TRACE(kernels->name);
         for (double rate : {0.25, 1e-320, 0.0, nan}) {
             for (long count = 0; count <= 37; ++count) {
-                std::vector<double> sums(static_cast<std::size_t>(count)), desired(sums.size());
-                for (long j = 0; j < count; ++j) {
-                    sums[static_cast<std::size_t>(j)] = awkward[pick(gen)];
-                    desired[static_cast<std::size_t>(j)] = gen() % 4 == 0 ? awkward[pick(gen)] : (gen() % 2 ? 1.0 : 0.0);
-                }
+                auto [sums, desired] = AwkwardBinaryWalk(gen, count);
                 for (double threshold : {0.0, -0.0, -1e-300, 2.0}) {
                     // Held until the target is the activation from the last
                     // position back, so the stop lands in every lane.
@@ -353,6 +364,40 @@ TEST(KernelDifferential, BinaryStepScanStopsWhereTheWalkFirstSteps)
                     }
                     EXPECT_EQ(kernels->firstBinaryStep(sums.data(), desired.data(), count, threshold, rate), want)
                         << count << " positions, rate " << rate << ", threshold " << threshold;
+                }
+            }
+        }
+    }
+}
+
+// The measurement's binary outputs go a vector of patterns at a time: the
+// squared errors and the hits must be the pattern-at-a-time ones.
+TEST(KernelDifferential, BinarySquaredErrorsMatchThePlainMeasurement)
+{
+    const double nan = std::nan("");
+    std::mt19937_64 gen(1211);
+    for (const KernelSet* kernels : SupportedKernels()) {
+        SCOPED_TRACE(kernels->name);
+        for (long count = 0; count <= 37; ++count) {
+            const auto [sums, desired] = AwkwardBinaryWalk(gen, count);
+            for (double threshold : {0.0, -0.0, -1e-300, 2.0}) {
+                for (double minError : {0.1, 0.0, 1e-320, nan}) {
+                    std::vector<double> want = sums;
+                    long wantHits = 0;
+                    for (long j = 0; j < count; ++j) {
+                        double& x = want[static_cast<std::size_t>(j)];
+                        const double e =
+                            desired[static_cast<std::size_t>(j)] - ActivationOf<UnitKind::Binary>{}(threshold + x);
+                        wantHits += e * e < minError;
+                        x = e * e;
+                    }
+                    std::vector<double> got = sums;
+                    EXPECT_EQ(kernels->squaredBinaryErrors(got.data(), desired.data(), count, threshold, minError),
+                              wantHits)
+                        << count << " patterns, threshold " << threshold << ", least error " << minError;
+                    for (long j = 0; j < count; ++j)
+                        EXPECT_EQ(Bits(got[static_cast<std::size_t>(j)]), Bits(want[static_cast<std::size_t>(j)]))
+                            << "pattern " << j << " of " << count;
                 }
             }
         }
