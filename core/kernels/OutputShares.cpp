@@ -89,14 +89,6 @@ void OutputShares::WriteBack(NetworkState& net)
     net.TotalSSE = SumInFileOrder(patternSSE.data(), patterns);
 }
 
-bool OutputShares::SweepSumsReusable() const
-{
-    for (const Share& share : shares)
-        if (!share.work.SweepSumsMostlyReusable())
-            return false;
-    return true;
-}
-
 RuleOutcome OutputShares::Epoch(NetworkState& net, RuleKind rule)
 {
     crew.Run([&](int s) { Train(shares[static_cast<std::size_t>(s)], net, rule); });

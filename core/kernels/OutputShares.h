@@ -35,10 +35,6 @@ public:
     // when the value rule overflowed in any share.
     RuleOutcome Epoch(NetworkState& net, RuleKind rule);
 
-    // Whether every share's last sweep left most of its sums for its
-    // measurement to reuse (SweepWorkspace::SweepSumsMostlyReusable).
-    bool SweepSumsReusable() const;
-
 private:
     struct Share {
         long first = 1;  // the network's output that is the share's output 1
