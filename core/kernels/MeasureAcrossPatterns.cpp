@@ -7,6 +7,7 @@
 
 #include "Response.h"
 #include "SweepKernels.h"
+#include "../WorkerCrew.h"
 
 namespace vantorelle {
 
@@ -29,6 +30,30 @@ bool SweepSumsHold(const NetworkState& net, const SweepWorkspace& work)
                         sizeof(double)) != 0)
             return false;
     return true;
+}
+
+// Calls sum(first, columns) over the table's columns [0, count) in parts of
+// whole blocks, one for each thread lent to the step rule's sweep (idle
+// while the run measures), where each part keeps work.smallestPartToSplit
+// multiply-adds at `perColumn` a column; else once, for all of them.
+template <typename SumPart>
+void InPatternParts(SweepWorkspace& work, long count, long perColumn, SumPart sum)
+{
+    const long block = work.Kernels().patternBlock;
+    const long blocks = count / block;
+    long parts = work.sweepCrew != nullptr ? work.sweepCrew->Shares() : 1;
+    while (parts > 1 && count / parts * perColumn < work.smallestPartToSplit)
+        --parts;
+    if (parts < 2 || blocks < parts) {
+        sum(0, count);
+        return;
+    }
+    work.sweepCrew->Run([&](int share) {
+        if (share >= parts)
+            return;
+        const long first = blocks * share / parts * block;
+        sum(first, blocks * (share + 1) / parts * block - first);
+    });
 }
 
 // Every pattern's weighted input sums into work.patternSums, output by
@@ -55,21 +80,28 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
     if (!hold || passes(static_cast<long>(stepped.size())) >= passes(outputs)) {
         const bool finite =
             work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
-        work.SumBoundPatterns(w, outputs + 1, outputs, 0, count, work.patternSums.data(), stride, finite);
+        InPatternParts(work, count, net.NumInputs * outputs, [&](long first, long columns) {
+            work.SumBoundPatterns(w, outputs + 1, outputs, first, columns, work.patternSums.data() + first, stride,
+                                  finite);
+        });
         return;
     }
-    work.resummed.resize(static_cast<std::size_t>(group * block));
     const int vectors = static_cast<int>(block / kernels.columnAlign);
-    for (std::size_t first = 0; first < stepped.size(); first += static_cast<std::size_t>(group)) {
-        const int n = static_cast<int>(std::min<std::size_t>(stepped.size() - first, static_cast<std::size_t>(group)));
-        const long* listed = stepped.data() + first;
-        for (long p = 0; p < count; p += block) {
-            work.SumBoundColumns(w, outputs + 1, listed, n, p, vectors, work.resummed.data());
-            for (int g = 0; g < n; ++g)
-                std::memcpy(work.patternSums.data() + (listed[g] - 1) * stride + p, work.resummed.data() + g * block,
-                            static_cast<std::size_t>(block) * sizeof(double));
+    const long listedWork = net.NumInputs * static_cast<long>(stepped.size());
+    InPatternParts(work, count, listedWork, [&](long from, long columns) {
+        std::vector<double> sums(static_cast<std::size_t>(group * block));
+        for (std::size_t first = 0; first < stepped.size(); first += static_cast<std::size_t>(group)) {
+            const int n =
+                static_cast<int>(std::min<std::size_t>(stepped.size() - first, static_cast<std::size_t>(group)));
+            const long* listed = stepped.data() + first;
+            for (long p = from; p < from + columns; p += block) {
+                work.SumBoundColumns(w, outputs + 1, listed, n, p, vectors, sums.data());
+                for (int g = 0; g < n; ++g)
+                    std::memcpy(work.patternSums.data() + (listed[g] - 1) * stride + p, sums.data() + g * block,
+                                static_cast<std::size_t>(block) * sizeof(double));
+            }
         }
-    }
+    });
 }
 
 // Output k's unit left describing the last pattern, whose sum was lastSum.

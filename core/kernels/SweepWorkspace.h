@@ -14,6 +14,7 @@
 
 #include "KernelSet.h"
 #include "NetworkState.h"
+#include "../RunThreads.h"
 
 namespace vantorelle {
 
@@ -92,6 +93,10 @@ struct SweepWorkspace {
     // and the weights the sweep started from, with which they sum the later
     // patterns ahead of it, output by output (every column of the table).
     WorkerCrew* sweepCrew = nullptr;
+    // The measurement sums on those threads too, in parts of the patterns
+    // that keep at least this many multiply-adds each (as a run's split,
+    // RunThreads.h). Tests lower it to reach the split with small networks.
+    long smallestPartToSplit = SplitWorthWork;
     std::vector<double> aheadWeights;
     std::vector<double> aheadSums;
     long blocksAhead = 0;  // in the last side-by-side sweep: blocks summed ahead
