@@ -225,6 +225,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
                 // Where most outputs still step, nothing is reused and the
                 // measurement aside still pays.
                 aside->Abandon(random);
+                work = aside->TakeSweepWorkspace();
                 aside.reset();
                 measureAside = false;
                 sweepCrew.emplace(2);

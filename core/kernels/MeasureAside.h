@@ -9,6 +9,7 @@
 // the generator stands where a one-thread run leaves it.
 
 #include <optional>
+#include <utility>
 
 #include "../LearningRules.h"
 #include "../NetworkState.h"
@@ -38,6 +39,11 @@ public:
     // the sums of most outputs (those that took no step) for a measurement
     // on the same thread to reuse.
     bool SweepSumsReusable() const;
+
+    // The sweeps' workspace, its pattern tables bound, for a run that goes
+    // on without measuring aside (after Abandon): binding them again costs
+    // tens of milliseconds on the larger networks.
+    SweepWorkspace TakeSweepWorkspace() { return std::move(aheadWork); }
 
 private:
     void PrepareAhead(const NetworkState& net);
