@@ -430,36 +430,38 @@ inline unsigned NonZeroLanes(Vec c)
 #endif
 }
 
+// A binary unit's activation from a sum, threshold + sum >= 0 ? 1 : 0, a
+// vector of sums at a time or one.
+inline Vec BinaryActivation(double threshold, Vec sums)
+{
+    return threshold + sums >= 0 ? Vec{} + 1.0 : Vec{};
+}
+inline double BinaryActivation(double threshold, double sum) { return threshold + sum >= 0 ? 1.0 : 0.0; }
+
 // The step rule's walk over a binary unit's sums, a vector at a time, the
 // same operations in the same order as the walk's own.
 long FirstBinaryStep(const double* sums, const double* desired, long count, double threshold, double rate)
 {
-    const Vec one = Vec{} + 1.0;
     long j = 0;
     for (; j + Lanes <= count; j += Lanes) {
-        const Vec net = threshold + Load(sums + j);
-        const Vec a = net >= 0 ? one : Vec{};
+        const Vec a = BinaryActivation(threshold, Load(sums + j));
         const unsigned steps = NonZeroLanes(rate * (Load(desired + j) - a));
         if (steps != 0)
             return j + __builtin_ctz(steps);
     }
-    for (; j < count; ++j) {
-        const double a = threshold + sums[j] >= 0 ? 1.0 : 0.0;
-        if (rate * (desired[j] - a) != 0)
+    for (; j < count; ++j)
+        if (rate * (desired[j] - BinaryActivation(threshold, sums[j])) != 0)
             return j;
-    }
     return count;
 }
 
 long SquaredBinaryErrors(double* sums, const double* desired, long count, double threshold, double minError)
 {
     typedef long Counts __attribute__((vector_size(KERNEL_VECTOR_BYTES)));
-    const Vec one = Vec{} + 1.0;
     Counts below = {};  // a compare's true lane is -1
     long j = 0;
     for (; j + Lanes <= count; j += Lanes) {
-        const Vec net = threshold + Load(sums + j);
-        const Vec e = Load(desired + j) - (net >= 0 ? one : Vec{});
+        const Vec e = Load(desired + j) - BinaryActivation(threshold, Load(sums + j));
         const Vec squared = e * e;
         below -= squared < minError;
         Store(sums + j, squared);
@@ -468,7 +470,7 @@ long SquaredBinaryErrors(double* sums, const double* desired, long count, double
     for (int u = 0; u < Lanes; ++u)
         hits += below[u];
     for (; j < count; ++j) {
-        const double e = desired[j] - (threshold + sums[j] >= 0 ? 1.0 : 0.0);
+        const double e = desired[j] - BinaryActivation(threshold, sums[j]);
         hits += e * e < minError;
         sums[j] = e * e;
     }

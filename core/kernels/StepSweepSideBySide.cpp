@@ -98,7 +98,6 @@ private:
     void SweepWithSumsAhead(long parts)
     {
         const long blocks = (n + block - 1) / block;
-        aheadFrom = 0;
         aheadColumns = blocks * block;
         work.aheadWeights.assign(w, w + (inputs + 1) * stride);
         work.aheadSums.resize(static_cast<std::size_t>(outputs * aheadColumns));
@@ -192,7 +191,7 @@ private:
                 behind.push_back({k, start});
                 continue;
             }
-            const double* ahead = work.aheadSums.data() + (k - 1) * aheadColumns + (start - aheadFrom);
+            const double* ahead = work.aheadSums.data() + (k - 1) * aheadColumns + start;
             const long from = Walk(k, ahead, start, start, end);
             if (from < end)
                 behind.push_back({k, from});
@@ -435,8 +434,7 @@ private:
     bool fileOrder = true;
     const double* table = nullptr;
     long origin = 0;
-    // The patterns summed ahead: columns from aheadFrom, aheadColumns of them.
-    long aheadFrom = 0;
+    // Columns of each output's sums made ahead (the whole table's).
     long aheadColumns = 0;
     long steps = 0;
     // Whether every weight is finite and the sparse table serves (Prepare).
