@@ -65,6 +65,13 @@ struct KernelSet {
     void (*updateAndSumNext)(double* w, long stride, long rows, long cols, const double* c, const double* x,
                              const double* xNext, double* sumNext);
 
+    // The same from a sparse table, x being its column `column` and xNext
+    // column nextColumn: only the stored inputs' rows are updated and summed.
+    // Only where every coefficient and weight is finite and no weight is
+    // -0.0 (then a step on a +0.0 input leaves the weight as it is).
+    void (*updateAndSumNextSparse)(double* w, long stride, long cols, const double* c, const SparsePatterns& xt,
+                                   long column, long nextColumn, double* sumNext);
+
     // out[(k - 1) * outStride + p] = sum over i of xt(i, p) * w(i, k) for every
     // output k and every column p < count (count a multiple of patternBlock).
     void (*sumPatterns)(const double* w, long stride, long rows, long cols, const double* xt, long count,

@@ -103,6 +103,12 @@ struct Lanes_ {
         head = updated * xNext + head;
         tail.UpdateAndAccumulate(step.tail, w + H, x, xNext);
     }
+    // w = this * x + w (this holds the steps)
+    void Update(double* w, double x) const
+    {
+        StoreAs<V>(w, head * x + LoadAs<V>(w));
+        tail.Update(w + H, x);
+    }
 };
 template <>
 struct Lanes_<0> {
@@ -111,6 +117,7 @@ struct Lanes_<0> {
     void Store(double*) const {}
     void Accumulate(const double*, double) {}
     void UpdateAndAccumulate(const Lanes_&, double*, double, double) {}
+    void Update(double*, double) const {}
 };
 
 template <int Width>
@@ -168,6 +175,25 @@ void SumSparseBlock(const double* w, long stride, const SparsePatterns& xt, long
     }
 }
 
+// From a sparse table: the step on the rows of column's stored inputs, then
+// the next column's sums over its stored inputs. The sums' chains of
+// additions are as long as the stored inputs, not all of them.
+template <int Width>
+void UpdateAndSumSparseBlock(double* w, long stride, const double* c, const SparsePatterns& xt, long column,
+                             long nextColumn, long first, double* sumNext)
+{
+    Lanes_<Width> step;
+    step.Load(c + first);
+    double* base = w + first;
+    for (long j = xt.start[column]; j < xt.start[column + 1]; ++j)
+        step.Update(base + xt.index[j] * stride, xt.value[j]);
+    Lanes_<Width> acc;
+    acc.Zero();
+    for (long j = xt.start[nextColumn]; j < xt.start[nextColumn + 1]; ++j)
+        acc.Accumulate(base + xt.index[j] * stride, xt.value[j]);
+    acc.Store(sumNext + first);
+}
+
 template <int... Widths>
 struct BlockTables {
     static constexpr void (*sum[])(const double*, long, long, const double*, long, double*) = {
@@ -176,6 +202,8 @@ struct BlockTables {
                                       double*) = {nullptr, &UpdateAndSumBlock<Widths + 1>...};
     static constexpr void (*sparse[])(const double*, long, const SparsePatterns&, long, long, double*, long) = {
         nullptr, &SumSparseBlock<Widths + 1>...};
+    static constexpr void (*sparseUpdate[])(double*, long, const double*, const SparsePatterns&, long, long, long,
+                                            double*) = {nullptr, &UpdateAndSumSparseBlock<Widths + 1>...};
 };
 template <int... Widths>
 constexpr BlockTables<Widths...> MakeBlockTables(std::integer_sequence<int, Widths...>)
@@ -198,6 +226,15 @@ void UpdateAndSumNext(double* w, long stride, long rows, long cols, const double
     for (long first = 1; first <= cols; first += WidestBlock) {
         const long width = cols - first + 1 < WidestBlock ? cols - first + 1 : WidestBlock;
         Tables::update[width](w, stride, rows, c, x, xNext, first, sumNext);
+    }
+}
+
+void UpdateAndSumNextSparse(double* w, long stride, long cols, const double* c, const SparsePatterns& xt, long column,
+                            long nextColumn, double* sumNext)
+{
+    for (long first = 1; first <= cols; first += WidestBlock) {
+        const long width = cols - first + 1 < WidestBlock ? cols - first + 1 : WidestBlock;
+        Tables::sparseUpdate[width](w, stride, c, xt, column, nextColumn, first, sumNext);
     }
 }
 
@@ -481,7 +518,8 @@ long SquaredBinaryErrors(double* sums, const double* desired, long count, double
 
 extern const KernelSet KERNEL_SET_NAME;
 const KernelSet KERNEL_SET_NAME = {
-    KERNEL_SET_LABEL, PatternBlock, Lanes, MostListedOutputs, &SumNetInputs, &UpdateAndSumNext, &SumPatterns, &SumColumns,
+    KERNEL_SET_LABEL, PatternBlock, Lanes, MostListedOutputs, &SumNetInputs, &UpdateAndSumNext, &UpdateAndSumNextSparse,
+    &SumPatterns, &SumColumns,
     PackedPatternSums, PackedColumnSums, &SumPatternsSparse, &FirstBinaryStep,
     &SquaredBinaryErrors,
 };

@@ -53,7 +53,9 @@ struct SweepWorkspace {
     std::vector<long> packedStart;
     // The same inputs pattern by pattern (KernelSet.h's sparse table),
     // built where at most SparseShare of them are stored: the sums across
-    // the bound table read it while every weight is finite.
+    // the bound table read it while every weight is finite, and so does the
+    // sweep pattern by pattern (where more are stored, their full rows read
+    // as fast).
     static constexpr double SparseShare = 0.4;
     bool sparse = false;
     std::vector<unsigned> sparseIndex;
@@ -117,6 +119,8 @@ struct SweepWorkspace {
     double updateShare = 1;
     // Whether the last sweep took the step rule's side-by-side path.
     bool sideBySide = false;
+    // In the last sweep pattern by pattern: steps that read the sparse table.
+    long stepsSkippingZeros = 0;
 
     const KernelSet& Kernels() const;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrainingSweep.h"
 
+#include <cmath>
+
 #include "KernelsSmall.h"
 #include "Response.h"
 #include "StepSweepSideBySide.h"
@@ -38,6 +40,52 @@ long NonZeroSteps(const double* c, long outputs)
     return count;
 }
 
+// Whether a step and the next sum may skip the +0.0 inputs, reading the
+// sparse table. A skipped input's step adds c * 0 to a weight and its sum
+// adds 0 * w to a sum that is never -0.0: both stay as they are while every
+// coefficient and weight is finite and no weight is -0.0 (a sum is -0.0 only
+// where both terms are, so no step makes one). The weights stay finite
+// while a guard like the value rule's proves it.
+class ZeroInputSkip {
+public:
+    ZeroInputSkip(const NetworkState& net, const SweepWorkspace& work)
+        : usable(work.sparse && work.allInputsFinite && NoNaNOrNegativeZero(net.Weights)),
+          reach(MakeOverflowGuard(net, work.inputBound))
+    {
+    }
+    // Whether the step with coefficients c may skip. Once one may not, the
+    // guard no longer bounds the weights that step leaves, and the rest of
+    // the sweep reads the full rows.
+    bool Covers(const double* c, long outputs)
+    {
+        if (!usable)
+            return false;
+        ValueStepBound bound;
+        for (long k = 1; k <= outputs; ++k)
+            bound.Add(c[k]);
+        usable = ValueStepKind(bound, &reach) == StepKind::Unchecked;
+        return usable;
+    }
+    // A step applied the checked way may have stopped units and left
+    // weights beyond the guard: the rest of the sweep reads the full rows.
+    void StepCheckedElsewhere() { usable = false; }
+
+private:
+    static bool NoNaNOrNegativeZero(const Matrix& weights)
+    {
+        for (long i = 1; i <= weights.Rows(); ++i) {
+            const double* w = weights.Row(i);
+            for (long k = 1; k <= weights.Cols(); ++k)
+                if (std::isnan(w[k]) || (w[k] == 0 && std::signbit(w[k])))
+                    return false;
+        }
+        return true;
+    }
+
+    bool usable;
+    OverflowGuard reach;
+};
+
 // The sweep through the kernel tables: each pattern's step and the next
 // pattern's response in one pass over the weights, while no overflow check
 // is needed; else the rule row by row with its checks.
@@ -52,6 +100,9 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
     double* sum = work.sum.data();
     long steps = 0;
 
+    ZeroInputSkip skip(net, work);
+    work.stepsSkippingZeros = 0;
+    const SparsePatterns sparse{work.sparseIndex.data(), work.sparseValue.data(), work.sparseStart.data()};
     ComputeResponse(net, net.PatternOrder[1], work);
     bool inputsPresented = true;  // whether the input units hold the current pattern
     for (long j = 1; j <= n; ++j) {
@@ -67,8 +118,14 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
         if (step == StepKind::Unchecked && next != 0) {
             // Update the weights for this pattern and sum the next pattern's
             // net inputs in the same pass over the weights.
-            UpdateAndSumNext(kernels, net.Weights, coefficient, net.InputPatterns.Row(p), net.InputPatterns.Row(next),
-                             sum);
+            if (skip.Covers(coefficient, net.NumOutputs)) {
+                ++work.stepsSkippingZeros;
+                kernels.updateAndSumNextSparse(net.Weights.Row(0), net.Weights.Cols() + 1, net.Weights.Cols(),
+                                               coefficient, sparse, p - 1, next - 1, sum);
+            } else {
+                UpdateAndSumNext(kernels, net.Weights, coefficient, net.InputPatterns.Row(p),
+                                 net.InputPatterns.Row(next), sum);
+            }
             UpdateThresholds(net, coefficient);
             FinishResponse(net, next, sum);
             inputsPresented = false;
@@ -80,6 +137,7 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
             PresentInputs(net, p);
         if (ApplyRuleToAllOutputs(net, Rule, work, &guard) == RuleOutcome::Overflow)
             outcome = RuleOutcome::Overflow;
+        skip.StepCheckedElsewhere();
         if (next != 0)
             ComputeResponse(net, next, work);
         inputsPresented = true;
@@ -98,11 +156,12 @@ RuleOutcome SweepWith(NetworkState& net, SweepWorkspace& work)
     OverflowGuard guard;
     const bool small = net.NumPatterns * net.NumInputs * net.NumOutputs < SmallNetwork &&
                        small::SharedKind(net) == UnitKindForRule(Rule);
-    // The unrolled small sweeps check the value rule's new weights themselves.
-    if (Rule == RuleKind::Tarvik && !(small && small::Unrolled(net))) {
+    // The unrolled small sweeps check the value rule's new weights
+    // themselves; the kernel sweep reads the sparse table where there is one.
+    if (!small || (Rule == RuleKind::Tarvik && !small::Unrolled(net)))
         work.BindPatterns(net);
+    if (Rule == RuleKind::Tarvik && !(small && small::Unrolled(net)))
         guard = MakeOverflowGuard(net, work.inputBound);
-    }
     if (small)
         return small::SweepAnySize<Rule>(net, work, &guard);
     work.measured = false;

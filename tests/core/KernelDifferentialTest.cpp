@@ -46,7 +46,7 @@ std::vector<const KernelSet*> SupportedKernels()
     return sets;
 }
 
-enum class Inputs { Mixed, Sparse, Large, VerySparse };
+enum class Inputs { Mixed, Sparse, Large, VerySparse, MostlyOff };
 
 struct Case {
     long patterns, inputs, outputs;
@@ -57,6 +57,7 @@ struct Case {
     double rate;
     bool everyKind = false;  // outputs of every unit kind in turn, unset included, whatever the rule
     int aheadThreads = 0;    // threads lent to the step rule's sweep to sum ahead of it
+    bool negativeZeroWeights = true;  // some start weights -0.0
 };
 
 double DrawInput(std::mt19937_64& gen, Inputs kind)
@@ -69,6 +70,8 @@ double DrawInput(std::mt19937_64& gen, Inputs kind)
     // Sparse enough for the pattern-by-pattern table, with a rare huge input
     // whose steps can leave weights that are not finite.
     case Inputs::VerySparse: return u < 0.55 ? 0.0 : (u < 0.6 ? -0.0 : (u < 0.605 ? u * 1e308 : u));
+    // Few enough stored for the sparse table, however the draws fall.
+    case Inputs::MostlyOff: return u < 0.6 ? 0.0 : (u < 0.65 ? -0.0 : u);
     case Inputs::Mixed: break;
     }
     return u < -0.7 ? 0.0 : (u < -0.6 ? -0.0 : (u < 0.3 ? u : std::round(u * 4)));
@@ -108,7 +111,7 @@ NetworkState Build(const Case& c, std::mt19937_64& gen)
     for (long i = 1; i <= c.inputs; ++i)
         for (long k = 1; k <= c.outputs; ++k) {
             const double u = unit(gen);
-            net.Weights(i, k) = u < -0.9 ? -0.0 : (u < -0.8 ? 0.0 : u * 0.1);
+            net.Weights(i, k) = u < -0.9 ? (c.negativeZeroWeights ? -0.0 : 0.0) : (u < -0.8 ? 0.0 : u * 0.1);
         }
     for (long k = 1; k <= c.outputs; ++k) {
         const double u = unit(gen);
@@ -159,6 +162,8 @@ struct Tally {
     int overflows = 0;
     int blocksSummedAhead = 0;
     int sparseSweeps = 0;
+    long stepsSkippingZeros = 0;
+    int sweepsPartlySkipping = 0;  // sweeps that skipped and then read the full rows
 };
 
 // Trains a copy with each kernel set and the plain reference side by side.
@@ -188,6 +193,9 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
             tally.sideBySideSweeps += work.sideBySide;
             tally.blocksSummedAhead += work.sideBySide ? static_cast<int>(work.blocksAhead) : 0;
             tally.sparseSweeps += work.sideBySide && work.sparse;
+            tally.stepsSkippingZeros += work.sideBySide ? 0 : work.stepsSkippingZeros;
+            tally.sweepsPartlySkipping +=
+                !work.sideBySide && work.stepsSkippingZeros > 0 && work.stepsSkippingZeros < c.patterns - 1;
             const bool plainOverflowed = !plain::Sweep(reference, PlainRule(c.rule));
             tally.overflows += plainOverflowed;
             ASSERT_EQ(overflowed, plainOverflowed) << "epoch " << epoch;
@@ -235,6 +243,27 @@ TEST(KernelDifferential, RandomNetworksMatchThePlainLoopsBitForBit)
         }
     }
     EXPECT_GT(tally.overflows, 0);
+}
+
+// Sweeps pattern by pattern that skip the +0.0 inputs, reading the sparse
+// table: each rule, inputs with signed zeros, rates that take the weights'
+// guard past its bound inside a sweep, and starts with -0.0 weights, which
+// rule the skip out.
+TEST(KernelDifferential, SweepsSkippingZeroInputsMatchThePlainLoops)
+{
+    std::mt19937_64 gen(20261210);
+    Tally tally;
+    for (RuleKind rule : {RuleKind::Delta, RuleKind::Gradient, RuleKind::Tarvik})
+        for (double rate : {0.3, 1e290, 1e308})
+            for (bool negativeZeros : {false, true}) {
+                Case c{64, 36, 6, rule, Inputs::MostlyOff, false, true, false, false, rate};
+                c.negativeZeroWeights = negativeZeros;
+                RunCase(c, gen(), 6, tally);
+                if (HasFatalFailure())
+                    return;
+            }
+    EXPECT_GT(tally.stepsSkippingZeros, 0);
+    EXPECT_GT(tally.sweepsPartlySkipping, 0);
 }
 
 // The step rule on learnable sets, where most responses become right and the
