@@ -182,15 +182,19 @@ template <int Width>
 void UpdateAndSumSparseBlock(double* w, long stride, const double* c, const SparsePatterns& xt, long column,
                              long nextColumn, long first, double* sumNext)
 {
+    // The table's pointers in locals: the weights' stores (through memcpy)
+    // would otherwise make the compiler read them again every row.
+    const unsigned* const index = xt.index;
+    const double* const value = xt.value;
     Lanes_<Width> step;
     step.Load(c + first);
-    double* base = w + first;
-    for (long j = xt.start[column]; j < xt.start[column + 1]; ++j)
-        step.Update(base + xt.index[j] * stride, xt.value[j]);
+    double* const base = w + first;
+    for (long j = xt.start[column], end = xt.start[column + 1]; j < end; ++j)
+        step.Update(base + index[j] * stride, value[j]);
     Lanes_<Width> acc;
     acc.Zero();
-    for (long j = xt.start[nextColumn]; j < xt.start[nextColumn + 1]; ++j)
-        acc.Accumulate(base + xt.index[j] * stride, xt.value[j]);
+    for (long j = xt.start[nextColumn], end = xt.start[nextColumn + 1]; j < end; ++j)
+        acc.Accumulate(base + index[j] * stride, value[j]);
     acc.Store(sumNext + first);
 }
 

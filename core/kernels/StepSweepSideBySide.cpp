@@ -160,7 +160,8 @@ private:
             const long end = start + block < n ? start + block : n;
             PlaceBlock(start, end);
             if (fileOrder)
-                work.SumBoundPatterns(w, stride, outputs, start, block, work.columnSums.data(), block, weightsFinite);
+                work.SumBoundPatterns(w, stride, outputs, start, block, work.columnSums.data(), block,
+                                      weightsFinite && work.storedShare <= SweepWorkspace::SparseShareForBlocks);
             else
                 kernels.sumPatterns(w, stride, inputs, outputs, table, block, work.columnSums.data(), block);
             behind.clear();

@@ -108,12 +108,15 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
 void SweepWorkspace::ListPatterns(const NetworkState& net, long stored)
 {
     sparse = false;
+    storedShare = 1;
     sparseIndex.clear();
     sparseValue.clear();
     sparseStart.clear();
     const long patterns = net.NumPatterns;
     const long inputs = net.NumInputs;
-    if (static_cast<double>(stored) > SparseShare * static_cast<double>(patterns) * static_cast<double>(inputs))
+    const double all = static_cast<double>(patterns) * static_cast<double>(inputs);
+    storedShare = all > 0 ? static_cast<double>(stored) / all : 1;
+    if (storedShare > SparseShare)
         return;
     sparseIndex.reserve(static_cast<std::size_t>(stored));
     sparseValue.reserve(static_cast<std::size_t>(stored));

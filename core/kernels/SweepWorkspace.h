@@ -52,12 +52,17 @@ struct SweepWorkspace {
     std::vector<double> packedValues;
     std::vector<long> packedStart;
     // The same inputs pattern by pattern (KernelSet.h's sparse table),
-    // built where at most SparseShare of them are stored: the sums across
-    // the bound table read it while every weight is finite, and so does the
-    // sweep pattern by pattern (where more are stored, their full rows read
-    // as fast).
-    static constexpr double SparseShare = 0.4;
+    // built where at most SparseShare of them are stored (storedShare): the
+    // sums across the whole bound table read it while every weight is
+    // finite. The sweeps read it where fewer are stored: the sweep pattern
+    // by pattern up to SparseShareToSweep (beyond, the full rows read as
+    // fast), the step rule's sums a block at a time up to
+    // SparseShareForBlocks (beyond, the packed table reads faster).
+    static constexpr double SparseShare = 0.65;
+    static constexpr double SparseShareToSweep = 0.5;
+    static constexpr double SparseShareForBlocks = 0.4;
     bool sparse = false;
+    double storedShare = 1;
     std::vector<unsigned> sparseIndex;
     std::vector<double> sparseValue;
     std::vector<long> sparseStart;

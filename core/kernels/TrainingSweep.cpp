@@ -49,7 +49,8 @@ long NonZeroSteps(const double* c, long outputs)
 class ZeroInputSkip {
 public:
     ZeroInputSkip(const NetworkState& net, const SweepWorkspace& work)
-        : usable(work.sparse && work.allInputsFinite && NoNaNOrNegativeZero(net.Weights)),
+        : usable(work.sparse && work.storedShare <= SweepWorkspace::SparseShareToSweep && work.allInputsFinite &&
+                 NoNaNOrNegativeZero(net.Weights)),
           reach(MakeOverflowGuard(net, work.inputBound))
     {
     }

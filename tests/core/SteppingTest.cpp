@@ -136,8 +136,9 @@ TEST(Stepping, StepsGiveTheWholeRunsBitsUnderEveryRuleAndSweep)
         ExpectSameBits(whole, stepped, what + " (every epoch stepped)");
         EXPECT_EQ(steppingHost.stepsTold, 30 * c.net.NumPatterns) << what;
         EXPECT_EQ(steppingHost.errors, wholeHost.errors) << what;  // the overflow message, once
-        if (std::string(c.rate) == "3000")
+        if (std::string(c.rate) == "3000") {
             EXPECT_EQ(wholeHost.errors.size(), 1u) << what << ": the case should overflow";
+        }
 
         // Stepping switched on and off between epochs, as a student does.
         NetworkState mixed = c.net;
