@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 
@@ -53,7 +54,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     for (long k = 1; k <= net.NumOutputs; ++k)
         for (long p = 1; p <= patterns; ++p)
             desiredByOutput[static_cast<std::size_t>((k - 1) * patternColumns + p - 1)] = net.DesiredOutputs(p, k);
-    PackPatterns(patterns, inputs, stored);
+    PackPatterns(patterns, inputs, net.NumOutputs, stored);
     ListPatterns(net, stored);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
@@ -63,7 +64,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     boundBlock = block;
 }
 
-void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
+void SweepWorkspace::PackPatterns(long patterns, long inputs, long outputs, long stored)
 {
     packed = false;
     packedMasks.clear();
@@ -103,6 +104,37 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
     }
     packedValues.resize(packedValues.size() + Segment, 0.0);  // room for a whole vector's load
     packed = true;
+    if (packOnlyWhereFaster && !PackedReadsFaster(inputs, outputs)) {
+        packed = false;
+        packedMasks = {};
+        packedValues = {};
+        packedStart = {};
+    }
+}
+
+bool SweepWorkspace::PackedReadsFaster(long inputs, long outputs) const
+{
+    // Each form summed over the whole table for every output, twice in
+    // turn, the faster of each pair kept: a few milliseconds on the largest
+    // tables, once a run.
+    const KernelSet& set = Kernels();
+    const long cols = outputs > 0 ? outputs : 1;
+    const std::vector<double> weights(static_cast<std::size_t>((inputs + 1) * (cols + 1)), 0.0);
+    std::vector<double> out(static_cast<std::size_t>(cols * patternColumns));
+    const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
+    const long count = patternColumns - set.patternBlock;  // the spare block left out
+    using Clock = std::chrono::steady_clock;
+    Clock::duration packedTime = Clock::duration::max(), fullTime = Clock::duration::max();
+    for (int round = 0; round < 2; ++round) {
+        const auto start = Clock::now();
+        set.sumPatternsPacked(weights.data(), cols + 1, inputs, cols, xt, 0, count, out.data(), patternColumns);
+        const auto middle = Clock::now();
+        set.sumPatterns(weights.data(), cols + 1, inputs, cols, byInput.data(), count, out.data(), patternColumns);
+        const auto end = Clock::now();
+        packedTime = std::min(packedTime, middle - start);
+        fullTime = std::min(fullTime, end - middle);
+    }
+    return packedTime < fullTime;
 }
 
 void SweepWorkspace::ListPatterns(const NetworkState& net, long stored)

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -67,6 +69,7 @@ TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
             NetworkState net = SparseNetwork(patterns, 13, outputs, gen);
             SweepWorkspace work;
             work.smallestTableToPack = 0;
+            work.packOnlyWhereFaster = false;
             work.BindPatterns(net);
             ASSERT_TRUE(work.packed);
             const long stride = outputs + 1;
@@ -134,6 +137,7 @@ TEST(PackedPatterns, DenseTablesStayFull)
                 net.InputPatterns(p, i) = 0.5;
     SweepWorkspace work;
     work.smallestTableToPack = 0;
+    work.packOnlyWhereFaster = false;
     work.BindPatterns(net);
     EXPECT_FALSE(work.packed);
 }
@@ -147,4 +151,32 @@ TEST(PackedPatterns, SmallTablesStayFull)
     SweepWorkspace work;
     work.BindPatterns(net);
     EXPECT_FALSE(work.packed);
+}
+
+// The trial between the two forms keeps whichever reads faster here, and
+// the sums across the table read that one, with the bits of the packed
+// table's sums.
+TEST(PackedPatterns, TheTrialKeepsAFormWithThePackedTablesBits)
+{
+    std::mt19937_64 gen(9);
+    const NetworkState net = SparseNetwork(300, 40, 7, gen);
+    SweepWorkspace trial;
+    trial.smallestTableToPack = 0;  // the trial runs on a small table too
+    trial.BindPatterns(net);
+    EXPECT_EQ(trial.packed, !trial.packedValues.empty());
+    SweepWorkspace packed;
+    packed.smallestTableToPack = 0;
+    packed.packOnlyWhereFaster = false;
+    packed.BindPatterns(net);
+    ASSERT_TRUE(packed.packed);
+
+    const long stride = net.NumOutputs + 1;
+    const long count = packed.patternColumns - packed.Kernels().patternBlock;
+    std::vector<double> fromTrial(static_cast<std::size_t>(net.NumOutputs * count), 1.0);
+    std::vector<double> fromPacked(fromTrial.size(), 2.0);
+    const double* w = net.Weights.Row(0);
+    trial.SumBoundPatterns(w, stride, net.NumOutputs, 0, count, fromTrial.data(), count, false);
+    packed.SumBoundPatterns(w, stride, net.NumOutputs, 0, count, fromPacked.data(), count, false);
+    for (std::size_t j = 0; j < fromTrial.size(); ++j)
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTrial[j]), std::bit_cast<std::uint64_t>(fromPacked[j])) << j;
 }
