@@ -161,7 +161,7 @@ struct Tally {
     int sideBySideSweeps = 0;
     int overflows = 0;
     int blocksSummedAhead = 0;
-    int sparseSweeps = 0;
+    int sparseSweeps = 0;  // side-by-side sweeps that sum blocks from the sparse table
     long stepsSkippingZeros = 0;
     int sweepsPartlySkipping = 0;  // sweeps that skipped and then read the full rows
 };
@@ -193,7 +193,8 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
             const bool overflowed = TrainingSweep(engine, c.rule, work) == RuleOutcome::Overflow;
             tally.sideBySideSweeps += work.sideBySide;
             tally.blocksSummedAhead += work.sideBySide ? static_cast<int>(work.blocksAhead) : 0;
-            tally.sparseSweeps += work.sideBySide && work.sparse;
+            tally.sparseSweeps +=
+                work.sideBySide && work.sparse && work.storedShare <= SweepWorkspace::SparseShareForBlocks;
             tally.stepsSkippingZeros += work.sideBySide ? 0 : work.stepsSkippingZeros;
             tally.sweepsPartlySkipping +=
                 !work.sideBySide && work.stepsSkippingZeros > 0 && work.stepsSkippingZeros < c.patterns - 1;
@@ -275,7 +276,7 @@ TEST(KernelDifferential, StepRuleSideBySidePathMatchesThePlainLoops)
     Tally tally;
     std::uint64_t seed = 77;
     for (bool force : {false, true}) {
-        for (Inputs inputs : {Inputs::Mixed, Inputs::Sparse, Inputs::Large, Inputs::VerySparse}) {
+        for (Inputs inputs : {Inputs::Mixed, Inputs::Sparse, Inputs::Large, Inputs::VerySparse, Inputs::MostlyOff}) {
             for (bool frozen : {false, true}) {
                 for (bool shuffled : {false, true}) {
                     const Case c{64, 37, 11, RuleKind::Delta, inputs, frozen, shuffled, true, force, 0.5};
@@ -301,7 +302,7 @@ TEST(KernelDifferential, SumsMadeAheadOfTheStepRuleSweepMatchThePlainLoops)
     Tally tally;
     std::uint64_t seed = 900;
     for (int threads : {2, 3, 7}) {
-        for (Inputs inputs : {Inputs::Mixed, Inputs::VerySparse}) {
+        for (Inputs inputs : {Inputs::Mixed, Inputs::VerySparse, Inputs::MostlyOff}) {
             for (long outputs : {3L, 11L}) {
                 Case c{230, 7, outputs, RuleKind::Delta, inputs, false, false, true, false, 0.5};
                 c.aheadThreads = threads;
