@@ -78,8 +78,8 @@ void SumAllPatterns(const NetworkState& net, SweepWorkspace& work)
     const long group = kernels.columnGroup;
     const auto passes = [group](long n) { return (n + group - 1) / group; };
     if (!hold || passes(static_cast<long>(stepped.size())) >= passes(outputs)) {
-        const bool finite =
-            work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
+        const bool finite = work.sumsFromLists &&
+                            SweepWorkspace::AllFinite(w, static_cast<std::size_t>((net.NumInputs + 1) * (outputs + 1)));
         InPatternParts(work, count, net.NumInputs * outputs, [&](long first, long columns) {
             work.SumBoundPatterns(w, outputs + 1, outputs, first, columns, work.patternSums.data() + first, stride,
                                   finite);

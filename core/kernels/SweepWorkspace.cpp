@@ -54,8 +54,11 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     for (long k = 1; k <= net.NumOutputs; ++k)
         for (long p = 1; p <= patterns; ++p)
             desiredByOutput[static_cast<std::size_t>((k - 1) * patternColumns + p - 1)] = net.DesiredOutputs(p, k);
-    PackPatterns(patterns, inputs, net.NumOutputs, stored);
+    PackPatterns(patterns, inputs, stored);
     ListPatterns(net, stored);
+    sumsFromLists = sparse;
+    if (chooseTablesByTrial && (packed || sparse))
+        ChooseTablesByTrial(inputs, net.NumOutputs);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     boundPatterns = patterns;
@@ -64,7 +67,7 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     boundBlock = block;
 }
 
-void SweepWorkspace::PackPatterns(long patterns, long inputs, long outputs, long stored)
+void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
 {
     packed = false;
     packedMasks.clear();
@@ -104,37 +107,52 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs, long outputs, long
     }
     packedValues.resize(packedValues.size() + Segment, 0.0);  // room for a whole vector's load
     packed = true;
-    if (packOnlyWhereFaster && !PackedReadsFaster(inputs, outputs)) {
-        packed = false;
-        packedMasks = {};
-        packedValues = {};
-        packedStart = {};
-    }
 }
 
-bool SweepWorkspace::PackedReadsFaster(long inputs, long outputs) const
+void SweepWorkspace::ChooseTablesByTrial(long inputs, long outputs)
 {
     // Each form summed over the whole table for every output, twice in
     // turn, the faster of each pair kept: a few milliseconds on the largest
-    // tables, once a run.
+    // tables, once a run. The weights are zeros: every form's time is the
+    // same whatever they are.
     const KernelSet& set = Kernels();
     const long cols = outputs > 0 ? outputs : 1;
     const std::vector<double> weights(static_cast<std::size_t>((inputs + 1) * (cols + 1)), 0.0);
     std::vector<double> out(static_cast<std::size_t>(cols * patternColumns));
-    const PackedPatterns xt{packedMasks.data(), packedValues.data(), packedStart.data()};
     const long count = patternColumns - set.patternBlock;  // the spare block left out
+    const PackedPatterns packedTable{packedMasks.data(), packedValues.data(), packedStart.data()};
+    const SparsePatterns lists{sparseIndex.data(), sparseValue.data(), sparseStart.data()};
     using Clock = std::chrono::steady_clock;
-    Clock::duration packedTime = Clock::duration::max(), fullTime = Clock::duration::max();
-    for (int round = 0; round < 2; ++round) {
-        const auto start = Clock::now();
-        set.sumPatternsPacked(weights.data(), cols + 1, inputs, cols, xt, 0, count, out.data(), patternColumns);
-        const auto middle = Clock::now();
+    const auto fastest = [](auto sums) {
+        Clock::duration best = Clock::duration::max();
+        for (int round = 0; round < 2; ++round) {
+            const auto start = Clock::now();
+            sums();
+            best = std::min(best, Clock::now() - start);
+        }
+        return best;
+    };
+    Clock::duration table = fastest([&] {
         set.sumPatterns(weights.data(), cols + 1, inputs, cols, byInput.data(), count, out.data(), patternColumns);
-        const auto end = Clock::now();
-        packedTime = std::min(packedTime, middle - start);
-        fullTime = std::min(fullTime, end - middle);
+    });
+    if (packed) {
+        const Clock::duration packedTime = fastest([&] {
+            set.sumPatternsPacked(weights.data(), cols + 1, inputs, cols, packedTable, 0, count, out.data(),
+                                  patternColumns);
+        });
+        if (packedTime < table) {
+            table = packedTime;
+        } else {
+            packed = false;
+            packedMasks = {};
+            packedValues = {};
+            packedStart = {};
+        }
     }
-    return packedTime < fullTime;
+    if (sparse)
+        sumsFromLists = fastest([&] {
+            set.sumPatternsSparse(weights.data(), cols + 1, cols, lists, 0, count, out.data(), patternColumns);
+        }) < table;
 }
 
 void SweepWorkspace::ListPatterns(const NetworkState& net, long stored)
@@ -183,7 +201,7 @@ void SweepWorkspace::SumBoundPatterns(const double* w, long stride, long cols, l
                                       long outStride, bool weightsFinite) const
 {
     const KernelSet& set = Kernels();
-    if (sparse && weightsFinite) {
+    if (sumsFromLists && weightsFinite) {
         const SparsePatterns xt{sparseIndex.data(), sparseValue.data(), sparseStart.data()};
         set.sumPatternsSparse(w, stride, cols, xt, first, count, out, outStride);
         return;

@@ -48,13 +48,15 @@ struct SweepWorkspace {
     // epochs a second). Tests lower it to reach the packed kernels with
     // small networks.
     std::size_t smallestTableToPack = std::size_t{1} << 20;
-    // Whether a table worth packing keeps its packed form only where a
-    // trial pass over each form reads the packed one faster: on some
-    // processors the expand costs more than the memory it saves (a Zen 5
-    // core summed a 3000 x 784 table with 60% of its inputs stored in 5.0
-    // ms an epoch packed, 3.4 ms not). Either form gives the same bits.
-    // Tests switch the trial off to reach the packed kernels on any machine.
-    bool packOnlyWhereFaster = true;
+    // Whether a trial pass over each form of the table (full, packed,
+    // lists) picks the forms the sums across the whole table read: a
+    // packed table stays only where it reads faster than the full one, and
+    // the lists serve those sums only where they read faster still. Which
+    // is faster depends on the processor: a Zen 5 core summed a 3000 x 784
+    // table with 60% of its inputs stored in 5.0 ms an epoch packed, 3.4 ms
+    // full. Every form gives the same bits. Tests switch the trial off to
+    // reach every kernel on any machine.
+    bool chooseTablesByTrial = true;
     std::vector<unsigned char> packedMasks;
     std::vector<double> packedValues;
     std::vector<long> packedStart;
@@ -70,6 +72,7 @@ struct SweepWorkspace {
     static constexpr double SparseShareToSweep = 0.5;
     static constexpr double SparseShareForBlocks = 0.25;
     bool sparse = false;
+    bool sumsFromLists = false;  // the whole-table sums read the lists (above)
     double storedShare = 1;
     std::vector<unsigned> sparseIndex;
     std::vector<double> sparseValue;
@@ -165,8 +168,9 @@ struct SweepWorkspace {
     void BindPatterns(const NetworkState& net);
 
     // KernelSet::sumPatterns over columns first..first+count-1 of the bound
-    // table (out[(k - 1) * outStride + p - first]), from the sparse table
-    // when the caller knows every weight is finite, else from the packed
+    // table (out[(k - 1) * outStride + p - first]), from the lists where
+    // they serve these sums (sumsFromLists) and the caller knows every
+    // weight is finite, else from the packed
     // table if there is one; and sumColumns from a column of the whole
     // table, from the packed table if there is one.
     void SumBoundPatterns(const double* w, long stride, long cols, long first, long count, double* out, long outStride,
@@ -176,8 +180,8 @@ struct SweepWorkspace {
 
 private:
     // `stored`: the patterns' inputs other than +0.0.
-    void PackPatterns(long patterns, long inputs, long outputs, long stored);
-    bool PackedReadsFaster(long inputs, long outputs) const;
+    void PackPatterns(long patterns, long inputs, long stored);
+    void ChooseTablesByTrial(long inputs, long outputs);
     void ListPatterns(const NetworkState& net, long stored);
 
     long boundPatterns = -1;

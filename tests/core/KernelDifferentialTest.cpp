@@ -179,7 +179,7 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
         SweepWorkspace work;
         work.kernels = kernels;
         work.smallestTableToPack = 0;  // sparse enough small tables packed too
-        work.packOnlyWhereFaster = false;
+        work.chooseTablesByTrial = false;
         work.smallestPartToSplit = 0;  // the measurement split over the threads lent, if any
         std::optional<WorkerCrew> crew;
         if (c.aheadThreads > 0)

@@ -69,7 +69,7 @@ TEST(PackedPatterns, SumsMatchTheFullTableBitForBit)
             NetworkState net = SparseNetwork(patterns, 13, outputs, gen);
             SweepWorkspace work;
             work.smallestTableToPack = 0;
-            work.packOnlyWhereFaster = false;
+            work.chooseTablesByTrial = false;
             work.BindPatterns(net);
             ASSERT_TRUE(work.packed);
             const long stride = outputs + 1;
@@ -137,7 +137,7 @@ TEST(PackedPatterns, DenseTablesStayFull)
                 net.InputPatterns(p, i) = 0.5;
     SweepWorkspace work;
     work.smallestTableToPack = 0;
-    work.packOnlyWhereFaster = false;
+    work.chooseTablesByTrial = false;
     work.BindPatterns(net);
     EXPECT_FALSE(work.packed);
 }
@@ -166,7 +166,7 @@ TEST(PackedPatterns, TheTrialKeepsAFormWithThePackedTablesBits)
     EXPECT_EQ(trial.packed, !trial.packedValues.empty());
     SweepWorkspace packed;
     packed.smallestTableToPack = 0;
-    packed.packOnlyWhereFaster = false;
+    packed.chooseTablesByTrial = false;
     packed.BindPatterns(net);
     ASSERT_TRUE(packed.packed);
 
