@@ -217,8 +217,11 @@ private:
         work.resummed.resize(static_cast<std::size_t>(together * block));
         FindZeroStepKeeps(net, work.outputZeroKeeps);
         // Sums from the sparse table, and steps along it, need weights that
-        // are all finite; a step that ends that ends them for the sweep.
-        weightsFinite = work.sparse && SweepWorkspace::AllFinite(w, static_cast<std::size_t>((inputs + 1) * stride));
+        // are all finite; a step that ends that ends them for the sweep. On
+        // a small table the look at the weights costs more than the lists
+        // save.
+        weightsFinite = work.sparse && n * inputs >= work.smallestTableToSkip &&
+                        SweepWorkspace::AllFinite(w, static_cast<std::size_t>((inputs + 1) * stride));
         work.sumsHold.assign(static_cast<std::size_t>(outputs) + 1, 1);
         behind.reserve(static_cast<std::size_t>(outputs));
         stillBehind.reserve(static_cast<std::size_t>(outputs));

@@ -72,6 +72,10 @@ struct SweepWorkspace {
     static constexpr double SparseShareToSweep = 0.5;
     static constexpr double SparseShareForBlocks = 0.25;
     bool sparse = false;
+    // Below this many inputs in the patterns (letters: 910) the sweeps read
+    // the full rows: the checks that let them skip zeros cost more than they
+    // save. Tests lower it to reach the skip with small networks.
+    long smallestTableToSkip = 16384;
     bool sumsFromLists = false;  // the whole-table sums read the lists (above)
     double storedShare = 1;
     std::vector<unsigned> sparseIndex;

@@ -50,9 +50,10 @@ class ZeroInputSkip {
 public:
     ZeroInputSkip(const NetworkState& net, const SweepWorkspace& work)
         : usable(work.sparse && work.storedShare <= SweepWorkspace::SparseShareToSweep && work.allInputsFinite &&
-                 NoNaNOrNegativeZero(net.Weights)),
-          reach(MakeOverflowGuard(net, work.inputBound))
+                 net.NumPatterns * net.NumInputs >= work.smallestTableToSkip && NoNaNOrNegativeZero(net.Weights))
     {
+        if (usable)
+            reach = MakeOverflowGuard(net, work.inputBound);
     }
     // Whether the step with coefficients c may skip. Once one may not, the
     // guard no longer bounds the weights that step leaves, and the rest of

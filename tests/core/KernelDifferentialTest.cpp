@@ -180,6 +180,7 @@ void RunCase(const Case& c, std::uint64_t seed, int epochs, Tally& tally)
         work.kernels = kernels;
         work.smallestTableToPack = 0;  // sparse enough small tables packed too
         work.chooseTablesByTrial = false;
+        work.smallestTableToSkip = 0;  // zero inputs skipped in small sweeps too
         work.smallestPartToSplit = 0;  // the measurement split over the threads lent, if any
         std::optional<WorkerCrew> crew;
         if (c.aheadThreads > 0)
