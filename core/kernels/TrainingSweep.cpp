@@ -119,7 +119,8 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
             steps += NonZeroSteps(coefficient, net.NumOutputs);
         if (step == StepKind::Unchecked && next != 0) {
             // Update the weights for this pattern and sum the next pattern's
-            // net inputs in the same pass over the weights.
+            // net inputs: over the stored inputs' rows where zeros may be
+            // skipped, else in one pass over the full rows.
             if (skip.Covers(coefficient, net.NumOutputs)) {
                 ++work.stepsSkippingZeros;
                 kernels.updateAndSumNextSparse(net.Weights.Row(0), net.Weights.Cols() + 1, net.Weights.Cols(),
