@@ -161,9 +161,10 @@ RuleOutcome SweepWith(NetworkState& net, SweepWorkspace& work)
                        small::SharedKind(net) == UnitKindForRule(Rule);
     // The unrolled small sweeps check the value rule's new weights
     // themselves; the kernel sweep reads the sparse table where there is one.
-    if (!small || (Rule == RuleKind::Tarvik && !small::Unrolled(net)))
+    const bool guarded = Rule == RuleKind::Tarvik && !(small && small::Unrolled(net));
+    if (!small || guarded)
         work.BindPatterns(net);
-    if (Rule == RuleKind::Tarvik && !(small && small::Unrolled(net)))
+    if (guarded)
         guard = MakeOverflowGuard(net, work.inputBound);
     if (small)
         return small::SweepAnySize<Rule>(net, work, &guard);
