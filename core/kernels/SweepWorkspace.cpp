@@ -34,21 +34,8 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     // One spare block past the last pattern lets a kernel read a full block
     // from any pattern on.
     patternColumns = (patterns + block - 1) / block * block + block;
-    byInput.assign(static_cast<std::size_t>(inputs) * static_cast<std::size_t>(patternColumns), 0.0);
-    finiteInputs.assign(static_cast<std::size_t>(patterns) + 1, 1);
+    const long stored = LayOutByInput(net);  // inputs other than +0.0, which the packed and sparse tables keep
     inputBound = LargestInputMagnitude(net);
-    long stored = 0;  // inputs other than +0.0, which the packed and sparse tables keep
-    for (long p = 1; p <= patterns; ++p) {
-        const double* x = net.InputPatterns.Row(p);
-        const long column = p - 1;
-        double* to = byInput.data() + (column / block) * inputs * block + column % block;
-        for (long i = 1; i <= inputs; ++i) {
-            to[(i - 1) * block] = x[i];
-            stored += std::bit_cast<std::uint64_t>(x[i]) != 0;
-            if (!std::isfinite(x[i]))
-                finiteInputs[static_cast<std::size_t>(p)] = 0;
-        }
-    }
     allInputsFinite = std::find(finiteInputs.begin() + 1, finiteInputs.end(), 0) == finiteInputs.end();
     desiredByOutput.resize(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns));
     for (long k = 1; k <= net.NumOutputs; ++k)
@@ -65,6 +52,43 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     boundInputs = inputs;
     boundOutputs = net.NumOutputs;
     boundBlock = block;
+}
+
+long SweepWorkspace::LayOutByInput(const NetworkState& net)
+{
+    const long patterns = net.NumPatterns;
+    const long inputs = net.NumInputs;
+    const long block = Kernels().patternBlock;
+    // A block of patterns at a time, input by input: the writes go in
+    // order, each element written once (the spare columns as zeros).
+    byInput.resize(static_cast<std::size_t>(inputs) * static_cast<std::size_t>(patternColumns));
+    std::vector<const double*> rows(static_cast<std::size_t>(block));
+    for (long first = 0; first < patternColumns; first += block) {
+        const long live = std::clamp(patterns - first, 0L, block);
+        for (long t = 0; t < live; ++t)
+            rows[static_cast<std::size_t>(t)] = net.InputPatterns.Row(first + t + 1);
+        double* to = byInput.data() + first * inputs;
+        for (long i = 1; i <= inputs; ++i, to += block) {
+            for (long t = 0; t < live; ++t)
+                to[t] = rows[static_cast<std::size_t>(t)][i];
+            for (long t = live; t < block; ++t)
+                to[t] = 0.0;
+        }
+    }
+    finiteInputs.assign(static_cast<std::size_t>(patterns) + 1, 1);
+    long stored = 0;
+    for (long p = 1; p <= patterns; ++p) {
+        const double* x = net.InputPatterns.Row(p);
+        long storedHere = 0;
+        bool finite = true;
+        for (long i = 1; i <= inputs; ++i) {
+            storedHere += std::bit_cast<std::uint64_t>(x[i]) != 0;
+            finite = finite && std::isfinite(x[i]);
+        }
+        stored += storedHere;
+        finiteInputs[static_cast<std::size_t>(p)] = finite;
+    }
+    return stored;
 }
 
 void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
@@ -86,26 +110,31 @@ void SweepWorkspace::PackPatterns(long patterns, long inputs, long stored)
     if (fullBytes < static_cast<double>(smallestTableToPack) || 4 * packedBytes > 3 * fullBytes)
         return;
     const long segments = patternColumns / Segment;
-    packedMasks.assign(static_cast<std::size_t>(segments * inputs), 0);
-    packedValues.reserve(static_cast<std::size_t>(stored + Segment));
+    packedMasks.resize(static_cast<std::size_t>(segments * inputs));
     packedStart.resize(static_cast<std::size_t>(segments));
+    // Every value is written, and the count moves past the ones stored:
+    // no branch on the data, which is as unpredictable as the inputs.
+    packedValues.resize(static_cast<std::size_t>(stored + Segment));
+    double* values = packedValues.data();
+    long count = 0;
     for (long s = 0; s < segments; ++s) {
-        packedStart[static_cast<std::size_t>(s)] = static_cast<long>(packedValues.size());
+        packedStart[static_cast<std::size_t>(s)] = count;
         const long column = s * Segment;
         const double* from = byInput.data() + (column / block) * inputs * block + column % block;
         for (long i = 0; i < inputs; ++i) {
-            unsigned char mask = 0;
+            unsigned mask = 0;
             for (long b = 0; b < Segment; ++b) {
                 const double x = from[i * block + b];
-                if (std::bit_cast<std::uint64_t>(x) == 0)
-                    continue;
-                mask = static_cast<unsigned char>(mask | (1u << b));
-                packedValues.push_back(x);
+                const unsigned keep = std::bit_cast<std::uint64_t>(x) != 0;
+                values[count] = x;
+                count += keep;
+                mask |= keep << b;
             }
-            packedMasks[static_cast<std::size_t>(s * inputs + i)] = mask;
+            packedMasks[static_cast<std::size_t>(s * inputs + i)] = static_cast<unsigned char>(mask);
         }
     }
-    packedValues.resize(packedValues.size() + Segment, 0.0);  // room for a whole vector's load
+    // Room for a whole vector's load past the last value.
+    std::fill(packedValues.begin() + count, packedValues.end(), 0.0);
     packed = true;
 }
 
@@ -168,20 +197,27 @@ void SweepWorkspace::ListPatterns(const NetworkState& net, long stored)
     storedShare = all > 0 ? static_cast<double>(stored) / all : 1;
     if (storedShare > SparseShare)
         return;
-    sparseIndex.reserve(static_cast<std::size_t>(stored));
-    sparseValue.reserve(static_cast<std::size_t>(stored));
+    // As the packed table: every input written, the count moving past the
+    // stored ones (one spare slot for the last write).
+    sparseIndex.resize(static_cast<std::size_t>(stored) + 1);
+    sparseValue.resize(static_cast<std::size_t>(stored) + 1);
     sparseStart.reserve(static_cast<std::size_t>(patternColumns) + 1);
+    unsigned* index = sparseIndex.data();
+    double* value = sparseValue.data();
+    long count = 0;
     for (long p = 1; p <= patterns; ++p) {
-        sparseStart.push_back(static_cast<long>(sparseValue.size()));
+        sparseStart.push_back(count);
         const double* x = net.InputPatterns.Row(p);
-        for (long i = 1; i <= inputs; ++i)
-            if (std::bit_cast<std::uint64_t>(x[i]) != 0) {
-                sparseIndex.push_back(static_cast<unsigned>(i));
-                sparseValue.push_back(x[i]);
-            }
+        for (long i = 1; i <= inputs; ++i) {
+            index[count] = static_cast<unsigned>(i);
+            value[count] = x[i];
+            count += std::bit_cast<std::uint64_t>(x[i]) != 0;
+        }
     }
+    sparseIndex.resize(static_cast<std::size_t>(count));
+    sparseValue.resize(static_cast<std::size_t>(count));
     // The columns past the last pattern have nothing stored.
-    sparseStart.resize(static_cast<std::size_t>(patternColumns) + 1, static_cast<long>(sparseValue.size()));
+    sparseStart.resize(static_cast<std::size_t>(patternColumns) + 1, count);
     sparse = true;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "KernelSet.h"
+#include "LargeTable.h"
 #include "NetworkState.h"
 #include "../RunThreads.h"
 
@@ -33,7 +34,7 @@ struct SweepWorkspace {
 
     // InputPatterns transposed in the kernels' blocked layout (KernelSet.h),
     // pattern p in column p - 1, the columns past NumPatterns zero.
-    std::vector<double> byInput;
+    LargeTable<double> byInput;
     // One block of the same with the columns in a sweep's presentation
     // order, laid out by the step rule's sweep as it gets there.
     std::vector<double> blockInOrder;
@@ -57,8 +58,8 @@ struct SweepWorkspace {
     // full. Every form gives the same bits. Tests switch the trial off to
     // reach every kernel on any machine.
     bool chooseTablesByTrial = true;
-    std::vector<unsigned char> packedMasks;
-    std::vector<double> packedValues;
+    LargeTable<unsigned char> packedMasks;
+    LargeTable<double> packedValues;
     std::vector<long> packedStart;
     // The same inputs pattern by pattern (KernelSet.h's sparse table),
     // built where at most SparseShare of them are stored (storedShare): the
@@ -78,8 +79,8 @@ struct SweepWorkspace {
     long smallestTableToSkip = 16384;
     bool sumsFromLists = false;  // the whole-table sums read the lists (above)
     double storedShare = 1;
-    std::vector<unsigned> sparseIndex;
-    std::vector<double> sparseValue;
+    LargeTable<unsigned> sparseIndex;
+    LargeTable<double> sparseValue;
     std::vector<long> sparseStart;
     // The largest input magnitude of the patterns, at least 1 (BindPatterns
     // sets it; the value rule's overflow guard starts from it).
@@ -183,6 +184,8 @@ struct SweepWorkspace {
                          double* out) const;
 
 private:
+    // Fills byInput; answers the inputs other than +0.0.
+    long LayOutByInput(const NetworkState& net);
     // `stored`: the patterns' inputs other than +0.0.
     void PackPatterns(long patterns, long inputs, long stored);
     void ChooseTablesByTrial(long inputs, long outputs);

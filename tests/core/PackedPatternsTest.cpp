@@ -180,3 +180,69 @@ TEST(PackedPatterns, TheTrialKeepsAFormWithThePackedTablesBits)
     for (std::size_t j = 0; j < fromTrial.size(); ++j)
         ASSERT_EQ(std::bit_cast<std::uint64_t>(fromTrial[j]), std::bit_cast<std::uint64_t>(fromPacked[j])) << j;
 }
+
+// Every form of a bound table holds the patterns' inputs, bit for bit, and
+// nothing else: the full table transposed with zero columns past the last
+// pattern, the packed table's masks and values, and each pattern's list of
+// stored inputs (every input but +0.0) in input order.
+TEST(PackedPatterns, EveryFormHoldsThePatternsAndNothingElse)
+{
+    std::mt19937_64 gen(10);
+    for (long patterns : {1L, 16L, 45L}) {
+        SCOPED_TRACE(::testing::Message() << patterns << " patterns");
+        const NetworkState net = SparseNetwork(patterns, 11, 3, gen);
+        SweepWorkspace work;
+        work.smallestTableToPack = 0;
+        work.chooseTablesByTrial = false;
+        work.BindPatterns(net);
+        ASSERT_TRUE(work.sparse);
+        const long inputs = net.NumInputs;
+        const long block = work.Kernels().patternBlock;
+        const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+        const auto inTable = [&](long column, long i) {
+            return work.byInput[static_cast<std::size_t>((column / block) * inputs * block + (i - 1) * block +
+                                                         column % block)];
+        };
+        for (long column = 0; column < work.patternColumns; ++column) {
+            const long p = column + 1;
+            std::vector<std::pair<unsigned, std::uint64_t>> listed;
+            bool finite = true;
+            for (long i = 1; i <= inputs; ++i) {
+                const double x = p <= patterns ? net.InputPatterns(p, i) : 0.0;
+                ASSERT_EQ(bits(inTable(column, i)), bits(x)) << "column " << column << ", input " << i;
+                if (bits(x) != 0)
+                    listed.emplace_back(static_cast<unsigned>(i), bits(x));
+                finite = finite && std::isfinite(x);
+            }
+            if (p <= patterns) {
+                EXPECT_EQ(work.finiteInputs[static_cast<std::size_t>(p)] != 0, finite) << p;
+            }
+            const long from = work.sparseStart[static_cast<std::size_t>(column)];
+            const long to = work.sparseStart[static_cast<std::size_t>(column) + 1];
+            ASSERT_EQ(to - from, static_cast<long>(listed.size())) << "column " << column;
+            for (long j = from; j < to; ++j) {
+                EXPECT_EQ(work.sparseIndex[static_cast<std::size_t>(j)], listed[static_cast<std::size_t>(j - from)].first);
+                EXPECT_EQ(bits(work.sparseValue[static_cast<std::size_t>(j)]),
+                          listed[static_cast<std::size_t>(j - from)].second);
+            }
+        }
+        if (!work.packed)
+            continue;  // a kernel set without packed kernels
+        constexpr long Segment = 8;
+        long next = 0;
+        for (long s = 0; s < work.patternColumns / Segment; ++s) {
+            ASSERT_EQ(work.packedStart[static_cast<std::size_t>(s)], next);
+            for (long i = 1; i <= inputs; ++i) {
+                const unsigned mask = work.packedMasks[static_cast<std::size_t>(s * inputs + i - 1)];
+                for (long b = 0; b < Segment; ++b) {
+                    const std::uint64_t x = bits(inTable(s * Segment + b, i));
+                    EXPECT_EQ((mask >> b) & 1u, x != 0 ? 1u : 0u) << "segment " << s << ", input " << i;
+                    if (x != 0) {
+                        EXPECT_EQ(bits(work.packedValues[static_cast<std::size_t>(next++)]), x);
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(static_cast<long>(work.packedValues.size()), next + Segment);
+    }
+}
