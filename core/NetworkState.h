@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "LargeTable.h"
 #include "TrainingSettings.h"
 
 namespace vantorelle {
@@ -42,7 +43,7 @@ private:
     long numRows = 0;
     long numCols = 0;
     std::size_t stride = 1;
-    std::vector<double> values;
+    LargeTable<double> values;  // the pattern tables run to tens of megabytes
 };
 
 // Activation kind of an output unit. None until the first training epoch sets it.

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "KernelSet.h"
-#include "LargeTable.h"
+#include "../LargeTable.h"
 #include "NetworkState.h"
 #include "../RunThreads.h"
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Storage for the pattern tables a run builds once: tens of megabytes on the
-// large sets, built at the start of every run (and of every random start).
-// Two things keep building them cheap:
+// Storage for the large tables: a network's patterns and the tables a run
+// builds from them, tens of megabytes on the large sets, read from a file,
+// copied for each share of a run's threads and built at the start of every
+// run (and of every random start). Two things keep that cheap:
 //  - growing the vector leaves the new elements as they are (resize(n)
 //    without a value), so a builder that writes every element touches each
 //    page once, not twice;
