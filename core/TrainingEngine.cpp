@@ -231,6 +231,7 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
                 sweepCrew.emplace(2);
                 work.sweepCrew = &*sweepCrew;
                 work.updateShare = 0;  // the sweeps before went side by side: so does the next
+                work.outputsStepped = 0;
             }
         } else {
             ShufflePatterns(net, random);

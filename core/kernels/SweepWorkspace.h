@@ -138,6 +138,8 @@ struct SweepWorkspace {
     // Share of the step rule's responses that changed weights in the last
     // sweep; it picks the sweep's strategy for the next one.
     double updateShare = 1;
+    // Outputs that took a step in the last sweep of the step rule.
+    long outputsStepped = 0;
     // Whether the last sweep took the step rule's side-by-side path.
     bool sideBySide = false;
     // In the last sweep pattern by pattern: steps that read the sparse table.
@@ -169,7 +171,9 @@ struct SweepWorkspace {
 
     // Builds byInput (packed too, where that pays) and finiteInputs from
     // net's patterns unless already built for a table of these sizes (and
-    // these kernels).
+    // these kernels); and the desired outputs by output for net's outputs.
+    // A workspace bound to a network serves another with the same patterns
+    // and fewer outputs (a share of them) at the cost of the outputs alone.
     void BindPatterns(const NetworkState& net);
 
     // KernelSet::sumPatterns over columns first..first+count-1 of the bound

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrainingSweep.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "KernelsSmall.h"
 #include "Response.h"
@@ -31,13 +33,26 @@ bool InFileOrder(const NetworkState& net)
             return false;
     return true;
 }
-// How many of this response's outputs take a step that is not zero.
-long NonZeroSteps(const double* c, long outputs)
+// How many of this response's outputs take a step that is not zero; each
+// one's mark in `stepped` is set.
+long NonZeroSteps(const double* c, long outputs, unsigned char* stepped)
 {
     long count = 0;
-    for (long k = 1; k <= outputs; ++k)
-        count += c[k] != 0;
+    for (long k = 1; k <= outputs; ++k) {
+        const bool step = c[k] != 0;
+        count += step;
+        stepped[k] |= step;
+    }
     return count;
+}
+
+// Whether the sweep pattern by pattern may read only the stored inputs of
+// each pattern (the sparse table), as far as the patterns tell: the
+// weights decide too (ZeroInputSkip).
+bool ZerosSkippable(const NetworkState& net, const SweepWorkspace& work)
+{
+    return work.sparse && work.storedShare <= SweepWorkspace::SparseShareToSweep && work.allInputsFinite &&
+           net.NumPatterns * net.NumInputs >= work.smallestTableToSkip;
 }
 
 // Whether a step and the next sum may skip the +0.0 inputs, reading the
@@ -49,8 +64,7 @@ long NonZeroSteps(const double* c, long outputs)
 class ZeroInputSkip {
 public:
     ZeroInputSkip(const NetworkState& net, const SweepWorkspace& work)
-        : usable(work.sparse && work.storedShare <= SweepWorkspace::SparseShareToSweep && work.allInputsFinite &&
-                 net.NumPatterns * net.NumInputs >= work.smallestTableToSkip && NoNaNOrNegativeZero(net.Weights))
+        : usable(ZerosSkippable(net, work) && NoNaNOrNegativeZero(net.Weights))
     {
         if (usable)
             reach = MakeOverflowGuard(net, work.inputBound);
@@ -101,6 +115,7 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
     double* coefficient = work.coefficient.data();
     double* sum = work.sum.data();
     long steps = 0;
+    std::vector<unsigned char> stepped(StepRule ? static_cast<std::size_t>(net.NumOutputs) + 1 : 0, 0);
 
     ZeroInputSkip skip(net, work);
     work.stepsSkippingZeros = 0;
@@ -116,7 +131,7 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
                 ValueStepStaysFinite(net, coefficient, net.InputPatterns.Row(p), work, guard))
                 step = StepKind::Unchecked;
         if constexpr (StepRule)
-            steps += NonZeroSteps(coefficient, net.NumOutputs);
+            steps += NonZeroSteps(coefficient, net.NumOutputs, stepped.data());
         if (step == StepKind::Unchecked && next != 0) {
             // Update the weights for this pattern and sum the next pattern's
             // net inputs: over the stored inputs' rows where zeros may be
@@ -145,9 +160,11 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
             ComputeResponse(net, next, work);
         inputsPresented = true;
     }
-    if constexpr (StepRule)
+    if constexpr (StepRule) {
         work.updateShare = static_cast<double>(steps) /
                            (static_cast<double>(n) * static_cast<double>(net.NumOutputs > 0 ? net.NumOutputs : 1));
+        work.outputsStepped = std::count(stepped.begin(), stepped.end(), 1);
+    }
     return outcome;
 }
 
@@ -176,6 +193,13 @@ RuleOutcome SweepWith(NetworkState& net, SweepWorkspace& work)
 bool SideBySidePays(const NetworkState& net, RuleKind rule, const SweepWorkspace& work)
 {
     const long n = net.NumPatterns;
+    // Where the sweep pattern by pattern reads only the stored inputs, it
+    // is the faster while most outputs take steps, whose sums side by side
+    // are summed again and serve no measurement: 30% of 3000 x 784 inputs
+    // stored, every output stepping, 1.7 against 2.1 ms a sweep; 10%
+    // stored, 0.63 against 0.83 ms.
+    if (ZerosSkippable(net, work) && 2 * work.outputsStepped > net.NumOutputs)
+        return false;
     const bool largeEnough = n * net.NumInputs * net.NumOutputs >= SmallNetwork && n >= work.Kernels().patternBlock;
     return rule == RuleKind::Delta && largeEnough && work.updateShare <= MostUpdatesForSideBySide &&
            (work.updateShare == 0 || n * net.NumInputs <= LargestTableToLayOut || InFileOrder(net));
@@ -192,6 +216,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     if (SideBySidePays(net, rule, work)) {
         StepSweepSideBySide(net, work);
         work.sideBySide = true;
+        work.outputsStepped = std::count(work.sumsHold.begin() + 1, work.sumsHold.end(), 0);
         return RuleOutcome::Updated;
     }
     work.sideBySide = false;
