@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "LargeTable.h"
@@ -23,27 +24,81 @@ public:
     Matrix() = default;
     Matrix(long rows, long cols) { Resize(rows, cols); }
 
+    // A matrix that reads source's elements where they are, without a
+    // copy: the shares of a run's outputs read the run's patterns so. The
+    // source must outlive it unchanged, and it is never written through.
+    static Matrix Borrowing(const Matrix& source)
+    {
+        Matrix view;
+        view.numRows = source.numRows;
+        view.numCols = source.numCols;
+        view.stride = source.stride;
+        view.first = source.first;
+        view.borrowed = true;
+        return view;
+    }
+
+    Matrix(const Matrix& other) { *this = other; }
+    Matrix(Matrix&& other) noexcept { *this = std::move(other); }
+    Matrix& operator=(const Matrix& other)
+    {
+        if (this != &other) {
+            values = other.values;
+            TakeShape(other);
+        }
+        return *this;
+    }
+    Matrix& operator=(Matrix&& other) noexcept
+    {
+        if (this != &other) {
+            values = std::move(other.values);
+            TakeShape(other);
+            other.values.clear();
+            other.numRows = 0;
+            other.numCols = 0;
+            other.stride = 1;
+            other.first = nullptr;
+            other.borrowed = false;
+        }
+        return *this;
+    }
+
     void Resize(long rows, long cols)
     {
         numRows = rows;
         numCols = cols;
         stride = static_cast<std::size_t>(cols) + 1;
         values.assign((static_cast<std::size_t>(rows) + 1) * stride, 0.0);
+        first = values.data();
+        borrowed = false;
     }
-    double& operator()(long r, long c) { return values[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
-    double operator()(long r, long c) const { return values[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
+    double& operator()(long r, long c) { return first[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
+    double operator()(long r, long c) const { return first[static_cast<std::size_t>(r) * stride + static_cast<std::size_t>(c)]; }
     // Pointer to element (r, 0); element (r, c) is Row(r)[c].
-    double* Row(long r) { return values.data() + static_cast<std::size_t>(r) * stride; }
-    const double* Row(long r) const { return values.data() + static_cast<std::size_t>(r) * stride; }
+    double* Row(long r) { return first + static_cast<std::size_t>(r) * stride; }
+    const double* Row(long r) const { return first + static_cast<std::size_t>(r) * stride; }
     long Rows() const { return numRows; }
     long Cols() const { return numCols; }
-    bool Empty() const { return values.empty(); }
+    bool Empty() const { return first == nullptr; }
 
 private:
+    // The shape of other, and its elements: this matrix's own copy of them
+    // (already in values), or the ones other borrows.
+    void TakeShape(const Matrix& other)
+    {
+        numRows = other.numRows;
+        numCols = other.numCols;
+        stride = other.stride;
+        borrowed = other.borrowed;
+        first = borrowed ? other.first : values.data();
+    }
+
     long numRows = 0;
     long numCols = 0;
     std::size_t stride = 1;
     LargeTable<double> values;  // the pattern tables run to tens of megabytes
+    double* first = nullptr;    // element (0, 0): in values, or borrowed
+    bool borrowed = false;
 };
 
 // Activation kind of an output unit. None until the first training epoch sets it.

@@ -21,7 +21,7 @@ NetworkState ShareOf(const NetworkState& net, long first, long count)
     part.NumOutputs = count;
     part.NumPatterns = net.NumPatterns;
     part.NumResponses = net.NumPatterns * count;
-    part.InputPatterns = net.InputPatterns;
+    part.InputPatterns = Matrix::Borrowing(net.InputPatterns);  // the shares only read them
     part.PatternOrder = net.PatternOrder;
     part.InputUnits = net.InputUnits;
     part.DesiredOutputs.Resize(net.NumPatterns, count);

@@ -24,7 +24,8 @@ class OutputShares {
 public:
     // Splits net's outputs into `count` shares of nearly equal size (at most
     // one per output). The shares own the weights from here on: the run
-    // changes them only through Epoch.
+    // changes them only through Epoch. They read net's patterns where they
+    // are, so net must outlive them with its patterns as they are.
     OutputShares(const NetworkState& net, int count);
 
     int Count() const { return static_cast<int>(shares.size()); }
