@@ -152,6 +152,16 @@ void Display(NetworkState& net, RunProgress& progress, RunObserver& observer, do
         progress.change = net.SSEHistory[net.SSERecordCount - 1].SSE - net.TotalSSE;
 }
 
+// From here on one thread measures, reusing the sums the step rule's sweep
+// kept, while a second sums later patterns ahead of that sweep.
+void SumAheadOfTheSweep(SweepWorkspace& work, std::optional<WorkerCrew>& sweepCrew)
+{
+    sweepCrew.emplace(2);
+    work.sweepCrew = &*sweepCrew;
+    work.updateShare = 0;  // the sweeps before went side by side: so does the next
+    work.outputsStepped = 0;
+}
+
 }  // namespace
 
 void RunTraining(NetworkState& net, Random& random, RunObserver& observer, double& lastPrintedSSE)
@@ -169,7 +179,10 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
     // epoch stepped pattern by pattern goes on this thread alone, after
     // which the shares or the sweeps ahead start afresh from the network.
     const RunPlan plan = PlanRun(net.NumPatterns, net.NumInputs, net.NumOutputs);
-    const int shareCount = plan.shares;
+    int shareCount = plan.shares;
+    // Shares the step rule took up after measuring aside (below); it leaves
+    // them once its sweeps' sums serve the measurement.
+    bool stepShares = false;
     bool measureAside = plan.shares == 1 && plan.measureAside && MayMeasureAside(net, random);
     std::optional<OutputShares> shares;
     std::optional<MeasureAside> aside;
@@ -211,6 +224,13 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
             // walks only its outputs (W, two threads: 1.44-1.49 times one
             // thread, against 1.30-1.36 with one sweep and sums ahead).
             outcome = shares->Epoch(net, rule);
+            if (stepShares && shares->SweepSumsMostlyReusable()) {
+                work = shares->TakeWorkspace();
+                shares.reset();
+                shareCount = 1;
+                stepShares = false;
+                SumAheadOfTheSweep(work, sweepCrew);
+            }
         } else if (measureAside) {
             if (!aside)
                 aside.emplace(net);
@@ -228,10 +248,25 @@ void RunTraining(NetworkState& net, Random& random, RunObserver& observer, doubl
                 work = aside->TakeSweepWorkspace();
                 aside.reset();
                 measureAside = false;
-                sweepCrew.emplace(2);
-                work.sweepCrew = &*sweepCrew;
-                work.updateShare = 0;  // the sweeps before went side by side: so does the next
-                work.outputsStepped = 0;
+                SumAheadOfTheSweep(work, sweepCrew);
+            } else if (aside->SweepingSideBySide(rule)) {
+                // Side by side, but most outputs step, so nothing is reused
+                // and the sweep is most of the epoch: two shares of the
+                // outputs each sweep and measure half, in the workspaces
+                // the run has bound.
+                aside->Abandon(random);
+                std::vector<SweepWorkspace> bound;
+                bound.push_back(aside->TakeSweepWorkspace());
+                bound.push_back(aside->TakeMeasureWorkspace());
+                for (SweepWorkspace& taken : bound) {
+                    taken.updateShare = 0;  // the sweeps before went side by side: so do the shares'
+                    taken.outputsStepped = 0;
+                }
+                aside.reset();
+                measureAside = false;
+                shareCount = 2;
+                stepShares = true;
+                shares.emplace(net, shareCount, std::move(bound));
             }
         } else {
             ShufflePatterns(net, random);

@@ -23,6 +23,11 @@ void TakeSweep(NetworkState& to, const NetworkState& from)
 
 bool MeasureAside::SweepSumsReusable() const { return aheadWork.SweepSumsMostlyReusable(); }
 
+bool MeasureAside::SweepingSideBySide(RuleKind rule) const
+{
+    return aheadWork.sideBySide && SweepsSideBySide(ahead, rule, aheadWork);
+}
+
 bool MayMeasureAside(const NetworkState& net, const Random& random)
 {
     return !net.RandomizeOrder || random.State().has_value();

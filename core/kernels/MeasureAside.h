@@ -44,6 +44,11 @@ public:
     // on without measuring aside (after Abandon): binding them again costs
     // tens of milliseconds on the larger networks.
     SweepWorkspace TakeSweepWorkspace() { return std::move(aheadWork); }
+    SweepWorkspace TakeMeasureWorkspace() { return std::move(measureWork); }
+
+    // Whether the last sweep went the step rule's side-by-side way, and the
+    // next goes so too.
+    bool SweepingSideBySide(RuleKind rule) const;
 
 private:
     void PrepareAhead(const NetworkState& net);

@@ -2,6 +2,7 @@
 #include "OutputShares.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "../Response.h"
 #include "MeasureAcrossPatterns.h"
@@ -39,7 +40,7 @@ NetworkState ShareOf(const NetworkState& net, long first, long count)
 
 }  // namespace
 
-OutputShares::OutputShares(const NetworkState& net, int count)
+OutputShares::OutputShares(const NetworkState& net, int count, std::vector<SweepWorkspace> bound)
     : crew(static_cast<int>(std::clamp<long>(count, 1, std::max(1L, net.NumOutputs))))
 {
     const long outputs = net.NumOutputs;
@@ -51,7 +52,23 @@ OutputShares::OutputShares(const NetworkState& net, int count)
         Share& share = shares[static_cast<std::size_t>(s)];
         share.first = first;
         share.part = ShareOf(net, first, next - first);
+        if (static_cast<std::size_t>(s) < bound.size())
+            share.work = std::move(bound[static_cast<std::size_t>(s)]);
     }
+}
+
+bool OutputShares::SweepSumsMostlyReusable() const
+{
+    long holding = 0;
+    long outputs = 0;
+    for (const Share& share : shares) {
+        if (!share.work.sideBySide)
+            return false;
+        for (std::size_t k = 1; k < share.work.sumsHold.size(); ++k)
+            holding += share.work.sumsHold[k];
+        outputs += share.part.NumOutputs;
+    }
+    return 2 * holding >= outputs;
 }
 
 void OutputShares::Train(Share& share, const NetworkState& net, RuleKind rule)

@@ -25,8 +25,11 @@ public:
     // Splits net's outputs into `count` shares of nearly equal size (at most
     // one per output). The shares own the weights from here on: the run
     // changes them only through Epoch. They read net's patterns where they
-    // are, so net must outlive them with its patterns as they are.
-    OutputShares(const NetworkState& net, int count);
+    // are, so net must outlive them with its patterns as they are. The
+    // first shares take over the workspaces in `bound`, bound to net's
+    // patterns by the run so far: they lay out their outputs alone, not the
+    // pattern tables again.
+    OutputShares(const NetworkState& net, int count, std::vector<SweepWorkspace> bound = {});
 
     int Count() const { return static_cast<int>(shares.size()); }
 
@@ -35,6 +38,15 @@ public:
     // TrainingSweep and EvaluateTrainingSet leave them. Answers Overflow
     // when the value rule overflowed in any share.
     RuleOutcome Epoch(NetworkState& net, RuleKind rule);
+
+    // Whether every share's last sweep went the step rule's side-by-side
+    // way, and the sums it kept for the outputs that took no step cover
+    // most of the outputs (as SweepWorkspace::SweepSumsMostlyReusable).
+    bool SweepSumsMostlyReusable() const;
+
+    // The first share's workspace, its pattern tables bound, for the run
+    // to go on without shares.
+    SweepWorkspace TakeWorkspace() { return std::move(shares.front().work); }
 
 private:
     struct Share {

@@ -29,29 +29,35 @@ void SweepWorkspace::BindPatterns(const NetworkState& net)
     const long patterns = net.NumPatterns;
     const long inputs = net.NumInputs;
     const long block = Kernels().patternBlock;
-    if (patterns == boundPatterns && inputs == boundInputs && net.NumOutputs == boundOutputs && block == boundBlock)
+    if (patterns != boundPatterns || inputs != boundInputs || block != boundBlock) {
+        // One spare block past the last pattern lets a kernel read a full
+        // block from any pattern on.
+        patternColumns = (patterns + block - 1) / block * block + block;
+        const long stored = LayOutByInput(net);  // inputs other than +0.0, which the packed and sparse tables keep
+        inputBound = LargestInputMagnitude(net);
+        allInputsFinite = std::find(finiteInputs.begin() + 1, finiteInputs.end(), 0) == finiteInputs.end();
+        PackPatterns(patterns, inputs, stored);
+        ListPatterns(net, stored);
+        sumsFromLists = sparse;
+        if (chooseTablesByTrial && (packed || sparse))
+            ChooseTablesByTrial(inputs, net.NumOutputs);
+        boundPatterns = patterns;
+        boundInputs = inputs;
+        boundBlock = block;
+        boundOutputs = -1;
+    }
+    // The same patterns with other outputs (a share of a run's outputs
+    // taking over a workspace of the whole run): only the outputs' tables
+    // are laid out anew.
+    if (net.NumOutputs == boundOutputs)
         return;
-    // One spare block past the last pattern lets a kernel read a full block
-    // from any pattern on.
-    patternColumns = (patterns + block - 1) / block * block + block;
-    const long stored = LayOutByInput(net);  // inputs other than +0.0, which the packed and sparse tables keep
-    inputBound = LargestInputMagnitude(net);
-    allInputsFinite = std::find(finiteInputs.begin() + 1, finiteInputs.end(), 0) == finiteInputs.end();
-    desiredByOutput.resize(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns));
+    desiredByOutput.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
     for (long k = 1; k <= net.NumOutputs; ++k)
         for (long p = 1; p <= patterns; ++p)
             desiredByOutput[static_cast<std::size_t>((k - 1) * patternColumns + p - 1)] = net.DesiredOutputs(p, k);
-    PackPatterns(patterns, inputs, stored);
-    ListPatterns(net, stored);
-    sumsFromLists = sparse;
-    if (chooseTablesByTrial && (packed || sparse))
-        ChooseTablesByTrial(inputs, net.NumOutputs);
     sumsFromSweep = false;
     patternSums.assign(static_cast<std::size_t>(net.NumOutputs) * static_cast<std::size_t>(patternColumns), 0.0);
-    boundPatterns = patterns;
-    boundInputs = inputs;
     boundOutputs = net.NumOutputs;
-    boundBlock = block;
 }
 
 long SweepWorkspace::LayOutByInput(const NetworkState& net)

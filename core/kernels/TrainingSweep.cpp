@@ -189,8 +189,9 @@ RuleOutcome SweepWith(NetworkState& net, SweepWorkspace& work)
     return KernelSweep<Rule>(net, work, guard);
 }
 
-// Whether the step rule's side-by-side sweep pays for this sweep.
-bool SideBySidePays(const NetworkState& net, RuleKind rule, const SweepWorkspace& work)
+}  // namespace
+
+bool SweepsSideBySide(const NetworkState& net, RuleKind rule, const SweepWorkspace& work)
 {
     const long n = net.NumPatterns;
     // Where the sweep pattern by pattern reads only the stored inputs, it
@@ -205,15 +206,13 @@ bool SideBySidePays(const NetworkState& net, RuleKind rule, const SweepWorkspace
            (work.updateShare == 0 || n * net.NumInputs <= LargestTableToLayOut || InFileOrder(net));
 }
 
-}  // namespace
-
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work)
 {
     if (net.NumPatterns == 0)
         return RuleOutcome::Updated;
     ClearUpperVectorState();
     work.Fit(net);
-    if (SideBySidePays(net, rule, work)) {
+    if (SweepsSideBySide(net, rule, work)) {
         StepSweepSideBySide(net, work);
         work.sideBySide = true;
         work.outputsStepped = std::count(work.sumsHold.begin() + 1, work.sumsHold.end(), 0);

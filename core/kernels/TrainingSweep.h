@@ -13,4 +13,8 @@ namespace vantorelle {
 // every output. Answers Overflow when the value-unit rule overflowed anywhere.
 RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work);
 
+// Whether the next TrainingSweep of net under rule with work goes the step
+// rule's side-by-side way (summing blocks of patterns ahead of the steps).
+bool SweepsSideBySide(const NetworkState& net, RuleKind rule, const SweepWorkspace& work);
+
 }  // namespace vantorelle
