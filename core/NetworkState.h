@@ -166,4 +166,9 @@ struct NetworkState : Network, TrainingSettings, RunResults {};
 // every field zero or empty.
 void SizeUnitsAndWeights(Network& net);
 
+// A copy of net that reads net's patterns where they are (Matrix::Borrowing),
+// for a run's second thread: net must outlive it with its patterns as they
+// are. Net is the same afterwards, even when the copy fails.
+NetworkState CopyBorrowingPatterns(NetworkState& net);
+
 }  // namespace vantorelle

@@ -33,7 +33,7 @@ bool MayMeasureAside(const NetworkState& net, const Random& random)
     return !net.RandomizeOrder || random.State().has_value();
 }
 
-MeasureAside::MeasureAside(const NetworkState& net) : ahead(net) {}
+MeasureAside::MeasureAside(NetworkState& net) : ahead(CopyBorrowingPatterns(net)) {}
 
 void MeasureAside::PrepareAhead(const NetworkState& net)
 {

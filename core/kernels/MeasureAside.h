@@ -21,8 +21,10 @@ namespace vantorelle {
 
 class MeasureAside {
 public:
-    // The copy starts from net's weights, thresholds, units and patterns.
-    explicit MeasureAside(const NetworkState& net);
+    // The copy starts from net's weights, thresholds, units and settings,
+    // and reads net's patterns where they are: net must outlive it with its
+    // patterns as they are.
+    explicit MeasureAside(NetworkState& net);
 
     // One epoch of net under rule, its presentation order drawn from random
     // (unless the sweep ahead drew it already): the sweep, then the

@@ -45,3 +45,26 @@ TEST(Matrix, CopiesOwnTheirElementsAndBorrowedViewsReadTheSource)
     }
     EXPECT_TRUE(Matrix().Empty());
 }
+
+// The copy a run's second thread sweeps reads the network's patterns where
+// they are and owns everything else; the network keeps its patterns.
+TEST(Matrix, ACopyBorrowingThePatternsLeavesTheNetworkAsItWas)
+{
+    NetworkState net;
+    net.NumPatterns = 3;
+    net.NumInputs = 2;
+    net.NumOutputs = 2;
+    net.InputPatterns.Resize(3, 2);
+    net.InputPatterns(3, 2) = 0.75;
+    SizeUnitsAndWeights(net);
+    net.Weights(1, 1) = 0.5;
+    const double* patterns = net.InputPatterns.Row(1);
+
+    NetworkState copy = CopyBorrowingPatterns(net);
+    EXPECT_EQ(net.InputPatterns.Row(1), patterns);
+    EXPECT_EQ(net.InputPatterns(3, 2), 0.75);
+    EXPECT_EQ(copy.InputPatterns.Row(1), patterns);
+    EXPECT_EQ(copy.NumPatterns, 3);
+    copy.Weights(1, 1) = 2;
+    EXPECT_EQ(net.Weights(1, 1), 0.5);
+}

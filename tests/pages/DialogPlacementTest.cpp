@@ -104,8 +104,9 @@ protected:
     {
         ScrollPage* page = pages.open(PageName(name));
         EXPECT_NE(page, nullptr);
-        if (page)
+        if (page) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(page));
+        }
         return page;
     }
     static void press(ScrollPage* page, const char* button)

@@ -97,18 +97,21 @@ TEST_P(EveryLesson, StartsWithItsSetAndSettingsAndWalksToItsEnd)
     EXPECT_EQ(f.net.NumPatterns, sets.training.NumPatterns());
     EXPECT_EQ(f.net.NumInputs, sets.training.NumInputs());
     const LessonSettings& s = lesson.settings;
-    if (s.seed)
+    if (s.seed) {
         EXPECT_EQ(qt_testing::FindControl<QLineEdit>(f.setUp(), "SeedBox")->text(), QString::number(*s.seed));
-    if (s.epochs)
+    }
+    if (s.epochs) {
         EXPECT_EQ(qt_testing::FindControl<QLineEdit>(f.setUp(), "SweepsBox")->text(), QString::number(*s.epochs));
+    }
     if (s.rule) {
         const char* option = *s.rule == RuleKind::Delta ? "OptionDelta_0"
                              : *s.rule == RuleKind::Gradient ? "OptionDelta_1" : "OptionDelta_2";
         EXPECT_TRUE(qt_testing::FindControl<QRadioButton>(f.setUp(), option)->isChecked());
         EXPECT_EQ(f.net.LearningRule, *s.rule);
     }
-    if (s.randomOrder)
+    if (s.randomOrder) {
         EXPECT_EQ(qt_testing::FindControl<QRadioButton>(f.setUp(), "OptionRandom")->isChecked(), *s.randomOrder);
+    }
     // The lesson stays in front of the page it set up.
     EXPECT_EQ(f.pages.activePage(), f.page);
 

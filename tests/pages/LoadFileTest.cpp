@@ -76,7 +76,7 @@ protected:
     QListWidget* folders() { return control<QListWidget>(QStringLiteral("Dir1")); }
     QString box(int index) { return control<QLineEdit>(QStringLiteral("OutputText_%1").arg(index))->text(); }
 
-    void doubleClick(QListWidget* list, QListWidgetItem* item)
+    void doubleClick(QListWidget* /*list*/, QListWidgetItem* item)
     {
         ASSERT_NE(item, nullptr);
         qt_testing::DoubleClickItem(*item);
