@@ -138,8 +138,10 @@ struct SweepWorkspace {
     // Share of the step rule's responses that changed weights in the last
     // sweep; it picks the sweep's strategy for the next one.
     double updateShare = 1;
-    // Outputs that took a step in the last sweep of the step rule.
+    // Outputs that took a step in the last sweep of the step rule, and in
+    // its sweep pattern by pattern each output's mark, [1..NumOutputs].
     long outputsStepped = 0;
+    std::vector<unsigned char> outputStepMarks;
     // Whether the last sweep took the step rule's side-by-side path.
     bool sideBySide = false;
     // In the last sweep pattern by pattern: steps that read the sparse table.

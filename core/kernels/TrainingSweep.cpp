@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "KernelsSmall.h"
 #include "Response.h"
@@ -115,7 +114,9 @@ RuleOutcome KernelSweep(NetworkState& net, SweepWorkspace& work, OverflowGuard& 
     double* coefficient = work.coefficient.data();
     double* sum = work.sum.data();
     long steps = 0;
-    std::vector<unsigned char> stepped(StepRule ? static_cast<std::size_t>(net.NumOutputs) + 1 : 0, 0);
+    std::vector<unsigned char>& stepped = work.outputStepMarks;
+    if constexpr (StepRule)
+        stepped.assign(static_cast<std::size_t>(net.NumOutputs) + 1, 0);
 
     ZeroInputSkip skip(net, work);
     work.stepsSkippingZeros = 0;
