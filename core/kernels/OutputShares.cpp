@@ -64,8 +64,7 @@ bool OutputShares::SweepSumsMostlyReusable() const
     for (const Share& share : shares) {
         if (!share.work.sideBySide)
             return false;
-        for (std::size_t k = 1; k < share.work.sumsHold.size(); ++k)
-            holding += share.work.sumsHold[k];
+        holding += share.work.OutputsHoldingSums();
         outputs += share.part.NumOutputs;
     }
     return 2 * holding >= outputs;

@@ -14,14 +14,14 @@ namespace vantorelle {
 
 const KernelSet& SweepWorkspace::Kernels() const { return kernels ? *kernels : DefaultKernels(); }
 
+long SweepWorkspace::OutputsHoldingSums() const
+{
+    return sumsHold.empty() ? 0 : std::count(sumsHold.begin() + 1, sumsHold.end(), 1);
+}
+
 bool SweepWorkspace::SweepSumsMostlyReusable() const
 {
-    if (!sideBySide)
-        return false;
-    long holding = 0;
-    for (std::size_t k = 1; k < sumsHold.size(); ++k)
-        holding += sumsHold[k];
-    return 2 * holding >= static_cast<long>(sumsHold.size()) - 1;
+    return sideBySide && 2 * OutputsHoldingSums() >= static_cast<long>(sumsHold.size()) - 1;
 }
 
 void SweepWorkspace::BindPatterns(const NetworkState& net)

@@ -156,6 +156,8 @@ struct SweepWorkspace {
     // the sums of most outputs (those that took no step) for the
     // measurement to reuse: then a second thread has little left to do.
     bool SweepSumsMostlyReusable() const;
+    // How many outputs took no step in the last side-by-side sweep.
+    long OutputsHoldingSums() const;
 
     // Sizes the per-output buffers for net's outputs.
     void Fit(const NetworkState& net)

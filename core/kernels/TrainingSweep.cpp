@@ -216,7 +216,7 @@ RuleOutcome TrainingSweep(NetworkState& net, RuleKind rule, SweepWorkspace& work
     if (SweepsSideBySide(net, rule, work)) {
         StepSweepSideBySide(net, work);
         work.sideBySide = true;
-        work.outputsStepped = std::count(work.sumsHold.begin() + 1, work.sumsHold.end(), 0);
+        work.outputsStepped = net.NumOutputs - work.OutputsHoldingSums();
         return RuleOutcome::Updated;
     }
     work.sideBySide = false;
